@@ -1,0 +1,78 @@
+#include "datafiles/file_access.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace datafiles {
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string FileDate(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return std::string();
+  std::fclose(f);
+  int64_t seconds;
+  if (!FileWriteTime(path, seconds)) return std::string();
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  std::tm local;
+  if (localtime_r(&t, &local) == nullptr) return std::string();
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2d/%.2d/%d", local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
+  return text;
+}
+
+bool FileWriteTime(const std::string& path, int64_t& seconds) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return false;
+  seconds = static_cast<int64_t>(st.st_mtime);
+  return true;
+}
+
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".tmp";
+  std::FILE* f = std::fopen(temporary.c_str(), "wb");
+  if (f == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool ReadSmallFile(const std::string& path, std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  bytes.clear();
+  char block[4096];
+  size_t got;
+  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
+  std::fclose(f);
+  return true;
+}
+
+std::string FindNameIgnoringCase(const std::string& directory, const std::string& name) {
+  if (FileExists(directory + name)) return name;
+  DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+  if (dir == nullptr) return name;
+  std::string found = name;
+  while (dirent* entry = ::readdir(dir)) {
+    if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  ::closedir(dir);
+  return found;
+}
+
+}  // namespace datafiles

@@ -1,0 +1,31 @@
+// The few file-system operations the data files need, one implementation per
+// platform (file_access.cpp for POSIX, file_access_win.cpp for Windows).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace datafiles {
+
+// True when an entry of that exact path exists (a directory counts).
+bool FileExists(const std::string& path);
+
+// The last-write date in local time as "%.2d/%.2d/%d" (month, day, year);
+// empty when the file cannot be read.
+std::string FileDate(const std::string& path);
+
+// Seconds since the epoch of the last write; false when unknown.
+bool FileWriteTime(const std::string& path, int64_t& seconds);
+
+// Writes `bytes` to a temporary file beside `path` and renames it over
+// `path`, so a failed write leaves the old file whole. False on failure.
+bool ReplaceFile(const std::string& path, const std::string& bytes);
+
+// Reads a whole (small) file; false when it cannot be opened.
+bool ReadSmallFile(const std::string& path, std::string& bytes);
+
+// The name of the entry of `directory` that equals `name` ignoring ASCII
+// case; `name` itself when there is none. (Japan Post writes KEN_ALL.CSV.)
+std::string FindNameIgnoringCase(const std::string& directory, const std::string& name);
+
+}  // namespace datafiles

@@ -1,0 +1,102 @@
+#include "datafiles/file_access.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace datafiles {
+
+namespace {
+
+// Closes a file handle on every path out.
+class ScopedFile {
+ public:
+  explicit ScopedFile(HANDLE h) : h_(h) {}
+  ~ScopedFile() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  ScopedFile(const ScopedFile&) = delete;
+  ScopedFile& operator=(const ScopedFile&) = delete;
+  HANDLE get() const { return h_; }
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+bool LastWriteTime(const std::string& path, FILETIME& written) {
+  // Opens an existing file only: the check must never create one.
+  ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() && GetFileTime(file.get(), nullptr, nullptr, &written) != 0;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA(path.c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  FindClose(h);
+  return true;
+}
+
+std::string FileDate(const std::string& path) {
+  FILETIME written, local;
+  SYSTEMTIME date;
+  if (!LastWriteTime(path, written) || !FileTimeToLocalFileTime(&written, &local) ||
+      !FileTimeToSystemTime(&local, &date)) {
+    return std::string();
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2d/%.2d/%d", date.wMonth, date.wDay, date.wYear);
+  return text;
+}
+
+bool FileWriteTime(const std::string& path, int64_t& seconds) {
+  FILETIME written;
+  if (!LastWriteTime(path, written)) return false;
+  ULARGE_INTEGER ticks;
+  ticks.LowPart = written.dwLowDateTime;
+  ticks.HighPart = written.dwHighDateTime;
+  constexpr uint64_t kTicksPerSecond = 10000000ULL;
+  constexpr uint64_t kEpochSeconds = 11644473600ULL;  // 1601 to 1970
+  seconds = static_cast<int64_t>(ticks.QuadPart / kTicksPerSecond) - static_cast<int64_t>(kEpochSeconds);
+  return true;
+}
+
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".tmp";
+  bool written = false;
+  {
+    ScopedFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    DWORD count = 0;
+    written = bytes.empty() ||
+              (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
+               count == bytes.size());
+  }
+  if (!written || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool ReadSmallFile(const std::string& path, std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  bytes.clear();
+  char block[4096];
+  size_t got;
+  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
+  std::fclose(f);
+  return true;
+}
+
+std::string FindNameIgnoringCase(const std::string&, const std::string& name) {
+  return name;  // the file system already ignores case
+}
+
+}  // namespace datafiles

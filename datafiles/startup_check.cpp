@@ -1,0 +1,64 @@
+#include "datafiles/startup_check.h"
+
+#include <cstdint>
+
+#include "datafiles/file_access.h"
+
+namespace datafiles {
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+StartupPlan PlanFor(const FileSet& files, bool fresh) {
+  StartupPlan plan;
+  plan.buildCityList = !fresh || !FileExists(files.cityList);
+  plan.buildPrefectureRanges = !fresh || !FileExists(files.prefectureRanges);
+  plan.buildNumberRanges = !fresh || !FileExists(files.newNumberRanges) || !FileExists(files.oldNumberRanges);
+  return plan;
+}
+
+bool MissingOrOlder(const std::string& path, int64_t reference) {
+  int64_t seconds;
+  return !FileWriteTime(path, seconds) || seconds < reference;
+}
+
+}  // namespace
+
+bool IsDataFresh(const std::string& current, const std::string& stored) {
+  if (current.empty() || current.size() != stored.size()) return false;
+  for (size_t i = 0; i < current.size(); ++i) {
+    if (LowerAscii(current[i]) != LowerAscii(stored[i])) return false;
+  }
+  return true;
+}
+
+StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate) {
+  if (!FileExists(files.addressFile)) {
+    StartupPlan missing;
+    missing.addressFileMissing = true;
+    return missing;
+  }
+  const std::string current = FileDate(files.addressFile);
+  StartupPlan plan = PlanFor(files, IsDataFresh(current, storedDate));
+  plan.currentDate = current;
+  return plan;
+}
+
+StartupPlan PlanStartupByFileTimes(const FileSet& files) {
+  int64_t addressTime;
+  if (!FileExists(files.addressFile) || !FileWriteTime(files.addressFile, addressTime)) {
+    StartupPlan missing;
+    missing.addressFileMissing = true;
+    return missing;
+  }
+  StartupPlan plan;
+  plan.buildCityList = MissingOrOlder(files.cityList, addressTime);
+  plan.buildPrefectureRanges = MissingOrOlder(files.prefectureRanges, addressTime);
+  plan.buildNumberRanges = MissingOrOlder(files.newNumberRanges, addressTime) ||
+                           MissingOrOlder(files.oldNumberRanges, addressTime);
+  plan.currentDate = FileDate(files.addressFile);
+  return plan;
+}
+
+}  // namespace datafiles

@@ -1,0 +1,31 @@
+// The start-up decision: is the address file there, and which index builds
+// are due before the tables are loaded.
+#pragma once
+
+#include <string>
+
+#include "datafiles/file_set.h"
+
+namespace datafiles {
+
+struct StartupPlan {
+  bool addressFileMissing = false;
+  bool buildCityList = false;
+  bool buildPrefectureRanges = false;
+  bool buildNumberRanges = false;  // rewrites both number files
+  std::string currentDate;         // the address file's date, stored at exit
+};
+
+// The program's check: the data is fresh when the address file's date
+// equals `storedDate` (ignoring case). A date that cannot be read is stale.
+// A stale file runs every build; a fresh one builds only what is missing.
+StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate);
+
+// The same decision by file times, for tools without stored settings: a
+// build is due when its file is missing or older than the address file.
+StartupPlan PlanStartupByFileTimes(const FileSet& files);
+
+// True when `current` is a readable date equal to `stored`, ignoring case.
+bool IsDataFresh(const std::string& current, const std::string& stored);
+
+}  // namespace datafiles

@@ -1,0 +1,123 @@
+#include "postal/text.h"
+
+#include <cstring>
+
+namespace postal {
+
+namespace {
+
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+bool MatchFrom(const char* p, const char* t) {
+  for (;;) {
+    if (*p == '\0') return *t == '\0';
+    if (*p == '*') {
+      // Try the rest here, then let the star take one more byte.
+      for (;;) {
+        if (MatchFrom(p + 1, t)) return true;
+        if (*t == '\0') return false;
+        ++t;
+      }
+    }
+    if (*t == '\0') return false;
+    if (*p != '?') {
+      char a = *p, b = *t;
+      if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+      if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+      if (a != b) return false;
+    }
+    ++p;
+    ++t;
+  }
+}
+
+}  // namespace
+
+bool IsDoubleByte(const char* p) {
+  return IsLeadByte(static_cast<unsigned char>(p[0])) && IsTrailByte(static_cast<unsigned char>(p[1]));
+}
+
+bool ContainsText(const char* needle, size_t n, const char* hay, size_t hayLength) {
+  if (n > hayLength) return false;
+  const size_t last = hayLength - n;
+  for (size_t pos = 0; pos <= last;) {
+    if (std::memcmp(hay + pos, needle, n) == 0) return true;
+    // Only the lead byte may start a character; hay[pos + 1] exists since pos < hayLength
+    // or is the terminator.
+    pos += (pos + 1 < hayLength && IsDoubleByte(hay + pos)) ? 2 : 1;
+  }
+  return false;
+}
+
+bool ContainsText(const char* needle, const char* hay) {
+  return ContainsText(needle, std::strlen(needle), hay, std::strlen(hay));
+}
+
+void RemoveChar(const char* src, char* dst, char byte) {
+  for (; *src != '\0'; ++src) {
+    if (*src != byte) *dst++ = *src;
+  }
+  *dst = '\0';
+}
+
+void RemoveChar(std::string& text, char byte) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text) {
+    if (c != byte) kept += c;
+  }
+  text.swap(kept);
+}
+
+bool MatchWildcard(const char* pattern, const char* text) { return MatchFrom(pattern, text); }
+
+bool AppendBackslash(std::string& path) {
+  const size_t n = path.size();
+  if (n > 0 && path[n - 1] == '\\' && !(n >= 2 && IsDoubleByte(path.c_str() + n - 2))) return false;
+  path += '\\';
+  return true;
+}
+
+void SplitPath(const std::string& path, std::string& dir, std::string& name) {
+  dir.clear();
+  name.clear();
+  size_t separator = std::string::npos;
+  for (size_t i = 0; i < path.size();) {
+    if (i + 1 < path.size() && IsDoubleByte(path.c_str() + i)) {
+      i += 2;
+      continue;
+    }
+    if (path[i] == '\\' || path[i] == '/') separator = i;
+    ++i;
+  }
+  if (separator == std::string::npos || separator == 0) {
+    name = path;
+    return;
+  }
+  dir = path.substr(0, separator);
+  name = path.substr(separator + 1);
+}
+
+size_t CharBoundaryLength(const char* text, size_t length, size_t maxBytes) {
+  if (length <= maxBytes) return length;
+  size_t i = 0;
+  while (i < maxBytes) {
+    const size_t step = (i + 1 < length && IsDoubleByte(text + i)) ? 2 : 1;
+    if (i + step > maxBytes) break;
+    i += step;
+  }
+  return i;
+}
+
+std::string TruncateText(const std::string& text, size_t maxBytes) {
+  return text.substr(0, CharBoundaryLength(text.data(), text.size(), maxBytes));
+}
+
+void CopyToSlot(char* slot, size_t width, const char* text, size_t length) {
+  const size_t n = CharBoundaryLength(text, length, width - 1);
+  std::memcpy(slot, text, n);
+  slot[n] = '\0';
+}
+
+}  // namespace postal

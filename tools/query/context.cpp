@@ -1,0 +1,124 @@
+#include "tools/query/context.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "datafiles/file_access.h"
+#include "datafiles/index_build.h"
+#include "datafiles/index_load.h"
+#include "datafiles/startup_check.h"
+#include "postal/texts.h"
+#include "tools/query/encoding.h"
+
+namespace query {
+
+namespace {
+
+std::string WithSeparator(const std::string& dir) {
+  if (dir.empty()) return "./";
+  const char last = dir.back();
+  return (last == '/' || last == '\\') ? dir : dir + "/";
+}
+
+// Writes a built index file; when that fails the tool goes on with the bytes
+// in memory and says so once.
+void Store(const std::string& path, const std::string& bytes) {
+  if (!datafiles::ReplaceFile(path, bytes)) {
+    std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
+  }
+}
+
+std::string ReadOrEmpty(const std::string& path) {
+  std::string bytes;
+  if (!datafiles::ReadSmallFile(path, bytes)) bytes.clear();
+  return bytes;
+}
+
+void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
+  std::string text = cp932;
+  if (utf8) {
+    std::string converted;
+    if (Cp932ToUtf8(cp932, converted)) text.swap(converted);
+  }
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+template <class Record>
+std::string JoinSlots(const Record& row, int count, const char* (*slot)(const Record&, int)) {
+  std::string line;
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) line += '\t';
+    line += slot(row, i);
+  }
+  return line;
+}
+
+}  // namespace
+
+Context::Context(const Options& options) : options_(options) {
+  const std::string dir = WithSeparator(options.dir);
+  files_ = datafiles::MakeFileSet(dir);
+  files_.addressFile = dir + datafiles::FindNameIgnoringCase(dir, datafiles::kAddressFileName);
+  files_.officeFile = dir + datafiles::FindNameIgnoringCase(dir, datafiles::kOfficeFileName);
+  std::memset(&tables_, 0, sizeof tables_);
+}
+
+bool Context::Argument(const std::string& raw, std::string& cp932) const {
+  if (!options_.utf8) {
+    cp932 = raw;
+    return true;
+  }
+  if (Utf8ToCp932(raw, cp932)) return true;
+  std::fprintf(stderr, "kuranto-query: not UTF-8 text that cp932 can hold: %s\n", raw.c_str());
+  return false;
+}
+
+void Context::PrintLine(const std::string& cp932) const { Print(stdout, options_.utf8, cp932); }
+void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
+
+int Context::PrepareIndexes(bool all) {
+  datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
+  if (plan.addressFileMissing) {
+    PrintError(postal::kNoAddressData);
+    return kExitNoData;
+  }
+  const datafiles::BuildProgress none;
+  std::string prefectures, newNumbers, oldNumbers;
+  if (all || plan.buildCityList) {
+    cityList_ = datafiles::BuildCityList(files_.addressFile, none);
+    Store(files_.cityList, cityList_);
+  } else {
+    cityList_ = ReadOrEmpty(files_.cityList);
+  }
+  if (all || plan.buildPrefectureRanges) {
+    prefectures = datafiles::BuildPrefectureRanges(files_.addressFile, none);
+    Store(files_.prefectureRanges, prefectures);
+  } else {
+    prefectures = ReadOrEmpty(files_.prefectureRanges);
+  }
+  if (all || plan.buildNumberRanges) {
+    datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
+    Store(files_.newNumberRanges, numbers.newNumbers);
+    Store(files_.oldNumberRanges, numbers.oldNumbers);
+    newNumbers.swap(numbers.newNumbers);
+    oldNumbers.swap(numbers.oldNumbers);
+  } else {
+    newNumbers = ReadOrEmpty(files_.newNumberRanges);
+    oldNumbers = ReadOrEmpty(files_.oldNumberRanges);
+  }
+  datafiles::LoadPrefectureRanges(prefectures, tables_.prefectures);
+  datafiles::LoadNumberRanges(newNumbers, tables_.newNumbers);
+  datafiles::LoadNumberRanges(oldNumbers, tables_.oldNumbers);
+  return kExitOk;
+}
+
+void Context::PrintAddressRow(const postal::AddressRecord& row) const {
+  PrintLine(JoinSlots<postal::AddressRecord>(row, postal::kAddressSlotCount, postal::AddressSlot));
+}
+
+void Context::PrintOfficeRow(const postal::OfficeRecord& row) const {
+  PrintLine(JoinSlots<postal::OfficeRecord>(row, postal::kOfficeSlotCount, postal::OfficeSlot));
+}
+
+}  // namespace query

@@ -1,0 +1,63 @@
+// What every command of kuranto-query shares: options, the file set, the
+// index tables (built first when due), argument and output encoding.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "datafiles/file_set.h"
+#include "postal/ranges.h"
+#include "postal/records.h"
+
+namespace query {
+
+enum ExitCode { kExitOk = 0, kExitNoData = 1, kExitRefused = 2, kExitUsage = 64 };
+
+struct Options {
+  std::string dir = ".";
+  bool utf8 = false;
+  bool useTemplate = false;
+  std::string templateText;  // cp932
+  bool hyphen = false;
+  bool hiragana = false;
+};
+
+class Context {
+ public:
+  explicit Context(const Options& options);
+
+  const Options& options() const { return options_; }
+  const datafiles::FileSet& files() const { return files_; }
+
+  // An argument as cp932 (converted from UTF-8 with --utf8); false, with a
+  // message printed, when it cannot be converted.
+  bool Argument(const std::string& raw, std::string& cp932) const;
+  // One line of output or of error text, converted to UTF-8 with --utf8.
+  void PrintLine(const std::string& cp932) const;
+  void PrintError(const std::string& cp932) const;
+
+  // Runs the due builds (`all`: every build) and loads the tables. A build
+  // whose file cannot be written is used from memory. Returns kExitOk, or
+  // kExitNoData with the message printed.
+  int PrepareIndexes(bool all);
+  const postal::IndexTables& tables() const { return tables_; }
+  const std::string& cityListBytes() const { return cityList_; }
+
+  void PrintAddressRow(const postal::AddressRecord& row) const;
+  void PrintOfficeRow(const postal::OfficeRecord& row) const;
+
+ private:
+  Options options_;
+  datafiles::FileSet files_;
+  postal::IndexTables tables_;
+  std::string cityList_;
+};
+
+using CommandArgs = std::vector<std::string>;
+
+// The commands; each returns an ExitCode.
+int RunAddress(Context& context, const CommandArgs& args);
+int RunCities(Context& context, const CommandArgs& args);
+int RunBuild(Context& context, const CommandArgs& args);
+
+}  // namespace query

@@ -1,0 +1,73 @@
+// kuranto-query: the program's searches from the command line.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tools/query/context.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: kuranto-query [--dir DIR] [--utf8] [--template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
+    "  address old TEXT | address new TEXT | address city TEXT\n"
+    "  address area \"PREFECTURE CITY\"\n"
+    "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
+    "  address fuzzy TEXT\n"
+    "  cities PREFECTURE       the city list of a prefecture\n"
+    "  build                   run the three index builds now\n";
+
+struct Command {
+  const char* name;
+  int (*run)(query::Context&, const query::CommandArgs&);
+};
+
+const Command kCommands[] = {
+    {"address", query::RunAddress},
+    {"cities", query::RunCities},
+    {"build", query::RunBuild},
+};
+
+int Usage() {
+  std::fputs(kUsage, stderr);
+  return query::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  query::Options options;
+  std::string rawTemplate;
+  int i = 1;
+  for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+    const std::string flag = argv[i];
+    if (flag == "--dir" && i + 1 < argc) {
+      options.dir = argv[++i];
+    } else if (flag == "--template" && i + 1 < argc) {
+      options.useTemplate = true;
+      rawTemplate = argv[++i];
+    } else if (flag == "--utf8") {
+      options.utf8 = true;
+    } else if (flag == "--hyphen") {
+      options.hyphen = true;
+    } else if (flag == "--hiragana") {
+      options.hiragana = true;
+    } else {
+      return Usage();
+    }
+  }
+  if (i >= argc) return Usage();
+  const std::string name = argv[i++];
+  const query::CommandArgs args(argv + i, argv + argc);
+  for (const Command& command : kCommands) {
+    if (name != command.name) continue;
+    query::Context context(options);
+    if (options.useTemplate) {
+      query::Options converted = options;
+      if (!context.Argument(rawTemplate, converted.templateText)) return query::kExitRefused;
+      context = query::Context(converted);
+    }
+    const int code = command.run(context, args);
+    return code == query::kExitUsage ? Usage() : code;
+  }
+  return Usage();
+}
