@@ -58,7 +58,7 @@ void ForEachLineIn(const std::string& path, LineRange range, Match match) {
   while (reader.PieceCount() < range.last && reader.NextInto(line, length)) match(line);
 }
 
-void SearchNumber(const std::string& path, const IndexTables& tables, const AddressQuery& q, AddressRows& rows) {
+void SearchNumber(const std::string& path, const IndexTables& tables, const SearchForm& q, AddressRows& rows) {
   std::string text = TruncateText(q.number, q.kind == kOldNumber ? kShortNumberBytes : kFormTextBytes);
   if (MatchWildcard("*-*", text.c_str())) RemoveChar(text, '-');
   const NumberRange* record = FindNumberRecord(q.kind == kOldNumber ? tables.oldNumbers : tables.newNumbers, text);
@@ -103,7 +103,7 @@ void SearchAreaPlace(const std::string& path, const IndexTables& tables, const s
   });
 }
 
-void SearchLocation(const std::string& path, const IndexTables& tables, const AddressQuery& q, AddressRows& rows) {
+void SearchLocation(const std::string& path, const IndexTables& tables, const SearchForm& q, AddressRows& rows) {
   const std::string prefecture = TruncateText(q.prefecture, kFormTextBytes);
   const std::string city = TruncateText(q.city, kFormTextBytes);
   const std::string town = TruncateText(q.town, kFormTextBytes);
@@ -154,7 +154,7 @@ void SplitAreaPlace(const std::string& place, std::string& prefecture, std::stri
   city = place.substr(blank + 1);
 }
 
-const char* SearchAddresses(const std::string& path, const IndexTables& tables, const AddressQuery& q,
+const char* SearchAddresses(const std::string& path, const IndexTables& tables, const SearchForm& q,
                             AddressRows& rows) {
   switch (q.mode) {
     case kNumberMode:

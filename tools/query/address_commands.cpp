@@ -16,7 +16,7 @@ struct KindName {
 const KindName kNumberKinds[] = {{"old", postal::kOldNumber}, {"new", postal::kNewNumber}, {"city", postal::kCityCode}};
 
 // Fills the query from "KIND ARGS..."; false on bad usage.
-bool ReadAddressQuery(const Context& context, const CommandArgs& args, postal::AddressQuery& q, bool& badText) {
+bool ReadSearchForm(const Context& context, const CommandArgs& args, postal::SearchForm& q, bool& badText) {
   badText = false;
   if (args.empty()) return false;
   const std::string& kind = args[0];
@@ -51,9 +51,9 @@ bool ReadAddressQuery(const Context& context, const CommandArgs& args, postal::A
 }  // namespace
 
 int RunAddress(Context& context, const CommandArgs& args) {
-  postal::AddressQuery q;
+  postal::SearchForm q;
   bool badText;
-  if (!ReadAddressQuery(context, args, q, badText)) return badText ? kExitRefused : kExitUsage;
+  if (!ReadSearchForm(context, args, q, badText)) return badText ? kExitRefused : kExitUsage;
   const int prepared = context.PrepareIndexes(false);
   if (prepared != kExitOk) return prepared;
   postal::AddressRows rows;
