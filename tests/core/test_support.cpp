@@ -1,0 +1,116 @@
+#include "tests/core/test_support.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testing_support {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kuranto-test-XXXXXX").string();
+  if (mkdtemp(&pattern[0]) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern + "/";
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+void CopyFile(const std::string& from, const std::string& to) {
+  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::permissions(to, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+void SetFileTime(const std::string& path, long long seconds) {
+  struct timeval times[2];
+  times[0].tv_sec = static_cast<time_t>(seconds);
+  times[0].tv_usec = 0;
+  times[1] = times[0];
+  if (::utimes(path.c_str(), times) != 0) throw std::runtime_error("utimes failed: " + path);
+}
+
+std::string SharedDataFile(const std::string& name) {
+  const std::string path = std::string(KURANTO_SHARED_DATA) + "/" + name;
+  return Exists(path) ? path : std::string();
+}
+
+std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& line : lines) all += line + "\r\n";
+  return all;
+}
+
+namespace {
+
+std::string Slurp(int fd) {
+  std::string all;
+  char block[65536];
+  ssize_t got;
+  while ((got = ::read(fd, block, sizeof block)) > 0) all.append(block, static_cast<size_t>(got));
+  return all;
+}
+
+}  // namespace
+
+CommandResult RunQueryTool(const std::vector<std::string>& args) {
+  TempDir scratch;
+  const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+  std::vector<char*> argv;
+  std::string tool = KURANTO_QUERY_TOOL;
+  argv.push_back(&tool[0]);
+  std::vector<std::string> copies(args);
+  for (std::string& a : copies) argv.push_back(&a[0]);
+  argv.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  CommandResult result;
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const int out = ::open(outPath.c_str(), O_RDONLY);
+  const int err = ::open(errPath.c_str(), O_RDONLY);
+  result.out = Slurp(out);
+  result.err = Slurp(err);
+  ::close(out);
+  ::close(err);
+  return result;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,47 @@
+// Helpers shared by the core tests: temporary directories, files, the real
+// data folder, and running the query tool.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A fresh directory under the system's temporary folder, removed with its
+// contents when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  // The directory, ending in "/".
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + name; }
+
+ private:
+  std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+void CopyFile(const std::string& from, const std::string& to);
+// Sets a file's modification time, seconds since the epoch.
+void SetFileTime(const std::string& path, long long seconds);
+
+// The real Japan Post file `name` (e.g. "KEN_ALL.CSV"), or "" when absent.
+std::string SharedDataFile(const std::string& name);
+
+// Lines joined with CR LF, as Japan Post writes them.
+std::string CrLfLines(const std::vector<std::string>& lines);
+
+struct CommandResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+// Runs the query tool with these arguments (no shell quoting needed).
+CommandResult RunQueryTool(const std::vector<std::string>& args);
+
+}  // namespace testing_support
