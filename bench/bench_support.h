@@ -1,0 +1,35 @@
+// Timing, the grep reference pass and an allocation counter for the benchmarks.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace bench {
+
+// A temporary copy of the real files, so the index files written beside
+// the address file never land in the read-only data folder.
+class Workspace {
+ public:
+  explicit Workspace(const std::string& dataDir);
+  ~Workspace();
+  bool ok() const { return ok_; }
+  const std::string& addressFile() const { return addressFile_; }
+  const std::string& officeFile() const { return officeFile_; }  // "" when absent
+
+ private:
+  std::string dir_;
+  std::string addressFile_;
+  std::string officeFile_;
+  bool ok_ = false;
+};
+
+double MedianMs(int runs, const std::function<void()>& work);
+// Median wall time of `LC_ALL=C grep -c -F TEXT FILE`, process start included.
+double GrepMs(const std::string& file, const std::string& text, int runs);
+void PrintRow(const std::string& label, double ms, double grepMs, int rows);
+long AllocationCount();
+
+// Benchmarks of the office searches and templates; defined beside them.
+void RunExtraBenchmarks(const Workspace& work, int runs);
+
+}  // namespace bench
