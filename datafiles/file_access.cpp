@@ -36,7 +36,7 @@ bool FileWriteTime(const std::string& path, int64_t& seconds) {
   return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
+bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".tmp";
   std::FILE* f = std::fopen(temporary.c_str(), "wb");
   if (f == nullptr) return false;

@@ -19,7 +19,7 @@ bool FileWriteTime(const std::string& path, int64_t& seconds);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so a failed write leaves the old file whole. False on failure.
-bool ReplaceFile(const std::string& path, const std::string& bytes);
+bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 // Reads a whole (small) file; false when it cannot be opened.
 bool ReadSmallFile(const std::string& path, std::string& bytes);

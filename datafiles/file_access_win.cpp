@@ -65,7 +65,7 @@ bool FileWriteTime(const std::string& path, int64_t& seconds) {
   return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
+bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".tmp";
   bool written = false;
   {

@@ -134,12 +134,12 @@ TEST(CityList, ListsTheCitiesOfAPrefectureWithoutItsName) {
   EXPECT_TRUE(ReadCityList(dir.File("shilist.txt"), "東京都").empty());
 }
 
-TEST(ReplaceFile, WritesWholeOrLeavesTheOldFile) {
+TEST(WriteFileReplacing, WritesWholeOrLeavesTheOldFile) {
   TempDir dir;
   const std::string path = dir.File("h_ken.dat");
-  ASSERT_TRUE(ReplaceFile(path, "old"));
-  ASSERT_TRUE(ReplaceFile(path, "new bytes"));
+  ASSERT_TRUE(WriteFileReplacing(path, "old"));
+  ASSERT_TRUE(WriteFileReplacing(path, "new bytes"));
   EXPECT_EQ("new bytes", testing_support::ReadFile(path));
-  EXPECT_FALSE(ReplaceFile(dir.File("no-such-dir/h_ken.dat"), "x"));
+  EXPECT_FALSE(WriteFileReplacing(dir.File("no-such-dir/h_ken.dat"), "x"));
   EXPECT_FALSE(testing_support::Exists(path + ".tmp"));
 }

@@ -23,7 +23,7 @@ std::string WithSeparator(const std::string& dir) {
 // Writes a built index file; when that fails the tool goes on with the bytes
 // in memory and says so once.
 void Store(const std::string& path, const std::string& bytes) {
-  if (!datafiles::ReplaceFile(path, bytes)) {
+  if (!datafiles::WriteFileReplacing(path, bytes)) {
     std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
   }
 }
