@@ -88,6 +88,9 @@ TEST(AddressAreaSearch, FindsTheTownsOfAPlace) {
       {"神奈川県 横浜市", {"2200012 みなとみらい", "1079999 赤坂台"}},
       {"大阪府 大阪市", {}},
       {"東京都 大阪市", {}},
+      // Without the blank the text names the prefecture alone.
+      {"東京都", {"1000001 千代田", "1070052 赤坂", "1076090 赤坂アークヒルズ", "1050011 芝公園", "1510051 千駄ヶ谷",
+                 "1880001 谷戸町"}},
   };
   for (const Case& c : cases) {
     SearchForm f = NumberForm(kAreaCode, "");
