@@ -17,11 +17,11 @@ using namespace postal;
 
 namespace {
 
-std::string ToUtf8(const std::string& cp932) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  std::string out(cp932.size() * 3 + 4, '\0');
-  char* src = const_cast<char*>(cp932.data());
-  size_t srcLeft = cp932.size(), dstLeft = out.size();
+std::string Convert(const char* to, const char* from, const std::string& text) {
+  iconv_t cd = iconv_open(to, from);
+  std::string out(text.size() * 3 + 4, '\0');
+  char* src = const_cast<char*>(text.data());
+  size_t srcLeft = text.size(), dstLeft = out.size();
   char* dst = &out[0];
   iconv(cd, &src, &srcLeft, &dst, &dstLeft);
   iconv_close(cd);
@@ -29,17 +29,8 @@ std::string ToUtf8(const std::string& cp932) {
   return out;
 }
 
-std::string FromUtf8(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  std::string out(utf8.size() + 4, '\0');
-  char* src = const_cast<char*>(utf8.data());
-  size_t srcLeft = utf8.size(), dstLeft = out.size();
-  char* dst = &out[0];
-  iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  out.resize(out.size() - dstLeft);
-  return out;
-}
+std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
+std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
 
 std::string NoBlanks(std::string s) {
   s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
