@@ -59,5 +59,6 @@ using CommandArgs = std::vector<std::string>;
 int RunAddress(Context& context, const CommandArgs& args);
 int RunCities(Context& context, const CommandArgs& args);
 int RunBuild(Context& context, const CommandArgs& args);
+int RunAreas(Context& context, const CommandArgs& args);
 
 }  // namespace query

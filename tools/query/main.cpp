@@ -14,7 +14,8 @@ const char kUsage[] =
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
     "  address fuzzy TEXT\n"
     "  cities PREFECTURE       the city list of a prefecture\n"
-    "  build                   run the three index builds now\n";
+    "  build                   run the three index builds now\n"
+    "  areas CODE              the places of a telephone area code\n";
 
 struct Command {
   const char* name;
@@ -25,6 +26,7 @@ const Command kCommands[] = {
     {"address", query::RunAddress},
     {"cities", query::RunCities},
     {"build", query::RunBuild},
+    {"areas", query::RunAreas},
 };
 
 int Usage() {
