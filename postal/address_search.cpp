@@ -142,18 +142,6 @@ void SearchFuzzy(const std::string& path, const std::string& text, AddressRows& 
 
 }  // namespace
 
-void SplitAreaPlace(const std::string& place, std::string& prefecture, std::string& city) {
-  const size_t blank = place.find(' ');
-  if (blank == std::string::npos) {
-    // A text without the blank names a prefecture only.
-    prefecture = place;
-    city.clear();
-    return;
-  }
-  prefecture = place.substr(0, blank);
-  city = place.substr(blank + 1);
-}
-
 const char* SearchAddresses(const std::string& path, const IndexTables& tables, const SearchForm& q,
                             AddressRows& rows) {
   switch (q.mode) {
