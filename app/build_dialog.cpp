@@ -1,0 +1,101 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "app/shell.h"
+#include "app/texts.h"
+#include "datafiles/file_access.h"
+#include "datafiles/index_build.h"
+#include "datafiles/index_load.h"
+#include "datafiles/startup_check.h"
+
+namespace kuranto {
+
+namespace {
+
+constexpr UINT_PTR kStartTimer = 1;
+constexpr UINT kStartDelayMs = 500;
+
+// One build shown in the data-build dialog: its two texts and its work,
+// which moves the progress bar through the callback it is given.
+struct BuildJob {
+  const char* startingText;
+  const char* runningText;
+  std::function<void(const datafiles::BuildProgress&)> run;
+};
+
+INT_PTR CALLBACK BuildDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      const auto* job = reinterpret_cast<const BuildJob*>(lParam);
+      HWND bar = GetDlgItem(dialog, IDC_BUILD_PROGRESS);
+      SendMessageA(bar, PBM_SETPOS, 0, 0);
+      SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, datafiles::kBuildProgressMax));
+      SendDlgItemMessageA(dialog, IDC_BUILD_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(job->startingText));
+      SetTimer(dialog, kStartTimer, kStartDelayMs, nullptr);
+      return TRUE;
+    }
+    case WM_TIMER:
+      SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+      return TRUE;
+    case WM_COMMAND: {
+      // Only the timer's IDOK ends the dialog: a build cannot be cancelled.
+      if (LOWORD(wParam) != IDOK) return TRUE;
+      const auto* job = reinterpret_cast<const BuildJob*>(GetWindowLongPtrA(dialog, DWLP_USER));
+      KillTimer(dialog, kStartTimer);
+      if (job == nullptr) return TRUE;
+      SendDlgItemMessageA(dialog, IDC_BUILD_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(job->runningText));
+      HWND bar = GetDlgItem(dialog, IDC_BUILD_PROGRESS);
+      job->run([bar](int position) { SendMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0); });
+      EndDialog(dialog, 0);
+      SetWindowLongPtrA(dialog, DWLP_USER, 0);
+      return TRUE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+void RunBuild(HWND owner, const BuildJob& job) {
+  DialogBoxParamA(WindowInstance(owner), texts::kBuildDialogResource, owner, BuildDialogProc,
+                  reinterpret_cast<LPARAM>(&job));
+}
+
+}  // namespace
+
+void RunStartupDataCheck(HWND window) {
+  const datafiles::FileSet& files = g_app.files;
+  const datafiles::StartupPlan plan = datafiles::PlanStartup(files, g_app.settings.storedDate);
+  if (plan.addressFileMissing) {
+    ShowMessage(window, texts::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+    PostQuitMessage(0);
+    return;
+  }
+  g_app.settings.currentDate = plan.currentDate;
+
+  // A build that cannot write leaves the old file in place.
+  if (plan.buildCityList) {
+    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&files](const datafiles::BuildProgress& p) {
+                        datafiles::WriteFileReplacing(files.cityList, datafiles::BuildCityList(files.addressFile, p));
+                      }});
+  }
+  if (plan.buildPrefectureRanges) {
+    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&files](const datafiles::BuildProgress& p) {
+                        datafiles::WriteFileReplacing(files.prefectureRanges,
+                                                      datafiles::BuildPrefectureRanges(files.addressFile, p));
+                      }});
+  }
+  if (plan.buildNumberRanges) {
+    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&files](const datafiles::BuildProgress& p) {
+                        const datafiles::NumberRangeFiles built = datafiles::BuildNumberRanges(files.addressFile, p);
+                        datafiles::WriteFileReplacing(files.newNumberRanges, built.newNumbers);
+                        datafiles::WriteFileReplacing(files.oldNumberRanges, built.oldNumbers);
+                      }});
+  }
+  datafiles::LoadIndexTables(files, g_app.tables);
+}
+
+}  // namespace kuranto

@@ -1,0 +1,243 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <iterator>
+
+#include "app/shell.h"
+#include "app/texts.h"
+
+namespace kuranto {
+
+namespace {
+
+constexpr DWORD kDropDownList = WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+constexpr DWORD kInputBox = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP;
+
+struct ControlSpec {
+  int id;
+  const char* className;
+  bool edge;
+  const char* caption;
+  int left, top, width, height;
+  DWORD style;  // beyond WS_CHILD
+  HWND Controls::*handle;
+};
+
+// In creation order, which is also the Tab order. The status bar (made by
+// CreateStatusWindowA) comes third.
+const ControlSpec kBeforeStatus[] = {
+    {IDC_ADDRESS_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
+     &Controls::addressList},
+    {IDC_OFFICE_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
+     &Controls::officeList},
+};
+
+const ControlSpec kAfterStatus[] = {
+    {IDC_CONDITION_LIST, WC_LISTVIEWA, true, "", 14, 34, 442, 102, WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER,
+     &Controls::conditionList},
+    {IDC_RECORD_LIST, WC_LISTVIEWA, true, "", 14, 34, 442, 102, WS_TABSTOP | LVS_REPORT, &Controls::recordList},
+    {IDC_RADIO_NUMBER, "BUTTON", false, "番号", 22, 40, 50, 20, WS_VISIBLE | BS_AUTORADIOBUTTON,
+     &Controls::radioNumber},
+    {IDC_RADIO_PLACE, "BUTTON", false, "場所", 22, 70, 50, 20, WS_VISIBLE | BS_AUTORADIOBUTTON, &Controls::radioPlace},
+    {IDC_RADIO_FUZZY, "BUTTON", false, "あいまい", 22, 100, 80, 20, WS_VISIBLE | BS_AUTORADIOBUTTON,
+     &Controls::radioFuzzy},
+    {IDC_CHECK_IME, "BUTTON", false, "IME自動切替", 340, 102, 100, 20, WS_VISIBLE | BS_AUTOCHECKBOX,
+     &Controls::checkIme},
+    {IDC_NUMBER_KIND, "COMBOBOX", false, "", 90, 40, 80, 160, kDropDownList, &Controls::numberKind},
+    {IDC_CHAR_WIDTH, "COMBOBOX", false, "", 110, 100, 60, 60, kDropDownList, &Controls::charWidth},
+    {IDC_PREFECTURE, "COMBOBOX", false, "", 90, 70, 80, 300, kDropDownList, &Controls::prefecture},
+    {IDC_NUMBER, "EDIT", true, "", 180, 40, 80, 20, kInputBox, &Controls::number},
+    {IDC_AREA_PLACE, "COMBOBOX", false, "", 270, 40, 170, 300, kDropDownList, &Controls::areaPlace},
+    {IDC_CITY, "COMBOBOX", false, "", 180, 70, 120, 300, kDropDownList, &Controls::city},
+    {IDC_TOWN, "EDIT", true, "", 340, 70, 100, 20, kInputBox, &Controls::town},
+    {IDC_DISPLAY, "EDIT", true, "", 2, 143, 508, 44, WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+     &Controls::display},
+    {IDC_FUZZY, "EDIT", true, "", 180, 100, 100, 20, kInputBox, &Controls::fuzzy},
+    {IDC_TOWN_LABEL, "STATIC", false, "町域", 306, 76, 30, 20, WS_VISIBLE, &Controls::townLabel},
+    {IDC_SEARCH, "BUTTON", false, "検索開始(&I)", 470, 30, 90, 20, kPushButton, &Controls::search},
+    {IDC_NEW_CONDITION, "BUTTON", false, "新しい条件(&W)", 470, 62, 90, 20, kPushButton, &Controls::newCondition},
+    {IDC_REGISTER_CONDITION, "BUTTON", false, "条件を登録(&R)", 470, 86, 90, 20, kPushButton,
+     &Controls::registerCondition},
+    {IDM_COPY, "BUTTON", false, "CLIP(&C)", 470, 120, 90, 20, kPushButton, &Controls::clip},
+    {IDC_TAB, WC_TABCONTROLA, false, "", 10, 10, 450, 130, WS_VISIBLE | WS_CLIPSIBLINGS, &Controls::tab},
+};
+
+struct Column {
+  const char* title;
+  int width;
+};
+
+const Column kAddressColumns[] = {{"郵便番号", 60}, {"都道府県", 60}, {"カナ", 20},       {"市区町村", 120}, {"カナ", 20},
+                                  {"町域", 130},    {"カナ", 20},     {"市区町村ｺｰﾄﾞ", 60}, {"旧番号", 50}};
+const Column kOfficeColumns[] = {{"郵便番号", 60}, {"大口客先名", 80}, {"カナ", 20},       {"都道府県", 60},
+                                 {"市区町村", 80}, {"町域", 120},      {"市区町村ｺｰﾄﾞ", 60}, {"旧番号", 50}};
+const Column kConditionColumns[] = {{"種類", 40}, {"選択", 70}, {"項目１", 100}, {"項目２", 100}, {"項目３", 100}};
+const Column kRecordColumns[] = {{"記録", 640}};
+
+const char* const kNumberKinds[] = {"旧番号", "新番号", "市区町村ｺｰﾄﾞ", "市外局番"};
+const char* const kCharWidths[] = {"全角", "半角"};
+const char* const kPrefectures[] = {
+    "北海道", "青森県", "岩手県", "宮城県", "秋田県", "山形県", "福島県", "茨城県", "栃木県", "群馬県",
+    "埼玉県", "千葉県", "東京都", "神奈川県", "新潟県", "富山県", "石川県", "福井県", "山梨県", "長野県",
+    "岐阜県", "静岡県", "愛知県", "三重県", "滋賀県", "京都府", "大阪府", "兵庫県", "奈良県", "和歌山県",
+    "鳥取県", "島根県", "岡山県", "広島県", "山口県", "徳島県", "香川県", "愛媛県", "高知県", "福岡県",
+    "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
+
+const char* const kTabs[] = {"住所", "事業所", "条件と記録"};
+
+// Main-menu commands drawn by the program, in slot order.
+const UINT kOwnerDrawnCommands[] = {IDM_NEW_CONDITION, IDM_PROPERTIES, IDM_EXIT,   IDM_HELP,
+                                    IDM_ABOUT,         IDM_KEN_ALL_URL, IDM_JIGYOSYO_URL, IDM_POSTAL_URL,
+                                    IDM_SETTINGS,      IDM_COPY,       IDM_RECORD};
+
+template <size_t N>
+void InsertColumns(HWND list, const Column (&columns)[N], DWORD extendedStyle) {
+  for (size_t i = 0; i < N; ++i) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = columns[i].width;
+    column.pszText = const_cast<char*>(columns[i].title);
+    column.iSubItem = static_cast<int>(i);
+    SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+  }
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extendedStyle);
+}
+
+template <size_t N>
+void AddStrings(HWND combo, const char* const (&items)[N]) {
+  for (const char* item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+}
+
+HWND CreateControl(HWND window, HINSTANCE instance, const ControlSpec& spec) {
+  HWND control = CreateWindowExA(spec.edge ? WS_EX_CLIENTEDGE : 0, spec.className, spec.caption, WS_CHILD | spec.style,
+                                 spec.left, spec.top, spec.width, spec.height, window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+  g_app.controls.*spec.handle = control;
+  return control;
+}
+
+void SetColumnsOf(HWND list) {
+  const Controls& c = g_app.controls;
+  if (list == c.addressList) InsertColumns(list, kAddressColumns, LVS_EX_HEADERDRAGDROP);
+  if (list == c.officeList) InsertColumns(list, kOfficeColumns, LVS_EX_HEADERDRAGDROP);
+  if (list == c.conditionList) InsertColumns(list, kConditionColumns, LVS_EX_FULLROWSELECT);
+  if (list == c.recordList) InsertColumns(list, kRecordColumns, LVS_EX_FULLROWSELECT);
+}
+
+void CreateTable(HWND window, HINSTANCE instance, const ControlSpec* begin, const ControlSpec* end) {
+  for (const ControlSpec* spec = begin; spec != end; ++spec) {
+    HWND control = CreateControl(window, instance, *spec);
+    if (std::strcmp(spec->className, WC_LISTVIEWA) == 0) SetColumnsOf(control);
+  }
+}
+
+void InsertTabs(HWND tab) {
+  SendMessageA(tab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  for (int i = 0; i < 3; ++i) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(kTabs[i]);
+    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void SetGuiFont() {
+  const Controls& c = g_app.controls;
+  const HWND controls[] = {c.search,     c.newCondition, c.registerCondition, c.clip,     c.radioNumber,
+                           c.radioPlace, c.radioFuzzy,   c.numberKind,        c.charWidth, c.prefecture,
+                           c.areaPlace,  c.city,         c.checkIme,          c.number,    c.town,
+                           c.fuzzy,      c.townLabel};
+  const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+  for (HWND control : controls) SendMessageA(control, WM_SETFONT, font, FALSE);
+}
+
+}  // namespace
+
+void CreateChildControls(HWND window) {
+  InitCommonControls();
+  HINSTANCE instance = WindowInstance(window);
+  CreateTable(window, instance, std::begin(kBeforeStatus), std::end(kBeforeStatus));
+  g_app.controls.status =
+      CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", window, IDC_STATUS);
+  CreateTable(window, instance, std::begin(kAfterStatus), std::end(kAfterStatus));
+  InsertTabs(g_app.controls.tab);
+
+  const Controls& c = g_app.controls;
+  AddStrings(c.numberKind, kNumberKinds);
+  AddStrings(c.charWidth, kCharWidths);
+  AddStrings(c.prefecture, kPrefectures);
+  SendMessageA(c.numberKind, CB_SETCURSEL, 0, 0);
+  SendMessageA(c.charWidth, CB_SETCURSEL, 0, 0);
+
+  EnableWindow(c.numberKind, TRUE);
+  EnableWindow(c.number, TRUE);
+  EnableWindow(c.prefecture, FALSE);
+  EnableWindow(c.city, FALSE);
+  EnableWindow(c.town, FALSE);
+
+  for (int slot = 0; slot < static_cast<int>(std::size(kOwnerDrawnCommands)); ++slot) {
+    MakeMenuItemOwnerDrawn(window, kOwnerDrawnCommands[slot], slot);
+  }
+  SetGuiFont();
+}
+
+void SwitchTabPage(int page) {
+  if (page < 0 || page > 2) return;
+  const Controls& c = g_app.controls;
+  const HWND pageControls[] = {c.radioNumber, c.radioPlace, c.radioFuzzy, c.checkIme, c.numberKind,
+                               c.charWidth,   c.prefecture, c.areaPlace,  c.townLabel, c.number,
+                               c.city,        c.town,       c.fuzzy,      c.conditionList, c.recordList};
+  constexpr int kFormLast = 12;  // positions 0..12 are the search form, 13..14 the two lists
+  const bool formPage = page != 2;
+  for (int i = 0; i < static_cast<int>(std::size(pageControls)); ++i) {
+    ShowWindow(pageControls[i], (i <= kFormLast) == formPage ? SW_SHOW : SW_HIDE);
+  }
+  if (formPage) SetWindowTextA(c.radioFuzzy, page == 0 ? texts::kFuzzyCaption : texts::kOfficeNameCaption);
+  ShowWindow(c.addressList, page == 0 ? SW_SHOW : SW_HIDE);
+  ShowWindow(c.officeList, page == 1 ? SW_SHOW : SW_HIDE);
+  EnableWindow(c.clip, formPage);
+  EnableWindow(c.search, formPage);
+  EnableWindow(c.registerCondition, formPage);
+}
+
+void RegisterCondition() {
+  const Controls& c = g_app.controls;
+  int kind = 0;
+  if (SendMessageA(c.radioNumber, BM_GETCHECK, 0, 0) == BST_CHECKED) kind = 0;
+  if (SendMessageA(c.radioPlace, BM_GETCHECK, 0, 0) == BST_CHECKED) kind = 1;
+  const bool fuzzy = SendMessageA(c.radioFuzzy, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (fuzzy && IsWindowVisible(c.addressList)) kind = 2;
+  if (fuzzy && IsWindowVisible(c.officeList)) kind = 3;
+
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = static_cast<int>(SendMessageA(c.conditionList, LVM_GETITEMCOUNT, 0, 0));
+  item.pszText = const_cast<char*>(texts::kConditionKinds[kind]);
+  const int row = static_cast<int>(SendMessageA(c.conditionList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row < 0) return;
+
+  constexpr int kFieldBytes = 256;
+  char cells[4][kFieldBytes] = {};
+  if (kind == 0) {
+    GetWindowTextA(c.numberKind, cells[0], kFieldBytes);
+    GetWindowTextA(c.number, cells[1], kFieldBytes);
+    GetWindowTextA(c.areaPlace, cells[2], kFieldBytes);
+  } else if (kind == 1) {
+    GetWindowTextA(c.prefecture, cells[1], kFieldBytes);
+    GetWindowTextA(c.city, cells[2], kFieldBytes);
+    GetWindowTextA(c.town, cells[3], kFieldBytes);
+  } else {
+    GetWindowTextA(c.fuzzy, cells[1], kFieldBytes);
+  }
+  for (int column = 1; column <= 4; ++column) {
+    LVITEMA cell = {};
+    cell.iSubItem = column;
+    cell.pszText = cells[column - 1];
+    SendMessageA(c.conditionList, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  }
+}
+
+}  // namespace kuranto

@@ -1,0 +1,88 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "app/shell.h"
+#include "app/texts.h"
+
+namespace kuranto {
+
+namespace {
+
+constexpr int kListTop = 190;
+constexpr int kListBottomMargin = 210;  // room above the lists and for the status bar
+constexpr int kDisplayTop = 143;
+constexpr int kDisplayHeight = 44;
+constexpr int kStatusHeight = 20;
+constexpr int kRowPadding = 6;
+constexpr int kThinWeight = 1;
+// SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER
+constexpr UINT kRemeasureFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
+void MoveIfThere(HWND control, int left, int top, int width, int height) {
+  if (control != nullptr) MoveWindow(control, left, top, width, height, TRUE);
+}
+
+}  // namespace
+
+const int FontSizeTable[kFontSizeCount] = {20, 18, 16, 14, 12};
+
+int ValidFontSizeIndex(int index) {
+  return (index >= 0 && index < kFontSizeCount) ? index : kDefaultFontSizeIndex;
+}
+
+void LayoutMainWindow(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  const Controls& c = g_app.controls;
+  MoveIfThere(c.addressList, 0, kListTop, width, height - kListBottomMargin);
+  MoveIfThere(c.officeList, 0, kListTop, width, height - kListBottomMargin);
+  MoveIfThere(c.recordList, 0, kListTop, width, height - kListBottomMargin);
+  MoveIfThere(c.display, 0, kDisplayTop, width, kDisplayHeight);
+  MoveIfThere(c.status, 0, height - kStatusHeight, width, kStatusHeight);
+  if (c.status != nullptr) {
+    const int edges[2] = {width, 0};
+    SendMessageA(c.status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+  }
+}
+
+HFONT MakeFont(int width, int height, bool italic, bool underline, const char* faceName) {
+  LOGFONTA font = {};
+  font.lfHeight = height;
+  font.lfWidth = width;
+  font.lfWeight = kThinWeight;
+  font.lfItalic = italic ? TRUE : FALSE;
+  font.lfUnderline = underline ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
+  return CreateFontIndirectA(&font);
+}
+
+void ApplyListFont(HWND window, HWND addressList, int height) {
+  HWND officeList = g_app.controls.officeList;
+  RECT frame;
+  GetWindowRect(window, &frame);
+  WINDOWPOS position = {};
+  position.hwnd = window;
+  position.cx = frame.right - frame.left;
+  position.cy = frame.bottom - frame.top;
+  position.flags = kRemeasureFlags;
+  // An owner-drawn fixed list asks its parent for the row height again here.
+  SendMessageA(addressList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+  SendMessageA(officeList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+
+  HFONT previous = g_app.listFont;
+  g_app.listFont = MakeFont(0, height, false, false, texts::kListFontFace);
+  SendMessageA(addressList, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.listFont), TRUE);
+  SendMessageA(officeList, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.listFont), TRUE);
+  if (previous != nullptr) DeleteObject(previous);
+}
+
+void MeasureListRow(MEASUREITEMSTRUCT& item) {
+  item.itemHeight = static_cast<UINT>(FontSizeTable[ValidFontSizeIndex(g_app.settings.fontSizeIndex)] + kRowPadding);
+}
+
+}  // namespace kuranto

@@ -1,0 +1,204 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/scoped.h"
+#include "app/shell.h"
+#include "app/texts.h"
+#include "transfer/row_painting.h"
+
+namespace kuranto {
+
+namespace {
+
+constexpr COLORREF kMenuImageMask = RGB(192, 192, 192);
+constexpr int kMenuImageWidth = 16;
+
+void OnPaint(HWND window) {
+  ScopedPaint dc(window);
+  RECT groove;
+  GetClientRect(window, &groove);
+  // A one-line groove under the menu bar across the whole width.
+  groove.left = 0;
+  groove.bottom = 1;
+  DrawEdge(dc, &groove, EDGE_ETCHED, BF_TOP);
+}
+
+void OnDestroy() {
+  if (g_app.listFont != nullptr) {
+    DeleteObject(g_app.listFont);
+    g_app.listFont = nullptr;
+  }
+  SaveSavedLists();
+  postal::FreeAddressRows(g_app.addressRows);
+  postal::FreeOfficeRows(g_app.officeRows);
+  g_app.resultCount = 0;
+  SaveSettings();
+  PostQuitMessage(0);
+}
+
+void OnDrawItem(WPARAM id, const DRAWITEMSTRUCT& item) {
+  const Controls& c = g_app.controls;
+  if (id == 0) {
+    DrawMenuItem(item);
+  } else if (id == IDC_ADDRESS_LIST && IsWindowVisible(c.addressList)) {
+    DrawAddressRow(item);
+  } else if (id == IDC_OFFICE_LIST && IsWindowVisible(c.officeList)) {
+    DrawOfficeRow(item);
+  }
+}
+
+void OnMeasureItem(HWND window, WPARAM id, MEASUREITEMSTRUCT& item) {
+  if (id == 0) {
+    MeasureMenuItem(window, item);
+  } else if (id == IDC_ADDRESS_LIST || id == IDC_OFFICE_LIST) {
+    MeasureListRow(item);
+  }
+}
+
+void OnNotify(HWND window, WPARAM id, const NMHDR& header) {
+  const Controls& c = g_app.controls;
+  if (id == IDC_TAB && header.code == TCN_SELCHANGE) {
+    SwitchTabPage(static_cast<int>(SendMessageA(c.tab, TCM_GETCURSEL, 0, 0)));
+    return;
+  }
+  const bool resultList = header.hwndFrom == c.addressList || header.hwndFrom == c.officeList;
+  if (resultList && header.code == NM_CLICK) {
+    ShowFirstSelectedRow(header.hwndFrom);
+  } else if (resultList && header.code == NM_DBLCLK) {
+    SendMessageA(window, WM_COMMAND, IDM_COPY, 0);
+  } else if (header.hwndFrom == c.conditionList && header.code == NM_DBLCLK) {
+    RestoreSelectedCondition();
+  }
+  // Dragging a row out of a result list is handled by the drop source once it exists.
+}
+
+void EnableMenuCommand(HMENU menu, UINT command, bool enable) {
+  EnableMenuItem(menu, command, MF_BYCOMMAND | (enable ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+}
+
+void OnInitMenuPopup(HWND window) {
+  HMENU menu = GetMenu(window);
+  const Controls& c = g_app.controls;
+  const UINT rowCommands[] = {IDM_PROPERTIES, IDM_COPY, IDM_RECORD};
+  bool rowSelected = false;
+  for (HWND list : {c.addressList, c.officeList}) {
+    if (IsWindowVisible(list) && FirstSelectedItem(list) >= 0) rowSelected = true;
+  }
+  for (UINT command : rowCommands) EnableMenuCommand(menu, command, rowSelected);
+}
+
+}  // namespace
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSA windowClass = {};
+  if (GetClassInfoA(instance, texts::kWindowClass, &windowClass)) return true;
+  windowClass.style = 0;
+  windowClass.lpfnWndProc = MainWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, texts::kIconResource);
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  windowClass.lpszMenuName = texts::kMenuResource;
+  windowClass.lpszClassName = texts::kWindowClass;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+HINSTANCE WindowInstance(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+  if (!RegisterMainWindowClass(instance)) return nullptr;
+  const WindowRect rect = LoadWindowRect();
+  HWND window = CreateWindowExA(0, texts::kWindowClass, texts::kWindowTitle, WS_OVERLAPPEDWINDOW, rect.x, rect.y,
+                                rect.width, rect.height, nullptr, nullptr, instance, nullptr);
+  g_app.mainWindow = window;
+  g_app.instance = instance;
+  return window;
+}
+
+void OnCreateMainWindow(HWND window) {
+  g_app.files = datafiles::MakeFileSet(ProgramDirectoryForStart());
+  CreateChildControls(window);
+  LoadSettings();
+  Settings& settings = g_app.settings;
+  settings.fontSizeIndex = ValidFontSizeIndex(settings.fontSizeIndex);
+
+  // A saved mode outside 0..2 checks no radio button.
+  if (settings.searchMode >= 0 && settings.searchMode <= IDC_RADIO_FUZZY - IDC_RADIO_NUMBER) {
+    const int radio = IDC_RADIO_NUMBER + settings.searchMode;
+    CheckRadioButton(window, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radio);
+    SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(radio), 0);
+    if (radio == IDC_RADIO_NUMBER) UpdateAreaPlaceState();
+    SetFocus(GetDlgItem(window, radio));
+  }
+
+  SendMessageA(g_app.controls.prefecture, CB_SETCURSEL, 0, 0);
+  LoadSavedLists();
+  RunStartupDataCheck(window);
+  LoadPrefectureSetting();
+  ApplyListFont(window, g_app.controls.addressList, FontSizeTable[settings.fontSizeIndex]);
+  CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,
+                     IDM_FONT_LARGEST + static_cast<UINT>(settings.fontSizeIndex), MF_BYCOMMAND);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreateMainWindow(window);
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_SIZE:
+      LayoutMainWindow(window);
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_CLOSE:
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_DRAWITEM:
+      OnDrawItem(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return 0;
+    case WM_MEASUREITEM:
+      OnMeasureItem(window, wParam, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(window, wParam, *reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
+    case WM_CONTEXTMENU:
+      ShowContextMenu(window, reinterpret_cast<HWND>(wParam), lParam);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(window, wParam, lParam);
+      return 0;
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(window);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+HIMAGELIST LoadMenuImages(HINSTANCE instance) {
+  g_app.menuImages = ImageList_LoadImageA(instance, texts::kImagesResource, kMenuImageWidth, 1, kMenuImageMask,
+                                          IMAGE_BITMAP, 0);
+  return g_app.menuImages;
+}
+
+int RunMessageLoop(HWND window) {
+  MSG message = {};
+  while (GetMessageA(&message, nullptr, 0, 0)) {
+    // Accelerators first: Enter always becomes the Enter command, never a
+    // default-button press of the dialog navigation.
+    if (TranslateAcceleratorA(window, g_app.accelerators, &message)) continue;
+    if (IsDialogMessageA(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace kuranto

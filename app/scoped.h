@@ -1,0 +1,172 @@
+// Small RAII holders for the GDI objects, device contexts, clipboard and
+// input context the shell borrows, so an early return releases them too.
+#pragma once
+
+#include <windows.h>
+#include <imm.h>
+
+namespace kuranto {
+
+// Selects an object into a DC and puts the previous one back.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelectObject() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// Owns a GDI object (brush, pen, font, bitmap) and deletes it.
+template <class Handle>
+class AutoDeleteObject {
+ public:
+  explicit AutoDeleteObject(Handle handle = nullptr) : handle_(handle) {}
+  ~AutoDeleteObject() { reset(); }
+  AutoDeleteObject(const AutoDeleteObject&) = delete;
+  AutoDeleteObject& operator=(const AutoDeleteObject&) = delete;
+  Handle get() const { return handle_; }
+  operator Handle() const { return handle_; }
+  void reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+  Handle release() {
+    Handle h = handle_;
+    handle_ = nullptr;
+    return h;
+  }
+
+ private:
+  Handle handle_;
+};
+
+using AutoDeleteBrush = AutoDeleteObject<HBRUSH>;
+using AutoDeletePen = AutoDeleteObject<HPEN>;
+using AutoDeleteFont = AutoDeleteObject<HFONT>;
+
+// GetDC / ReleaseDC of a window.
+class ScopedGetDC {
+ public:
+  explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~ScopedGetDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  ScopedGetDC(const ScopedGetDC&) = delete;
+  ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class ScopedPaint {
+ public:
+  explicit ScopedPaint(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~ScopedPaint() { EndPaint(window_, &paint_); }
+  ScopedPaint(const ScopedPaint&) = delete;
+  ScopedPaint& operator=(const ScopedPaint&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// Sets a DC's text colour or background mode for a scope.
+class ScopedTextColor {
+ public:
+  ScopedTextColor(HDC dc, COLORREF color) : dc_(dc), previous_(SetTextColor(dc, color)) {}
+  ~ScopedTextColor() { SetTextColor(dc_, previous_); }
+  ScopedTextColor(const ScopedTextColor&) = delete;
+  ScopedTextColor& operator=(const ScopedTextColor&) = delete;
+
+ private:
+  HDC dc_;
+  COLORREF previous_;
+};
+
+class ScopedBkMode {
+ public:
+  ScopedBkMode(HDC dc, int mode) : dc_(dc), previous_(SetBkMode(dc, mode)) {}
+  ~ScopedBkMode() {
+    if (previous_ != 0) SetBkMode(dc_, previous_);
+  }
+  ScopedBkMode(const ScopedBkMode&) = delete;
+  ScopedBkMode& operator=(const ScopedBkMode&) = delete;
+
+ private:
+  HDC dc_;
+  int previous_;
+};
+
+// OpenClipboard / CloseClipboard; `opened()` tells whether it worked.
+class ScopedClipboard {
+ public:
+  explicit ScopedClipboard(HWND owner) : opened_(OpenClipboard(owner) != FALSE) {}
+  ~ScopedClipboard() {
+    if (opened_) CloseClipboard();
+  }
+  ScopedClipboard(const ScopedClipboard&) = delete;
+  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+  bool opened() const { return opened_; }
+
+ private:
+  bool opened_;
+};
+
+// ImmGetContext / ImmReleaseContext of a window.
+class ScopedImeContext {
+ public:
+  explicit ScopedImeContext(HWND window) : window_(window), context_(ImmGetContext(window)) {}
+  ~ScopedImeContext() {
+    if (context_ != nullptr) ImmReleaseContext(window_, context_);
+  }
+  ScopedImeContext(const ScopedImeContext&) = delete;
+  ScopedImeContext& operator=(const ScopedImeContext&) = delete;
+  HIMC get() const { return context_; }
+
+ private:
+  HWND window_;
+  HIMC context_;
+};
+
+// A loaded menu that is destroyed at the end of the scope.
+class ScopedMenu {
+ public:
+  explicit ScopedMenu(HMENU menu) : menu_(menu) {}
+  ~ScopedMenu() {
+    if (menu_ != nullptr) DestroyMenu(menu_);
+  }
+  ScopedMenu(const ScopedMenu&) = delete;
+  ScopedMenu& operator=(const ScopedMenu&) = delete;
+  HMENU get() const { return menu_; }
+
+ private:
+  HMENU menu_;
+};
+
+// An icon from ImageList_GetIcon, destroyed after drawing.
+class ScopedIcon {
+ public:
+  explicit ScopedIcon(HICON icon) : icon_(icon) {}
+  ~ScopedIcon() {
+    if (icon_ != nullptr) DestroyIcon(icon_);
+  }
+  ScopedIcon(const ScopedIcon&) = delete;
+  ScopedIcon& operator=(const ScopedIcon&) = delete;
+  HICON get() const { return icon_; }
+
+ private:
+  HICON icon_;
+};
+
+}  // namespace kuranto

@@ -1,0 +1,162 @@
+// The application shell of クラント: the process-wide state of the main
+// window and the functions of each shell file. All text is cp932.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "datafiles/file_set.h"
+#include "postal/ranges.h"
+#include "postal/records.h"
+#include "resources/resource_ids.h"
+
+namespace kuranto {
+
+// Handles of the main window's child controls, filled by CreateChildControls.
+struct Controls {
+  HWND addressList = nullptr;
+  HWND officeList = nullptr;
+  HWND status = nullptr;
+  HWND conditionList = nullptr;
+  HWND recordList = nullptr;
+  HWND radioNumber = nullptr;
+  HWND radioPlace = nullptr;
+  HWND radioFuzzy = nullptr;
+  HWND checkIme = nullptr;
+  HWND numberKind = nullptr;
+  HWND charWidth = nullptr;
+  HWND prefecture = nullptr;
+  HWND number = nullptr;
+  HWND areaPlace = nullptr;
+  HWND city = nullptr;
+  HWND town = nullptr;
+  HWND display = nullptr;
+  HWND fuzzy = nullptr;
+  HWND townLabel = nullptr;
+  HWND search = nullptr;
+  HWND newCondition = nullptr;
+  HWND registerCondition = nullptr;
+  HWND clip = nullptr;
+  HWND tab = nullptr;
+};
+
+constexpr int kFontSizeCount = 5;
+constexpr int kDefaultFontSizeIndex = 3;
+
+// Settings held in memory between the registry load and save.
+struct Settings {
+  int hyphen = 0;    // HyphenSetting: postal numbers shown with a hyphen
+  int hiragana = 0;  // HiraganaSetting: kana shown as full-width hiragana
+  std::string addressTemplate = "N KSM";
+  std::string officeTemplate = "N KSM G";
+  int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
+  int searchMode = 0;                         // 0 number, 1 location, 2 fuzzy
+  std::string storedDate;                     // the address file's date at the last exit
+  std::string currentDate;                    // its date at this start
+};
+
+constexpr int kMenuSlotCount = 12;
+constexpr int kMenuSlotBytes = 128;
+
+// The one instance of the program's state (app_state.cpp).
+struct AppState {
+  HINSTANCE instance = nullptr;
+  HWND mainWindow = nullptr;  // stored once CreateWindowExA has returned
+  HACCEL accelerators = nullptr;
+  HIMAGELIST menuImages = nullptr;
+  HFONT listFont = nullptr;
+  Controls controls;
+  datafiles::FileSet files;
+  Settings settings;
+  postal::AddressRows addressRows;
+  postal::OfficeRows officeRows;
+  int resultCount = 0;  // ResultCount: rows found by the last search
+  postal::IndexTables tables{};
+  char menuSlots[kMenuSlotCount][kMenuSlotBytes] = {};
+};
+
+extern AppState g_app;
+
+// Back to the state of a fresh process, keeping the program-path override.
+void ResetAppState();
+
+// The program's directory is taken from its executable's path unless a
+// directory (ending in "\") was set here before the window is created.
+void SetProgramDirectoryOverride(const std::string& directory);
+std::string ProgramDirectoryForStart();
+
+// Every message box of the shell goes through here, so a test can answer it.
+using MessageBoxHandler = int (*)(HWND owner, const char* text, const char* caption, UINT flags);
+void SetMessageBoxHandler(MessageBoxHandler handler);  // nullptr: MessageBoxA
+int ShowMessage(HWND owner, const char* text, const char* caption, UINT flags);
+
+// main_window.cpp
+bool RegisterMainWindowClass(HINSTANCE instance);
+// Registers the class if needed and creates the main window at the saved
+// rectangle; stores the handles. nullptr when registration or creation fails.
+HWND CreateMainWindow(HINSTANCE instance);
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void OnCreateMainWindow(HWND window);
+// The module whose resources the window uses.
+HINSTANCE WindowInstance(HWND window);
+// ImageList of the menu images; kept in g_app.menuImages.
+HIMAGELIST LoadMenuImages(HINSTANCE instance);
+// Loads the accelerators and images, runs the loop; the final wParam.
+int RunMessageLoop(HWND window);
+
+// child_controls.cpp
+void CreateChildControls(HWND window);
+void SwitchTabPage(int page);
+void RegisterCondition();
+
+// commands.cpp
+void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
+void LockSearchForm(bool enable);
+void FillResultList(HWND list, int count);
+void EmptyComboBox(HWND combo);
+void FillCityList();
+void FillAreaPlaceList();
+void UpdateAreaPlaceState();
+void ShowFirstSelectedRow(HWND list);
+// The formatted text of row `row` of a result list ("" when none).
+std::string FormatAddressRow(int row);
+std::string FormatOfficeRow(int row);
+// First selected item of a list view, or -1.
+int FirstSelectedItem(HWND list);
+void SetStatusText(const char* text);
+
+// layout.cpp
+extern const int FontSizeTable[kFontSizeCount];
+// The font-size index itself when it is 0..4, else the default.
+int ValidFontSizeIndex(int index);
+void LayoutMainWindow(HWND window);
+void ApplyListFont(HWND window, HWND addressList, int height);
+HFONT MakeFont(int width, int height, bool italic, bool underline, const char* faceName);
+void MeasureListRow(MEASUREITEMSTRUCT& item);
+
+// menus.cpp
+void MakeMenuItemOwnerDrawn(HWND window, UINT command, int slot);
+void MeasureMenuItem(HWND window, MEASUREITEMSTRUCT& item);
+void DrawMenuItem(const DRAWITEMSTRUCT& item);
+void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
+
+// build_dialog.cpp: the start-up data check with its build dialogs.
+void RunStartupDataCheck(HWND window);
+
+// settings_load.cpp: the registry settings, kept at their defaults for now.
+struct WindowRect {
+  int x = 100, y = 100, width = 600, height = 400;
+};
+WindowRect LoadWindowRect();
+void LoadSettings();
+void LoadPrefectureSetting();
+void SaveSettings();
+
+// saved_lists_ui.cpp: the conditions list and the record list on disk.
+void LoadSavedLists();
+void SaveSavedLists();
+void RestoreSelectedCondition();
+
+}  // namespace kuranto

@@ -1,0 +1,47 @@
+// Every text the shell shows. The app targets are compiled with a cp932
+// execution charset, so these literals are cp932 bytes in the program.
+#pragma once
+
+namespace kuranto::texts {
+
+inline constexpr char kWindowClass[] = "kuranz2";
+inline constexpr char kWindowTitle[] = "クラント";
+inline constexpr char kMenuResource[] = "MENU1";
+inline constexpr char kAcceleratorResource[] = "IDR_ACCELERATOR1";
+inline constexpr char kIconResource[] = "ICON1";
+inline constexpr char kImagesResource[] = "BITMAP2";
+inline constexpr char kBuildDialogResource[] = "IDD_DIALOG5";
+
+inline constexpr char kConfirmCaption[] = "確認";
+inline constexpr char kReportCaption[] = "報告";
+inline constexpr char kNoAddressData[] = "住所データがありません";
+
+inline constexpr char kStatusDeleting[] = "削除中...";
+inline constexpr char kStatusSearching[] = "検索中...";
+inline constexpr char kStatusFoundFormat[] = "%d 件見つかりました。";
+inline constexpr char kStatusBlank[] = " ";
+
+inline constexpr char kAreaCodeKind[] = "市外局番";
+inline constexpr char kFullWidth[] = "全角";
+inline constexpr char kFuzzyCaption[] = "あいまい";
+inline constexpr char kOfficeNameCaption[] = "大口客先名";
+inline constexpr char kRemoveFromList[] = "リストから外す(&O)";
+inline constexpr char kListFontFace[] = "ＭＳ Ｐゴシック";
+
+inline constexpr char kLinksSection[] = "URL";
+inline constexpr char kPostalUrlKey[] = "POSTAL_URL";
+inline constexpr char kKenAllUrlKey[] = "KEN_ALL_URL";
+inline constexpr char kJigyosyoUrlKey[] = "JIGYOSYO_URL";
+
+// Condition kinds as RegisterCondition labels them and the saved list reads them.
+inline constexpr const char* kConditionKinds[] = {"番号", "場所", "曖昧", "事業"};
+
+// Data-build dialog texts: starting, then running.
+inline constexpr char kCityListStart[] = "市区町村リストデータを作成します。";
+inline constexpr char kCityListRunning[] = "市区町村リストデータ作成中...";
+inline constexpr char kPrefectureStart[] = "県別用データを作成します。";
+inline constexpr char kPrefectureRunning[] = "県別用データ作成中...";
+inline constexpr char kNumberStart[] = "番号用データを作成します。";
+inline constexpr char kNumberRunning[] = "番号用データ作成中...";
+
+}  // namespace kuranto::texts

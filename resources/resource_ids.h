@@ -1,0 +1,61 @@
+/* Control, command and dialog-control ids of the main program.
+   Plain #defines so that windres, rc.exe and C++ all read this one file.
+   Resource names ("MENU1", "IDD_DIALOG5" ...) are strings, never defined here. */
+#ifndef KURANTO_RESOURCE_IDS_H
+#define KURANTO_RESOURCE_IDS_H
+
+/* Main-window child controls. */
+#define IDC_STATUS              101
+#define IDC_RADIO_NUMBER        2000
+#define IDC_RADIO_PLACE         2001
+#define IDC_RADIO_FUZZY         2002
+#define IDC_CHECK_IME           2003
+#define IDC_NUMBER_KIND         2004
+#define IDC_CHAR_WIDTH          2005
+#define IDC_PREFECTURE          2006
+#define IDC_NUMBER              2007
+#define IDC_CITY                2008
+#define IDC_TOWN                2009
+#define IDC_DISPLAY             2010
+#define IDC_TOWN_LABEL          2012
+#define IDC_AREA_PLACE          2015
+#define IDC_FUZZY               2040
+#define IDC_SEARCH              3012
+#define IDC_NEW_CONDITION       3013
+#define IDC_ADDRESS_LIST        3015
+#define IDC_OFFICE_LIST         3016
+#define IDC_TAB                 3017
+#define IDC_CONDITION_LIST      3018
+#define IDC_RECORD_LIST         3019
+#define IDC_REGISTER_CONDITION  3020
+
+/* Context-menu commands of the lists. */
+#define IDM_ROW_PROPERTIES      3001
+#define IDM_REMOVE_CONDITION    3032
+#define IDM_REMOVE_RECORD       3033
+#define IDM_COPY_RECORD         3034
+
+/* Main-menu commands and the Enter accelerator. */
+#define IDM_EXIT                40001
+#define IDM_ABOUT               40002
+#define IDM_ENTER               40007
+#define IDM_HELP                40008
+#define IDM_KEN_ALL_URL         40009
+#define IDM_PROPERTIES          40010
+#define IDM_NEW_CONDITION       40011
+#define IDM_RECORD              40012
+#define IDM_COPY                40013  /* also the id of the CLIP button */
+#define IDM_SETTINGS            40014
+#define IDM_POSTAL_URL          40016
+#define IDM_JIGYOSYO_URL        40017
+#define IDM_FONT_LARGEST        40025
+#define IDM_FONT_LARGE          40026
+#define IDM_FONT_MEDIUM         40027
+#define IDM_FONT_SMALL          40028
+#define IDM_FONT_SMALLEST       40029
+
+/* Data-build dialog. */
+#define IDC_BUILD_PROGRESS      1024
+#define IDC_BUILD_TEXT          1027
+
+#endif
