@@ -7,6 +7,7 @@
 #include "datafiles/index_build.h"
 #include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
+#include "postal/templates.h"
 #include "postal/texts.h"
 #include "tools/query/encoding.h"
 
@@ -113,11 +114,26 @@ int Context::PrepareIndexes(bool all) {
   return kExitOk;
 }
 
+postal::DisplayFlags Context::displayFlags() const {
+  postal::DisplayFlags flags;
+  flags.hyphen = options_.hyphen;
+  flags.hiragana = options_.hiragana;
+  return flags;
+}
+
 void Context::PrintAddressRow(const postal::AddressRecord& row) const {
+  if (options_.useTemplate) {
+    PrintLine(postal::ExpandAddressTemplate(options_.templateText, row, displayFlags()));
+    return;
+  }
   PrintLine(JoinSlots<postal::AddressRecord>(row, postal::kAddressSlotCount, postal::AddressSlot));
 }
 
 void Context::PrintOfficeRow(const postal::OfficeRecord& row) const {
+  if (options_.useTemplate) {
+    PrintLine(postal::ExpandOfficeTemplate(options_.templateText, row, displayFlags()));
+    return;
+  }
   PrintLine(JoinSlots<postal::OfficeRecord>(row, postal::kOfficeSlotCount, postal::OfficeSlot));
 }
 

@@ -8,6 +8,7 @@
 #include "datafiles/file_set.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
+#include "postal/templates.h"
 
 namespace query {
 
@@ -43,10 +44,14 @@ class Context {
   const postal::IndexTables& tables() const { return tables_; }
   const std::string& cityListBytes() const { return cityList_; }
 
+  // A row as its slots joined by tabs, or through the template given with
+  // --template (with --hyphen and --hiragana applied).
   void PrintAddressRow(const postal::AddressRecord& row) const;
   void PrintOfficeRow(const postal::OfficeRecord& row) const;
 
  private:
+  postal::DisplayFlags displayFlags() const;
+
   Options options_;
   datafiles::FileSet files_;
   postal::IndexTables tables_;
@@ -60,5 +65,6 @@ int RunAddress(Context& context, const CommandArgs& args);
 int RunCities(Context& context, const CommandArgs& args);
 int RunBuild(Context& context, const CommandArgs& args);
 int RunAreas(Context& context, const CommandArgs& args);
+int RunOffice(Context& context, const CommandArgs& args);
 
 }  // namespace query

@@ -13,9 +13,14 @@ const char kUsage[] =
     "  address area \"PREFECTURE CITY\"\n"
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
     "  address fuzzy TEXT\n"
+    "  office old|new|city TEXT | office area \"PREFECTURE CITY\"\n"
+    "  office place PREFECTURE CITY TOWN | office fuzzy TEXT   (Jigyosyo.csv)\n"
     "  cities PREFECTURE       the city list of a prefecture\n"
     "  build                   run the three index builds now\n"
-    "  areas CODE              the places of a telephone area code\n";
+    "  areas CODE              the places of a telephone area code\n"
+    "  --template T            print each row through T (address letters NKkSsMmCO,\n"
+    "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
+    "                          --hyphen and --hiragana then convert numbers and kana\n";
 
 struct Command {
   const char* name;
@@ -27,6 +32,7 @@ const Command kCommands[] = {
     {"cities", query::RunCities},
     {"build", query::RunBuild},
     {"areas", query::RunAreas},
+    {"office", query::RunOffice},
 };
 
 int Usage() {
