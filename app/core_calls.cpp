@@ -1,59 +1,45 @@
 #include "app/core_calls.h"
 
-#include <cstdio>
-
 #include "datafiles/area_codes.h"
+#include "postal/kana.h"
+#include "postal/office_search.h"
+#include "postal/templates.h"
 
 namespace kuranto {
 
 namespace {
 
-constexpr size_t kRowTextLimit = 999;
-
-// Letters of the address template, in slot order.
-constexpr char kAddressLetters[] = "NKkSsMmCO";
-constexpr char kOfficeLetters[] = "NGgKSMCO";
-
-template <class Record, class SlotOf>
-std::string Expand(const std::string& templateText, const Record& row, const char* letters, SlotOf slotOf) {
-  std::string out;
-  for (char letter : templateText) {
-    const char* found = nullptr;
-    for (int slot = 0; letters[slot] != '\0'; ++slot) {
-      if (letters[slot] == letter) found = slotOf(row, slot);
-    }
-    if (found != nullptr) {
-      out += found;
-    } else {
-      out += letter;
-    }
-    if (out.size() >= kRowTextLimit) break;
-  }
-  if (out.size() > kRowTextLimit) out.resize(kRowTextLimit);
-  return out;
+postal::DisplayFlags FlagsOf(bool hyphen, bool hiragana) {
+  postal::DisplayFlags flags;
+  flags.hyphen = hyphen;
+  flags.hiragana = hiragana;
+  return flags;
 }
 
 }  // namespace
 
-const char* SearchOfficeRows(const std::string&, const postal::SearchForm&, postal::OfficeRows&) { return nullptr; }
-
-std::string ExpandAddressRow(const std::string& templateText, const postal::AddressRecord& row, bool, bool) {
-  return Expand(templateText, row, kAddressLetters,
-                [](const postal::AddressRecord& r, int slot) { return postal::AddressSlot(r, slot); });
+const char* SearchOfficeRows(const std::string& officeFile, const postal::SearchForm& form,
+                             postal::OfficeRows& rows) {
+  return postal::SearchOffices(officeFile, form, rows);
 }
 
-std::string ExpandOfficeRow(const std::string& templateText, const postal::OfficeRecord& row, bool, bool) {
-  return Expand(templateText, row, kOfficeLetters,
-                [](const postal::OfficeRecord& r, int slot) { return postal::OfficeSlot(r, slot); });
+std::string ExpandAddressRow(const std::string& templateText, const postal::AddressRecord& row, bool hyphen,
+                             bool hiragana) {
+  return postal::ExpandAddressTemplate(templateText, row, FlagsOf(hyphen, hiragana));
+}
+
+std::string ExpandOfficeRow(const std::string& templateText, const postal::OfficeRecord& row, bool hyphen,
+                            bool hiragana) {
+  return postal::ExpandOfficeTemplate(templateText, row, FlagsOf(hyphen, hiragana));
 }
 
 std::string HyphenatedNumber(const char* number) {
   std::string text = number;
-  if (text.size() > 3) text.insert(3, "-");
+  postal::InsertPostalHyphen(text);
   return text;
 }
 
-std::string FullWidthHiragana(const char* kana) { return kana; }
+std::string FullWidthHiragana(const char* kana) { return postal::ToFullWidthHiragana(kana); }
 
 std::vector<std::string> AreaPlaces(const std::string& telnumFile, const std::string& typedNumber) {
   return datafiles::AreaPlacesFor(telnumFile, typedNumber);

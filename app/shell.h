@@ -10,6 +10,7 @@
 #include "datafiles/file_set.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
+#include "postal/templates.h"
 #include "resources/resource_ids.h"
 
 namespace kuranto {
@@ -49,8 +50,8 @@ constexpr int kDefaultFontSizeIndex = 3;
 struct Settings {
   int hyphen = 0;    // HyphenSetting: postal numbers shown with a hyphen
   int hiragana = 0;  // HiraganaSetting: kana shown as full-width hiragana
-  std::string addressTemplate = "N KSM";
-  std::string officeTemplate = "N KSM G";
+  std::string addressTemplate = postal::kDefaultAddressTemplate;
+  std::string officeTemplate = postal::kDefaultOfficeTemplate;
   int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
   int searchMode = 0;                         // 0 number, 1 location, 2 fuzzy
   std::string storedDate;                     // the address file's date at the last exit
