@@ -126,17 +126,21 @@ void OnCreateMainWindow(HWND window) {
   settings.fontSizeIndex = ValidFontSizeIndex(settings.fontSizeIndex);
 
   // A saved mode outside 0..2 checks no radio button.
+  HWND modeButton = nullptr;
   if (settings.searchMode >= 0 && settings.searchMode <= IDC_RADIO_FUZZY - IDC_RADIO_NUMBER) {
     const int radio = IDC_RADIO_NUMBER + settings.searchMode;
     CheckRadioButton(window, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radio);
     SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(radio), 0);
     if (radio == IDC_RADIO_NUMBER) UpdateAreaPlaceState();
-    SetFocus(GetDlgItem(window, radio));
+    modeButton = GetDlgItem(window, radio);
+    SetFocus(modeButton);
   }
 
   SendMessageA(g_app.controls.prefecture, CB_SETCURSEL, 0, 0);
   LoadSavedLists();
   RunStartupDataCheck(window);
+  // A build dialog takes the focus with it when it closes.
+  if (modeButton != nullptr) SetFocus(modeButton);
   LoadPrefectureSetting();
   ApplyListFont(window, g_app.controls.addressList, FontSizeTable[settings.fontSizeIndex]);
   CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,

@@ -1,0 +1,298 @@
+// Creates the main window in-process over a temporary program directory and
+// drives it with messages as a user would. Texts are cp932 (test literals).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/shell.h"
+#include "datafiles/file_access.h"
+#include "datafiles/index_build.h"
+
+namespace shell_test {
+
+// One line of the all-address file as Japan Post writes it.
+inline std::string AddressLine(const std::string& code, const std::string& oldNumber, const std::string& newNumber,
+                               const std::string& prefKana, const std::string& cityKana, const std::string& townKana,
+                               const std::string& pref, const std::string& city, const std::string& town) {
+  return code + ",\"" + oldNumber + "\",\"" + newNumber + "\",\"" + prefKana + "\",\"" + cityKana + "\",\"" +
+         townKana + "\",\"" + pref + "\",\"" + city + "\",\"" + town + "\",0,0,0,0,0,0";
+}
+
+inline std::vector<std::string> SampleAddressLines() {
+  return {
+      AddressLine("01101", "060  ", "0600000", "ﾎｯｶｲﾄﾞｳ", "ｻｯﾎﾟﾛｼﾁｭｳｵｳｸ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "札幌市中央区",
+                  "以下に掲載がない場合"),
+      AddressLine("01202", "040  ", "0400000", "ﾎｯｶｲﾄﾞｳ", "ﾊｺﾀﾞﾃｼ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "函館市",
+                  "以下に掲載がない場合"),
+      AddressLine("13101", "100  ", "1000001", "ﾄｳｷｮｳﾄ", "ﾁﾖﾀﾞｸ", "ﾁﾖﾀﾞ", "東京都", "千代田区", "千代田"),
+      AddressLine("13103", "107  ", "1070052", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶ", "東京都", "港区", "赤坂"),
+      AddressLine("13103", "107  ", "1076090", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶｱｰｸﾋﾙｽﾞ", "東京都", "港区", "赤坂アークヒルズ"),
+      AddressLine("13103", "105  ", "1050011", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｼﾊﾞｺｳｴﾝ", "東京都", "港区", "芝公園"),
+      AddressLine("13113", "151  ", "1510051", "ﾄｳｷｮｳﾄ", "ｼﾌﾞﾔｸ", "ｾﾝﾀﾞｶﾞﾔ", "東京都", "渋谷区", "千駄ヶ谷"),
+      AddressLine("14103", "220  ", "2200012", "ｶﾅｶﾞﾜｹﾝ", "ﾖｺﾊﾏｼﾆｼｸ", "ﾐﾅﾄﾐﾗｲ", "神奈川県", "横浜市西区",
+                  "みなとみらい"),
+  };
+}
+
+inline std::vector<std::string> SampleOfficeLines() {
+  return {
+      "13101,\"ｶﾌﾞｼｷｶﾞｲｼｬ ｻﾝﾌﾟﾙ\",\"株式会社サンプル\",\"東京都\",\"千代田区\",\"丸の内\",\"１丁目１\","
+      "\"1008799\",\"100  \",\"銀座\",0,0,0",
+  };
+}
+
+inline std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+// A directory of its own under the temporary directory, removed with its files.
+class TempDir {
+ public:
+  TempDir() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+      path_ = std::string(base) + "kuranto-shell-" + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(++counter) + "\\";
+      if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+    }
+  }
+  ~TempDir() {
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((path_ + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+      do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((path_ + found.cFileName).c_str());
+      } while (FindNextFileA(h, &found));
+      FindClose(h);
+    }
+    RemoveDirectoryA(path_.c_str());
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + name; }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(File(name), std::ios::binary);
+    out << bytes;
+  }
+  bool Has(const std::string& name) const { return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+ private:
+  std::string path_;
+};
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  UINT flags;
+};
+
+inline std::vector<ShownMessage>& Messages() {
+  static std::vector<ShownMessage> shown;
+  return shown;
+}
+
+inline int RecordMessage(HWND, const char* text, const char* caption, UINT flags) {
+  Messages().push_back({text, caption, flags});
+  return IDOK;
+}
+
+// Dispatches what is queued; a quit request is noted, not obeyed.
+inline bool Pump() {
+  bool quit = false;
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      quit = true;
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return quit;
+}
+
+inline std::string TextOf(HWND control) {
+  char text[1024] = {};
+  GetWindowTextA(control, text, sizeof text);
+  return text;
+}
+
+inline std::string StatusText() {
+  char text[256] = {};
+  SendMessageA(kuranto::g_app.controls.status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+inline int ItemCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+inline std::string ItemText(HWND list, int row, int column) {
+  char text[1024] = {};
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+inline std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+inline void SelectItems(HWND list, std::initializer_list<int> rows) {
+  LVITEMA clear = {};
+  clear.stateMask = LVIS_SELECTED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+  for (int row : rows) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+inline int RowHeight(HWND list) {
+  RECT bounds = {};
+  bounds.left = LVIR_BOUNDS;
+  SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
+  return bounds.bottom - bounds.top;
+}
+
+inline std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      text = bytes;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+inline void SetClipboardMarker(const char* marker) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, lstrlenA(marker) + 1);
+  lstrcpyA(static_cast<char*>(GlobalLock(block)), marker);
+  GlobalUnlock(block);
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+}
+
+// The main window over a program directory holding the given files.
+class ShellTest : public ::testing::Test {
+ protected:
+  // Writes the sample address file (and telnum.dat, Jigyosyo.csv) unless a
+  // test wrote its own files before calling Start.
+  void WriteSampleFiles() {
+    dir_.Write("Ken_all.csv", CrLfLines(SampleAddressLines()));
+    dir_.Write("Jigyosyo.csv", CrLfLines(SampleOfficeLines()));
+    dir_.Write("telnum.dat", "03,東京都,千代田区\n03,東京都,港区\n03,東京都,渋谷区\n011,北海道,札幌市中央区\n");
+  }
+
+  // Starts as after an earlier run on the same data: the index files are
+  // there and the stored date is the address file's, so nothing is built.
+  void StartFresh() {
+    const std::string address = dir_.File("Ken_all.csv");
+    const datafiles::BuildProgress none;
+    dir_.Write("shilist.txt", datafiles::BuildCityList(address, none));
+    dir_.Write("h_ken.dat", datafiles::BuildPrefectureRanges(address, none));
+    const datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(address, none);
+    dir_.Write("h_newn.dat", numbers.newNumbers);
+    dir_.Write("h_oldn.dat", numbers.oldNumbers);
+    Start(datafiles::FileDate(address));
+  }
+
+  void Start(const std::string& storedDate = "") {
+    Messages().clear();
+    kuranto::ResetAppState();
+    kuranto::g_app.settings.storedDate = storedDate;
+    kuranto::SetProgramDirectoryOverride(dir_.path());
+    kuranto::SetMessageBoxHandler(RecordMessage);
+    window_ = kuranto::CreateMainWindow(GetModuleHandleA(nullptr));
+    ASSERT_NE(nullptr, window_);
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    quitRequested_ = Pump();
+  }
+
+  void TearDown() override {
+    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+    Pump();
+    kuranto::SetMessageBoxHandler(nullptr);
+    kuranto::SetProgramDirectoryOverride("");
+  }
+
+  const kuranto::Controls& c() const { return kuranto::g_app.controls; }
+
+  void Command(int id, int code = 0) {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, code), 0);
+    Pump();
+  }
+
+  void ChooseMode(int radio) {
+    CheckRadioButton(window_, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radio);
+    Command(radio, BN_CLICKED);
+  }
+
+  void ChooseKind(int kind) {
+    SendMessageA(c().numberKind, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
+    Command(IDC_NUMBER_KIND, CBN_SELCHANGE);
+  }
+
+  // Types a number and presses Enter in the number box.
+  void SearchNumber(int kind, const char* number) {
+    ChooseMode(IDC_RADIO_NUMBER);
+    ChooseKind(kind);
+    SetWindowTextA(c().number, number);
+    PressEnterIn(c().number);
+  }
+
+  void PressEnterIn(HWND control) {
+    SetFocus(control);
+    Pump();
+    Command(IDM_ENTER);
+  }
+
+  void SwitchTab(int page) {
+    SendMessageA(c().tab, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    NMHDR header = {};
+    header.hwndFrom = c().tab;
+    header.idFrom = IDC_TAB;
+    header.code = TCN_SELCHANGE;
+    SendMessageA(window_, WM_NOTIFY, IDC_TAB, reinterpret_cast<LPARAM>(&header));
+    Pump();
+  }
+
+  TempDir dir_;
+  HWND window_ = nullptr;
+  bool quitRequested_ = false;
+};
+
+}  // namespace shell_test
