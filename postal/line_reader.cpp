@@ -11,8 +11,11 @@ constexpr size_t kBlockBytes = 1 << 20;
 LineReader::LineReader(const std::string& path, size_t maxLineBytes) : max_(maxLineBytes) {
   file_ = std::fopen(path.c_str(), "rb");
   open_ = file_ != nullptr;
-  if (open_) block_.resize(kBlockBytes);
-  data_ = block_.data();
+  if (open_) {
+    block_.reset(new char[kBlockBytes]);
+    capacity_ = kBlockBytes;
+  }
+  data_ = block_.get();
 }
 
 LineReader::LineReader(const char* data, size_t size, size_t maxLineBytes)
@@ -26,12 +29,17 @@ LineReader::~LineReader() {
 bool LineReader::Fill() {
   if (eof_ || file_ == nullptr) return false;
   const size_t keep = size_ - pos_;
-  if (keep > 0 && pos_ > 0) std::memmove(block_.data(), block_.data() + pos_, keep);
+  if (keep > 0 && pos_ > 0) std::memmove(block_.get(), block_.get() + pos_, keep);
   size_ = keep;
   pos_ = 0;
-  if (size_ == block_.size()) block_.resize(block_.size() * 2);  // one line longer than a block
-  data_ = block_.data();
-  const size_t got = std::fread(block_.data() + size_, 1, block_.size() - size_, file_);
+  if (size_ == capacity_) {  // one line longer than a block
+    std::unique_ptr<char[]> larger(new char[capacity_ * 2]);
+    std::memcpy(larger.get(), block_.get(), size_);
+    block_.swap(larger);
+    capacity_ *= 2;
+  }
+  data_ = block_.get();
+  const size_t got = std::fread(block_.get() + size_, 1, capacity_ - size_, file_);
   size_ += got;
   if (got == 0) eof_ = true;
   return got > 0;

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace postal {
 
@@ -46,7 +46,8 @@ class LineReader {
   std::FILE* file_ = nullptr;
   bool open_ = false;
   size_t max_;
-  std::vector<char> block_;
+  std::unique_ptr<char[]> block_;  // left uninitialised: a search starts with one
+  size_t capacity_ = 0;
   const char* data_ = nullptr;  // the bytes being read: block_ or caller's memory
   size_t size_ = 0;             // bytes valid in data_
   size_t pos_ = 0;              // start of the next piece

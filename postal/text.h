@@ -42,9 +42,10 @@ std::string TruncateText(const std::string& text, size_t maxBytes);
 void CopyToSlot(char* slot, size_t width, const char* text, size_t length);
 
 // True when the first `length` bytes of `field` equal `text` ("begins with").
+// Never reads past the field's terminator, whatever `text` holds.
 inline bool BeginsWith(const char* field, const char* text, size_t length) {
   for (size_t i = 0; i < length; ++i) {
-    if (field[i] != text[i]) return false;
+    if (field[i] == '\0' || field[i] != text[i]) return false;
   }
   return true;
 }

@@ -57,7 +57,9 @@ class AddressFixture {
     postal::AddressRows rows;
     const char* message = postal::SearchAddresses(path_, tables_, form, rows);
     if (refusal != nullptr) *refusal = message ? message : "";
-    if (message != nullptr) EXPECT_EQ(0, rows.Count());
+    if (message != nullptr) {
+      EXPECT_EQ(0, rows.Count());
+    }
     std::vector<std::string> found;
     for (int i = 0; i < rows.Count(); ++i) found.push_back(std::string(rows.At(i)->newNumber) + " " + rows.At(i)->town);
     return found;
