@@ -78,6 +78,19 @@ TEST_F(ShellTest, StaleDateRebuildsEveryIndexFile) {
   EXPECT_EQ(datafiles::FileDate(dir_.File("Ken_all.csv")), kuranto::g_app.settings.currentDate);
 }
 
+TEST_F(ShellTest, BuildThatCannotWriteLeavesTheOldFile) {
+  WriteSampleFiles();
+  dir_.Write("shilist.txt", "old");
+  // The replacing write goes through "<name>.tmp"; a directory there blocks it.
+  ASSERT_TRUE(CreateDirectoryA(dir_.File("shilist.txt.tmp").c_str(), nullptr));
+  Start();
+  EXPECT_EQ("old", dir_.Read("shilist.txt"));
+  EXPECT_EQ(2000u, dir_.Read("h_newn.dat").size());
+  DestroyWindow(window_);
+  shell_test::Pump();
+  RemoveDirectoryA(dir_.File("shilist.txt.tmp").c_str());
+}
+
 TEST_F(ShellTest, StartsOnTheAddressPageInNumberMode) {
   WriteSampleFiles();
   StartFresh();
