@@ -190,6 +190,61 @@ TEST_F(ShellTest, DefaultFontSizeIsSmallWithItsRadioMark) {
   EXPECT_EQ(14, font.lfHeight);
 }
 
+// Starts with a restored font-size index and search mode.
+class RestoredSettingsTest : public ShellTest {
+ protected:
+  void BeforeCreate() override {
+    kuranto::g_app.settings.fontSizeIndex = fontSizeIndex_;
+    kuranto::g_app.settings.searchMode = searchMode_;
+  }
+  void StartWith(int fontSizeIndex, int searchMode) {
+    fontSizeIndex_ = fontSizeIndex;
+    searchMode_ = searchMode;
+    WriteSampleFiles();
+    StartFresh();
+  }
+  int fontSizeIndex_ = 3;
+  int searchMode_ = 0;
+};
+
+TEST_F(RestoredSettingsTest, LargestFontGivesTwentyPixelsAndItsRadioMark) {
+  StartWith(0, 0);
+  LOGFONTA font = {};
+  GetObjectA(kuranto::g_app.listFont, sizeof font, &font);
+  EXPECT_EQ(20, font.lfHeight);
+  EXPECT_TRUE(GetMenuState(GetMenu(window_), IDM_FONT_LARGEST, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(RestoredSettingsTest, FontSizeIndexOutsideTheTableStartsAsSmall) {
+  StartWith(9, 0);
+  EXPECT_EQ(3, kuranto::g_app.settings.fontSizeIndex);
+  LOGFONTA font = {};
+  GetObjectA(kuranto::g_app.listFont, sizeof font, &font);
+  EXPECT_EQ(14, font.lfHeight);
+  EXPECT_TRUE(GetMenuState(GetMenu(window_), IDM_FONT_SMALL, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(RestoredSettingsTest, LocationModeIsCheckedEnabledAndFocused) {
+  StartWith(3, 1);
+  EXPECT_EQ(BST_CHECKED, SendMessageA(c().radioPlace, BM_GETCHECK, 0, 0));
+  EXPECT_EQ(c().radioPlace, GetFocus());
+  EXPECT_TRUE(IsWindowEnabled(c().prefecture));
+  EXPECT_TRUE(IsWindowEnabled(c().city));
+  EXPECT_TRUE(IsWindowEnabled(c().town));
+  EXPECT_FALSE(IsWindowEnabled(c().number));
+  EXPECT_FALSE(IsWindowEnabled(c().fuzzy));
+}
+
+TEST_F(RestoredSettingsTest, UnknownModeChecksNoButtonAndSearchFindsNothing) {
+  StartWith(3, 7);
+  for (HWND radio : {c().radioNumber, c().radioPlace, c().radioFuzzy}) {
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(radio, BM_GETCHECK, 0, 0));
+  }
+  Command(IDC_SEARCH);
+  EXPECT_EQ("0 件見つかりました。", shell_test::StatusText());
+  EXPECT_EQ(0, shell_test::ItemCount(c().addressList));
+}
+
 TEST(ShellFontSizes, IndexOutsideTheTableFallsBackToTheDefault) {
   const struct {
     int index, expected;

@@ -233,6 +233,7 @@ class ShellTest : public ::testing::Test {
     Messages().clear();
     kuranto::ResetAppState();
     kuranto::g_app.settings.storedDate = storedDate;
+    BeforeCreate();
     kuranto::SetProgramDirectoryOverride(dir_.path());
     kuranto::SetMessageBoxHandler(RecordMessage);
     window_ = kuranto::CreateMainWindow(GetModuleHandleA(nullptr));
@@ -241,6 +242,9 @@ class ShellTest : public ::testing::Test {
     UpdateWindow(window_);
     quitRequested_ = Pump();
   }
+
+  // Settings as if restored from an earlier run.
+  virtual void BeforeCreate() {}
 
   void TearDown() override {
     if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
