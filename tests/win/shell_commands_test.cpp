@@ -2,6 +2,7 @@
 // clearing, the tab pages, the location lists and the font size.
 #include <windows.h>
 #include <commctrl.h>
+#include <imm.h>
 
 #include <gtest/gtest.h>
 
@@ -346,6 +347,36 @@ TEST_F(ShellCommandsTest, RowCommandsAreGrayedWithoutASelectedRow) {
   SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);
   EXPECT_FALSE(GetMenuState(menu, IDM_COPY, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_FALSE(GetMenuState(menu, IDM_RECORD, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(ShellCommandsTest, InputMethodFollowsTheBoxAndTheCheckBox) {
+  HIMC ime = ImmGetContext(window_);
+  if (ime == nullptr) GTEST_SKIP() << "no input context here";
+  const auto state = [&](DWORD* conversion) {
+    DWORD sentence = 0;
+    ImmGetConversionStatus(ime, conversion, &sentence);
+    return ImmGetOpenStatus(ime) != FALSE;
+  };
+  DWORD conversion = 0;
+
+  ImmSetOpenStatus(ime, TRUE);
+  Command(IDC_NUMBER, EN_SETFOCUS);
+  EXPECT_FALSE(state(&conversion));
+
+  // Check box cleared: the town box leaves the input method as it was.
+  Command(IDC_TOWN, EN_SETFOCUS);
+  EXPECT_FALSE(state(&conversion));
+
+  SendMessageA(c().checkIme, BM_SETCHECK, BST_CHECKED, 0);
+  Command(IDC_TOWN, EN_SETFOCUS);
+  EXPECT_TRUE(state(&conversion));
+  EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_ROMAN), conversion);
+
+  SendMessageA(c().charWidth, CB_SETCURSEL, 1, 0);  // 半角
+  Command(IDC_FUZZY, EN_SETFOCUS);
+  EXPECT_TRUE(state(&conversion));
+  EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_ROMAN), conversion);
+  ImmReleaseContext(window_, ime);
 }
 
 }  // namespace
