@@ -70,8 +70,4 @@ void SaveSavedLists() {
   datafiles::SaveRecordLog(g_app.files.recordLog, records);
 }
 
-// Putting a saved condition back into the form comes with the conditions
-// page's own work; a double click does nothing until then.
-void RestoreSelectedCondition() {}
-
 }  // namespace kuranto

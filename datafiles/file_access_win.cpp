@@ -77,7 +77,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
               (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
                count == bytes.size());
   }
-  if (!written || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!written || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     DeleteFileA(temporary.c_str());
     return false;
   }
