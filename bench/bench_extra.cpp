@@ -11,18 +11,6 @@
 
 namespace bench {
 
-namespace {
-
-postal::SearchForm Form(int mode, int kind, const std::string& text) {
-  postal::SearchForm f;
-  f.mode = mode;
-  f.kind = kind;
-  f.number = f.areaPlace = f.fuzzy = text;
-  return f;
-}
-
-}  // namespace
-
 void RunExtraBenchmarks(const Workspace& work, int runs) {
   if (work.officeFile().empty()) {
     std::printf("no JIGYOSYO.CSV: office benchmarks skipped\n");

@@ -86,4 +86,12 @@ void PrintRow(const std::string& label, double ms, double grepMs, int rows) {
 
 long AllocationCount() { return allocations.load(); }
 
+postal::SearchForm Form(int mode, int kind, const std::string& text) {
+  postal::SearchForm f;
+  f.mode = mode;
+  f.kind = kind;
+  f.number = f.areaPlace = f.fuzzy = text;
+  return f;
+}
+
 }  // namespace bench

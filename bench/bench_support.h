@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "postal/search_form.h"
+
 namespace bench {
 
 // A temporary copy of the real files, so the index files written beside
@@ -28,6 +30,9 @@ double MedianMs(int runs, const std::function<void()>& work);
 double GrepMs(const std::string& file, const std::string& text, int runs);
 void PrintRow(const std::string& label, double ms, double grepMs, int rows);
 long AllocationCount();
+
+// A form of one mode and kind with `text` in each of its single-text boxes.
+postal::SearchForm Form(int mode, int kind, const std::string& text);
 
 // Benchmarks of the office searches and templates; defined beside them.
 void RunExtraBenchmarks(const Workspace& work, int runs);

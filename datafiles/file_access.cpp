@@ -49,17 +49,6 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   return true;
 }
 
-bool ReadSmallFile(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  bytes.clear();
-  char block[4096];
-  size_t got;
-  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
-  std::fclose(f);
-  return true;
-}
-
 std::string FindNameIgnoringCase(const std::string& directory, const std::string& name) {
   if (FileExists(directory + name)) return name;
   DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());

@@ -1,7 +1,6 @@
 // The address searches and builds over Japan Post's real KEN_ALL.CSV,
 // checked against a plain scan written independently here.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <set>
@@ -17,20 +16,8 @@ using namespace postal;
 
 namespace {
 
-std::string Convert(const char* to, const char* from, const std::string& text) {
-  iconv_t cd = iconv_open(to, from);
-  std::string out(text.size() * 3 + 4, '\0');
-  char* src = const_cast<char*>(text.data());
-  size_t srcLeft = text.size(), dstLeft = out.size();
-  char* dst = &out[0];
-  iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  out.resize(out.size() - dstLeft);
-  return out;
-}
-
-std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
-std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
+using testing_support::ToUtf8;
+using testing_support::FromUtf8;
 
 std::string NoBlanks(std::string s) {
   s.erase(std::remove(s.begin(), s.end(), ' '), s.end());

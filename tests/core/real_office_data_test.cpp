@@ -1,7 +1,6 @@
 // The business-office searches over Japan Post's real JIGYOSYO.CSV, checked
 // against a plain scan written independently here.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 #include <vector>
@@ -13,19 +12,7 @@ using namespace postal;
 
 namespace {
 
-std::string Convert(const char* to, const char* from, const std::string& text) {
-  iconv_t cd = iconv_open(to, from);
-  std::string out(text.size() * 3 + 4, '\0');
-  char* src = const_cast<char*>(text.data());
-  size_t srcLeft = text.size(), dstLeft = out.size();
-  char* dst = &out[0];
-  iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  out.resize(out.size() - dstLeft);
-  return out;
-}
-
-std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
+using testing_support::ToUtf8;
 
 // The first `limit` bytes of cp932 text without splitting a character.
 std::string Cut(const std::string& text, size_t limit) {

@@ -1,6 +1,7 @@
 #include "tests/core/test_support.h"
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -72,6 +73,19 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
 
 namespace {
 
+std::string Convert(const char* to, const char* from, const std::string& text) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no iconv for cp932");
+  std::string out(text.size() * 3 + 4, '\0');
+  char* src = const_cast<char*>(text.data());
+  size_t srcLeft = text.size(), dstLeft = out.size();
+  char* dst = &out[0];
+  iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  out.resize(out.size() - dstLeft);
+  return out;
+}
+
 std::string Slurp(int fd) {
   std::string all;
   char block[65536];
@@ -81,6 +95,9 @@ std::string Slurp(int fd) {
 }
 
 }  // namespace
+
+std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
+std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
 
 CommandResult RunQueryTool(const std::vector<std::string>& args) {
   TempDir scratch;

@@ -36,6 +36,10 @@ std::string SharedDataFile(const std::string& name);
 // Lines joined with CR LF, as Japan Post writes them.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
+// Text conversions with the platform's cp932 table.
+std::string ToUtf8(const std::string& cp932);
+std::string FromUtf8(const std::string& utf8);
+
 struct CommandResult {
   int exitCode = -1;
   std::string out;

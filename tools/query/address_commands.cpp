@@ -7,53 +7,10 @@
 
 namespace query {
 
-namespace {
-
-struct KindName {
-  const char* name;
-  int kind;
-};
-const KindName kNumberKinds[] = {{"old", postal::kOldNumber}, {"new", postal::kNewNumber}, {"city", postal::kCityCode}};
-
-// Fills the query from "KIND ARGS..."; false on bad usage.
-bool ReadSearchForm(const Context& context, const CommandArgs& args, postal::SearchForm& q, bool& badText) {
-  badText = false;
-  if (args.empty()) return false;
-  const std::string& kind = args[0];
-  auto text = [&](size_t i, std::string& out) {
-    if (!context.Argument(args[i], out)) badText = true;
-    return !badText;
-  };
-  for (const KindName& k : kNumberKinds) {
-    if (kind == k.name) {
-      if (args.size() != 2) return false;
-      q.mode = postal::kNumberMode;
-      q.kind = k.kind;
-      return text(1, q.number);
-    }
-  }
-  if (kind == "area" && args.size() == 2) {
-    q.mode = postal::kNumberMode;
-    q.kind = postal::kAreaCode;
-    return text(1, q.areaPlace);
-  }
-  if (kind == "place" && args.size() == 4) {
-    q.mode = postal::kLocationMode;
-    return text(1, q.prefecture) && text(2, q.city) && text(3, q.town);
-  }
-  if (kind == "fuzzy" && args.size() == 2) {
-    q.mode = postal::kFuzzyMode;
-    return text(1, q.fuzzy);
-  }
-  return false;
-}
-
-}  // namespace
-
 int RunAddress(Context& context, const CommandArgs& args) {
   postal::SearchForm q;
-  bool badText;
-  if (!ReadSearchForm(context, args, q, badText)) return badText ? kExitRefused : kExitUsage;
+  const int read = ReadSearchForm(context, args, q);
+  if (read != kExitOk) return read;
   const int prepared = context.PrepareIndexes(false);
   if (prepared != kExitOk) return prepared;
   postal::AddressRows rows;

@@ -8,6 +8,7 @@
 #include "datafiles/file_set.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
+#include "postal/search_form.h"
 #include "postal/templates.h"
 
 namespace query {
@@ -59,6 +60,11 @@ class Context {
 };
 
 using CommandArgs = std::vector<std::string>;
+
+// Fills `form` from "KIND ARGS..." (old|new|city TEXT, area PLACE, place
+// PREFECTURE CITY TOWN, fuzzy TEXT), the texts converted to cp932. Returns
+// kExitOk, kExitUsage, or kExitRefused for a text that cannot be converted.
+int ReadSearchForm(const Context& context, const CommandArgs& args, postal::SearchForm& form);
 
 // The commands; each returns an ExitCode.
 int RunAddress(Context& context, const CommandArgs& args);

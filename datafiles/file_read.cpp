@@ -1,0 +1,19 @@
+// Reading a small file whole, the same on every platform.
+#include <cstdio>
+
+#include "datafiles/file_access.h"
+
+namespace datafiles {
+
+bool ReadSmallFile(const std::string& path, std::string& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  bytes.clear();
+  char block[4096];
+  size_t got;
+  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
+  std::fclose(f);
+  return true;
+}
+
+}  // namespace datafiles

@@ -1,0 +1,47 @@
+#include "tools/query/context.h"
+
+namespace query {
+
+namespace {
+
+struct KindName {
+  const char* name;
+  int kind;
+};
+const KindName kNumberKinds[] = {{"old", postal::kOldNumber}, {"new", postal::kNewNumber}, {"city", postal::kCityCode}};
+
+}  // namespace
+
+int ReadSearchForm(const Context& context, const CommandArgs& args, postal::SearchForm& q) {
+  if (args.empty()) return kExitUsage;
+  const std::string& kind = args[0];
+  bool badText = false;
+  auto text = [&](size_t i, std::string& out) {
+    if (!context.Argument(args[i], out)) badText = true;
+    return !badText;
+  };
+  auto result = [&](bool ok) { return ok ? kExitOk : (badText ? kExitRefused : kExitUsage); };
+  for (const KindName& k : kNumberKinds) {
+    if (kind == k.name && args.size() == 2) {
+      q.mode = postal::kNumberMode;
+      q.kind = k.kind;
+      return result(text(1, q.number));
+    }
+  }
+  if (kind == "area" && args.size() == 2) {
+    q.mode = postal::kNumberMode;
+    q.kind = postal::kAreaCode;
+    return result(text(1, q.areaPlace));
+  }
+  if (kind == "place" && args.size() == 4) {
+    q.mode = postal::kLocationMode;
+    return result(text(1, q.prefecture) && text(2, q.city) && text(3, q.town));
+  }
+  if (kind == "fuzzy" && args.size() == 2) {
+    q.mode = postal::kFuzzyMode;
+    return result(text(1, q.fuzzy));
+  }
+  return kExitUsage;
+}
+
+}  // namespace query
