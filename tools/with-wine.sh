@@ -113,6 +113,14 @@ fi
 
 # Keep one wineserver for all of CMD's Wine processes instead of one per start.
 wineserver -p
+# On a private Xvfb there is no window manager: a virtual desktop gives the
+# windows their frames and spares Wine's wait for a manager on every hide.
+if [ -n "$xvfb_pid" ]; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+else
+  wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+fi
 # Start Wine's own services and desktop now, away from CMD's output: started
 # later they would inherit CMD's pipes and keep a reader such as ctest waiting.
 wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true

@@ -1,0 +1,101 @@
+// Drives a running kuranto.exe from another process, as a user would: finds
+// its main window and message boxes, fills and clicks its controls, reads the
+// status bar and the result lists. Texts in and out are cp932.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+// Control ids of the main window, as the program creates them.
+constexpr int kStatusBar = 101;
+constexpr int kRadioNumber = 2000;
+constexpr int kRadioPlace = 2001;
+constexpr int kRadioFuzzy = 2002;
+constexpr int kNumberKind = 2004;
+constexpr int kPrefecture = 2006;
+constexpr int kNumberBox = 2007;
+constexpr int kCity = 2008;
+constexpr int kTownBox = 2009;
+constexpr int kDisplayBox = 2010;
+constexpr int kFuzzyBox = 2040;
+constexpr int kSearchButton = 3012;
+constexpr int kNewCondition = 3013;
+constexpr int kAddressList = 3015;
+constexpr int kOfficeList = 3016;
+constexpr int kTab = 3017;
+
+extern const char kMainClass[];  // "kuranz2"
+extern const char kMainTitle[];  // "クラント"
+
+// Owns the handles of a started program.
+class Program {
+ public:
+  Program() = default;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+
+  // Starts exe with dir as its working directory; false if it cannot start.
+  bool Start(const std::string& exe, const std::string& dir);
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Handle() const { return info_.hProcess; }
+  bool Running() const;
+  // Waits for the process to end; false on timeout. exit_code may be null.
+  bool WaitExit(DWORD timeout_ms, DWORD* exit_code);
+  // Ends the process if it still runs (a test's last resort).
+  void Kill();
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+};
+
+// The visible main window of process pid (0: of any process), waiting up to
+// timeout_ms; null if none appeared. A window still building its index files
+// is not visible yet, so this also waits for the start-up to finish.
+HWND WaitMainWindow(DWORD pid, DWORD timeout_ms);
+
+// A message-box (dialog class) window of pid with this caption; null on timeout.
+HWND WaitMessageBox(DWORD pid, const std::string& caption, DWORD timeout_ms);
+// The message of a message box: its first non-empty static text.
+std::string MessageBoxText(HWND box);
+// Presses a message box's button (IDOK by default) without waiting for it.
+bool PressDialogButton(HWND box, int button_id = IDOK);
+
+// Waits until the window's thread has handled everything sent before.
+bool WaitIdle(HWND window, DWORD timeout_ms);
+
+HWND Control(HWND main, int id);
+std::string ControlText(HWND main, int id);
+bool SetControlText(HWND main, int id, const std::string& text);
+// Selects entry index of a drop-down list and tells the parent, as a user's
+// choice would (CBN_SELCHANGE).
+bool SelectComboIndex(HWND main, int id, int index);
+// Selects the entry whose text is exactly text.
+bool SelectComboText(HWND main, int id, const std::string& text);
+// Clicks a push or radio button and waits for the click's handling (a search
+// runs synchronously inside it); false on timeout, e.g. when the click opened
+// a message box.
+bool ClickButton(HWND main, int id, DWORD timeout_ms);
+bool IsChecked(HWND main, int id);
+bool IsEnabled(HWND main, int id);
+bool IsVisible(HWND main, int id);
+
+// Part 0 of the status bar, read through a buffer in the program's memory.
+std::string StatusText(HWND main);
+// Item count of a list view.
+int ItemCount(HWND main, int id);
+// Clicks the tab at index; returns whether it is then the selected tab.
+bool SelectTab(HWND main, int index);
+int SelectedTab(HWND main);
+
+// Sends WM_CLOSE and waits for the window to go away; false on timeout.
+bool CloseMainWindow(HWND main, DWORD timeout_ms);
+
+// Text conversions for callers that talk UTF-8.
+std::string Cp932ToUtf8(const std::string& text);
+std::string Utf8ToCp932(const std::string& text);
+
+}  // namespace driver
