@@ -278,6 +278,13 @@ bool SelectTab(HWND main, int index) {
   return SelectedTab(main) == index;
 }
 
+bool Repaint(HWND main, DWORD timeout_ms) {
+  // Painting waits for an empty queue; the update makes the window's thread
+  // paint everything that is invalid before it answers.
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  return WaitIdle(main, timeout_ms);
+}
+
 bool CloseMainWindow(HWND main, DWORD timeout_ms) {
   PostMessageA(main, WM_CLOSE, 0, 0);
   const DWORD start = GetTickCount();

@@ -91,6 +91,9 @@ int ItemCount(HWND main, int id);
 bool SelectTab(HWND main, int index);
 int SelectedTab(HWND main);
 
+// Repaints the main window and its children now (before a screenshot).
+bool Repaint(HWND main, DWORD timeout_ms);
+
 // Sends WM_CLOSE and waits for the window to go away; false on timeout.
 bool CloseMainWindow(HWND main, DWORD timeout_ms);
 

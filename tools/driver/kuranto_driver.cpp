@@ -16,6 +16,7 @@
 //   status               print the status-bar text
 //   count ID             print a list view's item count
 //   tab INDEX            click a tab
+//   paint                repaint the main window now (before a screenshot)
 //   rect                 print the main window's screen rectangle: X Y WIDTH HEIGHT
 //   sleep MS             wait
 //   close [MS]           close the main window; with a started program, wait
@@ -125,6 +126,9 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
     if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs INDEX");
     int index = std::atoi(argv[i++]);
     return driver::SelectTab(s.main, index) || Fail(command, "tab " + std::to_string(index) + " not selected");
+  }
+  if (name == "paint") {
+    return (need_window() && driver::Repaint(s.main, kDefaultWaitMs)) || Fail(command, "no answer");
   }
   if (name == "rect") {
     if (!need_window()) return false;

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Lays out a program directory as a user installs it: kuranto.exe, the shipped
+# telnum.dat and kuranto.ini, and the two Japan Post files under the names the
+# program opens. The files come from DATA_DIR (its KEN_ALL.CSV and
+# JIGYOSYO.CSV, any letter case) or, without it, the sample files.
+# Index files left from other data are removed so the program rebuilds them.
+#
+#   tools/layout-program.sh BUILD_DIR DEST_DIR [DATA_DIR]
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$1 dest=$2 data=${3:-}
+
+exe=$build/app/kuranto.exe
+[ -f "$exe" ] || { echo "layout: $exe is not built" >&2; exit 1; }
+
+# find_file DIR NAME: the file NAME in DIR, whatever its letter case.
+find_file() {
+  find "$1" -maxdepth 1 -type f -iname "$2" -print -quit
+}
+
+if [ -n "$data" ]; then
+  [ -d "$data" ] || { echo "layout: $data is not a directory" >&2; exit 1; }
+  ken=$(find_file "$data" KEN_ALL.CSV)
+  jig=$(find_file "$data" JIGYOSYO.CSV)
+  [ -n "$ken" ] || { echo "layout: no KEN_ALL.CSV in $data" >&2; exit 1; }
+else
+  ken=$root/data/sample/Ken_all.csv
+  jig=$root/data/sample/Jigyosyo.csv
+fi
+
+mkdir -p "$dest"
+rm -f "$dest"/shilist.txt "$dest"/h_ken.dat "$dest"/h_oldn.dat "$dest"/h_newn.dat "$dest"/Jigyosyo.csv
+cp "$exe" "$dest/kuranto.exe"
+cp "$root/data/kuranto.ini" "$dest/kuranto.ini"
+[ -f "$root/data/telnum.dat" ] && cp "$root/data/telnum.dat" "$dest/telnum.dat"
+# Copies keep the published files' dates, which the program compares.
+cp --preserve=timestamps "$ken" "$dest/Ken_all.csv"
+[ -n "$jig" ] && cp --preserve=timestamps "$jig" "$dest/Jigyosyo.csv"
+chmod u+w "$dest"/*.csv
+echo "layout: $dest ready (address data from $ken)"
