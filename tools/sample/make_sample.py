@@ -359,13 +359,14 @@ OFFICES = [
      "大手町", "１丁目９－９大手町サンプルタワー２０Ｆ", "1008799", "100", "銀座"),
     ("27128", "オオサカショウコウカイギショ　ジョウホウシステムブ　キカクカ（ダイニキカクシツ）",
      "大阪商工会議所　情報システム部　企画課（第二企画室）サンプル事業所ビル管理担当",
-     "本町", "１丁目２－３本町サンプルビルディング東館１２Ｆ", "5418688", "541", "大阪東"),
+     "本町", "１丁目２－３本町サンプルビルディング東館１２Ｆ　北側通用口受付", "5418688", "541", "大阪東"),
 ]
 
 
 def office_lines():
     lines = []
-    for code, kana, name, town, block, number, old, office in OFFICES:
+    # The file keeps each city's offices together, cities in code order.
+    for code, kana, name, town, block, number, old, office in sorted(OFFICES, key=lambda o: o[0]):
         pref = PREFECTURES[code[:2]][0]
         city = next(c[1] for c in CITIES if c[0] == code) if any(c[0] == code for c in CITIES) else None
         if city is None:
@@ -376,6 +377,19 @@ def office_lines():
     return lines
 
 # ---------------------------------------------------------------- output
+
+def check(lines, columns, long_lines):
+    """The properties the program's readers rely on, checked before writing."""
+    pref_order = [line[:2] for line in lines]
+    assert pref_order == sorted(pref_order), "prefectures out of code order"
+    assert pref_order[0] == "01", "the file starts with 北海道"
+    cities = [line[:5] for i, line in enumerate(lines) if i == 0 or lines[i - 1][:5] != line[:5]]
+    assert len(cities) == len(set(cities)), "a city's lines are not together"
+    for line in lines:
+        assert len(line.split(",")) == columns, line
+        assert len(line.encode("cp932")) < 512, line
+    assert sum(len(l.encode("cp932")) > 255 for l in lines) >= long_lines
+
 
 def write(path, lines):
     data = "".join(line + "\r\n" for line in lines).encode("cp932")
@@ -389,8 +403,11 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "data", "sample")
     os.makedirs(out, exist_ok=True)
-    write(os.path.join(out, "Ken_all.csv"), address_lines())
-    write(os.path.join(out, "Jigyosyo.csv"), office_lines())
+    addresses, offices = address_lines(), office_lines()
+    check(addresses, 15, 0)
+    check(offices, 13, 2)
+    write(os.path.join(out, "Ken_all.csv"), addresses)
+    write(os.path.join(out, "Jigyosyo.csv"), offices)
 
 
 if __name__ == "__main__":
