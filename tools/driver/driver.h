@@ -83,7 +83,7 @@ bool IsChecked(HWND main, int id);
 bool IsEnabled(HWND main, int id);
 bool IsVisible(HWND main, int id);
 
-// Part 0 of the status bar, read through a buffer in the program's memory.
+// The status bar's first pane, read through a buffer in the program's memory.
 std::string StatusText(HWND main);
 // Item count of a list view.
 int ItemCount(HWND main, int id);
