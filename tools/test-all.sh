@@ -27,7 +27,7 @@ run_suite() {
   local log="$dir.ctest.log"
   (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 600) >"$log" 2>&1
   local rc=$?
-  grep -E '^[0-9]+% tests passed|Failed|\*\*\*|SKIPPED|Not Run' "$log" | head -n 40
+  grep -E '^[0-9]+% tests passed|\*\*\*Failed|\(Failed\)|Not Run|SKIPPED' "$log" | head -n 40
   tail -n 3 "$log"
   count_from "$log"
   [ $rc -eq 0 ] || status=1
@@ -52,7 +52,7 @@ if [ -x tools/test-wine.sh ]; then
   echo "=== Windows program under Wine"
   bash tools/test-wine.sh >build/wine.log 2>&1
   rc=$?
-  grep -E '^[0-9]+% tests passed|Failed|\*\*\*' build/wine.log | head -n 40
+  grep -E '^[0-9]+% tests passed|\*\*\*Failed|\(Failed\)|Not Run' build/wine.log | head -n 40
   tail -n 3 build/wine.log
   count_from build/wine.log
   [ $rc -eq 0 ] || status=1
