@@ -15,7 +15,7 @@ constexpr DWORD kDropDownList = WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPD
 constexpr DWORD kInputBox = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP;
 
-struct ControlSpec {
+struct ControlPlan {
   int id;
   const char* className;
   bool edge;
@@ -27,14 +27,14 @@ struct ControlSpec {
 
 // In creation order, which is also the Tab order. The status bar (made by
 // CreateStatusWindowA) comes third.
-const ControlSpec kBeforeStatus[] = {
+const ControlPlan kBeforeStatus[] = {
     {IDC_ADDRESS_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
      &Controls::addressList},
     {IDC_OFFICE_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
      &Controls::officeList},
 };
 
-const ControlSpec kAfterStatus[] = {
+const ControlPlan kAfterStatus[] = {
     {IDC_CONDITION_LIST, WC_LISTVIEWA, true, "", 14, 34, 442, 102, WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER,
      &Controls::conditionList},
     {IDC_RECORD_LIST, WC_LISTVIEWA, true, "", 14, 34, 442, 102, WS_TABSTOP | LVS_REPORT, &Controls::recordList},
@@ -111,11 +111,11 @@ void AddStrings(HWND combo, const char* const (&items)[N]) {
   for (const char* item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
-HWND CreateControl(HWND window, HINSTANCE instance, const ControlSpec& spec) {
-  HWND control = CreateWindowExA(spec.edge ? WS_EX_CLIENTEDGE : 0, spec.className, spec.caption, WS_CHILD | spec.style,
-                                 spec.left, spec.top, spec.width, spec.height, window,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-  g_app.controls.*spec.handle = control;
+HWND CreateControl(HWND window, HINSTANCE instance, const ControlPlan& plan) {
+  HWND control = CreateWindowExA(plan.edge ? WS_EX_CLIENTEDGE : 0, plan.className, plan.caption, WS_CHILD | plan.style,
+                                 plan.left, plan.top, plan.width, plan.height, window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), instance, nullptr);
+  g_app.controls.*plan.handle = control;
   return control;
 }
 
@@ -127,10 +127,10 @@ void SetColumnsOf(HWND list) {
   if (list == c.recordList) InsertColumns(list, kRecordColumns, LVS_EX_FULLROWSELECT);
 }
 
-void CreateTable(HWND window, HINSTANCE instance, const ControlSpec* begin, const ControlSpec* end) {
-  for (const ControlSpec* spec = begin; spec != end; ++spec) {
-    HWND control = CreateControl(window, instance, *spec);
-    if (std::strcmp(spec->className, WC_LISTVIEWA) == 0) SetColumnsOf(control);
+void CreateTable(HWND window, HINSTANCE instance, const ControlPlan* begin, const ControlPlan* end) {
+  for (const ControlPlan* plan = begin; plan != end; ++plan) {
+    HWND control = CreateControl(window, instance, *plan);
+    if (std::strcmp(plan->className, WC_LISTVIEWA) == 0) SetColumnsOf(control);
   }
 }
 
