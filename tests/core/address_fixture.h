@@ -7,17 +7,12 @@
 #include "datafiles/index_build.h"
 #include "datafiles/index_load.h"
 #include "postal/address_search.h"
+#include "tests/common/address_lines.h"
 #include "tests/core/test_support.h"
 
 namespace testing_support {
 
-// One line as Japan Post writes it.
-inline std::string AddressLine(const std::string& code, const std::string& oldNumber, const std::string& newNumber,
-                               const std::string& prefKana, const std::string& cityKana, const std::string& townKana,
-                               const std::string& pref, const std::string& city, const std::string& town) {
-  return code + ",\"" + oldNumber + "\",\"" + newNumber + "\",\"" + prefKana + "\",\"" + cityKana + "\",\"" +
-         townKana + "\",\"" + pref + "\",\"" + city + "\",\"" + town + "\",0,0,0,0,0,0";
-}
+using test_lines::AddressLine;
 
 inline std::vector<std::string> SampleAddressLines() {
   return {

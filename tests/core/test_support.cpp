@@ -65,12 +65,6 @@ std::string SharedDataFile(const std::string& name) {
   return Exists(path) ? path : std::string();
 }
 
-std::string CrLfLines(const std::vector<std::string>& lines) {
-  std::string all;
-  for (const std::string& line : lines) all += line + "\r\n";
-  return all;
-}
-
 namespace {
 
 std::string Convert(const char* to, const char* from, const std::string& text) {

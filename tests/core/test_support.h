@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/address_lines.h"
+
 namespace testing_support {
 
 // A fresh directory under the system's temporary folder, removed with its
@@ -33,8 +35,7 @@ void SetFileTime(const std::string& path, long long seconds);
 // The real Japan Post file `name` (e.g. "KEN_ALL.CSV"), or "" when absent.
 std::string SharedDataFile(const std::string& name);
 
-// Lines joined with CR LF, as Japan Post writes them.
-std::string CrLfLines(const std::vector<std::string>& lines);
+using test_lines::CrLfLines;
 
 // Text conversions with the platform's cp932 table.
 std::string ToUtf8(const std::string& cp932);

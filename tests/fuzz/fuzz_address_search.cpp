@@ -1,22 +1,14 @@
 // The builds and every address search over a fuzzed address file.
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "tests/fuzz/fuzz_support.h"
+
 #include "datafiles/index_build.h"
 #include "datafiles/index_load.h"
 #include "postal/address_search.h"
-
-namespace {
-
-std::string ScratchFile() {
-  static const std::string path = "/tmp/kuranto-fuzz-address-" + std::to_string(::getpid()) + ".csv";
-  return path;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first bytes are the typed texts, the rest is the file.
@@ -25,11 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = bytes.substr(size > 0 ? 1 : 0, textLength);
   const std::string file = bytes.size() > textLength + 1 ? bytes.substr(textLength + 1) : std::string();
 
-  const std::string path = ScratchFile();
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return 0;
-  std::fwrite(file.data(), 1, file.size(), f);
-  std::fclose(f);
+  const std::string path = fuzz_support::WriteScratchFile("address", file);
+  if (path.empty()) return 0;
 
   const datafiles::BuildProgress none;
   postal::IndexTables tables = {};

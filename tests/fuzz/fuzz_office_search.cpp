@@ -1,5 +1,4 @@
 // The business-office parser and every office search over a fuzzed file.
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -7,14 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "tests/fuzz/fuzz_support.h"
+
 #include "postal/office_search.h"
 
 namespace {
-
-std::string ScratchFile() {
-  static const std::string path = "/tmp/kuranto-fuzz-office-" + std::to_string(::getpid()) + ".csv";
-  return path;
-}
 
 void CheckTerminated(const postal::OfficeRecord& r) {
   for (int i = 0; i < postal::kOfficeSlotCount; ++i) {
@@ -36,11 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memset(&record, 0, sizeof record);
   if (postal::ParseOfficeLine(bytes.c_str(), record)) CheckTerminated(record);
 
-  const std::string path = ScratchFile();
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return 0;
-  std::fwrite(file.data(), 1, file.size(), f);
-  std::fclose(f);
+  const std::string path = fuzz_support::WriteScratchFile("office", file);
+  if (path.empty()) return 0;
 
   postal::SearchForm form;
   form.number = form.areaPlace = form.prefecture = form.city = form.town = form.fuzzy = text;

@@ -16,16 +16,11 @@
 #include "app/shell.h"
 #include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
+#include "tests/common/address_lines.h"
 
 namespace shell_test {
 
-// One line of the all-address file as Japan Post writes it.
-inline std::string AddressLine(const std::string& code, const std::string& oldNumber, const std::string& newNumber,
-                               const std::string& prefKana, const std::string& cityKana, const std::string& townKana,
-                               const std::string& pref, const std::string& city, const std::string& town) {
-  return code + ",\"" + oldNumber + "\",\"" + newNumber + "\",\"" + prefKana + "\",\"" + cityKana + "\",\"" +
-         townKana + "\",\"" + pref + "\",\"" + city + "\",\"" + town + "\",0,0,0,0,0,0";
-}
+using test_lines::AddressLine;
 
 inline std::vector<std::string> SampleAddressLines() {
   return {
@@ -50,11 +45,7 @@ inline std::vector<std::string> SampleOfficeLines() {
   };
 }
 
-inline std::string CrLfLines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
+using test_lines::CrLfLines;
 
 // A directory of its own under the temporary directory, removed with its files.
 class TempDir {
