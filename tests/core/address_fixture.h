@@ -72,7 +72,7 @@ class AddressFixture {
 
 inline postal::SearchForm NumberForm(int kind, const std::string& number) {
   postal::SearchForm f;
-  f.mode = postal::kNumberMode;
+  f.mode = postal::SearchMode::kNumber;
   f.kind = kind;
   f.number = number;
   return f;

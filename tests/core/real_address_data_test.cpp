@@ -111,7 +111,7 @@ IndexTables RealAddressData::tables_;
 
 SearchForm Number(int kind, const std::string& text) {
   SearchForm f;
-  f.mode = kNumberMode;
+  f.mode = SearchMode::kNumber;
   f.kind = kind;
   f.number = text;
   return f;
@@ -164,13 +164,13 @@ TEST_F(RealAddressData, EveryPrefectureByLocationAndByAreaPlace) {
   ASSERT_EQ(47u, prefectures.size());
   for (const std::string& pref : prefectures) {
     SearchForm f;
-    f.mode = kLocationMode;
+    f.mode = SearchMode::kLocation;
     f.prefecture = FromUtf8(pref);
     const auto expected = Scan([&](const std::vector<std::string>& cols) { return cols[6] == pref; });
     EXPECT_EQ(expected, Search(f)) << pref;
   }
   SearchForm place;
-  place.mode = kLocationMode;
+  place.mode = SearchMode::kLocation;
   place.prefecture = "東京都";
   place.city = "港区";
   place.town = "坂";
@@ -196,7 +196,7 @@ TEST_F(RealAddressData, FuzzySearchFindsWhatAScanFinds) {
     });
     ASSERT_FALSE(expected.empty()) << t;
     SearchForm f;
-    f.mode = kFuzzyMode;
+    f.mode = SearchMode::kFuzzy;
     f.fuzzy = text;
     EXPECT_EQ(expected, Search(f)) << t;
   }

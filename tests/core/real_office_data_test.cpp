@@ -121,7 +121,7 @@ std::vector<Office>* RealOfficeData::offices_ = nullptr;
 TEST_F(RealOfficeData, EveryLineIsAnOffice) {
   EXPECT_EQ(22420u, offices_->size());
   SearchForm form;
-  form.mode = kLocationMode;
+  form.mode = SearchMode::kLocation;
   EXPECT_EQ(Expected([](const Office&) { return true; }), Found(form));
 }
 
@@ -143,7 +143,7 @@ TEST_F(RealOfficeData, NumberSearchesMatchAPlainScan) {
       return StartsWith(c.kind == kNewNumber ? o.number : c.kind == kOldNumber ? o.oldNumber : o.cityCode, plain);
     });
     SearchForm form;
-    form.mode = kNumberMode;
+    form.mode = SearchMode::kNumber;
     form.kind = c.kind;
     form.number = c.text;
     EXPECT_EQ(expected, Found(form)) << c.kind << " " << c.text;
@@ -162,7 +162,7 @@ TEST_F(RealOfficeData, AreaAndLocationSearchesMatchAPlainScan) {
     }
     const auto expected = Expected([&](const Office& o) { return StartsWith(o.prefecture, pref) && StartsWith(o.city, city); });
     SearchForm form;
-    form.mode = kNumberMode;
+    form.mode = SearchMode::kNumber;
     form.kind = kAreaCode;
     form.areaPlace = place;
     EXPECT_EQ(expected, Found(form)) << place;
@@ -181,7 +181,7 @@ TEST_F(RealOfficeData, AreaAndLocationSearchesMatchAPlainScan) {
       return StartsWith(o.prefecture, c.pref) && StartsWith(o.city, c.city) && Contains(o.town, c.town);
     });
     SearchForm form;
-    form.mode = kLocationMode;
+    form.mode = SearchMode::kLocation;
     form.prefecture = c.pref;
     form.city = c.city;
     form.town = c.town;
@@ -195,7 +195,7 @@ TEST_F(RealOfficeData, NameSearchesMatchAPlainScan) {
   for (const char* text : texts) {
     const auto expected = Expected([&](const Office& o) { return Contains(o.name, text) || Contains(o.kana, text); });
     SearchForm form;
-    form.mode = kFuzzyMode;
+    form.mode = SearchMode::kFuzzy;
     form.fuzzy = text;
     EXPECT_EQ(expected, Found(form)) << text;
   }

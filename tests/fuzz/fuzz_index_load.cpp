@@ -46,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.areaPlace = text + " ";
     form.prefecture = text;
     for (int kind = 0; kind <= 3; ++kind) {
-      form.mode = postal::kNumberMode;
+      form.mode = postal::SearchMode::kNumber;
       form.kind = kind;
       postal::AddressRows rows;
       postal::SearchAddresses(AddressFile(), tables, form, rows);
     }
-    form.mode = postal::kLocationMode;
+    form.mode = postal::SearchMode::kLocation;
     postal::AddressRows rows;
     postal::SearchAddresses(AddressFile(), tables, form, rows);
   }

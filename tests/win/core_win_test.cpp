@@ -125,7 +125,7 @@ TEST(WindowsCore, SearchesTheRealAddressFile) {
   EXPECT_STREQ("北海道", tables.prefectures[0].name);
 
   postal::SearchForm form;
-  form.mode = postal::kNumberMode;
+  form.mode = postal::SearchMode::kNumber;
   form.kind = postal::kNewNumber;
   form.number = "107-0052";
   postal::AddressRows rows;

@@ -167,7 +167,7 @@ TEST_F(ShellCommandsTest, CopyPutsTheFormattedRowInTheDisplayAndOnTheClipboard) 
   EXPECT_EQ("1070052 東京都港区赤坂", shell_test::TextOf(c().display));
   EXPECT_EQ("1070052 東京都港区赤坂", shell_test::ClipboardText());
 
-  kuranto::g_app.settings.hyphen = 1;
+  kuranto::g_app.settings.hyphen = true;
   Command(IDM_COPY);
   EXPECT_EQ("107-0052 東京都港区赤坂", shell_test::ClipboardText());
 }
