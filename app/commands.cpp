@@ -11,6 +11,7 @@
 #include "app/texts.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
+#include "transfer/detail_dialogs.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -362,6 +363,10 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_COPY:
       Copy(window);
       break;
+    case IDM_PROPERTIES:
+    case IDM_ROW_PROPERTIES:
+      ShowRowDetails(window, c.addressList, c.officeList, g_app.addressRows, g_app.officeRows);
+      break;
     case IDM_POSTAL_URL:
       OpenWebAddress(texts::kPostalUrlKey);
       break;
@@ -379,7 +384,7 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
       SetFontSize(window, id - IDM_FONT_LARGEST);
       break;
     default:
-      // Details, settings, About and help belong to their own dialogs.
+      // Settings, About and help belong to their own dialogs.
       break;
   }
 }

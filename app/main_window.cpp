@@ -4,6 +4,8 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
+#include "transfer/drop_source.h"
+#include "transfer/row_drag.h"
 #include "transfer/row_painting.h"
 #include "win32/list_view.h"
 
@@ -53,6 +55,15 @@ void OnMeasureItem(HWND window, WPARAM id, MEASUREITEMSTRUCT& item) {
   }
 }
 
+void DragFirstSelectedRow(HWND list) {
+  const Settings& s = g_app.settings;
+  if (list == g_app.controls.addressList) {
+    BeginRowDrag(list, g_app.addressRows, s.addressTemplate, DisplayFlagsOf(s), g_app.dropSource.get());
+  } else {
+    BeginRowDrag(list, g_app.officeRows, s.officeTemplate, DisplayFlagsOf(s), g_app.dropSource.get());
+  }
+}
+
 void OnNotify(HWND window, WPARAM id, const NMHDR& header) {
   const Controls& c = g_app.controls;
   if (id == IDC_TAB && header.code == TCN_SELCHANGE) {
@@ -64,10 +75,11 @@ void OnNotify(HWND window, WPARAM id, const NMHDR& header) {
     ShowFirstSelectedRow(header.hwndFrom);
   } else if (resultList && header.code == NM_DBLCLK) {
     SendMessageA(window, WM_COMMAND, IDM_COPY, 0);
+  } else if (resultList && header.code == LVN_BEGINDRAG) {
+    DragFirstSelectedRow(header.hwndFrom);
   } else if (header.hwndFrom == c.conditionList && header.code == NM_DBLCLK) {
     RestoreSelectedCondition();
   }
-  // Dragging a row out of a result list is handled by the drop source once it exists.
 }
 
 void EnableMenuCommand(HMENU menu, UINT command, bool enable) {
@@ -148,7 +160,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   switch (message) {
     case WM_CREATE:
       OnCreateMainWindow(window);
+      g_app.dropSource = MakeTextDropSource();
       return 0;
+    case WM_CLOSE:
+      g_app.dropSource.reset();
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DESTROY:
       OnDestroy();
       return 0;

@@ -13,6 +13,7 @@
 #include "postal/search_form.h"
 #include "postal/templates.h"
 #include "resources/resource_ids.h"
+#include "win32/com.h"
 #include "win32/scoped.h"
 
 namespace kuranto {
@@ -85,6 +86,7 @@ struct AppState {
   int resultCount = 0;  // ResultCount: rows found by the last search
   postal::IndexTables tables{};
   char menuSlots[kMenuSlotCount][kMenuSlotBytes] = {};
+  ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
 };
 
 extern AppState g_app;

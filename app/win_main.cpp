@@ -4,6 +4,7 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
+#include "win32/com.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace kuranto;
@@ -11,11 +12,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (window == nullptr) return 0;
   ShowWindow(window, showCommand);
   g_app.accelerators = LoadAcceleratorsA(instance, texts::kAcceleratorResource);
-  if (OleInitialize(nullptr) != S_OK) return 0;
+  const ScopedOle ole;
+  if (ole.result() != S_OK) return 0;
   LoadMenuImages(instance);
   const int result = RunMessageLoop(window);
   if (g_app.menuImages != nullptr) ImageList_Destroy(g_app.menuImages);
   g_app.menuImages = nullptr;
-  OleUninitialize();
-  return result;
+  return result;  // OLE is uninitialised last, as the scope ends
 }

@@ -58,4 +58,17 @@
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
 
+/* Detail dialogs IDD_DIALOG2 (address) and IDD_DIALOG3 (business office). */
+#define IDC_DETAIL_NUMBER           1000
+#define IDC_DETAIL_OLD_NUMBER       1001
+#define IDC_DETAIL_CITY_CODE        1002
+#define IDC_DETAIL_PREFECTURE       1003
+#define IDC_DETAIL_PREFECTURE_KANA  1004
+#define IDC_DETAIL_CITY             1005
+#define IDC_DETAIL_CITY_KANA        1006
+#define IDC_DETAIL_TOWN             1007
+#define IDC_DETAIL_TOWN_KANA        1008
+#define IDC_DETAIL_OFFICE_NAME      1013
+#define IDC_DETAIL_OFFICE_KANA      1014
+
 #endif

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows program, runs it on a private Xvfb with the sample data,
 # searches through its controls and saves a PNG of the main window per tab:
-# build/screenshots/address.png, office.png, conditions.png.
+# build/screenshots/address.png, office.png, conditions.png; and the detail
+# dialog of a row opened by a right click (xdotool), address-details.png and
+# office-details.png.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -23,12 +25,24 @@ export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/$1.png"
     echo "screenshot: $KURANTO_OUT/$1.png"
   }
+  # details LIST NAME: right click on row 3, プロパティ(&P), shoot, Enter.
+  details() {
+    command -v xdotool >/dev/null || { echo "screenshot: no xdotool, no $2.png"; return; }
+    read -r x y w h < <(drive item-rect "$1" 3 | tr -d "\r")
+    xdotool mousemove $((x + 20)) $((y + h / 2)) click 3 sleep 0.5 key Up Return
+    read -r x y w h < <(drive box "プロパティ" 20000 box-rect | tail -n 1 | tr -d "\r")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/$2.png"
+    echo "screenshot: $KURANTO_OUT/$2.png"
+    xdotool key Return
+  }
   program=$(winepath -w "$KURANTO_OUT/program")
   wine "$KURANTO_DRIVER" start "$program\\kuranto.exe" "$program" window 60000
   drive click 2000 select 2004 1 set 2007 107 click 3012 status
   shot address
+  details 3015 address-details
   drive tab 1 click 2000 select 2004 1 set 2007 100 click 3012 status
   shot office
+  details 3016 office-details
   drive click 3020 tab 2
   shot conditions
   drive close 20000 >/dev/null

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb
-          fonts-ipafont-gothic imagemagick locales clang-14 libclang-rt-14-dev python3 x11-utils)
+          fonts-ipafont-gothic imagemagick locales clang-14 libclang-rt-14-dev python3 x11-utils
+          xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

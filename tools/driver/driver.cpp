@@ -257,6 +257,22 @@ int ItemCount(HWND main, int id) {
   return list ? static_cast<int>(SendOrZero(list, LVM_GETITEMCOUNT, 0, 0)) : -1;
 }
 
+bool ItemScreenRect(HWND main, int id, int item, RECT* rect) {
+  HWND list = Control(main, id);
+  if (!list) return false;
+  RemoteBuffer buffer(list, sizeof(RECT));
+  RECT bounds = {};
+  bounds.left = LVIR_BOUNDS;
+  DWORD_PTR ok = 0;
+  if (!buffer.Ok() || !buffer.Write(&bounds, sizeof bounds) ||
+      !Send(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), buffer.Address(), kSendTimeoutMs, &ok) || !ok ||
+      !buffer.Read(&bounds, sizeof bounds))
+    return false;
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+  *rect = bounds;
+  return true;
+}
+
 int SelectedTab(HWND main) {
   HWND tab = Control(main, kTab);
   return tab ? static_cast<int>(static_cast<LRESULT>(SendOrZero(tab, TCM_GETCURSEL, 0, 0))) : -1;

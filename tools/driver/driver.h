@@ -87,6 +87,9 @@ bool IsVisible(HWND main, int id);
 std::string StatusText(HWND main);
 // Item count of a list view.
 int ItemCount(HWND main, int id);
+// The screen rectangle of a list view's item (the whole row in report view);
+// false when the list has no such item.
+bool ItemScreenRect(HWND main, int id, int item, RECT* rect);
 // Clicks the tab at index; returns whether it is then the selected tab.
 bool SelectTab(HWND main, int index);
 int SelectedTab(HWND main);

@@ -8,6 +8,7 @@
 //   window [MS]          wait for the main window (of the started program)
 //   box CAPTION [MS]     wait for a message box, print its text
 //   press-ok             press OK in the last message box found
+//   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
 //   select-text ID TEXT  choose the entry showing TEXT
@@ -15,6 +16,7 @@
 //   text ID              print a control's text
 //   status               print the status-bar text
 //   count ID             print a list view's item count
+//   item-rect ID ITEM    print a list view item's screen rectangle: X Y WIDTH HEIGHT
 //   tab INDEX            click a tab
 //   paint                repaint the main window now (before a screenshot)
 //   rect                 print the main window's screen rectangle: X Y WIDTH HEIGHT
@@ -51,6 +53,30 @@ void Print(const std::string& cp932) {
 bool Fail(const char* command, const std::string& why) {
   fprintf(stderr, "kuranto_driver: %s: %s\n", command, driver::Cp932ToUtf8(why).c_str());
   return false;
+}
+
+void PrintRect(const RECT& r) {
+  char text[64];
+  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  Print(text);
+}
+
+bool PrintBoxRect(const Session& s) {
+  RECT r = {};
+  if (!s.box || !GetWindowRect(s.box, &r)) return Fail("box-rect", "no message box (use: box)");
+  PrintRect(r);
+  return true;
+}
+
+bool PrintItemRect(Session& s, int argc, char** argv, int& i) {
+  if (i + 2 > argc) return Fail("item-rect", "needs ID ITEM");
+  if (!s.main) return Fail("item-rect", "no main window yet (use: window)");
+  const int id = std::atoi(argv[i++]);
+  const int item = std::atoi(argv[i++]);
+  RECT r = {};
+  if (!driver::ItemScreenRect(s.main, id, item, &r)) return Fail("item-rect", "no item " + std::to_string(item));
+  PrintRect(r);
+  return true;
 }
 
 // Runs the command at argv[i], advancing i past its arguments.
@@ -122,6 +148,8 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
     Print(std::to_string(n));
     return true;
   }
+  if (name == "item-rect") return PrintItemRect(s, argc, argv, i);
+  if (name == "box-rect") return PrintBoxRect(s);
   if (name == "tab") {
     if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs INDEX");
     int index = std::atoi(argv[i++]);

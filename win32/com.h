@@ -1,0 +1,87 @@
+// RAII for COM: an interface pointer that releases itself, and the OLE
+// start-up of a thread.
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+namespace kuranto {
+
+// Holds one reference to an interface. Adopting a pointer takes over the
+// reference it came with; copying adds one.
+template <class Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  // Takes over the caller's reference (a factory's count of 1).
+  static ComPtr Adopt(Interface* pointer) {
+    ComPtr held;
+    held.pointer_ = pointer;
+    return held;
+  }
+  // Adds a reference of its own.
+  static ComPtr Share(Interface* pointer) {
+    if (pointer != nullptr) pointer->AddRef();
+    return Adopt(pointer);
+  }
+  ~ComPtr() { reset(); }
+  ComPtr(const ComPtr& other) : pointer_(other.pointer_) {
+    if (pointer_ != nullptr) pointer_->AddRef();
+  }
+  ComPtr& operator=(const ComPtr& other) {
+    if (this != &other) *this = Share(other.pointer_);
+    return *this;
+  }
+  ComPtr(ComPtr&& other) noexcept : pointer_(other.detach()) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      reset();
+      pointer_ = other.detach();
+    }
+    return *this;
+  }
+
+  Interface* get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+  // For functions that return an interface through an out-parameter: the
+  // old reference is released first.
+  Interface** put() {
+    reset();
+    return &pointer_;
+  }
+  // Hands the reference to the caller.
+  Interface* detach() {
+    Interface* pointer = pointer_;
+    pointer_ = nullptr;
+    return pointer;
+  }
+  void reset() {
+    if (pointer_ != nullptr) {
+      Interface* pointer = pointer_;
+      pointer_ = nullptr;  // a Release that reaches back here finds nothing
+      pointer->Release();
+    }
+  }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// OleInitialize for the scope; OleUninitialize only if it succeeded (S_FALSE,
+// already initialised on this thread, also wants its uninitialise).
+class ScopedOle {
+ public:
+  ScopedOle() : result_(OleInitialize(nullptr)) {}
+  ~ScopedOle() {
+    if (SUCCEEDED(result_)) OleUninitialize();
+  }
+  ScopedOle(const ScopedOle&) = delete;
+  ScopedOle& operator=(const ScopedOle&) = delete;
+  HRESULT result() const { return result_; }
+
+ private:
+  HRESULT result_;
+};
+
+}  // namespace kuranto
