@@ -52,6 +52,10 @@ class TextDataObject final : public IDataObject {
     HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, kDragBlockBytes);
     if (block == nullptr) return E_OUTOFMEMORY;
     char* bytes = static_cast<char*>(GlobalLock(block));
+    if (bytes == nullptr) {
+      GlobalFree(block);
+      return E_OUTOFMEMORY;
+    }
     std::memcpy(bytes, text_, std::strlen(text_) + 1);
     GlobalUnlock(block);
     pmedium->tymed = TYMED_HGLOBAL;
