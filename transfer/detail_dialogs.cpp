@@ -19,14 +19,14 @@ struct DetailField {
 };
 
 const DetailField kAddressFields[] = {
-    {IDC_DETAIL_NUMBER, 0},        {IDC_DETAIL_OLD_NUMBER, 1}, {IDC_DETAIL_CITY_CODE, 2},
-    {IDC_DETAIL_PREFECTURE, 3},    {IDC_DETAIL_PREFECTURE_KANA, 4}, {IDC_DETAIL_CITY, 5},
-    {IDC_DETAIL_CITY_KANA, 6},     {IDC_DETAIL_TOWN, 7},       {IDC_DETAIL_TOWN_KANA, 8},
+    {IDC_DETAIL_NUMBER, 0},     {IDC_DETAIL_OLD_NUMBER, 1},      {IDC_DETAIL_CITY_CODE, 2},
+    {IDC_DETAIL_PREFECTURE, 3}, {IDC_DETAIL_PREFECTURE_KANA, 4}, {IDC_DETAIL_CITY, 5},
+    {IDC_DETAIL_CITY_KANA, 6},  {IDC_DETAIL_TOWN, 7},            {IDC_DETAIL_TOWN_KANA, 8},
 };
 
 const DetailField kOfficeFields[] = {
-    {IDC_DETAIL_NUMBER, 0},      {IDC_DETAIL_OLD_NUMBER, 1}, {IDC_DETAIL_CITY_CODE, 2},
-    {IDC_DETAIL_PREFECTURE, 3},  {IDC_DETAIL_CITY, 4},       {IDC_DETAIL_TOWN, 5},
+    {IDC_DETAIL_NUMBER, 0},      {IDC_DETAIL_OLD_NUMBER, 1},   {IDC_DETAIL_CITY_CODE, 2},
+    {IDC_DETAIL_PREFECTURE, 3},  {IDC_DETAIL_CITY, 4},         {IDC_DETAIL_TOWN, 5},
     {IDC_DETAIL_OFFICE_NAME, 6}, {IDC_DETAIL_OFFICE_KANA, 7},
 };
 
@@ -54,8 +54,8 @@ INT_PTR DetailProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, cons
 HINSTANCE ModuleOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)); }
 
 void FillAddressDetailSlots(const postal::AddressRecord& row, DetailSlots& slots) {
-  const char* texts[] = {row.newNumber, row.oldNumber,  row.cityCode, row.prefecture, row.prefectureKana,
-                         row.city,      row.cityKana,   row.town,     row.townKana};
+  const char* texts[] = {row.newNumber, row.oldNumber, row.cityCode, row.prefecture, row.prefectureKana,
+                         row.city,      row.cityKana,  row.town,     row.townKana};
   for (int slot = 0; slot < kDetailSlotCount; ++slot) CopySlot(slots, slot, texts[slot]);
 }
 

@@ -9,7 +9,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -128,29 +127,19 @@ class ProgramTransferTest : public testing::Test {
     line.push_back('\0');
     ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &target_));
     ASSERT_TRUE(WaitLog("ready", kStartMs)) << "the drop target did not register";
-    ASSERT_NO_FATAL_FAILURE(StartProgram());
-  }
-
-  void StartProgram() {
-    program_ = std::make_unique<driver::Program>();
-    ASSERT_TRUE(program_->Start(Path("kuranto.exe"), dir_));
-    main_ = driver::WaitMainWindow(program_->Id(), kStartMs);
+    ASSERT_TRUE(program_.Start(Path("kuranto.exe"), dir_));
+    main_ = driver::WaitMainWindow(program_.Id(), kStartMs);
     ASSERT_NE(main_, nullptr) << "no visible main window";
   }
 
-  void CloseProgram() {
+  void TearDown() override {
     if (main_ != nullptr) {
       EXPECT_TRUE(driver::CloseMainWindow(main_, kExitMs));
       DWORD code = 1;
-      EXPECT_TRUE(program_->WaitExit(kExitMs, &code)) << "the program did not end after its window closed";
+      EXPECT_TRUE(program_.WaitExit(kExitMs, &code)) << "the program did not end after its window closed";
       EXPECT_EQ(code, 0u);
-      main_ = nullptr;
     }
-    if (program_) program_->Kill();
-  }
-
-  void TearDown() override {
-    CloseProgram();
+    program_.Kill();
     if (target_.hProcess != nullptr) {
       if (HWND window = FindWindowA(nullptr, "kuranto drop target")) PostMessageA(window, WM_CLOSE, 0, 0);
       if (WaitForSingleObject(target_.hProcess, kExitMs) != WAIT_OBJECT_0) TerminateProcess(target_.hProcess, 1);
@@ -242,7 +231,7 @@ class ProgramTransferTest : public testing::Test {
   }
 
   std::string dir_;
-  std::unique_ptr<driver::Program> program_;
+  driver::Program program_;
   PROCESS_INFORMATION target_ = {};
   HWND main_ = nullptr;
 };
@@ -307,7 +296,7 @@ TEST_F(ProgramTransferTest, RightClickPropertiesShowsTheStoredRow) {
   ASSERT_TRUE(Xdotool(MoveTo(RowPoint(driver::kAddressList, 2)) + "click 3"));
   ASSERT_NE(WaitVisibleWindow("#32768", nullptr), nullptr) << "no pop-up menu";
   ASSERT_TRUE(Xdotool("key Up Return"));  // from no choice up to the last item, プロパティ(&P)
-  HWND dialog = driver::WaitMessageBox(program_->Id(), "プロパティ", kDropMs);
+  HWND dialog = driver::WaitMessageBox(program_.Id(), "プロパティ", kDropMs);
   ASSERT_NE(dialog, nullptr) << "no dialog プロパティ";
   const std::vector<std::string> expected = {"1070051", "107", "13103", "東京都", "ﾄｳｷｮｳﾄ", "港区", "ﾐﾅﾄｸ",
                                              "元赤坂", "ﾓﾄｱｶｻｶ"};
