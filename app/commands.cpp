@@ -371,6 +371,9 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_JIGYOSYO_URL:
       OpenWebAddress(texts::kJigyosyoUrlKey);
       break;
+    case IDM_SETTINGS:
+      ShowSettings(window);
+      break;
     case IDM_FONT_LARGEST:
     case IDM_FONT_LARGE:
     case IDM_FONT_MEDIUM:
@@ -379,7 +382,7 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
       SetFontSize(window, id - IDM_FONT_LARGEST);
       break;
     default:
-      // Details, settings, About and help belong to their own dialogs.
+      // Details, About and help belong to their own dialogs.
       break;
   }
 }

@@ -34,6 +34,14 @@ void OnDestroy() {
   PostQuitMessage(0);
 }
 
+// The system ends the process after a session end without destroying the
+// window: save what WM_DESTROY saves.
+void OnEndSession(WPARAM ending) {
+  if (!ending) return;
+  SaveSavedLists();
+  SaveSettings();
+}
+
 void OnDrawItem(WPARAM id, const DRAWITEMSTRUCT& item) {
   const Controls& c = g_app.controls;
   if (id == 0) {
@@ -151,6 +159,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_DESTROY:
       OnDestroy();
+      return 0;
+    case WM_ENDSESSION:
+      OnEndSession(wParam);
       return 0;
     case WM_SIZE:
       LayoutMainWindow(window);

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "datafiles/file_set.h"
 #include "postal/ranges.h"
@@ -13,6 +14,7 @@
 #include "postal/search_form.h"
 #include "postal/templates.h"
 #include "resources/resource_ids.h"
+#include "settings/registry_settings.h"
 #include "win32/scoped.h"
 
 namespace kuranto {
@@ -56,6 +58,9 @@ struct Settings {
   std::string officeTemplate = postal::kDefaultOfficeTemplate;
   int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
   postal::SearchMode searchMode = postal::SearchMode::kNumber;  // kNone: no radio checked
+  // "radio" as stored. A value outside 0..2 checks no button and is written
+  // back unchanged while none is checked.
+  int radioSetting = 0;
   std::string storedDate;                     // the address file's date at the last exit
   std::string currentDate;                    // its date at this start
 };
@@ -120,6 +125,8 @@ int RunMessageLoop(HWND window);
 
 // child_controls.cpp
 void CreateChildControls(HWND window);
+// The default widths of a result list's columns, in column order.
+std::vector<int> DefaultColumnWidths(HWND list);
 void SwitchTabPage(int page);
 
 // commands.cpp
@@ -165,14 +172,15 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
 // build_dialog.cpp: the start-up data check with its build dialogs.
 void RunStartupDataCheck(HWND window);
 
-// settings_load.cpp: the registry settings, kept at their defaults for now.
-struct WindowRect {
-  int x = 100, y = 100, width = 600, height = 400;
-};
+// settings_load.cpp: the registry settings and the settings sheet over g_app.
+using settings::WindowRect;
 WindowRect LoadWindowRect();
 void LoadSettings();
 void LoadPrefectureSetting();
 void SaveSettings();
+void ShowSettings(HWND window);
+// The settings key below HKEY_CURRENT_USER, for tests; "" for the program's own.
+void SetSettingsKeyOverride(const std::string& path);
 
 // saved_lists_ui.cpp: the conditions list and the record list on disk.
 void LoadSavedLists();

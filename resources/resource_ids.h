@@ -58,4 +58,14 @@
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
 
+/* Settings sheet pages "PAGE1".."PAGE3" (settings.rc). */
+#define IDC_SETTING_HYPHEN        1012
+#define IDC_SETTING_HIRAGANA      1035
+#define IDC_ADDRESS_TEMPLATE      1015
+#define IDC_ADDRESS_PRESET        1016
+#define IDC_ADDRESS_PRESET_SELECT 1017
+#define IDC_OFFICE_TEMPLATE       1018
+#define IDC_OFFICE_PRESET         1019
+#define IDC_OFFICE_PRESET_SELECT  1020
+
 #endif

@@ -222,7 +222,21 @@ class ShellTest : public ::testing::Test {
     Start(datafiles::FileDate(address));
   }
 
+  // Starts with no settings in the registry but the given stored date.
   void Start(const std::string& storedDate = "") {
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+    kuranto::SetSettingsKeyOverride(SettingsKeyPath());
+    Launch(storedDate);
+  }
+
+  // Closes the window (saving the settings) and starts again from them.
+  void Restart() {
+    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+    Pump();
+    Launch("");
+  }
+
+  void Launch(const std::string& storedDate) {
     Messages().clear();
     kuranto::ResetAppState();
     kuranto::g_app.settings.storedDate = storedDate;
@@ -236,7 +250,7 @@ class ShellTest : public ::testing::Test {
     quitRequested_ = Pump();
   }
 
-  // Settings as if restored from an earlier run.
+  // Settings as if restored from an earlier run (SetSetting...).
   virtual void BeforeCreate() {}
 
   void TearDown() override {
@@ -244,6 +258,50 @@ class ShellTest : public ::testing::Test {
     Pump();
     kuranto::SetMessageBoxHandler(nullptr);
     kuranto::SetProgramDirectoryOverride("");
+    kuranto::SetSettingsKeyOverride("");
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+  }
+
+  // The settings key of this test process, in place of the program's own.
+  static std::string SettingsKeyPath() {
+    return "Software\\Ostrel\\KurantoTest\\shell-" + std::to_string(GetCurrentProcessId());
+  }
+
+  // A value under subkey ("Width", "Size", "Setting"...) of the settings key.
+  void SetSettingNumber(const char* subkey, const char* name, DWORD value) {
+    SetSettingValue(subkey, name, REG_DWORD, &value, sizeof value);
+  }
+  // A REG_SZ of exactly `bytes` bytes of data (the text, then zeros).
+  void SetSettingText(const char* subkey, const char* name, const std::string& text, size_t bytes) {
+    std::string data = text;
+    data.resize(bytes, '\0');
+    SetSettingValue(subkey, name, REG_SZ, data.data(), static_cast<DWORD>(bytes));
+  }
+  void SetSettingValue(const char* subkey, const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+  }
+  // The stored number, or -1 when missing.
+  long long SettingNumber(const char* subkey, const char* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+      return -1;
+    return value;
+  }
+  // The stored text up to its terminator, or "<missing>".
+  std::string SettingText(const char* subkey, const char* name) {
+    char text[256] = {};
+    DWORD size = sizeof text - 1;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+      return "<missing>";
+    return text;
   }
 
   const kuranto::Controls& c() const { return kuranto::g_app.controls; }
