@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows program, runs it on a private Xvfb with the sample data,
 # searches through its controls and saves a PNG of the main window per tab:
-# build/screenshots/address.png, office.png, conditions.png.
+# build/screenshots/address.png, office.png, conditions.png, and one per page
+# of the settings sheet: settings-display.png, settings-address.png,
+# settings-office.png. The program starts without saved settings.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,6 +26,7 @@ export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
     echo "screenshot: $KURANTO_OUT/$1.png"
   }
   program=$(winepath -w "$KURANTO_OUT/program")
+  wine reg delete "HKCU\\Software\\Ostrel\\Kuranto" /f >/dev/null 2>&1 || true
   wine "$KURANTO_DRIVER" start "$program\\kuranto.exe" "$program" window 60000
   drive click 2000 select 2004 1 set 2007 107 click 3012 status
   shot address
@@ -31,5 +34,13 @@ export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
   shot office
   drive click 3020 tab 2
   shot conditions
+  page=0
+  for name in display address office; do
+    read -r x y w h < <(drive sheet $page)
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/settings-$name.png"
+    echo "screenshot: $KURANTO_OUT/settings-$name.png"
+    page=$((page + 1))
+  done
+  drive sheet-cancel
   drive close 20000 >/dev/null
 '

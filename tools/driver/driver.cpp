@@ -303,4 +303,47 @@ std::string Utf8ToCp932(const std::string& text) {
   return Convert(text, CP_UTF8, 932);
 }
 
+bool SelectListRow(HWND main, int id, int row) {
+  HWND list = Control(main, id);
+  if (!list) return false;
+  RemoteBuffer buffer(list, sizeof(LVITEMA));
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  if (!buffer.Ok() || !buffer.Write(&item, sizeof item)) return false;
+  Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), buffer.Address(), kSendTimeoutMs, nullptr);
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  DWORD_PTR ok = 0;
+  return buffer.Write(&item, sizeof item) &&
+         Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, &ok) && ok;
+}
+
+HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms) {
+  return WaitTopWindow(pid, "#32770", "設定", true, timeout_ms);
+}
+
+HWND OpenSettingsSheet(HWND main, DWORD timeout_ms) {
+  if (HWND open = WaitSettingsSheet(WindowProcess(main), 0)) return open;
+  PostMessageA(main, WM_COMMAND, kSettingsCommand, 0);
+  HWND sheet = WaitSettingsSheet(WindowProcess(main), timeout_ms);
+  return sheet && WaitIdle(sheet, timeout_ms) ? sheet : nullptr;
+}
+
+HWND ShowSheetPage(HWND sheet, int index) {
+  DWORD_PTR ok = 0;
+  if (!Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0, kSendTimeoutMs, &ok) || !ok) return nullptr;
+  return reinterpret_cast<HWND>(SendOrZero(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+bool CloseSettingsSheet(HWND sheet, bool ok, DWORD timeout_ms) {
+  // Posted as a click is: the sheet's loop looks at its end only after a
+  // posted message, so a sent PSM_PRESSBUTTON would leave it waiting.
+  if (!PressDialogButton(sheet, ok ? IDOK : IDCANCEL)) return false;
+  const DWORD start = GetTickCount();
+  while (IsWindow(sheet)) {
+    if (GetTickCount() - start >= timeout_ms) return false;
+    Sleep(kPollMs);
+  }
+  return true;
+}
+
 }  // namespace driver

@@ -101,4 +101,29 @@ bool CloseMainWindow(HWND main, DWORD timeout_ms);
 std::string Cp932ToUtf8(const std::string& text);
 std::string Utf8ToCp932(const std::string& text);
 
+// Makes row the only selected row of a list view.
+bool SelectListRow(HWND main, int id, int row);
+
+// The settings sheet "設定" (command 40014) and the controls of its pages:
+// 0 表示, 1 住所, 2 事業所.
+constexpr int kSettingsCommand = 40014;
+constexpr int kSheetHyphen = 1012;
+constexpr int kSheetHiragana = 1035;
+constexpr int kSheetAddressTemplate = 1015;
+constexpr int kSheetAddressPreset = 1016;
+constexpr int kSheetAddressSelect = 1017;
+constexpr int kSheetOfficeTemplate = 1018;
+constexpr int kSheetOfficePreset = 1019;
+constexpr int kSheetOfficeSelect = 1020;
+
+// The open sheet of process pid, waiting up to timeout_ms; null if none.
+HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms);
+// The sheet of main's program: the one open, or one opened by the command
+// (posted, since the sheet runs modally inside it).
+HWND OpenSettingsSheet(HWND main, DWORD timeout_ms);
+// Shows page index; the page's window (the parent of its controls) or null.
+HWND ShowSheetPage(HWND sheet, int index);
+// Presses OK (or Cancel) and waits for the sheet to close.
+bool CloseSettingsSheet(HWND sheet, bool ok, DWORD timeout_ms);
+
 }  // namespace driver

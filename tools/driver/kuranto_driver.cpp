@@ -22,6 +22,9 @@
 //   close [MS]           close the main window; with a started program, wait
 //                        for its exit and print its exit code
 //   wait-exit [MS]       wait for the started program to end, print its exit code
+//   sheet PAGE           open the settings sheet (or take the open one), show
+//                        page PAGE (0..2), print the sheet's rectangle
+//   sheet-cancel         close the settings sheet with Cancel
 #include <windows.h>
 
 #include <cstdio>
@@ -40,6 +43,7 @@ struct Session {
   bool started = false;
   HWND main = nullptr;
   HWND box = nullptr;
+  HWND sheet = nullptr;
 };
 
 void Print(const std::string& cp932) {
@@ -51,6 +55,31 @@ void Print(const std::string& cp932) {
 bool Fail(const char* command, const std::string& why) {
   fprintf(stderr, "kuranto_driver: %s: %s\n", command, driver::Cp932ToUtf8(why).c_str());
   return false;
+}
+
+std::string RectText(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  char text[64];
+  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return text;
+}
+
+// The settings-sheet commands: "sheet PAGE" and "sheet-cancel".
+bool RunSheetCommand(Session& s, const std::string& name, int argc, char** argv, int& i) {
+  const char* command = name.c_str();
+  if (!s.main) return Fail(command, "no main window yet (use: window)");
+  s.sheet = driver::OpenSettingsSheet(s.main, kDefaultWaitMs);
+  if (!s.sheet) return Fail(command, "the settings sheet did not open");
+  if (name == "sheet-cancel")
+    return driver::CloseSettingsSheet(s.sheet, false, kDefaultWaitMs) || Fail(command, "the sheet did not close");
+  if (i >= argc) return Fail(command, "needs PAGE");
+  const int page = std::atoi(argv[i++]);
+  if (!driver::ShowSheetPage(s.sheet, page)) return Fail(command, "no page " + std::to_string(page));
+  RedrawWindow(s.sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  driver::WaitIdle(s.sheet, kDefaultWaitMs);
+  Print(RectText(s.sheet));
+  return true;
 }
 
 // Runs the command at argv[i], advancing i past its arguments.
@@ -157,6 +186,7 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
     Print(std::to_string(code));
     return true;
   }
+  if (name == "sheet" || name == "sheet-cancel") return RunSheetCommand(s, name, argc, argv, i);
   return Fail(command, "unknown command");
 }
 
