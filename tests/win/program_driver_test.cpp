@@ -82,6 +82,7 @@ class ProgramDriverTest : public testing::Test {
       GTEST_SKIP() << "kuranto.exe is not built (app/ has no kuranto target yet); skipping the driver tests";
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKey);  // every test starts as a first start
     dir_ = std::string(temp) + "kuranto_driver_" + std::to_string(GetCurrentProcessId()) + "_" +
            testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(dir_.c_str(), nullptr);

@@ -317,6 +317,19 @@ bool SelectListRow(HWND main, int id, int row) {
          Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, &ok) && ok;
 }
 
+int RowHeight(HWND main, int id) {
+  HWND list = Control(main, id);
+  if (!list) return 0;
+  RemoteBuffer buffer(list, sizeof(RECT));
+  RECT rect = {};
+  rect.left = LVIR_BOUNDS;
+  DWORD_PTR ok = 0;
+  if (!buffer.Ok() || !buffer.Write(&rect, sizeof rect) ||
+      !Send(list, LVM_GETITEMRECT, 0, buffer.Address(), kSendTimeoutMs, &ok) || !ok || !buffer.Read(&rect, sizeof rect))
+    return 0;
+  return rect.bottom - rect.top;
+}
+
 HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms) {
   return WaitTopWindow(pid, "#32770", "設定", true, timeout_ms);
 }

@@ -103,6 +103,8 @@ std::string Utf8ToCp932(const std::string& text);
 
 // Makes row the only selected row of a list view.
 bool SelectListRow(HWND main, int id, int row);
+// The height in pixels of a list view's first row; 0 without rows.
+int RowHeight(HWND main, int id);
 
 // The settings sheet "設定" (command 40014) and the controls of its pages:
 // 0 表示, 1 住所, 2 事業所.
