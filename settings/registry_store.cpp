@@ -45,7 +45,8 @@ bool SettingsSection::ReadText(const char* name, std::string& value) const {
   DWORD size = sizeof text;
   if (RegQueryValueExA(key_.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
     return false;
-  const char* end = std::find(text, text + std::min<DWORD>(size, sizeof text), '\0');
+  // The buffer was zeroed: a text that fills it has no terminator of its own.
+  const char* end = std::find(text, text + sizeof text, '\0');
   value = postal::TruncateText(std::string(static_cast<const char*>(text), end), kSettingBytes - 1);
   return true;
 }

@@ -164,7 +164,7 @@ class ScopedIcon {
   HICON icon_;
 };
 
-// An open registry key, closed at the end of the scope (links advapi32).
+// An open registry key, closed at the end of the scope.
 class ScopedRegKey {
  public:
   ScopedRegKey() = default;
