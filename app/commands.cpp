@@ -288,9 +288,10 @@ void FillResultList(HWND list, int count) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-// The edit boxes' notifications are not told apart: every one of them (focus,
-// change, update) applies the box's input-method state again, so the input
-// method follows the box however it was entered or changed.
+// The radio buttons and the edit boxes act on every notification, not only a
+// click or a change: the mode's enabling and the box's input-method state are
+// applied again whatever happened (focus, change, update), so they hold
+// however the control was reached, and LockSearchForm can re-send a radio id.
 void OnCommand(HWND window, WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
