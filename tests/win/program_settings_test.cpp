@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/win_temp_dir.h"
 #include "tools/driver/driver.h"
 
 namespace {
@@ -21,14 +22,9 @@ namespace {
 constexpr DWORD kStartMs = 60000;
 constexpr DWORD kWaitMs = 30000;
 const char kRegistryKey[] = "Software\\Ostrel\\Kuranto";
-constexpr int kImeBox = 2003;
-constexpr int kCharWidth = 2005;
-constexpr int kFontLargest = 40025;
-constexpr int kFontSmallest = 40029;
 // Row heights of the list font sizes 最大 and 小 (the default).
 constexpr int kLargestRows = 26;
 constexpr int kSmallRows = 20;
-constexpr int kCopy = 40013;
 
 #ifdef KURANTO_EXE
 const char kProgram[] = KURANTO_EXE;
@@ -40,7 +36,7 @@ const char* const kIndexFiles[] = {"shilist.txt", "h_ken.dat", "h_newn.dat", "h_
 
 std::vector<int> ColumnWidths(HWND main, int id) {
   HWND list = driver::Control(main, id);
-  const int count = id == driver::kAddressList ? 9 : 8;
+  const int count = id == IDC_ADDRESS_LIST ? 9 : 8;
   std::vector<int> widths;
   for (int i = 0; i < count; ++i)
     widths.push_back(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
@@ -79,11 +75,6 @@ class ProgramSettingsTest : public testing::Test {
     if (!kProgram[0] || GetFileAttributesA(kProgram) == INVALID_FILE_ATTRIBUTES)
       GTEST_SKIP() << "kuranto.exe is not built; skipping the settings driver tests";
     RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKey);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    dir_ = std::string(temp) + "kuranto_settings_" + std::to_string(GetCurrentProcessId()) + "_" +
-           testing::UnitTest::GetInstance()->current_test_info()->name();
-    CreateDirectoryA(dir_.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(kProgram, Path("kuranto.exe").c_str(), FALSE));
     // Copies keep the address file's date, which the start-up check compares.
     const std::string sample = KURANTO_SAMPLE_DATA, data = KURANTO_DATA_DIR;
@@ -96,18 +87,14 @@ class ProgramSettingsTest : public testing::Test {
   void TearDown() override {
     if (program_) program_->Kill();
     program_.reset();
-    for (const char* name : {"kuranto.exe", "Ken_all.csv", "Jigyosyo.csv", "kuranto.ini", "telnum.dat", "shilist.txt",
-                             "h_ken.dat", "h_newn.dat", "h_oldn.dat", "d_joken.dat", "kiroku.txt"})
-      DeleteFileA(Path(name).c_str());
-    if (!dir_.empty()) RemoveDirectoryA(dir_.c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKey);
   }
 
-  std::string Path(const std::string& name) const { return dir_ + "\\" + name; }
+  std::string Path(const std::string& name) const { return dir_.File(name); }
 
   HWND Start() {
     program_ = std::make_unique<driver::Program>();
-    if (!program_->Start(Path("kuranto.exe"), dir_)) return nullptr;
+    if (!program_->Start(Path("kuranto.exe"), dir_.path())) return nullptr;
     return driver::WaitMainWindow(program_->Id(), kStartMs);
   }
 
@@ -121,13 +108,13 @@ class ProgramSettingsTest : public testing::Test {
   // Searches new number 1070052 (one row) and copies the row: the display
   // box's text.
   std::string CopiedRow(HWND main) {
-    driver::ClickButton(main, driver::kRadioNumber, kWaitMs);
-    driver::SelectComboIndex(main, driver::kNumberKind, 1);
-    driver::SetControlText(main, driver::kNumberBox, "1070052");
-    driver::ClickButton(main, driver::kSearchButton, kWaitMs);
-    if (!driver::SelectListRow(main, driver::kAddressList, 0)) return "<no row>";
-    SendMessageA(main, WM_COMMAND, kCopy, 0);
-    return driver::ControlText(main, driver::kDisplayBox);
+    driver::ClickButton(main, IDC_RADIO_NUMBER, kWaitMs);
+    driver::SelectComboIndex(main, IDC_NUMBER_KIND, 1);
+    driver::SetControlText(main, IDC_NUMBER, "1070052");
+    driver::ClickButton(main, IDC_SEARCH, kWaitMs);
+    if (!driver::SelectListRow(main, IDC_ADDRESS_LIST, 0)) return "<no row>";
+    SendMessageA(main, WM_COMMAND, IDM_COPY, 0);
+    return driver::ControlText(main, IDC_DISPLAY);
   }
 
   std::vector<FILETIME> IndexFileTimes() const {
@@ -140,7 +127,7 @@ class ProgramSettingsTest : public testing::Test {
     return times;
   }
 
-  std::string dir_;
+  test_lines::TempDir dir_;
   std::unique_ptr<driver::Program> program_;
 };
 
@@ -156,12 +143,12 @@ TEST_F(ProgramSettingsTest, FirstStartWithoutSettingsUsesAndSavesTheDefaults) {
   EXPECT_EQ(100, r.top);
   EXPECT_EQ(600, r.right - r.left);
   EXPECT_EQ(400, r.bottom - r.top);
-  EXPECT_EQ((std::vector<int>{60, 60, 20, 120, 20, 130, 20, 60, 50}), ColumnWidths(main, driver::kAddressList));
-  EXPECT_EQ((std::vector<int>{60, 80, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, driver::kOfficeList));
-  EXPECT_TRUE(driver::IsChecked(main, driver::kRadioNumber));
-  EXPECT_FALSE(driver::IsChecked(main, kImeBox));
+  EXPECT_EQ((std::vector<int>{60, 60, 20, 120, 20, 130, 20, 60, 50}), ColumnWidths(main, IDC_ADDRESS_LIST));
+  EXPECT_EQ((std::vector<int>{60, 80, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, IDC_OFFICE_LIST));
+  EXPECT_TRUE(driver::IsChecked(main, IDC_RADIO_NUMBER));
+  EXPECT_FALSE(driver::IsChecked(main, IDC_CHECK_IME));
   EXPECT_EQ("1070052 東京都港区赤坂", CopiedRow(main));
-  EXPECT_EQ(kSmallRows, driver::RowHeight(main, driver::kAddressList));
+  EXPECT_EQ(kSmallRows, driver::RowHeight(main, IDC_ADDRESS_LIST));
   CloseAndExpectExit(main);
 
   EXPECT_EQ("N KSM", StoredText("Setting", "Line1"));
@@ -191,23 +178,23 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   HWND main = Start();
   ASSERT_NE(nullptr, main);
   SetWindowPos(main, nullptr, 120, 130, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageA(driver::Control(main, driver::kAddressList), LVM_SETCOLUMNWIDTH, 3, 150);
-  SendMessageA(driver::Control(main, driver::kOfficeList), LVM_SETCOLUMNWIDTH, 1, 95);
-  ASSERT_TRUE(driver::ClickButton(main, kImeBox, kWaitMs));
-  SendMessageA(main, WM_COMMAND, kFontLargest, 0);
-  ASSERT_TRUE(driver::SelectComboIndex(main, driver::kNumberKind, 2));
-  ASSERT_TRUE(driver::SelectComboIndex(main, kCharWidth, 1));
-  ASSERT_TRUE(driver::SelectComboText(main, driver::kPrefecture, "東京都"));
-  ASSERT_TRUE(driver::ClickButton(main, driver::kRadioFuzzy, kWaitMs));
+  SendMessageA(driver::Control(main, IDC_ADDRESS_LIST), LVM_SETCOLUMNWIDTH, 3, 150);
+  SendMessageA(driver::Control(main, IDC_OFFICE_LIST), LVM_SETCOLUMNWIDTH, 1, 95);
+  ASSERT_TRUE(driver::ClickButton(main, IDC_CHECK_IME, kWaitMs));
+  SendMessageA(main, WM_COMMAND, IDM_FONT_LARGEST, 0);
+  ASSERT_TRUE(driver::SelectComboIndex(main, IDC_NUMBER_KIND, 2));
+  ASSERT_TRUE(driver::SelectComboIndex(main, IDC_CHAR_WIDTH, 1));
+  ASSERT_TRUE(driver::SelectComboText(main, IDC_PREFECTURE, "東京都"));
+  ASSERT_TRUE(driver::ClickButton(main, IDC_RADIO_FUZZY, kWaitMs));
   HWND sheet = driver::OpenSettingsSheet(main, kWaitMs);
   ASSERT_NE(nullptr, sheet);
   HWND page = driver::ShowSheetPage(sheet, 0);
-  driver::ClickButton(page, driver::kSheetHyphen, kWaitMs);
-  driver::ClickButton(page, driver::kSheetHiragana, kWaitMs);
+  driver::ClickButton(page, IDC_SETTING_HYPHEN, kWaitMs);
+  driver::ClickButton(page, IDC_SETTING_HIRAGANA, kWaitMs);
   page = driver::ShowSheetPage(sheet, 1);
-  driver::SelectComboIndex(page, driver::kSheetAddressPreset, 2);  // CSV
-  driver::ClickButton(page, driver::kSheetAddressSelect, kWaitMs);
-  driver::SetControlText(driver::ShowSheetPage(sheet, 2), driver::kSheetOfficeTemplate, "G/N");
+  driver::SelectComboIndex(page, IDC_ADDRESS_PRESET, 2);  // CSV
+  driver::ClickButton(page, IDC_ADDRESS_PRESET_SELECT, kWaitMs);
+  driver::SetControlText(driver::ShowSheetPage(sheet, 2), IDC_OFFICE_TEMPLATE, "G/N");
   ASSERT_TRUE(driver::CloseSettingsSheet(sheet, true, kWaitMs));
   CloseAndExpectExit(main);
   const std::vector<FILETIME> built = IndexFileTimes();
@@ -219,25 +206,25 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   EXPECT_EQ(130, r.top);
   EXPECT_EQ(700, r.right - r.left);
   EXPECT_EQ(500, r.bottom - r.top);
-  EXPECT_EQ((std::vector<int>{60, 60, 20, 150, 20, 130, 20, 60, 50}), ColumnWidths(main, driver::kAddressList));
-  EXPECT_EQ((std::vector<int>{60, 95, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, driver::kOfficeList));
-  EXPECT_TRUE(driver::IsChecked(main, driver::kRadioFuzzy));
-  EXPECT_FALSE(driver::IsChecked(main, driver::kRadioNumber));
-  EXPECT_TRUE(driver::IsEnabled(main, driver::kFuzzyBox));
-  EXPECT_TRUE(driver::IsChecked(main, kImeBox));
-  EXPECT_EQ("市区町村ｺｰﾄﾞ", driver::ControlText(main, driver::kNumberKind));
-  EXPECT_EQ("半角", driver::ControlText(main, kCharWidth));
-  EXPECT_EQ("東京都", driver::ControlText(main, driver::kPrefecture));
+  EXPECT_EQ((std::vector<int>{60, 60, 20, 150, 20, 130, 20, 60, 50}), ColumnWidths(main, IDC_ADDRESS_LIST));
+  EXPECT_EQ((std::vector<int>{60, 95, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, IDC_OFFICE_LIST));
+  EXPECT_TRUE(driver::IsChecked(main, IDC_RADIO_FUZZY));
+  EXPECT_FALSE(driver::IsChecked(main, IDC_RADIO_NUMBER));
+  EXPECT_TRUE(driver::IsEnabled(main, IDC_FUZZY));
+  EXPECT_TRUE(driver::IsChecked(main, IDC_CHECK_IME));
+  EXPECT_EQ("市区町村ｺｰﾄﾞ", driver::ControlText(main, IDC_NUMBER_KIND));
+  EXPECT_EQ("半角", driver::ControlText(main, IDC_CHAR_WIDTH));
+  EXPECT_EQ("東京都", driver::ControlText(main, IDC_PREFECTURE));
   sheet = driver::OpenSettingsSheet(main, kWaitMs);
   ASSERT_NE(nullptr, sheet);
   page = driver::ShowSheetPage(sheet, 0);
-  EXPECT_TRUE(driver::IsChecked(page, driver::kSheetHyphen));
-  EXPECT_TRUE(driver::IsChecked(page, driver::kSheetHiragana));
-  EXPECT_EQ("N,KSM", driver::ControlText(driver::ShowSheetPage(sheet, 1), driver::kSheetAddressTemplate));
-  EXPECT_EQ("G/N", driver::ControlText(driver::ShowSheetPage(sheet, 2), driver::kSheetOfficeTemplate));
+  EXPECT_TRUE(driver::IsChecked(page, IDC_SETTING_HYPHEN));
+  EXPECT_TRUE(driver::IsChecked(page, IDC_SETTING_HIRAGANA));
+  EXPECT_EQ("N,KSM", driver::ControlText(driver::ShowSheetPage(sheet, 1), IDC_ADDRESS_TEMPLATE));
+  EXPECT_EQ("G/N", driver::ControlText(driver::ShowSheetPage(sheet, 2), IDC_OFFICE_TEMPLATE));
   ASSERT_TRUE(driver::CloseSettingsSheet(sheet, false, kWaitMs));
   EXPECT_EQ("107-0052,東京都港区赤坂", CopiedRow(main));
-  EXPECT_EQ(kLargestRows, driver::RowHeight(main, driver::kAddressList));
+  EXPECT_EQ(kLargestRows, driver::RowHeight(main, IDC_ADDRESS_LIST));
   CloseAndExpectExit(main);
   const std::vector<FILETIME> kept = IndexFileTimes();
   for (size_t i = 0; i < kept.size(); ++i)
@@ -258,8 +245,8 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
 TEST_F(ProgramSettingsTest, SessionEndSavesWhatAnExitWould) {
   HWND main = Start();
   ASSERT_NE(nullptr, main);
-  SendMessageA(main, WM_COMMAND, kFontSmallest, 0);
-  ASSERT_TRUE(driver::ClickButton(main, kImeBox, kWaitMs));
+  SendMessageA(main, WM_COMMAND, IDM_FONT_SMALLEST, 0);
+  ASSERT_TRUE(driver::ClickButton(main, IDC_CHECK_IME, kWaitMs));
   ASSERT_EQ(-1, StoredNumber("Setting", "FontType")) << "saved before the session ended";
   ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("kiroku.txt").c_str()));
 

@@ -69,55 +69,55 @@ TEST_F(SettingsTest, SheetAppliesOnOkOnlyWhatItsOpenedPagesHold) {
       {"flags on, template pages never opened",
        [](HWND sheet, std::vector<std::string>&) {
          HWND page = driver::ShowSheetPage(sheet, 0);
-         driver::ClickButton(page, driver::kSheetHyphen, kWaitMs);
-         driver::ClickButton(page, driver::kSheetHiragana, kWaitMs);
+         driver::ClickButton(page, IDC_SETTING_HYPHEN, kWaitMs);
+         driver::ClickButton(page, IDC_SETTING_HIRAGANA, kWaitMs);
          driver::CloseSettingsSheet(sheet, true, kWaitMs);
        },
        true, true, "O", "C", {}},
       {"only the opened office page applies",
        [](HWND sheet, std::vector<std::string>& seen) {
          HWND page = driver::ShowSheetPage(sheet, 2);
-         seen.push_back(driver::ControlText(page, driver::kSheetOfficeTemplate));
-         driver::SetControlText(page, driver::kSheetOfficeTemplate, "G N");
+         seen.push_back(driver::ControlText(page, IDC_OFFICE_TEMPLATE));
+         driver::SetControlText(page, IDC_OFFICE_TEMPLATE, "G N");
          driver::CloseSettingsSheet(sheet, true, kWaitMs);
        },
        false, false, "O", "G N", {"C"}},
       {"Cancel after 選択 CSV and a flag applies nothing",
        [](HWND sheet, std::vector<std::string>& seen) {
-         driver::ClickButton(driver::ShowSheetPage(sheet, 0), driver::kSheetHyphen, kWaitMs);
+         driver::ClickButton(driver::ShowSheetPage(sheet, 0), IDC_SETTING_HYPHEN, kWaitMs);
          HWND page = driver::ShowSheetPage(sheet, 1);
-         driver::SelectComboIndex(page, driver::kSheetAddressPreset, 2);
-         driver::ClickButton(page, driver::kSheetAddressSelect, kWaitMs);
-         seen.push_back(driver::ControlText(page, driver::kSheetAddressTemplate));
+         driver::SelectComboIndex(page, IDC_ADDRESS_PRESET, 2);
+         driver::ClickButton(page, IDC_ADDRESS_PRESET_SELECT, kWaitMs);
+         seen.push_back(driver::ControlText(page, IDC_ADDRESS_TEMPLATE));
          driver::CloseSettingsSheet(sheet, false, kWaitMs);
        },
        false, false, "O", "C", {"N,KSM"}},
       {"選択 takes the first preset the typed text begins",
        [](HWND sheet, std::vector<std::string>& seen) {
          HWND page = driver::ShowSheetPage(sheet, 1);
-         driver::SetControlText(page, driver::kSheetAddressPreset, "詳");
-         driver::ClickButton(page, driver::kSheetAddressSelect, kWaitMs);
-         seen.push_back(driver::ControlText(page, driver::kSheetAddressTemplate));
+         driver::SetControlText(page, IDC_ADDRESS_PRESET, "詳");
+         driver::ClickButton(page, IDC_ADDRESS_PRESET_SELECT, kWaitMs);
+         seen.push_back(driver::ControlText(page, IDC_ADDRESS_TEMPLATE));
          page = driver::ShowSheetPage(sheet, 2);
-         driver::SetControlText(page, driver::kSheetOfficePreset, "〒");
-         driver::ClickButton(page, driver::kSheetOfficeSelect, kWaitMs);
-         seen.push_back(driver::ControlText(page, driver::kSheetOfficeTemplate));
+         driver::SetControlText(page, IDC_OFFICE_PRESET, "〒");
+         driver::ClickButton(page, IDC_OFFICE_PRESET_SELECT, kWaitMs);
+         seen.push_back(driver::ControlText(page, IDC_OFFICE_TEMPLATE));
          driver::CloseSettingsSheet(sheet, true, kWaitMs);
        },
        false, false, "N KSM(ksm)", "〒N KSM G", {"N KSM(ksm)", "〒N KSM G"}},
       {"選択 with a text that begins no preset leaves the box",
        [](HWND sheet, std::vector<std::string>& seen) {
          HWND page = driver::ShowSheetPage(sheet, 1);
-         driver::SetControlText(page, driver::kSheetAddressPreset, "xyz");
-         driver::ClickButton(page, driver::kSheetAddressSelect, kWaitMs);
-         seen.push_back(driver::ControlText(page, driver::kSheetAddressTemplate));
+         driver::SetControlText(page, IDC_ADDRESS_PRESET, "xyz");
+         driver::ClickButton(page, IDC_ADDRESS_PRESET_SELECT, kWaitMs);
+         seen.push_back(driver::ControlText(page, IDC_ADDRESS_TEMPLATE));
          driver::CloseSettingsSheet(sheet, true, kWaitMs);
        },
        false, false, "O", "C", {"O"}},
       {"templates over 63 bytes are cut at a character boundary",
        [&longAddress](HWND sheet, std::vector<std::string>&) {
-         driver::SetControlText(driver::ShowSheetPage(sheet, 1), driver::kSheetAddressTemplate, longAddress);
-         driver::SetControlText(driver::ShowSheetPage(sheet, 2), driver::kSheetOfficeTemplate, std::string(70, 'G'));
+         driver::SetControlText(driver::ShowSheetPage(sheet, 1), IDC_ADDRESS_TEMPLATE, longAddress);
+         driver::SetControlText(driver::ShowSheetPage(sheet, 2), IDC_OFFICE_TEMPLATE, std::string(70, 'G'));
          driver::CloseSettingsSheet(sheet, true, kWaitMs);
        },
        false, false, "N " + Repeat("〒", 30), std::string(63, 'G'), {}},
@@ -148,12 +148,12 @@ TEST_F(SettingsTest, SheetPagesShowTheSettingsInForce) {
   std::vector<std::string> seen;
   RunSheet([&](HWND sheet) {
     HWND page = driver::ShowSheetPage(sheet, 0);
-    seen.push_back(driver::ControlText(page, driver::kSheetHyphen));
-    seen.push_back(driver::IsChecked(page, driver::kSheetHyphen) ? "checked" : "unchecked");
-    seen.push_back(driver::IsChecked(page, driver::kSheetHiragana) ? "checked" : "unchecked");
+    seen.push_back(driver::ControlText(page, IDC_SETTING_HYPHEN));
+    seen.push_back(driver::IsChecked(page, IDC_SETTING_HYPHEN) ? "checked" : "unchecked");
+    seen.push_back(driver::IsChecked(page, IDC_SETTING_HIRAGANA) ? "checked" : "unchecked");
     page = driver::ShowSheetPage(sheet, 1);
-    seen.push_back(driver::ControlText(page, driver::kSheetAddressTemplate));
-    seen.push_back(driver::ControlText(page, driver::kSheetAddressPreset));
+    seen.push_back(driver::ControlText(page, IDC_ADDRESS_TEMPLATE));
+    seen.push_back(driver::ControlText(page, IDC_ADDRESS_PRESET));
     char title[64] = {};
     GetWindowTextA(sheet, title, sizeof title);
     seen.push_back(title);
@@ -183,7 +183,7 @@ TEST_F(SettingsTest, HyphenTurnedOnRepaintsTheVisibleListAtOnce) {
       SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
   g_paintedWithHyphen.clear();
   RunSheet([](HWND sheet) {
-    driver::ClickButton(driver::ShowSheetPage(sheet, 0), driver::kSheetHyphen, kWaitMs);
+    driver::ClickButton(driver::ShowSheetPage(sheet, 0), IDC_SETTING_HYPHEN, kWaitMs);
     driver::CloseSettingsSheet(sheet, true, kWaitMs);
   });
   // Painted before the command returned, nothing left to paint.

@@ -336,7 +336,7 @@ HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms) {
 
 HWND OpenSettingsSheet(HWND main, DWORD timeout_ms) {
   if (HWND open = WaitSettingsSheet(WindowProcess(main), 0)) return open;
-  PostMessageA(main, WM_COMMAND, kSettingsCommand, 0);
+  PostMessageA(main, WM_COMMAND, IDM_SETTINGS, 0);
   HWND sheet = WaitSettingsSheet(WindowProcess(main), timeout_ms);
   return sheet && WaitIdle(sheet, timeout_ms) ? sheet : nullptr;
 }

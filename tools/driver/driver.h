@@ -92,18 +92,8 @@ bool SelectListRow(HWND main, int id, int row);
 // The height in pixels of a list view's first row; 0 without rows.
 int RowHeight(HWND main, int id);
 
-// The settings sheet "設定" (command 40014) and the controls of its pages:
-// 0 表示, 1 住所, 2 事業所.
-constexpr int kSettingsCommand = 40014;
-constexpr int kSheetHyphen = 1012;
-constexpr int kSheetHiragana = 1035;
-constexpr int kSheetAddressTemplate = 1015;
-constexpr int kSheetAddressPreset = 1016;
-constexpr int kSheetAddressSelect = 1017;
-constexpr int kSheetOfficeTemplate = 1018;
-constexpr int kSheetOfficePreset = 1019;
-constexpr int kSheetOfficeSelect = 1020;
-
+// The settings sheet "設定" (IDM_SETTINGS); its pages are 0 表示, 1 住所,
+// 2 事業所, their controls IDC_SETTING_... and IDC_ADDRESS_/IDC_OFFICE_....
 // The open sheet of process pid, waiting up to timeout_ms; null if none.
 HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms);
 // The sheet of main's program: the one open, or one opened by the command
