@@ -17,6 +17,7 @@ namespace {
 using shell_test::ShellTest;
 
 constexpr DWORD kWaitMs = 10000;
+constexpr int kApplyButton = 0x3021;  // the property sheet's own id for 適用
 
 class SettingsTest : public ShellTest {
  protected:
@@ -157,8 +158,8 @@ TEST_F(SettingsTest, SheetPagesShowTheSettingsInForce) {
     char title[64] = {};
     GetWindowTextA(sheet, title, sizeof title);
     seen.push_back(title);
-    seen.push_back(GetDlgItem(sheet, 0x3021) != nullptr && IsWindowVisible(GetDlgItem(sheet, 0x3021)) ? "apply"
-                                                                                                     : "no apply");
+    HWND apply = GetDlgItem(sheet, kApplyButton);
+    seen.push_back(apply != nullptr && IsWindowVisible(apply) ? "apply" : "no apply");
   });
   const std::vector<std::string> expected = {"郵便番号に\"-\"を付ける", "unchecked", "checked", "〒N", "標準", "設定",
                                              "no apply"};
@@ -170,7 +171,8 @@ std::vector<bool> g_paintedWithHyphen;
 WNDPROC g_mainProc = nullptr;
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DRAWITEM && wParam == IDC_ADDRESS_LIST) g_paintedWithHyphen.push_back(kuranto::g_app.settings.hyphen);
+  if (message == WM_DRAWITEM && wParam == IDC_ADDRESS_LIST)
+    g_paintedWithHyphen.push_back(kuranto::g_app.settings.hyphen);
   return CallWindowProcA(g_mainProc, window, message, wParam, lParam);
 }
 
