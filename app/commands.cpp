@@ -11,6 +11,8 @@
 #include "app/texts.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
+#include "settings/about_box.h"
+#include "settings/help.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -372,6 +374,12 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_JIGYOSYO_URL:
       OpenWebAddress(texts::kJigyosyoUrlKey);
       break;
+    case IDM_ABOUT:
+      ShowAboutBox(window, WindowInstance(window));
+      break;
+    case IDM_HELP:
+      ShowHelp(g_app.files.directory);
+      break;
     case IDM_FONT_LARGEST:
     case IDM_FONT_LARGE:
     case IDM_FONT_MEDIUM:
@@ -380,7 +388,7 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
       SetFontSize(window, id - IDM_FONT_LARGEST);
       break;
     default:
-      // Details, settings, About and help belong to their own dialogs.
+      // Details and settings belong to their own dialogs.
       break;
   }
 }
