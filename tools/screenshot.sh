@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program, runs it on a private Xvfb with the sample data,
 # searches through its controls and saves a PNG of the main window per tab:
-# build/screenshots/address.png, office.png, conditions.png.
+# build/screenshots/address.png, office.png, conditions.png, and of the About
+# box: about.png.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,7 +10,7 @@ out=$root/build/screenshots
 
 source "$root/tools/mingw.sh"
 build=$mingw_build
-build_mingw kuranto kuranto_driver
+build_mingw kuranto keysweep kuranto_driver
 rm -rf "$out"
 "$root/tools/layout-program.sh" "$build" "$out/program"
 
@@ -35,5 +36,10 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   shot office
   drive click "$(id IDC_REGISTER_CONDITION)" tab 2
   shot conditions
+  # ヘルプ → バージョン情報, cut from the screen while it is open.
+  read -r x y w h < <(drive command "$(id IDM_ABOUT)" box "バージョン情報" sleep 300 box-rect | tail -n 1)
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/about.png"
+  echo "screenshot: $KURANTO_OUT/about.png"
+  wine "$KURANTO_DRIVER" box "バージョン情報" press-ok
   drive close 20000 >/dev/null
 '
