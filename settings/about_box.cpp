@@ -80,7 +80,8 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
 
 INT_PTR OnColorStatic(HWND dialog, HDC dc, HWND control) {
   const AboutState* state = StateOf(dialog);
-  if (!IsLink(dialog, control)) return reinterpret_cast<INT_PTR>(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  // The other statics keep the button face: a system colour brush is its index + 1.
+  if (!IsLink(dialog, control)) return static_cast<INT_PTR>(COLOR_BTNFACE + 1);
   if (state != nullptr && state->linkFont) SelectObject(dc, state->linkFont.get());
   SetTextColor(dc, kLinkColor);
   SetBkMode(dc, TRANSPARENT);
