@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <memory>
-#include <type_traits>
 
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
+#include "win32/scoped.h"
 
 namespace kuranto {
 
@@ -15,11 +15,6 @@ constexpr int kHandCursorResource = 106;
 constexpr int kThinWeight = 1;
 constexpr DWORD kUserNameBytes = 257;  // UNLEN + 1
 constexpr size_t kUserLineBytes = 300;
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // The link cursor, destroyed with the box when it is a private copy.
 class LinkCursor {
@@ -40,7 +35,7 @@ class LinkCursor {
 // What one open About box holds, from WM_INITDIALOG until the box is gone.
 struct AboutState {
   LinkCursor cursor;
-  OwnedFont linkFont;
+  AutoDeleteFont linkFont;
 };
 
 HFONT MakeLinkFont() {
@@ -82,7 +77,7 @@ INT_PTR OnColorStatic(HWND dialog, HDC dc, HWND control) {
   const AboutState* state = StateOf(dialog);
   // The other statics keep the button face: a system colour brush is its index + 1.
   if (!IsLink(dialog, control)) return static_cast<INT_PTR>(COLOR_BTNFACE + 1);
-  if (state != nullptr && state->linkFont) SelectObject(dc, state->linkFont.get());
+  if (state != nullptr && state->linkFont.get() != nullptr) SelectObject(dc, state->linkFont.get());
   SetTextColor(dc, kLinkColor);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));

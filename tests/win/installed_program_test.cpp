@@ -17,8 +17,6 @@ namespace {
 
 constexpr DWORD kStartMs = 60000;
 constexpr DWORD kWaitMs = 30000;
-constexpr int kAboutCommand = 40002;
-constexpr int kAboutUserLine = 1009;
 
 std::string Installed() {
   const char* dir = std::getenv("KURANTO_INSTALLED");
@@ -81,24 +79,24 @@ TEST_F(InstalledProgramTest, StartsWithTheSampleDataSearchesAndShowsItsAboutBox)
   HWND main = driver::WaitMainWindow(program_.Id(), kStartMs);
   ASSERT_NE(nullptr, main) << "no main window";
 
-  ASSERT_TRUE(driver::ClickButton(main, driver::kRadioNumber, kWaitMs));
-  ASSERT_TRUE(driver::SelectComboIndex(main, driver::kNumberKind, 1));
-  ASSERT_TRUE(driver::SetControlText(main, driver::kNumberBox, "107"));
-  ASSERT_TRUE(driver::ClickButton(main, driver::kSearchButton, kWaitMs));
+  ASSERT_TRUE(driver::ClickButton(main, IDC_RADIO_NUMBER, kWaitMs));
+  ASSERT_TRUE(driver::SelectComboIndex(main, IDC_NUMBER_KIND, 1));
+  ASSERT_TRUE(driver::SetControlText(main, IDC_NUMBER, "107"));
+  ASSERT_TRUE(driver::ClickButton(main, IDC_SEARCH, kWaitMs));
   const int expected = SampleLinesWithNewNumber("107");
   EXPECT_GT(expected, 0);
   EXPECT_EQ(std::to_string(expected) + " 件見つかりました。", driver::StatusText(main));
-  EXPECT_EQ(expected, driver::ItemCount(main, driver::kAddressList));
+  EXPECT_EQ(expected, driver::ItemCount(main, IDC_ADDRESS_LIST));
 
   // ヘルプ → バージョン情報, as the menu sends it.
-  PostMessageA(main, WM_COMMAND, kAboutCommand, 0);
+  PostMessageA(main, WM_COMMAND, IDM_ABOUT, 0);
   HWND about = driver::WaitMessageBox(program_.Id(), "バージョン情報", kWaitMs);
   ASSERT_NE(nullptr, about) << "no About box";
   char user[256] = {};
   DWORD size = sizeof user;
   GetUserNameA(user, &size);
   char line[256] = {};
-  SendMessageA(GetDlgItem(about, kAboutUserLine), WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line));
+  SendMessageA(GetDlgItem(about, IDC_ABOUT_USER), WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line));
   EXPECT_EQ(std::string("使用者 : ") + user, line);
   EXPECT_EQ("クラント Version 1.33", driver::MessageBoxText(about));
   ASSERT_TRUE(driver::PressDialogButton(about, IDOK));
