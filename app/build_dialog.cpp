@@ -6,9 +6,8 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
-#include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
-#include "datafiles/index_load.h"
+#include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
 
 namespace kuranto {
@@ -76,26 +75,28 @@ void RunStartupDataCheck(HWND window) {
   }
   g_app.settings.currentDate = plan.currentDate;
 
-  // A build that cannot write leaves the old file in place.
+  // A build that cannot write leaves the old file in place and its own bytes
+  // in memory, which this run uses instead.
+  datafiles::HeldIndexFiles& held = g_app.heldIndexes;
   if (plan.buildCityList) {
-    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&files](const datafiles::BuildProgress& p) {
-                        datafiles::WriteFileReplacing(files.cityList, datafiles::BuildCityList(files.addressFile, p));
+    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&](const datafiles::BuildProgress& p) {
+                        datafiles::StoreIndexFile(files.cityList, datafiles::BuildCityList(files.addressFile, p), held);
                       }});
   }
   if (plan.buildPrefectureRanges) {
-    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&files](const datafiles::BuildProgress& p) {
-                        datafiles::WriteFileReplacing(files.prefectureRanges,
-                                                      datafiles::BuildPrefectureRanges(files.addressFile, p));
+    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&](const datafiles::BuildProgress& p) {
+                        datafiles::StoreIndexFile(files.prefectureRanges,
+                                                  datafiles::BuildPrefectureRanges(files.addressFile, p), held);
                       }});
   }
   if (plan.buildNumberRanges) {
-    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&files](const datafiles::BuildProgress& p) {
+    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&](const datafiles::BuildProgress& p) {
                         const datafiles::NumberRangeFiles built = datafiles::BuildNumberRanges(files.addressFile, p);
-                        datafiles::WriteFileReplacing(files.newNumberRanges, built.newNumbers);
-                        datafiles::WriteFileReplacing(files.oldNumberRanges, built.oldNumbers);
+                        datafiles::StoreIndexFile(files.newNumberRanges, built.newNumbers, held);
+                        datafiles::StoreIndexFile(files.oldNumberRanges, built.oldNumbers, held);
                       }});
   }
-  datafiles::LoadIndexTables(files, g_app.tables);
+  datafiles::LoadIndexTables(files, held, g_app.tables);
 }
 
 }  // namespace kuranto

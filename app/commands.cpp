@@ -11,6 +11,8 @@
 #include "app/texts.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
+#include "settings/about_box.h"
+#include "settings/help.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -375,6 +377,12 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_SETTINGS:
       ShowSettings(window);
       break;
+    case IDM_ABOUT:
+      ShowAboutBox(window, WindowInstance(window));
+      break;
+    case IDM_HELP:
+      ShowHelp(g_app.files.directory);
+      break;
     case IDM_FONT_LARGEST:
     case IDM_FONT_LARGE:
     case IDM_FONT_MEDIUM:
@@ -383,7 +391,7 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
       SetFontSize(window, id - IDM_FONT_LARGEST);
       break;
     default:
-      // Details, About and help belong to their own dialogs.
+      // Details belong to their own dialogs.
       break;
   }
 }

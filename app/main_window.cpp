@@ -24,9 +24,9 @@ void OnPaint(HWND window) {
   DrawEdge(dc, &groove, EDGE_ETCHED, BF_TOP);
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
   g_app.listFont.reset();
-  SaveSavedLists();
+  SaveSavedLists(window);
   postal::FreeAddressRows(g_app.addressRows);
   postal::FreeOfficeRows(g_app.officeRows);
   g_app.resultCount = 0;
@@ -34,11 +34,11 @@ void OnDestroy() {
   PostQuitMessage(0);
 }
 
-// The system ends the process after a session end without destroying the
-// window: save what WM_DESTROY saves.
-void OnEndSession(WPARAM ending) {
+// The system ends the process after a session end without closing or
+// destroying the window: save what they save.
+void OnEndSession(HWND window, WPARAM ending) {
   if (!ending) return;
-  SaveSavedLists();
+  SaveSavedLists(window);
   SaveSettings();
 }
 
@@ -158,10 +158,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnCreateMainWindow(window);
       return 0;
     case WM_DESTROY:
-      OnDestroy();
+      OnDestroy(window);
       return 0;
     case WM_ENDSESSION:
-      OnEndSession(wParam);
+      OnEndSession(window, wParam);
       return 0;
     case WM_SIZE:
       LayoutMainWindow(window);
@@ -169,6 +169,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
       OnPaint(window);
       return 0;
+    case WM_CLOSE:
+      // The lists are saved while the window still shows, so a report of a
+      // file that could not be written appears over it.
+      SaveSavedLists(window);
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DRAWITEM:
       OnDrawItem(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return 0;

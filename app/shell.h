@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "datafiles/file_set.h"
+#include "datafiles/index_store.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
 #include "postal/search_form.h"
@@ -89,6 +90,8 @@ struct AppState {
   postal::OfficeRows officeRows;
   int resultCount = 0;  // ResultCount: rows found by the last search
   postal::IndexTables tables{};
+  datafiles::HeldIndexFiles heldIndexes;  // built this run but not written
+  bool savedListsWritten = false;         // the lists' files were rewritten at close
   char menuSlots[kMenuSlotCount][kMenuSlotBytes] = {};
 };
 
@@ -184,7 +187,10 @@ void SetSettingsKeyOverride(const std::string& path);
 
 // saved_lists_ui.cpp: the conditions list and the record list on disk.
 void LoadSavedLists();
-void SaveSavedLists();
+// Rewrites both files once: at close, or at destroy when the window did not
+// close first. A file that cannot be written is named in a "報告" box owned
+// by `window`, and its old file stays as it was.
+void SaveSavedLists(HWND window);
 
 // conditions.cpp: registering the form as a saved condition and restoring it.
 void RegisterCondition();

@@ -15,6 +15,10 @@ inline constexpr char kBuildDialogResource[] = "IDD_DIALOG5";
 inline constexpr char kConfirmCaption[] = "確認";
 inline constexpr char kReportCaption[] = "報告";
 inline constexpr char kNoAddressData[] = "住所データがありません";
+// At exit, around the paths of the list files that could not be written.
+inline constexpr char kListsNotSaved[] = "次のファイルを保存できませんでした。";
+inline constexpr char kFolderMustBeWritable[] =
+    "条件と記録を残すには、クラントのフォルダーに書き込みできる必要があります。";
 
 inline constexpr char kStatusDeleting[] = "削除中...";
 inline constexpr char kStatusSearching[] = "検索中...";

@@ -58,6 +58,11 @@
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
 
+/* About box "IDD_DIALOG1": the user line and the two links. */
+#define IDC_ABOUT_USER          1009
+#define IDC_ABOUT_HOME_PAGE     1010
+#define IDC_ABOUT_MAIL          1011
+
 /* Settings sheet pages "PAGE1".."PAGE3" (settings.rc). */
 #define IDC_SETTING_HYPHEN        1012
 #define IDC_SETTING_HIRAGANA      1035

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Lays out a program directory as a user installs it: kuranto.exe, the shipped
-# telnum.dat and kuranto.ini, and the two Japan Post files under the names the
+# Lays out a program directory as a user installs it: the installed program
+# folder (`cmake --install`: kuranto.exe, keysweep.exe, telnum.dat, kuranto.ini,
+# kuranto.html, readme.txt) and the two Japan Post files under the names the
 # program opens. The files come from DATA_DIR (its KEN_ALL.CSV and
 # JIGYOSYO.CSV, any letter case) or, without it, the sample files.
 # Index files left from other data are removed so the program rebuilds them.
@@ -11,8 +12,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$1 dest=$2 data=${3:-}
 
-exe=$build/app/kuranto.exe
-[ -f "$exe" ] || { echo "layout: $exe is not built" >&2; exit 1; }
+for exe in "$build/app/kuranto.exe" "$build/keysweep/keysweep.exe"; do
+  [ -f "$exe" ] || { echo "layout: $exe is not built" >&2; exit 1; }
+done
 
 # find_file DIR NAME: the file NAME in DIR, whatever its letter case.
 find_file() {
@@ -31,9 +33,7 @@ fi
 
 mkdir -p "$dest"
 rm -f "$dest"/shilist.txt "$dest"/h_ken.dat "$dest"/h_oldn.dat "$dest"/h_newn.dat "$dest"/Jigyosyo.csv
-cp "$exe" "$dest/kuranto.exe"
-cp "$root/data/kuranto.ini" "$dest/kuranto.ini"
-[ -f "$root/data/telnum.dat" ] && cp "$root/data/telnum.dat" "$dest/telnum.dat"
+cmake --install "$build" --prefix "$dest" >/dev/null
 # Copies keep the published files' dates, which the program compares.
 cp --preserve=timestamps "$ken" "$dest/Ken_all.csv"
 [ -n "$jig" ] && cp --preserve=timestamps "$jig" "$dest/Jigyosyo.csv"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows program, runs it on a private Xvfb with the sample data,
 # searches through its controls and saves a PNG of the main window per tab:
-# build/screenshots/address.png, office.png, conditions.png, and one per page
-# of the settings sheet: settings-display.png, settings-address.png,
-# settings-office.png. The program starts without saved settings.
+# build/screenshots/address.png, office.png, conditions.png, of the About
+# box: about.png, and one per page of the settings sheet: settings-display.png,
+# settings-address.png, settings-office.png. The program starts without saved
+# settings.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -11,7 +12,7 @@ out=$root/build/screenshots
 
 source "$root/tools/mingw.sh"
 build=$mingw_build
-build_mingw kuranto kuranto_driver
+build_mingw kuranto keysweep kuranto_driver
 rm -rf "$out"
 "$root/tools/layout-program.sh" "$build" "$out/program"
 
@@ -38,6 +39,11 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   shot office
   drive click "$(id IDC_REGISTER_CONDITION)" tab 2
   shot conditions
+  # ヘルプ → バージョン情報, cut from the screen while it is open.
+  read -r x y w h < <(drive command "$(id IDM_ABOUT)" box "バージョン情報" sleep 300 box-rect | tail -n 1)
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/about.png"
+  echo "screenshot: $KURANTO_OUT/about.png"
+  wine "$KURANTO_DRIVER" box "バージョン情報" press-ok
   page=0
   for name in display address office; do
     read -r x y w h < <(drive sheet $page)

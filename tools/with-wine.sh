@@ -101,8 +101,18 @@ if [ "$want_xvfb" = 1 ] || [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$(head -n1 "$display_file")
 fi
 
+# Wine draws caption buttons and scroll arrows with its own font Marlett.
+# This Wine looks for its font folder at a path it cannot open (".../wine/../
+# fonts"), so Marlett is missing and the buttons show the letters "0 1 r".
+# Registering the file by its full path in the prefix brings them back.
+marlett=
+for dir in "$(dirname "$(readlink -f "$(command -v wine)")")/../share/wine/fonts" \
+           /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+  if [ -f "$dir/marlett.ttf" ]; then marlett=$(readlink -f "$dir/marlett.ttf"); break; fi
+done
+
 # Bump when the prefix's settings below change, so old prefixes are redone.
-prefix_version=1
+prefix_version=2
 if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   echo "with-wine: preparing the Wine prefix $prefix" >&2
   rm -rf "$prefix"
@@ -111,8 +121,8 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   wineserver -w
   # The program asks for the faces a Japanese Windows has; regedit wants UTF-16.
   reg_file=$prefix/kuranto-fonts.reg
+  printf '\xff\xfe' >"$reg_file"
   {
-    printf '\xff\xfe'
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
       '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
       '"ＭＳ ゴシック"="IPAGothic"' \
@@ -121,8 +131,12 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
       '"ＭＳ Ｐ明朝"="IPAPMincho"' \
       '"MS Gothic"="IPAGothic"' \
       '"MS PGothic"="IPAPGothic"' \
-      '"MS UI Gothic"="IPAPGothic"' '' | iconv -f UTF-8 -t UTF-16LE
-  } >"$reg_file"
+      '"MS UI Gothic"="IPAPGothic"' ''
+    if [ -n "$marlett" ]; then
+      printf '%s\r\n' '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' \
+        "\"Marlett (TrueType)\"=\"Z:${marlett//\//\\\\}\"" ''
+    fi
+  } | iconv -f UTF-8 -t UTF-16LE >>"$reg_file"
   wine regedit /S "$reg_file" >/dev/null 2>&1
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "with-wine: wineboot failed in $prefix" >&2; exit 1; }

@@ -206,11 +206,13 @@ class ShellTest : public ::testing::Test {
     kuranto::SetProgramDirectoryOverride("");
     kuranto::SetSettingsKeyOverride("");
     RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KurantoTests");  // only once no test process uses it
   }
 
-  // The settings key of this test process, in place of the program's own.
+  // The settings key of this test process, in place of the program's own;
+  // outside "Software\Ostrel", which the keysweep tests remove whole.
   static std::string SettingsKeyPath() {
-    return "Software\\Ostrel\\KurantoTest\\shell-" + std::to_string(GetCurrentProcessId());
+    return "Software\\KurantoTests\\shell-" + std::to_string(GetCurrentProcessId());
   }
 
   // A value under subkey ("Width", "Size", "Setting"...) of the settings key.

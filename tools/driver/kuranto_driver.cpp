@@ -8,6 +8,8 @@
 //   window [MS]          wait for the main window (of the started program)
 //   box CAPTION [MS]     wait for a message box, print its text
 //   press-ok             press OK in the last message box found
+//   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
+//   command ID           send menu command ID to the main window (posted, as a menu does)
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
 //   select-text ID TEXT  choose the entry showing TEXT
@@ -50,6 +52,14 @@ void Print(const std::string& cp932) {
   std::string text = driver::Cp932ToUtf8(cp932) + "\n";
   fwrite(text.data(), 1, text.size(), stdout);
   fflush(stdout);
+}
+
+void PrintRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  char text[64];
+  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  Print(text);
 }
 
 bool Fail(const char* command, const std::string& why) {
@@ -115,6 +125,16 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
   if (name == "press-ok") {
     return (s.box && driver::PressDialogButton(s.box, IDOK)) || Fail(command, "no message box");
   }
+  if (name == "box-rect") {
+    if (!s.box) return Fail(command, "no message box");
+    PrintRect(s.box);
+    return true;
+  }
+  if (name == "command") {
+    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
+    const int id = std::atoi(argv[i++]);
+    return PostMessageA(s.main, WM_COMMAND, static_cast<WPARAM>(id), 0) || Fail(command, "cannot post");
+  }
   if (name == "click") {
     if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
     int id = std::atoi(argv[i++]);
@@ -161,11 +181,7 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
   }
   if (name == "rect") {
     if (!need_window()) return false;
-    RECT r = {};
-    GetWindowRect(s.main, &r);
-    char text[64];
-    snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-    Print(text);
+    PrintRect(s.main);
     return true;
   }
   if (name == "sleep") {

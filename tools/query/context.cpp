@@ -5,7 +5,7 @@
 
 #include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
-#include "datafiles/index_load.h"
+#include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
@@ -22,17 +22,11 @@ std::string WithSeparator(const std::string& dir) {
 }
 
 // Writes a built index file; when that fails the tool goes on with the bytes
-// in memory and says so once.
-void Store(const std::string& path, const std::string& bytes) {
-  if (!datafiles::WriteFileReplacing(path, bytes)) {
+// held in memory and says so once.
+void Store(const std::string& path, const std::string& bytes, datafiles::HeldIndexFiles& held) {
+  if (!datafiles::StoreIndexFile(path, bytes, held)) {
     std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
   }
-}
-
-std::string ReadOrEmpty(const std::string& path) {
-  std::string bytes;
-  if (!datafiles::ReadSmallFile(path, bytes)) bytes.clear();
-  return bytes;
 }
 
 void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
@@ -85,32 +79,18 @@ int Context::PrepareIndexes(bool all) {
     return kExitNoData;
   }
   const datafiles::BuildProgress none;
-  std::string prefectures, newNumbers, oldNumbers;
-  if (all || plan.buildCityList) {
-    cityList_ = datafiles::BuildCityList(files_.addressFile, none);
-    Store(files_.cityList, cityList_);
-  } else {
-    cityList_ = ReadOrEmpty(files_.cityList);
-  }
+  datafiles::HeldIndexFiles held;
+  if (all || plan.buildCityList) Store(files_.cityList, datafiles::BuildCityList(files_.addressFile, none), held);
   if (all || plan.buildPrefectureRanges) {
-    prefectures = datafiles::BuildPrefectureRanges(files_.addressFile, none);
-    Store(files_.prefectureRanges, prefectures);
-  } else {
-    prefectures = ReadOrEmpty(files_.prefectureRanges);
+    Store(files_.prefectureRanges, datafiles::BuildPrefectureRanges(files_.addressFile, none), held);
   }
   if (all || plan.buildNumberRanges) {
-    datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
-    Store(files_.newNumberRanges, numbers.newNumbers);
-    Store(files_.oldNumberRanges, numbers.oldNumbers);
-    newNumbers.swap(numbers.newNumbers);
-    oldNumbers.swap(numbers.oldNumbers);
-  } else {
-    newNumbers = ReadOrEmpty(files_.newNumberRanges);
-    oldNumbers = ReadOrEmpty(files_.oldNumberRanges);
+    const datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
+    Store(files_.newNumberRanges, numbers.newNumbers, held);
+    Store(files_.oldNumberRanges, numbers.oldNumbers, held);
   }
-  datafiles::LoadPrefectureRanges(prefectures, tables_.prefectures);
-  datafiles::LoadNumberRanges(newNumbers, tables_.newNumbers);
-  datafiles::LoadNumberRanges(oldNumbers, tables_.oldNumbers);
+  cityList_ = datafiles::IndexFileBytes(files_.cityList, held);
+  datafiles::LoadIndexTables(files_, held, tables_);
   return kExitOk;
 }
 
