@@ -2,13 +2,19 @@
 """Writes datafiles/cp932_table.inc: every character that code page 932 writes
 in two bytes, as pairs (Unicode code point, cp932 code) sorted by code point.
 
-The source is Python's 'cp932' codec, which follows Microsoft's table. Where
-cp932 has several codes for one character (the NEC row 13 and IBM extension
-duplicates), the codec's encoder picks one: the JIS X 0208 code first, then NEC
-row 13, then the IBM extension; that is what KEN_ALL.CSV and JIGYOSYO.CSV
-use (both decode and re-encode to the same bytes). The encoder also takes the
-JIS forms U+2212, U+301C, U+2016, U+00A2, U+00A3 and U+00AC to the codes of
-their full-width look-alikes, as Japan Post's Shift-JIS files write them.
+The source is Python's 'cp932' codec, which follows Microsoft's table, with
+two changes so that the result is what Windows and glibc's CP932 write:
+
+- Where cp932 has several codes for one character, the codec picks the
+  JIS X 0208 code, then NEC row 13 (0x87), then the NEC-selected IBM
+  extension (0xED40-0xEEFC); for the last we take the IBM extension's own
+  code (0xFA40-0xFC4B) instead. Japan Post's files agree: KEN_ALL.CSV holds
+  JIS X 0208 only, JIGYOSYO.CSV NEC row 13 besides.
+- The codec takes the JIS forms U+2212, U+301C, U+2016, U+00A2, U+00A3 and
+  U+00AC to the codes of their full-width look-alikes (0x817C for the minus
+  sign, 0x8160 for the wave dash, as KEN_ALL.CSV writes them); U+2014, the
+  JIS form of the horizontal bar 0x815C, which it lacks, is added.
+
 The user-defined area (lead bytes 0xF0-0xF9, private-use code points) is left
 out: no published file uses it. Single bytes (ASCII, half-width katakana) are
 handled in code.
@@ -20,7 +26,22 @@ import os
 import sys
 
 
+def ibm_codes():
+    """The IBM extension's codes by the character they decode to."""
+    codes = {}
+    for lead in range(0xFA, 0xFD):
+        for trail in range(0x40, 0xFD):
+            if trail == 0x7F:
+                continue
+            try:
+                codes.setdefault(bytes([lead, trail]).decode("cp932"), lead << 8 | trail)
+            except UnicodeDecodeError:
+                pass
+    return codes
+
+
 def pairs():
+    ibm = ibm_codes()
     table = []
     for code_point in range(0x80, 0x10000):
         if 0xD800 <= code_point <= 0xDFFF:
@@ -31,8 +52,12 @@ def pairs():
             continue
         if len(encoded) != 2 or 0xF0 <= encoded[0] <= 0xF9:
             continue
-        table.append((code_point, encoded[0] << 8 | encoded[1]))
-    return table
+        code = encoded[0] << 8 | encoded[1]
+        if 0xED40 <= code <= 0xEEFC:
+            code = ibm.get(chr(code_point), code)
+        table.append((code_point, code))
+    table.append((0x2014, 0x815C))
+    return sorted(table)
 
 
 def main():
