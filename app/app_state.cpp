@@ -1,6 +1,5 @@
 #include "app/shell.h"
 
-
 namespace kuranto {
 
 AppState g_app;
@@ -12,23 +11,7 @@ MessageBoxHandler g_messageBox = nullptr;
 
 }  // namespace
 
-void ResetAppState() {
-  AppState fresh;
-  // Row tables hold unique_ptrs, so the state is moved member by member.
-  g_app.instance = fresh.instance;
-  g_app.mainWindow = fresh.mainWindow;
-  g_app.accelerators = fresh.accelerators;
-  g_app.menuImages = fresh.menuImages;
-  g_app.listFont = fresh.listFont;
-  g_app.controls = fresh.controls;
-  g_app.files = fresh.files;
-  g_app.settings = fresh.settings;
-  postal::FreeAddressRows(g_app.addressRows);
-  postal::FreeOfficeRows(g_app.officeRows);
-  g_app.resultCount = 0;
-  g_app.tables = postal::IndexTables{};
-  for (auto& slot : g_app.menuSlots) slot[0] = '\0';
-}
+void ResetAppState() { g_app = AppState{}; }
 
 void SetProgramDirectoryOverride(const std::string& directory) { g_directoryOverride = directory; }
 

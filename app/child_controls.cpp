@@ -87,11 +87,6 @@ const char* const kPrefectures[] = {
 
 const char* const kTabs[] = {"住所", "事業所", "条件と記録"};
 
-// Main-menu commands drawn by the program, in slot order.
-const UINT kOwnerDrawnCommands[] = {IDM_NEW_CONDITION, IDM_PROPERTIES, IDM_EXIT,   IDM_HELP,
-                                    IDM_ABOUT,         IDM_KEN_ALL_URL, IDM_JIGYOSYO_URL, IDM_POSTAL_URL,
-                                    IDM_SETTINGS,      IDM_COPY,       IDM_RECORD};
-
 template <size_t N>
 void InsertColumns(HWND list, const Column (&columns)[N], DWORD extendedStyle) {
   for (size_t i = 0; i < N; ++i) {
@@ -178,9 +173,7 @@ void CreateChildControls(HWND window) {
   EnableWindow(c.city, FALSE);
   EnableWindow(c.town, FALSE);
 
-  for (int slot = 0; slot < static_cast<int>(std::size(kOwnerDrawnCommands)); ++slot) {
-    MakeMenuItemOwnerDrawn(window, kOwnerDrawnCommands[slot], slot);
-  }
+  MakeMenuOwnerDrawn(window);
   SetGuiFont();
 }
 
@@ -201,43 +194,6 @@ void SwitchTabPage(int page) {
   EnableWindow(c.clip, formPage);
   EnableWindow(c.search, formPage);
   EnableWindow(c.registerCondition, formPage);
-}
-
-void RegisterCondition() {
-  const Controls& c = g_app.controls;
-  int kind = 0;
-  if (SendMessageA(c.radioNumber, BM_GETCHECK, 0, 0) == BST_CHECKED) kind = 0;
-  if (SendMessageA(c.radioPlace, BM_GETCHECK, 0, 0) == BST_CHECKED) kind = 1;
-  const bool fuzzy = SendMessageA(c.radioFuzzy, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (fuzzy && IsWindowVisible(c.addressList)) kind = 2;
-  if (fuzzy && IsWindowVisible(c.officeList)) kind = 3;
-
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(SendMessageA(c.conditionList, LVM_GETITEMCOUNT, 0, 0));
-  item.pszText = const_cast<char*>(texts::kConditionKinds[kind]);
-  const int row = static_cast<int>(SendMessageA(c.conditionList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) return;
-
-  constexpr int kFieldBytes = 256;
-  char cells[4][kFieldBytes] = {};
-  if (kind == 0) {
-    GetWindowTextA(c.numberKind, cells[0], kFieldBytes);
-    GetWindowTextA(c.number, cells[1], kFieldBytes);
-    GetWindowTextA(c.areaPlace, cells[2], kFieldBytes);
-  } else if (kind == 1) {
-    GetWindowTextA(c.prefecture, cells[1], kFieldBytes);
-    GetWindowTextA(c.city, cells[2], kFieldBytes);
-    GetWindowTextA(c.town, cells[3], kFieldBytes);
-  } else {
-    GetWindowTextA(c.fuzzy, cells[1], kFieldBytes);
-  }
-  for (int column = 1; column <= 4; ++column) {
-    LVITEMA cell = {};
-    cell.iSubItem = column;
-    cell.pszText = cells[column - 1];
-    SendMessageA(c.conditionList, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-  }
 }
 
 }  // namespace kuranto

@@ -7,18 +7,17 @@
 #include <cstring>
 #include <string>
 
-#include "app/core_calls.h"
-#include "app/scoped.h"
 #include "app/shell.h"
 #include "app/texts.h"
 #include "postal/address_search.h"
+#include "postal/office_search.h"
+#include "win32/form_controls.h"
+#include "win32/list_view.h"
 
 namespace kuranto {
 
 namespace {
 
-constexpr int kFieldBytes = 256;
-constexpr int kRowTextBytes = 1000;
 constexpr SIZE_T kClipboardBytes = 1024;
 constexpr int kUrlBytes = 512;
 
@@ -26,56 +25,11 @@ constexpr int kUrlBytes = 512;
 constexpr DWORD kHiraganaConversion = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_ROMAN;
 constexpr DWORD kHalfKatakanaConversion = IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_ROMAN;
 
-bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-std::string TextOf(HWND control, int bytes = kFieldBytes) {
-  std::string text(static_cast<size_t>(bytes), '\0');
-  const int length = GetWindowTextA(control, &text[0], bytes);
-  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-  return text;
-}
-
-void ApplyModeEnabling() {
-  const Controls& c = g_app.controls;
-  if (IsChecked(c.radioNumber)) {
-    EnableWindow(c.numberKind, TRUE);
-    EnableWindow(c.number, TRUE);
-    UpdateAreaPlaceState();
-    EnableWindow(c.charWidth, FALSE);
-    EnableWindow(c.prefecture, FALSE);
-    EnableWindow(c.city, FALSE);
-    EnableWindow(c.town, FALSE);
-    EnableWindow(c.fuzzy, FALSE);
-  }
-  if (IsChecked(c.radioPlace)) {
-    EnableWindow(c.numberKind, FALSE);
-    EnableWindow(c.number, FALSE);
-    EnableWindow(c.areaPlace, FALSE);
-    EnableWindow(c.charWidth, FALSE);
-    EnableWindow(c.prefecture, TRUE);
-    EnableWindow(c.city, TRUE);
-    EnableWindow(c.town, TRUE);
-    EnableWindow(c.fuzzy, FALSE);
-  }
-  if (IsChecked(c.radioFuzzy)) {
-    EnableWindow(c.numberKind, FALSE);
-    EnableWindow(c.number, FALSE);
-    EnableWindow(c.areaPlace, FALSE);
-    EnableWindow(c.charWidth, TRUE);
-    EnableWindow(c.prefecture, FALSE);
-    EnableWindow(c.city, FALSE);
-    EnableWindow(c.town, FALSE);
-    EnableWindow(c.fuzzy, TRUE);
-  }
-}
-
 postal::SearchForm ReadSearchForm() {
   const Controls& c = g_app.controls;
   postal::SearchForm form;
-  if (IsChecked(c.radioNumber)) form.mode = postal::kNumberMode;
-  if (IsChecked(c.radioPlace)) form.mode = postal::kLocationMode;
-  if (IsChecked(c.radioFuzzy)) form.mode = postal::kFuzzyMode;
-  if (form.mode == postal::kNumberMode) {
+  form.mode = CheckedSearchMode();
+  if (form.mode == postal::SearchMode::kNumber) {
     const std::string kind = TextOf(c.numberKind);
     const LRESULT found = SendMessageA(c.numberKind, CB_FINDSTRING, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(kind.c_str()));
@@ -126,7 +80,7 @@ void Search(HWND window) {
     g_app.resultCount = g_app.addressRows.Count();
   }
   if (offices) {
-    ShowRefusal(window, SearchOfficeRows(g_app.files.officeFile, form, g_app.officeRows));
+    ShowRefusal(window, postal::SearchOffices(g_app.files.officeFile, form, g_app.officeRows));
     g_app.resultCount = g_app.officeRows.Count();
   }
   LockSearchForm(true);
@@ -197,15 +151,6 @@ void Copy(HWND window) {
   PutOnClipboard(window, shown.c_str());
 }
 
-void AppendRecordLine(const std::string& text) {
-  HWND list = g_app.controls.recordList;
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-  item.pszText = const_cast<char*>(text.c_str());
-  SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-}
-
 void RecordSelectedRows() {
   const Controls& c = g_app.controls;
   const struct {
@@ -214,11 +159,7 @@ void RecordSelectedRows() {
   } lists[] = {{c.addressList, FormatAddressRow}, {c.officeList, FormatOfficeRow}};
   for (const auto& entry : lists) {
     if (!IsWindowVisible(entry.list)) continue;
-    int row = -1;
-    while ((row = static_cast<int>(SendMessageA(entry.list, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                LVNI_SELECTED))) >= 0) {
-      AppendRecordLine(entry.format(row));
-    }
+    ForEachSelectedItem(entry.list, [&](int row) { AppendListRow(c.recordList, entry.format(row)); });
   }
 }
 
@@ -226,13 +167,7 @@ void CopyRecordLine(HWND window) {
   HWND list = g_app.controls.recordList;
   const int line = FirstSelectedItem(list);
   if (line < 0) return;
-  char text[kRowTextBytes] = {};
-  LVITEMA item = {};
-  item.iSubItem = 0;
-  item.pszText = text;
-  item.cchTextMax = kRowTextBytes;
-  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&item));
-  PutOnClipboard(window, text);
+  PutOnClipboard(window, ListCellText(list, line, 0, kRowTextBytes).c_str());
 }
 
 void RemoveSelectedCondition() {
@@ -287,7 +222,7 @@ void OnTownBox(HWND window) {
 
 void OnFuzzyBox(HWND window) {
   if (!IsChecked(g_app.controls.checkIme)) return;
-  if (TextOf(g_app.controls.charWidth, 64) == texts::kFullWidth) {
+  if (TextOf(g_app.controls.charWidth) == texts::kFullWidth) {
     OpenInputMethod(window, kHiraganaConversion, IME_SMODE_CONVERSATION);
   } else {
     OpenInputMethod(window, kHalfKatakanaConversion, 0);
@@ -314,10 +249,6 @@ void OpenWebAddress(const char* key) {
 
 void SetStatusText(const char* text) {
   SendMessageA(g_app.controls.status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-}
-
-int FirstSelectedItem(HWND list) {
-  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void ShowFirstSelectedRow(HWND list) {
@@ -357,6 +288,10 @@ void FillResultList(HWND list, int count) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
+// The radio buttons and the edit boxes act on every notification, not only a
+// click or a change: the mode's enabling and the box's input-method state are
+// applied again whatever happened (focus, change, update), so they hold
+// however the control was reached, and LockSearchForm can re-send a radio id.
 void OnCommand(HWND window, WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);

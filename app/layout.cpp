@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <utility>
 
 #include "app/shell.h"
 #include "app/texts.h"
@@ -49,13 +50,11 @@ void LayoutMainWindow(HWND window) {
   }
 }
 
-HFONT MakeFont(int width, int height, bool italic, bool underline, const char* faceName) {
+HFONT MakeFont(int width, int height, const char* faceName) {
   LOGFONTA font = {};
   font.lfHeight = height;
   font.lfWidth = width;
   font.lfWeight = kThinWeight;
-  font.lfItalic = italic ? TRUE : FALSE;
-  font.lfUnderline = underline ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
   return CreateFontIndirectA(&font);
@@ -74,11 +73,11 @@ void ApplyListFont(HWND window, HWND addressList, int height) {
   SendMessageA(addressList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
   SendMessageA(officeList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 
-  HFONT previous = g_app.listFont;
-  g_app.listFont = MakeFont(0, height, false, false, texts::kListFontFace);
-  SendMessageA(addressList, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.listFont), TRUE);
-  SendMessageA(officeList, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.listFont), TRUE);
-  if (previous != nullptr) DeleteObject(previous);
+  // The lists let go of the old font before it is deleted.
+  AutoDeleteFont font(MakeFont(0, height, texts::kListFontFace));
+  SendMessageA(addressList, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  SendMessageA(officeList, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  g_app.listFont = std::move(font);
 }
 
 void MeasureListRow(MEASUREITEMSTRUCT& item) {

@@ -1,22 +1,16 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
-#include "app/core_calls.h"
 #include "app/shell.h"
+#include "datafiles/area_codes.h"
 #include "datafiles/index_load.h"
+#include "win32/form_controls.h"
 
 namespace kuranto {
 
 namespace {
-
-constexpr int kFieldBytes = 256;
-
-std::string ComboText(HWND combo) {
-  char text[kFieldBytes] = {};
-  GetWindowTextA(combo, text, kFieldBytes);
-  return text;
-}
 
 void AddItems(HWND combo, const std::vector<std::string>& items) {
   for (const std::string& item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -31,17 +25,17 @@ void EmptyComboBox(HWND combo) {
 
 void FillCityList() {
   const Controls& c = g_app.controls;
-  AddItems(c.city, datafiles::ReadCityList(g_app.files.cityList, ComboText(c.prefecture)));
+  AddItems(c.city, datafiles::ReadCityList(g_app.files.cityList, TextOf(c.prefecture)));
 }
 
 void FillAreaPlaceList() {
   const Controls& c = g_app.controls;
-  AddItems(c.areaPlace, AreaPlaces(g_app.files.areaCodes, ComboText(c.number)));
+  AddItems(c.areaPlace, datafiles::AreaPlacesFor(g_app.files.areaCodes, TextOf(c.number)));
 }
 
 void UpdateAreaPlaceState() {
   const Controls& c = g_app.controls;
-  EnableWindow(c.areaPlace, AreaPlacesEnabled(ComboText(c.numberKind)));
+  EnableWindow(c.areaPlace, datafiles::AreaPlaceListEnabled(TextOf(c.numberKind)) ? TRUE : FALSE);
 }
 
 }  // namespace kuranto

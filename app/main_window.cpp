@@ -2,10 +2,10 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/scoped.h"
 #include "app/shell.h"
 #include "app/texts.h"
 #include "transfer/row_painting.h"
+#include "win32/list_view.h"
 
 namespace kuranto {
 
@@ -25,10 +25,7 @@ void OnPaint(HWND window) {
 }
 
 void OnDestroy() {
-  if (g_app.listFont != nullptr) {
-    DeleteObject(g_app.listFont);
-    g_app.listFont = nullptr;
-  }
+  g_app.listFont.reset();
   SaveSavedLists();
   postal::FreeAddressRows(g_app.addressRows);
   postal::FreeOfficeRows(g_app.officeRows);
@@ -42,9 +39,9 @@ void OnDrawItem(WPARAM id, const DRAWITEMSTRUCT& item) {
   if (id == 0) {
     DrawMenuItem(item);
   } else if (id == IDC_ADDRESS_LIST && IsWindowVisible(c.addressList)) {
-    DrawAddressRow(item);
+    DrawAddressRow(item, g_app.addressRows, DisplayFlagsOf(g_app.settings));
   } else if (id == IDC_OFFICE_LIST && IsWindowVisible(c.officeList)) {
-    DrawOfficeRow(item);
+    DrawOfficeRow(item, g_app.officeRows, DisplayFlagsOf(g_app.settings));
   }
 }
 
@@ -127,8 +124,8 @@ void OnCreateMainWindow(HWND window) {
 
   // A saved mode outside 0..2 checks no radio button.
   HWND modeButton = nullptr;
-  if (settings.searchMode >= 0 && settings.searchMode <= IDC_RADIO_FUZZY - IDC_RADIO_NUMBER) {
-    const int radio = IDC_RADIO_NUMBER + settings.searchMode;
+  if (settings.searchMode != postal::SearchMode::kNone) {
+    const int radio = IDC_RADIO_NUMBER + postal::RadioIndexOf(settings.searchMode);
     CheckRadioButton(window, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radio);
     SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(radio), 0);
     if (radio == IDC_RADIO_NUMBER) UpdateAreaPlaceState();
@@ -162,8 +159,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
       OnPaint(window);
       return 0;
-    case WM_CLOSE:
-      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DRAWITEM:
       OnDrawItem(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return 0;

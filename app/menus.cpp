@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/scoped.h"
 #include "app/shell.h"
 #include "app/texts.h"
 
@@ -15,10 +14,22 @@ constexpr int kTextTop = 4;
 constexpr int kImageOffset = 2;
 constexpr int kImageSize = 16;
 constexpr UINT kItemHeight = 20;
-constexpr int kPopupSlot = 11;
-constexpr int kPropertiesSlot = 1;
-constexpr int kCopySlot = 9;
-constexpr int kRecordSlot = 10;
+
+// The menu slots: slot i holds an item's text and draws picture i of the
+// menu bitmap. The main-menu commands own their slots; the last slot holds
+// the pop-up menus' own text.
+const UINT kSlotCommands[kMenuSlotCount] = {
+    IDM_NEW_CONDITION, IDM_PROPERTIES,  IDM_EXIT,     IDM_HELP, IDM_ABOUT,  IDM_KEN_ALL_URL,
+    IDM_JIGYOSYO_URL,  IDM_POSTAL_URL,  IDM_SETTINGS, IDM_COPY, IDM_RECORD, 0};
+constexpr int kPopupSlot = kMenuSlotCount - 1;
+
+// The slot of a main-menu command, or -1.
+int SlotOf(UINT command) {
+  for (int slot = 0; slot < kPopupSlot; ++slot) {
+    if (kSlotCommands[slot] == command) return slot;
+  }
+  return -1;
+}
 
 const char* SlotText(ULONG_PTR slot) {
   return slot < static_cast<ULONG_PTR>(kMenuSlotCount) ? g_app.menuSlots[slot] : "";
@@ -58,13 +69,16 @@ void SetPopupSlot(const char* text) { lstrcpynA(g_app.menuSlots[kPopupSlot], tex
 
 }  // namespace
 
-void MakeMenuItemOwnerDrawn(HWND window, UINT command, int slot) {
-  if (slot < 0 || slot >= kMenuSlotCount) return;
-  ModifyMenuA(GetMenu(window), command, MF_BYCOMMAND | MF_OWNERDRAW, command,
-              reinterpret_cast<const char*>(static_cast<ULONG_PTR>(slot)));
+void MakeMenuOwnerDrawn(HWND window) {
+  // The texts come from a fresh copy: an owner-drawn item has none of its own.
   ScopedMenu copy(LoadMenuA(WindowInstance(window), texts::kMenuResource));
-  g_app.menuSlots[slot][0] = '\0';
-  if (copy.get() != nullptr) GetMenuStringA(copy.get(), command, g_app.menuSlots[slot], kMenuSlotBytes, MF_BYCOMMAND);
+  for (int slot = 0; slot < kPopupSlot; ++slot) {
+    const UINT command = kSlotCommands[slot];
+    ModifyMenuA(GetMenu(window), command, MF_BYCOMMAND | MF_OWNERDRAW, command,
+                reinterpret_cast<const char*>(static_cast<ULONG_PTR>(slot)));
+    g_app.menuSlots[slot][0] = '\0';
+    if (copy.get() != nullptr) GetMenuStringA(copy.get(), command, g_app.menuSlots[slot], kMenuSlotBytes, MF_BYCOMMAND);
+  }
 }
 
 void MeasureMenuItem(HWND window, MEASUREITEMSTRUCT& item) {
@@ -126,8 +140,10 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint) {
   const Controls& c = g_app.controls;
   if (clicked == c.addressList || clicked == c.officeList) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
-    const PopupItem items[] = {
-        {IDM_COPY, kCopySlot}, {IDM_RECORD, kRecordSlot}, {0, 0}, {IDM_ROW_PROPERTIES, kPropertiesSlot}};
+    const PopupItem items[] = {{IDM_COPY, SlotOf(IDM_COPY)},
+                               {IDM_RECORD, SlotOf(IDM_RECORD)},
+                               {0, 0},
+                               {IDM_ROW_PROPERTIES, SlotOf(IDM_PROPERTIES)}};
     TrackItems(window, screenPoint, items);
   } else if (clicked == c.conditionList) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
@@ -137,7 +153,7 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint) {
   } else if (clicked == c.recordList) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
     SetPopupSlot(texts::kRemoveFromList);
-    const PopupItem items[] = {{IDM_COPY_RECORD, kCopySlot}, {IDM_REMOVE_RECORD, kPopupSlot}};
+    const PopupItem items[] = {{IDM_COPY_RECORD, SlotOf(IDM_COPY)}, {IDM_REMOVE_RECORD, kPopupSlot}};
     TrackItems(window, screenPoint, items);
   }
 }

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "app/core_calls.h"
 #include "app/shell.h"
+#include "postal/templates.h"
 
 namespace kuranto {
 
@@ -12,14 +12,14 @@ std::string FormatAddressRow(int row) {
   const postal::AddressRecord* record = g_app.addressRows.At(row);
   if (record == nullptr) return std::string();
   const Settings& s = g_app.settings;
-  return ExpandAddressRow(s.addressTemplate, *record, s.hyphen != 0, s.hiragana != 0);
+  return postal::ExpandAddressTemplate(s.addressTemplate, *record, DisplayFlagsOf(s));
 }
 
 std::string FormatOfficeRow(int row) {
   const postal::OfficeRecord* record = g_app.officeRows.At(row);
   if (record == nullptr) return std::string();
   const Settings& s = g_app.settings;
-  return ExpandOfficeRow(s.officeTemplate, *record, s.hyphen != 0, s.hiragana != 0);
+  return postal::ExpandOfficeTemplate(s.officeTemplate, *record, DisplayFlagsOf(s));
 }
 
 }  // namespace kuranto

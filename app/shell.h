@@ -11,8 +11,10 @@
 #include "datafiles/index_build.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
+#include "postal/search_form.h"
 #include "postal/templates.h"
 #include "resources/resource_ids.h"
+#include "win32/scoped.h"
 
 namespace kuranto {
 
@@ -49,15 +51,22 @@ constexpr int kDefaultFontSizeIndex = 3;
 
 // Settings held in memory between the registry load and save.
 struct Settings {
-  int hyphen = 0;    // HyphenSetting: postal numbers shown with a hyphen
-  int hiragana = 0;  // HiraganaSetting: kana shown as full-width hiragana
+  bool hyphen = false;    // HyphenSetting: postal numbers shown with a hyphen
+  bool hiragana = false;  // HiraganaSetting: kana shown as full-width hiragana
   std::string addressTemplate = postal::kDefaultAddressTemplate;
   std::string officeTemplate = postal::kDefaultOfficeTemplate;
   int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
-  int searchMode = 0;                         // 0 number, 1 location, 2 fuzzy
+  postal::SearchMode searchMode = postal::SearchMode::kNumber;  // kNone: no radio checked
   std::string storedDate;                     // the address file's date at the last exit
   std::string currentDate;                    // its date at this start
 };
+
+inline postal::DisplayFlags DisplayFlagsOf(const Settings& settings) {
+  postal::DisplayFlags flags;
+  flags.hyphen = settings.hyphen;
+  flags.hiragana = settings.hiragana;
+  return flags;
+}
 
 constexpr int kMenuSlotCount = 12;
 constexpr int kMenuSlotBytes = 128;
@@ -68,7 +77,7 @@ struct AppState {
   HWND mainWindow = nullptr;  // stored once CreateWindowExA has returned
   HACCEL accelerators = nullptr;
   HIMAGELIST menuImages = nullptr;
-  HFONT listFont = nullptr;
+  AutoDeleteFont listFont;  // the result lists' font, replaced by each size change
   Controls controls;
   datafiles::FileSet files;
   Settings settings;
@@ -81,7 +90,8 @@ struct AppState {
 
 extern AppState g_app;
 
-// Back to the state of a fresh process, keeping the program-path override.
+// Back to the state of a fresh process (the program-path override and the
+// message-box handler are not part of it).
 void ResetAppState();
 
 // The program's directory is taken from its executable's path unless a
@@ -105,29 +115,37 @@ void OnCreateMainWindow(HWND window);
 HINSTANCE WindowInstance(HWND window);
 // ImageList of the menu images; kept in g_app.menuImages.
 HIMAGELIST LoadMenuImages(HINSTANCE instance);
-// Loads the accelerators and images, runs the loop; the final wParam.
+// Runs the loop with the accelerators already in g_app.accelerators; the
+// final wParam.
 int RunMessageLoop(HWND window);
 
 // child_controls.cpp
 void CreateChildControls(HWND window);
 void SwitchTabPage(int page);
-void RegisterCondition();
 
 // commands.cpp
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 void LockSearchForm(bool enable);
 void FillResultList(HWND list, int count);
+void ShowFirstSelectedRow(HWND list);
+void SetStatusText(const char* text);
+
+// search_mode.cpp: the mode radio buttons and the form they enable.
+// The checked mode, kNone when no radio button is checked.
+postal::SearchMode CheckedSearchMode();
+// Enables the form's controls for the checked mode.
+void ApplyModeEnabling();
+
+// row_text.cpp: row `row` of a result list through the user's template
+// ("" when the table has no such row).
+std::string FormatAddressRow(int row);
+std::string FormatOfficeRow(int row);
+
+// location_lists.cpp: the city and area-place drop-down lists.
 void EmptyComboBox(HWND combo);
 void FillCityList();
 void FillAreaPlaceList();
 void UpdateAreaPlaceState();
-void ShowFirstSelectedRow(HWND list);
-// The formatted text of row `row` of a result list ("" when none).
-std::string FormatAddressRow(int row);
-std::string FormatOfficeRow(int row);
-// First selected item of a list view, or -1.
-int FirstSelectedItem(HWND list);
-void SetStatusText(const char* text);
 
 // layout.cpp
 extern const int FontSizeTable[kFontSizeCount];
@@ -135,11 +153,12 @@ extern const int FontSizeTable[kFontSizeCount];
 int ValidFontSizeIndex(int index);
 void LayoutMainWindow(HWND window);
 void ApplyListFont(HWND window, HWND addressList, int height);
-HFONT MakeFont(int width, int height, bool italic, bool underline, const char* faceName);
+HFONT MakeFont(int width, int height, const char* faceName);
 void MeasureListRow(MEASUREITEMSTRUCT& item);
 
 // menus.cpp
-void MakeMenuItemOwnerDrawn(HWND window, UINT command, int slot);
+// Makes the main menu's items with a slot owner-drawn, keeping their texts.
+void MakeMenuOwnerDrawn(HWND window);
 void MeasureMenuItem(HWND window, MEASUREITEMSTRUCT& item);
 void DrawMenuItem(const DRAWITEMSTRUCT& item);
 void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
@@ -166,6 +185,9 @@ void SaveSettings();
 // saved_lists_ui.cpp: the conditions list and the record list on disk.
 void LoadSavedLists();
 void SaveSavedLists();
+
+// conditions.cpp: registering the form as a saved condition and restoring it.
+void RegisterCondition();
 void RestoreSelectedCondition();
 
 }  // namespace kuranto

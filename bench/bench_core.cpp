@@ -57,21 +57,21 @@ int main(int argc, char** argv) {
   datafiles::LoadNumberRanges(numbers.newNumbers, tables.newNumbers);
   datafiles::LoadNumberRanges(numbers.oldNumbers, tables.oldNumbers);
 
-  postal::SearchForm place = bench::Form(postal::kLocationMode, 0, "");
+  postal::SearchForm place = bench::Form(postal::SearchMode::kLocation, 0, "");
   place.prefecture = "東京都";
   place.city = "港区";
   std::vector<AddressCase> cases = {
-      {"new number 107 (target < 2 ms)", bench::Form(postal::kNumberMode, postal::kNewNumber, "107"), "107"},
-      {"new number 1070052", bench::Form(postal::kNumberMode, postal::kNewNumber, "1070052"), "1070052"},
-      {"new number 980", bench::Form(postal::kNumberMode, postal::kNewNumber, "980"), "980"},
-      {"old number 107", bench::Form(postal::kNumberMode, postal::kOldNumber, "107"), "107"},
-      {"city code 13103 (1.5x)", bench::Form(postal::kNumberMode, postal::kCityCode, "13103"), "13103"},
-      {"city code 47 (1.5x)", bench::Form(postal::kNumberMode, postal::kCityCode, "47"), "47"},
-      {"area place (Tokyo, Minato)", bench::Form(postal::kNumberMode, postal::kAreaCode, "東京都 港区"), "港区"},
+      {"new number 107 (target < 2 ms)", bench::Form(postal::SearchMode::kNumber, postal::kNewNumber, "107"), "107"},
+      {"new number 1070052", bench::Form(postal::SearchMode::kNumber, postal::kNewNumber, "1070052"), "1070052"},
+      {"new number 980", bench::Form(postal::SearchMode::kNumber, postal::kNewNumber, "980"), "980"},
+      {"old number 107", bench::Form(postal::SearchMode::kNumber, postal::kOldNumber, "107"), "107"},
+      {"city code 13103 (1.5x)", bench::Form(postal::SearchMode::kNumber, postal::kCityCode, "13103"), "13103"},
+      {"city code 47 (1.5x)", bench::Form(postal::SearchMode::kNumber, postal::kCityCode, "47"), "47"},
+      {"area place (Tokyo, Minato)", bench::Form(postal::SearchMode::kNumber, postal::kAreaCode, "東京都 港区"), "港区"},
       {"location (Tokyo, Minato)", place, "港区"},
-      {"fuzzy kanji Akasaka (1.5x)", bench::Form(postal::kFuzzyMode, 0, "赤坂"), "赤坂"},
-      {"fuzzy kana Akasaka (1.5x)", bench::Form(postal::kFuzzyMode, 0, "ｱｶｻｶ"), "ｱｶｻｶ"},
-      {"fuzzy kanji machi (73k rows)", bench::Form(postal::kFuzzyMode, 0, "町"), "町"},
+      {"fuzzy kanji Akasaka (1.5x)", bench::Form(postal::SearchMode::kFuzzy, 0, "赤坂"), "赤坂"},
+      {"fuzzy kana Akasaka (1.5x)", bench::Form(postal::SearchMode::kFuzzy, 0, "ｱｶｻｶ"), "ｱｶｻｶ"},
+      {"fuzzy kanji machi (73k rows)", bench::Form(postal::SearchMode::kFuzzy, 0, "町"), "町"},
   };
   for (const AddressCase& c : cases) {
     int rows = 0;
@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
 
   // Heap use must not grow with the lines read: a search that finds
   // nothing over the whole file allocates the same as one over a few lines.
-  const postal::SearchForm nothing = bench::Form(postal::kFuzzyMode, 0, "該当なしの文字列");
-  const postal::SearchForm cityNothing = bench::Form(postal::kNumberMode, postal::kCityCode, "99999");
+  const postal::SearchForm nothing = bench::Form(postal::SearchMode::kFuzzy, 0, "該当なしの文字列");
+  const postal::SearchForm cityNothing = bench::Form(postal::SearchMode::kNumber, postal::kCityCode, "99999");
   for (const postal::SearchForm* f : {&nothing, &cityNothing}) {
     postal::AddressRows found;
     const long before = bench::AllocationCount();

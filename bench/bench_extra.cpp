@@ -16,7 +16,7 @@ void RunExtraBenchmarks(const Workspace& work, int runs) {
     std::printf("no JIGYOSYO.CSV: office benchmarks skipped\n");
   } else {
     const std::string& file = work.officeFile();
-    postal::SearchForm place = Form(postal::kLocationMode, 0, "");
+    postal::SearchForm place = Form(postal::SearchMode::kLocation, 0, "");
     place.prefecture = "東京都";
     place.city = "港区";
     struct Case {
@@ -24,13 +24,13 @@ void RunExtraBenchmarks(const Workspace& work, int runs) {
       postal::SearchForm form;
       std::string grepText;
     } cases[] = {
-        {"office new number 107", Form(postal::kNumberMode, postal::kNewNumber, "107"), "107"},
-        {"office old number 107", Form(postal::kNumberMode, postal::kOldNumber, "107"), "107"},
-        {"office city code 13103", Form(postal::kNumberMode, postal::kCityCode, "13103"), "13103"},
-        {"office area place (Tokyo, Minato)", Form(postal::kNumberMode, postal::kAreaCode, "東京都 港区"), "港区"},
+        {"office new number 107", Form(postal::SearchMode::kNumber, postal::kNewNumber, "107"), "107"},
+        {"office old number 107", Form(postal::SearchMode::kNumber, postal::kOldNumber, "107"), "107"},
+        {"office city code 13103", Form(postal::SearchMode::kNumber, postal::kCityCode, "13103"), "13103"},
+        {"office area place (Tokyo, Minato)", Form(postal::SearchMode::kNumber, postal::kAreaCode, "東京都 港区"), "港区"},
         {"office location (Tokyo, Minato)", place, "港区"},
-        {"office name kanji Akasaka (1.5x)", Form(postal::kFuzzyMode, 0, "赤坂"), "赤坂"},
-        {"office name kana kabu", Form(postal::kFuzzyMode, 0, "(ｶﾌﾞ)"), "(ｶﾌﾞ)"},
+        {"office name kanji Akasaka (1.5x)", Form(postal::SearchMode::kFuzzy, 0, "赤坂"), "赤坂"},
+        {"office name kana kabu", Form(postal::SearchMode::kFuzzy, 0, "(ｶﾌﾞ)"), "(ｶﾌﾞ)"},
     };
     for (const Case& c : cases) {
       int rows = 0;
@@ -46,7 +46,7 @@ void RunExtraBenchmarks(const Workspace& work, int runs) {
   // Rendering every row of a large result, as copying or recording them would.
   postal::IndexTables tables = {};
   postal::AddressRows rows;
-  postal::SearchAddresses(work.addressFile(), tables, Form(postal::kFuzzyMode, 0, "町"), rows);
+  postal::SearchAddresses(work.addressFile(), tables, Form(postal::SearchMode::kFuzzy, 0, "町"), rows);
   postal::DisplayFlags flags;
   flags.hyphen = true;
   flags.hiragana = true;

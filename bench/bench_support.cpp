@@ -86,7 +86,7 @@ void PrintRow(const std::string& label, double ms, double grepMs, int rows) {
 
 long AllocationCount() { return allocations.load(); }
 
-postal::SearchForm Form(int mode, int kind, const std::string& text) {
+postal::SearchForm Form(postal::SearchMode mode, int kind, const std::string& text) {
   postal::SearchForm f;
   f.mode = mode;
   f.kind = kind;

@@ -32,7 +32,7 @@ void PrintRow(const std::string& label, double ms, double grepMs, int rows);
 long AllocationCount();
 
 // A form of one mode and kind with `text` in each of its single-text boxes.
-postal::SearchForm Form(int mode, int kind, const std::string& text);
+postal::SearchForm Form(postal::SearchMode mode, int kind, const std::string& text);
 
 // Benchmarks of the office searches and templates; defined beside them.
 void RunExtraBenchmarks(const Workspace& work, int runs);

@@ -145,7 +145,7 @@ void SearchFuzzy(const std::string& path, const std::string& text, AddressRows& 
 const char* SearchAddresses(const std::string& path, const IndexTables& tables, const SearchForm& q,
                             AddressRows& rows) {
   switch (q.mode) {
-    case kNumberMode:
+    case SearchMode::kNumber:
       switch (q.kind) {
         case kOldNumber:
         case kNewNumber:
@@ -169,10 +169,10 @@ const char* SearchAddresses(const std::string& path, const IndexTables& tables, 
         default:
           return nullptr;
       }
-    case kLocationMode:
+    case SearchMode::kLocation:
       SearchLocation(path, tables, q, rows);
       return nullptr;
-    case kFuzzyMode: {
+    case SearchMode::kFuzzy: {
       const std::string text = TruncateText(q.fuzzy, kFormTextBytes);
       if (text.empty()) return kNeedInput;
       SearchFuzzy(path, text, rows);

@@ -83,7 +83,7 @@ void SearchName(const std::string& path, const std::string& text, OfficeRows& ro
 
 const char* SearchOffices(const std::string& path, const SearchForm& q, OfficeRows& rows) {
   switch (q.mode) {
-    case kNumberMode:
+    case SearchMode::kNumber:
       switch (q.kind) {
         case kOldNumber:
         case kNewNumber:
@@ -102,10 +102,10 @@ const char* SearchOffices(const std::string& path, const SearchForm& q, OfficeRo
         default:
           return nullptr;
       }
-    case kLocationMode:
+    case SearchMode::kLocation:
       SearchLocation(path, q, rows);
       return nullptr;
-    case kFuzzyMode: {
+    case SearchMode::kFuzzy: {
       const std::string text = TruncateText(q.fuzzy, kFormTextBytes);
       if (text.empty()) return kNeedInput;
       SearchName(path, text, rows);

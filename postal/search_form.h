@@ -7,12 +7,20 @@
 
 namespace postal {
 
-enum SearchMode { kNoMode = 0, kNumberMode = 1, kLocationMode = 2, kFuzzyMode = 3 };
+// How the form searches: by number, by location, or by fuzzy text (the
+// office name on the business tab).
+enum class SearchMode { kNone = 0, kNumber = 1, kLocation = 2, kFuzzy = 3 };
+
+// The three mode radio buttons, and the stored "radio" setting, count 0..2
+// from number mode. kNone for any other index.
+SearchMode SearchModeFromRadioIndex(int index);
+// 0..2, or -1 for kNone.
+int RadioIndexOf(SearchMode mode);
 
 // The controls' texts, cp932, as typed. Each search applies the form's
 // byte limits itself.
 struct SearchForm {
-  int mode = kNoMode;
+  SearchMode mode = SearchMode::kNone;
   int kind = kOldNumber;  // NumberKind, number mode only
   std::string number;
   std::string areaPlace;  // "PREFECTURE CITY"

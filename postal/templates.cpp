@@ -53,25 +53,31 @@ void InsertPostalHyphen(std::string& text) {
   text.insert(kHyphenAfter, 1, '-');
 }
 
-std::string ExpandAddressTemplate(const std::string& templateText, const AddressRecord& row,
-                                  const DisplayFlags& flags) {
+std::string AddressSlotText(const AddressRecord& row, int slot, const DisplayFlags& flags) {
   // Conversions in slot order, matching kAddressLetters.
   static const Conversion kConversions[kAddressSlotCount] = {
       Conversion::kHyphen, Conversion::kNone,     Conversion::kHiragana, Conversion::kNone,  Conversion::kHiragana,
       Conversion::kNone,   Conversion::kHiragana, Conversion::kNone,     Conversion::kHyphen};
-  return Expand(templateText, kAddressLetters, [&](int slot) {
-    return SlotText(AddressSlot(row, slot), AddressSlotWidth(slot), kConversions[slot], flags);
-  });
+  if (slot < 0 || slot >= kAddressSlotCount) return std::string();
+  return SlotText(AddressSlot(row, slot), AddressSlotWidth(slot), kConversions[slot], flags);
+}
+
+std::string OfficeSlotText(const OfficeRecord& row, int slot, const DisplayFlags& flags) {
+  static const Conversion kConversions[kOfficeSlotCount] = {
+      Conversion::kHyphen, Conversion::kNone, Conversion::kHiragana, Conversion::kNone,
+      Conversion::kNone,   Conversion::kNone, Conversion::kNone,     Conversion::kHyphen};
+  if (slot < 0 || slot >= kOfficeSlotCount) return std::string();
+  return SlotText(OfficeSlot(row, slot), OfficeSlotWidth(slot), kConversions[slot], flags);
+}
+
+std::string ExpandAddressTemplate(const std::string& templateText, const AddressRecord& row,
+                                  const DisplayFlags& flags) {
+  return Expand(templateText, kAddressLetters, [&](int slot) { return AddressSlotText(row, slot, flags); });
 }
 
 std::string ExpandOfficeTemplate(const std::string& templateText, const OfficeRecord& row,
                                  const DisplayFlags& flags) {
-  static const Conversion kConversions[kOfficeSlotCount] = {
-      Conversion::kHyphen, Conversion::kNone, Conversion::kHiragana, Conversion::kNone,
-      Conversion::kNone,   Conversion::kNone, Conversion::kNone,     Conversion::kHyphen};
-  return Expand(templateText, kOfficeLetters, [&](int slot) {
-    return SlotText(OfficeSlot(row, slot), OfficeSlotWidth(slot), kConversions[slot], flags);
-  });
+  return Expand(templateText, kOfficeLetters, [&](int slot) { return OfficeSlotText(row, slot, flags); });
 }
 
 }  // namespace postal

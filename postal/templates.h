@@ -23,6 +23,12 @@ inline constexpr char kAddressLetters[] = "NKkSsMmCO";
 // Business letters, in slot order.
 inline constexpr char kOfficeLetters[] = "NGgKSMCO";
 
+// The text slot `slot` (in letter order) of a row shows in a list cell or
+// for its template letter: a number slot with the hyphen, a kana slot in
+// hiragana, when the flags say so. "" for a slot out of range.
+std::string AddressSlotText(const AddressRecord& row, int slot, const DisplayFlags& flags);
+std::string OfficeSlotText(const OfficeRecord& row, int slot, const DisplayFlags& flags);
+
 // Expands `templateText` for `row`. The template is scanned by characters,
 // so the trail byte of a double-byte character (市 is 0x8E 0x73) is never a
 // letter. Letters are case-sensitive. The result is cut to

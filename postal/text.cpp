@@ -9,28 +9,7 @@ namespace {
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
-bool MatchFrom(const char* p, const char* t) {
-  for (;;) {
-    if (*p == '\0') return *t == '\0';
-    if (*p == '*') {
-      // Try the rest here, then let the star take one more byte.
-      for (;;) {
-        if (MatchFrom(p + 1, t)) return true;
-        if (*t == '\0') return false;
-        ++t;
-      }
-    }
-    if (*t == '\0') return false;
-    if (*p != '?') {
-      char a = *p, b = *t;
-      if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-      if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-      if (a != b) return false;
-    }
-    ++p;
-    ++t;
-  }
-}
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -70,7 +49,31 @@ void RemoveChar(std::string& text, char byte) {
   text.swap(kept);
 }
 
-bool MatchWildcard(const char* pattern, const char* text) { return MatchFrom(pattern, text); }
+// Only the last star ever needs to take more bytes: an earlier star can
+// always give up what a later one would take. So one resume point suffices
+// and the match is linear in practice instead of exponential in the stars.
+bool MatchWildcard(const char* pattern, const char* text) {
+  const char* p = pattern;
+  const char* t = text;
+  const char* star = nullptr;
+  const char* resume = nullptr;
+  while (*t != '\0') {
+    if (*p == '*') {
+      star = p++;
+      resume = t;
+    } else if (*p != '\0' && (*p == '?' || FoldAscii(*p) == FoldAscii(*t))) {
+      ++p;
+      ++t;
+    } else if (star != nullptr) {
+      p = star + 1;
+      t = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (*p == '*') ++p;
+  return *p == '\0';
+}
 
 bool AppendBackslash(std::string& path) {
   const size_t n = path.size();

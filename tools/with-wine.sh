@@ -35,6 +35,25 @@ if [ "${KURANTO_IN_WINE:-}" = "$prefix" ]; then
   exec "$@"
 fi
 
+# A prefix is only ever replaced when this script made it (its stamp is
+# there) or when it lies under build/: pointed at a user's ~/.wine or any
+# other folder with files of its own, refuse and touch nothing.
+prefix=$(realpath -m "$prefix")
+stamp=$prefix/.kuranto-prefix
+if [ -d "$prefix" ] && [ -n "$(ls -A "$prefix")" ] && [ ! -f "$stamp" ]; then
+  case $prefix/ in
+    "$root"/build/*) ;;
+    *)
+      echo "with-wine: $prefix holds files this script did not make (no .kuranto-prefix);" \
+        "refusing to use it as the project's Wine prefix. Give an empty folder or one under build/." >&2
+      exit 2
+      ;;
+  esac
+elif [ -e "$prefix" ] && [ ! -d "$prefix" ]; then
+  echo "with-wine: $prefix is not a folder" >&2
+  exit 2
+fi
+
 for tool in wine wineserver wineboot Xvfb flock; do
   command -v "$tool" >/dev/null || { echo "with-wine: $tool not found (run tools/setup.sh)" >&2; exit 2; }
 done
@@ -84,7 +103,6 @@ fi
 
 # Bump when the prefix's settings below change, so old prefixes are redone.
 prefix_version=1
-stamp=$prefix/.kuranto-prefix
 if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   echo "with-wine: preparing the Wine prefix $prefix" >&2
   rm -rf "$prefix"

@@ -4,27 +4,9 @@
 
 #include <string>
 
-#include "app/core_calls.h"
-#include "app/scoped.h"
-#include "app/shell.h"
+#include "win32/scoped.h"
 
 namespace kuranto {
-
-namespace {
-
-constexpr int kCellInset = 2;
-constexpr size_t kNumberBytes = 12;
-
-enum class Conversion { kNone, kHyphen, kHiragana };
-
-// Address columns in slot order: N K k S s M m C O.
-const Conversion kAddressColumns[postal::kAddressSlotCount] = {
-    Conversion::kHyphen,   Conversion::kNone, Conversion::kHiragana, Conversion::kNone, Conversion::kHiragana,
-    Conversion::kNone,     Conversion::kHiragana, Conversion::kNone, Conversion::kHyphen};
-// Office columns in slot order: N G g K S M C O.
-const Conversion kOfficeColumns[postal::kOfficeSlotCount] = {
-    Conversion::kHyphen, Conversion::kNone, Conversion::kHiragana, Conversion::kNone,
-    Conversion::kNone,   Conversion::kNone, Conversion::kNone,     Conversion::kHyphen};
 
 RECT CellRect(HWND list, int row, int column) {
   RECT cell = {};
@@ -34,18 +16,9 @@ RECT CellRect(HWND list, int row, int column) {
   return cell;
 }
 
-std::string CellText(const char* slot, Conversion conversion) {
-  const Settings& s = g_app.settings;
-  if (conversion == Conversion::kHyphen) {
-    // A number is drawn from a copy of at most 11 bytes.
-    size_t length = 0;
-    while (length < kNumberBytes - 1 && slot[length] != '\0') ++length;
-    std::string number(slot, length);
-    return s.hyphen == 1 ? HyphenatedNumber(number.c_str()) : number;
-  }
-  if (conversion == Conversion::kHiragana && s.hiragana == 1) return FullWidthHiragana(slot);
-  return slot;
-}
+namespace {
+
+constexpr int kCellInset = 2;
 
 void FillRowBackground(const DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -78,19 +51,19 @@ void DrawGrid(HWND list, HDC dc, int row, int columns) {
   }
 }
 
-template <class Record, size_t N, class SlotOf>
-void DrawRow(const DRAWITEMSTRUCT& item, const Record* record, const Conversion (&columns)[N], SlotOf slotOf) {
+// slotText(record, column) gives a cell's text with the display flags applied.
+template <class Record, class SlotText>
+void DrawRow(const DRAWITEMSTRUCT& item, const Record* record, int columns, SlotText slotText) {
   if (item.CtlType != ODT_LISTVIEW) return;
   FillRowBackground(item);
   const int row = static_cast<int>(item.itemID);
   if (record == nullptr) return;
   // Text is drawn over the row colour, never on a box of its own.
   ScopedBkMode transparent(item.hDC, TRANSPARENT);
-  for (size_t column = 0; column < N; ++column) {
-    const std::string text = CellText(slotOf(*record, static_cast<int>(column)), columns[column]);
-    DrawCellText(item.hwndItem, item.hDC, row, static_cast<int>(column), text.c_str());
+  for (int column = 0; column < columns; ++column) {
+    DrawCellText(item.hwndItem, item.hDC, row, column, slotText(*record, column).c_str());
   }
-  DrawGrid(item.hwndItem, item.hDC, row, static_cast<int>(N));
+  DrawGrid(item.hwndItem, item.hDC, row, columns);
 }
 
 }  // namespace
@@ -102,14 +75,14 @@ void DrawCellText(HWND list, HDC dc, int row, int column, const char* text) {
   DrawTextA(dc, text, -1, &cell, DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER);
 }
 
-void DrawAddressRow(const DRAWITEMSTRUCT& item) {
-  DrawRow(item, g_app.addressRows.At(static_cast<int>(item.itemID)), kAddressColumns,
-          [](const postal::AddressRecord& r, int slot) { return postal::AddressSlot(r, slot); });
+void DrawAddressRow(const DRAWITEMSTRUCT& item, const postal::AddressRows& rows, const postal::DisplayFlags& flags) {
+  DrawRow(item, rows.At(static_cast<int>(item.itemID)), postal::kAddressSlotCount,
+          [&](const postal::AddressRecord& r, int slot) { return postal::AddressSlotText(r, slot, flags); });
 }
 
-void DrawOfficeRow(const DRAWITEMSTRUCT& item) {
-  DrawRow(item, g_app.officeRows.At(static_cast<int>(item.itemID)), kOfficeColumns,
-          [](const postal::OfficeRecord& r, int slot) { return postal::OfficeSlot(r, slot); });
+void DrawOfficeRow(const DRAWITEMSTRUCT& item, const postal::OfficeRows& rows, const postal::DisplayFlags& flags) {
+  DrawRow(item, rows.At(static_cast<int>(item.itemID)), postal::kOfficeSlotCount,
+          [&](const postal::OfficeRecord& r, int slot) { return postal::OfficeSlotText(r, slot, flags); });
 }
 
 }  // namespace kuranto

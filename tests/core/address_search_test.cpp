@@ -119,7 +119,7 @@ TEST(AddressLocationSearch, MatchesPrefectureCityPrefixAndTownContainment) {
   };
   for (const Case& c : cases) {
     SearchForm f;
-    f.mode = kLocationMode;
+    f.mode = SearchMode::kLocation;
     f.prefecture = c.prefecture;
     f.city = c.city;
     f.town = c.town;
@@ -143,12 +143,12 @@ TEST(AddressFuzzySearch, FindsCityAndTownTextAsTyped) {
   };
   for (const Case& c : cases) {
     SearchForm f;
-    f.mode = kFuzzyMode;
+    f.mode = SearchMode::kFuzzy;
     f.fuzzy = c.text;
     EXPECT_EQ(c.rows, data.Find(f)) << c.text;
   }
   SearchForm empty;
-  empty.mode = kFuzzyMode;
+  empty.mode = SearchMode::kFuzzy;
   std::string refusal;
   EXPECT_EQ(Rows{}, data.Find(empty, &refusal));
   EXPECT_EQ(kNeedInput, refusal);
@@ -165,7 +165,7 @@ TEST(AddressSearch, MissingFileOrZeroTablesFindNothingSilently) {
     EXPECT_EQ(nullptr, SearchAddresses(data.path(), zero, f.kind == kCityCode ? NumberForm(kNewNumber, "99") : f, rows));
   }
   SearchForm place;
-  place.mode = kLocationMode;
+  place.mode = SearchMode::kLocation;
   place.prefecture = "東京都";
   EXPECT_EQ(nullptr, SearchAddresses(data.path(), zero, place, rows));
   EXPECT_EQ(0, rows.Count());
@@ -181,7 +181,7 @@ TEST(AddressSearch, ShortAndOverlongLinesNeverMatch) {
   AddressFixture data(lines);
   EXPECT_EQ((Rows{"1070052 赤坂"}), data.Find(NumberForm(kNewNumber, "1070052")));
   SearchForm f;
-  f.mode = kFuzzyMode;
+  f.mode = SearchMode::kFuzzy;
   f.fuzzy = "赤坂";
   EXPECT_EQ(3u, data.Find(f).size());
 }

@@ -121,7 +121,8 @@ TEST(ShippedAreaCodes, EveryLineIsAWellFormedUniqueEntry) {
       "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
   std::istringstream lines(bytes);
   std::string line;
-  std::set<std::string> seen, prefecturesUsed;
+  std::set<std::string> seen, prefecturesUsed, codes;
+  std::string lastCode;
   int count = 0;
   while (std::getline(lines, line)) {
     ++count;
@@ -136,8 +137,13 @@ TEST(ShippedAreaCodes, EveryLineIsAWellFormedUniqueEntry) {
     EXPECT_GT(std::strlen(entry.city), 0u) << count;
     EXPECT_TRUE(seen.insert(line).second) << "listed twice, line " << count;
     prefecturesUsed.insert(entry.prefecture);
+    // Codes in byte order keep the lines of one code together.
+    EXPECT_LE(lastCode, entry.areaCode) << count;
+    lastCode = entry.areaCode;
+    codes.insert(lastCode);
   }
   EXPECT_EQ(prefectures, prefecturesUsed) << "every prefecture has its area codes";
+  EXPECT_EQ(387u, codes.size()) << "every geographic area code";
   EXPECT_EQ(static_cast<size_t>(count), ParseAreaCodes(bytes).size());
 }
 
@@ -169,21 +175,31 @@ TEST(ShippedAreaCodes, EveryCityBeginsACityOfTheAddressFile) {
   EXPECT_EQ(0, unknown);
 }
 
-TEST(QueryToolAreas, ListsTheWardsOfTokyoForO3) {
+TEST(QueryToolAreas, ListsThePlacesOfACodeInTheTablesOrder) {
   const std::string shipped = ShippedTable();
   ASSERT_FALSE(shipped.empty());
   testing_support::TempDir dir;
   testing_support::WriteFile(dir.File("telnum.dat"), shipped);
-  auto r = testing_support::RunQueryTool({"--dir", dir.path(), "--utf8", "areas", "03"});
-  ASSERT_EQ(0, r.exitCode) << r.err;
-  const char* wards[] = {u8"千代田区", u8"中央区", u8"港区",   u8"新宿区", u8"文京区",   u8"台東区", u8"墨田区", u8"江東区",
-                         u8"品川区",   u8"目黒区", u8"大田区", u8"世田谷区", u8"渋谷区", u8"中野区", u8"杉並区", u8"豊島区",
-                         u8"北区",     u8"荒川区", u8"板橋区", u8"練馬区", u8"足立区",   u8"葛飾区", u8"江戸川区"};
-  std::string expected;
-  for (const char* ward : wards) expected += std::string(u8"東京都 ") + ward + "\n";
-  EXPECT_EQ(0u, r.out.find(expected)) << r.out;
+  // The 23 wards, then the cities that dial 03 in part, by municipality code.
+  std::string tokyo;
+  for (const char* city : {u8"千代田区", u8"中央区", u8"港区",   u8"新宿区", u8"文京区",   u8"台東区", u8"墨田区", u8"江東区",
+                           u8"品川区",   u8"目黒区", u8"大田区", u8"世田谷区", u8"渋谷区", u8"中野区", u8"杉並区", u8"豊島区",
+                           u8"北区",     u8"荒川区", u8"板橋区", u8"練馬区", u8"足立区",   u8"葛飾区", u8"江戸川区",
+                           u8"三鷹市",   u8"調布市", u8"狛江市"})
+    tokyo += std::string(u8"東京都 ") + city + "\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"03", tokyo},
+      // 夕張市 is in two compartments of 0123 but listed once.
+      {"0123", u8"北海道 夕張市\n北海道 千歳市\n北海道 恵庭市\n北海道 夕張郡由仁町\n北海道 夕張郡長沼町\n北海道 夕張郡栗山町\n"},
+      {"01267", u8"北海道 岩見沢市\n北海道 三笠市\n"},
+  };
+  for (const auto& [code, places] : cases) {
+    auto r = testing_support::RunQueryTool({"--dir", dir.path(), "--utf8", "areas", code});
+    ASSERT_EQ(0, r.exitCode) << r.err;
+    EXPECT_EQ(places, r.out) << code;
+  }
 
-  r = testing_support::RunQueryTool({"--dir", dir.path(), "areas", "03 "});
+  auto r = testing_support::RunQueryTool({"--dir", dir.path(), "areas", "03 "});
   EXPECT_EQ(0, r.exitCode);
   EXPECT_EQ("", r.out);
   r = testing_support::RunQueryTool({"--dir", dir.path(), "areas"});

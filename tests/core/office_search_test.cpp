@@ -54,7 +54,7 @@ class OfficeFile {
 
 SearchForm Number(int kind, const std::string& text) {
   SearchForm form;
-  form.mode = kNumberMode;
+  form.mode = SearchMode::kNumber;
   form.kind = kind;
   form.number = text;
   return form;
@@ -62,7 +62,7 @@ SearchForm Number(int kind, const std::string& text) {
 
 SearchForm Place(const std::string& pref, const std::string& city, const std::string& town) {
   SearchForm form;
-  form.mode = kLocationMode;
+  form.mode = SearchMode::kLocation;
   form.prefecture = pref;
   form.city = city;
   form.town = town;
@@ -71,14 +71,14 @@ SearchForm Place(const std::string& pref, const std::string& city, const std::st
 
 SearchForm Fuzzy(const std::string& text) {
   SearchForm form;
-  form.mode = kFuzzyMode;
+  form.mode = SearchMode::kFuzzy;
   form.fuzzy = text;
   return form;
 }
 
 SearchForm Area(const std::string& place) {
   SearchForm form;
-  form.mode = kNumberMode;
+  form.mode = SearchMode::kNumber;
   form.kind = kAreaCode;
   form.areaPlace = place;
   return form;
@@ -224,8 +224,8 @@ TEST(OfficeSearch, MissingFileGivesNoRowsAndNoMessage) {
 TEST(OfficeSearch, OtherModesAndKindsAddNothing) {
   OfficeFile data;
   SearchForm form = Place("", "", "");
-  for (int mode : {static_cast<int>(kNoMode), 4, -1}) {
-    form.mode = mode;
+  for (int mode : {static_cast<int>(SearchMode::kNone), 4, -1}) {
+    form.mode = static_cast<SearchMode>(mode);
     const char* refusal = nullptr;
     EXPECT_EQ(Rows{}, data.Find(form, &refusal));
     EXPECT_EQ(nullptr, refusal);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "postal/office_search.h"
+#include "tests/common/csv_lines.h"
 #include "tests/core/test_support.h"
 
 using namespace postal;
@@ -53,19 +54,8 @@ class RealOfficeData : public ::testing::Test {
     testing_support::CopyFile(source, path_);
     const std::string bytes = testing_support::ReadFile(path_);
     offices_ = new std::vector<Office>;
-    for (size_t start = 0; start < bytes.size();) {
-      const size_t end = bytes.find("\r\n", start);
-      const std::string line = bytes.substr(start, end - start);
-      start = end + 2;
-      std::vector<std::string> cols;
-      for (size_t from = 0;;) {
-        const size_t comma = line.find(',', from);
-        std::string col = line.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-        if (col.size() >= 2 && col.front() == '"') col = col.substr(1, col.size() - 2);
-        cols.push_back(col);
-        if (comma == std::string::npos) break;
-        from = comma + 1;
-      }
+    for (const std::string& line : test_lines::SplitCrLfLines(bytes)) {
+      const std::vector<std::string> cols = test_lines::SplitColumns(line);
       Office o;
       o.cityCode = cols[0];
       o.kana = Cut(cols[1], 199);
@@ -121,7 +111,7 @@ std::vector<Office>* RealOfficeData::offices_ = nullptr;
 TEST_F(RealOfficeData, EveryLineIsAnOffice) {
   EXPECT_EQ(22420u, offices_->size());
   SearchForm form;
-  form.mode = kLocationMode;
+  form.mode = SearchMode::kLocation;
   EXPECT_EQ(Expected([](const Office&) { return true; }), Found(form));
 }
 
@@ -143,7 +133,7 @@ TEST_F(RealOfficeData, NumberSearchesMatchAPlainScan) {
       return StartsWith(c.kind == kNewNumber ? o.number : c.kind == kOldNumber ? o.oldNumber : o.cityCode, plain);
     });
     SearchForm form;
-    form.mode = kNumberMode;
+    form.mode = SearchMode::kNumber;
     form.kind = c.kind;
     form.number = c.text;
     EXPECT_EQ(expected, Found(form)) << c.kind << " " << c.text;
@@ -162,7 +152,7 @@ TEST_F(RealOfficeData, AreaAndLocationSearchesMatchAPlainScan) {
     }
     const auto expected = Expected([&](const Office& o) { return StartsWith(o.prefecture, pref) && StartsWith(o.city, city); });
     SearchForm form;
-    form.mode = kNumberMode;
+    form.mode = SearchMode::kNumber;
     form.kind = kAreaCode;
     form.areaPlace = place;
     EXPECT_EQ(expected, Found(form)) << place;
@@ -181,7 +171,7 @@ TEST_F(RealOfficeData, AreaAndLocationSearchesMatchAPlainScan) {
       return StartsWith(o.prefecture, c.pref) && StartsWith(o.city, c.city) && Contains(o.town, c.town);
     });
     SearchForm form;
-    form.mode = kLocationMode;
+    form.mode = SearchMode::kLocation;
     form.prefecture = c.pref;
     form.city = c.city;
     form.town = c.town;
@@ -195,7 +185,7 @@ TEST_F(RealOfficeData, NameSearchesMatchAPlainScan) {
   for (const char* text : texts) {
     const auto expected = Expected([&](const Office& o) { return Contains(o.name, text) || Contains(o.kana, text); });
     SearchForm form;
-    form.mode = kFuzzyMode;
+    form.mode = SearchMode::kFuzzy;
     form.fuzzy = text;
     EXPECT_EQ(expected, Found(form)) << text;
   }

@@ -186,20 +186,20 @@ TEST_F(RealUtf8Edition, SearchesFindTheSameRowsAsInKenAll) {
   std::vector<SearchForm> forms;
   for (int key = 0; key < 100; ++key) {
     SearchForm f;
-    f.mode = kNumberMode;
+    f.mode = SearchMode::kNumber;
     f.kind = kNewNumber;
     f.number = std::string(1, static_cast<char>('0' + key / 10)) + static_cast<char>('0' + key % 10);
     forms.push_back(f);
   }
   for (int i = 0; i < kPrefectureRecords; ++i) {
     SearchForm f;
-    f.mode = kLocationMode;
+    f.mode = SearchMode::kLocation;
     f.prefecture = shiftJis_->tables.prefectures[i].name;
     forms.push_back(f);
   }
   for (const char* text : {"赤坂", "ｱｶｻｶ", "一円", "（次のビルを除く）", "ヶ"}) {
     SearchForm f;
-    f.mode = kFuzzyMode;
+    f.mode = SearchMode::kFuzzy;
     f.fuzzy = text;
     forms.push_back(f);
   }
@@ -209,7 +209,7 @@ TEST_F(RealUtf8Edition, SearchesFindTheSameRowsAsInKenAll) {
     const std::vector<std::string> expected = shiftJis_->Search(f, splitCodes);
     ASSERT_FALSE(expected.empty()) << what;
     EXPECT_EQ(expected, converted_->Search(f, splitCodes)) << what;
-    if (f.kind == kNewNumber && f.mode == kNumberMode) {
+    if (f.kind == kNewNumber && f.mode == SearchMode::kNumber) {
       for (const std::string& row : converted_->Search(f, none)) {
         std::vector<std::string> slots;
         for (size_t start = 0, tab; (tab = row.find('\t', start)) != std::string::npos; start = tab + 1) {

@@ -163,8 +163,12 @@ TEST(TextHelpers, RemoveCharAndWildcard) {
     bool expected;
   } cases[] = {{"*-*", "107-0052", true}, {"*-*", "1070052", false}, {"*-*", "－", false},
                {"*-*", "-", true},        {"a?c", "ABC", true},        {"a?c", "ac", false},
-               {"*", "", true},           {"", "", true},              {"", "x", false}};
+               {"*", "", true},           {"", "", true},              {"", "x", false},
+               {"*a*b", "xaxbxb", true},  {"*a*b", "xaxbxc", false},   {"a*", "A", true},
+               {"**?", "", false},        {"*?*?", "ab", true}};
   for (const Case& c : cases) EXPECT_EQ(c.expected, MatchWildcard(c.pattern, c.text)) << c.pattern << " " << c.text;
+  // A run of stars before a byte the text lacks must not backtrack without end.
+  EXPECT_FALSE(MatchWildcard("*****x", std::string(300, 'a').c_str()));
 }
 
 TEST(TextHelpers, SplitPathAndAppendBackslash) {

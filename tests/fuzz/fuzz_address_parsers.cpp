@@ -30,8 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t cut = line.empty() ? 0 : static_cast<unsigned char>(line[0]) % (line.size() + 1);
   const std::string needle = line.substr(0, cut), hay = line.substr(cut);
   postal::ContainsText(needle.c_str(), hay.c_str());
-  // Patterns stay short: a run of stars is exponential by design.
-  postal::MatchWildcard(needle.substr(0, 6).c_str(), hay.c_str());
+  postal::MatchWildcard(needle.c_str(), hay.c_str());
   postal::MatchWildcard("*-*", line.c_str());
   std::string removed = line;
   postal::RemoveChar(&removed[0], &removed[0], '-');

@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   form.number = form.areaPlace = form.prefecture = form.city = form.town = form.fuzzy = text;
   for (int mode = 0; mode <= 4; ++mode) {
     for (int kind = 0; kind <= 4; ++kind) {
-      form.mode = mode;
+      form.mode = static_cast<postal::SearchMode>(mode);
       form.kind = kind;
       postal::AddressRows rows;
       postal::SearchAddresses(path, tables, form, rows);
-      if (mode != postal::kNumberMode) break;
+      if (form.mode != postal::SearchMode::kNumber) break;
     }
   }
   return 0;

@@ -12,38 +12,11 @@
 #include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
 #include "postal/address_search.h"
+#include "tests/common/win_temp_dir.h"
 
 namespace {
 
-// A fresh directory under %TEMP%, removed afterwards (files only: the
-// tests make no subdirectories but one they remove themselves).
-class TempDir {
- public:
-  TempDir() {
-    char base[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    path_ = std::string(base) + "kuranto-win-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(counter_++) + "\\";
-    CreateDirectoryA(path_.c_str(), nullptr);
-  }
-  ~TempDir() {
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((path_ + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        DeleteFileA((path_ + found.cFileName).c_str());
-      } while (FindNextFileA(h, &found));
-      FindClose(h);
-    }
-    RemoveDirectoryA(path_.c_str());
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  static int counter_;
-  std::string path_;
-};
-int TempDir::counter_ = 0;
+using test_lines::TempDir;
 
 void SetWriteTime(const std::string& path, WORD year, WORD month, WORD day) {
   SYSTEMTIME local = {};
@@ -126,7 +99,7 @@ TEST(WindowsCore, SearchesTheRealAddressFile) {
   EXPECT_STREQ("北海道", tables.prefectures[0].name);
 
   postal::SearchForm form;
-  form.mode = postal::kNumberMode;
+  form.mode = postal::SearchMode::kNumber;
   form.kind = postal::kNewNumber;
   form.number = "107-0052";
   postal::AddressRows rows;

@@ -119,6 +119,31 @@ TEST_F(ShellCommandsTest, EnterWithAreaCodeKindMovesToTheAreaPlaceList) {
   EXPECT_EQ("3 件見つかりました。", shell_test::StatusText());
 }
 
+TEST_F(ShellCommandsTest, TheShippedAreaCodeTableListsThePlacesOfACode) {
+  // The list is filled from the file each time it gets the focus.
+  ASSERT_TRUE(CopyFileA(KURANTO_DATA_DIR "/telnum.dat", dir_.File("telnum.dat").c_str(), FALSE));
+  std::vector<std::string> tokyo;
+  for (const char* city : {"千代田区", "中央区", "港区", "新宿区", "文京区", "台東区", "墨田区", "江東区", "品川区",
+                           "目黒区", "大田区", "世田谷区", "渋谷区", "中野区", "杉並区", "豊島区", "北区", "荒川区",
+                           "板橋区", "練馬区", "足立区", "葛飾区", "江戸川区", "三鷹市", "調布市", "狛江市"})
+    tokyo.push_back(std::string("東京都 ") + city);
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"03", tokyo},
+      {"0123", {"北海道 夕張市", "北海道 千歳市", "北海道 恵庭市", "北海道 夕張郡由仁町", "北海道 夕張郡長沼町", "北海道 夕張郡栗山町"}},
+      {"01267", {"北海道 岩見沢市", "北海道 三笠市"}},
+  };
+  ChooseMode(IDC_RADIO_NUMBER);
+  ChooseKind(postal::kAreaCode);
+  for (const auto& [code, places] : cases) {
+    SetWindowTextA(c().number, code);
+    SetFocus(c().areaPlace);
+    shell_test::Pump();
+    EXPECT_EQ(places, shell_test::ComboItems(c().areaPlace)) << code;
+    SetFocus(c().number);
+    shell_test::Pump();
+  }
+}
+
 TEST_F(ShellCommandsTest, ChangingTheKindEmptiesTheNumberBoxAndSetsTheAreaList) {
   ChooseKind(postal::kAreaCode);
   SetWindowTextA(c().number, "03");
@@ -167,7 +192,7 @@ TEST_F(ShellCommandsTest, CopyPutsTheFormattedRowInTheDisplayAndOnTheClipboard) 
   EXPECT_EQ("1070052 東京都港区赤坂", shell_test::TextOf(c().display));
   EXPECT_EQ("1070052 東京都港区赤坂", shell_test::ClipboardText());
 
-  kuranto::g_app.settings.hyphen = 1;
+  kuranto::g_app.settings.hyphen = true;
   Command(IDM_COPY);
   EXPECT_EQ("107-0052 東京都港区赤坂", shell_test::ClipboardText());
 }

@@ -11,6 +11,7 @@
 
 namespace {
 
+using kuranto::CellRect;
 using shell_test::ShellTest;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -40,14 +41,6 @@ class RowPaintingTest : public ShellTest {
     ~ScopedScreen() { ReleaseDC(nullptr, dc); }
   };
 
-  RECT CellRect(HWND list, int row, int column) {
-    RECT cell = {};
-    cell.top = column;
-    cell.left = LVIR_LABEL;
-    SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    return cell;
-  }
-
   // Paints row `row` as the list would ask for it; the row's rectangle.
   RECT Paint(int row, UINT state, UINT type = ODT_LISTVIEW) {
     DRAWITEMSTRUCT item = {};
@@ -60,7 +53,7 @@ class RowPaintingTest : public ShellTest {
     item.hDC = dc_;
     item.rcItem.left = LVIR_BOUNDS;
     SendMessageA(c().addressList, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item.rcItem));
-    kuranto::DrawAddressRow(item);
+    kuranto::DrawAddressRow(item, kuranto::g_app.addressRows, kuranto::DisplayFlagsOf(kuranto::g_app.settings));
     return item.rcItem;
   }
 
@@ -127,8 +120,8 @@ TEST_F(RowPaintingTest, RowPastTheTablePaintsOnlyItsBackground) {
   item.hwndItem = c().addressList;
   item.hDC = dc_;
   item.rcItem = {0, 100, 400, 120};
-  kuranto::DrawAddressRow(item);
-  kuranto::DrawOfficeRow(item);
+  kuranto::DrawAddressRow(item, kuranto::g_app.addressRows, kuranto::DisplayFlagsOf(kuranto::g_app.settings));
+  kuranto::DrawOfficeRow(item, kuranto::g_app.officeRows, kuranto::DisplayFlagsOf(kuranto::g_app.settings));
   EXPECT_EQ(kuranto::kEvenRowColor, GetPixel(dc_, 10, 110));
   EXPECT_EQ(kuranto::kEvenRowColor, GetPixel(dc_, 390, 119));
 }

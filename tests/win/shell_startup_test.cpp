@@ -195,7 +195,7 @@ class RestoredSettingsTest : public ShellTest {
  protected:
   void BeforeCreate() override {
     kuranto::g_app.settings.fontSizeIndex = fontSizeIndex_;
-    kuranto::g_app.settings.searchMode = searchMode_;
+    kuranto::g_app.settings.searchMode = postal::SearchModeFromRadioIndex(searchMode_);
   }
   void StartWith(int fontSizeIndex, int searchMode) {
     fontSizeIndex_ = fontSizeIndex;

@@ -17,26 +17,13 @@
 #include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
 #include "tests/common/address_lines.h"
+#include "tests/common/win_temp_dir.h"
 
 namespace shell_test {
 
 using test_lines::AddressLine;
 
-inline std::vector<std::string> SampleAddressLines() {
-  return {
-      AddressLine("01101", "060  ", "0600000", "ﾎｯｶｲﾄﾞｳ", "ｻｯﾎﾟﾛｼﾁｭｳｵｳｸ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "札幌市中央区",
-                  "以下に掲載がない場合"),
-      AddressLine("01202", "040  ", "0400000", "ﾎｯｶｲﾄﾞｳ", "ﾊｺﾀﾞﾃｼ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "函館市",
-                  "以下に掲載がない場合"),
-      AddressLine("13101", "100  ", "1000001", "ﾄｳｷｮｳﾄ", "ﾁﾖﾀﾞｸ", "ﾁﾖﾀﾞ", "東京都", "千代田区", "千代田"),
-      AddressLine("13103", "107  ", "1070052", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶ", "東京都", "港区", "赤坂"),
-      AddressLine("13103", "107  ", "1076090", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶｱｰｸﾋﾙｽﾞ", "東京都", "港区", "赤坂アークヒルズ"),
-      AddressLine("13103", "105  ", "1050011", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｼﾊﾞｺｳｴﾝ", "東京都", "港区", "芝公園"),
-      AddressLine("13113", "151  ", "1510051", "ﾄｳｷｮｳﾄ", "ｼﾌﾞﾔｸ", "ｾﾝﾀﾞｶﾞﾔ", "東京都", "渋谷区", "千駄ヶ谷"),
-      AddressLine("14103", "220  ", "2200012", "ｶﾅｶﾞﾜｹﾝ", "ﾖｺﾊﾏｼﾆｼｸ", "ﾐﾅﾄﾐﾗｲ", "神奈川県", "横浜市西区",
-                  "みなとみらい"),
-  };
-}
+inline std::vector<std::string> SampleAddressLines() { return test_lines::SampleAddressLines(false); }
 
 inline std::vector<std::string> SampleOfficeLines() {
   return {
@@ -47,48 +34,7 @@ inline std::vector<std::string> SampleOfficeLines() {
 
 using test_lines::CrLfLines;
 
-// A directory of its own under the temporary directory, removed with its files.
-class TempDir {
- public:
-  TempDir() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    for (;;) {
-      path_ = std::string(base) + "kuranto-shell-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(++counter) + "\\";
-      if (CreateDirectoryA(path_.c_str(), nullptr)) break;
-    }
-  }
-  ~TempDir() {
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((path_ + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((path_ + found.cFileName).c_str());
-      } while (FindNextFileA(h, &found));
-      FindClose(h);
-    }
-    RemoveDirectoryA(path_.c_str());
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + name; }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(File(name), std::ios::binary);
-    out << bytes;
-  }
-  bool Has(const std::string& name) const { return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
- private:
-  std::string path_;
-};
+using test_lines::TempDir;
 
 struct ShownMessage {
   std::string text;

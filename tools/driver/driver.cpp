@@ -239,7 +239,7 @@ bool IsVisible(HWND main, int id) {
 }
 
 std::string StatusText(HWND main) {
-  HWND status = Control(main, kStatusBar);
+  HWND status = Control(main, IDC_STATUS);
   if (!status) return {};
   // Some status bars count the length in characters, not bytes: take room.
   DWORD_PTR length = SendOrZero(status, SB_GETTEXTLENGTHA, 0, 0);
@@ -258,12 +258,12 @@ int ItemCount(HWND main, int id) {
 }
 
 int SelectedTab(HWND main) {
-  HWND tab = Control(main, kTab);
+  HWND tab = Control(main, IDC_TAB);
   return tab ? static_cast<int>(static_cast<LRESULT>(SendOrZero(tab, TCM_GETCURSEL, 0, 0))) : -1;
 }
 
 bool SelectTab(HWND main, int index) {
-  HWND tab = Control(main, kTab);
+  HWND tab = Control(main, IDC_TAB);
   if (!tab) return false;
   RemoteBuffer buffer(tab, sizeof(RECT));
   DWORD_PTR ok = 0;

@@ -7,25 +7,11 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace driver {
 
-// Control ids of the main window, as the program creates them.
-constexpr int kStatusBar = 101;
-constexpr int kRadioNumber = 2000;
-constexpr int kRadioPlace = 2001;
-constexpr int kRadioFuzzy = 2002;
-constexpr int kNumberKind = 2004;
-constexpr int kPrefecture = 2006;
-constexpr int kNumberBox = 2007;
-constexpr int kCity = 2008;
-constexpr int kTownBox = 2009;
-constexpr int kDisplayBox = 2010;
-constexpr int kFuzzyBox = 2040;
-constexpr int kSearchButton = 3012;
-constexpr int kNewCondition = 3013;
-constexpr int kAddressList = 3015;
-constexpr int kOfficeList = 3016;
-constexpr int kTab = 3017;
+// Control ids are the program's own (IDC_..., IDM_...).
 
 extern const char kMainClass[];  // "kuranz2"
 extern const char kMainTitle[];  // "クラント"

@@ -24,7 +24,7 @@ int ReadSearchForm(const Context& context, const CommandArgs& args, postal::Sear
   auto result = [&](bool ok) { return ok ? kExitOk : (badText ? kExitRefused : kExitUsage); };
   for (const KindName& k : kNumberKinds) {
     if (kind == k.name && args.size() == 2) {
-      q.mode = postal::kNumberMode;
+      q.mode = postal::SearchMode::kNumber;
       q.kind = k.kind;
       const int read = result(text(1, q.number));
       q.number = NormalizeNumberText(q.number);
@@ -32,16 +32,16 @@ int ReadSearchForm(const Context& context, const CommandArgs& args, postal::Sear
     }
   }
   if (kind == "area" && args.size() == 2) {
-    q.mode = postal::kNumberMode;
+    q.mode = postal::SearchMode::kNumber;
     q.kind = postal::kAreaCode;
     return result(text(1, q.areaPlace));
   }
   if (kind == "place" && args.size() == 4) {
-    q.mode = postal::kLocationMode;
+    q.mode = postal::SearchMode::kLocation;
     return result(text(1, q.prefecture) && text(2, q.city) && text(3, q.town));
   }
   if (kind == "fuzzy" && args.size() == 2) {
-    q.mode = postal::kFuzzyMode;
+    q.mode = postal::SearchMode::kFuzzy;
     return result(text(1, q.fuzzy));
   }
   return kExitUsage;

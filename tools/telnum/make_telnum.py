@@ -1,486 +1,174 @@
 #!/usr/bin/env python3
 """Writes data/telnum.dat, the area-code table shipped beside the program.
 
-The table below is kept by hand: under each prefecture, one line per
-telephone area code (市外局番) with the municipalities whose numbers use it,
-from Japan's public numbering plan. Names are written exactly as Japan
-Post's address file writes its city column ("余市郡余市町", "札幌市" for all
-of its wards), since the program takes the addresses whose city name begins
-with the entry's city. A municipality split between area codes is listed
-under each of them.
+Sources:
+  areacodes.csv  the ministry's list of geographic area codes (市外局番) by
+                 municipality (UTF-8; columns area_code, prefecture,
+                 municipality_code, municipality, zone, ...). A municipality
+                 split between codes appears once per code it uses.
+  KEN_ALL.CSV    Japan Post's address file (cp932). The two are joined on the
+                 5-digit municipality code, so every city is written exactly
+                 as the address file writes it: the program lists the
+                 addresses whose city name begins with the entry's city.
 
-Output: cp932, LF line ends, one "AREACODE,PREFECTURE,CITY" line per place,
-in the order of the table.
+Output: cp932, LF line ends, one "AREACODE,PREFECTURE,CITY" line per
+(area code, prefecture, city). A municipality using several codes is listed
+under each of them, whole: the table has no room for the part of it that
+dials which code. Order: area codes in ascending byte order ("011", "0123",
+"01267", "0133", ..., "03", "04", "042", ...), all lines of one code
+together; within a code, the prefecture order of the address file (its
+prefecture list), then the municipality code.
 
-Usage: make_telnum.py [OUTPUT]   (default: data/telnum.dat of the source tree)
+The script stops with a message when a promise does not hold: a field too
+wide for the program, a city that begins no city of the address file in its
+prefecture, an area code of the list with no line. It reports on stderr the
+rows it dropped (a municipality code the address file does not know) and the
+rows merged into a line already written.
+
+Usage: make_telnum.py [--areacodes CSV] [--output FILE] [KEN_ALL.CSV]
+Defaults: ../shared/data/areacodes/areacodes.csv and ../shared/data/KEN_ALL.CSV
+beside the source tree, data/telnum.dat of the source tree.
 """
+import argparse
+import csv
 import os
+import re
 import sys
 
-TABLE = """
-北海道
-011 札幌市 江別市 北広島市 石狩市
-0123 千歳市 恵庭市 夕張市 夕張郡長沼町 空知郡南幌町 夕張郡由仁町 夕張郡栗山町
-0124 芦別市
-0125 滝川市 砂川市 赤平市 歌志内市 空知郡奈井江町 空知郡上砂川町 樺戸郡新十津川町 樺戸郡浦臼町 雨竜郡雨竜町
-0126 岩見沢市 美唄市 三笠市 樺戸郡月形町
-0133 石狩市 石狩郡当別町 石狩郡新篠津村
-0134 小樽市
-0135 余市郡余市町 余市郡仁木町 古平郡古平町 積丹郡積丹町 余市郡赤井川村 岩内郡岩内町 岩内郡共和町 古宇郡泊村 古宇郡神恵内村
-0136 虻田郡倶知安町 虻田郡ニセコ町 虻田郡京極町 虻田郡喜茂別町 虻田郡真狩村 虻田郡留寿都村 磯谷郡蘭越町 寿都郡寿都町 寿都郡黒松内町 島牧郡島牧村
-0137 二海郡八雲町 山越郡長万部町 久遠郡せたな町 瀬棚郡今金町
-01372 茅部郡鹿部町
-01374 茅部郡森町
-01392 上磯郡木古内町 上磯郡知内町
-0139 檜山郡江差町 檜山郡上ノ国町 檜山郡厚沢部町 爾志郡乙部町
-01394 松前郡松前町 松前郡福島町
-01397 奥尻郡奥尻町
-0138 函館市 北斗市 亀田郡七飯町
-0142 伊達市 虻田郡洞爺湖町 有珠郡壮瞥町 虻田郡豊浦町
-0143 室蘭市 登別市
-0144 苫小牧市 白老郡白老町
-0145 勇払郡安平町 勇払郡厚真町 勇払郡むかわ町
-01457 沙流郡日高町 沙流郡平取町
-0146 日高郡新ひだか町 新冠郡新冠町 浦河郡浦河町 様似郡様似町 幌泉郡えりも町
-0152 網走市 斜里郡斜里町 斜里郡小清水町 斜里郡清里町 網走郡大空町 網走郡美幌町
-0153 根室市 厚岸郡厚岸町 厚岸郡浜中町 標津郡中標津町 標津郡標津町 野付郡別海町 目梨郡羅臼町
-0154 釧路市 釧路郡釧路町 白糠郡白糠町 阿寒郡鶴居村 川上郡標茶町 川上郡弟子屈町
-0155 帯広市 河東郡音更町 河西郡芽室町 中川郡幕別町 河西郡中札内村 河西郡更別村 中川郡池田町 中川郡豊頃町 十勝郡浦幌町 河東郡士幌町 河東郡上士幌町 河東郡鹿追町 上川郡新得町 上川郡清水町
-0156 中川郡本別町 足寄郡足寄町 足寄郡陸別町
-01558 広尾郡広尾町 広尾郡大樹町
-0157 北見市 常呂郡訓子府町 常呂郡置戸町 網走郡津別町
-0158 紋別市 紋別郡遠軽町 紋別郡湧別町 紋別郡滝上町 紋別郡興部町 紋別郡西興部村 紋別郡雄武町 常呂郡佐呂間町
-0162 稚内市 宗谷郡猿払村 天塩郡豊富町 天塩郡幌延町
-0163 利尻郡利尻町 利尻郡利尻富士町 礼文郡礼文町 枝幸郡浜頓別町 枝幸郡中頓別町 枝幸郡枝幸町
-0164 深川市 留萌市 雨竜郡妹背牛町 雨竜郡秩父別町 雨竜郡北竜町 雨竜郡沼田町 増毛郡増毛町 留萌郡小平町 苫前郡苫前町 苫前郡羽幌町 苫前郡初山別村 天塩郡遠別町 天塩郡天塩町
-0165 士別市 上川郡剣淵町 上川郡和寒町
-01654 名寄市 上川郡下川町 中川郡美深町 中川郡音威子府村 中川郡中川町
-0166 旭川市 上川郡鷹栖町 上川郡東神楽町 上川郡当麻町 上川郡比布町 上川郡愛別町 上川郡上川町 上川郡東川町 上川郡美瑛町
-0167 富良野市 空知郡上富良野町 空知郡中富良野町 空知郡南富良野町 勇払郡占冠村
-青森県
-017 青森市 東津軽郡平内町
-0172 弘前市 黒石市 平川市 南津軽郡藤崎町 南津軽郡大鰐町 南津軽郡田舎館村 北津軽郡板柳町 中津軽郡西目屋村
-0173 五所川原市 つがる市 西津軽郡鰺ヶ沢町 西津軽郡深浦町 北津軽郡鶴田町 北津軽郡中泊町
-0174 東津軽郡外ヶ浜町 東津軽郡今別町 東津軽郡蓬田村
-0175 むつ市 下北郡大間町 下北郡東通村 下北郡風間浦村 下北郡佐井村 上北郡横浜町 上北郡六ヶ所村 上北郡野辺地町
-0176 十和田市 三沢市 上北郡六戸町 上北郡七戸町 上北郡東北町 上北郡おいらせ町
-0178 八戸市 三戸郡五戸町 三戸郡階上町 三戸郡新郷村
-0179 三戸郡三戸町 三戸郡田子町 三戸郡南部町
-岩手県
-019 盛岡市 滝沢市 岩手郡雫石町 紫波郡紫波町 紫波郡矢巾町
-0191 一関市 西磐井郡平泉町
-0192 大船渡市 陸前高田市 気仙郡住田町
-0193 釜石市 上閉伊郡大槌町 宮古市 下閉伊郡山田町 下閉伊郡岩泉町 下閉伊郡田野畑村
-0194 久慈市 九戸郡洋野町 九戸郡野田村 下閉伊郡普代村
-0195 二戸市 八幡平市 二戸郡一戸町 九戸郡軽米町 九戸郡九戸村 岩手郡葛巻町 岩手郡岩手町
-0197 北上市 奥州市 胆沢郡金ケ崎町 和賀郡西和賀町
-0198 花巻市 遠野市
-宮城県
-022 仙台市 塩竈市 名取市 多賀城市 富谷市 宮城郡利府町 宮城郡七ヶ浜町 宮城郡松島町 黒川郡大和町 黒川郡大郷町 黒川郡大衡村
-0223 岩沼市 亘理郡亘理町 亘理郡山元町
-0224 白石市 角田市 刈田郡蔵王町 刈田郡七ヶ宿町 柴田郡大河原町 柴田郡村田町 柴田郡柴田町 柴田郡川崎町 伊具郡丸森町
-0225 石巻市 東松島市 牡鹿郡女川町
-0226 気仙沼市 本吉郡南三陸町
-0228 栗原市
-0229 大崎市 加美郡加美町 加美郡色麻町 遠田郡涌谷町 遠田郡美里町
-0220 登米市
-秋田県
-018 秋田市 潟上市 南秋田郡五城目町 南秋田郡八郎潟町 南秋田郡井川町
-0182 横手市
-0183 湯沢市 雄勝郡羽後町 雄勝郡東成瀬村
-0184 由利本荘市 にかほ市
-0185 能代市 男鹿市 山本郡三種町 山本郡八峰町 山本郡藤里町 南秋田郡大潟村
-0186 大館市 鹿角市 北秋田市 鹿角郡小坂町 北秋田郡上小阿仁村
-0187 大仙市 仙北市 仙北郡美郷町
-山形県
-023 山形市 上山市 天童市 東村山郡山辺町 東村山郡中山町
-0237 寒河江市 村山市 東根市 尾花沢市 西村山郡河北町 西村山郡西川町 西村山郡朝日町 西村山郡大江町 北村山郡大石田町
-0238 米沢市 長井市 南陽市 東置賜郡高畠町 東置賜郡川西町 西置賜郡小国町 西置賜郡白鷹町 西置賜郡飯豊町
-0233 新庄市 最上郡金山町 最上郡最上町 最上郡舟形町 最上郡真室川町 最上郡大蔵村 最上郡鮭川村 最上郡戸沢村
-0234 酒田市 飽海郡遊佐町 東田川郡庄内町
-0235 鶴岡市 東田川郡三川町
-福島県
-024 福島市 郡山市 伊達市 伊達郡桑折町 伊達郡国見町 伊達郡川俣町 二本松市 本宮市 安達郡大玉村
-0240 双葉郡双葉町 双葉郡大熊町 双葉郡浪江町 双葉郡富岡町 双葉郡楢葉町 双葉郡広野町 双葉郡川内村 双葉郡葛尾村
-0241 喜多方市 耶麻郡北塩原村 耶麻郡西会津町 南会津郡只見町 南会津郡南会津町 南会津郡下郷町 南会津郡檜枝岐村
-0242 会津若松市 大沼郡会津美里町 河沼郡会津坂下町 河沼郡湯川村 河沼郡柳津町 耶麻郡磐梯町 耶麻郡猪苗代町 大沼郡三島町 大沼郡金山町 大沼郡昭和村
-0244 南相馬市 相馬市 相馬郡新地町 相馬郡飯舘村
-0246 いわき市
-0247 田村市 田村郡三春町 田村郡小野町 石川郡石川町 石川郡玉川村 石川郡平田村 石川郡浅川町 石川郡古殿町 東白川郡棚倉町 東白川郡塙町 東白川郡鮫川村 東白川郡矢祭町
-0248 須賀川市 白河市 岩瀬郡鏡石町 岩瀬郡天栄村 西白河郡矢吹町 西白河郡泉崎村 西白河郡中島村 西白河郡西郷村
-茨城県
-029 水戸市 ひたちなか市 笠間市 那珂市 東茨城郡茨城町 東茨城郡大洗町 東茨城郡城里町 那珂郡東海村 小美玉市 土浦市 つくば市 かすみがうら市 稲敷郡阿見町 牛久市 稲敷郡美浦村 稲敷市
-0280 古河市 猿島郡境町 猿島郡五霞町
-0291 鉾田市 行方市
-0293 北茨城市 高萩市
-0294 日立市 常陸太田市
-0295 常陸大宮市 久慈郡大子町
-0296 笠間市 桜川市 筑西市 結城市 下妻市 結城郡八千代町
-0297 龍ケ崎市 取手市 守谷市 常総市 つくばみらい市 坂東市 北相馬郡利根町 稲敷郡河内町
-0299 石岡市 鹿嶋市 神栖市 潮来市 小美玉市
-栃木県
-028 宇都宮市 さくら市 塩谷郡高根沢町 芳賀郡芳賀町
-0282 栃木市 下都賀郡壬生町
-0283 佐野市
-0284 足利市
-0285 小山市 真岡市 下野市 河内郡上三川町 芳賀郡益子町 芳賀郡茂木町 芳賀郡市貝町 下都賀郡野木町
-0287 大田原市 那須塩原市 那須郡那須町 那須烏山市 那須郡那珂川町 矢板市 塩谷郡塩谷町
-0288 日光市
-0289 鹿沼市
-群馬県
-027 前橋市 高崎市 安中市 北群馬郡吉岡町 北群馬郡榛東村
-0270 伊勢崎市 佐波郡玉村町
-0274 藤岡市 富岡市 甘楽郡下仁田町 甘楽郡南牧村 甘楽郡甘楽町 多野郡神流町 多野郡上野村
-0276 太田市 館林市 邑楽郡大泉町 邑楽郡邑楽町 邑楽郡板倉町 邑楽郡明和町 邑楽郡千代田町
-0277 桐生市 みどり市
-0278 沼田市 利根郡みなかみ町 利根郡川場村 利根郡昭和村 利根郡片品村
-0279 渋川市 吾妻郡中之条町 吾妻郡長野原町 吾妻郡嬬恋村 吾妻郡草津町 吾妻郡東吾妻町 吾妻郡高山村
-埼玉県
-048 さいたま市 川口市 蕨市 戸田市 上尾市 桶川市 北本市 北足立郡伊奈町 鴻巣市 草加市 越谷市 八潮市 三郷市 吉川市 春日部市 蓮田市 北葛飾郡松伏町 朝霞市 新座市 志木市 和光市 行田市 羽生市 熊谷市 深谷市 大里郡寄居町
-049 川越市 富士見市 ふじみ野市 坂戸市 鶴ヶ島市 入間郡三芳町 比企郡川島町 入間郡毛呂山町 入間郡越生町
-04 所沢市 狭山市 入間市
-042 飯能市 日高市
-0480 久喜市 幸手市 北葛飾郡杉戸町 南埼玉郡宮代町 白岡市 加須市
-0493 東松山市 比企郡滑川町 比企郡嵐山町 比企郡小川町 比企郡吉見町 比企郡ときがわ町 比企郡鳩山町
-0494 秩父市 秩父郡横瀬町 秩父郡皆野町 秩父郡長瀞町 秩父郡小鹿野町 秩父郡東秩父村
-0495 本庄市 児玉郡美里町 児玉郡神川町 児玉郡上里町
-千葉県
-043 千葉市 四街道市 佐倉市 八街市
-047 市川市 船橋市 松戸市 習志野市 浦安市 鎌ケ谷市 八千代市
-04 柏市 流山市 我孫子市 野田市
-0436 市原市
-0438 木更津市 君津市 袖ケ浦市
-0439 富津市
-0470 館山市 南房総市 鴨川市 勝浦市 いすみ市 夷隅郡御宿町 夷隅郡大多喜町 安房郡鋸南町
-0475 茂原市 東金市 大網白里市 長生郡一宮町 長生郡睦沢町 長生郡長生村 長生郡白子町 長生郡長柄町 長生郡長南町 山武郡九十九里町 山武市
-0476 成田市 印西市 白井市 富里市 印旛郡栄町 印旛郡酒々井町
-0478 香取市 香取郡神崎町 香取郡多古町
-0479 銚子市 旭市 匝瑳市 山武郡横芝光町 香取郡東庄町 山武郡芝山町
-東京都
-03 千代田区 中央区 港区 新宿区 文京区 台東区 墨田区 江東区 品川区 目黒区 大田区 世田谷区 渋谷区 中野区 杉並区 豊島区 北区 荒川区 板橋区 練馬区 足立区 葛飾区 江戸川区 狛江市 調布市
-042 八王子市 立川市 府中市 昭島市 調布市 町田市 小金井市 小平市 日野市 東村山市 国分寺市 国立市 福生市 東大和市 清瀬市 東久留米市 武蔵村山市 多摩市 稲城市 羽村市 あきる野市 西東京市 西多摩郡瑞穂町 西多摩郡日の出町 西多摩郡檜原村
-0422 武蔵野市 三鷹市
-0428 青梅市 西多摩郡奥多摩町
-04992 大島町 利島村 新島村 神津島村
-04994 三宅島三宅村 御蔵島村
-04996 八丈島八丈町 青ヶ島村
-04998 小笠原村
-神奈川県
-045 横浜市
-044 川崎市
-042 相模原市 大和市
-046 厚木市 大和市 海老名市 座間市 綾瀬市 愛甲郡愛川町 愛甲郡清川村 横須賀市 逗子市 三浦市 三浦郡葉山町
-0463 平塚市 秦野市 伊勢原市 中郡大磯町 中郡二宮町
-0465 小田原市 南足柄市 足柄上郡大井町 足柄上郡松田町 足柄上郡山北町 足柄上郡開成町 足柄下郡箱根町 足柄下郡真鶴町 足柄下郡湯河原町 足柄上郡中井町
-0466 藤沢市 茅ヶ崎市 高座郡寒川町
-0467 鎌倉市 藤沢市 茅ヶ崎市
-新潟県
-025 新潟市 上越市 糸魚川市 十日町市 南魚沼市 魚沼市 南魚沼郡湯沢町 中魚沼郡津南町
-0250 新潟市 五泉市 阿賀野市
-0254 新発田市 村上市 胎内市 北蒲原郡聖籠町 東蒲原郡阿賀町 岩船郡関川村 岩船郡粟島浦村
-0255 妙高市 上越市
-0256 三条市 燕市 加茂市 南蒲原郡田上町 西蒲原郡弥彦村 新潟市
-0257 柏崎市 刈羽郡刈羽村
-0258 長岡市 見附市 小千谷市 三島郡出雲崎町
-0259 佐渡市
-富山県
-076 富山市 滑川市 中新川郡舟橋村 中新川郡上市町 中新川郡立山町
-0763 砺波市 南砺市
-0765 魚津市 黒部市 下新川郡入善町 下新川郡朝日町
-0766 高岡市 射水市 氷見市 小矢部市
-石川県
-076 金沢市 かほく市 白山市 野々市市 河北郡津幡町 河北郡内灘町
-0761 小松市 加賀市 能美市 能美郡川北町
-0767 七尾市 羽咋市 鹿島郡中能登町 羽咋郡志賀町 羽咋郡宝達志水町
-0768 輪島市 珠洲市 鳳珠郡穴水町 鳳珠郡能登町
-福井県
-0776 福井市 坂井市 あわら市 吉田郡永平寺町
-0778 鯖江市 越前市 丹生郡越前町 南条郡南越前町 今立郡池田町
-0779 大野市 勝山市
-0770 敦賀市 三方郡美浜町 小浜市 三方上中郡若狭町 大飯郡おおい町 大飯郡高浜町
-山梨県
-055 甲府市 甲斐市 中央市 中巨摩郡昭和町 笛吹市 南アルプス市 西八代郡市川三郷町
-0551 韮崎市 北杜市
-0553 山梨市 甲州市 笛吹市
-0554 都留市 大月市 上野原市 南都留郡道志村
-0555 富士吉田市 南都留郡富士河口湖町 南都留郡忍野村 南都留郡山中湖村 南都留郡鳴沢村 南都留郡西桂町
-0556 南巨摩郡富士川町 南巨摩郡身延町 南巨摩郡南部町 南巨摩郡早川町
-長野県
-026 長野市 須坂市 千曲市 埴科郡坂城町 上高井郡小布施町 上高井郡高山村 上水内郡信濃町 上水内郡飯綱町 上水内郡小川村
-0261 大町市 北安曇郡白馬村 北安曇郡小谷村 北安曇郡池田町 北安曇郡松川村
-0263 松本市 安曇野市 塩尻市 東筑摩郡麻績村 東筑摩郡筑北村 東筑摩郡生坂村 東筑摩郡山形村 東筑摩郡朝日村
-0264 木曽郡木曽町 木曽郡上松町 木曽郡南木曽町 木曽郡木祖村 木曽郡王滝村 木曽郡大桑村
-0265 飯田市 伊那市 駒ヶ根市 上伊那郡箕輪町 上伊那郡南箕輪村 上伊那郡宮田村 上伊那郡飯島町 上伊那郡中川村 下伊那郡松川町 下伊那郡高森町 下伊那郡阿南町 下伊那郡阿智村 下伊那郡平谷村 下伊那郡根羽村 下伊那郡下條村 下伊那郡売木村 下伊那郡天龍村 下伊那郡泰阜村 下伊那郡喬木村 下伊那郡豊丘村 下伊那郡大鹿村
-0266 諏訪市 岡谷市 茅野市 諏訪郡下諏訪町 諏訪郡富士見町 諏訪郡原村 上伊那郡辰野町
-0267 佐久市 小諸市 北佐久郡軽井沢町 北佐久郡御代田町 北佐久郡立科町 南佐久郡佐久穂町 南佐久郡小海町 南佐久郡川上村 南佐久郡南牧村 南佐久郡南相木村 南佐久郡北相木村
-0268 上田市 東御市 小県郡長和町 小県郡青木村
-0269 中野市 飯山市 下高井郡山ノ内町 下高井郡木島平村 下高井郡野沢温泉村 下水内郡栄村
-岐阜県
-058 岐阜市 羽島市 各務原市 山県市 瑞穂市 本巣市 羽島郡岐南町 羽島郡笠松町 本巣郡北方町
-0584 大垣市 海津市 養老郡養老町 不破郡垂井町 不破郡関ケ原町 安八郡神戸町 安八郡輪之内町 安八郡安八町
-0585 揖斐郡揖斐川町 揖斐郡大野町 揖斐郡池田町
-0575 関市 美濃市 郡上市
-0574 美濃加茂市 可児市 加茂郡坂祝町 加茂郡富加町 加茂郡川辺町 加茂郡七宗町 加茂郡八百津町 加茂郡白川町 加茂郡東白川村 可児郡御嵩町
-0572 多治見市 土岐市 瑞浪市
-0573 中津川市 恵那市
-0576 下呂市
-0577 高山市 飛騨市 大野郡白川村
-静岡県
-054 静岡市 焼津市 藤枝市
-0547 島田市 榛原郡川根本町
-0548 牧之原市 榛原郡吉田町
-053 浜松市 湖西市
-0537 掛川市 菊川市 御前崎市
-0538 磐田市 袋井市 周智郡森町
-055 沼津市 三島市 裾野市 駿東郡清水町 駿東郡長泉町 田方郡函南町 伊豆の国市
-0544 富士宮市
-0545 富士市
-0550 御殿場市 駿東郡小山町
-0557 熱海市 伊東市 賀茂郡東伊豆町
-0558 下田市 伊豆市 賀茂郡河津町 賀茂郡南伊豆町 賀茂郡松崎町 賀茂郡西伊豆町
-愛知県
-052 名古屋市 清須市 北名古屋市 あま市 海部郡大治町 東海市
-0561 瀬戸市 尾張旭市 日進市 長久手市 愛知郡東郷町 みよし市
-0562 豊明市 大府市 知多市 知多郡東浦町
-0563 西尾市
-0564 岡崎市 額田郡幸田町
-0565 豊田市
-0566 刈谷市 安城市 知立市 高浜市 碧南市
-0567 津島市 愛西市 弥富市 海部郡蟹江町 海部郡飛島村
-0568 春日井市 小牧市 犬山市 西春日井郡豊山町
-0569 半田市 常滑市 知多郡阿久比町 知多郡武豊町 知多郡美浜町 知多郡南知多町
-0586 一宮市
-0587 江南市 岩倉市 稲沢市 丹羽郡扶桑町 丹羽郡大口町
-0531 田原市
-0532 豊橋市
-0533 豊川市 蒲郡市
-0536 新城市 北設楽郡設楽町 北設楽郡東栄町 北設楽郡豊根村
-三重県
-059 四日市市 津市 鈴鹿市 三重郡菰野町 三重郡朝日町 三重郡川越町
-0594 桑名市 いなべ市 桑名郡木曽岬町 員弁郡東員町
-0595 亀山市 伊賀市 名張市
-0596 伊勢市 度会郡玉城町 度会郡度会町
-0597 尾鷲市 熊野市 北牟婁郡紀北町
-05979 南牟婁郡御浜町 南牟婁郡紀宝町
-0598 松阪市 多気郡多気町 多気郡明和町 多気郡大台町 度会郡大紀町
-0599 鳥羽市 志摩市 度会郡南伊勢町
-滋賀県
-077 大津市 草津市 守山市 栗東市 野洲市
-0740 高島市
-0748 近江八幡市 東近江市 甲賀市 湖南市 蒲生郡日野町 蒲生郡竜王町
-0749 彦根市 長浜市 米原市 愛知郡愛荘町 犬上郡豊郷町 犬上郡甲良町 犬上郡多賀町
-京都府
-075 京都市 向日市 長岡京市 乙訓郡大山崎町 八幡市 久世郡久御山町
-0771 亀岡市 南丹市 船井郡京丹波町
-0772 宮津市 京丹後市 与謝郡与謝野町 与謝郡伊根町
-0773 福知山市 舞鶴市 綾部市
-0774 宇治市 城陽市 京田辺市 木津川市 綴喜郡井手町 綴喜郡宇治田原町 相楽郡笠置町 相楽郡和束町 相楽郡南山城村 相楽郡精華町
-大阪府
-06 大阪市 豊中市 吹田市 摂津市 守口市 門真市 東大阪市
-072 堺市 岸和田市 泉大津市 貝塚市 泉佐野市 池田市 箕面市 高槻市 茨木市 枚方市 寝屋川市 大東市 四條畷市 交野市 八尾市 柏原市 藤井寺市 羽曳野市 松原市 和泉市 高石市 泉南市 阪南市 大阪狭山市 泉南郡熊取町 泉南郡田尻町 泉南郡岬町 泉北郡忠岡町 豊能郡豊能町 豊能郡能勢町
-0721 富田林市 河内長野市 南河内郡太子町 南河内郡河南町 南河内郡千早赤阪村
-075 三島郡島本町
-兵庫県
-078 神戸市 明石市
-06 尼崎市
-072 伊丹市 川西市 川辺郡猪名川町
-0797 芦屋市 宝塚市
-0798 西宮市
-079 姫路市 加古川市 高砂市 加古郡稲美町 加古郡播磨町 揖保郡太子町 三田市 丹波篠山市 養父市 朝来市
-0790 神崎郡福崎町 神崎郡市川町 神崎郡神河町 宍粟市 加西市 佐用郡佐用町
-0791 たつの市 相生市 赤穂市 赤穂郡上郡町
-0794 三木市 小野市
-0795 西脇市 加東市 多可郡多可町 丹波市
-0796 豊岡市 美方郡香美町 美方郡新温泉町
-0799 洲本市 南あわじ市 淡路市
-奈良県
-0742 奈良市
-0743 大和郡山市 天理市 生駒市 生駒郡平群町 山辺郡山添村
-0744 橿原市 桜井市 磯城郡田原本町 磯城郡川西町 磯城郡三宅町 高市郡高取町 高市郡明日香村
-0745 大和高田市 御所市 香芝市 葛城市 宇陀市 生駒郡三郷町 生駒郡斑鳩町 生駒郡安堵町 北葛城郡上牧町 北葛城郡王寺町 北葛城郡広陵町 北葛城郡河合町 宇陀郡曽爾村 宇陀郡御杖村
-0746 吉野郡吉野町 吉野郡十津川村 吉野郡東吉野村 吉野郡川上村 吉野郡上北山村 吉野郡下北山村
-0747 五條市 吉野郡大淀町 吉野郡下市町 吉野郡天川村 吉野郡黒滝村 吉野郡野迫川村
-和歌山県
-073 和歌山市 海南市 海草郡紀美野町
-0735 新宮市 東牟婁郡那智勝浦町 東牟婁郡太地町 東牟婁郡串本町 東牟婁郡古座川町 東牟婁郡北山村
-0736 岩出市 紀の川市 橋本市 伊都郡かつらぎ町 伊都郡九度山町 伊都郡高野町
-0737 有田市 有田郡湯浅町 有田郡広川町 有田郡有田川町
-0738 御坊市 日高郡美浜町 日高郡日高町 日高郡由良町 日高郡印南町 日高郡日高川町
-0739 田辺市 西牟婁郡白浜町 西牟婁郡上富田町 西牟婁郡すさみ町 日高郡みなべ町
-鳥取県
-0857 鳥取市 岩美郡岩美町 八頭郡八頭町 八頭郡若桜町 八頭郡智頭町
-0858 倉吉市 東伯郡湯梨浜町 東伯郡三朝町 東伯郡北栄町 東伯郡琴浦町
-0859 米子市 境港市 西伯郡日吉津村 西伯郡大山町 西伯郡南部町 西伯郡伯耆町 日野郡日南町 日野郡日野町 日野郡江府町
-島根県
-0852 松江市
-0853 出雲市
-0854 安来市 雲南市 仁多郡奥出雲町 飯石郡飯南町 大田市
-0855 浜田市 江津市 邑智郡美郷町 邑智郡川本町 邑智郡邑南町
-0856 益田市 鹿足郡津和野町 鹿足郡吉賀町
-08512 隠岐郡隠岐の島町 隠岐郡海士町 隠岐郡西ノ島町 隠岐郡知夫村
-岡山県
-086 岡山市 倉敷市 玉野市 赤磐市 都窪郡早島町
-0865 笠岡市 井原市 浅口市 浅口郡里庄町
-0866 総社市 高梁市 小田郡矢掛町 加賀郡吉備中央町
-0867 新見市 真庭市 真庭郡新庄村
-0868 津山市 美作市 苫田郡鏡野町 勝田郡勝央町 勝田郡奈義町 英田郡西粟倉村 久米郡久米南町 久米郡美咲町
-0869 備前市 瀬戸内市 和気郡和気町
-広島県
-082 広島市 安芸郡府中町 安芸郡海田町 安芸郡熊野町 安芸郡坂町 東広島市
-0823 呉市 江田島市
-0824 三次市 庄原市
-0826 安芸高田市 山県郡北広島町 山県郡安芸太田町
-0827 大竹市
-0829 廿日市市
-084 福山市
-0846 竹原市 豊田郡大崎上島町
-0847 府中市 神石郡神石高原町 世羅郡世羅町
-0848 尾道市 三原市
-山口県
-083 下関市 山口市
-0820 柳井市 熊毛郡田布施町 熊毛郡平生町 熊毛郡上関町 大島郡周防大島町
-0827 岩国市 玖珂郡和木町
-0833 下松市 光市
-0834 周南市
-0835 防府市
-0836 宇部市 山陽小野田市
-0837 美祢市 長門市
-0838 萩市 阿武郡阿武町
-徳島県
-088 徳島市 鳴門市 板野郡松茂町 板野郡北島町 板野郡藍住町 板野郡板野町 板野郡上板町 名西郡石井町 名西郡神山町 名東郡佐那河内村
-0883 吉野川市 阿波市 美馬市 三好市 美馬郡つるぎ町 三好郡東みよし町
-0884 阿南市 那賀郡那賀町 海部郡美波町 海部郡牟岐町 海部郡海陽町
-0885 小松島市 勝浦郡勝浦町 勝浦郡上勝町
-香川県
-087 高松市 木田郡三木町 香川郡直島町 綾歌郡綾川町
-0875 観音寺市 三豊市
-0877 坂出市 丸亀市 善通寺市 綾歌郡宇多津町 仲多度郡琴平町 仲多度郡多度津町 仲多度郡まんのう町
-0879 さぬき市 東かがわ市 小豆郡小豆島町 小豆郡土庄町
-愛媛県
-089 松山市 伊予市 東温市 伊予郡松前町 伊予郡砥部町
-0892 上浮穴郡久万高原町
-0893 大洲市 喜多郡内子町
-0894 八幡浜市 西宇和郡伊方町 西予市
-0895 宇和島市 北宇和郡松野町 北宇和郡鬼北町 南宇和郡愛南町
-0896 四国中央市
-0897 新居浜市 西条市 越智郡上島町
-0898 今治市
-高知県
-088 高知市 南国市 土佐市 吾川郡いの町
-0887 香南市 香美市 室戸市 安芸市 安芸郡東洋町 安芸郡奈半利町 安芸郡田野町 安芸郡安田町 安芸郡北川村 安芸郡馬路村 安芸郡芸西村 長岡郡本山町 長岡郡大豊町 土佐郡土佐町 土佐郡大川村
-0889 須崎市 高岡郡中土佐町 高岡郡日高村 高岡郡佐川町 高岡郡越知町 吾川郡仁淀川町 高岡郡檮原町 高岡郡津野町
-0880 四万十市 高岡郡四万十町 宿毛市 土佐清水市 幡多郡黒潮町 幡多郡大月町 幡多郡三原村
-福岡県
-092 福岡市 春日市 大野城市 筑紫野市 太宰府市 那珂川市 糸島市 古賀市 糟屋郡宇美町 糟屋郡篠栗町 糟屋郡志免町 糟屋郡須惠町 糟屋郡新宮町 糟屋郡久山町 糟屋郡粕屋町
-093 北九州市 中間市 遠賀郡遠賀町 遠賀郡芦屋町 遠賀郡水巻町 遠賀郡岡垣町 京都郡苅田町
-0930 行橋市 京都郡みやこ町
-0940 宗像市 福津市
-0942 久留米市 小郡市 筑後市 三井郡大刀洗町 八女郡広川町
-0943 八女市 うきは市
-0944 大牟田市 柳川市 みやま市 大川市 三潴郡大木町
-0946 朝倉市 朝倉郡筑前町 朝倉郡東峰村
-0947 田川市 田川郡添田町 田川郡川崎町 田川郡福智町 田川郡大任町 田川郡赤村 田川郡糸田町 田川郡香春町
-0948 飯塚市 嘉麻市 嘉穂郡桂川町
-0949 直方市 宮若市 鞍手郡鞍手町 鞍手郡小竹町
-0979 豊前市 築上郡築上町 築上郡吉富町 築上郡上毛町
-佐賀県
-0952 佐賀市 小城市 多久市 神埼市 神埼郡吉野ヶ里町 三養基郡上峰町
-0942 鳥栖市 三養基郡基山町 三養基郡みやき町
-0954 武雄市 鹿島市 嬉野市 杵島郡大町町 杵島郡江北町 杵島郡白石町 藤津郡太良町
-0955 唐津市 東松浦郡玄海町 伊万里市 西松浦郡有田町
-長崎県
-095 長崎市 西彼杵郡時津町 西彼杵郡長与町
-0950 平戸市
-0956 佐世保市 北松浦郡佐々町 東彼杵郡東彼杵町 東彼杵郡川棚町 東彼杵郡波佐見町 松浦市
-0957 諫早市 大村市 島原市 雲仙市 南島原市
-0959 西海市 五島市 南松浦郡新上五島町 北松浦郡小値賀町
-0920 壱岐市 対馬市
-熊本県
-096 熊本市 宇土市 合志市 菊池郡菊陽町 菊池郡大津町 上益城郡益城町 上益城郡嘉島町 上益城郡御船町 上益城郡甲佐町 下益城郡美里町 阿蘇郡西原村
-0964 宇城市 上天草市
-0965 八代市 八代郡氷川町
-0966 水俣市 人吉市 葦北郡芦北町 葦北郡津奈木町 球磨郡錦町 球磨郡あさぎり町 球磨郡多良木町 球磨郡湯前町 球磨郡水上村 球磨郡相良村 球磨郡五木村 球磨郡山江村 球磨郡球磨村
-0967 阿蘇市 阿蘇郡南阿蘇村 阿蘇郡高森町 阿蘇郡小国町 阿蘇郡南小国町 阿蘇郡産山村 上益城郡山都町
-0968 菊池市 山鹿市 玉名市 荒尾市 玉名郡和水町 玉名郡南関町 玉名郡長洲町 玉名郡玉東町
-0969 天草市 天草郡苓北町
-大分県
-097 大分市 由布市
-0972 臼杵市 津久見市 佐伯市
-0973 日田市 玖珠郡九重町 玖珠郡玖珠町
-0974 竹田市 豊後大野市
-0977 別府市 速見郡日出町
-0978 杵築市 国東市 東国東郡姫島村 宇佐市 豊後高田市
-0979 中津市
-宮崎県
-0985 宮崎市 東諸県郡国富町 東諸県郡綾町
-0982 日向市 延岡市 東臼杵郡門川町 東臼杵郡美郷町 東臼杵郡諸塚村 東臼杵郡椎葉村 西臼杵郡高千穂町 西臼杵郡日之影町 西臼杵郡五ヶ瀬町
-0983 西都市 児湯郡高鍋町 児湯郡新富町 児湯郡木城町 児湯郡川南町 児湯郡都農町 児湯郡西米良村
-0984 小林市 えびの市 西諸県郡高原町
-0986 都城市 北諸県郡三股町
-0987 日南市 串間市
-鹿児島県
-099 鹿児島市 日置市 志布志市 曽於郡大崎町 鹿児島郡三島村 鹿児島郡十島村
-0993 指宿市 南九州市 枕崎市 南さつま市
-0994 鹿屋市 垂水市 肝属郡東串良町 肝属郡錦江町 肝属郡南大隅町 肝属郡肝付町
-0995 姶良市 霧島市 伊佐市 姶良郡湧水町
-0996 薩摩川内市 いちき串木野市 阿久根市 出水市 出水郡長島町 薩摩郡さつま町
-0986 曽於市
-0997 西之表市 熊毛郡中種子町 熊毛郡南種子町 熊毛郡屋久島町 奄美市 大島郡徳之島町 大島郡天城町 大島郡伊仙町 大島郡和泊町 大島郡知名町 大島郡与論町 大島郡瀬戸内町 大島郡龍郷町 大島郡喜界町 大島郡大和村 大島郡宇検村
-沖縄県
-098 那覇市 浦添市 宜野湾市 沖縄市 うるま市 豊見城市 糸満市 南城市 中頭郡北谷町 中頭郡嘉手納町 中頭郡読谷村 中頭郡北中城村 中頭郡中城村 中頭郡西原町 島尻郡与那原町 島尻郡南風原町 島尻郡八重瀬町 国頭郡恩納村 国頭郡金武町 国頭郡宜野座村 島尻郡渡嘉敷村 島尻郡座間味村 島尻郡粟国村 島尻郡渡名喜村 島尻郡久米島町
-09802 島尻郡南大東村 島尻郡北大東村
-0980 名護市 国頭郡本部町 国頭郡今帰仁村 国頭郡国頭村 国頭郡大宜味村 国頭郡東村 国頭郡伊江村 島尻郡伊是名村 島尻郡伊平屋村 宮古島市 宮古郡多良間村 石垣市 八重山郡竹富町 八重山郡与那国町
-"""
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+SHARED = os.path.normpath(os.path.join(ROOT, "..", "shared", "data"))
 
-PREFECTURES = (
-    "北海道 青森県 岩手県 宮城県 秋田県 山形県 福島県 茨城県 栃木県 群馬県 "
-    "埼玉県 千葉県 東京都 神奈川県 新潟県 富山県 石川県 福井県 山梨県 長野県 "
-    "岐阜県 静岡県 愛知県 三重県 滋賀県 京都府 大阪府 兵庫県 奈良県 和歌山県 "
-    "鳥取県 島根県 岡山県 広島県 山口県 徳島県 香川県 愛媛県 高知県 福岡県 "
-    "佐賀県 長崎県 熊本県 大分県 宮崎県 鹿児島県 沖縄県"
-).split()
-
-# The program's fields: area code at most 8 bytes, prefecture 8, city 33.
+# The program's fields: area code at most 8 bytes, prefecture 8, city 33; a
+# line with its line feed fits the 256-byte buffer it is read into.
 WIDTHS = (8, 8, 33)
+LINE_BYTES = 255
+
+SOURCE_COLUMNS = ["area_code", "prefecture", "municipality_code", "municipality", "zone", "charging_area", "compartment"]
 
 
-def entries():
-    prefecture = None
-    seen = set()
-    for number, line in enumerate(TABLE.splitlines(), 1):
-        words = line.split()
-        if not words:
+def fail(message):
+    sys.exit("make_telnum: " + message)
+
+
+def note(message):
+    print("make_telnum: " + message, file=sys.stderr)
+
+
+def read_address_file(path):
+    """Municipality code -> (prefecture, city); the prefectures in file order."""
+    municipalities = {}
+    prefectures = []
+    with open(path, encoding="cp932", newline="") as f:
+        for number, row in enumerate(csv.reader(f), 1):
+            if len(row) != 15:
+                fail("%s line %d: %d columns, not 15" % (path, number, len(row)))
+            code, prefecture, city = row[0], row[6], row[7]
+            if prefecture not in prefectures:
+                prefectures.append(prefecture)
+            known = municipalities.setdefault(code, (prefecture, city))
+            if known != (prefecture, city):
+                fail("%s line %d: municipality %s is both %s and %s%s" % (path, number, code, "".join(known), prefecture, city))
+    if not municipalities:
+        fail("%s holds no address" % path)
+    return municipalities, prefectures
+
+
+def read_area_codes(path):
+    with open(path, encoding="utf-8", newline="") as f:
+        reader = csv.reader(f)
+        header = next(reader, None)
+        if header != SOURCE_COLUMNS:
+            fail("%s: header %s, expected %s" % (path, header, ",".join(SOURCE_COLUMNS)))
+        rows = []
+        for number, row in enumerate(reader, 2):
+            if len(row) != len(SOURCE_COLUMNS):
+                fail("%s line %d: %d columns" % (path, number, len(row)))
+            code, prefecture, municipality_code, municipality = row[:4]
+            if not re.fullmatch(r"0[0-9]{1,7}", code):
+                fail("%s line %d: not an area code: %r" % (path, number, code))
+            if not re.fullmatch(r"[0-9]{5}", municipality_code):
+                fail("%s line %d: not a municipality code: %r" % (path, number, municipality_code))
+            rows.append((number, code, prefecture, municipality_code, municipality))
+    if not rows:
+        fail("%s lists no area code" % path)
+    return rows
+
+
+def table_lines(rows, municipalities, prefectures):
+    """The output lines, each (code, prefecture, city) once, in the table's order."""
+    places = {}  # (code, prefecture, city) -> sort key
+    dropped, merged, respelled = [], 0, set()
+    for number, code, prefecture, municipality_code, municipality in rows:
+        if municipality_code not in municipalities:
+            dropped.append("line %d: %s %s%s (%s): the address file has no municipality %s"
+                           % (number, code, prefecture, municipality, municipality_code, municipality_code))
             continue
-        if not words[0][0].isdigit():
-            if words[0] not in PREFECTURES or len(words) != 1:
-                sys.exit("line %d: not a prefecture: %s" % (number, line))
-            prefecture = words[0]
+        ken_prefecture, city = municipalities[municipality_code]
+        if ken_prefecture != prefecture:
+            fail("line %d: municipality %s is in %s by the list but in %s by the address file"
+                 % (number, municipality_code, prefecture, ken_prefecture))
+        if city != municipality:
+            respelled.add("%s %s -> %s" % (municipality_code, municipality, city))
+        entry = (code, prefecture, city)
+        if entry in places:
+            merged += 1
             continue
-        if prefecture is None or len(words) < 2:
-            sys.exit("line %d: an area code needs a prefecture and places" % number)
-        code = words[0]
-        for city in words[1:]:
-            entry = (code, prefecture, city)
-            if entry in seen:
-                sys.exit("line %d: %s listed twice" % (number, city))
-            seen.add(entry)
-            yield entry
+        places[entry] = (code.encode("ascii"), prefectures.index(prefecture), municipality_code)
+    for line in dropped:
+        note("dropped " + line)
+    if merged:
+        note("%d rows name a municipality again under the same code (another compartment or zone of it): "
+             "one line each" % merged)
+    for spelling in sorted(respelled):
+        note("spelled as the address file does: " + spelling)
+    return sorted(places, key=places.get)
+
+
+def check(lines, rows, municipalities):
+    cities = {}
+    for prefecture, city in municipalities.values():
+        cities.setdefault(prefecture, set()).add(city)
+    for code, prefecture, city in lines:
+        fields = [field.encode("cp932") for field in (code, prefecture, city)]
+        text = ",".join((code, prefecture, city))
+        for field, width in zip(fields, WIDTHS):
+            if len(field) > width:
+                fail("%s: a field of %d bytes, more than %d" % (text, len(field), width))
+        if b"," in fields[0] + fields[1]:
+            fail("%s: a comma before the city" % text)
+        if len(b",".join(fields)) + 1 > LINE_BYTES:
+            fail("%s: longer than %d bytes" % (text, LINE_BYTES))
+        if not any(known.startswith(city) for known in cities.get(prefecture, ())):
+            fail("%s: no city of %s in the address file begins with %s" % (text, prefecture, city))
+    missing = sorted({row[1] for row in rows} - {line[0] for line in lines})
+    if missing:
+        fail("area codes with no line: " + " ".join(missing))
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    default = os.path.join(here, "..", "..", "data", "telnum.dat")
-    output = sys.argv[1] if len(sys.argv) > 1 else default
-    lines = []
-    for entry in entries():
-        fields = [field.encode("cp932") for field in entry]
-        if any(len(field) > width for field, width in zip(fields, WIDTHS)):
-            sys.exit("field too long: %s" % ",".join(entry))
-        if b"," in fields[0] + fields[1]:
-            sys.exit("a comma before the city: %s" % ",".join(entry))
-        lines.append(b",".join(fields) + b"\n")
-    with open(output, "wb") as out:
-        out.write(b"".join(lines))
+    parser = argparse.ArgumentParser(description="Writes the area-code table telnum.dat.")
+    parser.add_argument("ken_all", nargs="?", default=os.path.join(SHARED, "KEN_ALL.CSV"),
+                        help="Japan Post's KEN_ALL.CSV (default: %(default)s)")
+    parser.add_argument("--areacodes", default=os.path.join(SHARED, "areacodes", "areacodes.csv"),
+                        help="the area codes by municipality (default: %(default)s)")
+    parser.add_argument("--output", default=os.path.join(ROOT, "data", "telnum.dat"),
+                        help="where to write the table (default: %(default)s)")
+    args = parser.parse_args()
+
+    try:
+        municipalities, prefectures = read_address_file(args.ken_all)
+        rows = read_area_codes(args.areacodes)
+        lines = table_lines(rows, municipalities, prefectures)
+        check(lines, rows, municipalities)
+        with open(args.output, "wb") as out:
+            out.write(b"".join(",".join(line).encode("cp932") + b"\n" for line in lines))
+    except (OSError, UnicodeError) as error:
+        fail(str(error))
+    unused = sorted(set(municipalities) - {row[3] for row in rows})
+    note("%d area codes, %d lines from %d rows written to %s" % (len({line[0] for line in lines}), len(lines), len(rows), args.output))
+    if unused:
+        note("municipalities of the address file under no area code: "
+             + " ".join("%s %s%s" % ((code,) + municipalities[code]) for code in unused))
 
 
 if __name__ == "__main__":

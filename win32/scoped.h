@@ -1,5 +1,5 @@
 // Small RAII holders for the GDI objects, device contexts, clipboard and
-// input context the shell borrows, so an early return releases them too.
+// input context the program borrows, so an early return releases them too.
 #pragma once
 
 #include <windows.h>
@@ -26,10 +26,16 @@ class ScopedSelectObject {
 template <class Handle>
 class AutoDeleteObject {
  public:
-  explicit AutoDeleteObject(Handle handle = nullptr) : handle_(handle) {}
+  AutoDeleteObject() = default;
+  explicit AutoDeleteObject(Handle handle) : handle_(handle) {}
   ~AutoDeleteObject() { reset(); }
   AutoDeleteObject(const AutoDeleteObject&) = delete;
   AutoDeleteObject& operator=(const AutoDeleteObject&) = delete;
+  AutoDeleteObject(AutoDeleteObject&& other) noexcept : handle_(other.release()) {}
+  AutoDeleteObject& operator=(AutoDeleteObject&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
   Handle get() const { return handle_; }
   operator Handle() const { return handle_; }
   void reset(Handle handle = nullptr) {
@@ -43,7 +49,7 @@ class AutoDeleteObject {
   }
 
  private:
-  Handle handle_;
+  Handle handle_ = nullptr;
 };
 
 using AutoDeleteBrush = AutoDeleteObject<HBRUSH>;
@@ -81,19 +87,7 @@ class ScopedPaint {
   HDC dc_;
 };
 
-// Sets a DC's text colour or background mode for a scope.
-class ScopedTextColor {
- public:
-  ScopedTextColor(HDC dc, COLORREF color) : dc_(dc), previous_(SetTextColor(dc, color)) {}
-  ~ScopedTextColor() { SetTextColor(dc_, previous_); }
-  ScopedTextColor(const ScopedTextColor&) = delete;
-  ScopedTextColor& operator=(const ScopedTextColor&) = delete;
-
- private:
-  HDC dc_;
-  COLORREF previous_;
-};
-
+// Sets a DC's background mode for a scope.
 class ScopedBkMode {
  public:
   ScopedBkMode(HDC dc, int mode) : dc_(dc), previous_(SetBkMode(dc, mode)) {}

@@ -1,0 +1,58 @@
+// The three mode radio buttons and the part of the form each one enables.
+#include <windows.h>
+
+#include <iterator>
+
+#include "app/shell.h"
+#include "win32/form_controls.h"
+
+namespace kuranto {
+
+namespace {
+
+struct ModeEnabling {
+  HWND Controls::*control;
+  bool number, place, fuzzy;
+};
+
+// The area-place list is enabled in number mode only for the area-code
+// kind; UpdateAreaPlaceState decides that.
+const ModeEnabling kModeEnabling[] = {
+    //                       number place  fuzzy
+    {&Controls::numberKind, true, false, false},
+    {&Controls::number, true, false, false},
+    {&Controls::charWidth, false, false, true},
+    {&Controls::prefecture, false, true, false},
+    {&Controls::city, false, true, false},
+    {&Controls::town, false, true, false},
+    {&Controls::fuzzy, false, false, true},
+};
+
+}  // namespace
+
+postal::SearchMode CheckedSearchMode() {
+  const Controls& c = g_app.controls;
+  if (IsChecked(c.radioNumber)) return postal::SearchMode::kNumber;
+  if (IsChecked(c.radioPlace)) return postal::SearchMode::kLocation;
+  if (IsChecked(c.radioFuzzy)) return postal::SearchMode::kFuzzy;
+  return postal::SearchMode::kNone;
+}
+
+void ApplyModeEnabling() {
+  const postal::SearchMode mode = CheckedSearchMode();
+  if (mode == postal::SearchMode::kNone) return;
+  const Controls& c = g_app.controls;
+  for (const ModeEnabling& row : kModeEnabling) {
+    const bool enable = mode == postal::SearchMode::kNumber     ? row.number
+                        : mode == postal::SearchMode::kLocation ? row.place
+                                                                : row.fuzzy;
+    EnableWindow(c.*row.control, enable ? TRUE : FALSE);
+  }
+  if (mode == postal::SearchMode::kNumber) {
+    UpdateAreaPlaceState();
+  } else {
+    EnableWindow(c.areaPlace, FALSE);
+  }
+}
+
+}  // namespace kuranto
