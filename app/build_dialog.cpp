@@ -9,6 +9,7 @@
 #include "datafiles/index_build.h"
 #include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
+#include "postal/texts.h"
 
 namespace kuranto {
 
@@ -65,11 +66,22 @@ void RunBuild(HWND owner, const BuildJob& job) {
 
 }  // namespace
 
+void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
+                    const std::function<void(const datafiles::BuildProgress&)>& work) {
+  RunBuild(owner, {startingText, runningText, work});
+}
+
 void RunStartupDataCheck(HWND window) {
   const datafiles::FileSet& files = g_app.files;
   const datafiles::StartupPlan plan = datafiles::PlanStartup(files, g_app.settings.storedDate);
   if (plan.addressFileMissing) {
     ShowMessage(window, texts::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+    PostQuitMessage(0);
+    return;
+  }
+  if (plan.addressFileUtf8) {
+    // Japan Post's UTF-8 edition under the address file's name: nothing is built from it.
+    ShowMessage(window, postal::kUtf8EditionAdvice, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
     PostQuitMessage(0);
     return;
   }

@@ -143,6 +143,7 @@ void OnCreateMainWindow(HWND window) {
 
   SendMessageA(g_app.controls.prefecture, CB_SETCURSEL, 0, 0);
   LoadSavedLists();
+  ImportUtf8EditionAtStart(window);
   RunStartupDataCheck(window);
   // A build dialog takes the focus with it when it closes.
   if (modeButton != nullptr) SetFocus(modeButton);

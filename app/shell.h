@@ -10,6 +10,7 @@
 
 #include "datafiles/file_set.h"
 #include "datafiles/index_store.h"
+#include "datafiles/index_build.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
 #include "postal/search_form.h"
@@ -174,6 +175,13 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
 
 // build_dialog.cpp: the start-up data check with its build dialogs.
 void RunStartupDataCheck(HWND window);
+// The data-build dialog ("IDD_DIALOG5") around any long work at start.
+void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
+                    const std::function<void(const datafiles::BuildProgress&)>& work);
+
+// utf8_edition_ui.cpp: utf_ken_all.csv alone beside the program becomes the
+// address file before the data check.
+void ImportUtf8EditionAtStart(HWND window);
 
 // settings_load.cpp: the registry settings and the settings sheet over g_app.
 using settings::WindowRect;

@@ -10,6 +10,7 @@
 #include "postal/templates.h"
 #include "postal/texts.h"
 #include "tools/query/encoding.h"
+#include "tools/query/json_rows.h"
 
 namespace query {
 
@@ -29,14 +30,18 @@ void Store(const std::string& path, const std::string& bytes, datafiles::HeldInd
   }
 }
 
+void WriteLine(std::FILE* stream, std::string text) {
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
 void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
   std::string text = cp932;
   if (utf8) {
     std::string converted;
     if (Cp932ToUtf8(cp932, converted)) text.swap(converted);
   }
-  text += '\n';
-  std::fwrite(text.data(), 1, text.size(), stream);
+  WriteLine(stream, text);
 }
 
 template <class Record>
@@ -69,13 +74,25 @@ bool Context::Argument(const std::string& raw, std::string& cp932) const {
   return false;
 }
 
-void Context::PrintLine(const std::string& cp932) const { Print(stdout, options_.utf8, cp932); }
+void Context::PrintLine(const std::string& cp932) const {
+  if (options_.json) {
+    WriteLine(stdout, JsonString(ToUtf8Text(cp932)));
+    return;
+  }
+  Print(stdout, options_.utf8, cp932);
+}
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
 
 int Context::PrepareIndexes(bool all) {
   datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
   if (plan.addressFileMissing) {
     PrintError(postal::kNoAddressData);
+    return kExitNoData;
+  }
+  if (plan.addressFileUtf8) {
+    PrintError(postal::kUtf8EditionAdvice);
+    std::fprintf(stderr, "kuranto-query: %s is Japan Post's UTF-8 edition; convert it with: kuranto-query import-utf8 FILE\n",
+                 files_.addressFile.c_str());
     return kExitNoData;
   }
   const datafiles::BuildProgress none;
@@ -102,6 +119,10 @@ postal::DisplayFlags Context::displayFlags() const {
 }
 
 void Context::PrintAddressRow(const postal::AddressRecord& row) const {
+  if (options_.json) {
+    WriteLine(stdout, AddressRowJson(row));
+    return;
+  }
   if (options_.useTemplate) {
     PrintLine(postal::ExpandAddressTemplate(options_.templateText, row, displayFlags()));
     return;
@@ -110,6 +131,10 @@ void Context::PrintAddressRow(const postal::AddressRecord& row) const {
 }
 
 void Context::PrintOfficeRow(const postal::OfficeRecord& row) const {
+  if (options_.json) {
+    WriteLine(stdout, OfficeRowJson(row));
+    return;
+  }
   if (options_.useTemplate) {
     PrintLine(postal::ExpandOfficeTemplate(options_.templateText, row, displayFlags()));
     return;
