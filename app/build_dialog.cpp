@@ -6,10 +6,10 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
-#include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
-#include "datafiles/index_load.h"
+#include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
+#include "postal/texts.h"
 
 namespace kuranto {
 
@@ -66,6 +66,11 @@ void RunBuild(HWND owner, const BuildJob& job) {
 
 }  // namespace
 
+void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
+                    const std::function<void(const datafiles::BuildProgress&)>& work) {
+  RunBuild(owner, {startingText, runningText, work});
+}
+
 void RunStartupDataCheck(HWND window) {
   const datafiles::FileSet& files = g_app.files;
   const datafiles::StartupPlan plan = datafiles::PlanStartup(files, g_app.settings.storedDate);
@@ -74,28 +79,36 @@ void RunStartupDataCheck(HWND window) {
     PostQuitMessage(0);
     return;
   }
+  if (plan.addressFileUtf8) {
+    // Japan Post's UTF-8 edition under the address file's name: nothing is built from it.
+    ShowMessage(window, postal::kUtf8EditionAdvice, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+    PostQuitMessage(0);
+    return;
+  }
   g_app.settings.currentDate = plan.currentDate;
 
-  // A build that cannot write leaves the old file in place.
+  // A build that cannot write leaves the old file in place and its own bytes
+  // in memory, which this run uses instead.
+  datafiles::HeldIndexFiles& held = g_app.heldIndexes;
   if (plan.buildCityList) {
-    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&files](const datafiles::BuildProgress& p) {
-                        datafiles::WriteFileReplacing(files.cityList, datafiles::BuildCityList(files.addressFile, p));
+    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&](const datafiles::BuildProgress& p) {
+                        datafiles::StoreIndexFile(files.cityList, datafiles::BuildCityList(files.addressFile, p), held);
                       }});
   }
   if (plan.buildPrefectureRanges) {
-    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&files](const datafiles::BuildProgress& p) {
-                        datafiles::WriteFileReplacing(files.prefectureRanges,
-                                                      datafiles::BuildPrefectureRanges(files.addressFile, p));
+    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&](const datafiles::BuildProgress& p) {
+                        datafiles::StoreIndexFile(files.prefectureRanges,
+                                                  datafiles::BuildPrefectureRanges(files.addressFile, p), held);
                       }});
   }
   if (plan.buildNumberRanges) {
-    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&files](const datafiles::BuildProgress& p) {
+    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&](const datafiles::BuildProgress& p) {
                         const datafiles::NumberRangeFiles built = datafiles::BuildNumberRanges(files.addressFile, p);
-                        datafiles::WriteFileReplacing(files.newNumberRanges, built.newNumbers);
-                        datafiles::WriteFileReplacing(files.oldNumberRanges, built.oldNumbers);
+                        datafiles::StoreIndexFile(files.newNumberRanges, built.newNumbers, held);
+                        datafiles::StoreIndexFile(files.oldNumberRanges, built.oldNumbers, held);
                       }});
   }
-  datafiles::LoadIndexTables(files, g_app.tables);
+  datafiles::LoadIndexTables(files, held, g_app.tables);
 }
 
 }  // namespace kuranto

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "app/shell.h"
 #include "app/texts.h"
@@ -175,6 +176,16 @@ void CreateChildControls(HWND window) {
 
   MakeMenuOwnerDrawn(window);
   SetGuiFont();
+}
+
+std::vector<int> DefaultColumnWidths(HWND list) {
+  std::vector<int> widths;
+  const auto add = [&widths](const auto& columns) {
+    for (const Column& column : columns) widths.push_back(column.width);
+  };
+  if (list == g_app.controls.addressList) add(kAddressColumns);
+  if (list == g_app.controls.officeList) add(kOfficeColumns);
+  return widths;
 }
 
 void SwitchTabPage(int page) {

@@ -11,6 +11,8 @@
 #include "app/texts.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
+#include "settings/about_box.h"
+#include "settings/help.h"
 #include "transfer/detail_dialogs.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
@@ -289,9 +291,10 @@ void FillResultList(HWND list, int count) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-// The edit boxes' notifications are not told apart: every one of them (focus,
-// change, update) applies the box's input-method state again, so the input
-// method follows the box however it was entered or changed.
+// The radio buttons and the edit boxes act on every notification, not only a
+// click or a change: the mode's enabling and the box's input-method state are
+// applied again whatever happened (focus, change, update), so they hold
+// however the control was reached, and LockSearchForm can re-send a radio id.
 void OnCommand(HWND window, WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
@@ -376,6 +379,15 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
     case IDM_JIGYOSYO_URL:
       OpenWebAddress(texts::kJigyosyoUrlKey);
       break;
+    case IDM_SETTINGS:
+      ShowSettings(window);
+      break;
+    case IDM_ABOUT:
+      ShowAboutBox(window, WindowInstance(window));
+      break;
+    case IDM_HELP:
+      ShowHelp(g_app.files.directory);
+      break;
     case IDM_FONT_LARGEST:
     case IDM_FONT_LARGE:
     case IDM_FONT_MEDIUM:
@@ -384,7 +396,6 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM) {
       SetFontSize(window, id - IDM_FONT_LARGEST);
       break;
     default:
-      // Settings, About and help belong to their own dialogs.
       break;
   }
 }

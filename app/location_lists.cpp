@@ -6,6 +6,7 @@
 #include "app/shell.h"
 #include "datafiles/area_codes.h"
 #include "datafiles/index_load.h"
+#include "datafiles/index_store.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
@@ -25,7 +26,8 @@ void EmptyComboBox(HWND combo) {
 
 void FillCityList() {
   const Controls& c = g_app.controls;
-  AddItems(c.city, datafiles::ReadCityList(g_app.files.cityList, TextOf(c.prefecture)));
+  const std::string cityList = datafiles::IndexFileBytes(g_app.files.cityList, g_app.heldIndexes);
+  AddItems(c.city, datafiles::CitiesOf(cityList, TextOf(c.prefecture)));
 }
 
 void FillAreaPlaceList() {

@@ -26,14 +26,22 @@ void OnPaint(HWND window) {
   DrawEdge(dc, &groove, EDGE_ETCHED, BF_TOP);
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
   g_app.listFont.reset();
-  SaveSavedLists();
+  SaveSavedLists(window);
   postal::FreeAddressRows(g_app.addressRows);
   postal::FreeOfficeRows(g_app.officeRows);
   g_app.resultCount = 0;
   SaveSettings();
   PostQuitMessage(0);
+}
+
+// The system ends the process after a session end without closing or
+// destroying the window: save what they save.
+void OnEndSession(HWND window, WPARAM ending) {
+  if (!ending) return;
+  SaveSavedLists(window);
+  SaveSettings();
 }
 
 void OnDrawItem(WPARAM id, const DRAWITEMSTRUCT& item) {
@@ -147,6 +155,7 @@ void OnCreateMainWindow(HWND window) {
 
   SendMessageA(g_app.controls.prefecture, CB_SETCURSEL, 0, 0);
   LoadSavedLists();
+  ImportUtf8EditionAtStart(window);
   RunStartupDataCheck(window);
   // A build dialog takes the focus with it when it closes.
   if (modeButton != nullptr) SetFocus(modeButton);
@@ -162,11 +171,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnCreateMainWindow(window);
       g_app.dropSource = MakeTextDropSource();
       return 0;
-    case WM_CLOSE:
-      g_app.dropSource.reset();
-      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DESTROY:
-      OnDestroy();
+      OnDestroy(window);
+      return 0;
+    case WM_ENDSESSION:
+      OnEndSession(window, wParam);
       return 0;
     case WM_SIZE:
       LayoutMainWindow(window);
@@ -174,6 +183,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
       OnPaint(window);
       return 0;
+    case WM_CLOSE:
+      g_app.dropSource.reset();
+      // The lists are saved while the window still shows, so a report of a
+      // file that could not be written appears over it.
+      SaveSavedLists(window);
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DRAWITEM:
       OnDrawItem(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/shell.h"
+#include "app/texts.h"
 #include "datafiles/saved_lists.h"
 #include "win32/list_view.h"
 
@@ -22,7 +23,9 @@ void LoadSavedLists() {
   for (const std::string& line : datafiles::LoadRecordLog(g_app.files.recordLog)) AppendListRow(c.recordList, line);
 }
 
-void SaveSavedLists() {
+void SaveSavedLists(HWND window) {
+  if (g_app.savedListsWritten) return;
+  g_app.savedListsWritten = true;
   const Controls& c = g_app.controls;
   std::vector<datafiles::ConditionRow> conditions(static_cast<size_t>(ListItemCount(c.conditionList)));
   for (int row = 0; row < static_cast<int>(conditions.size()); ++row) {
@@ -30,13 +33,24 @@ void SaveSavedLists() {
       conditions[static_cast<size_t>(row)].cells[column] = ListCellText(c.conditionList, row, column);
     }
   }
-  datafiles::SaveConditions(g_app.files.savedConditions, conditions);
+  std::string unsaved;
+  if (!datafiles::SaveConditions(g_app.files.savedConditions, conditions)) {
+    unsaved += g_app.files.savedConditions + "\n";
+  }
 
   std::vector<std::string> records;
   for (int row = 0; row < ListItemCount(c.recordList); ++row) {
     records.push_back(ListCellText(c.recordList, row, 0, kRowTextBytes));
   }
-  datafiles::SaveRecordLog(g_app.files.recordLog, records);
+  if (!datafiles::SaveRecordLog(g_app.files.recordLog, records)) unsaved += g_app.files.recordLog + "\n";
+
+  // Typically a program folder under "Program Files", which a standard user
+  // cannot write: without a word the lists would be lost at every exit.
+  if (!unsaved.empty()) {
+    const std::string message =
+        std::string(texts::kListsNotSaved) + "\n\n" + unsaved + "\n" + texts::kFolderMustBeWritable;
+    ShowMessage(window, message.c_str(), texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+  }
 }
 
 }  // namespace kuranto

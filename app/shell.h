@@ -6,13 +6,17 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "datafiles/file_set.h"
+#include "datafiles/index_store.h"
+#include "datafiles/index_build.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
 #include "postal/search_form.h"
 #include "postal/templates.h"
 #include "resources/resource_ids.h"
+#include "settings/registry_settings.h"
 #include "win32/com.h"
 #include "win32/scoped.h"
 
@@ -57,6 +61,9 @@ struct Settings {
   std::string officeTemplate = postal::kDefaultOfficeTemplate;
   int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
   postal::SearchMode searchMode = postal::SearchMode::kNumber;  // kNone: no radio checked
+  // "radio" as stored. A value outside 0..2 checks no button and is written
+  // back unchanged while none is checked.
+  int radioSetting = 0;
   std::string storedDate;                     // the address file's date at the last exit
   std::string currentDate;                    // its date at this start
 };
@@ -85,6 +92,8 @@ struct AppState {
   postal::OfficeRows officeRows;
   int resultCount = 0;  // ResultCount: rows found by the last search
   postal::IndexTables tables{};
+  datafiles::HeldIndexFiles heldIndexes;  // built this run but not written
+  bool savedListsWritten = false;         // the lists' files were rewritten at close
   char menuSlots[kMenuSlotCount][kMenuSlotBytes] = {};
   ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
 };
@@ -122,6 +131,8 @@ int RunMessageLoop(HWND window);
 
 // child_controls.cpp
 void CreateChildControls(HWND window);
+// The default widths of a result list's columns, in column order.
+std::vector<int> DefaultColumnWidths(HWND list);
 void SwitchTabPage(int page);
 
 // commands.cpp
@@ -166,19 +177,30 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
 
 // build_dialog.cpp: the start-up data check with its build dialogs.
 void RunStartupDataCheck(HWND window);
+// The data-build dialog ("IDD_DIALOG5") around any long work at start.
+void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
+                    const std::function<void(const datafiles::BuildProgress&)>& work);
 
-// settings_load.cpp: the registry settings, kept at their defaults for now.
-struct WindowRect {
-  int x = 100, y = 100, width = 600, height = 400;
-};
+// utf8_edition_ui.cpp: utf_ken_all.csv alone beside the program becomes the
+// address file before the data check.
+void ImportUtf8EditionAtStart(HWND window);
+
+// settings_load.cpp: the registry settings and the settings sheet over g_app.
+using settings::WindowRect;
 WindowRect LoadWindowRect();
 void LoadSettings();
 void LoadPrefectureSetting();
 void SaveSettings();
+void ShowSettings(HWND window);
+// The settings key below HKEY_CURRENT_USER, for tests; "" for the program's own.
+void SetSettingsKeyOverride(const std::string& path);
 
 // saved_lists_ui.cpp: the conditions list and the record list on disk.
 void LoadSavedLists();
-void SaveSavedLists();
+// Rewrites both files once: at close, or at destroy when the window did not
+// close first. A file that cannot be written is named in a "報告" box owned
+// by `window`, and its old file stays as it was.
+void SaveSavedLists(HWND window);
 
 // conditions.cpp: registering the form as a saved condition and restoring it.
 void RegisterCondition();

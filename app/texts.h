@@ -15,6 +15,10 @@ inline constexpr char kBuildDialogResource[] = "IDD_DIALOG5";
 inline constexpr char kConfirmCaption[] = "確認";
 inline constexpr char kReportCaption[] = "報告";
 inline constexpr char kNoAddressData[] = "住所データがありません";
+// At exit, around the paths of the list files that could not be written.
+inline constexpr char kListsNotSaved[] = "次のファイルを保存できませんでした。";
+inline constexpr char kFolderMustBeWritable[] =
+    "条件と記録を残すには、クラントのフォルダーに書き込みできる必要があります。";
 
 inline constexpr char kStatusDeleting[] = "削除中...";
 inline constexpr char kStatusSearching[] = "検索中...";
@@ -43,5 +47,14 @@ inline constexpr char kPrefectureStart[] = "県別用データを作成します
 inline constexpr char kPrefectureRunning[] = "県別用データ作成中...";
 inline constexpr char kNumberStart[] = "番号用データを作成します。";
 inline constexpr char kNumberRunning[] = "番号用データ作成中...";
+inline constexpr char kImportStart[] = "UTF-8 版の住所データを Ken_all.csv に変換します。";
+inline constexpr char kImportRunning[] = "住所データ変換中...";
+
+// The UTF-8 edition that could not be converted (line, code point).
+inline constexpr char kImportNoShiftJisFormat[] =
+    "utf_ken_all.csv の %ld 行目の文字 U+%04X は Shift-JIS にないため、Ken_all.csv を作れませんでした。";
+inline constexpr char kImportNotUtf8Format[] =
+    "utf_ken_all.csv の %ld 行目が UTF-8 ではないため、Ken_all.csv を作れませんでした。";
+inline constexpr char kImportFailed[] = "utf_ken_all.csv から Ken_all.csv を作れませんでした。";
 
 }  // namespace kuranto::texts

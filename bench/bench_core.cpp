@@ -95,5 +95,6 @@ int main(int argc, char** argv) {
                 f == &nothing ? "fuzzy" : "city code", bench::AllocationCount() - before);
   }
   bench::RunExtraBenchmarks(work, kRuns);
+  bench::RunUtf8ImportBenchmark(dataDir, kRuns);
   return 0;
 }

@@ -36,5 +36,7 @@ postal::SearchForm Form(postal::SearchMode mode, int kind, const std::string& te
 
 // Benchmarks of the office searches and templates; defined beside them.
 void RunExtraBenchmarks(const Workspace& work, int runs);
+// Converting utf_ken_all.csv of `dataDir` (skipped when it is not there).
+void RunUtf8ImportBenchmark(const std::string& dataDir, int runs);
 
 }  // namespace bench

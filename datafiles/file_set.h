@@ -17,6 +17,8 @@ inline constexpr char kOldNumberRangesName[] = "h_oldn.dat";
 inline constexpr char kNewNumberRangesName[] = "h_newn.dat";
 inline constexpr char kLinksName[] = "kuranto.ini";
 inline constexpr char kHelpName[] = "kuranto.hlp";
+// The help as a web page, for systems that no longer open a .hlp file.
+inline constexpr char kHelpPageName[] = "kuranto.html";
 
 struct FileSet {
   std::string directory;  // ends in the path separator

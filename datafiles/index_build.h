@@ -1,6 +1,7 @@
 // The three builds that derive the index files from the address file. Each
-// makes one pass and returns the file's bytes; WriteIndexFile puts them in
-// place. `progress` (may be empty) receives line index / 100 as it changes.
+// makes one pass and returns the file's bytes; the caller puts them in
+// place with WriteFileReplacing (file_access.h). `progress` (may be empty)
+// receives line index / 100 as it changes.
 #pragma once
 
 #include <functional>

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "datafiles/file_access.h"
+#include "datafiles/index_store.h"
 #include "datafiles/range_format.h"
 #include "postal/line_reader.h"
 
@@ -11,12 +12,6 @@ namespace datafiles {
 namespace {
 
 constexpr size_t kCityListLineBytes = 255;
-
-std::string ReadOrEmpty(const std::string& path) {
-  std::string bytes;
-  if (!ReadSmallFile(path, bytes)) bytes.clear();
-  return bytes;
-}
 
 }  // namespace
 
@@ -33,10 +28,7 @@ void LoadNumberRanges(const std::string& bytes, postal::NumberRange (&table)[pos
 }
 
 void LoadIndexTables(const FileSet& files, postal::IndexTables& tables) {
-  std::memset(&tables, 0, sizeof tables);
-  LoadPrefectureRanges(ReadOrEmpty(files.prefectureRanges), tables.prefectures);
-  LoadNumberRanges(ReadOrEmpty(files.newNumberRanges), tables.newNumbers);
-  LoadNumberRanges(ReadOrEmpty(files.oldNumberRanges), tables.oldNumbers);
+  LoadIndexTables(files, HeldIndexFiles{}, tables);
 }
 
 std::vector<std::string> CitiesOf(const std::string& bytes, const std::string& prefecture) {

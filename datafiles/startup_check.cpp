@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "datafiles/file_access.h"
+#include "datafiles/utf8_edition.h"
 
 namespace datafiles {
 
@@ -15,6 +16,12 @@ StartupPlan PlanFor(const FileSet& files, bool fresh) {
   plan.buildCityList = !fresh || !FileExists(files.cityList);
   plan.buildPrefectureRanges = !fresh || !FileExists(files.prefectureRanges);
   plan.buildNumberRanges = !fresh || !FileExists(files.newNumberRanges) || !FileExists(files.oldNumberRanges);
+  return plan;
+}
+
+StartupPlan Utf8Edition() {
+  StartupPlan plan;
+  plan.addressFileUtf8 = true;
   return plan;
 }
 
@@ -39,6 +46,7 @@ StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate) {
     missing.addressFileMissing = true;
     return missing;
   }
+  if (IsUtf8EditionFile(files.addressFile)) return Utf8Edition();
   const std::string current = FileDate(files.addressFile);
   StartupPlan plan = PlanFor(files, IsDataFresh(current, storedDate));
   plan.currentDate = current;
@@ -52,6 +60,7 @@ StartupPlan PlanStartupByFileTimes(const FileSet& files) {
     missing.addressFileMissing = true;
     return missing;
   }
+  if (IsUtf8EditionFile(files.addressFile)) return Utf8Edition();
   StartupPlan plan;
   plan.buildCityList = MissingOrOlder(files.cityList, addressTime);
   plan.buildPrefectureRanges = MissingOrOlder(files.prefectureRanges, addressTime);

@@ -10,6 +10,7 @@ namespace datafiles {
 
 struct StartupPlan {
   bool addressFileMissing = false;
+  bool addressFileUtf8 = false;  // Japan Post's UTF-8 edition: nothing is built from it
   bool buildCityList = false;
   bool buildPrefectureRanges = false;
   bool buildNumberRanges = false;  // rewrites both number files
@@ -19,6 +20,7 @@ struct StartupPlan {
 // The program's check: the data is fresh when the address file's date
 // equals `storedDate` (ignoring case). A date that cannot be read is stale.
 // A stale file runs every build; a fresh one builds only what is missing.
+// An address file in the UTF-8 edition runs no build.
 StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate);
 
 // The same decision by file times, for tools without stored settings: a

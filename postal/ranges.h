@@ -17,8 +17,10 @@ struct PrefectureRange {
   int32_t last;
 };
 
-// Lines whose code begins with the two digits of `key`: line numbers
-// first..end, both -1 when no line has such a code.
+// Lines whose code begins with the two digits of `key`. Numbered from 1,
+// `first` is the line before the first match (so a search starting there
+// reads one line more, as the stored files always had it) and `end` is the
+// last match. Both -1 when no line has such a code.
 struct NumberRange {
   char key[12];
   int32_t first;

@@ -58,6 +58,21 @@
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
 
+/* About box "IDD_DIALOG1": the user line and the two links. */
+#define IDC_ABOUT_USER          1009
+#define IDC_ABOUT_HOME_PAGE     1010
+#define IDC_ABOUT_MAIL          1011
+
+/* Settings sheet pages "PAGE1".."PAGE3" (settings.rc). */
+#define IDC_SETTING_HYPHEN        1012
+#define IDC_SETTING_HIRAGANA      1035
+#define IDC_ADDRESS_TEMPLATE      1015
+#define IDC_ADDRESS_PRESET        1016
+#define IDC_ADDRESS_PRESET_SELECT 1017
+#define IDC_OFFICE_TEMPLATE       1018
+#define IDC_OFFICE_PRESET         1019
+#define IDC_OFFICE_PRESET_SELECT  1020
+
 /* Detail dialogs IDD_DIALOG2 (address) and IDD_DIALOG3 (business office). */
 #define IDC_DETAIL_NUMBER           1000
 #define IDC_DETAIL_OLD_NUMBER       1001

@@ -12,13 +12,12 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build/mingw
 run=$root/build/run
 
 bash "$root/tools/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target kuranto kuranto_driver
+source "$root/tools/mingw.sh"
+build=$mingw_build
+build_mingw kuranto keysweep kuranto_driver
 "$root/tools/layout-program.sh" "$build" "$run" "${1:-}"
 
 if [ -n "${DISPLAY:-}" ]; then

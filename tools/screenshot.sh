@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
 # Builds the Windows program, runs it on a private Xvfb with the sample data,
 # searches through its controls and saves a PNG of the main window per tab:
-# build/screenshots/address.png, office.png, conditions.png; and the detail
-# dialog of a row opened by a right click (xdotool), address-details.png and
-# office-details.png.
+# build/screenshots/address.png, office.png, conditions.png, of the About
+# box: about.png, one per page of the settings sheet: settings-display.png,
+# settings-address.png, settings-office.png, and the detail dialog of a row
+# opened by a right click (xdotool): address-details.png, office-details.png.
+# The program starts without saved settings.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${KURANTO_MINGW_BUILD:-$root/build/mingw}
 out=$root/build/screenshots
 
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target kuranto kuranto_driver
+source "$root/tools/mingw.sh"
+build=$mingw_build
+build_mingw kuranto keysweep kuranto_driver
 rm -rf "$out"
 "$root/tools/layout-program.sh" "$build" "$out/program"
 
 export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
+export KURANTO_IDS=$root/resources/resource_ids.h
 "$root/tools/with-wine.sh" --xvfb bash -euo pipefail -c '
   drive() { wine "$KURANTO_DRIVER" window 60000 "$@"; }
+  # id NAME: a control or command id as the program defines it.
+  id() { awk -v name="$1" '"'"'$1 == "#define" && $2 == name { print $3 }'"'"' "$KURANTO_IDS"; }
   # shot NAME: the main window cut from the screen (the virtual desktop fills it).
   shot() {
     read -r x y w h < <(drive paint sleep 300 rect)
@@ -36,14 +40,30 @@ export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
     xdotool key Return
   }
   program=$(winepath -w "$KURANTO_OUT/program")
+  wine reg delete "HKCU\\Software\\Ostrel\\Kuranto" /f >/dev/null 2>&1 || true
   wine "$KURANTO_DRIVER" start "$program\\kuranto.exe" "$program" window 60000
-  drive click 2000 select 2004 1 set 2007 107 click 3012 status
+  drive click "$(id IDC_RADIO_NUMBER)" select "$(id IDC_NUMBER_KIND)" 1 set "$(id IDC_NUMBER)" 107 \
+    click "$(id IDC_SEARCH)" status
   shot address
-  details 3015 address-details
-  drive tab 1 click 2000 select 2004 1 set 2007 100 click 3012 status
+  details "$(id IDC_ADDRESS_LIST)" address-details
+  drive tab 1 click "$(id IDC_RADIO_NUMBER)" select "$(id IDC_NUMBER_KIND)" 1 set "$(id IDC_NUMBER)" 100 \
+    click "$(id IDC_SEARCH)" status
   shot office
-  details 3016 office-details
-  drive click 3020 tab 2
+  details "$(id IDC_OFFICE_LIST)" office-details
+  drive click "$(id IDC_REGISTER_CONDITION)" tab 2
   shot conditions
+  # ヘルプ → バージョン情報, cut from the screen while it is open.
+  read -r x y w h < <(drive command "$(id IDM_ABOUT)" box "バージョン情報" sleep 300 box-rect | tail -n 1)
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/about.png"
+  echo "screenshot: $KURANTO_OUT/about.png"
+  wine "$KURANTO_DRIVER" box "バージョン情報" press-ok
+  page=0
+  for name in display address office; do
+    read -r x y w h < <(drive sheet $page)
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/settings-$name.png"
+    echo "screenshot: $KURANTO_OUT/settings-$name.png"
+    page=$((page + 1))
+  done
+  drive sheet-cancel
   drive close 20000 >/dev/null
 '

@@ -6,11 +6,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${KURANTO_MINGW_BUILD:-$root/build/mingw}
-
-cmake -S "$root" -B "$build" \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2
+source "$root/tools/mingw.sh"
+build=$mingw_build
+build_mingw
 "$root/tools/with-wine.sh" --xvfb \
   ctest --test-dir "$build" --output-on-failure --timeout 300 "$@"

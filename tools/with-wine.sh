@@ -35,6 +35,25 @@ if [ "${KURANTO_IN_WINE:-}" = "$prefix" ]; then
   exec "$@"
 fi
 
+# A prefix is only ever replaced when this script made it (its stamp is
+# there) or when it lies under build/: pointed at a user's ~/.wine or any
+# other folder with files of its own, refuse and touch nothing.
+prefix=$(realpath -m "$prefix")
+stamp=$prefix/.kuranto-prefix
+if [ -d "$prefix" ] && [ -n "$(ls -A "$prefix")" ] && [ ! -f "$stamp" ]; then
+  case $prefix/ in
+    "$root"/build/*) ;;
+    *)
+      echo "with-wine: $prefix holds files this script did not make (no .kuranto-prefix);" \
+        "refusing to use it as the project's Wine prefix. Give an empty folder or one under build/." >&2
+      exit 2
+      ;;
+  esac
+elif [ -e "$prefix" ] && [ ! -d "$prefix" ]; then
+  echo "with-wine: $prefix is not a folder" >&2
+  exit 2
+fi
+
 for tool in wine wineserver wineboot Xvfb flock; do
   command -v "$tool" >/dev/null || { echo "with-wine: $tool not found (run tools/setup.sh)" >&2; exit 2; }
 done
@@ -82,9 +101,18 @@ if [ "$want_xvfb" = 1 ] || [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$(head -n1 "$display_file")
 fi
 
+# Wine draws caption buttons and scroll arrows with its own font Marlett.
+# This Wine looks for its font folder at a path it cannot open (".../wine/../
+# fonts"), so Marlett is missing and the buttons show the letters "0 1 r".
+# Registering the file by its full path in the prefix brings them back.
+marlett=
+for dir in "$(dirname "$(readlink -f "$(command -v wine)")")/../share/wine/fonts" \
+           /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+  if [ -f "$dir/marlett.ttf" ]; then marlett=$(readlink -f "$dir/marlett.ttf"); break; fi
+done
+
 # Bump when the prefix's settings below change, so old prefixes are redone.
-prefix_version=1
-stamp=$prefix/.kuranto-prefix
+prefix_version=2
 if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   echo "with-wine: preparing the Wine prefix $prefix" >&2
   rm -rf "$prefix"
@@ -93,8 +121,8 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   wineserver -w
   # The program asks for the faces a Japanese Windows has; regedit wants UTF-16.
   reg_file=$prefix/kuranto-fonts.reg
+  printf '\xff\xfe' >"$reg_file"
   {
-    printf '\xff\xfe'
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
       '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
       '"ＭＳ ゴシック"="IPAGothic"' \
@@ -103,8 +131,12 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
       '"ＭＳ Ｐ明朝"="IPAPMincho"' \
       '"MS Gothic"="IPAGothic"' \
       '"MS PGothic"="IPAPGothic"' \
-      '"MS UI Gothic"="IPAPGothic"' '' | iconv -f UTF-8 -t UTF-16LE
-  } >"$reg_file"
+      '"MS UI Gothic"="IPAPGothic"' ''
+    if [ -n "$marlett" ]; then
+      printf '%s\r\n' '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' \
+        "\"Marlett (TrueType)\"=\"Z:${marlett//\//\\\\}\"" ''
+    fi
+  } | iconv -f UTF-8 -t UTF-16LE >>"$reg_file"
   wine regedit /S "$reg_file" >/dev/null 2>&1
   wineserver -w
   [ -d "$prefix/drive_c/windows" ] || { echo "with-wine: wineboot failed in $prefix" >&2; exit 1; }

@@ -1,5 +1,6 @@
-// Small RAII holders for the GDI objects, device contexts, clipboard and
-// input context the program borrows, so an early return releases them too.
+// Small RAII holders for the GDI objects, device contexts, clipboard,
+// input context and registry keys the program borrows, so an early return
+// releases them too.
 #pragma once
 
 #include <windows.h>
@@ -161,6 +162,37 @@ class ScopedIcon {
 
  private:
   HICON icon_;
+};
+
+// An open registry key, closed at the end of the scope.
+class ScopedRegKey {
+ public:
+  ScopedRegKey() = default;
+  ~ScopedRegKey() { reset(); }
+  ScopedRegKey(const ScopedRegKey&) = delete;
+  ScopedRegKey& operator=(const ScopedRegKey&) = delete;
+  ScopedRegKey(ScopedRegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+  ScopedRegKey& operator=(ScopedRegKey&& other) noexcept {
+    if (this != &other) {
+      reset();
+      key_ = other.key_;
+      other.key_ = nullptr;
+    }
+    return *this;
+  }
+  HKEY get() const { return key_; }
+  // For the Reg*Key calls that hand out a key: closes the one held first.
+  HKEY* put() {
+    reset();
+    return &key_;
+  }
+  void reset() {
+    if (key_ != nullptr) RegCloseKey(key_);
+    key_ = nullptr;
+  }
+
+ private:
+  HKEY key_ = nullptr;
 };
 
 }  // namespace kuranto

@@ -10,6 +10,7 @@
 #include "datafiles/index_build.h"
 #include "datafiles/index_load.h"
 #include "postal/address_search.h"
+#include "tests/common/csv_lines.h"
 #include "tests/core/test_support.h"
 
 using namespace postal;
@@ -39,21 +40,9 @@ class RealAddressData : public ::testing::Test {
     testing_support::CopyFile(source, path_);
     const std::string utf8 = ToUtf8(testing_support::ReadFile(path_));
     lines_ = new std::vector<Line>;
-    size_t start = 0;
-    while (start < utf8.size()) {
-      size_t end = utf8.find("\r\n", start);
-      const std::string text = utf8.substr(start, end - start);
-      start = end + 2;
+    for (const std::string& text : test_lines::SplitCrLfLines(utf8)) {
       Line line;
-      size_t from = 0;
-      for (;;) {
-        const size_t comma = text.find(',', from);
-        std::string col = text.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-        if (col.size() >= 2 && col.front() == '"') col = col.substr(1, col.size() - 2);
-        line.cols.push_back(col);
-        if (comma == std::string::npos) break;
-        from = comma + 1;
-      }
+      line.cols = test_lines::SplitColumns(text);
       lines_->push_back(line);
     }
     const datafiles::BuildProgress none;

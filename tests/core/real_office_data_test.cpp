@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "postal/office_search.h"
+#include "tests/common/csv_lines.h"
 #include "tests/core/test_support.h"
 
 using namespace postal;
@@ -53,19 +54,8 @@ class RealOfficeData : public ::testing::Test {
     testing_support::CopyFile(source, path_);
     const std::string bytes = testing_support::ReadFile(path_);
     offices_ = new std::vector<Office>;
-    for (size_t start = 0; start < bytes.size();) {
-      const size_t end = bytes.find("\r\n", start);
-      const std::string line = bytes.substr(start, end - start);
-      start = end + 2;
-      std::vector<std::string> cols;
-      for (size_t from = 0;;) {
-        const size_t comma = line.find(',', from);
-        std::string col = line.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-        if (col.size() >= 2 && col.front() == '"') col = col.substr(1, col.size() - 2);
-        cols.push_back(col);
-        if (comma == std::string::npos) break;
-        from = comma + 1;
-      }
+    for (const std::string& line : test_lines::SplitCrLfLines(bytes)) {
+      const std::vector<std::string> cols = test_lines::SplitColumns(line);
       Office o;
       o.cityCode = cols[0];
       o.kana = Cut(cols[1], 199);

@@ -82,6 +82,7 @@ class ProgramDriverTest : public testing::Test {
       GTEST_SKIP() << "kuranto.exe is not built (app/ has no kuranto target yet); skipping the driver tests";
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKey);  // every test starts as a first start
     dir_ = std::string(temp) + "kuranto_driver_" + std::to_string(GetCurrentProcessId()) + "_" +
            testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(dir_.c_str(), nullptr);
@@ -111,11 +112,11 @@ class ProgramDriverTest : public testing::Test {
 
   // Number search as typed: the 番号 radio button, the kind, the text, 検索開始.
   void SearchNumber(HWND main, int kind, const std::string& number) {
-    ASSERT_TRUE(driver::ClickButton(main, driver::kRadioNumber, kSearchMs));
+    ASSERT_TRUE(driver::ClickButton(main, IDC_RADIO_NUMBER, kSearchMs));
     // Choosing a kind empties the number box, so the text comes after it.
-    ASSERT_TRUE(driver::SelectComboIndex(main, driver::kNumberKind, kind));
-    ASSERT_TRUE(driver::SetControlText(main, driver::kNumberBox, number));
-    ASSERT_TRUE(driver::ClickButton(main, driver::kSearchButton, kSearchMs));
+    ASSERT_TRUE(driver::SelectComboIndex(main, IDC_NUMBER_KIND, kind));
+    ASSERT_TRUE(driver::SetControlText(main, IDC_NUMBER, number));
+    ASSERT_TRUE(driver::ClickButton(main, IDC_SEARCH, kSearchMs));
   }
 
   void CloseAndExpectExit(HWND main) {
@@ -155,9 +156,9 @@ TEST_F(ProgramDriverTest, AddressNumberSearchesReportTheirCount) {
     SearchNumber(main, c.kind, c.number);
     const int expected = CountLines("Ken_all.csv", c.column, c.prefix);
     EXPECT_EQ(driver::StatusText(main), FoundText(expected));
-    EXPECT_EQ(driver::ItemCount(main, driver::kAddressList), expected);
-    EXPECT_TRUE(driver::IsEnabled(main, driver::kNumberBox));
-    EXPECT_FALSE(driver::IsEnabled(main, driver::kTownBox));
+    EXPECT_EQ(driver::ItemCount(main, IDC_ADDRESS_LIST), expected);
+    EXPECT_TRUE(driver::IsEnabled(main, IDC_NUMBER));
+    EXPECT_FALSE(driver::IsEnabled(main, IDC_TOWN));
   }
   EXPECT_EQ(CountLines("Ken_all.csv", 3, "1070052"), 1);
   CloseAndExpectExit(main);
@@ -170,18 +171,18 @@ TEST_F(ProgramDriverTest, TooShortNumberIsRefusedWithAMessage) {
   CopyData();
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(driver::ClickButton(main, driver::kRadioNumber, kSearchMs));
-  ASSERT_TRUE(driver::SelectComboIndex(main, driver::kNumberKind, 1));
-  ASSERT_TRUE(driver::SetControlText(main, driver::kNumberBox, "1"));
+  ASSERT_TRUE(driver::ClickButton(main, IDC_RADIO_NUMBER, kSearchMs));
+  ASSERT_TRUE(driver::SelectComboIndex(main, IDC_NUMBER_KIND, 1));
+  ASSERT_TRUE(driver::SetControlText(main, IDC_NUMBER, "1"));
   // The refusal's message box holds the click until it is answered.
-  driver::ClickButton(main, driver::kSearchButton, 500);
+  driver::ClickButton(main, IDC_SEARCH, 500);
   HWND box = driver::WaitMessageBox(program_.Id(), "確認", kSearchMs);
   ASSERT_NE(box, nullptr) << "no message box \"確認\"";
   EXPECT_EQ(driver::MessageBoxText(box), "2文字以上入力してください。");
   ASSERT_TRUE(driver::PressDialogButton(box));
   ASSERT_TRUE(driver::WaitIdle(main, kSearchMs));
   EXPECT_EQ(driver::StatusText(main), FoundText(0));
-  EXPECT_EQ(driver::ItemCount(main, driver::kAddressList), 0);
+  EXPECT_EQ(driver::ItemCount(main, IDC_ADDRESS_LIST), 0);
   CloseAndExpectExit(main);
 }
 
@@ -190,19 +191,19 @@ TEST_F(ProgramDriverTest, OfficeTabSearchesTheOfficeFile) {
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(driver::SelectTab(main, 1));
-  EXPECT_TRUE(driver::IsVisible(main, driver::kOfficeList));
-  EXPECT_FALSE(driver::IsVisible(main, driver::kAddressList));
-  EXPECT_EQ(driver::ControlText(main, driver::kRadioFuzzy), "大口客先名");
+  EXPECT_TRUE(driver::IsVisible(main, IDC_OFFICE_LIST));
+  EXPECT_FALSE(driver::IsVisible(main, IDC_ADDRESS_LIST));
+  EXPECT_EQ(driver::ControlText(main, IDC_RADIO_FUZZY), "大口客先名");
 
   SearchNumber(main, 1, "100");
   const int expected = CountLines("Jigyosyo.csv", 8, "100");
   EXPECT_GT(expected, 0);
   EXPECT_EQ(driver::StatusText(main), FoundText(expected));
-  EXPECT_EQ(driver::ItemCount(main, driver::kOfficeList), expected);
+  EXPECT_EQ(driver::ItemCount(main, IDC_OFFICE_LIST), expected);
 
   ASSERT_TRUE(driver::SelectTab(main, 0));
-  EXPECT_EQ(driver::ControlText(main, driver::kRadioFuzzy), "あいまい");
-  EXPECT_TRUE(driver::IsVisible(main, driver::kAddressList));
+  EXPECT_EQ(driver::ControlText(main, IDC_RADIO_FUZZY), "あいまい");
+  EXPECT_TRUE(driver::IsVisible(main, IDC_ADDRESS_LIST));
   CloseAndExpectExit(main);
 }
 

@@ -188,10 +188,10 @@ class ProgramTransferTest : public testing::Test {
 
   void Search(int tab, int kind, const std::string& number) {
     ASSERT_TRUE(driver::SelectTab(main_, tab));
-    ASSERT_TRUE(driver::ClickButton(main_, driver::kRadioNumber, kSearchMs));
-    ASSERT_TRUE(driver::SelectComboIndex(main_, driver::kNumberKind, kind));
-    ASSERT_TRUE(driver::SetControlText(main_, driver::kNumberBox, number));
-    ASSERT_TRUE(driver::ClickButton(main_, driver::kSearchButton, kSearchMs));
+    ASSERT_TRUE(driver::ClickButton(main_, IDC_RADIO_NUMBER, kSearchMs));
+    ASSERT_TRUE(driver::SelectComboIndex(main_, IDC_NUMBER_KIND, kind));
+    ASSERT_TRUE(driver::SetControlText(main_, IDC_NUMBER, number));
+    ASSERT_TRUE(driver::ClickButton(main_, IDC_SEARCH, kSearchMs));
   }
 
   // A point on row `row` of the list, inside its first cell.
@@ -251,7 +251,7 @@ TEST_F(ProgramTransferTest, DroppedRowArrivesAsItsTemplateText) {
     SCOPED_TRACE(c.text);
     const size_t before = Drops().size();
     ASSERT_NO_FATAL_FAILURE(Search(c.tab, 1, c.number));
-    const int list = c.tab == 0 ? driver::kAddressList : driver::kOfficeList;
+    const int list = c.tab == 0 ? IDC_ADDRESS_LIST : IDC_OFFICE_LIST;
     ASSERT_NO_FATAL_FAILURE(PullOntoTarget(RowPoint(list, c.row)));
     ASSERT_NO_FATAL_FAILURE(Release());
     ASSERT_TRUE(WaitLog("drop", kDropMs, before + 1)) << "nothing dropped";
@@ -263,7 +263,7 @@ TEST_F(ProgramTransferTest, DroppedRowArrivesAsItsTemplateText) {
 
 TEST_F(ProgramTransferTest, EscapeDuringTheDragDropsNothing) {
   ASSERT_NO_FATAL_FAILURE(Search(0, 1, "107"));
-  ASSERT_NO_FATAL_FAILURE(PullOntoTarget(RowPoint(driver::kAddressList, 0)));
+  ASSERT_NO_FATAL_FAILURE(PullOntoTarget(RowPoint(IDC_ADDRESS_LIST, 0)));
   ASSERT_TRUE(Xdotool("key Escape"));
   ASSERT_TRUE(WaitLog("leave", kDropMs)) << "the drag did not end at Escape";
   ASSERT_NO_FATAL_FAILURE(Release());
@@ -274,11 +274,11 @@ TEST_F(ProgramTransferTest, EscapeDuringTheDragDropsNothing) {
 
 TEST_F(ProgramTransferTest, SeveralSelectedRowsDragOnlyTheFirst) {
   ASSERT_NO_FATAL_FAILURE(Search(0, 1, "107"));
-  const POINT second = RowPoint(driver::kAddressList, 1);
-  const POINT fourth = RowPoint(driver::kAddressList, 3);
+  const POINT second = RowPoint(IDC_ADDRESS_LIST, 1);
+  const POINT fourth = RowPoint(IDC_ADDRESS_LIST, 3);
   ASSERT_TRUE(XdotoolUntil(MoveTo(second) + "click 1 sleep 0.3 " + MoveTo(fourth) + "keydown ctrl click 1 keyup ctrl ",
                            {fourth.x + 1, fourth.y}));
-  HWND list = driver::Control(main_, driver::kAddressList);
+  HWND list = driver::Control(main_, IDC_ADDRESS_LIST);
   const DWORD start = GetTickCount();
   while (SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) != 2 && GetTickCount() - start < kDropMs) Sleep(50);
   ASSERT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 2) << "Ctrl+click did not select a second row";
@@ -293,14 +293,14 @@ TEST_F(ProgramTransferTest, SeveralSelectedRowsDragOnlyTheFirst) {
 
 TEST_F(ProgramTransferTest, RightClickPropertiesShowsTheStoredRow) {
   ASSERT_NO_FATAL_FAILURE(Search(0, 1, "107"));
-  ASSERT_TRUE(Xdotool(MoveTo(RowPoint(driver::kAddressList, 2)) + "click 3"));
+  ASSERT_TRUE(Xdotool(MoveTo(RowPoint(IDC_ADDRESS_LIST, 2)) + "click 3"));
   ASSERT_NE(WaitVisibleWindow("#32768", nullptr), nullptr) << "no pop-up menu";
   ASSERT_TRUE(Xdotool("key Up Return"));  // from no choice up to the last item, プロパティ(&P)
   HWND dialog = driver::WaitMessageBox(program_.Id(), "プロパティ", kDropMs);
   ASSERT_NE(dialog, nullptr) << "no dialog プロパティ";
   const std::vector<std::string> expected = {"1070051", "107", "13103", "東京都", "ﾄｳｷｮｳﾄ", "港区", "ﾐﾅﾄｸ",
                                              "元赤坂", "ﾓﾄｱｶｻｶ"};
-  for (int slot = 0; slot < 9; ++slot) EXPECT_EQ(driver::ControlText(dialog, 1000 + slot), expected[slot]);
+  for (int slot = 0; slot < 9; ++slot) EXPECT_EQ(driver::ControlText(dialog, IDC_DETAIL_NUMBER + slot), expected[slot]);
 
   ASSERT_TRUE(Xdotool("key Escape"));
   Sleep(1000);

@@ -19,7 +19,11 @@ namespace {
 using shell_test::ShellTest;
 
 // Ids of every edit box either dialog may have.
-const int kEditIds[] = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1013, 1014};
+const int kEditIds[] = {
+    IDC_DETAIL_NUMBER, IDC_DETAIL_OLD_NUMBER, IDC_DETAIL_CITY_CODE, IDC_DETAIL_PREFECTURE, IDC_DETAIL_PREFECTURE_KANA,
+    IDC_DETAIL_CITY,   IDC_DETAIL_CITY_KANA,  IDC_DETAIL_TOWN,      IDC_DETAIL_TOWN_KANA,  IDC_DETAIL_OFFICE_NAME,
+    IDC_DETAIL_OFFICE_KANA,
+};
 
 // What a timer saw of a detail dialog while it was open.
 struct SeenDialog {
@@ -159,12 +163,25 @@ class ShellDetailsTest : public ShellTest {
 
 // The stored slots of the sample rows, whatever the display settings.
 const std::map<int, std::string> kAddressRow1 = {
-    {1000, "1076090"}, {1001, "107"},  {1002, "13103"},           {1003, "東京都"},     {1004, "ﾄｳｷｮｳﾄ"},
-    {1005, "港区"},    {1006, "ﾐﾅﾄｸ"}, {1007, "赤坂アークヒルズ"}, {1008, "ｱｶｻｶｱｰｸﾋﾙｽﾞ"},
+    {IDC_DETAIL_NUMBER, "1076090"},
+    {IDC_DETAIL_OLD_NUMBER, "107"},
+    {IDC_DETAIL_CITY_CODE, "13103"},
+    {IDC_DETAIL_PREFECTURE, "東京都"},
+    {IDC_DETAIL_PREFECTURE_KANA, "ﾄｳｷｮｳﾄ"},
+    {IDC_DETAIL_CITY, "港区"},
+    {IDC_DETAIL_CITY_KANA, "ﾐﾅﾄｸ"},
+    {IDC_DETAIL_TOWN, "赤坂アークヒルズ"},
+    {IDC_DETAIL_TOWN_KANA, "ｱｶｻｶｱｰｸﾋﾙｽﾞ"},
 };
 const std::map<int, std::string> kOfficeRow0 = {
-    {1000, "1008799"},        {1001, "100  "},  {1002, "13101"},          {1013, "株式会社サンプル"},
-    {1014, "ｶﾌﾞｼｷｶﾞｲｼｬ ｻﾝﾌﾟﾙ"}, {1003, "東京都"}, {1005, "千代田区"}, {1007, "丸の内１丁目１"},
+    {IDC_DETAIL_NUMBER, "1008799"},
+    {IDC_DETAIL_OLD_NUMBER, "100  "},  // the business file's trailing blanks are kept
+    {IDC_DETAIL_CITY_CODE, "13101"},
+    {IDC_DETAIL_OFFICE_NAME, "株式会社サンプル"},
+    {IDC_DETAIL_OFFICE_KANA, "ｶﾌﾞｼｷｶﾞｲｼｬ ｻﾝﾌﾟﾙ"},
+    {IDC_DETAIL_PREFECTURE, "東京都"},
+    {IDC_DETAIL_CITY, "千代田区"},
+    {IDC_DETAIL_TOWN, "丸の内１丁目１"},
 };
 
 TEST_F(ShellDetailsTest, EveryBoxHoldsItsStoredSlot) {
@@ -375,15 +392,15 @@ TEST(DetailTemplatesTest, BothDialogsAreLaidOutAsDesigned) {
                                     {-1, kLabel, "町域", 15, 132, 15, 8},
                                     {-1, kGroup, "", 7, 7, 213, 37},
                                     {-1, kGroup, "", 7, 45, 213, 145},
-                                    {1000, kLine, "", 43, 21, 30, 14},
-                                    {1001, kLine, "", 101, 21, 30, 14},
-                                    {1002, kLine, "", 185, 21, 30, 14},
-                                    {1003, kLine, "", 53, 54, 161, 14},
-                                    {1004, kLine, "", 53, 70, 161, 14},
-                                    {1005, kLine, "", 53, 86, 161, 14},
-                                    {1006, kLines, "", 53, 102, 161, 26},
-                                    {1007, kLines, "", 53, 130, 161, 26},
-                                    {1008, kLines, "", 53, 158, 161, 26},
+                                    {IDC_DETAIL_NUMBER, kLine, "", 43, 21, 30, 14},
+                                    {IDC_DETAIL_OLD_NUMBER, kLine, "", 101, 21, 30, 14},
+                                    {IDC_DETAIL_CITY_CODE, kLine, "", 185, 21, 30, 14},
+                                    {IDC_DETAIL_PREFECTURE, kLine, "", 53, 54, 161, 14},
+                                    {IDC_DETAIL_PREFECTURE_KANA, kLine, "", 53, 70, 161, 14},
+                                    {IDC_DETAIL_CITY, kLine, "", 53, 86, 161, 14},
+                                    {IDC_DETAIL_CITY_KANA, kLines, "", 53, 102, 161, 26},
+                                    {IDC_DETAIL_TOWN, kLines, "", 53, 130, 161, 26},
+                                    {IDC_DETAIL_TOWN_KANA, kLines, "", 53, 158, 161, 26},
                                 });
   ExpectTemplate("IDD_DIALOG3", {
                                     {1, kOk, "OK", 88, 196, 50, 14},
@@ -396,14 +413,14 @@ TEST(DetailTemplatesTest, BothDialogsAreLaidOutAsDesigned) {
                                     {-1, kLabel, "旧番号", 76, 25, 22, 8},
                                     {-1, kLabel, "市区町村コード", 134, 25, 48, 8},
                                     {-1, kGroup, "", 7, 7, 213, 37},
-                                    {1000, kLine, "", 43, 21, 30, 14},
-                                    {1001, kLine, "", 101, 21, 30, 14},
-                                    {1002, kLine, "", 185, 21, 30, 14},
-                                    {1013, kLines, "", 53, 62, 161, 26},
-                                    {1014, kLines, "", 53, 91, 161, 26},
-                                    {1003, kLine, "", 53, 120, 161, 14},
-                                    {1005, kLine, "", 53, 137, 161, 14},
-                                    {1007, kLines, "", 54, 154, 161, 26},
+                                    {IDC_DETAIL_NUMBER, kLine, "", 43, 21, 30, 14},
+                                    {IDC_DETAIL_OLD_NUMBER, kLine, "", 101, 21, 30, 14},
+                                    {IDC_DETAIL_CITY_CODE, kLine, "", 185, 21, 30, 14},
+                                    {IDC_DETAIL_OFFICE_NAME, kLines, "", 53, 62, 161, 26},
+                                    {IDC_DETAIL_OFFICE_KANA, kLines, "", 53, 91, 161, 26},
+                                    {IDC_DETAIL_PREFECTURE, kLine, "", 53, 120, 161, 14},
+                                    {IDC_DETAIL_CITY, kLine, "", 53, 137, 161, 14},
+                                    {IDC_DETAIL_TOWN, kLines, "", 54, 154, 161, 26},
                                 });
 }
 

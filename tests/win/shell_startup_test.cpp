@@ -194,8 +194,8 @@ TEST_F(ShellTest, DefaultFontSizeIsSmallWithItsRadioMark) {
 class RestoredSettingsTest : public ShellTest {
  protected:
   void BeforeCreate() override {
-    kuranto::g_app.settings.fontSizeIndex = fontSizeIndex_;
-    kuranto::g_app.settings.searchMode = postal::SearchModeFromRadioIndex(searchMode_);
+    SetSettingNumber("Setting", "FontType", static_cast<DWORD>(fontSizeIndex_));
+    SetSettingNumber("Size", "radio", static_cast<DWORD>(searchMode_));
   }
   void StartWith(int fontSizeIndex, int searchMode) {
     fontSizeIndex_ = fontSizeIndex;

@@ -17,26 +17,13 @@
 #include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
 #include "tests/common/address_lines.h"
+#include "tests/common/win_temp_dir.h"
 
 namespace shell_test {
 
 using test_lines::AddressLine;
 
-inline std::vector<std::string> SampleAddressLines() {
-  return {
-      AddressLine("01101", "060  ", "0600000", "ﾎｯｶｲﾄﾞｳ", "ｻｯﾎﾟﾛｼﾁｭｳｵｳｸ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "札幌市中央区",
-                  "以下に掲載がない場合"),
-      AddressLine("01202", "040  ", "0400000", "ﾎｯｶｲﾄﾞｳ", "ﾊｺﾀﾞﾃｼ", "ｲｶﾆｹｲｻｲｶﾞﾅｲﾊﾞｱｲ", "北海道", "函館市",
-                  "以下に掲載がない場合"),
-      AddressLine("13101", "100  ", "1000001", "ﾄｳｷｮｳﾄ", "ﾁﾖﾀﾞｸ", "ﾁﾖﾀﾞ", "東京都", "千代田区", "千代田"),
-      AddressLine("13103", "107  ", "1070052", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶ", "東京都", "港区", "赤坂"),
-      AddressLine("13103", "107  ", "1076090", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｱｶｻｶｱｰｸﾋﾙｽﾞ", "東京都", "港区", "赤坂アークヒルズ"),
-      AddressLine("13103", "105  ", "1050011", "ﾄｳｷｮｳﾄ", "ﾐﾅﾄｸ", "ｼﾊﾞｺｳｴﾝ", "東京都", "港区", "芝公園"),
-      AddressLine("13113", "151  ", "1510051", "ﾄｳｷｮｳﾄ", "ｼﾌﾞﾔｸ", "ｾﾝﾀﾞｶﾞﾔ", "東京都", "渋谷区", "千駄ヶ谷"),
-      AddressLine("14103", "220  ", "2200012", "ｶﾅｶﾞﾜｹﾝ", "ﾖｺﾊﾏｼﾆｼｸ", "ﾐﾅﾄﾐﾗｲ", "神奈川県", "横浜市西区",
-                  "みなとみらい"),
-  };
-}
+inline std::vector<std::string> SampleAddressLines() { return test_lines::SampleAddressLines(false); }
 
 inline std::vector<std::string> SampleOfficeLines() {
   return {
@@ -47,48 +34,7 @@ inline std::vector<std::string> SampleOfficeLines() {
 
 using test_lines::CrLfLines;
 
-// A directory of its own under the temporary directory, removed with its files.
-class TempDir {
- public:
-  TempDir() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    for (;;) {
-      path_ = std::string(base) + "kuranto-shell-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(++counter) + "\\";
-      if (CreateDirectoryA(path_.c_str(), nullptr)) break;
-    }
-  }
-  ~TempDir() {
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((path_ + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((path_ + found.cFileName).c_str());
-      } while (FindNextFileA(h, &found));
-      FindClose(h);
-    }
-    RemoveDirectoryA(path_.c_str());
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + name; }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(File(name), std::ios::binary);
-    out << bytes;
-  }
-  bool Has(const std::string& name) const { return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
- private:
-  std::string path_;
-};
+using test_lines::TempDir;
 
 struct ShownMessage {
   std::string text;
@@ -222,7 +168,21 @@ class ShellTest : public ::testing::Test {
     Start(datafiles::FileDate(address));
   }
 
+  // Starts with no settings in the registry but the given stored date.
   void Start(const std::string& storedDate = "") {
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+    kuranto::SetSettingsKeyOverride(SettingsKeyPath());
+    Launch(storedDate);
+  }
+
+  // Closes the window (saving the settings) and starts again from them.
+  void Restart() {
+    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+    Pump();
+    Launch("");
+  }
+
+  void Launch(const std::string& storedDate) {
     Messages().clear();
     kuranto::ResetAppState();
     kuranto::g_app.settings.storedDate = storedDate;
@@ -236,7 +196,7 @@ class ShellTest : public ::testing::Test {
     quitRequested_ = Pump();
   }
 
-  // Settings as if restored from an earlier run.
+  // Settings as if restored from an earlier run (SetSetting...).
   virtual void BeforeCreate() {}
 
   void TearDown() override {
@@ -244,6 +204,52 @@ class ShellTest : public ::testing::Test {
     Pump();
     kuranto::SetMessageBoxHandler(nullptr);
     kuranto::SetProgramDirectoryOverride("");
+    kuranto::SetSettingsKeyOverride("");
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath().c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KurantoTests");  // only once no test process uses it
+  }
+
+  // The settings key of this test process, in place of the program's own;
+  // outside "Software\Ostrel", which the keysweep tests remove whole.
+  static std::string SettingsKeyPath() {
+    return "Software\\KurantoTests\\shell-" + std::to_string(GetCurrentProcessId());
+  }
+
+  // A value under subkey ("Width", "Size", "Setting"...) of the settings key.
+  void SetSettingNumber(const char* subkey, const char* name, DWORD value) {
+    SetSettingValue(subkey, name, REG_DWORD, &value, sizeof value);
+  }
+  // A REG_SZ of exactly `bytes` bytes of data (the text, then zeros).
+  void SetSettingText(const char* subkey, const char* name, const std::string& text, size_t bytes) {
+    std::string data = text;
+    data.resize(bytes, '\0');
+    SetSettingValue(subkey, name, REG_SZ, data.data(), static_cast<DWORD>(bytes));
+  }
+  void SetSettingValue(const char* subkey, const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+  }
+  // The stored number, or -1 when missing.
+  long long SettingNumber(const char* subkey, const char* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+      return -1;
+    return value;
+  }
+  // The stored text up to its terminator, or "<missing>".
+  std::string SettingText(const char* subkey, const char* name) {
+    char text[256] = {};
+    DWORD size = sizeof text - 1;
+    const std::string path = SettingsKeyPath() + "\\" + subkey;
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+      return "<missing>";
+    return text;
   }
 
   const kuranto::Controls& c() const { return kuranto::g_app.controls; }

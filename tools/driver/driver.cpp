@@ -239,7 +239,7 @@ bool IsVisible(HWND main, int id) {
 }
 
 std::string StatusText(HWND main) {
-  HWND status = Control(main, kStatusBar);
+  HWND status = Control(main, IDC_STATUS);
   if (!status) return {};
   // Some status bars count the length in characters, not bytes: take room.
   DWORD_PTR length = SendOrZero(status, SB_GETTEXTLENGTHA, 0, 0);
@@ -274,12 +274,12 @@ bool ItemScreenRect(HWND main, int id, int item, RECT* rect) {
 }
 
 int SelectedTab(HWND main) {
-  HWND tab = Control(main, kTab);
+  HWND tab = Control(main, IDC_TAB);
   return tab ? static_cast<int>(static_cast<LRESULT>(SendOrZero(tab, TCM_GETCURSEL, 0, 0))) : -1;
 }
 
 bool SelectTab(HWND main, int index) {
-  HWND tab = Control(main, kTab);
+  HWND tab = Control(main, IDC_TAB);
   if (!tab) return false;
   RemoteBuffer buffer(tab, sizeof(RECT));
   DWORD_PTR ok = 0;
@@ -317,6 +317,62 @@ std::string Cp932ToUtf8(const std::string& text) {
 
 std::string Utf8ToCp932(const std::string& text) {
   return Convert(text, CP_UTF8, 932);
+}
+
+bool SelectListRow(HWND main, int id, int row) {
+  HWND list = Control(main, id);
+  if (!list) return false;
+  RemoteBuffer buffer(list, sizeof(LVITEMA));
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  if (!buffer.Ok() || !buffer.Write(&item, sizeof item)) return false;
+  Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), buffer.Address(), kSendTimeoutMs, nullptr);
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  DWORD_PTR ok = 0;
+  return buffer.Write(&item, sizeof item) &&
+         Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, &ok) && ok;
+}
+
+int RowHeight(HWND main, int id) {
+  HWND list = Control(main, id);
+  if (!list) return 0;
+  RemoteBuffer buffer(list, sizeof(RECT));
+  RECT rect = {};
+  rect.left = LVIR_BOUNDS;
+  DWORD_PTR ok = 0;
+  if (!buffer.Ok() || !buffer.Write(&rect, sizeof rect) ||
+      !Send(list, LVM_GETITEMRECT, 0, buffer.Address(), kSendTimeoutMs, &ok) || !ok || !buffer.Read(&rect, sizeof rect))
+    return 0;
+  return rect.bottom - rect.top;
+}
+
+HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms) {
+  return WaitTopWindow(pid, "#32770", "設定", true, timeout_ms);
+}
+
+HWND OpenSettingsSheet(HWND main, DWORD timeout_ms) {
+  if (HWND open = WaitSettingsSheet(WindowProcess(main), 0)) return open;
+  PostMessageA(main, WM_COMMAND, IDM_SETTINGS, 0);
+  HWND sheet = WaitSettingsSheet(WindowProcess(main), timeout_ms);
+  return sheet && WaitIdle(sheet, timeout_ms) ? sheet : nullptr;
+}
+
+HWND ShowSheetPage(HWND sheet, int index) {
+  DWORD_PTR ok = 0;
+  if (!Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0, kSendTimeoutMs, &ok) || !ok) return nullptr;
+  return reinterpret_cast<HWND>(SendOrZero(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+bool CloseSettingsSheet(HWND sheet, bool ok, DWORD timeout_ms) {
+  // Posted as a click is: the sheet's loop looks at its end only after a
+  // posted message, so a sent PSM_PRESSBUTTON would leave it waiting.
+  if (!PressDialogButton(sheet, ok ? IDOK : IDCANCEL)) return false;
+  const DWORD start = GetTickCount();
+  while (IsWindow(sheet)) {
+    if (GetTickCount() - start >= timeout_ms) return false;
+    Sleep(kPollMs);
+  }
+  return true;
 }
 
 }  // namespace driver

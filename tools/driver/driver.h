@@ -7,25 +7,11 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace driver {
 
-// Control ids of the main window, as the program creates them.
-constexpr int kStatusBar = 101;
-constexpr int kRadioNumber = 2000;
-constexpr int kRadioPlace = 2001;
-constexpr int kRadioFuzzy = 2002;
-constexpr int kNumberKind = 2004;
-constexpr int kPrefecture = 2006;
-constexpr int kNumberBox = 2007;
-constexpr int kCity = 2008;
-constexpr int kTownBox = 2009;
-constexpr int kDisplayBox = 2010;
-constexpr int kFuzzyBox = 2040;
-constexpr int kSearchButton = 3012;
-constexpr int kNewCondition = 3013;
-constexpr int kAddressList = 3015;
-constexpr int kOfficeList = 3016;
-constexpr int kTab = 3017;
+// Control ids are the program's own (IDC_..., IDM_...).
 
 extern const char kMainClass[];  // "kuranz2"
 extern const char kMainTitle[];  // "クラント"
@@ -103,5 +89,22 @@ bool CloseMainWindow(HWND main, DWORD timeout_ms);
 // Text conversions for callers that talk UTF-8.
 std::string Cp932ToUtf8(const std::string& text);
 std::string Utf8ToCp932(const std::string& text);
+
+// Makes row the only selected row of a list view.
+bool SelectListRow(HWND main, int id, int row);
+// The height in pixels of a list view's first row; 0 without rows.
+int RowHeight(HWND main, int id);
+
+// The settings sheet "設定" (IDM_SETTINGS); its pages are 0 表示, 1 住所,
+// 2 事業所, their controls IDC_SETTING_... and IDC_ADDRESS_/IDC_OFFICE_....
+// The open sheet of process pid, waiting up to timeout_ms; null if none.
+HWND WaitSettingsSheet(DWORD pid, DWORD timeout_ms);
+// The sheet of main's program: the one open, or one opened by the command
+// (posted, since the sheet runs modally inside it).
+HWND OpenSettingsSheet(HWND main, DWORD timeout_ms);
+// Shows page index; the page's window (the parent of its controls) or null.
+HWND ShowSheetPage(HWND sheet, int index);
+// Presses OK (or Cancel) and waits for the sheet to close.
+bool CloseSettingsSheet(HWND sheet, bool ok, DWORD timeout_ms);
 
 }  // namespace driver

@@ -9,6 +9,7 @@
 //   box CAPTION [MS]     wait for a message box, print its text
 //   press-ok             press OK in the last message box found
 //   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
+//   command ID           send menu command ID to the main window (posted, as a menu does)
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
 //   select-text ID TEXT  choose the entry showing TEXT
@@ -24,6 +25,9 @@
 //   close [MS]           close the main window; with a started program, wait
 //                        for its exit and print its exit code
 //   wait-exit [MS]       wait for the started program to end, print its exit code
+//   sheet PAGE           open the settings sheet (or take the open one), show
+//                        page PAGE (0..2), print the sheet's rectangle
+//   sheet-cancel         close the settings sheet with Cancel
 #include <windows.h>
 
 #include <cstdio>
@@ -42,6 +46,7 @@ struct Session {
   bool started = false;
   HWND main = nullptr;
   HWND box = nullptr;
+  HWND sheet = nullptr;
 };
 
 void Print(const std::string& cp932) {
@@ -50,21 +55,41 @@ void Print(const std::string& cp932) {
   fflush(stdout);
 }
 
-bool Fail(const char* command, const std::string& why) {
-  fprintf(stderr, "kuranto_driver: %s: %s\n", command, driver::Cp932ToUtf8(why).c_str());
-  return false;
-}
-
-void PrintRect(const RECT& r) {
+void PrintRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
   char text[64];
   snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
   Print(text);
 }
 
-bool PrintBoxRect(const Session& s) {
+bool Fail(const char* command, const std::string& why) {
+  fprintf(stderr, "kuranto_driver: %s: %s\n", command, driver::Cp932ToUtf8(why).c_str());
+  return false;
+}
+
+std::string RectText(HWND window) {
   RECT r = {};
-  if (!s.box || !GetWindowRect(s.box, &r)) return Fail("box-rect", "no message box (use: box)");
-  PrintRect(r);
+  GetWindowRect(window, &r);
+  char text[64];
+  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return text;
+}
+
+// The settings-sheet commands: "sheet PAGE" and "sheet-cancel".
+bool RunSheetCommand(Session& s, const std::string& name, int argc, char** argv, int& i) {
+  const char* command = name.c_str();
+  if (!s.main) return Fail(command, "no main window yet (use: window)");
+  s.sheet = driver::OpenSettingsSheet(s.main, kDefaultWaitMs);
+  if (!s.sheet) return Fail(command, "the settings sheet did not open");
+  if (name == "sheet-cancel")
+    return driver::CloseSettingsSheet(s.sheet, false, kDefaultWaitMs) || Fail(command, "the sheet did not close");
+  if (i >= argc) return Fail(command, "needs PAGE");
+  const int page = std::atoi(argv[i++]);
+  if (!driver::ShowSheetPage(s.sheet, page)) return Fail(command, "no page " + std::to_string(page));
+  RedrawWindow(s.sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  driver::WaitIdle(s.sheet, kDefaultWaitMs);
+  Print(RectText(s.sheet));
   return true;
 }
 
@@ -75,7 +100,9 @@ bool PrintItemRect(Session& s, int argc, char** argv, int& i) {
   const int item = std::atoi(argv[i++]);
   RECT r = {};
   if (!driver::ItemScreenRect(s.main, id, item, &r)) return Fail("item-rect", "no item " + std::to_string(item));
-  PrintRect(r);
+  char text[64];
+  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  Print(text);
   return true;
 }
 
@@ -111,6 +138,16 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
   }
   if (name == "press-ok") {
     return (s.box && driver::PressDialogButton(s.box, IDOK)) || Fail(command, "no message box");
+  }
+  if (name == "box-rect") {
+    if (!s.box) return Fail(command, "no message box");
+    PrintRect(s.box);
+    return true;
+  }
+  if (name == "command") {
+    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
+    const int id = std::atoi(argv[i++]);
+    return PostMessageA(s.main, WM_COMMAND, static_cast<WPARAM>(id), 0) || Fail(command, "cannot post");
   }
   if (name == "click") {
     if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
@@ -149,7 +186,6 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
     return true;
   }
   if (name == "item-rect") return PrintItemRect(s, argc, argv, i);
-  if (name == "box-rect") return PrintBoxRect(s);
   if (name == "tab") {
     if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs INDEX");
     int index = std::atoi(argv[i++]);
@@ -160,11 +196,7 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
   }
   if (name == "rect") {
     if (!need_window()) return false;
-    RECT r = {};
-    GetWindowRect(s.main, &r);
-    char text[64];
-    snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-    Print(text);
+    PrintRect(s.main);
     return true;
   }
   if (name == "sleep") {
@@ -185,6 +217,7 @@ bool RunCommand(Session& s, int argc, char** argv, int& i) {
     Print(std::to_string(code));
     return true;
   }
+  if (name == "sheet" || name == "sheet-cancel") return RunSheetCommand(s, name, argc, argv, i);
   return Fail(command, "unknown command");
 }
 

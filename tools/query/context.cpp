@@ -5,11 +5,12 @@
 
 #include "datafiles/file_access.h"
 #include "datafiles/index_build.h"
-#include "datafiles/index_load.h"
+#include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
 #include "tools/query/encoding.h"
+#include "tools/query/json_rows.h"
 
 namespace query {
 
@@ -22,17 +23,16 @@ std::string WithSeparator(const std::string& dir) {
 }
 
 // Writes a built index file; when that fails the tool goes on with the bytes
-// in memory and says so once.
-void Store(const std::string& path, const std::string& bytes) {
-  if (!datafiles::WriteFileReplacing(path, bytes)) {
+// held in memory and says so once.
+void Store(const std::string& path, const std::string& bytes, datafiles::HeldIndexFiles& held) {
+  if (!datafiles::StoreIndexFile(path, bytes, held)) {
     std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
   }
 }
 
-std::string ReadOrEmpty(const std::string& path) {
-  std::string bytes;
-  if (!datafiles::ReadSmallFile(path, bytes)) bytes.clear();
-  return bytes;
+void WriteLine(std::FILE* stream, std::string text) {
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
@@ -41,8 +41,7 @@ void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
     std::string converted;
     if (Cp932ToUtf8(cp932, converted)) text.swap(converted);
   }
-  text += '\n';
-  std::fwrite(text.data(), 1, text.size(), stream);
+  WriteLine(stream, text);
 }
 
 template <class Record>
@@ -75,7 +74,13 @@ bool Context::Argument(const std::string& raw, std::string& cp932) const {
   return false;
 }
 
-void Context::PrintLine(const std::string& cp932) const { Print(stdout, options_.utf8, cp932); }
+void Context::PrintLine(const std::string& cp932) const {
+  if (options_.json) {
+    WriteLine(stdout, JsonString(ToUtf8Text(cp932)));
+    return;
+  }
+  Print(stdout, options_.utf8, cp932);
+}
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
 
 int Context::PrepareIndexes(bool all) {
@@ -84,33 +89,25 @@ int Context::PrepareIndexes(bool all) {
     PrintError(postal::kNoAddressData);
     return kExitNoData;
   }
-  const datafiles::BuildProgress none;
-  std::string prefectures, newNumbers, oldNumbers;
-  if (all || plan.buildCityList) {
-    cityList_ = datafiles::BuildCityList(files_.addressFile, none);
-    Store(files_.cityList, cityList_);
-  } else {
-    cityList_ = ReadOrEmpty(files_.cityList);
+  if (plan.addressFileUtf8) {
+    PrintError(postal::kUtf8EditionAdvice);
+    std::fprintf(stderr, "kuranto-query: %s is Japan Post's UTF-8 edition; convert it with: kuranto-query import-utf8 FILE\n",
+                 files_.addressFile.c_str());
+    return kExitNoData;
   }
+  const datafiles::BuildProgress none;
+  datafiles::HeldIndexFiles held;
+  if (all || plan.buildCityList) Store(files_.cityList, datafiles::BuildCityList(files_.addressFile, none), held);
   if (all || plan.buildPrefectureRanges) {
-    prefectures = datafiles::BuildPrefectureRanges(files_.addressFile, none);
-    Store(files_.prefectureRanges, prefectures);
-  } else {
-    prefectures = ReadOrEmpty(files_.prefectureRanges);
+    Store(files_.prefectureRanges, datafiles::BuildPrefectureRanges(files_.addressFile, none), held);
   }
   if (all || plan.buildNumberRanges) {
-    datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
-    Store(files_.newNumberRanges, numbers.newNumbers);
-    Store(files_.oldNumberRanges, numbers.oldNumbers);
-    newNumbers.swap(numbers.newNumbers);
-    oldNumbers.swap(numbers.oldNumbers);
-  } else {
-    newNumbers = ReadOrEmpty(files_.newNumberRanges);
-    oldNumbers = ReadOrEmpty(files_.oldNumberRanges);
+    const datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
+    Store(files_.newNumberRanges, numbers.newNumbers, held);
+    Store(files_.oldNumberRanges, numbers.oldNumbers, held);
   }
-  datafiles::LoadPrefectureRanges(prefectures, tables_.prefectures);
-  datafiles::LoadNumberRanges(newNumbers, tables_.newNumbers);
-  datafiles::LoadNumberRanges(oldNumbers, tables_.oldNumbers);
+  cityList_ = datafiles::IndexFileBytes(files_.cityList, held);
+  datafiles::LoadIndexTables(files_, held, tables_);
   return kExitOk;
 }
 
@@ -122,6 +119,10 @@ postal::DisplayFlags Context::displayFlags() const {
 }
 
 void Context::PrintAddressRow(const postal::AddressRecord& row) const {
+  if (options_.json) {
+    WriteLine(stdout, AddressRowJson(row));
+    return;
+  }
   if (options_.useTemplate) {
     PrintLine(postal::ExpandAddressTemplate(options_.templateText, row, displayFlags()));
     return;
@@ -130,6 +131,10 @@ void Context::PrintAddressRow(const postal::AddressRecord& row) const {
 }
 
 void Context::PrintOfficeRow(const postal::OfficeRecord& row) const {
+  if (options_.json) {
+    WriteLine(stdout, OfficeRowJson(row));
+    return;
+  }
   if (options_.useTemplate) {
     PrintLine(postal::ExpandOfficeTemplate(options_.templateText, row, displayFlags()));
     return;

@@ -22,6 +22,7 @@ struct Options {
   std::string templateText;  // cp932
   bool hyphen = false;
   bool hiragana = false;
+  bool json = false;  // rows as JSON Lines, UTF-8 whatever `utf8` says
 };
 
 class Context {
@@ -34,19 +35,21 @@ class Context {
   // An argument as cp932 (converted from UTF-8 with --utf8); false, with a
   // message printed, when it cannot be converted.
   bool Argument(const std::string& raw, std::string& cp932) const;
-  // One line of output or of error text, converted to UTF-8 with --utf8.
+  // One line of output or of error text, converted to UTF-8 with --utf8;
+  // an output line is a JSON string with --json.
   void PrintLine(const std::string& cp932) const;
   void PrintError(const std::string& cp932) const;
 
   // Runs the due builds (`all`: every build) and loads the tables. A build
   // whose file cannot be written is used from memory. Returns kExitOk, or
-  // kExitNoData with the message printed.
+  // kExitNoData with the message printed (also for an address file in the
+  // UTF-8 edition, which is not read).
   int PrepareIndexes(bool all);
   const postal::IndexTables& tables() const { return tables_; }
   const std::string& cityListBytes() const { return cityList_; }
 
-  // A row as its slots joined by tabs, or through the template given with
-  // --template (with --hyphen and --hiragana applied).
+  // A row as its slots joined by tabs, through the template given with
+  // --template (with --hyphen and --hiragana applied), or as a JSON object.
   void PrintAddressRow(const postal::AddressRecord& row) const;
   void PrintOfficeRow(const postal::OfficeRecord& row) const;
 
@@ -72,5 +75,6 @@ int RunCities(Context& context, const CommandArgs& args);
 int RunBuild(Context& context, const CommandArgs& args);
 int RunAreas(Context& context, const CommandArgs& args);
 int RunOffice(Context& context, const CommandArgs& args);
+int RunImportUtf8(Context& context, const CommandArgs& args);
 
 }  // namespace query

@@ -8,7 +8,7 @@
 namespace {
 
 const char kUsage[] =
-    "usage: kuranto-query [--dir DIR] [--utf8] [--template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
+    "usage: kuranto-query [--dir DIR] [--utf8] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
     "  address old TEXT | address new TEXT | address city TEXT\n"
     "  address area \"PREFECTURE CITY\"\n"
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
@@ -18,9 +18,14 @@ const char kUsage[] =
     "  cities PREFECTURE       the city list of a prefecture\n"
     "  build                   run the three index builds now\n"
     "  areas CODE              the places of a telephone area code\n"
+    "  import-utf8 FILE        convert Japan Post's utf_ken_all.csv into DIR's Ken_all.csv\n"
+    "                          (the Shift-JIS edition's bytes) and build the index files\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
-    "                          --hyphen and --hiragana then convert numbers and kana\n";
+    "                          --hyphen and --hiragana then convert numbers and kana\n"
+    "  --json                  print each row as a JSON object (JSON Lines, UTF-8)\n"
+    "  number searches take a leading postal mark and blanks, full-width digits and\n"
+    "  full-width dashes as people type them\n";
 
 struct Command {
   const char* name;
@@ -33,6 +38,7 @@ const Command kCommands[] = {
     {"build", query::RunBuild},
     {"areas", query::RunAreas},
     {"office", query::RunOffice},
+    {"import-utf8", query::RunImportUtf8},
 };
 
 int Usage() {
@@ -59,11 +65,13 @@ int main(int argc, char** argv) {
       options.hyphen = true;
     } else if (flag == "--hiragana") {
       options.hiragana = true;
+    } else if (flag == "--json") {
+      options.json = true;
     } else {
       return Usage();
     }
   }
-  if (i >= argc) return Usage();
+  if (i >= argc || (options.json && options.useTemplate)) return Usage();
   const std::string name = argv[i++];
   const query::CommandArgs args(argv + i, argv + argc);
   for (const Command& command : kCommands) {

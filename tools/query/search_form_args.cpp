@@ -1,4 +1,5 @@
 #include "tools/query/context.h"
+#include "tools/query/number_text.h"
 
 namespace query {
 
@@ -25,7 +26,9 @@ int ReadSearchForm(const Context& context, const CommandArgs& args, postal::Sear
     if (kind == k.name && args.size() == 2) {
       q.mode = postal::SearchMode::kNumber;
       q.kind = k.kind;
-      return result(text(1, q.number));
+      const int read = result(text(1, q.number));
+      q.number = NormalizeNumberText(q.number);
+      return read;
     }
   }
   if (kind == "area" && args.size() == 2) {

@@ -1,0 +1,19 @@
+// Unicode to code page 932, from our own table (tools/cp932/make_table.py),
+// so that the result does not depend on the platform's converter: they differ
+// on the JIS minus sign and wave dash, which Japan Post's files hold.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace datafiles {
+
+// Appends the cp932 bytes of `codePoint` to `out`: one byte for ASCII and
+// half-width katakana (U+FF61..U+FF9F), two for the rest of cp932. U+2212
+// and U+301C give 0x817C and 0x8160, as KEN_ALL.CSV writes them; a
+// character cp932 holds twice gets the code Windows writes for it. Returns
+// false, appending nothing, for a character cp932 cannot write (the
+// user-defined area included).
+bool AppendCp932(uint32_t codePoint, std::string& out);
+
+}  // namespace datafiles

@@ -1,0 +1,98 @@
+#include "tools/query/json_rows.h"
+
+#include <cstdio>
+
+#include "postal/text.h"
+#include "tools/query/encoding.h"
+
+namespace query {
+
+namespace {
+
+const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
+struct Field {
+  const char* name;
+  const char* cp932;
+};
+
+std::string WithoutTrailingBlanks(const char* text) {
+  std::string s = text;
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+  return s;
+}
+
+template <size_t N>
+std::string Object(const Field (&fields)[N]) {
+  std::string json = "{";
+  for (size_t i = 0; i < N; ++i) {
+    if (i > 0) json += ',';
+    json += JsonString(fields[i].name);
+    json += ':';
+    json += JsonString(ToUtf8Text(fields[i].cp932));
+  }
+  return json + "}";
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& utf8) {
+  std::string out = "\"";
+  for (char c : utf8) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (byte < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string ToUtf8Text(const std::string& cp932) {
+  std::string utf8;
+  if (Cp932ToUtf8(cp932, utf8)) return utf8;
+  // Some byte is no character: convert character by character.
+  utf8.clear();
+  for (size_t i = 0; i < cp932.size();) {
+    const size_t length = postal::IsDoubleByte(cp932.c_str() + i) ? 2 : 1;
+    std::string one;
+    utf8 += Cp932ToUtf8(cp932.substr(i, length), one) ? one : kReplacement;
+    i += length;
+  }
+  return utf8;
+}
+
+std::string AddressRowJson(const postal::AddressRecord& row) {
+  const std::string oldCode = WithoutTrailingBlanks(row.oldNumber);
+  const Field fields[] = {
+      {"postal_code", row.newNumber}, {"old_code", oldCode.c_str()}, {"city_code", row.cityCode},
+      {"prefecture", row.prefecture}, {"prefecture_kana", row.prefectureKana}, {"city", row.city},
+      {"city_kana", row.cityKana},    {"town", row.town},            {"town_kana", row.townKana},
+  };
+  return Object(fields);
+}
+
+std::string OfficeRowJson(const postal::OfficeRecord& row) {
+  const std::string oldCode = WithoutTrailingBlanks(row.oldNumber);
+  const Field fields[] = {
+      {"postal_code", row.number}, {"old_code", oldCode.c_str()}, {"city_code", row.cityCode},
+      {"name", row.name},          {"name_kana", row.nameKana},   {"prefecture", row.prefecture},
+      {"city", row.city},          {"town", row.town},
+  };
+  return Object(fields);
+}
+
+}  // namespace query
