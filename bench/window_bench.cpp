@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 9;
 constexpr int kCoreRuns = 9;
 constexpr int kAlternations = 50;
 constexpr DWORD kStartMs = 600000;
@@ -43,6 +43,11 @@ double Median(std::vector<double> values) {
   if (values.empty()) return 0.0;
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
+}
+
+// The fastest run: what the program needs when the machine lets it.
+double Best(const std::vector<double>& values) {
+  return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
 }
 
 bool FileExists(const std::string& path) {
@@ -157,7 +162,9 @@ SIZE_T PrivateBytes(HANDLE process) {
   counters.cb = sizeof counters;
   if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
     return 0;
-  return counters.PrivateUsage;
+  // Wine leaves PrivateUsage empty for another process; PagefileUsage is
+  // the same commit charge there.
+  return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 struct Row {
@@ -171,8 +178,9 @@ struct Row {
 void PrintRow(const Row& row) {
   const double window = Median(row.windowMs);
   const double target = 2.0 * row.coreMs + 40.0;
-  std::printf("%-28s %8d %10.1f %10.1f %8.1f %10.1f  %s\n", row.label, row.rows, row.coreMs, window,
-              row.coreMs > 0 ? window / row.coreMs : 0.0, target, window <= target ? "met" : "MISSED");
+  std::printf("%-28s %8d %10.1f %10.1f %8.1f %10.1f %10.1f  %s\n", row.label, row.rows, row.coreMs, window,
+              row.coreMs > 0 ? window / row.coreMs : 0.0, target, Best(row.windowMs),
+              window <= target ? "met" : "MISSED");
 }
 
 int Run(const std::string& dataDir, const std::string& program) {
@@ -196,10 +204,10 @@ int Run(const std::string& dataDir, const std::string& program) {
   if (FileExists(jigyosyo)) folder.Copy(jigyosyo, "Jigyosyo.csv");
   const std::string addressFile = folder.Path("Ken_all.csv");
 
-  Row akasaka = {"Akasaka after a small one", kAkasaka, 0.0, {}};
-  Row kawa = {"kawa", kKawa, 0.0, {}};
-  Row machi = {"machi", kMachi, 0.0, {}};
-  Row afterMachi = {"Akasaka right after machi", kAkasaka, 0.0, {}};
+  Row akasaka = {"akasaka after akasaka", kAkasaka, 0.0, {}};
+  Row kawa = {"kawa after akasaka", kKawa, 0.0, {}};
+  Row machi = {"machi after akasaka", kMachi, 0.0, {}};
+  Row afterMachi = {"akasaka right after machi", kAkasaka, 0.0, {}};
   int coreRows[3] = {};
   akasaka.coreMs = CoreSearchMs(addressFile, kAkasaka, &coreRows[0]);
   kawa.coreMs = CoreSearchMs(addressFile, kKawa, &coreRows[1]);
@@ -230,6 +238,16 @@ int Run(const std::string& dataDir, const std::string& program) {
       row->rows = rows;
     }
   };
+  // Memory first, from the program's start: the first two alternations set
+  // up what a large result needs, the next 48 must not add to it.
+  SIZE_T afterTwo = 0;
+  for (int i = 1; i <= kAlternations && ok; ++i) {
+    measure(nullptr, kMachi);
+    measure(nullptr, kAkasaka);
+    if (i == 2) afterTwo = PrivateBytes(kuranto.Handle());
+  }
+  const SIZE_T afterFifty = PrivateBytes(kuranto.Handle());
+
   for (int round = 0; round < kRounds && ok; ++round) {
     measure(nullptr, kAkasaka);
     measure(&akasaka, kAkasaka);
@@ -239,34 +257,32 @@ int Run(const std::string& dataDir, const std::string& program) {
     measure(&afterMachi, kAkasaka);
   }
 
-  SIZE_T afterTwo = 0;
-  for (int i = 1; i <= kAlternations && ok; ++i) {
-    measure(nullptr, kMachi);
-    measure(nullptr, kAkasaka);
-    if (i == 2) afterTwo = PrivateBytes(kuranto.Handle());
-  }
-  const SIZE_T afterFifty = PrivateBytes(kuranto.Handle());
-
   if (!driver::CloseMainWindow(main, kSearchMs) || !kuranto.WaitExit(kSearchMs, nullptr)) kuranto.Kill();
   if (!ok) {
     std::fprintf(stderr, "kuranto-window-bench: a search through the window did not finish\n");
     return 1;
   }
 
-  std::printf("address file: %s (fuzzy searches; medians of %d rounds, core of %d runs)\n", kenAll.c_str(),
+  std::printf("address file: %s\n", kenAll.c_str());
+  std::printf("fuzzy searches akasaka = %s, kawa = %s, machi = %s\n", driver::Cp932ToUtf8(kAkasaka).c_str(),
+              driver::Cp932ToUtf8(kKawa).c_str(), driver::Cp932ToUtf8(kMachi).c_str());
+  std::printf("window: click on the search button to the list painted, median (and best) of %d rounds;\n"
+              "core: the same search in this process, median of %d; target: 2 x core + 40 ms\n",
               kRounds, kCoreRuns);
-  std::printf("%-28s %8s %10s %10s %8s %10s\n", "search", "rows", "core ms", "window ms", "ratio", "target ms");
+  std::printf("%-28s %8s %10s %10s %8s %10s %10s\n", "search", "rows", "core ms", "window ms", "ratio", "target ms",
+              "best ms");
   for (const Row* row : {&akasaka, &kawa, &machi, &afterMachi}) PrintRow(*row);
   if (akasaka.rows != coreRows[0] || kawa.rows != coreRows[1] || machi.rows != coreRows[2]) {
     std::printf("row counts differ from the core's: %d %d %d\n", coreRows[0], coreRows[1], coreRows[2]);
   }
   const double clearMs = Median(afterMachi.windowMs) - Median(akasaka.windowMs);
-  std::printf("clearing %d rows: %.1f ms (target < 30 ms) %s\n", machi.rows, clearMs,
-              clearMs < 30.0 ? "met" : "MISSED");
+  std::printf("clearing %d rows: %.1f ms (target < 30 ms; best runs %.1f ms) %s\n", machi.rows, clearMs,
+              Best(afterMachi.windowMs) - Best(akasaka.windowMs), clearMs < 30.0 ? "met" : "MISSED");
   const double growth =
       afterTwo > 0 ? 100.0 * (static_cast<double>(afterFifty) - static_cast<double>(afterTwo)) / afterTwo : 0.0;
-  std::printf("private bytes after 2 alternations of machi/Akasaka: %zu, after %d: %zu (%+.1f%%, target within 5%%) %s\n",
-              static_cast<size_t>(afterTwo), kAlternations, static_cast<size_t>(afterFifty), growth,
+  std::printf("private bytes after 2 alternations of machi and akasaka: %zu, after %d: %zu\n",
+              static_cast<size_t>(afterTwo), kAlternations, static_cast<size_t>(afterFifty));
+  std::printf("growth %+.1f%% (target within 5%%) %s\n", growth,
               afterTwo > 0 && growth <= 5.0 && growth >= -5.0 ? "met" : "MISSED");
   return 0;
 }
