@@ -142,7 +142,7 @@ TEST_F(ShellRealDataTest, SearchesOfEveryKindShowTheQueryToolsRows) {
   const FormSearch searches[] = {
       {0, IDC_RADIO_NUMBER, postal::kOldNumber, "107", "", "", "", {"address", "old", "107"}},
       {0, IDC_RADIO_NUMBER, postal::kNewNumber, "107", "", "", "", {"address", "new", "107"}},
-      // Over two thousand rows: several blocks of the row table.
+      // Over three thousand rows: several blocks of the row table.
       {0, IDC_RADIO_NUMBER, postal::kCityCode, "131", "", "", "", {"address", "city", "131"}},
       {0, IDC_RADIO_NUMBER, postal::kAreaCode, "03", "東京都 港区", "", "", {"address", "area", "東京都 港区"}},
       {0, IDC_RADIO_PLACE, 0, "", "", "港区", "赤坂", {"address", "place", "東京都", "港区", "赤坂"}},
