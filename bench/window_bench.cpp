@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -169,7 +168,6 @@ SIZE_T PrivateBytes(HANDLE process) {
 
 struct Row {
   const char* label;
-  const char* text;
   double coreMs;
   std::vector<double> windowMs;
   int rows = -1;
@@ -204,10 +202,10 @@ int Run(const std::string& dataDir, const std::string& program) {
   if (FileExists(jigyosyo)) folder.Copy(jigyosyo, "Jigyosyo.csv");
   const std::string addressFile = folder.Path("Ken_all.csv");
 
-  Row akasaka = {"akasaka after akasaka", kAkasaka, 0.0, {}};
-  Row kawa = {"kawa after akasaka", kKawa, 0.0, {}};
-  Row machi = {"machi after akasaka", kMachi, 0.0, {}};
-  Row afterMachi = {"akasaka right after machi", kAkasaka, 0.0, {}};
+  Row akasaka = {"akasaka after akasaka", 0.0, {}};
+  Row kawa = {"kawa after akasaka", 0.0, {}};
+  Row machi = {"machi after akasaka", 0.0, {}};
+  Row afterMachi = {"akasaka right after machi", 0.0, {}};
   int coreRows[3] = {};
   akasaka.coreMs = CoreSearchMs(addressFile, kAkasaka, &coreRows[0]);
   kawa.coreMs = CoreSearchMs(addressFile, kKawa, &coreRows[1]);
