@@ -123,20 +123,20 @@ class WindowDriver {
  public:
   explicit WindowDriver(HWND main)
       : main_(main),
-        list_(driver::Control(main, driver::kAddressList)),
-        status_(driver::Control(main, driver::kStatusBar)) {}
+        list_(driver::Control(main, IDC_ADDRESS_LIST)),
+        status_(driver::Control(main, IDC_STATUS)) {}
 
   bool Prepare() {
-    return driver::SelectTab(main_, 0) && driver::ClickButton(main_, driver::kRadioFuzzy, kSearchMs) &&
-           driver::IsChecked(main_, driver::kRadioFuzzy);
+    return driver::SelectTab(main_, 0) && driver::ClickButton(main_, IDC_RADIO_FUZZY, kSearchMs) &&
+           driver::IsChecked(main_, IDC_RADIO_FUZZY);
   }
 
   // Milliseconds from the click on 検索開始 until the list holds the rows
   // and it and the status bar are painted; negative on failure.
   double Search(const std::string& text, int* rows) {
-    if (!driver::SetControlText(main_, driver::kFuzzyBox, text)) return -1.0;
+    if (!driver::SetControlText(main_, IDC_FUZZY, text)) return -1.0;
     const double start = NowMs();
-    if (!driver::ClickButton(main_, driver::kSearchButton, kSearchMs)) return -1.0;
+    if (!driver::ClickButton(main_, IDC_SEARCH, kSearchMs)) return -1.0;
     // The search ran inside the click; the paint follows once the program's
     // queue is empty. The last answer is from after that paint.
     const double deadline = start + kSearchMs;
@@ -146,7 +146,7 @@ class WindowDriver {
     }
     if (!driver::WaitIdle(main_, kSearchMs)) return -1.0;
     const double ms = NowMs() - start;
-    *rows = driver::ItemCount(main_, driver::kAddressList);
+    *rows = driver::ItemCount(main_, IDC_ADDRESS_LIST);
     return ms;
   }
 
