@@ -15,6 +15,9 @@ namespace {
 constexpr DWORD kDropDownList = WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 constexpr DWORD kInputBox = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP;
+// Owner data: the list stores no items, item i is row i of the table
+// (AnswerResultListNotify), so filling and emptying cost nothing per row.
+constexpr DWORD kResultList = LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_OWNERDATA;
 
 struct ControlPlan {
   int id;
@@ -29,10 +32,9 @@ struct ControlPlan {
 // In creation order, which is also the Tab order. The status bar (made by
 // CreateStatusWindowA) comes third.
 const ControlPlan kBeforeStatus[] = {
-    {IDC_ADDRESS_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
+    {IDC_ADDRESS_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_VISIBLE | WS_TABSTOP | kResultList,
      &Controls::addressList},
-    {IDC_OFFICE_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED,
-     &Controls::officeList},
+    {IDC_OFFICE_LIST, WC_LISTVIEWA, true, "", 0, 0, 0, 0, WS_TABSTOP | kResultList, &Controls::officeList},
 };
 
 const ControlPlan kAfterStatus[] = {

@@ -278,17 +278,48 @@ void LockSearchForm(bool enable) {
   UpdateWindow(GetParent(c.search));
 }
 
+// The result lists are owner-data lists: setting the count makes items 0 to
+// count - 1, each answered from its row (AnswerResultListNotify), in one step
+// whatever the count.
 void FillResultList(HWND list, int count) {
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  for (int i = 0; i < count; ++i) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = i;
-    item.lParam = i;
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
   InvalidateRect(list, nullptr, TRUE);
+}
+
+bool AnswerResultListNotify(NMHDR& header, LRESULT& answer) {
+  const Controls& c = g_app.controls;
+  if (header.hwndFrom == nullptr || (header.hwndFrom != c.addressList && header.hwndFrom != c.officeList)) {
+    return false;
+  }
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW: {
+      // Item i carries i as its lParam and has no text. The A and W forms
+      // differ only in the type of the text buffer.
+      LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+      if (item.mask & LVIF_PARAM) item.lParam = item.iItem;
+      if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        if (header.code == LVN_GETDISPINFOW) {
+          reinterpret_cast<LVITEMW&>(item).pszText[0] = L'\0';
+        } else {
+          item.pszText[0] = '\0';
+        }
+      }
+      answer = 0;
+      return true;
+    }
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      // Typing in a list finds nothing: the items have no text.
+      answer = -1;
+      return true;
+    case LVN_DELETEALLITEMS:
+      // The row tables own the rows; no item needs a notice of its own.
+      answer = TRUE;
+      return true;
+    default:
+      return false;
+  }
 }
 
 // The radio buttons and the edit boxes act on every notification, not only a

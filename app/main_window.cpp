@@ -195,9 +195,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MEASUREITEM:
       OnMeasureItem(window, wParam, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
       return 0;
-    case WM_NOTIFY:
+    case WM_NOTIFY: {
+      LRESULT answer = 0;
+      if (AnswerResultListNotify(*reinterpret_cast<NMHDR*>(lParam), answer)) return answer;
       OnNotify(window, wParam, *reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    }
     case WM_CONTEXTMENU:
       ShowContextMenu(window, reinterpret_cast<HWND>(wParam), lParam);
       return 0;

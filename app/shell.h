@@ -139,6 +139,9 @@ void SwitchTabPage(int page);
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 void LockSearchForm(bool enable);
 void FillResultList(HWND list, int count);
+// Answers a result list's questions about its items (owner data); false when
+// `header` is not one of them, and the notification goes on to OnNotify.
+bool AnswerResultListNotify(NMHDR& header, LRESULT& answer);
 void ShowFirstSelectedRow(HWND list);
 void SetStatusText(const char* text);
 

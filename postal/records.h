@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace postal {
@@ -67,29 +68,43 @@ bool ParseAddressNames(const char* line, AddressRecord& record);
 // Fills all eight slots, blanks kept.
 bool ParseOfficeLine(const char* line, OfficeRecord& record);
 
-// The rows of one result list: row i is list item i. Each row is a heap block
-// of its own holding a copy of one record; the table owns them.
+// The rows of one result list: row i is list item i. The table owns a copy
+// of each record. Rows live in blocks of kChunkRows, so a large result costs
+// a few hundred allocations rather than one per row; a row never moves, so
+// At(i) stays valid until Clear.
 template <class Record>
 class RowTable {
  public:
   static constexpr int kMaxRows = 1000000;
+  static constexpr int kChunkRows = 512;
 
   // Adds a copy of `record` as the next row; false (nothing added) when the
   // table is full.
   bool Add(const Record& record) {
-    if (Count() >= kMaxRows) return false;
-    rows_.push_back(std::make_unique<Record>(record));
+    if (count_ >= kMaxRows) return false;
+    const size_t offset = static_cast<size_t>(count_ % kChunkRows);
+    if (offset == 0) {
+      std::unique_ptr<Record[]> chunk(new Record[kChunkRows]);
+      chunks_.push_back(std::move(chunk));
+    }
+    chunks_.back()[offset] = record;
+    ++count_;
     return true;
   }
-  int Count() const { return static_cast<int>(rows_.size()); }
+  int Count() const { return count_; }
   // Row `i`, or nullptr when `i` is not a row.
   const Record* At(int i) const {
-    return (i >= 0 && i < Count()) ? rows_[static_cast<size_t>(i)].get() : nullptr;
+    if (i < 0 || i >= count_) return nullptr;
+    return &chunks_[static_cast<size_t>(i / kChunkRows)][static_cast<size_t>(i % kChunkRows)];
   }
-  void Clear() { rows_.clear(); }
+  void Clear() {
+    chunks_.clear();
+    count_ = 0;
+  }
 
  private:
-  std::vector<std::unique_ptr<Record>> rows_;
+  std::vector<std::unique_ptr<Record[]>> chunks_;
+  int count_ = 0;
 };
 
 using AddressRows = RowTable<AddressRecord>;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -213,4 +215,28 @@ TEST(RowTable, OwnsCopiesAndRefusesBeyondItsEnd) {
   EXPECT_EQ(nullptr, rows.At(-1));
   FreeAddressRows(rows);
   EXPECT_EQ(0, rows.Count());
+}
+
+TEST(RowTable, RowsKeepTheirPlaceAcrossBlocksUntilCleared) {
+  OfficeRows rows;
+  OfficeRecord r;
+  std::memset(&r, 0, sizeof r);
+  const int n = 3 * OfficeRows::kChunkRows + 1;
+  const OfficeRecord* first = nullptr;
+  for (int i = 0; i < n; ++i) {
+    std::snprintf(r.number, sizeof r.number, "%07d", i);
+    ASSERT_TRUE(AddOfficeRow(rows, r));
+    if (i == 0) first = rows.At(0);
+  }
+  ASSERT_EQ(n, rows.Count());
+  EXPECT_EQ(first, rows.At(0));  // adding never moves a row
+  for (int i : {0, OfficeRows::kChunkRows - 1, OfficeRows::kChunkRows, 2 * OfficeRows::kChunkRows + 7, n - 1}) {
+    ASSERT_NE(nullptr, rows.At(i)) << i;
+    EXPECT_EQ(i, std::atoi(rows.At(i)->number)) << i;
+  }
+  EXPECT_EQ(nullptr, rows.At(n));
+  FreeOfficeRows(rows);
+  EXPECT_EQ(nullptr, rows.At(0));
+  ASSERT_TRUE(AddOfficeRow(rows, r));
+  EXPECT_EQ(n - 1, std::atoi(rows.At(0)->number));
 }
