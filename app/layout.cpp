@@ -6,6 +6,7 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
+#include "win32/fonts.h"
 
 namespace kuranto {
 
@@ -17,7 +18,6 @@ constexpr int kDisplayTop = 143;
 constexpr int kDisplayHeight = 44;
 constexpr int kStatusHeight = 20;
 constexpr int kRowPadding = 6;
-constexpr int kThinWeight = 1;
 // SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER
 constexpr UINT kRemeasureFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
@@ -48,16 +48,6 @@ void LayoutMainWindow(HWND window) {
     const int edges[2] = {width, 0};
     SendMessageA(c.status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
   }
-}
-
-HFONT MakeFont(int width, int height, const char* faceName) {
-  LOGFONTA font = {};
-  font.lfHeight = height;
-  font.lfWidth = width;
-  font.lfWeight = kThinWeight;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
-  return CreateFontIndirectA(&font);
 }
 
 void ApplyListFont(HWND window, HWND addressList, int height) {

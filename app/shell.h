@@ -168,7 +168,6 @@ extern const int FontSizeTable[kFontSizeCount];
 int ValidFontSizeIndex(int index);
 void LayoutMainWindow(HWND window);
 void ApplyListFont(HWND window, HWND addressList, int height);
-HFONT MakeFont(int width, int height, const char* faceName);
 void MeasureListRow(MEASUREITEMSTRUCT& item);
 
 // menus.cpp

@@ -5,6 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
+#include "win32/fonts.h"
 #include "win32/scoped.h"
 
 namespace kuranto {
@@ -12,7 +13,6 @@ namespace kuranto {
 namespace {
 
 constexpr int kHandCursorResource = 106;
-constexpr int kThinWeight = 1;
 constexpr DWORD kUserNameBytes = 257;  // UNLEN + 1
 constexpr size_t kUserLineBytes = 300;
 
@@ -38,16 +38,6 @@ struct AboutState {
   AutoDeleteFont linkFont;
 };
 
-HFONT MakeLinkFont() {
-  LOGFONTA font = {};
-  font.lfHeight = kLinkFontHeight;
-  font.lfWeight = kThinWeight;
-  font.lfUnderline = TRUE;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(font.lfFaceName, kLinkFontFace, LF_FACESIZE);
-  return CreateFontIndirectA(&font);
-}
-
 AboutState* StateOf(HWND dialog) { return reinterpret_cast<AboutState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
 bool IsLink(HWND dialog, HWND control) {
@@ -57,7 +47,7 @@ bool IsLink(HWND dialog, HWND control) {
 
 void OnInitDialog(HWND dialog, LPARAM lParam) {
   auto state = std::make_unique<AboutState>();
-  state->linkFont.reset(MakeLinkFont());
+  state->linkFont.reset(MakeFont(0, kLinkFontHeight, kLinkFontFace, true));
   // The statics select their own font after asking for their colours, so the
   // links get the link font as their own too.
   for (int id : {IDC_ABOUT_HOME_PAGE, IDC_ABOUT_MAIL}) {

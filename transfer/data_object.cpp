@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "win32/com.h"
+
 #include "postal/text.h"
 #include "transfer/format_enumerator.h"
 #include "win32/buffer_sizes.h"
@@ -21,14 +23,7 @@ class TextDataObject final : public IDataObject {
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
-    if (ppv == nullptr) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDataObject) {
-      *ppv = static_cast<IDataObject*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
+    return QueryOwnInterface<IDataObject>(this, IID_IDataObject, riid, ppv);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
   STDMETHODIMP_(ULONG) Release() override {

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "win32/com.h"
+
 namespace kuranto {
 
 namespace {
@@ -10,14 +12,7 @@ class TextDropSource final : public IDropSource {
  public:
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
-    if (ppv == nullptr) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDropSource) {
-      *ppv = static_cast<IDropSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
+    return QueryOwnInterface<IDropSource>(this, IID_IDropSource, riid, ppv);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
   STDMETHODIMP_(ULONG) Release() override {

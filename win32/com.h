@@ -7,6 +7,21 @@
 
 namespace kuranto {
 
+// QueryInterface by the book for an object with one interface of its own:
+// IUnknown and `own` give the object with one more reference, anything else
+// null and E_NOINTERFACE.
+template <class Interface>
+HRESULT QueryOwnInterface(Interface* self, REFIID own, REFIID riid, void** ppv) {
+  if (ppv == nullptr) return E_POINTER;
+  if (riid == IID_IUnknown || riid == own) {
+    *ppv = self;
+    self->AddRef();
+    return S_OK;
+  }
+  *ppv = nullptr;
+  return E_NOINTERFACE;
+}
+
 // Holds one reference to an interface. Adopting a pointer takes over the
 // reference it came with; copying adds one.
 template <class Interface>
