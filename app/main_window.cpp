@@ -26,6 +26,13 @@ void OnPaint(HWND window) {
   DrawEdge(dc, &groove, EDGE_ETCHED, BF_TOP);
 }
 
+void OnClose(HWND window) {
+  g_app.dropSource.reset();
+  // The lists are saved while the window still shows, so a report of a
+  // file that could not be written appears over it.
+  SaveSavedLists(window);
+}
+
 void OnDestroy(HWND window) {
   g_app.listFont.reset();
   SaveSavedLists(window);
@@ -184,10 +191,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnPaint(window);
       return 0;
     case WM_CLOSE:
-      g_app.dropSource.reset();
-      // The lists are saved while the window still shows, so a report of a
-      // file that could not be written appears over it.
-      SaveSavedLists(window);
+      OnClose(window);
       return DefWindowProcA(window, message, wParam, lParam);
     case WM_DRAWITEM:
       OnDrawItem(wParam, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
