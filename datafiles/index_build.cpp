@@ -14,16 +14,15 @@ namespace {
 using postal::AddressRecord;
 using postal::LineReader;
 
-constexpr size_t kAddressLineBytes = 255;
 constexpr int kLinesPerStep = 100;
 
 // Calls each(lineIndex, record, parsed) for every line of the address file;
 // false when the file cannot be opened.
 template <class Each>
 bool ForEachAddressLine(const std::string& addressFile, const BuildProgress& progress, Each each) {
-  LineReader reader(addressFile, kAddressLineBytes);
+  LineReader reader(addressFile, postal::kAddressLineBytes);
   if (!reader.IsOpen()) return false;
-  char line[kAddressLineBytes + 1];
+  char line[postal::kAddressLineBytes + 1];
   size_t length;
   AddressRecord record;
   std::memset(&record, 0, sizeof record);

@@ -5,6 +5,7 @@
 #include "datafiles/cp932_encode.h"
 #include "datafiles/file_access.h"
 #include "datafiles/utf8_decode.h"
+#include "postal/line_reader.h"
 #include "postal/records.h"
 #include "postal/text.h"
 
@@ -112,14 +113,14 @@ size_t LineLength(const std::vector<std::string>& columns) {
 
 // Shortens the town columns until the line fits the reader (see the header).
 void FitLine(std::vector<std::string>& columns) {
-  if (columns.size() <= kTownColumn || LineLength(columns) <= kLongestAddressLine) return;
+  if (columns.size() <= kTownColumn || LineLength(columns) <= postal::kAddressLineBytes) return;
   CutQuoted(columns[kTownColumn], kTownKeptBytes);
   CutQuoted(columns[kTownKanaColumn], kTownKanaKeptBytes);
   for (size_t column : {kTownKanaColumn, kTownColumn}) {
     const size_t length = LineLength(columns);
-    if (length <= kLongestAddressLine) return;
+    if (length <= postal::kAddressLineBytes) return;
     const size_t inner = columns[column].size() >= 2 ? columns[column].size() - 2 : 0;
-    const size_t over = length - kLongestAddressLine;
+    const size_t over = length - postal::kAddressLineBytes;
     CutQuoted(columns[column], inner > over ? inner - over : 0);
   }
 }

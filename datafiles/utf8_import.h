@@ -13,10 +13,6 @@ namespace datafiles {
 // The name Japan Post gives the UTF-8 edition (inside utf_ken_all.zip).
 inline constexpr char kUtf8EditionName[] = "utf_ken_all.csv";
 
-// The longest line the program reads as one line; a longer one would arrive
-// in pieces, none of which is a record.
-constexpr size_t kLongestAddressLine = 255;
-
 enum class ImportStatus { kDone, kCannotRead, kNotUtf8, kNoCp932Form, kCannotWrite };
 
 struct ImportResult {
@@ -32,7 +28,7 @@ struct ImportResult {
 // minus sign U+2212 ASCII; everywhere else U+2212 and U+301C become 0x817C
 // and 0x8160. Each line ends in CR LF; a byte-order mark at the start is
 // dropped. A long town name stays whole, except where its line would be
-// longer than kLongestAddressLine: then the town columns are cut at
+// longer than postal::kAddressLineBytes: then the town columns are cut at
 // character boundaries, first to what a record keeps of them, then the kana
 // further (then the kanji) until the line fits, so the row can be found.
 // Stops at the first byte that is not UTF-8 or the first character cp932

@@ -10,7 +10,6 @@ namespace postal {
 
 namespace {
 
-constexpr size_t kAddressLineBytes = 255;
 constexpr size_t kShortNumberBytes = 7;
 constexpr size_t kFormTextBytes = 255;
 constexpr size_t kPrefectureCompareBytes = 4;

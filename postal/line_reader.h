@@ -11,6 +11,11 @@
 
 namespace postal {
 
+// The longest piece read as one line: a line of the address file longer
+// than this arrives in pieces, none of which is a record.
+constexpr size_t kAddressLineBytes = 255;
+constexpr size_t kOfficeLineBytes = 511;
+
 class LineReader {
  public:
   // maxLineBytes: the longest piece handed out (255 for the address file,

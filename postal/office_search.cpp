@@ -10,7 +10,6 @@ namespace postal {
 
 namespace {
 
-constexpr size_t kOfficeLineBytes = 511;
 constexpr size_t kFormTextBytes = 255;
 
 // "Begins with" that never reads past the field's terminator, even for a

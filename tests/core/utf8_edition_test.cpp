@@ -11,6 +11,7 @@
 #include "datafiles/startup_check.h"
 #include "datafiles/utf8_edition.h"
 #include "datafiles/utf8_import.h"
+#include "postal/line_reader.h"
 #include "tests/core/address_fixture.h"
 
 using namespace datafiles;
@@ -160,7 +161,7 @@ TEST(Utf8Import, LongTownStaysWholeUnlessItsLineWouldNotBeReadWhole) {
   EXPECT_EQ(ShiftJisLine("ｱｶｻｶ", expectedTown) + "\r\n", Convert(fits));
 
   const std::string cut = Convert(tooLong);
-  EXPECT_LE(cut.size() - 2, kLongestAddressLine);
+  EXPECT_LE(cut.size() - 2, postal::kAddressLineBytes);
   // The town keeps what a record holds of it; the kana gives way.
   const std::string keptTown = expectedTown.substr(0, 76);
   EXPECT_NE(std::string::npos, cut.find("\"" + keptTown + "\"")) << cut;
