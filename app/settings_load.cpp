@@ -30,19 +30,6 @@ settings::SettingsWindows SettingsWindowsOf(const Controls& c) {
   return windows;
 }
 
-settings::StoredSettings StoredSettingsOf(const Settings& s) {
-  settings::StoredSettings stored;
-  stored.hyphen = s.hyphen;
-  stored.hiragana = s.hiragana;
-  stored.addressTemplate = s.addressTemplate;
-  stored.officeTemplate = s.officeTemplate;
-  stored.fontSizeIndex = s.fontSizeIndex;
-  stored.radio = s.searchMode != postal::SearchMode::kNone ? postal::RadioIndexOf(s.searchMode) : s.radioSetting;
-  stored.storedDate = s.storedDate;
-  stored.currentDate = s.currentDate;
-  return stored;
-}
-
 }  // namespace
 
 void SetSettingsKeyOverride(const std::string& path) { g_keyOverride = path; }
@@ -51,22 +38,16 @@ WindowRect LoadWindowRect() { return settings::LoadWindowRect(KeyInUse()); }
 
 void LoadSettings() {
   Settings& s = g_app.settings;
-  settings::StoredSettings stored = StoredSettingsOf(s);
-  settings::LoadSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), stored);
-  s.hyphen = stored.hyphen;
-  s.hiragana = stored.hiragana;
-  s.addressTemplate = stored.addressTemplate;
-  s.officeTemplate = stored.officeTemplate;
-  s.fontSizeIndex = stored.fontSizeIndex;
-  s.radioSetting = stored.radio;
-  s.searchMode = postal::SearchModeFromRadioIndex(stored.radio);
-  s.storedDate = stored.storedDate;
+  settings::LoadSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), s);
+  s.searchMode = postal::SearchModeFromRadioIndex(s.radio);
 }
 
 void LoadPrefectureSetting() { settings::LoadPrefectureSetting(KeyInUse(), g_app.controls.prefecture); }
 
 void SaveSettings() {
-  settings::SaveSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), StoredSettingsOf(g_app.settings));
+  // The checked mode button is saved as "radio"; with none checked, the
+  // stored value goes back unchanged.
+  settings::SaveSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), g_app.settings);
 }
 
 void ShowSettings(HWND window) {

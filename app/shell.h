@@ -51,21 +51,14 @@ struct Controls {
 };
 
 constexpr int kFontSizeCount = 5;
-constexpr int kDefaultFontSizeIndex = 3;
+constexpr int kDefaultFontSizeIndex = settings::kDefaultFontType;
 
-// Settings held in memory between the registry load and save.
-struct Settings {
-  bool hyphen = false;    // HyphenSetting: postal numbers shown with a hyphen
-  bool hiragana = false;  // HiraganaSetting: kana shown as full-width hiragana
-  std::string addressTemplate = postal::kDefaultAddressTemplate;
-  std::string officeTemplate = postal::kDefaultOfficeTemplate;
-  int fontSizeIndex = kDefaultFontSizeIndex;  // 0 largest .. 4 smallest
+// Settings held in memory between the registry load and save: what the
+// registry keeps (hyphen, hiragana, the templates, the font-size index 0..4,
+// the stored "radio", the address file's stored and current dates), and the
+// search mode that "radio" names at start-up.
+struct Settings : settings::StoredSettings {
   postal::SearchMode searchMode = postal::SearchMode::kNumber;  // kNone: no radio checked
-  // "radio" as stored. A value outside 0..2 checks no button and is written
-  // back unchanged while none is checked.
-  int radioSetting = 0;
-  std::string storedDate;                     // the address file's date at the last exit
-  std::string currentDate;                    // its date at this start
 };
 
 inline postal::DisplayFlags DisplayFlagsOf(const Settings& settings) {
