@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "postal/address_search.h"
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

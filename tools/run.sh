@@ -28,7 +28,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 echo "run: no display; running クラント on Xvfb"
-export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_RUN=$run
+export KURANTO_DRIVER=$build/tests/driver/kuranto_driver.exe KURANTO_RUN=$run
 "$root/tools/with-wine.sh" --xvfb bash -euo pipefail -c '
   program=$(winepath -w "$KURANTO_RUN")
   read -r x y w h < <(wine "$KURANTO_DRIVER" start "$program\\kuranto.exe" "$program" window 600000 paint sleep 300 rect)

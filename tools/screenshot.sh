@@ -17,7 +17,7 @@ build_mingw kuranto keysweep kuranto_driver
 rm -rf "$out"
 "$root/tools/layout-program.sh" "$build" "$out/program"
 
-export KURANTO_DRIVER=$build/tools/driver/kuranto_driver.exe KURANTO_OUT=$out
+export KURANTO_DRIVER=$build/tests/driver/kuranto_driver.exe KURANTO_OUT=$out
 export KURANTO_IDS=$root/resources/resource_ids.h
 "$root/tools/with-wine.sh" --xvfb bash -euo pipefail -c '
   drive() { wine "$KURANTO_DRIVER" window 60000 "$@"; }

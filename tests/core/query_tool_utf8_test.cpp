@@ -5,7 +5,7 @@
 
 #include "postal/texts.h"
 #include "tests/core/address_fixture.h"
-#include "tools/query/number_text.h"
+#include "postal/number_text.h"
 
 using testing_support::Exists;
 using testing_support::RunQueryTool;
@@ -38,7 +38,7 @@ TEST(QueryNumberText, NumbersAsPeopleTypeThem) {
       {"ｱｶｻｶ", "ｱｶｻｶ"},
       {"表１", "表1"},  // trail byte 0x5C stays
   };
-  for (const auto& c : cases) EXPECT_EQ(c.searched, query::NormalizeNumberText(c.typed)) << c.typed;
+  for (const auto& c : cases) EXPECT_EQ(c.searched, postal::NormalizeNumberText(c.typed)) << c.typed;
 
   testing_support::AddressFixture data;
   const std::string dir = data.dir().path();

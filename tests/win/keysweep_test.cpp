@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 build=$1 work=$2 version=$3 test_exe=$4
-expected=$(printf '%s\n' keysweep.exe kuranto.exe kuranto.html kuranto.ini readme.txt telnum.dat)
+expected=$(printf '%s\n' keysweep.exe kuranto-query.exe kuranto.exe kuranto.html kuranto.ini readme.txt telnum.dat)
 
 rm -rf "$work"
 mkdir -p "$work"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "tests/common/win_temp_dir.h"
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

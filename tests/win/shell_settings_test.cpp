@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/win/shell_test_support.h"
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // office ...: the business-office searches.
 #include "postal/office_search.h"
-#include "tools/query/context.h"
+#include "query/context.h"
 
 namespace query {
 

@@ -1,9 +1,9 @@
-#include "tools/query/json_rows.h"
+#include "query/json_rows.h"
 
 #include <cstdio>
 
 #include "postal/text.h"
-#include "tools/query/encoding.h"
+#include "query/encoding.h"
 
 namespace query {
 

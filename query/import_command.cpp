@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "datafiles/utf8_import.h"
-#include "tools/query/context.h"
+#include "query/context.h"
 
 namespace query {
 

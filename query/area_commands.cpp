@@ -3,7 +3,7 @@
 
 #include "datafiles/area_codes.h"
 #include "datafiles/file_access.h"
-#include "tools/query/context.h"
+#include "query/context.h"
 
 namespace query {
 

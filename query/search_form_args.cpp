@@ -1,5 +1,5 @@
-#include "tools/query/context.h"
-#include "tools/query/number_text.h"
+#include "query/context.h"
+#include "postal/number_text.h"
 
 namespace query {
 
@@ -27,7 +27,7 @@ int ReadSearchForm(const Context& context, const CommandArgs& args, postal::Sear
       q.mode = postal::SearchMode::kNumber;
       q.kind = k.kind;
       const int read = result(text(1, q.number));
-      q.number = NormalizeNumberText(q.number);
+      q.number = postal::NormalizeNumberText(q.number);
       return read;
     }
   }

@@ -1,10 +1,10 @@
-#include "tools/query/number_text.h"
+#include "postal/number_text.h"
 
 #include <cstdint>
 
 #include "postal/text.h"
 
-namespace query {
+namespace postal {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::string NormalizeNumberText(const std::string& cp932) {
   return out;
 }
 
-}  // namespace query
+}  // namespace postal

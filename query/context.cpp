@@ -1,4 +1,4 @@
-#include "tools/query/context.h"
+#include "query/context.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,8 +9,8 @@
 #include "datafiles/startup_check.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
-#include "tools/query/encoding.h"
-#include "tools/query/json_rows.h"
+#include "query/encoding.h"
+#include "query/json_rows.h"
 
 namespace query {
 

@@ -3,7 +3,7 @@
 
 #include "datafiles/index_load.h"
 #include "postal/address_search.h"
-#include "tools/query/context.h"
+#include "query/context.h"
 
 namespace query {
 

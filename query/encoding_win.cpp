@@ -1,4 +1,4 @@
-#include "tools/query/encoding.h"
+#include "query/encoding.h"
 
 #include <windows.h>
 

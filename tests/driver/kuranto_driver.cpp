@@ -35,7 +35,7 @@
 #include <cstring>
 #include <string>
 
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "tools/query/context.h"
+#include "query/context.h"
 
 namespace {
 

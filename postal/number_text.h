@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace query {
+namespace postal {
 
 // cp932 in and out. Drops the leading run of "〒" and blanks (ASCII and
 // full-width), turns full-width digits into ASCII and the dash-like
@@ -12,4 +12,4 @@ namespace query {
 // with two blanks means the 3-digit number), stays as typed.
 std::string NormalizeNumberText(const std::string& cp932);
 
-}  // namespace query
+}  // namespace postal

@@ -1,4 +1,4 @@
-#include "tools/driver/driver.h"
+#include "tests/driver/driver.h"
 
 #include <commctrl.h>
 
