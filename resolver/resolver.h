@@ -1,0 +1,90 @@
+// From an address as people write it to its postal code, read from the notes
+// of the address file's town column. All text is cp932.
+//
+// A wrong `kExact` sends a letter to the wrong code: where the file's notes
+// cannot tell two codes apart, the answer is `kAmbiguous` with both listed.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace resolver {
+
+enum class Status {
+  kExact,      // every fitting record carries one code
+  kAmbiguous,  // the fitting records carry several codes
+  kCity,       // the municipality is known, no town of it fits
+  kNone,       // no municipality fits
+};
+
+// "exact", "ambiguous", "city", "none".
+const char* StatusName(Status status);
+
+// One town of the address file: a town name continued over several lines is
+// joined into one record. Texts as Japan Post writes them, note included.
+struct TownRecord {
+  std::string postalCode;  // 7 digits
+  std::string oldCode;     // blanks removed
+  std::string cityCode;    // 5 digits
+  std::string prefecture, city, town;
+  std::string prefectureKana, cityKana, townKana;
+};
+
+// The address file loaded once into a structure made for lookups. Immutable
+// after loading: one book may serve any number of resolutions.
+class AddressBook {
+ public:
+  AddressBook();
+  ~AddressBook();
+  AddressBook(AddressBook&&) noexcept;
+  AddressBook& operator=(AddressBook&&) noexcept;
+
+  // Loads the address file (the Shift-JIS edition, or the UTF-8 edition as
+  // the program converts it). False, with `error` set, when it cannot be read.
+  bool Load(const std::string& path, std::string& error);
+  // The same from bytes in memory (tests, fuzzing).
+  void LoadFromMemory(const char* data, size_t size);
+
+  size_t RecordCount() const;
+  const TownRecord& Record(size_t index) const;
+
+  struct Impl;
+  const Impl& impl() const { return *impl_; }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+struct Resolution {
+  Status status = Status::kNone;
+  // kExact: the code; kCity: the municipality's "以下に掲載がない場合" code
+  // where it has one; otherwise empty.
+  std::string postalCode;
+  // Indices into the book, in file order: every fitting record (kExact,
+  // kAmbiguous); the municipality's record (kCity, at most one); none (kNone).
+  std::vector<size_t> candidates;
+};
+
+// Resolves one address. `out` is overwritten; its storage is reused, so a
+// caller resolving many addresses with one Resolution does not allocate per
+// address. Whatever follows the part of the text that was used is ignored.
+void Resolve(const AddressBook& book, const std::string& address, Resolution& out);
+
+// How a code already written beside an address agrees with its resolution.
+enum class Agreement {
+  kAgrees,         // 一致: the exact code
+  kAmongCandidates,// 候補内: one of the candidates' codes
+  kDisagrees,      // 不一致
+  kUndecidable,    // 判定不能: no municipality found, or no code written
+};
+
+// "一致", "候補内", "不一致", "判定不能" (cp932).
+const char* AgreementText(Agreement agreement);
+
+// `givenCode` in any form the number search accepts (〒, blanks, full-width
+// digits, dashes).
+Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const std::string& givenCode);
+
+}  // namespace resolver
