@@ -6,8 +6,8 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
-#include "datafiles/index_build.h"
-#include "datafiles/index_store.h"
+#include "datafiles/due_builds.h"
+#include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
 #include "postal/texts.h"
 
@@ -59,6 +59,25 @@ INT_PTR CALLBACK BuildDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
   }
 }
 
+struct BuildTexts {
+  datafiles::IndexBuild build;
+  const char* starting;
+  const char* running;
+};
+
+const BuildTexts kBuildTexts[] = {
+    {datafiles::IndexBuild::kCityList, texts::kCityListStart, texts::kCityListRunning},
+    {datafiles::IndexBuild::kPrefectureRanges, texts::kPrefectureStart, texts::kPrefectureRunning},
+    {datafiles::IndexBuild::kNumberRanges, texts::kNumberStart, texts::kNumberRunning},
+};
+
+const BuildTexts& TextsOf(datafiles::IndexBuild build) {
+  for (const BuildTexts& texts : kBuildTexts) {
+    if (texts.build == build) return texts;
+  }
+  return kBuildTexts[0];
+}
+
 void RunBuild(HWND owner, const BuildJob& job) {
   DialogBoxParamA(WindowInstance(owner), texts::kBuildDialogResource, owner, BuildDialogProc,
                   reinterpret_cast<LPARAM>(&job));
@@ -71,11 +90,11 @@ void RunBuildDialog(HWND owner, const char* startingText, const char* runningTex
   RunBuild(owner, {startingText, runningText, work});
 }
 
-void RunStartupDataCheck(HWND window) {
-  const datafiles::FileSet& files = g_app.files;
-  const datafiles::StartupPlan plan = datafiles::PlanStartup(files, g_app.settings.storedDate);
+void RunStartupDataCheck(HWND window, AppState& app) {
+  const datafiles::FileSet& files = app.files;
+  const datafiles::StartupPlan plan = datafiles::PlanStartup(files, app.settings.storedDate);
   if (plan.addressFileMissing) {
-    ShowMessage(window, texts::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(window, postal::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
     PostQuitMessage(0);
     return;
   }
@@ -85,30 +104,16 @@ void RunStartupDataCheck(HWND window) {
     PostQuitMessage(0);
     return;
   }
-  g_app.settings.currentDate = plan.currentDate;
+  app.settings.currentDate = plan.currentDate;
 
   // A build that cannot write leaves the old file in place and its own bytes
   // in memory, which this run uses instead.
-  datafiles::HeldIndexFiles& held = g_app.heldIndexes;
-  if (plan.buildCityList) {
-    RunBuild(window, {texts::kCityListStart, texts::kCityListRunning, [&](const datafiles::BuildProgress& p) {
-                        datafiles::StoreIndexFile(files.cityList, datafiles::BuildCityList(files.addressFile, p), held);
-                      }});
-  }
-  if (plan.buildPrefectureRanges) {
-    RunBuild(window, {texts::kPrefectureStart, texts::kPrefectureRunning, [&](const datafiles::BuildProgress& p) {
-                        datafiles::StoreIndexFile(files.prefectureRanges,
-                                                  datafiles::BuildPrefectureRanges(files.addressFile, p), held);
-                      }});
-  }
-  if (plan.buildNumberRanges) {
-    RunBuild(window, {texts::kNumberStart, texts::kNumberRunning, [&](const datafiles::BuildProgress& p) {
-                        const datafiles::NumberRangeFiles built = datafiles::BuildNumberRanges(files.addressFile, p);
-                        datafiles::StoreIndexFile(files.newNumberRanges, built.newNumbers, held);
-                        datafiles::StoreIndexFile(files.oldNumberRanges, built.oldNumbers, held);
-                      }});
-  }
-  datafiles::LoadIndexTables(files, held, g_app.tables);
+  datafiles::RunDueBuilds(files, plan, false, app.heldIndexes,
+                          [window](datafiles::IndexBuild build, const std::function<void(const datafiles::BuildProgress&)>& work) {
+                            const BuildTexts& shown = TextsOf(build);
+                            RunBuild(window, {shown.starting, shown.running, work});
+                          });
+  datafiles::LoadIndexTables(files, app.heldIndexes, app.tables);
 }
 
 }  // namespace kuranto

@@ -55,7 +55,7 @@ const ControlPlan kAfterStatus[] = {
     {IDC_AREA_PLACE, "COMBOBOX", false, "", 270, 40, 170, 300, kDropDownList, &Controls::areaPlace},
     {IDC_CITY, "COMBOBOX", false, "", 180, 70, 120, 300, kDropDownList, &Controls::city},
     {IDC_TOWN, "EDIT", true, "", 340, 70, 100, 20, kInputBox, &Controls::town},
-    {IDC_DISPLAY, "EDIT", true, "", 2, 143, 508, 44, WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+    {IDC_DISPLAY, "EDIT", true, "", 2, kDisplayTop, 508, kDisplayHeight, WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
      &Controls::display},
     {IDC_FUZZY, "EDIT", true, "", 180, 100, 100, 20, kInputBox, &Controls::fuzzy},
     {IDC_TOWN_LABEL, "STATIC", false, "町域", 306, 76, 30, 20, WS_VISIBLE, &Controls::townLabel},
@@ -79,7 +79,9 @@ const Column kOfficeColumns[] = {{"郵便番号", 60}, {"大口客先名", 80}, 
 const Column kConditionColumns[] = {{"種類", 40}, {"選択", 70}, {"項目１", 100}, {"項目２", 100}, {"項目３", 100}};
 const Column kRecordColumns[] = {{"記録", 640}};
 
-const char* const kNumberKinds[] = {"旧番号", "新番号", "市区町村ｺｰﾄﾞ", "市外局番"};
+// In postal::NumberKind order.
+const char* const kNumberKinds[] = {"旧番号", "新番号", "市区町村ｺｰﾄﾞ", texts::kAreaCodeKind};
+// kFullWidthItem first.
 const char* const kCharWidths[] = {"全角", "半角"};
 const char* const kPrefectures[] = {
     "北海道", "青森県", "岩手県", "宮城県", "秋田県", "山形県", "福島県", "茨城県", "栃木県", "群馬県",
@@ -88,7 +90,7 @@ const char* const kPrefectures[] = {
     "鳥取県", "島根県", "岡山県", "広島県", "山口県", "徳島県", "香川県", "愛媛県", "高知県", "福岡県",
     "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
 
-const char* const kTabs[] = {"住所", "事業所", "条件と記録"};
+const char* const kTabs[kTabPageCount] = {"住所", "事業所", "条件と記録"};
 
 template <size_t N>
 void InsertColumns(HWND list, const Column (&columns)[N], DWORD extendedStyle) {
@@ -109,32 +111,31 @@ void AddStrings(HWND combo, const char* const (&items)[N]) {
   for (const char* item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
-HWND CreateControl(HWND window, HINSTANCE instance, const ControlPlan& plan) {
+HWND CreateControl(HWND window, HINSTANCE instance, const ControlPlan& plan, Controls& controls) {
   HWND control = CreateWindowExA(plan.edge ? WS_EX_CLIENTEDGE : 0, plan.className, plan.caption, WS_CHILD | plan.style,
                                  plan.left, plan.top, plan.width, plan.height, window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), instance, nullptr);
-  g_app.controls.*plan.handle = control;
+  controls.*plan.handle = control;
   return control;
 }
 
-void SetColumnsOf(HWND list) {
-  const Controls& c = g_app.controls;
+void SetColumnsOf(const Controls& c, HWND list) {
   if (list == c.addressList) InsertColumns(list, kAddressColumns, LVS_EX_HEADERDRAGDROP);
   if (list == c.officeList) InsertColumns(list, kOfficeColumns, LVS_EX_HEADERDRAGDROP);
   if (list == c.conditionList) InsertColumns(list, kConditionColumns, LVS_EX_FULLROWSELECT);
   if (list == c.recordList) InsertColumns(list, kRecordColumns, LVS_EX_FULLROWSELECT);
 }
 
-void CreateTable(HWND window, HINSTANCE instance, const ControlPlan* begin, const ControlPlan* end) {
+void CreateTable(HWND window, HINSTANCE instance, const ControlPlan* begin, const ControlPlan* end, Controls& controls) {
   for (const ControlPlan* plan = begin; plan != end; ++plan) {
-    HWND control = CreateControl(window, instance, *plan);
-    if (std::strcmp(plan->className, WC_LISTVIEWA) == 0) SetColumnsOf(control);
+    HWND control = CreateControl(window, instance, *plan, controls);
+    if (std::strcmp(plan->className, WC_LISTVIEWA) == 0) SetColumnsOf(controls, control);
   }
 }
 
 void InsertTabs(HWND tab) {
   SendMessageA(tab, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kTabPageCount; ++i) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(kTabs[i]);
@@ -142,8 +143,7 @@ void InsertTabs(HWND tab) {
   }
 }
 
-void SetGuiFont() {
-  const Controls& c = g_app.controls;
+void SetGuiFont(const Controls& c) {
   const HWND controls[] = {c.search,     c.newCondition, c.registerCondition, c.clip,     c.radioNumber,
                            c.radioPlace, c.radioFuzzy,   c.numberKind,        c.charWidth, c.prefecture,
                            c.areaPlace,  c.city,         c.checkIme,          c.number,    c.town,
@@ -154,56 +154,46 @@ void SetGuiFont() {
 
 }  // namespace
 
-void CreateChildControls(HWND window) {
+void CreateChildControls(HWND window, Controls& c) {
   InitCommonControls();
   HINSTANCE instance = WindowInstance(window);
-  CreateTable(window, instance, std::begin(kBeforeStatus), std::end(kBeforeStatus));
-  g_app.controls.status =
-      CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", window, IDC_STATUS);
-  CreateTable(window, instance, std::begin(kAfterStatus), std::end(kAfterStatus));
-  InsertTabs(g_app.controls.tab);
+  CreateTable(window, instance, std::begin(kBeforeStatus), std::end(kBeforeStatus), c);
+  c.status = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM | SBARS_SIZEGRIP, "", window, IDC_STATUS);
+  CreateTable(window, instance, std::begin(kAfterStatus), std::end(kAfterStatus), c);
+  InsertTabs(c.tab);
 
-  const Controls& c = g_app.controls;
   AddStrings(c.numberKind, kNumberKinds);
   AddStrings(c.charWidth, kCharWidths);
   AddStrings(c.prefecture, kPrefectures);
   SendMessageA(c.numberKind, CB_SETCURSEL, 0, 0);
-  SendMessageA(c.charWidth, CB_SETCURSEL, 0, 0);
-
-  EnableWindow(c.numberKind, TRUE);
-  EnableWindow(c.number, TRUE);
-  EnableWindow(c.prefecture, FALSE);
-  EnableWindow(c.city, FALSE);
-  EnableWindow(c.town, FALSE);
-
-  MakeMenuOwnerDrawn(window);
-  SetGuiFont();
+  SendMessageA(c.charWidth, CB_SETCURSEL, kFullWidthItem, 0);
+  ApplyModeEnabling(c, postal::SearchMode::kNumber);
+  SetGuiFont(c);
 }
 
-std::vector<int> DefaultColumnWidths(HWND list) {
+std::vector<int> DefaultColumnWidths(const Controls& controls, HWND list) {
   std::vector<int> widths;
   const auto add = [&widths](const auto& columns) {
     for (const Column& column : columns) widths.push_back(column.width);
   };
-  if (list == g_app.controls.addressList) add(kAddressColumns);
-  if (list == g_app.controls.officeList) add(kOfficeColumns);
+  if (list == controls.addressList) add(kAddressColumns);
+  if (list == controls.officeList) add(kOfficeColumns);
   return widths;
 }
 
-void SwitchTabPage(int page) {
-  if (page < 0 || page > 2) return;
-  const Controls& c = g_app.controls;
-  const HWND pageControls[] = {c.radioNumber, c.radioPlace, c.radioFuzzy, c.checkIme, c.numberKind,
+void SwitchTabPage(const Controls& c, int page) {
+  if (page < 0 || page >= kTabPageCount) return;
+  // The search form shows on the two result pages, the two lists on the third.
+  const HWND formControls[] = {c.radioNumber, c.radioPlace, c.radioFuzzy, c.checkIme, c.numberKind,
                                c.charWidth,   c.prefecture, c.areaPlace,  c.townLabel, c.number,
-                               c.city,        c.town,       c.fuzzy,      c.conditionList, c.recordList};
-  constexpr int kFormLast = 12;  // positions 0..12 are the search form, 13..14 the two lists
-  const bool formPage = page != 2;
-  for (int i = 0; i < static_cast<int>(std::size(pageControls)); ++i) {
-    ShowWindow(pageControls[i], (i <= kFormLast) == formPage ? SW_SHOW : SW_HIDE);
-  }
-  if (formPage) SetWindowTextA(c.radioFuzzy, page == 0 ? texts::kFuzzyCaption : texts::kOfficeNameCaption);
-  ShowWindow(c.addressList, page == 0 ? SW_SHOW : SW_HIDE);
-  ShowWindow(c.officeList, page == 1 ? SW_SHOW : SW_HIDE);
+                               c.city,        c.town,       c.fuzzy};
+  const HWND listControls[] = {c.conditionList, c.recordList};
+  const bool formPage = page != kConditionsPage;
+  for (HWND control : formControls) ShowWindow(control, formPage ? SW_SHOW : SW_HIDE);
+  for (HWND control : listControls) ShowWindow(control, formPage ? SW_HIDE : SW_SHOW);
+  if (formPage) SetWindowTextA(c.radioFuzzy, page == kAddressPage ? texts::kFuzzyCaption : texts::kOfficeNameCaption);
+  ShowWindow(c.addressList, page == kAddressPage ? SW_SHOW : SW_HIDE);
+  ShowWindow(c.officeList, page == kOfficePage ? SW_SHOW : SW_HIDE);
   EnableWindow(c.clip, formPage);
   EnableWindow(c.search, formPage);
   EnableWindow(c.registerCondition, formPage);

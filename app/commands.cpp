@@ -28,18 +28,10 @@ constexpr int kUrlBytes = 512;
 constexpr DWORD kHiraganaConversion = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_ROMAN;
 constexpr DWORD kHalfKatakanaConversion = IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_ROMAN;
 
-postal::SearchForm ReadSearchForm() {
-  const Controls& c = g_app.controls;
+postal::SearchForm ReadSearchForm(const Controls& c) {
   postal::SearchForm form;
-  form.mode = CheckedSearchMode();
-  if (form.mode == postal::SearchMode::kNumber) {
-    const std::string kind = TextOf(c.numberKind);
-    const LRESULT found = SendMessageA(c.numberKind, CB_FINDSTRING, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(kind.c_str()));
-    form.kind = static_cast<int>(found);
-  } else {
-    form.kind = 0;
-  }
+  form.mode = CheckedSearchMode(c);
+  form.kind = form.mode == postal::SearchMode::kNumber ? SelectedNumberKind(c) : 0;
   form.number = TextOf(c.number);
   form.areaPlace = TextOf(c.areaPlace);
   form.prefecture = TextOf(c.prefecture);
@@ -49,57 +41,45 @@ postal::SearchForm ReadSearchForm() {
   return form;
 }
 
-void ClearAddressList() {
-  postal::FreeAddressRows(g_app.addressRows);
-  SendMessageA(g_app.controls.addressList, LVM_DELETEALLITEMS, 0, 0);
-}
-
-void ClearOfficeList() {
-  postal::FreeOfficeRows(g_app.officeRows);
-  SendMessageA(g_app.controls.officeList, LVM_DELETEALLITEMS, 0, 0);
+void ClearResultList(AppState& app, const ResultPage& page) {
+  page.clearRows(app);
+  SendMessageA(app.controls.*page.list, LVM_DELETEALLITEMS, 0, 0);
 }
 
 void ShowRefusal(HWND window, const char* message) {
   if (message != nullptr) ShowMessage(window, message, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-void Search(HWND window) {
-  const Controls& c = g_app.controls;
-  SetStatusText(texts::kStatusDeleting);
-  const bool addresses = IsWindowVisible(c.addressList) != FALSE;
-  const bool offices = IsWindowVisible(c.officeList) != FALSE;
-  if (addresses) ClearAddressList();
-  if (offices) ClearOfficeList();
+void Search(HWND window, AppState& app) {
+  const Controls& c = app.controls;
+  const ResultPage* page = VisibleResultPage(c);
+  SetStatusText(c, texts::kStatusDeleting);
+  if (page != nullptr) ClearResultList(app, *page);
   UpdateWindow(window);
 
-  g_app.resultCount = 0;
-  SetStatusText(texts::kStatusSearching);
+  app.resultCount = 0;
+  SetStatusText(c, texts::kStatusSearching);
   EnableWindow(c.search, FALSE);
-  const postal::SearchForm form = ReadSearchForm();
+  const postal::SearchForm form = ReadSearchForm(c);
 
-  LockSearchForm(false);
-  if (addresses) {
-    ShowRefusal(window, postal::SearchAddresses(g_app.files.addressFile, g_app.tables, form, g_app.addressRows));
-    g_app.resultCount = g_app.addressRows.Count();
+  LockSearchForm(c);
+  if (page != nullptr) {
+    ShowRefusal(window, page->search(app, form));
+    app.resultCount = page->rowCount(app);
   }
-  if (offices) {
-    ShowRefusal(window, postal::SearchOffices(g_app.files.officeFile, form, g_app.officeRows));
-    g_app.resultCount = g_app.officeRows.Count();
-  }
-  LockSearchForm(true);
+  UnlockSearchForm(c);
 
-  if (addresses) FillResultList(c.addressList, g_app.resultCount);
-  if (offices) FillResultList(c.officeList, g_app.resultCount);
+  if (page != nullptr) FillResultList(c.*page->list, app.resultCount);
   char status[64];
-  std::snprintf(status, sizeof status, texts::kStatusFoundFormat, g_app.resultCount);
-  SetStatusText(status);
+  std::snprintf(status, sizeof status, texts::kStatusFoundFormat, app.resultCount);
+  SetStatusText(c, status);
   EnableWindow(c.search, TRUE);
   SetFocus(c.search);
 }
 
-void NewCondition() {
-  const Controls& c = g_app.controls;
-  SetStatusText(texts::kStatusDeleting);
+void NewCondition(AppState& app) {
+  const Controls& c = app.controls;
+  SetStatusText(c, texts::kStatusDeleting);
   SetWindowTextA(c.number, "");
   SetWindowTextA(c.town, "");
   SetWindowTextA(c.display, "");
@@ -107,10 +87,11 @@ void NewCondition() {
   EmptyComboBox(c.city);
   EmptyComboBox(c.areaPlace);
   SendMessageA(c.prefecture, CB_SETCURSEL, 0, 0);
-  ClearAddressList();
-  ClearOfficeList();
-  g_app.resultCount = 0;
-  SetStatusText(texts::kStatusBlank);
+  for (const ResultPage* page : {ResultPageOfId(IDC_ADDRESS_LIST), ResultPageOfId(IDC_OFFICE_LIST)}) {
+    ClearResultList(app, *page);
+  }
+  app.resultCount = 0;
+  SetStatusText(c, texts::kStatusBlank);
 }
 
 // Puts `text` on the clipboard as CF_TEXT in a 1024-byte block.
@@ -118,93 +99,74 @@ void PutOnClipboard(HWND owner, const char* text) {
   ScopedClipboard clipboard(owner);
   if (!clipboard.opened()) return;
   EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kClipboardBytes);
-  if (block == nullptr) return;
-  char* bytes = static_cast<char*>(GlobalLock(block));
-  if (bytes == nullptr) {
-    GlobalFree(block);
-    return;
+  ScopedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kClipboardBytes));
+  {
+    ScopedGlobalLock bytes(block.get());
+    if (bytes.get() == nullptr) return;
+    lstrcpynA(static_cast<char*>(bytes.get()), text, static_cast<int>(kClipboardBytes));
   }
-  lstrcpynA(bytes, text, static_cast<int>(kClipboardBytes));
-  GlobalUnlock(block);
   // The clipboard owns the block once it accepts it.
-  if (SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+  if (SetClipboardData(CF_TEXT, block.get()) != nullptr) block.release();
 }
 
-void Copy(HWND window) {
-  const Controls& c = g_app.controls;
-  std::string text;
-  bool any = false;
-  if (IsWindowVisible(c.addressList)) {
-    const int row = FirstSelectedItem(c.addressList);
-    if (row < 0) return;
-    text = FormatAddressRow(row);
-    any = true;
-  }
-  if (IsWindowVisible(c.officeList)) {
-    const int row = FirstSelectedItem(c.officeList);
-    if (row < 0) return;
-    text = FormatOfficeRow(row);
-    any = true;
-  }
-  if (!any) return;
-  SetWindowTextA(c.display, text.c_str());
+void Copy(HWND window, const AppState& app) {
+  const Controls& c = app.controls;
+  const ResultPage* page = VisibleResultPage(c);
+  if (page == nullptr) return;
+  const int row = FirstSelectedItem(c.*page->list);
+  if (row < 0) return;
+  SetWindowTextA(c.display, page->formatRow(app, row).c_str());
   // The clipboard receives exactly what the display box shows.
   const std::string shown = TextOf(c.display, static_cast<int>(kClipboardBytes));
   PutOnClipboard(window, shown.c_str());
 }
 
-void RecordSelectedRows() {
-  const Controls& c = g_app.controls;
-  const struct {
-    HWND list;
-    std::string (*format)(int);
-  } lists[] = {{c.addressList, FormatAddressRow}, {c.officeList, FormatOfficeRow}};
-  for (const auto& entry : lists) {
-    if (!IsWindowVisible(entry.list)) continue;
-    ForEachSelectedItem(entry.list, [&](int row) { AppendListRow(c.recordList, entry.format(row)); });
+void RecordSelectedRows(const AppState& app) {
+  const ResultPage* page = VisibleResultPage(app.controls);
+  if (page == nullptr) return;
+  ForEachSelectedItem(app.controls.*page->list,
+                      [&](int row) { AppendListRow(app.controls.recordList, page->formatRow(app, row)); });
+}
+
+void CopyRecordLine(HWND window, const Controls& c) {
+  const int line = FirstSelectedItem(c.recordList);
+  if (line < 0) return;
+  PutOnClipboard(window, ListCellText(c.recordList, line, 0, kRowTextBytes).c_str());
+}
+
+void RemoveSelectedCondition(const Controls& c) {
+  const int row = FirstSelectedItem(c.conditionList);
+  if (row >= 0) SendMessageA(c.conditionList, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
+
+void RemoveSelectedRecords(const Controls& c) {
+  int line;
+  while ((line = FirstSelectedItem(c.recordList)) >= 0) {
+    SendMessageA(c.recordList, LVM_DELETEITEM, static_cast<WPARAM>(line), 0);
   }
 }
 
-void CopyRecordLine(HWND window) {
-  HWND list = g_app.controls.recordList;
-  const int line = FirstSelectedItem(list);
-  if (line < 0) return;
-  PutOnClipboard(window, ListCellText(list, line, 0, kRowTextBytes).c_str());
-}
-
-void RemoveSelectedCondition() {
-  HWND list = g_app.controls.conditionList;
-  const int row = FirstSelectedItem(list);
-  if (row >= 0) SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
-}
-
-void RemoveSelectedRecords() {
-  HWND list = g_app.controls.recordList;
-  int line;
-  while ((line = FirstSelectedItem(list)) >= 0) SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(line), 0);
-}
-
-void OnEnter(HWND window) {
-  const Controls& c = g_app.controls;
+void OnEnter(HWND window, AppState& app) {
+  const Controls& c = app.controls;
   HWND focus = GetFocus();
-  const std::string kind = TextOf(c.numberKind);
-  if (focus == c.number && kind == texts::kAreaCodeKind) {
+  if (focus == c.number && SelectedNumberKind(c) == postal::kAreaCode) {
     SetFocus(c.areaPlace);
     SendMessageA(c.areaPlace, CB_SETCURSEL, 0, 0);
     return;
   }
-  if (focus == c.number || focus == c.city || focus == c.town || focus == c.fuzzy || focus == c.prefecture ||
-      focus == c.areaPlace) {
-    SendMessageA(window, WM_COMMAND, IDC_SEARCH, 0);
-  } else if (focus == c.addressList) {
-    ShowFirstSelectedRow(c.addressList);
-  } else if (focus == c.search) {
-    SendMessageA(window, WM_COMMAND, IDC_SEARCH, 0);
+  const HWND searchFrom[] = {c.number, c.city, c.town, c.fuzzy, c.prefecture, c.areaPlace, c.search};
+  for (HWND control : searchFrom) {
+    if (focus == control) {
+      Search(window, app);
+      return;
+    }
+  }
+  if (focus == c.addressList) {
+    ShowFirstSelectedRow(app, *ResultPageOfId(IDC_ADDRESS_LIST));
   } else if (focus == c.newCondition) {
-    SendMessageA(window, WM_COMMAND, IDC_NEW_CONDITION, 0);
+    NewCondition(app);
   } else if (focus == c.clip) {
-    SendMessageA(window, WM_COMMAND, IDM_COPY, 0);
+    Copy(window, app);
   }
 }
 
@@ -219,28 +181,28 @@ void OpenInputMethod(HWND window, DWORD conversion, DWORD sentence) {
   ImmSetOpenStatus(ime.get(), TRUE);
 }
 
-void OnTownBox(HWND window) {
-  if (IsChecked(g_app.controls.checkIme)) OpenInputMethod(window, kHiraganaConversion, IME_SMODE_CONVERSATION);
+void OnTownBox(HWND window, const Controls& c) {
+  if (IsChecked(c.checkIme)) OpenInputMethod(window, kHiraganaConversion, IME_SMODE_CONVERSATION);
 }
 
-void OnFuzzyBox(HWND window) {
-  if (!IsChecked(g_app.controls.checkIme)) return;
-  if (TextOf(g_app.controls.charWidth) == texts::kFullWidth) {
+void OnFuzzyBox(HWND window, const Controls& c) {
+  if (!IsChecked(c.checkIme)) return;
+  if (SendMessageA(c.charWidth, CB_GETCURSEL, 0, 0) == kFullWidthItem) {
     OpenInputMethod(window, kHiraganaConversion, IME_SMODE_CONVERSATION);
   } else {
     OpenInputMethod(window, kHalfKatakanaConversion, 0);
   }
 }
 
-void SetFontSize(HWND window, int index) {
-  g_app.settings.fontSizeIndex = ValidFontSizeIndex(index);
-  ApplyListFont(window, g_app.controls.addressList, FontSizeTable[g_app.settings.fontSizeIndex]);
+void SetFontSize(HWND window, AppState& app, int index) {
+  app.settings.fontSizeIndex = ValidFontSizeIndex(index);
+  app.listFont = ApplyListFont(window, app.controls, FontSizeTable[app.settings.fontSizeIndex]);
   CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,
-                     IDM_FONT_LARGEST + static_cast<UINT>(g_app.settings.fontSizeIndex), MF_BYCOMMAND);
+                     IDM_FONT_LARGEST + static_cast<UINT>(app.settings.fontSizeIndex), MF_BYCOMMAND);
 }
 
-void OpenWebAddress(const char* key) {
-  const std::string ini = g_app.files.directory + datafiles::kLinksName;
+void OpenWebAddress(const datafiles::FileSet& files, const char* key) {
+  const std::string ini = files.directory + datafiles::kLinksName;
   char url[kUrlBytes] = {};
   GetPrivateProfileStringA(texts::kLinksSection, key, "", url, kUrlBytes, ini.c_str());
   // An empty address would make the shell open the current folder instead.
@@ -248,34 +210,130 @@ void OpenWebAddress(const char* key) {
   ShellExecuteA(nullptr, nullptr, url, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// The radio buttons and the edit boxes act on every notification, not only a
+// click or a change: the mode's enabling and the box's input-method state are
+// applied again whatever happened (focus, change, update), so they hold
+// however the control was reached. False for an id that is no form control.
+bool OnFormNotification(HWND window, AppState& app, int id, int code) {
+  const Controls& c = app.controls;
+  switch (id) {
+    case IDC_RADIO_NUMBER:
+    case IDC_RADIO_PLACE:
+    case IDC_RADIO_FUZZY:
+      ApplyModeEnabling(c);
+      return true;
+    case IDC_NUMBER_KIND:
+      if (code == CBN_SELCHANGE) {
+        SetWindowTextA(c.number, "");
+        UpdateAreaPlaceState(c);
+      }
+      return true;
+    case IDC_PREFECTURE:
+      if (code == CBN_SELCHANGE) EmptyComboBox(c.city);
+      return true;
+    case IDC_NUMBER:
+      CloseInputMethod(window);
+      return true;
+    case IDC_CITY:
+      if (code == CBN_SETFOCUS) {
+        EmptyComboBox(c.city);
+        FillCityList(c, datafiles::IndexFileBytes(app.files.cityList, app.heldIndexes));
+      }
+      return true;
+    case IDC_TOWN:
+      OnTownBox(window, c);
+      return true;
+    case IDC_AREA_PLACE:
+      if (code == CBN_SETFOCUS) {
+        EmptyComboBox(c.areaPlace);
+        FillAreaPlaceList(c, app.files.areaCodes);
+      }
+      return true;
+    case IDC_FUZZY:
+      OnFuzzyBox(window, c);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A command of the menus, the accelerators or the form's buttons.
+struct MenuCommand {
+  int id;
+  void (*run)(HWND window, AppState& app);
+};
+
+const MenuCommand kMenuCommands[] = {
+    {IDC_SEARCH, Search},
+    {IDC_NEW_CONDITION, [](HWND, AppState& app) { NewCondition(app); }},
+    {IDM_NEW_CONDITION, [](HWND, AppState& app) { NewCondition(app); }},
+    {IDC_REGISTER_CONDITION, [](HWND, AppState& app) { RegisterCondition(app.controls); }},
+    {IDM_REMOVE_CONDITION, [](HWND, AppState& app) { RemoveSelectedCondition(app.controls); }},
+    {IDM_REMOVE_RECORD, [](HWND, AppState& app) { RemoveSelectedRecords(app.controls); }},
+    {IDM_COPY_RECORD, [](HWND window, AppState& app) { CopyRecordLine(window, app.controls); }},
+    {IDM_EXIT, [](HWND window, AppState&) { SendMessageA(window, WM_CLOSE, 0, 0); }},
+    {IDM_ENTER, OnEnter},
+    {IDM_RECORD, [](HWND, AppState& app) { RecordSelectedRows(app); }},
+    {IDM_COPY, [](HWND window, AppState& app) { Copy(window, app); }},
+    {IDM_PROPERTIES, [](HWND window, AppState& app) {
+       ShowRowDetails(window, app.controls.addressList, app.controls.officeList, app.addressRows, app.officeRows);
+     }},
+    {IDM_POSTAL_URL, [](HWND, AppState& app) { OpenWebAddress(app.files, texts::kPostalUrlKey); }},
+    {IDM_KEN_ALL_URL, [](HWND, AppState& app) { OpenWebAddress(app.files, texts::kKenAllUrlKey); }},
+    {IDM_JIGYOSYO_URL, [](HWND, AppState& app) { OpenWebAddress(app.files, texts::kJigyosyoUrlKey); }},
+    {IDM_SETTINGS, [](HWND window, AppState& app) { ShowSettings(window, app.settings); }},
+    {IDM_ABOUT, [](HWND window, AppState&) { ShowAboutBox(window, WindowInstance(window)); }},
+    {IDM_HELP, [](HWND, AppState& app) { ShowHelp(app.files.directory); }},
+};
+
+void OnMenuCommand(HWND window, AppState& app, int id) {
+  // The pop-up menu's Properties is the main menu's.
+  if (id == IDM_ROW_PROPERTIES) id = IDM_PROPERTIES;
+  if (id >= IDM_FONT_LARGEST && id <= IDM_FONT_SMALLEST) {
+    SetFontSize(window, app, id - IDM_FONT_LARGEST);
+    return;
+  }
+  for (const MenuCommand& command : kMenuCommands) {
+    if (command.id == id) {
+      command.run(window, app);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
-void SetStatusText(const char* text) {
-  SendMessageA(g_app.controls.status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+void SetStatusText(const Controls& controls, const char* text) {
+  SendMessageA(controls.status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
 
-void ShowFirstSelectedRow(HWND list) {
-  const int row = FirstSelectedItem(list);
+void ShowFirstSelectedRow(const AppState& app, const ResultPage& page) {
+  const int row = FirstSelectedItem(app.controls.*page.list);
   if (row < 0) return;
-  const std::string text = list == g_app.controls.officeList ? FormatOfficeRow(row) : FormatAddressRow(row);
-  SetWindowTextA(g_app.controls.display, text.c_str());
+  SetWindowTextA(app.controls.display, page.formatRow(app, row).c_str());
 }
 
-void LockSearchForm(bool enable) {
-  const Controls& c = g_app.controls;
+namespace {
+
+// Every control a running search greys out.
+void EnableSearchForm(const Controls& c, bool enable) {
   const HWND form[] = {c.radioNumber, c.radioPlace, c.radioFuzzy, c.numberKind, c.charWidth, c.prefecture, c.areaPlace,
                        c.townLabel,   c.number,     c.city,       c.town,       c.fuzzy,     c.conditionList};
   for (HWND control : form) EnableWindow(control, enable);
-  if (enable) {
-    const struct {
-      HWND radio;
-      int id;
-    } radios[] = {{c.radioNumber, IDC_RADIO_NUMBER}, {c.radioPlace, IDC_RADIO_PLACE}, {c.radioFuzzy, IDC_RADIO_FUZZY}};
-    for (const auto& r : radios) {
-      if (IsChecked(r.radio)) SendMessageA(GetParent(r.radio), WM_COMMAND, static_cast<WPARAM>(r.id), 0);
-    }
-  }
-  UpdateWindow(GetParent(c.search));
+}
+
+}  // namespace
+
+void LockSearchForm(const Controls& controls) {
+  EnableSearchForm(controls, false);
+  UpdateWindow(GetParent(controls.search));
+}
+
+void UnlockSearchForm(const Controls& controls) {
+  EnableSearchForm(controls, true);
+  // Back to what the checked mode enables, not simply everything.
+  ApplyModeEnabling(controls);
+  UpdateWindow(GetParent(controls.search));
 }
 
 // The result lists are owner-data lists: setting the count makes items 0 to
@@ -286,11 +344,8 @@ void FillResultList(HWND list, int count) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-bool AnswerResultListNotify(NMHDR& header, LRESULT& answer) {
-  const Controls& c = g_app.controls;
-  if (header.hwndFrom == nullptr || (header.hwndFrom != c.addressList && header.hwndFrom != c.officeList)) {
-    return false;
-  }
+bool AnswerResultListNotify(const Controls& controls, NMHDR& header, LRESULT& answer) {
+  if (ResultPageOfList(controls, header.hwndFrom) == nullptr) return false;
   switch (header.code) {
     case LVN_GETDISPINFOA:
     case LVN_GETDISPINFOW: {
@@ -322,113 +377,9 @@ bool AnswerResultListNotify(NMHDR& header, LRESULT& answer) {
   }
 }
 
-// The radio buttons and the edit boxes act on every notification, not only a
-// click or a change: the mode's enabling and the box's input-method state are
-// applied again whatever happened (focus, change, update), so they hold
-// however the control was reached, and LockSearchForm can re-send a radio id.
 void OnCommand(HWND window, WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
-  const int code = HIWORD(wParam);
-  const Controls& c = g_app.controls;
-  switch (id) {
-    case IDC_RADIO_NUMBER:
-    case IDC_RADIO_PLACE:
-    case IDC_RADIO_FUZZY:
-      ApplyModeEnabling();
-      break;
-    case IDC_NUMBER_KIND:
-      if (code == CBN_SELCHANGE) {
-        SetWindowTextA(c.number, "");
-        UpdateAreaPlaceState();
-      }
-      break;
-    case IDC_PREFECTURE:
-      if (code == CBN_SELCHANGE) EmptyComboBox(c.city);
-      break;
-    case IDC_NUMBER:
-      CloseInputMethod(window);
-      break;
-    case IDC_CITY:
-      if (code == CBN_SETFOCUS) {
-        EmptyComboBox(c.city);
-        FillCityList();
-      }
-      break;
-    case IDC_TOWN:
-      OnTownBox(window);
-      break;
-    case IDC_AREA_PLACE:
-      if (code == CBN_SETFOCUS) {
-        EmptyComboBox(c.areaPlace);
-        FillAreaPlaceList();
-      }
-      break;
-    case IDC_FUZZY:
-      OnFuzzyBox(window);
-      break;
-    case IDC_SEARCH:
-      Search(window);
-      break;
-    case IDC_NEW_CONDITION:
-    case IDM_NEW_CONDITION:
-      NewCondition();
-      break;
-    case IDC_REGISTER_CONDITION:
-      RegisterCondition();
-      break;
-    case IDM_REMOVE_CONDITION:
-      RemoveSelectedCondition();
-      break;
-    case IDM_REMOVE_RECORD:
-      RemoveSelectedRecords();
-      break;
-    case IDM_COPY_RECORD:
-      CopyRecordLine(window);
-      break;
-    case IDM_EXIT:
-      SendMessageA(window, WM_CLOSE, 0, 0);
-      break;
-    case IDM_ENTER:
-      OnEnter(window);
-      break;
-    case IDM_RECORD:
-      RecordSelectedRows();
-      break;
-    case IDM_COPY:
-      Copy(window);
-      break;
-    case IDM_PROPERTIES:
-    case IDM_ROW_PROPERTIES:
-      ShowRowDetails(window, c.addressList, c.officeList, g_app.addressRows, g_app.officeRows);
-      break;
-    case IDM_POSTAL_URL:
-      OpenWebAddress(texts::kPostalUrlKey);
-      break;
-    case IDM_KEN_ALL_URL:
-      OpenWebAddress(texts::kKenAllUrlKey);
-      break;
-    case IDM_JIGYOSYO_URL:
-      OpenWebAddress(texts::kJigyosyoUrlKey);
-      break;
-    case IDM_SETTINGS:
-      ShowSettings(window);
-      break;
-    case IDM_ABOUT:
-      ShowAboutBox(window, WindowInstance(window));
-      break;
-    case IDM_HELP:
-      ShowHelp(g_app.files.directory);
-      break;
-    case IDM_FONT_LARGEST:
-    case IDM_FONT_LARGE:
-    case IDM_FONT_MEDIUM:
-    case IDM_FONT_SMALL:
-    case IDM_FONT_SMALLEST:
-      SetFontSize(window, id - IDM_FONT_LARGEST);
-      break;
-    default:
-      break;
-  }
+  if (!OnFormNotification(window, g_app, id, HIWORD(wParam))) OnMenuCommand(window, g_app, id);
 }
 
 }  // namespace kuranto

@@ -8,6 +8,7 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
+#include "datafiles/index_store.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -15,8 +16,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr int kAddressPage = 0;
-constexpr int kOfficePage = 1;
 constexpr int kFormCells = 4;  // cells 1..4 after the kind
 
 // One kind of condition line: its label in cell 0, the mode and tab it
@@ -24,7 +23,7 @@ constexpr int kFormCells = 4;  // cells 1..4 after the kind
 struct ConditionLine {
   const char* label;
   postal::SearchMode mode;
-  int page;
+  TabPage page;
   HWND Controls::*cells[kFormCells];  // nullptr: an empty cell
 };
 
@@ -39,15 +38,12 @@ const ConditionLine kConditionLines[] = {
 const ConditionLine& kNumberLine = kConditionLines[0];
 
 // The line kind of the form as it stands; a number line when no other fits.
-const ConditionLine& LineForForm() {
-  const Controls& c = g_app.controls;
-  const postal::SearchMode mode = CheckedSearchMode();
-  int page = -1;
-  if (IsWindowVisible(c.addressList)) page = kAddressPage;
-  if (IsWindowVisible(c.officeList)) page = kOfficePage;
+const ConditionLine& LineForForm(const Controls& c) {
+  const postal::SearchMode mode = CheckedSearchMode(c);
+  const ResultPage* page = VisibleResultPage(c);
   for (const ConditionLine& line : kConditionLines) {
     const bool pageMatters = line.mode == postal::SearchMode::kFuzzy;
-    if (line.mode == mode && (!pageMatters || line.page == page)) return line;
+    if (line.mode == mode && (!pageMatters || (page != nullptr && line.page == page->page))) return line;
   }
   return kNumberLine;
 }
@@ -60,9 +56,9 @@ const ConditionLine* LineLabelled(const std::string& label) {
 }
 
 // The text of the cell that holds `control` in line `row`.
-std::string CellOf(const ConditionLine& line, int row, HWND Controls::*control) {
+std::string CellOf(HWND conditionList, const ConditionLine& line, int row, HWND Controls::*control) {
   for (int cell = 0; cell < kFormCells; ++cell) {
-    if (line.cells[cell] == control) return ListCellText(g_app.controls.conditionList, row, cell + 1);
+    if (line.cells[cell] == control) return ListCellText(conditionList, row, cell + 1);
   }
   return std::string();
 }
@@ -74,24 +70,20 @@ void SelectItemBeginning(HWND combo, const std::string& text) {
   if (found != CB_ERR) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
 
-// Checks one mode's radio button and lets the dispatcher apply its enabling.
-void ChooseMode(postal::SearchMode mode) {
-  const int radioId = IDC_RADIO_NUMBER + postal::RadioIndexOf(mode);
-  CheckRadioButton(g_app.mainWindow, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radioId);
-  SendMessageA(g_app.mainWindow, WM_COMMAND, MAKEWPARAM(radioId, 0), 0);
-  SetFocus(GetDlgItem(g_app.mainWindow, radioId));
+void ChooseMode(HWND window, const Controls& c, postal::SearchMode mode) {
+  CheckModeRadio(window, c, mode);
+  SetFocus(GetDlgItem(window, IDC_RADIO_NUMBER + postal::RadioIndexOf(mode)));
 }
 
-void ShowPage(int page) {
-  SendMessageA(g_app.controls.tab, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-  SwitchTabPage(page);  // selecting a tab this way sends no notification
+void ShowPage(const Controls& c, int page) {
+  SendMessageA(c.tab, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+  SwitchTabPage(c, page);  // selecting a tab this way sends no notification
 }
 
 }  // namespace
 
-void RegisterCondition() {
-  const Controls& c = g_app.controls;
-  const ConditionLine& line = LineForForm();
+void RegisterCondition(const Controls& c) {
+  const ConditionLine& line = LineForForm(c);
   const int row = AppendListRow(c.conditionList, line.label);
   if (row < 0) return;
   for (int cell = 0; cell < kFormCells; ++cell) {
@@ -102,37 +94,37 @@ void RegisterCondition() {
 
 // The form is set directly: none of the selection-change handling runs, so
 // restoring the number kind does not empty the number box.
-void RestoreSelectedCondition() {
-  const Controls& c = g_app.controls;
+void RestoreSelectedCondition(HWND window, const AppState& app) {
+  const Controls& c = app.controls;
   const int row = FirstSelectedItem(c.conditionList);
   if (row < 0) return;
   const ConditionLine* line = LineLabelled(ListCellText(c.conditionList, row, 0));
   if (line == nullptr) return;  // not a condition this program writes
   switch (line->mode) {
     case postal::SearchMode::kNumber:
-      ChooseMode(line->mode);
-      SelectItemBeginning(c.numberKind, CellOf(*line, row, &Controls::numberKind));
-      SetWindowTextA(c.number, CellOf(*line, row, &Controls::number).c_str());
+      ChooseMode(window, c, line->mode);
+      SelectItemBeginning(c.numberKind, CellOf(c.conditionList, *line, row, &Controls::numberKind));
+      SetWindowTextA(c.number, CellOf(c.conditionList, *line, row, &Controls::number).c_str());
       EmptyComboBox(c.areaPlace);
-      FillAreaPlaceList();
-      UpdateAreaPlaceState();
-      SelectItemBeginning(c.areaPlace, CellOf(*line, row, &Controls::areaPlace));
-      ShowPage(line->page);
+      FillAreaPlaceList(c, app.files.areaCodes);
+      UpdateAreaPlaceState(c);
+      SelectItemBeginning(c.areaPlace, CellOf(c.conditionList, *line, row, &Controls::areaPlace));
+      ShowPage(c, line->page);
       break;
     case postal::SearchMode::kLocation:
-      ChooseMode(line->mode);
-      SelectItemBeginning(c.prefecture, CellOf(*line, row, &Controls::prefecture));
+      ChooseMode(window, c, line->mode);
+      SelectItemBeginning(c.prefecture, CellOf(c.conditionList, *line, row, &Controls::prefecture));
       EmptyComboBox(c.city);
-      FillCityList();
-      SelectItemBeginning(c.city, CellOf(*line, row, &Controls::city));
-      SetWindowTextA(c.town, CellOf(*line, row, &Controls::town).c_str());
-      ShowPage(line->page);
+      FillCityList(c, datafiles::IndexFileBytes(app.files.cityList, app.heldIndexes));
+      SelectItemBeginning(c.city, CellOf(c.conditionList, *line, row, &Controls::city));
+      SetWindowTextA(c.town, CellOf(c.conditionList, *line, row, &Controls::town).c_str());
+      ShowPage(c, line->page);
       break;
     case postal::SearchMode::kFuzzy:
       // The page first: it names the fuzzy radio button for its tab.
-      ShowPage(line->page);
-      ChooseMode(line->mode);
-      SetWindowTextA(c.fuzzy, CellOf(*line, row, &Controls::fuzzy).c_str());
+      ShowPage(c, line->page);
+      ChooseMode(window, c, line->mode);
+      SetWindowTextA(c.fuzzy, CellOf(c.conditionList, *line, row, &Controls::fuzzy).c_str());
       break;
     case postal::SearchMode::kNone:
       break;

@@ -2,7 +2,6 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <utility>
 
 #include "app/shell.h"
 #include "app/texts.h"
@@ -14,8 +13,6 @@ namespace {
 
 constexpr int kListTop = 190;
 constexpr int kListBottomMargin = 210;  // room above the lists and for the status bar
-constexpr int kDisplayTop = 143;
-constexpr int kDisplayHeight = 44;
 constexpr int kStatusHeight = 20;
 constexpr int kRowPadding = 6;
 // SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER
@@ -33,12 +30,11 @@ int ValidFontSizeIndex(int index) {
   return (index >= 0 && index < kFontSizeCount) ? index : kDefaultFontSizeIndex;
 }
 
-void LayoutMainWindow(HWND window) {
+void LayoutMainWindow(HWND window, const Controls& c) {
   RECT client;
   GetClientRect(window, &client);
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  const Controls& c = g_app.controls;
   MoveIfThere(c.addressList, 0, kListTop, width, height - kListBottomMargin);
   MoveIfThere(c.officeList, 0, kListTop, width, height - kListBottomMargin);
   MoveIfThere(c.recordList, 0, kListTop, width, height - kListBottomMargin);
@@ -50,8 +46,8 @@ void LayoutMainWindow(HWND window) {
   }
 }
 
-void ApplyListFont(HWND window, HWND addressList, int height) {
-  HWND officeList = g_app.controls.officeList;
+AutoDeleteFont ApplyListFont(HWND window, const Controls& controls, int height) {
+  const HWND lists[] = {controls.addressList, controls.officeList};
   RECT frame;
   GetWindowRect(window, &frame);
   WINDOWPOS position = {};
@@ -60,18 +56,16 @@ void ApplyListFont(HWND window, HWND addressList, int height) {
   position.cy = frame.bottom - frame.top;
   position.flags = kRemeasureFlags;
   // An owner-drawn fixed list asks its parent for the row height again here.
-  SendMessageA(addressList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
-  SendMessageA(officeList, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+  for (HWND list : lists) SendMessageA(list, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 
-  // The lists let go of the old font before it is deleted.
+  // The caller lets go of the old font only after the lists have the new one.
   AutoDeleteFont font(MakeFont(0, height, texts::kListFontFace));
-  SendMessageA(addressList, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  SendMessageA(officeList, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  g_app.listFont = std::move(font);
+  for (HWND list : lists) SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  return font;
 }
 
-void MeasureListRow(MEASUREITEMSTRUCT& item) {
-  item.itemHeight = static_cast<UINT>(FontSizeTable[ValidFontSizeIndex(g_app.settings.fontSizeIndex)] + kRowPadding);
+void MeasureListRow(MEASUREITEMSTRUCT& item, int fontSizeIndex) {
+  item.itemHeight = static_cast<UINT>(FontSizeTable[ValidFontSizeIndex(fontSizeIndex)] + kRowPadding);
 }
 
 }  // namespace kuranto

@@ -6,7 +6,6 @@
 #include "app/shell.h"
 #include "datafiles/area_codes.h"
 #include "datafiles/index_load.h"
-#include "datafiles/index_store.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
@@ -24,20 +23,18 @@ void EmptyComboBox(HWND combo) {
   for (LRESULT i = 0; i < count; ++i) SendMessageA(combo, CB_DELETESTRING, 0, 0);
 }
 
-void FillCityList() {
-  const Controls& c = g_app.controls;
-  const std::string cityList = datafiles::IndexFileBytes(g_app.files.cityList, g_app.heldIndexes);
-  AddItems(c.city, datafiles::CitiesOf(cityList, TextOf(c.prefecture)));
+void FillCityList(const Controls& c, const std::string& cityListBytes) {
+  AddItems(c.city, datafiles::CitiesOf(cityListBytes, TextOf(c.prefecture)));
 }
 
-void FillAreaPlaceList() {
-  const Controls& c = g_app.controls;
-  AddItems(c.areaPlace, datafiles::AreaPlacesFor(g_app.files.areaCodes, TextOf(c.number)));
+void FillAreaPlaceList(const Controls& c, const std::string& areaCodesFile) {
+  AddItems(c.areaPlace, datafiles::AreaPlacesFor(areaCodesFile, TextOf(c.number)));
 }
 
-void UpdateAreaPlaceState() {
-  const Controls& c = g_app.controls;
-  EnableWindow(c.areaPlace, datafiles::AreaPlaceListEnabled(TextOf(c.numberKind)) ? TRUE : FALSE);
+int SelectedNumberKind(const Controls& c) { return static_cast<int>(SendMessageA(c.numberKind, CB_GETCURSEL, 0, 0)); }
+
+void UpdateAreaPlaceState(const Controls& c) {
+  EnableWindow(c.areaPlace, SelectedNumberKind(c) == postal::kAreaCode ? TRUE : FALSE);
 }
 
 }  // namespace kuranto

@@ -26,20 +26,28 @@ void OnPaint(HWND window) {
   DrawEdge(dc, &groove, EDGE_ETCHED, BF_TOP);
 }
 
+// Both lists' files are rewritten once: at close, or at destroy when the
+// window did not close first.
+void SaveSavedListsOnce(HWND window, AppState& app) {
+  if (app.savedListsWritten) return;
+  app.savedListsWritten = true;
+  SaveSavedLists(window, app.controls, app.files);
+}
+
 void OnClose(HWND window) {
   g_app.dropSource.reset();
   // The lists are saved while the window still shows, so a report of a
   // file that could not be written appears over it.
-  SaveSavedLists(window);
+  SaveSavedListsOnce(window, g_app);
 }
 
 void OnDestroy(HWND window) {
   g_app.listFont.reset();
-  SaveSavedLists(window);
-  postal::FreeAddressRows(g_app.addressRows);
-  postal::FreeOfficeRows(g_app.officeRows);
+  SaveSavedListsOnce(window, g_app);
+  g_app.addressRows.Clear();
+  g_app.officeRows.Clear();
   g_app.resultCount = 0;
-  SaveSettings();
+  SaveSettings(g_app.controls, g_app.settings);
   PostQuitMessage(0);
 }
 
@@ -47,53 +55,42 @@ void OnDestroy(HWND window) {
 // destroying the window: save what they save.
 void OnEndSession(HWND window, WPARAM ending) {
   if (!ending) return;
-  SaveSavedLists(window);
-  SaveSettings();
+  SaveSavedListsOnce(window, g_app);
+  SaveSettings(g_app.controls, g_app.settings);
 }
 
 void OnDrawItem(WPARAM id, const DRAWITEMSTRUCT& item) {
-  const Controls& c = g_app.controls;
   if (id == 0) {
-    DrawMenuItem(item);
-  } else if (id == IDC_ADDRESS_LIST && IsWindowVisible(c.addressList)) {
-    DrawAddressRow(item, g_app.addressRows, DisplayFlagsOf(g_app.settings));
-  } else if (id == IDC_OFFICE_LIST && IsWindowVisible(c.officeList)) {
-    DrawOfficeRow(item, g_app.officeRows, DisplayFlagsOf(g_app.settings));
+    DrawMenuItem(item, g_app.menuSlots, g_app.menuImages);
+    return;
   }
+  const ResultPage* page = ResultPageOfId(static_cast<int>(id));
+  if (page != nullptr && IsWindowVisible(g_app.controls.*page->list)) page->drawRow(g_app, item);
 }
 
 void OnMeasureItem(HWND window, WPARAM id, MEASUREITEMSTRUCT& item) {
   if (id == 0) {
-    MeasureMenuItem(window, item);
-  } else if (id == IDC_ADDRESS_LIST || id == IDC_OFFICE_LIST) {
-    MeasureListRow(item);
-  }
-}
-
-void DragFirstSelectedRow(HWND list) {
-  const Settings& s = g_app.settings;
-  if (list == g_app.controls.addressList) {
-    BeginRowDrag(list, g_app.addressRows, s.addressTemplate, DisplayFlagsOf(s), g_app.dropSource.get());
-  } else {
-    BeginRowDrag(list, g_app.officeRows, s.officeTemplate, DisplayFlagsOf(s), g_app.dropSource.get());
+    MeasureMenuItem(window, g_app.menuSlots, item);
+  } else if (ResultPageOfId(static_cast<int>(id)) != nullptr) {
+    MeasureListRow(item, g_app.settings.fontSizeIndex);
   }
 }
 
 void OnNotify(HWND window, WPARAM id, const NMHDR& header) {
   const Controls& c = g_app.controls;
   if (id == IDC_TAB && header.code == TCN_SELCHANGE) {
-    SwitchTabPage(static_cast<int>(SendMessageA(c.tab, TCM_GETCURSEL, 0, 0)));
+    SwitchTabPage(c, static_cast<int>(SendMessageA(c.tab, TCM_GETCURSEL, 0, 0)));
     return;
   }
-  const bool resultList = header.hwndFrom == c.addressList || header.hwndFrom == c.officeList;
-  if (resultList && header.code == NM_CLICK) {
-    ShowFirstSelectedRow(header.hwndFrom);
-  } else if (resultList && header.code == NM_DBLCLK) {
+  const ResultPage* page = ResultPageOfList(c, header.hwndFrom);
+  if (page != nullptr && header.code == NM_CLICK) {
+    ShowFirstSelectedRow(g_app, *page);
+  } else if (page != nullptr && header.code == NM_DBLCLK) {
     SendMessageA(window, WM_COMMAND, IDM_COPY, 0);
-  } else if (resultList && header.code == LVN_BEGINDRAG) {
-    DragFirstSelectedRow(header.hwndFrom);
+  } else if (page != nullptr && header.code == LVN_BEGINDRAG) {
+    page->dragRow(g_app);
   } else if (header.hwndFrom == c.conditionList && header.code == NM_DBLCLK) {
-    RestoreSelectedCondition();
+    RestoreSelectedCondition(window, g_app);
   }
 }
 
@@ -102,14 +99,39 @@ void EnableMenuCommand(HMENU menu, UINT command, bool enable) {
 }
 
 void OnInitMenuPopup(HWND window) {
-  HMENU menu = GetMenu(window);
-  const Controls& c = g_app.controls;
-  const UINT rowCommands[] = {IDM_PROPERTIES, IDM_COPY, IDM_RECORD};
-  bool rowSelected = false;
-  for (HWND list : {c.addressList, c.officeList}) {
-    if (IsWindowVisible(list) && FirstSelectedItem(list) >= 0) rowSelected = true;
+  const ResultPage* page = VisibleResultPage(g_app.controls);
+  const bool rowSelected = page != nullptr && FirstSelectedItem(g_app.controls.*page->list) >= 0;
+  for (UINT command : {IDM_PROPERTIES, IDM_COPY, IDM_RECORD}) EnableMenuCommand(GetMenu(window), command, rowSelected);
+}
+
+void OnCreate(HWND window) {
+  AppState& app = g_app;
+  app.files = datafiles::MakeFileSet(ProgramDirectoryForStart());
+  CreateChildControls(window, app.controls);
+  MakeMenuOwnerDrawn(window, app.menuSlots);
+  LoadSettings(app.controls, app.settings);
+  Settings& settings = app.settings;
+  settings.fontSizeIndex = ValidFontSizeIndex(settings.fontSizeIndex);
+
+  // A saved mode outside 0..2 checks no radio button.
+  HWND modeButton = nullptr;
+  if (settings.searchMode != postal::SearchMode::kNone) {
+    CheckModeRadio(window, app.controls, settings.searchMode);
+    modeButton = GetDlgItem(window, IDC_RADIO_NUMBER + postal::RadioIndexOf(settings.searchMode));
+    SetFocus(modeButton);
   }
-  for (UINT command : rowCommands) EnableMenuCommand(menu, command, rowSelected);
+
+  SendMessageA(app.controls.prefecture, CB_SETCURSEL, 0, 0);
+  LoadSavedLists(app.controls, app.files);
+  if (ImportUtf8EditionAtStart(window, app.files)) settings.storedDate.clear();
+  RunStartupDataCheck(window, app);
+  // A build dialog takes the focus with it when it closes.
+  if (modeButton != nullptr) SetFocus(modeButton);
+  LoadPrefectureSetting(app.controls);
+  app.listFont = ApplyListFont(window, app.controls, FontSizeTable[settings.fontSizeIndex]);
+  CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,
+                     IDM_FONT_LARGEST + static_cast<UINT>(settings.fontSizeIndex), MF_BYCOMMAND);
+  app.dropSource = MakeTextDropSource();
 }
 
 }  // namespace
@@ -137,46 +159,14 @@ HWND CreateMainWindow(HINSTANCE instance) {
   const WindowRect rect = LoadWindowRect();
   HWND window = CreateWindowExA(0, texts::kWindowClass, texts::kWindowTitle, WS_OVERLAPPEDWINDOW, rect.x, rect.y,
                                 rect.width, rect.height, nullptr, nullptr, instance, nullptr);
-  g_app.mainWindow = window;
   g_app.instance = instance;
   return window;
-}
-
-void OnCreateMainWindow(HWND window) {
-  g_app.files = datafiles::MakeFileSet(ProgramDirectoryForStart());
-  CreateChildControls(window);
-  LoadSettings();
-  Settings& settings = g_app.settings;
-  settings.fontSizeIndex = ValidFontSizeIndex(settings.fontSizeIndex);
-
-  // A saved mode outside 0..2 checks no radio button.
-  HWND modeButton = nullptr;
-  if (settings.searchMode != postal::SearchMode::kNone) {
-    const int radio = IDC_RADIO_NUMBER + postal::RadioIndexOf(settings.searchMode);
-    CheckRadioButton(window, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radio);
-    SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(radio), 0);
-    if (radio == IDC_RADIO_NUMBER) UpdateAreaPlaceState();
-    modeButton = GetDlgItem(window, radio);
-    SetFocus(modeButton);
-  }
-
-  SendMessageA(g_app.controls.prefecture, CB_SETCURSEL, 0, 0);
-  LoadSavedLists();
-  ImportUtf8EditionAtStart(window);
-  RunStartupDataCheck(window);
-  // A build dialog takes the focus with it when it closes.
-  if (modeButton != nullptr) SetFocus(modeButton);
-  LoadPrefectureSetting();
-  ApplyListFont(window, g_app.controls.addressList, FontSizeTable[settings.fontSizeIndex]);
-  CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,
-                     IDM_FONT_LARGEST + static_cast<UINT>(settings.fontSizeIndex), MF_BYCOMMAND);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      OnCreateMainWindow(window);
-      g_app.dropSource = MakeTextDropSource();
+      OnCreate(window);
       return 0;
     case WM_DESTROY:
       OnDestroy(window);
@@ -185,7 +175,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnEndSession(window, wParam);
       return 0;
     case WM_SIZE:
-      LayoutMainWindow(window);
+      LayoutMainWindow(window, g_app.controls);
       return 0;
     case WM_PAINT:
       OnPaint(window);
@@ -201,12 +191,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_NOTIFY: {
       LRESULT answer = 0;
-      if (AnswerResultListNotify(*reinterpret_cast<NMHDR*>(lParam), answer)) return answer;
+      if (AnswerResultListNotify(g_app.controls, *reinterpret_cast<NMHDR*>(lParam), answer)) return answer;
       OnNotify(window, wParam, *reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     }
     case WM_CONTEXTMENU:
-      ShowContextMenu(window, reinterpret_cast<HWND>(wParam), lParam);
+      ShowContextMenu(window, g_app.controls, g_app.menuSlots, reinterpret_cast<HWND>(wParam), lParam);
       return 0;
     case WM_COMMAND:
       OnCommand(window, wParam, lParam);
@@ -220,17 +210,15 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 HIMAGELIST LoadMenuImages(HINSTANCE instance) {
-  g_app.menuImages = ImageList_LoadImageA(instance, texts::kImagesResource, kMenuImageWidth, 1, kMenuImageMask,
-                                          IMAGE_BITMAP, 0);
-  return g_app.menuImages;
+  return ImageList_LoadImageA(instance, texts::kImagesResource, kMenuImageWidth, 1, kMenuImageMask, IMAGE_BITMAP, 0);
 }
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(HWND window, HACCEL accelerators) {
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
     // Accelerators first: Enter always becomes the Enter command, never a
     // default-button press of the dialog navigation.
-    if (TranslateAcceleratorA(window, g_app.accelerators, &message)) continue;
+    if (TranslateAcceleratorA(window, accelerators, &message)) continue;
     if (IsDialogMessageA(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);

@@ -31,8 +31,8 @@ int SlotOf(UINT command) {
   return -1;
 }
 
-const char* SlotText(ULONG_PTR slot) {
-  return slot < static_cast<ULONG_PTR>(kMenuSlotCount) ? g_app.menuSlots[slot] : "";
+const char* SlotText(const MenuSlots& slots, ULONG_PTR slot) {
+  return slot < static_cast<ULONG_PTR>(kMenuSlotCount) ? slots.text[slot] : "";
 }
 
 int ImageIndex(ULONG_PTR slot) { return slot < static_cast<ULONG_PTR>(kMenuSlotCount) ? static_cast<int>(slot) : -1; }
@@ -65,37 +65,37 @@ void TrackItems(HWND window, LPARAM screenPoint, const PopupItem (&items)[N]) {
                  static_cast<short>(HIWORD(screenPoint)), 0, window, nullptr);
 }
 
-void SetPopupSlot(const char* text) { lstrcpynA(g_app.menuSlots[kPopupSlot], text, kMenuSlotBytes); }
+void SetPopupSlot(MenuSlots& slots, const char* text) { lstrcpynA(slots.text[kPopupSlot], text, kMenuSlotBytes); }
 
 }  // namespace
 
-void MakeMenuOwnerDrawn(HWND window) {
+void MakeMenuOwnerDrawn(HWND window, MenuSlots& slots) {
   // The texts come from a fresh copy: an owner-drawn item has none of its own.
   ScopedMenu copy(LoadMenuA(WindowInstance(window), texts::kMenuResource));
   for (int slot = 0; slot < kPopupSlot; ++slot) {
     const UINT command = kSlotCommands[slot];
     ModifyMenuA(GetMenu(window), command, MF_BYCOMMAND | MF_OWNERDRAW, command,
                 reinterpret_cast<const char*>(static_cast<ULONG_PTR>(slot)));
-    g_app.menuSlots[slot][0] = '\0';
-    if (copy.get() != nullptr) GetMenuStringA(copy.get(), command, g_app.menuSlots[slot], kMenuSlotBytes, MF_BYCOMMAND);
+    slots.text[slot][0] = '\0';
+    if (copy.get() != nullptr) GetMenuStringA(copy.get(), command, slots.text[slot], kMenuSlotBytes, MF_BYCOMMAND);
   }
 }
 
-void MeasureMenuItem(HWND window, MEASUREITEMSTRUCT& item) {
+void MeasureMenuItem(HWND window, const MenuSlots& slots, MEASUREITEMSTRUCT& item) {
   ScopedGetDC dc(window);
-  const char* text = SlotText(item.itemData);
+  const char* text = SlotText(slots, item.itemData);
   SIZE extent = {};
   GetTextExtentExPointA(dc, text, lstrlenA(text), 0, nullptr, nullptr, &extent);
   item.itemWidth = static_cast<UINT>(extent.cx * 3 / 4);
   item.itemHeight = kItemHeight;
 }
 
-void DrawMenuItem(const DRAWITEMSTRUCT& item) {
+void DrawMenuItem(const DRAWITEMSTRUCT& item, const MenuSlots& slots, HIMAGELIST images) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0;
-  const char* text = SlotText(item.itemData);
+  const char* text = SlotText(slots, item.itemData);
   const int image = ImageIndex(item.itemData);
   RECT iconBox = {r.left, r.top, r.left + kIconBox, r.top + kIconBox};
 
@@ -123,22 +123,21 @@ void DrawMenuItem(const DRAWITEMSTRUCT& item) {
       DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), 0, r.left + kTextLeft, r.top + kTextTop, 0, 0,
                  DST_PREFIXTEXT | DSS_DISABLED);
     }
-    if (g_app.menuImages != nullptr && image >= 0) {
-      ScopedIcon icon(ImageList_GetIcon(g_app.menuImages, image, ILD_NORMAL));
+    if (images != nullptr && image >= 0) {
+      ScopedIcon icon(ImageList_GetIcon(images, image, ILD_NORMAL));
       DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, r.left + kImageOffset,
                  r.top + kImageOffset, kImageSize, kImageSize, DST_ICON | DSS_DISABLED);
     }
   } else {
     DrawTextA(dc, text, -1, &textBox, DT_SINGLELINE);
-    if (g_app.menuImages != nullptr && image >= 0) {
-      ImageList_Draw(g_app.menuImages, image, dc, r.left + kImageOffset, r.top + kImageOffset, ILD_NORMAL);
+    if (images != nullptr && image >= 0) {
+      ImageList_Draw(images, image, dc, r.left + kImageOffset, r.top + kImageOffset, ILD_NORMAL);
     }
   }
 }
 
-void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint) {
-  const Controls& c = g_app.controls;
-  if (clicked == c.addressList || clicked == c.officeList) {
+void ShowContextMenu(HWND window, const Controls& c, MenuSlots& slots, HWND clicked, LPARAM screenPoint) {
+  if (ResultPageOfList(c, clicked) != nullptr) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
     const PopupItem items[] = {{IDM_COPY, SlotOf(IDM_COPY)},
                                {IDM_RECORD, SlotOf(IDM_RECORD)},
@@ -147,12 +146,12 @@ void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint) {
     TrackItems(window, screenPoint, items);
   } else if (clicked == c.conditionList) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
-    SetPopupSlot(texts::kRemoveFromList);
+    SetPopupSlot(slots, texts::kRemoveFromList);
     const PopupItem items[] = {{IDM_REMOVE_CONDITION, kPopupSlot}};
     TrackItems(window, screenPoint, items);
   } else if (clicked == c.recordList) {
     if (!RowUnderPoint(clicked, screenPoint)) return;
-    SetPopupSlot(texts::kRemoveFromList);
+    SetPopupSlot(slots, texts::kRemoveFromList);
     const PopupItem items[] = {{IDM_COPY_RECORD, SlotOf(IDM_COPY)}, {IDM_REMOVE_RECORD, kPopupSlot}};
     TrackItems(window, screenPoint, items);
   }

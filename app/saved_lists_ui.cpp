@@ -11,22 +11,18 @@
 
 namespace kuranto {
 
-void LoadSavedLists() {
-  const Controls& c = g_app.controls;
-  for (const datafiles::ConditionRow& condition : datafiles::LoadSavedConditions(g_app.files.savedConditions)) {
+void LoadSavedLists(const Controls& c, const datafiles::FileSet& files) {
+  for (const datafiles::ConditionRow& condition : datafiles::LoadSavedConditions(files.savedConditions)) {
     const int row = AppendListRow(c.conditionList, condition.cells[0]);
     if (row < 0) continue;
     for (int column = 1; column < datafiles::kConditionCells; ++column) {
       SetListCell(c.conditionList, row, column, condition.cells[column]);
     }
   }
-  for (const std::string& line : datafiles::LoadRecordLog(g_app.files.recordLog)) AppendListRow(c.recordList, line);
+  for (const std::string& line : datafiles::LoadRecordLog(files.recordLog)) AppendListRow(c.recordList, line);
 }
 
-void SaveSavedLists(HWND window) {
-  if (g_app.savedListsWritten) return;
-  g_app.savedListsWritten = true;
-  const Controls& c = g_app.controls;
+void SaveSavedLists(HWND window, const Controls& c, const datafiles::FileSet& files) {
   std::vector<datafiles::ConditionRow> conditions(static_cast<size_t>(ListItemCount(c.conditionList)));
   for (int row = 0; row < static_cast<int>(conditions.size()); ++row) {
     for (int column = 0; column < datafiles::kConditionCells; ++column) {
@@ -34,15 +30,13 @@ void SaveSavedLists(HWND window) {
     }
   }
   std::string unsaved;
-  if (!datafiles::SaveConditions(g_app.files.savedConditions, conditions)) {
-    unsaved += g_app.files.savedConditions + "\n";
-  }
+  if (!datafiles::SaveConditions(files.savedConditions, conditions)) unsaved += files.savedConditions + "\n";
 
   std::vector<std::string> records;
   for (int row = 0; row < ListItemCount(c.recordList); ++row) {
     records.push_back(ListCellText(c.recordList, row, 0, kRowTextBytes));
   }
-  if (!datafiles::SaveRecordLog(g_app.files.recordLog, records)) unsaved += g_app.files.recordLog + "\n";
+  if (!datafiles::SaveRecordLog(files.recordLog, records)) unsaved += files.recordLog + "\n";
 
   // Typically a program folder under "Program Files", which a standard user
   // cannot write: without a word the lists would be lost at every exit.

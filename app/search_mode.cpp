@@ -30,18 +30,15 @@ const ModeEnabling kModeEnabling[] = {
 
 }  // namespace
 
-postal::SearchMode CheckedSearchMode() {
-  const Controls& c = g_app.controls;
+postal::SearchMode CheckedSearchMode(const Controls& c) {
   if (IsChecked(c.radioNumber)) return postal::SearchMode::kNumber;
   if (IsChecked(c.radioPlace)) return postal::SearchMode::kLocation;
   if (IsChecked(c.radioFuzzy)) return postal::SearchMode::kFuzzy;
   return postal::SearchMode::kNone;
 }
 
-void ApplyModeEnabling() {
-  const postal::SearchMode mode = CheckedSearchMode();
+void ApplyModeEnabling(const Controls& c, postal::SearchMode mode) {
   if (mode == postal::SearchMode::kNone) return;
-  const Controls& c = g_app.controls;
   for (const ModeEnabling& row : kModeEnabling) {
     const bool enable = mode == postal::SearchMode::kNumber     ? row.number
                         : mode == postal::SearchMode::kLocation ? row.place
@@ -49,10 +46,18 @@ void ApplyModeEnabling() {
     EnableWindow(c.*row.control, enable ? TRUE : FALSE);
   }
   if (mode == postal::SearchMode::kNumber) {
-    UpdateAreaPlaceState();
+    UpdateAreaPlaceState(c);
   } else {
     EnableWindow(c.areaPlace, FALSE);
   }
+}
+
+void ApplyModeEnabling(const Controls& c) { ApplyModeEnabling(c, CheckedSearchMode(c)); }
+
+void CheckModeRadio(HWND window, const Controls& c, postal::SearchMode mode) {
+  const int radioId = IDC_RADIO_NUMBER + postal::RadioIndexOf(mode);
+  CheckRadioButton(window, IDC_RADIO_NUMBER, IDC_RADIO_FUZZY, radioId);
+  ApplyModeEnabling(c, mode);
 }
 
 }  // namespace kuranto

@@ -18,8 +18,8 @@ settings::SettingsKey KeyInUse() {
 settings::SettingsWindows SettingsWindowsOf(const Controls& c) {
   settings::SettingsWindows windows;
   windows.mainWindow = GetParent(c.search);
-  windows.addressList = {c.addressList, DefaultColumnWidths(c.addressList)};
-  windows.officeList = {c.officeList, DefaultColumnWidths(c.officeList)};
+  windows.addressList = {c.addressList, DefaultColumnWidths(c, c.addressList)};
+  windows.officeList = {c.officeList, DefaultColumnWidths(c, c.officeList)};
   windows.radios[0] = c.radioNumber;
   windows.radios[1] = c.radioPlace;
   windows.radios[2] = c.radioFuzzy;
@@ -36,22 +36,22 @@ void SetSettingsKeyOverride(const std::string& path) { g_keyOverride = path; }
 
 WindowRect LoadWindowRect() { return settings::LoadWindowRect(KeyInUse()); }
 
-void LoadSettings() {
-  Settings& s = g_app.settings;
-  settings::LoadSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), s);
-  s.searchMode = postal::SearchModeFromRadioIndex(s.radio);
+void LoadSettings(const Controls& controls, Settings& settings) {
+  settings::LoadSettings(KeyInUse(), SettingsWindowsOf(controls), settings);
+  settings.searchMode = postal::SearchModeFromRadioIndex(settings.radio);
 }
 
-void LoadPrefectureSetting() { settings::LoadPrefectureSetting(KeyInUse(), g_app.controls.prefecture); }
+void LoadPrefectureSetting(const Controls& controls) {
+  settings::LoadPrefectureSetting(KeyInUse(), controls.prefecture);
+}
 
-void SaveSettings() {
+void SaveSettings(const Controls& controls, const Settings& settings) {
   // The checked mode button is saved as "radio"; with none checked, the
   // stored value goes back unchanged.
-  settings::SaveSettings(KeyInUse(), SettingsWindowsOf(g_app.controls), g_app.settings);
+  settings::SaveSettings(KeyInUse(), SettingsWindowsOf(controls), settings);
 }
 
-void ShowSettings(HWND window) {
-  Settings& s = g_app.settings;
+void ShowSettings(HWND window, Settings& s) {
   settings::ShowSettingsSheet(window, {s.hyphen, s.hiragana, s.addressTemplate, s.officeTemplate});
 }
 

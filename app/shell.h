@@ -68,15 +68,22 @@ inline postal::DisplayFlags DisplayFlagsOf(const Settings& settings) {
   return flags;
 }
 
+// The items of the character-width list, in list order.
+constexpr int kFullWidthItem = 0;
+
 constexpr int kMenuSlotCount = 12;
 constexpr int kMenuSlotBytes = 128;
+
+// The owner-drawn menu items' texts: slot i also draws picture i of the menu
+// bitmap.
+struct MenuSlots {
+  char text[kMenuSlotCount][kMenuSlotBytes] = {};
+};
 
 // The one instance of the program's state (app_state.cpp).
 struct AppState {
   HINSTANCE instance = nullptr;
-  HWND mainWindow = nullptr;  // stored once CreateWindowExA has returned
-  HACCEL accelerators = nullptr;
-  HIMAGELIST menuImages = nullptr;
+  HIMAGELIST menuImages = nullptr;  // owned by WinMain
   AutoDeleteFont listFont;  // the result lists' font, replaced by each size change
   Controls controls;
   datafiles::FileSet files;
@@ -87,7 +94,7 @@ struct AppState {
   postal::IndexTables tables{};
   datafiles::HeldIndexFiles heldIndexes;  // built this run but not written
   bool savedListsWritten = false;         // the lists' files were rewritten at close
-  char menuSlots[kMenuSlotCount][kMenuSlotBytes] = {};
+  MenuSlots menuSlots;
   ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
 };
 
@@ -113,92 +120,128 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 // rectangle; stores the handles. nullptr when registration or creation fails.
 HWND CreateMainWindow(HINSTANCE instance);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-void OnCreateMainWindow(HWND window);
 // The module whose resources the window uses.
 HINSTANCE WindowInstance(HWND window);
-// ImageList of the menu images; kept in g_app.menuImages.
+// The menu images; the caller destroys them.
 HIMAGELIST LoadMenuImages(HINSTANCE instance);
-// Runs the loop with the accelerators already in g_app.accelerators; the
-// final wParam.
-int RunMessageLoop(HWND window);
+// Runs the loop, `accelerators` translated first; the final wParam.
+int RunMessageLoop(HWND window, HACCEL accelerators);
 
 // child_controls.cpp
-void CreateChildControls(HWND window);
+// The tab's pages, in tab order.
+enum TabPage { kAddressPage = 0, kOfficePage = 1, kConditionsPage = 2, kTabPageCount = 3 };
+// Creates every child control into `controls`.
+void CreateChildControls(HWND window, Controls& controls);
 // The default widths of a result list's columns, in column order.
-std::vector<int> DefaultColumnWidths(HWND list);
-void SwitchTabPage(int page);
+std::vector<int> DefaultColumnWidths(const Controls& controls, HWND list);
+void SwitchTabPage(const Controls& controls, int page);
+
+// result_pages.cpp: the two tab pages that show search results, each with
+// its list, its row table and its row formatter.
+struct ResultPage {
+  TabPage page;
+  int listId;
+  HWND Controls::*list;
+  int (*rowCount)(const AppState& app);
+  // Row `row` through the user's template ("" when the table has no such row).
+  std::string (*formatRow)(const AppState& app, int row);
+  void (*clearRows)(AppState& app);
+  // Searches the page's file into its rows: the refusal text, or nullptr.
+  const char* (*search)(AppState& app, const postal::SearchForm& form);
+  void (*drawRow)(const AppState& app, const DRAWITEMSTRUCT& item);
+  // Drags the list's first selected row out as text.
+  void (*dragRow)(const AppState& app);
+};
+// The page whose result list shows; nullptr on the conditions page.
+const ResultPage* VisibleResultPage(const Controls& controls);
+// The page of a result list given by handle or by control id; nullptr for
+// any other control.
+const ResultPage* ResultPageOfList(const Controls& controls, HWND list);
+const ResultPage* ResultPageOfId(int listId);
 
 // commands.cpp
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
-void LockSearchForm(bool enable);
+// The form's controls greyed during a search, and back as the mode has them.
+void LockSearchForm(const Controls& controls);
+void UnlockSearchForm(const Controls& controls);
 void FillResultList(HWND list, int count);
 // Answers a result list's questions about its items (owner data); false when
 // `header` is not one of them, and the notification goes on to OnNotify.
-bool AnswerResultListNotify(NMHDR& header, LRESULT& answer);
-void ShowFirstSelectedRow(HWND list);
-void SetStatusText(const char* text);
+bool AnswerResultListNotify(const Controls& controls, NMHDR& header, LRESULT& answer);
+// The first selected row of `page` in the display box.
+void ShowFirstSelectedRow(const AppState& app, const ResultPage& page);
+void SetStatusText(const Controls& controls, const char* text);
 
 // search_mode.cpp: the mode radio buttons and the form they enable.
 // The checked mode, kNone when no radio button is checked.
-postal::SearchMode CheckedSearchMode();
-// Enables the form's controls for the checked mode.
-void ApplyModeEnabling();
-
-// row_text.cpp: row `row` of a result list through the user's template
-// ("" when the table has no such row).
-std::string FormatAddressRow(int row);
-std::string FormatOfficeRow(int row);
+postal::SearchMode CheckedSearchMode(const Controls& controls);
+// Enables the form's controls for `mode` (the checked one by default); kNone
+// leaves them as they are.
+void ApplyModeEnabling(const Controls& controls, postal::SearchMode mode);
+void ApplyModeEnabling(const Controls& controls);
+// Checks the radio button of `mode` and enables its part of the form.
+void CheckModeRadio(HWND window, const Controls& controls, postal::SearchMode mode);
 
 // location_lists.cpp: the city and area-place drop-down lists.
 void EmptyComboBox(HWND combo);
-void FillCityList();
-void FillAreaPlaceList();
-void UpdateAreaPlaceState();
+void FillCityList(const Controls& controls, const std::string& cityListBytes);
+void FillAreaPlaceList(const Controls& controls, const std::string& areaCodesFile);
+// The area-place list is open only for the area-code number kind.
+void UpdateAreaPlaceState(const Controls& controls);
+// The number kind chosen (postal::NumberKind), or -1 when none is.
+int SelectedNumberKind(const Controls& controls);
 
 // layout.cpp
+// The display box's place: under the tab, across the window.
+constexpr int kDisplayTop = 143;
+constexpr int kDisplayHeight = 44;
 extern const int FontSizeTable[kFontSizeCount];
 // The font-size index itself when it is 0..4, else the default.
 int ValidFontSizeIndex(int index);
-void LayoutMainWindow(HWND window);
-void ApplyListFont(HWND window, HWND addressList, int height);
-void MeasureListRow(MEASUREITEMSTRUCT& item);
+void LayoutMainWindow(HWND window, const Controls& controls);
+// Gives both result lists a new font of `height` and returns it; the caller
+// keeps it alive while the lists use it.
+AutoDeleteFont ApplyListFont(HWND window, const Controls& controls, int height);
+void MeasureListRow(MEASUREITEMSTRUCT& item, int fontSizeIndex);
 
 // menus.cpp
-// Makes the main menu's items with a slot owner-drawn, keeping their texts.
-void MakeMenuOwnerDrawn(HWND window);
-void MeasureMenuItem(HWND window, MEASUREITEMSTRUCT& item);
-void DrawMenuItem(const DRAWITEMSTRUCT& item);
-void ShowContextMenu(HWND window, HWND clicked, LPARAM screenPoint);
+// Makes the main menu's items with a slot owner-drawn, keeping their texts
+// in `slots`.
+void MakeMenuOwnerDrawn(HWND window, MenuSlots& slots);
+void MeasureMenuItem(HWND window, const MenuSlots& slots, MEASUREITEMSTRUCT& item);
+void DrawMenuItem(const DRAWITEMSTRUCT& item, const MenuSlots& slots, HIMAGELIST images);
+void ShowContextMenu(HWND window, const Controls& controls, MenuSlots& slots, HWND clicked, LPARAM screenPoint);
 
-// build_dialog.cpp: the start-up data check with its build dialogs.
-void RunStartupDataCheck(HWND window);
+// build_dialog.cpp: the start-up data check with its build dialogs; with no
+// data to search it tells the user and posts the quit.
+void RunStartupDataCheck(HWND window, AppState& app);
 // The data-build dialog ("IDD_DIALOG5") around any long work at start.
 void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
                     const std::function<void(const datafiles::BuildProgress&)>& work);
 
 // utf8_edition_ui.cpp: utf_ken_all.csv alone beside the program becomes the
-// address file before the data check.
-void ImportUtf8EditionAtStart(HWND window);
+// address file before the data check. True when it did: every index file is
+// then due, whatever date was stored.
+bool ImportUtf8EditionAtStart(HWND window, const datafiles::FileSet& files);
 
-// settings_load.cpp: the registry settings and the settings sheet over g_app.
+// settings_load.cpp: the registry settings and the settings sheet.
 using settings::WindowRect;
 WindowRect LoadWindowRect();
-void LoadSettings();
-void LoadPrefectureSetting();
-void SaveSettings();
-void ShowSettings(HWND window);
+void LoadSettings(const Controls& controls, Settings& settings);
+void LoadPrefectureSetting(const Controls& controls);
+void SaveSettings(const Controls& controls, const Settings& settings);
+void ShowSettings(HWND window, Settings& settings);
 // The settings key below HKEY_CURRENT_USER, for tests; "" for the program's own.
 void SetSettingsKeyOverride(const std::string& path);
 
 // saved_lists_ui.cpp: the conditions list and the record list on disk.
-void LoadSavedLists();
-// Rewrites both files once: at close, or at destroy when the window did not
-// close first. A file that cannot be written is named in a "報告" box owned
-// by `window`, and its old file stays as it was.
-void SaveSavedLists(HWND window);
+void LoadSavedLists(const Controls& controls, const datafiles::FileSet& files);
+// Rewrites both files. A file that cannot be written is named in a "報告"
+// box owned by `window`, and its old file stays as it was.
+void SaveSavedLists(HWND window, const Controls& controls, const datafiles::FileSet& files);
 
 // conditions.cpp: registering the form as a saved condition and restoring it.
-void RegisterCondition();
-void RestoreSelectedCondition();
+void RegisterCondition(const Controls& controls);
+void RestoreSelectedCondition(HWND window, const AppState& app);
 
 }  // namespace kuranto

@@ -14,7 +14,6 @@ inline constexpr char kBuildDialogResource[] = "IDD_DIALOG5";
 
 inline constexpr char kConfirmCaption[] = "確認";
 inline constexpr char kReportCaption[] = "報告";
-inline constexpr char kNoAddressData[] = "住所データがありません";
 // At exit, around the paths of the list files that could not be written.
 inline constexpr char kListsNotSaved[] = "次のファイルを保存できませんでした。";
 inline constexpr char kFolderMustBeWritable[] =
@@ -25,8 +24,8 @@ inline constexpr char kStatusSearching[] = "検索中...";
 inline constexpr char kStatusFoundFormat[] = "%d 件見つかりました。";
 inline constexpr char kStatusBlank[] = " ";
 
+// The number kind that opens the area-place list.
 inline constexpr char kAreaCodeKind[] = "市外局番";
-inline constexpr char kFullWidth[] = "全角";
 inline constexpr char kFuzzyCaption[] = "あいまい";
 inline constexpr char kOfficeNameCaption[] = "大口客先名";
 inline constexpr char kRemoveFromList[] = "リストから外す(&O)";

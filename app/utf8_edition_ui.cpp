@@ -31,21 +31,17 @@ std::string ImportFailureText(const datafiles::ImportResult& result) {
 
 }  // namespace
 
-void ImportUtf8EditionAtStart(HWND window) {
-  const datafiles::FileSet& files = g_app.files;
-  if (datafiles::FileExists(files.addressFile)) return;
+bool ImportUtf8EditionAtStart(HWND window, const datafiles::FileSet& files) {
+  if (datafiles::FileExists(files.addressFile)) return false;
   const std::string name = datafiles::FindUtf8Edition(files.directory);
-  if (name.empty()) return;
+  if (name.empty()) return false;
   datafiles::ImportResult result;
   RunBuildDialog(window, texts::kImportStart, texts::kImportRunning, [&](const datafiles::BuildProgress& progress) {
     result = datafiles::ImportUtf8Edition(files.directory + name, files.addressFile, progress);
   });
-  if (result.status == datafiles::ImportStatus::kDone) {
-    // New data: every index file is built from it, whatever date was stored.
-    g_app.settings.storedDate.clear();
-    return;
-  }
+  if (result.status == datafiles::ImportStatus::kDone) return true;
   ShowMessage(window, ImportFailureText(result).c_str(), texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 }  // namespace kuranto

@@ -11,12 +11,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   HWND window = CreateMainWindow(instance);
   if (window == nullptr) return 0;
   ShowWindow(window, showCommand);
-  g_app.accelerators = LoadAcceleratorsA(instance, texts::kAcceleratorResource);
+  HACCEL accelerators = LoadAcceleratorsA(instance, texts::kAcceleratorResource);
   const ScopedOle ole;
   if (ole.result() != S_OK) return 0;
-  LoadMenuImages(instance);
-  const int result = RunMessageLoop(window);
-  if (g_app.menuImages != nullptr) ImageList_Destroy(g_app.menuImages);
-  g_app.menuImages = nullptr;
-  return result;  // OLE is uninitialised last, as the scope ends
+  const ScopedImageList menuImages(LoadMenuImages(instance));
+  g_app.menuImages = menuImages.get();
+  return RunMessageLoop(window, accelerators);  // the images go first, OLE last, as the scope ends
 }

@@ -4,7 +4,6 @@
 
 #include "datafiles/file_access.h"
 #include "postal/text.h"
-#include "postal/texts.h"
 
 namespace datafiles {
 
@@ -72,7 +71,5 @@ std::vector<std::string> AreaPlacesFor(const std::string& telnumFile, const std:
   if (!ReadSmallFile(telnumFile, bytes)) return {};
   return AreaPlacesForBytes(bytes, typedNumber);
 }
-
-bool AreaPlaceListEnabled(const std::string& numberKindText) { return numberKindText == postal::kAreaCodeKind; }
 
 }  // namespace datafiles

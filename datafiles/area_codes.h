@@ -43,8 +43,4 @@ std::string AreaPlaceItem(const AreaCodeEntry& entry);
 std::vector<std::string> AreaPlacesForBytes(const std::string& telnumBytes, const std::string& typedNumber);
 std::vector<std::string> AreaPlacesFor(const std::string& telnumFile, const std::string& typedNumber);
 
-// Whether the area-place list is enabled for the number-kind list's current
-// text: exactly when it is "市外局番".
-bool AreaPlaceListEnabled(const std::string& numberKindText);
-
 }  // namespace datafiles

@@ -1,6 +1,6 @@
 // The three builds that derive the index files from the address file. Each
-// makes one pass and returns the file's bytes; the caller puts them in
-// place with WriteFileReplacing (file_access.h). `progress` (may be empty)
+// makes one pass and returns the file's bytes; RunDueBuilds (due_builds.h)
+// stores them (StoreIndexFile, index_store.h). `progress` (may be empty)
 // receives line index / 100 as it changes.
 #pragma once
 

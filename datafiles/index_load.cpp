@@ -27,8 +27,11 @@ void LoadNumberRanges(const std::string& bytes, postal::NumberRange (&table)[pos
   }
 }
 
-void LoadIndexTables(const FileSet& files, postal::IndexTables& tables) {
-  LoadIndexTables(files, HeldIndexFiles{}, tables);
+void LoadIndexTables(const FileSet& files, const HeldIndexFiles& held, postal::IndexTables& tables) {
+  std::memset(&tables, 0, sizeof tables);
+  LoadPrefectureRanges(IndexFileBytes(files.prefectureRanges, held), tables.prefectures);
+  LoadNumberRanges(IndexFileBytes(files.newNumberRanges, held), tables.newNumbers);
+  LoadNumberRanges(IndexFileBytes(files.oldNumberRanges, held), tables.oldNumbers);
 }
 
 std::vector<std::string> CitiesOf(const std::string& bytes, const std::string& prefecture) {

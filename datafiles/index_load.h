@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "datafiles/file_set.h"
+#include "datafiles/index_store.h"
 #include "postal/ranges.h"
 
 namespace datafiles {
@@ -14,9 +15,10 @@ namespace datafiles {
 void LoadPrefectureRanges(const std::string& bytes, postal::PrefectureRange (&table)[postal::kPrefectureRecords]);
 void LoadNumberRanges(const std::string& bytes, postal::NumberRange (&table)[postal::kNumberRecords]);
 
-// Zeroes `tables`, then loads the three index files (a missing or short file
-// leaves zero records). Opens existing files only.
-void LoadIndexTables(const FileSet& files, postal::IndexTables& tables);
+// Zeroes `tables`, then loads the three index files through IndexFileBytes:
+// the bytes held in `held`, else the file's (a missing or short file leaves
+// zero records). Opens existing files only.
+void LoadIndexTables(const FileSet& files, const HeldIndexFiles& held, postal::IndexTables& tables);
 
 // The cities of the city list whose line begins with `prefecture`, the
 // prefecture text cut off, in file order. An empty prefecture lists every

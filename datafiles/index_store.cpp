@@ -1,9 +1,6 @@
 #include "datafiles/index_store.h"
 
-#include <cstring>
-
 #include "datafiles/file_access.h"
-#include "datafiles/index_load.h"
 
 namespace datafiles {
 
@@ -22,13 +19,6 @@ std::string IndexFileBytes(const std::string& path, const HeldIndexFiles& held) 
   std::string bytes;
   if (!ReadSmallFile(path, bytes)) bytes.clear();
   return bytes;
-}
-
-void LoadIndexTables(const FileSet& files, const HeldIndexFiles& held, postal::IndexTables& tables) {
-  std::memset(&tables, 0, sizeof tables);
-  LoadPrefectureRanges(IndexFileBytes(files.prefectureRanges, held), tables.prefectures);
-  LoadNumberRanges(IndexFileBytes(files.newNumberRanges, held), tables.newNumbers);
-  LoadNumberRanges(IndexFileBytes(files.oldNumberRanges, held), tables.oldNumbers);
 }
 
 }  // namespace datafiles

@@ -7,9 +7,6 @@
 #include <map>
 #include <string>
 
-#include "datafiles/file_set.h"
-#include "postal/ranges.h"
-
 namespace datafiles {
 
 // Built index files that could not be written, by path.
@@ -24,8 +21,5 @@ bool StoreIndexFile(const std::string& path, const std::string& bytes, HeldIndex
 // An index file's bytes for this run: the held ones, else the file's own
 // ("" when it cannot be read).
 std::string IndexFileBytes(const std::string& path, const HeldIndexFiles& held);
-
-// Zeroes `tables`, then loads the three range files through IndexFileBytes.
-void LoadIndexTables(const FileSet& files, const HeldIndexFiles& held, postal::IndexTables& tables);
 
 }  // namespace datafiles

@@ -110,9 +110,4 @@ class RowTable {
 using AddressRows = RowTable<AddressRecord>;
 using OfficeRows = RowTable<OfficeRecord>;
 
-inline bool AddAddressRow(AddressRows& rows, const AddressRecord& record) { return rows.Add(record); }
-inline bool AddOfficeRow(OfficeRows& rows, const OfficeRecord& record) { return rows.Add(record); }
-inline void FreeAddressRows(AddressRows& rows) { rows.Clear(); }
-inline void FreeOfficeRows(OfficeRows& rows) { rows.Clear(); }
-
 }  // namespace postal

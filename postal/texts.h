@@ -22,7 +22,5 @@ inline constexpr char kUtf8EditionAdvice[] =
     "\x20\x82\xC6\x82\xB5\x82\xC4\x92\x75\x82\xA2\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81\x42";
 // "北海道": first prefecture range record, whatever the file holds
 inline constexpr char kHokkaido[] = "\x96\x6B\x8A\x43\x93\xB9";
-// "市外局番": number-kind item that enables the area-place list
-inline constexpr char kAreaCodeKind[] = "\x8E\x73\x8A\x4F\x8B\xC7\x94\xD4";
 
 }  // namespace postal

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "datafiles/file_access.h"
-#include "datafiles/index_build.h"
-#include "datafiles/index_store.h"
+#include "datafiles/due_builds.h"
+#include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
@@ -20,14 +20,6 @@ std::string WithSeparator(const std::string& dir) {
   if (dir.empty()) return "./";
   const char last = dir.back();
   return (last == '/' || last == '\\') ? dir : dir + "/";
-}
-
-// Writes a built index file; when that fails the tool goes on with the bytes
-// held in memory and says so once.
-void Store(const std::string& path, const std::string& bytes, datafiles::HeldIndexFiles& held) {
-  if (!datafiles::StoreIndexFile(path, bytes, held)) {
-    std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
-  }
 }
 
 void WriteLine(std::FILE* stream, std::string text) {
@@ -95,16 +87,13 @@ int Context::PrepareIndexes(bool all) {
                  files_.addressFile.c_str());
     return kExitNoData;
   }
-  const datafiles::BuildProgress none;
   datafiles::HeldIndexFiles held;
-  if (all || plan.buildCityList) Store(files_.cityList, datafiles::BuildCityList(files_.addressFile, none), held);
-  if (all || plan.buildPrefectureRanges) {
-    Store(files_.prefectureRanges, datafiles::BuildPrefectureRanges(files_.addressFile, none), held);
-  }
-  if (all || plan.buildNumberRanges) {
-    const datafiles::NumberRangeFiles numbers = datafiles::BuildNumberRanges(files_.addressFile, none);
-    Store(files_.newNumberRanges, numbers.newNumbers, held);
-    Store(files_.oldNumberRanges, numbers.oldNumbers, held);
+  const auto runNow = [](datafiles::IndexBuild, const std::function<void(const datafiles::BuildProgress&)>& work) {
+    work(datafiles::BuildProgress());
+  };
+  // A build whose file cannot be written is used from memory for this run.
+  for (const std::string& path : datafiles::RunDueBuilds(files_, plan, all, held, runNow)) {
+    std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
   }
   cityList_ = datafiles::IndexFileBytes(files_.cityList, held);
   datafiles::LoadIndexTables(files_, held, tables_);

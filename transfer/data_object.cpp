@@ -8,6 +8,7 @@
 #include "postal/text.h"
 #include "transfer/format_enumerator.h"
 #include "win32/buffer_sizes.h"
+#include "win32/scoped.h"
 
 namespace kuranto {
 
@@ -44,17 +45,14 @@ class TextDataObject final : public IDataObject {
         pformatetcIn->tymed != TYMED_HGLOBAL) {
       return DV_E_FORMATETC;
     }
-    HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, kDragBlockBytes);
-    if (block == nullptr) return E_OUTOFMEMORY;
-    char* bytes = static_cast<char*>(GlobalLock(block));
-    if (bytes == nullptr) {
-      GlobalFree(block);
-      return E_OUTOFMEMORY;
+    ScopedGlobal block(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, kDragBlockBytes));
+    {
+      ScopedGlobalLock bytes(block.get());
+      if (bytes.get() == nullptr) return E_OUTOFMEMORY;
+      std::memcpy(bytes.get(), text_, std::strlen(text_) + 1);
     }
-    std::memcpy(bytes, text_, std::strlen(text_) + 1);
-    GlobalUnlock(block);
     pmedium->tymed = TYMED_HGLOBAL;
-    pmedium->hGlobal = block;
+    pmedium->hGlobal = block.release();
     return S_OK;
   }
   STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }

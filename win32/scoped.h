@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <imm.h>
 
 namespace kuranto {
@@ -162,6 +163,60 @@ class ScopedIcon {
 
  private:
   HICON icon_;
+};
+
+// A global memory block, freed unless ownership passes on (to the
+// clipboard, a storage medium) through release().
+class ScopedGlobal {
+ public:
+  explicit ScopedGlobal(HGLOBAL block) : block_(block) {}
+  ~ScopedGlobal() {
+    if (block_ != nullptr) GlobalFree(block_);
+  }
+  ScopedGlobal(const ScopedGlobal&) = delete;
+  ScopedGlobal& operator=(const ScopedGlobal&) = delete;
+  HGLOBAL get() const { return block_; }
+  HGLOBAL release() {
+    HGLOBAL block = block_;
+    block_ = nullptr;
+    return block;
+  }
+
+ private:
+  HGLOBAL block_;
+};
+
+// GlobalLock / GlobalUnlock; get() is nullptr when the lock failed.
+class ScopedGlobalLock {
+ public:
+  explicit ScopedGlobalLock(HGLOBAL block) : block_(block), bytes_(block != nullptr ? GlobalLock(block) : nullptr) {}
+  ~ScopedGlobalLock() {
+    if (bytes_ != nullptr) GlobalUnlock(block_);
+  }
+  ScopedGlobalLock(const ScopedGlobalLock&) = delete;
+  ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
+  void* get() const { return bytes_; }
+
+ private:
+  HGLOBAL block_;
+  void* bytes_;
+};
+
+// An image list, destroyed at the end of the scope.
+class ScopedImageList {
+ public:
+  explicit ScopedImageList(HIMAGELIST images = nullptr) : images_(images) {}
+  ~ScopedImageList() { reset(); }
+  ScopedImageList(const ScopedImageList&) = delete;
+  ScopedImageList& operator=(const ScopedImageList&) = delete;
+  HIMAGELIST get() const { return images_; }
+  void reset(HIMAGELIST images = nullptr) {
+    if (images_ != nullptr) ImageList_Destroy(images_);
+    images_ = images;
+  }
+
+ private:
+  HIMAGELIST images_;
 };
 
 // An open registry key, closed at the end of the scope.

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "datafiles/area_codes.h"
-#include "postal/texts.h"
 #include "tests/core/test_support.h"
 
 using namespace datafiles;
@@ -98,14 +97,6 @@ TEST(AreaPlaces, AMissingFileGivesNoPlaces) {
   EXPECT_TRUE(AreaPlacesFor(dir.File("telnum.dat"), "03").empty());
   testing_support::WriteFile(dir.File("telnum.dat"), kThreePlaces);
   EXPECT_EQ(3u, AreaPlacesFor(dir.File("telnum.dat"), "0123").size());
-}
-
-TEST(AreaPlaceList, EnabledOnlyForTheAreaCodeKind) {
-  EXPECT_TRUE(AreaPlaceListEnabled(postal::kAreaCodeKind));
-  EXPECT_TRUE(AreaPlaceListEnabled("市外局番"));
-  for (const char* other : {"旧番号", "新番号", "市区町村ｺｰﾄﾞ", "", "市外局番 ", "市外"}) {
-    EXPECT_FALSE(AreaPlaceListEnabled(other)) << other;
-  }
 }
 
 TEST(ShippedAreaCodes, EveryLineIsAWellFormedUniqueEntry) {

@@ -116,7 +116,7 @@ TEST(IndexLoad, ShortOrMissingFilesLeaveZeroRecords) {
   const FileSet files = MakeFileSet(dir.path());
   postal::IndexTables tables;
   std::memset(&tables, 0x55, sizeof tables);
-  LoadIndexTables(files, tables);
+  LoadIndexTables(files, HeldIndexFiles{}, tables);
   postal::IndexTables zero = {};
   EXPECT_EQ(0, std::memcmp(&zero, &tables, sizeof tables));
   EXPECT_FALSE(FileExists(files.prefectureRanges)) << "loading never creates a file";

@@ -208,12 +208,12 @@ TEST(RowTable, OwnsCopiesAndRefusesBeyondItsEnd) {
   AddressRecord r;
   std::memset(&r, 0, sizeof r);
   std::strcpy(r.newNumber, "1070052");
-  ASSERT_TRUE(AddAddressRow(rows, r));
+  ASSERT_TRUE(rows.Add(r));
   std::strcpy(r.newNumber, "0000000");
   EXPECT_STREQ("1070052", rows.At(0)->newNumber);
   EXPECT_EQ(nullptr, rows.At(1));
   EXPECT_EQ(nullptr, rows.At(-1));
-  FreeAddressRows(rows);
+  rows.Clear();
   EXPECT_EQ(0, rows.Count());
 }
 
@@ -225,7 +225,7 @@ TEST(RowTable, RowsKeepTheirPlaceAcrossBlocksUntilCleared) {
   const OfficeRecord* first = nullptr;
   for (int i = 0; i < n; ++i) {
     std::snprintf(r.number, sizeof r.number, "%07d", i);
-    ASSERT_TRUE(AddOfficeRow(rows, r));
+    ASSERT_TRUE(rows.Add(r));
     if (i == 0) first = rows.At(0);
   }
   ASSERT_EQ(n, rows.Count());
@@ -235,8 +235,8 @@ TEST(RowTable, RowsKeepTheirPlaceAcrossBlocksUntilCleared) {
     EXPECT_EQ(i, std::atoi(rows.At(i)->number)) << i;
   }
   EXPECT_EQ(nullptr, rows.At(n));
-  FreeOfficeRows(rows);
+  rows.Clear();
   EXPECT_EQ(nullptr, rows.At(0));
-  ASSERT_TRUE(AddOfficeRow(rows, r));
+  ASSERT_TRUE(rows.Add(r));
   EXPECT_EQ(n - 1, std::atoi(rows.At(0)->number));
 }

@@ -95,7 +95,7 @@ TEST(WindowsCore, SearchesTheRealAddressFile) {
   ASSERT_TRUE(datafiles::WriteFileReplacing(files.newNumberRanges, numbers.newNumbers));
   ASSERT_TRUE(datafiles::WriteFileReplacing(files.oldNumberRanges, numbers.oldNumbers));
   postal::IndexTables tables;
-  datafiles::LoadIndexTables(files, tables);
+  datafiles::LoadIndexTables(files, datafiles::HeldIndexFiles{}, tables);
   EXPECT_STREQ("北海道", tables.prefectures[0].name);
 
   postal::SearchForm form;

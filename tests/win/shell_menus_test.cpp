@@ -64,9 +64,9 @@ TEST_F(ShellMenusTest, ListPopupsNameTheirRemoveCommand) {
   shell_test::SelectItems(c().addressList, {0});
   Command(IDM_RECORD);
   SwitchTab(2);
-  kuranto::g_app.menuSlots[11][0] = '\0';
+  kuranto::g_app.menuSlots.text[11][0] = '\0';
   EXPECT_TRUE(RightClick(c().recordList, RowPoint(c().recordList, 0)));
-  EXPECT_STREQ("リストから外す(&O)", kuranto::g_app.menuSlots[11]);
+  EXPECT_STREQ("リストから外す(&O)", kuranto::g_app.menuSlots.text[11]);
   EXPECT_FALSE(RightClick(c().conditionList, {30, 60}));
 }
 
@@ -86,7 +86,7 @@ class MenuItemPaintingTest : public ShellMenusTest {
     item.hDC = dc_;
     item.rcItem = {0, 0, 200, 20};
     item.itemData = slot;
-    kuranto::DrawMenuItem(item);
+    kuranto::DrawMenuItem(item, kuranto::g_app.menuSlots, kuranto::g_app.menuImages);
   }
   void TearDown() override {
     if (dc_ != nullptr) {

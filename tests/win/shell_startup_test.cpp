@@ -314,10 +314,10 @@ TEST(ShellResources, MenuImagesAreTwelveSixteenPixelIcons) {
 TEST_F(ShellTest, OwnerDrawnMenuItemsTakeTheirSlotTexts) {
   WriteSampleFiles();
   StartFresh();
-  EXPECT_STREQ("新しい条件(&W)", kuranto::g_app.menuSlots[0]);
-  EXPECT_STREQ("プロパティ(&P)", kuranto::g_app.menuSlots[1]);
-  EXPECT_STREQ("設定(&S)      ", kuranto::g_app.menuSlots[8]);
-  EXPECT_STREQ("記録する(&R)", kuranto::g_app.menuSlots[10]);
+  EXPECT_STREQ("新しい条件(&W)", kuranto::g_app.menuSlots.text[0]);
+  EXPECT_STREQ("プロパティ(&P)", kuranto::g_app.menuSlots.text[1]);
+  EXPECT_STREQ("設定(&S)      ", kuranto::g_app.menuSlots.text[8]);
+  EXPECT_STREQ("記録する(&R)", kuranto::g_app.menuSlots.text[10]);
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE | MIIM_DATA;
