@@ -98,9 +98,13 @@ void RunStartupDataCheck(HWND window, AppState& app) {
     PostQuitMessage(0);
     return;
   }
-  if (plan.addressFileUtf8) {
-    // Japan Post's UTF-8 edition under the address file's name: nothing is built from it.
-    ShowMessage(window, postal::kUtf8EditionAdvice, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+  // Japan Post's UTF-8 edition under the address file's name, or a file
+  // whose lines cannot be told apart: nothing is built from it.
+  const char* refusal = plan.addressFileUtf8         ? postal::kUtf8EditionAdvice
+                        : plan.addressFileNoLineEnds ? postal::kAddressFileNoLineEnds
+                                                     : nullptr;
+  if (refusal != nullptr) {
+    ShowMessage(window, refusal, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
     PostQuitMessage(0);
     return;
   }

@@ -2,6 +2,7 @@
 // platform (file_access.cpp for POSIX, file_access_win.cpp for Windows).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,9 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 // Reads a whole (small) file; false when it cannot be opened.
 bool ReadSmallFile(const std::string& path, std::string& bytes);
+// Reads at most `maxBytes` from the start of a file; false when it cannot be
+// opened.
+bool ReadFileHead(const std::string& path, size_t maxBytes, std::string& head);
 
 // The name of the entry of `directory` that equals `name` ignoring ASCII
 // case; `name` itself when there is none. (Japan Post writes KEN_ALL.CSV.)

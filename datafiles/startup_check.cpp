@@ -4,6 +4,7 @@
 
 #include "datafiles/file_access.h"
 #include "datafiles/utf8_edition.h"
+#include "postal/line_reader.h"
 
 namespace datafiles {
 
@@ -19,11 +20,18 @@ StartupPlan PlanFor(const FileSet& files, bool fresh) {
   return plan;
 }
 
-StartupPlan Utf8Edition() {
+// A file the builds must not read: an empty plan with the reason.
+StartupPlan Unreadable(const std::string& addressFile) {
   StartupPlan plan;
-  plan.addressFileUtf8 = true;
+  if (IsUtf8EditionFile(addressFile)) {
+    plan.addressFileUtf8 = true;
+  } else if (!HasLineEnds(addressFile)) {
+    plan.addressFileNoLineEnds = true;
+  }
   return plan;
 }
+
+bool IsUnreadable(const StartupPlan& plan) { return plan.addressFileUtf8 || plan.addressFileNoLineEnds; }
 
 bool MissingOrOlder(const std::string& path, int64_t reference) {
   int64_t seconds;
@@ -31,6 +39,14 @@ bool MissingOrOlder(const std::string& path, int64_t reference) {
 }
 
 }  // namespace
+
+bool HasLineEnds(const std::string& addressFile) {
+  // The longest line read whole, its CR and its LF.
+  constexpr size_t kLineWithEnd = postal::kAddressLineBytes + 2;
+  std::string head;
+  if (!ReadFileHead(addressFile, kLineWithEnd, head)) return true;  // unreadable files are told apart elsewhere
+  return head.size() < kLineWithEnd || head.find('\n') != std::string::npos;
+}
 
 bool IsDataFresh(const std::string& current, const std::string& stored) {
   if (current.empty() || current.size() != stored.size()) return false;
@@ -46,7 +62,8 @@ StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate) {
     missing.addressFileMissing = true;
     return missing;
   }
-  if (IsUtf8EditionFile(files.addressFile)) return Utf8Edition();
+  const StartupPlan unreadable = Unreadable(files.addressFile);
+  if (IsUnreadable(unreadable)) return unreadable;
   const std::string current = FileDate(files.addressFile);
   StartupPlan plan = PlanFor(files, IsDataFresh(current, storedDate));
   plan.currentDate = current;
@@ -60,7 +77,8 @@ StartupPlan PlanStartupByFileTimes(const FileSet& files) {
     missing.addressFileMissing = true;
     return missing;
   }
-  if (IsUtf8EditionFile(files.addressFile)) return Utf8Edition();
+  const StartupPlan unreadable = Unreadable(files.addressFile);
+  if (IsUnreadable(unreadable)) return unreadable;
   StartupPlan plan;
   plan.buildCityList = MissingOrOlder(files.cityList, addressTime);
   plan.buildPrefectureRanges = MissingOrOlder(files.prefectureRanges, addressTime);

@@ -11,6 +11,7 @@ namespace datafiles {
 struct StartupPlan {
   bool addressFileMissing = false;
   bool addressFileUtf8 = false;  // Japan Post's UTF-8 edition: nothing is built from it
+  bool addressFileNoLineEnds = false;  // no LF where a line must have ended: nothing is read
   bool buildCityList = false;
   bool buildPrefectureRanges = false;
   bool buildNumberRanges = false;  // rewrites both number files
@@ -20,12 +21,17 @@ struct StartupPlan {
 // The program's check: the data is fresh when the address file's date
 // equals `storedDate` (ignoring case). A date that cannot be read is stale.
 // A stale file runs every build; a fresh one builds only what is missing.
-// An address file in the UTF-8 edition runs no build.
+// An address file in the UTF-8 edition, or one whose lines do not end in LF
+// (CR only), runs no build.
 StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate);
 
 // The same decision by file times, for tools without stored settings: a
 // build is due when its file is missing or older than the address file.
 StartupPlan PlanStartupByFileTimes(const FileSet& files);
+
+// False when the start of the file shows no LF where the longest line the
+// program reads must have ended (a file written with CR-only line ends).
+bool HasLineEnds(const std::string& addressFile);
 
 // True when `current` is a readable date equal to `stored`, ignoring case.
 bool IsDataFresh(const std::string& current, const std::string& stored);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "datafiles/file_access.h"
 #include "datafiles/utf8_decode.h"
 
 namespace datafiles {
@@ -36,11 +37,8 @@ bool LooksLikeUtf8Edition(const std::string& head) {
 }
 
 bool IsUtf8EditionFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  std::string head(kUtf8CheckBytes, '\0');
-  head.resize(std::fread(&head[0], 1, head.size(), f));
-  std::fclose(f);
+  std::string head;
+  if (!ReadFileHead(path, kUtf8CheckBytes, head)) return false;
   if (head.size() == kUtf8CheckBytes) {
     // The file goes on: look at whole lines only, so no character is cut.
     const size_t lastLineEnd = head.rfind('\n');

@@ -1,5 +1,6 @@
 #include "postal/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace postal {
@@ -51,7 +52,9 @@ bool LineReader::Next(const char*& text, size_t& length) {
     const size_t available = size_ - pos_;
     const char* start = data_ + pos_;
     const void* lf = std::memchr(start, '\n', available);
-    if (lf == nullptr && !eof_) {
+    // More than a piece's worth without a line end: hand out a piece rather
+    // than grow the block (a file with CR-only line ends is one huge line).
+    if (lf == nullptr && !eof_ && available <= max_ + 1) {
       if (Fill()) continue;
     }
     if (available == 0) return false;
@@ -91,6 +94,7 @@ bool LineReader::SkipToLineContaining(const std::string& needle) {
     // Search only complete lines: the tail after the last LF may still grow.
     const char* begin = data_ + pos_;
     size_t searchable = size_ - pos_;
+    size_t passOver = searchable;  // what a search without a hit moves past
     if (!eof_) {
       const char* lastLf = nullptr;
       for (size_t i = searchable; i > 0; --i) {
@@ -99,11 +103,17 @@ bool LineReader::SkipToLineContaining(const std::string& needle) {
           break;
         }
       }
-      if (lastLf == nullptr) {
+      if (lastLf != nullptr) {
+        searchable = passOver = static_cast<size_t>(lastLf - begin) + 1;
+      } else if (searchable < capacity_) {
         Fill();  // at the end, eof_ is set and the rest is searched as it is
         continue;
+      } else {
+        // A full block without a line end (CR-only line ends) is searched
+        // whole, keeping only what a hit across its end needs: the block
+        // never grows.
+        passOver = searchable - std::min(searchable, needle.size() - 1);
       }
-      searchable = static_cast<size_t>(lastLf - begin) + 1;
     }
     const char* hit = nullptr;
     if (searchable >= needle.size()) {
@@ -127,7 +137,7 @@ bool LineReader::SkipToLineContaining(const std::string& needle) {
       return true;
     }
     // No hit in the complete lines: pass over them.
-    pos_ += searchable;
+    pos_ += passOver;
     if (eof_) return false;
     Fill();
   }

@@ -1,7 +1,8 @@
 // Reads a data file as the program's text-mode line reads see it: a CR LF
 // pair ends a line like a lone LF, and a line longer than the reader's limit
 // arrives in pieces of at most that many bytes, each piece counting as a line.
-// The file is read in large blocks, so no allocation happens per line.
+// The file is read in large blocks, so no allocation happens per line, and
+// the block never grows: data without line ends is handed out in pieces.
 #pragma once
 
 #include <cstddef>
@@ -39,7 +40,8 @@ class LineReader {
 
   // Moves to the start of the next physical line whose bytes contain
   // `needle` (not empty, no line end in it). Returns false, at the end of the
-  // data, when none does. Pieces between are passed over.
+  // data, when none does. Pieces between are passed over and not counted in
+  // PieceCount.
   bool SkipToLineContaining(const std::string& needle);
 
   // Pieces handed out so far (the number of the last one, counting from 1).

@@ -87,6 +87,11 @@ int Context::PrepareIndexes(bool all) {
                  files_.addressFile.c_str());
     return kExitNoData;
   }
+  if (plan.addressFileNoLineEnds) {
+    PrintError(postal::kAddressFileNoLineEnds);
+    std::fprintf(stderr, "kuranto-query: %s has no LF line ends; nothing is read from it\n", files_.addressFile.c_str());
+    return kExitNoData;
+  }
   datafiles::HeldIndexFiles held;
   const auto runNow = [](datafiles::IndexBuild, const std::function<void(const datafiles::BuildProgress&)>& work) {
     work(datafiles::BuildProgress());

@@ -36,19 +36,15 @@ if [ "${KURANTO_IN_WINE:-}" = "$prefix" ]; then
 fi
 
 # A prefix is only ever replaced when this script made it (its stamp is
-# there) or when it lies under build/: pointed at a user's ~/.wine or any
-# other folder with files of its own, refuse and touch nothing.
+# there, written before the first file) or when it is empty or missing:
+# pointed at a user's ~/.wine, the build folder or any other folder with
+# files of its own, refuse and touch nothing.
 prefix=$(realpath -m "$prefix")
 stamp=$prefix/.kuranto-prefix
 if [ -d "$prefix" ] && [ -n "$(ls -A "$prefix")" ] && [ ! -f "$stamp" ]; then
-  case $prefix/ in
-    "$root"/build/*) ;;
-    *)
-      echo "with-wine: $prefix holds files this script did not make (no .kuranto-prefix);" \
-        "refusing to use it as the project's Wine prefix. Give an empty folder or one under build/." >&2
-      exit 2
-      ;;
-  esac
+  echo "with-wine: $prefix holds files this script did not make (no .kuranto-prefix);" \
+    "refusing to use it as the project's Wine prefix. Give an empty folder or a new one." >&2
+  exit 2
 elif [ -e "$prefix" ] && [ ! -d "$prefix" ]; then
   echo "with-wine: $prefix is not a folder" >&2
   exit 2
@@ -117,6 +113,8 @@ if [ "$(cat "$stamp" 2>/dev/null)" != "$prefix_version" ]; then
   echo "with-wine: preparing the Wine prefix $prefix" >&2
   rm -rf "$prefix"
   mkdir -p "$prefix"
+  # Stamped at once, so a preparation cut short is still ours to redo.
+  echo preparing >"$stamp"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
   # The program asks for the faces a Japanese Windows has; regedit wants UTF-16.

@@ -88,3 +88,32 @@ TEST(LineReader, SkippingOverAFileMatchesReadingEveryLine) {
   while (reader.SkipToLineContaining("needle") && reader.Next(text, length)) found.emplace_back(text, length);
   EXPECT_EQ(expected, found);
 }
+
+// CR-only line ends make one line of the whole file: it is handed out in
+// pieces as it comes, and a needle is found wherever it lies, also across
+// the reader's 1 MiB blocks.
+TEST(LineReader, DataWithoutLineEndsArrivesInPiecesAndIsSearchedWhole) {
+  testing_support::TempDir dir;
+  std::string bytes;
+  while (bytes.size() < 3 * (1u << 20)) bytes += "13103,\"107  \",\"1070052\",\"x\"\r";
+  const size_t across = (1u << 20) - 3;  // straddles the first block's end
+  bytes.replace(across, 6, "needle");
+  testing_support::WriteFile(dir.File("cr.csv"), bytes);
+
+  LineReader reader(dir.File("cr.csv"), 255);
+  const char* text;
+  size_t length;
+  size_t total = 0;
+  while (reader.Next(text, length)) {
+    ASSERT_LE(length, 255u);
+    total += length;
+  }
+  EXPECT_EQ(bytes.size(), total);
+  EXPECT_EQ(static_cast<long>((bytes.size() + 254) / 255), reader.PieceCount());
+
+  LineReader skipping(dir.File("cr.csv"), 255);
+  ASSERT_TRUE(skipping.SkipToLineContaining("needle"));
+  ASSERT_TRUE(skipping.Next(text, length));
+  EXPECT_NE(std::string::npos, std::string(text, length).find("needle"));
+  EXPECT_FALSE(skipping.SkipToLineContaining("no such text"));
+}

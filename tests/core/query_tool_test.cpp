@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "postal/texts.h"
 #include "tests/core/address_fixture.h"
 
 using testing_support::RunQueryTool;
@@ -69,6 +70,16 @@ TEST(QueryTool, RefusalsMissingDataAndUsageHaveTheirExitCodes) {
   EXPECT_EQ(1, r.exitCode);
   EXPECT_EQ("住所データがありません\n", r.err);
   EXPECT_FALSE(testing_support::Exists(empty.File("h_ken.dat"))) << "nothing is written without data";
+
+  // CR-only line ends: one huge line that no search may read.
+  std::string crOnly;
+  for (const std::string& line : testing_support::SampleAddressLines()) crOnly += line + "\r";
+  testing_support::WriteFile(empty.File("Ken_all.csv"), crOnly);
+  r = RunQueryTool({"--dir", empty.path(), "address", "new", "107"});
+  EXPECT_EQ(1, r.exitCode);
+  EXPECT_EQ(0u, r.err.find(std::string(postal::kAddressFileNoLineEnds) + "\n")) << r.err;
+  EXPECT_EQ("", r.out);
+  EXPECT_FALSE(testing_support::Exists(empty.File("h_ken.dat"))) << "nothing is built from it";
 
   for (auto args : {std::vector<std::string>{}, {"address"}, {"address", "new"}, {"address", "sideways", "1"},
                     {"--bogus", "build"}, {"cities"}, {"build", "extra"}, {"nonsense"}}) {

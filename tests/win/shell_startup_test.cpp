@@ -7,6 +7,7 @@
 
 #include "app/texts.h"
 #include "datafiles/file_access.h"
+#include "postal/texts.h"
 #include "tests/win/shell_test_support.h"
 
 namespace {
@@ -23,6 +24,19 @@ TEST_F(ShellTest, MissingAddressFileReportsAndQuitsWithoutWritingFiles) {
   for (const char* name : {"shilist.txt", "h_ken.dat", "h_newn.dat", "h_oldn.dat"}) {
     EXPECT_FALSE(dir_.Has(name)) << name;
   }
+}
+
+TEST_F(ShellTest, AddressFileWithCrOnlyLineEndsIsReportedAndNothingIsBuilt) {
+  std::string crOnly;
+  for (const std::string& line : shell_test::SampleAddressLines()) crOnly += line + "\r";
+  dir_.Write("Ken_all.csv", crOnly);
+  Start();
+  ASSERT_EQ(1u, shell_test::Messages().size());
+  EXPECT_EQ(postal::kAddressFileNoLineEnds, shell_test::Messages()[0].text);
+  EXPECT_EQ("報告", shell_test::Messages()[0].caption);
+  EXPECT_TRUE(quitRequested_);
+  for (const char* name : {"shilist.txt", "h_ken.dat", "h_newn.dat", "h_oldn.dat"}) EXPECT_FALSE(dir_.Has(name)) << name;
+  EXPECT_EQ(crOnly, dir_.Read("Ken_all.csv"));
 }
 
 TEST_F(ShellTest, FirstStartBuildsEveryIndexFile) {
