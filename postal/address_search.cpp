@@ -19,8 +19,8 @@ struct LineRange {
   long last;
 };
 
-// The first record whose key's two bytes equal the text's first two; the
-// text's terminator takes part, so a one-byte text matches no key.
+// The first record whose key's two bytes equal the text's first two; a text
+// shorter than two bytes matches no key.
 const NumberRange* FindNumberRecord(const NumberRange* table, const std::string& text) {
   const char a = text.size() > 0 ? text[0] : '\0';
   const char b = text.size() > 1 ? text[1] : '\0';
@@ -155,6 +155,7 @@ const char* SearchAddresses(const std::string& path, const IndexTables& tables, 
           return nullptr;
         case kCityCode: {
           const std::string text = TruncateText(q.number, kShortNumberBytes);
+          // A one-byte city code gets the empty-input message, not the two-character one: as the program always did.
           if (text.size() < 2) return kNeedInput;
           SearchCityCode(path, text, rows);
           return nullptr;

@@ -55,170 +55,210 @@ void Print(const std::string& cp932) {
   fflush(stdout);
 }
 
-void PrintRect(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  char text[64];
-  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  Print(text);
-}
-
 bool Fail(const char* command, const std::string& why) {
   fprintf(stderr, "kuranto_driver: %s: %s\n", command, driver::Cp932ToUtf8(why).c_str());
   return false;
 }
 
-std::string RectText(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
+std::string RectText(const RECT& r) {
   char text[64];
   snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
   return text;
 }
 
-// The settings-sheet commands: "sheet PAGE" and "sheet-cancel".
-bool RunSheetCommand(Session& s, const std::string& name, int argc, char** argv, int& i) {
-  const char* command = name.c_str();
-  if (!s.main) return Fail(command, "no main window yet (use: window)");
-  s.sheet = driver::OpenSettingsSheet(s.main, kDefaultWaitMs);
-  if (!s.sheet) return Fail(command, "the settings sheet did not open");
-  if (name == "sheet-cancel")
-    return driver::CloseSettingsSheet(s.sheet, false, kDefaultWaitMs) || Fail(command, "the sheet did not close");
-  if (i >= argc) return Fail(command, "needs PAGE");
-  const int page = std::atoi(argv[i++]);
-  if (!driver::ShowSheetPage(s.sheet, page)) return Fail(command, "no page " + std::to_string(page));
-  RedrawWindow(s.sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  driver::WaitIdle(s.sheet, kDefaultWaitMs);
-  Print(RectText(s.sheet));
+void PrintRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  Print(RectText(r));
+}
+
+// A command's arguments, taken in order.
+struct Args {
+  const char* command;
+  int argc;
+  char** argv;
+  int& i;
+
+  const char* Next() { return argv[i++]; }
+  int Number() { return std::atoi(Next()); }
+  // An optional trailing wait in milliseconds.
+  DWORD WaitMs() {
+    const bool given = i < argc && argv[i][0] != '\0' && std::strspn(argv[i], "0123456789") == std::strlen(argv[i]);
+    return given ? static_cast<DWORD>(std::strtoul(Next(), nullptr, 10)) : kDefaultWaitMs;
+  }
+};
+
+bool Start(Session& s, Args& a) {
+  const std::string exe = a.Next(), dir = a.Next();
+  if (!s.program.Start(exe, dir)) return Fail(a.command, "cannot start " + exe);
+  s.started = true;
   return true;
 }
 
-bool PrintItemRect(Session& s, int argc, char** argv, int& i) {
-  if (i + 2 > argc) return Fail("item-rect", "needs ID ITEM");
-  if (!s.main) return Fail("item-rect", "no main window yet (use: window)");
-  const int id = std::atoi(argv[i++]);
-  const int item = std::atoi(argv[i++]);
-  RECT r = {};
-  if (!driver::ItemScreenRect(s.main, id, item, &r)) return Fail("item-rect", "no item " + std::to_string(item));
-  char text[64];
-  snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  Print(text);
+bool Window(Session& s, Args& a) {
+  s.main = driver::WaitMainWindow(s.started ? s.program.Id() : 0, a.WaitMs());
+  return s.main || Fail(a.command, "the main window did not appear");
+}
+
+bool Box(Session& s, Args& a) {
+  const std::string caption = a.Next();
+  s.box = driver::WaitMessageBox(s.started ? s.program.Id() : 0, caption, a.WaitMs());
+  if (!s.box) return Fail(a.command, "no message box " + caption);
+  Print(driver::MessageBoxText(s.box));
   return true;
 }
+
+bool PressOk(Session& s, Args& a) {
+  return (s.box && driver::PressDialogButton(s.box, IDOK)) || Fail(a.command, "no message box");
+}
+
+bool BoxRect(Session& s, Args& a) {
+  if (!s.box) return Fail(a.command, "no message box");
+  PrintRect(s.box);
+  return true;
+}
+
+bool Command(Session& s, Args& a) {
+  return PostMessageA(s.main, WM_COMMAND, static_cast<WPARAM>(a.Number()), 0) || Fail(a.command, "cannot post");
+}
+
+bool Click(Session& s, Args& a) {
+  const int id = a.Number();
+  return driver::ClickButton(s.main, id, a.WaitMs()) || Fail(a.command, "no answer from control " + std::to_string(id));
+}
+
+bool Select(Session& s, Args& a) {
+  const int id = a.Number();
+  const std::string value = a.Next();
+  const bool ok = std::strcmp(a.command, "select") == 0 ? driver::SelectComboIndex(s.main, id, std::atoi(value.c_str()))
+                                                         : driver::SelectComboText(s.main, id, value);
+  return ok || Fail(a.command, "cannot choose " + value + " in " + std::to_string(id));
+}
+
+bool Set(Session& s, Args& a) {
+  const int id = a.Number();
+  return driver::SetControlText(s.main, id, a.Next()) || Fail(a.command, "cannot set " + std::to_string(id));
+}
+
+bool Text(Session& s, Args& a) {
+  Print(driver::ControlText(s.main, a.Number()));
+  return true;
+}
+
+bool Status(Session& s, Args&) {
+  Print(driver::StatusText(s.main));
+  return true;
+}
+
+bool Count(Session& s, Args& a) {
+  const int n = driver::ItemCount(s.main, a.Number());
+  if (n < 0) return Fail(a.command, "no such list");
+  Print(std::to_string(n));
+  return true;
+}
+
+bool ItemRect(Session& s, Args& a) {
+  const int id = a.Number();
+  const int item = a.Number();
+  RECT r = {};
+  if (!driver::ItemScreenRect(s.main, id, item, &r)) return Fail(a.command, "no item " + std::to_string(item));
+  Print(RectText(r));
+  return true;
+}
+
+bool Tab(Session& s, Args& a) {
+  const int index = a.Number();
+  return driver::SelectTab(s.main, index) || Fail(a.command, "tab " + std::to_string(index) + " not selected");
+}
+
+bool Paint(Session& s, Args& a) { return driver::Repaint(s.main, kDefaultWaitMs) || Fail(a.command, "no answer"); }
+
+bool Rect(Session& s, Args&) {
+  PrintRect(s.main);
+  return true;
+}
+
+bool SleepFor(Session&, Args& a) {
+  Sleep(a.WaitMs());
+  return true;
+}
+
+bool WaitExit(Session& s, Args& a, DWORD ms) {
+  if (!s.started) return Fail(a.command, "no started program");
+  DWORD code = 0;
+  if (!s.program.WaitExit(ms, &code)) return Fail(a.command, "the program did not end");
+  Print(std::to_string(code));
+  return true;
+}
+
+bool Close(Session& s, Args& a) {
+  const DWORD ms = a.WaitMs();
+  if (!driver::CloseMainWindow(s.main, ms)) return Fail(a.command, "the window did not close");
+  s.main = nullptr;
+  return !s.started || WaitExit(s, a, ms);
+}
+
+bool WaitExitCommand(Session& s, Args& a) { return WaitExit(s, a, a.WaitMs()); }
+
+// "sheet PAGE" and "sheet-cancel".
+bool Sheet(Session& s, Args& a) {
+  s.sheet = driver::OpenSettingsSheet(s.main, kDefaultWaitMs);
+  if (!s.sheet) return Fail(a.command, "the settings sheet did not open");
+  if (std::strcmp(a.command, "sheet-cancel") == 0) {
+    return driver::CloseSettingsSheet(s.sheet, false, kDefaultWaitMs) || Fail(a.command, "the sheet did not close");
+  }
+  if (a.i >= a.argc) return Fail(a.command, "needs PAGE");
+  const int page = a.Number();
+  if (!driver::ShowSheetPage(s.sheet, page)) return Fail(a.command, "no page " + std::to_string(page));
+  RedrawWindow(s.sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  driver::WaitIdle(s.sheet, kDefaultWaitMs);
+  PrintRect(s.sheet);
+  return true;
+}
+
+struct Verb {
+  const char* name;
+  int arguments;       // required ones; an optional wait may follow
+  const char* usage;   // what a missing argument is told
+  bool needsWindow;
+  bool (*run)(Session&, Args&);
+};
+
+const Verb kVerbs[] = {
+    {"start", 2, "EXE DIR", false, Start},
+    {"window", 0, "", false, Window},
+    {"box", 1, "CAPTION", false, Box},
+    {"press-ok", 0, "", false, PressOk},
+    {"box-rect", 0, "", false, BoxRect},
+    {"command", 1, "ID", true, Command},
+    {"click", 1, "ID", true, Click},
+    {"select", 2, "ID and a value", true, Select},
+    {"select-text", 2, "ID and a value", true, Select},
+    {"set", 2, "ID TEXT", true, Set},
+    {"text", 1, "ID", true, Text},
+    {"status", 0, "", true, Status},
+    {"count", 1, "ID", true, Count},
+    {"item-rect", 2, "ID ITEM", true, ItemRect},
+    {"tab", 1, "INDEX", true, Tab},
+    {"paint", 0, "", true, Paint},
+    {"rect", 0, "", true, Rect},
+    {"sleep", 0, "", false, SleepFor},
+    {"close", 0, "", true, Close},
+    {"wait-exit", 0, "", false, WaitExitCommand},
+    {"sheet", 0, "", true, Sheet},
+    {"sheet-cancel", 0, "", true, Sheet},
+};
 
 // Runs the command at argv[i], advancing i past its arguments.
 bool RunCommand(Session& s, int argc, char** argv, int& i) {
-  const char* command = argv[i++];
-  auto has_arg = [&] { return i < argc && std::strspn(argv[i], "0123456789") == std::strlen(argv[i]) && argv[i][0]; };
-  auto need = [&](int n) { return i + n <= argc; };
-  auto wait_ms = [&] { return has_arg() ? static_cast<DWORD>(std::strtoul(argv[i++], nullptr, 10)) : kDefaultWaitMs; };
-  auto need_window = [&] { return s.main != nullptr || Fail(command, "no main window yet (use: window)"); };
-  const std::string name = command;
-
-  if (name == "start") {
-    if (!need(2)) return Fail(command, "needs EXE DIR");
-    std::string exe = argv[i++], dir = argv[i++];
-    if (!s.program.Start(exe, dir)) return Fail(command, "cannot start " + exe);
-    s.started = true;
-    return true;
+  Args args{argv[i++], argc, argv, i};
+  for (const Verb& verb : kVerbs) {
+    if (std::strcmp(verb.name, args.command) != 0) continue;
+    if (i + verb.arguments > argc) return Fail(args.command, std::string("needs ") + verb.usage);
+    if (verb.needsWindow && s.main == nullptr) return Fail(args.command, "no main window yet (use: window)");
+    return verb.run(s, args);
   }
-  if (name == "window") {
-    DWORD ms = wait_ms();
-    s.main = driver::WaitMainWindow(s.started ? s.program.Id() : 0, ms);
-    return s.main || Fail(command, "the main window did not appear");
-  }
-  if (name == "box") {
-    if (!need(1)) return Fail(command, "needs CAPTION");
-    std::string caption = argv[i++];
-    DWORD ms = wait_ms();
-    s.box = driver::WaitMessageBox(s.started ? s.program.Id() : 0, caption, ms);
-    if (!s.box) return Fail(command, "no message box " + caption);
-    Print(driver::MessageBoxText(s.box));
-    return true;
-  }
-  if (name == "press-ok") {
-    return (s.box && driver::PressDialogButton(s.box, IDOK)) || Fail(command, "no message box");
-  }
-  if (name == "box-rect") {
-    if (!s.box) return Fail(command, "no message box");
-    PrintRect(s.box);
-    return true;
-  }
-  if (name == "command") {
-    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
-    const int id = std::atoi(argv[i++]);
-    return PostMessageA(s.main, WM_COMMAND, static_cast<WPARAM>(id), 0) || Fail(command, "cannot post");
-  }
-  if (name == "click") {
-    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
-    int id = std::atoi(argv[i++]);
-    DWORD ms = wait_ms();
-    return driver::ClickButton(s.main, id, ms) || Fail(command, "no answer from control " + std::to_string(id));
-  }
-  if (name == "select" || name == "select-text") {
-    if (!need(2) || !need_window()) return need(2) ? false : Fail(command, "needs ID and a value");
-    int id = std::atoi(argv[i++]);
-    std::string value = argv[i++];
-    bool ok = name == "select" ? driver::SelectComboIndex(s.main, id, std::atoi(value.c_str()))
-                               : driver::SelectComboText(s.main, id, value);
-    return ok || Fail(command, "cannot choose " + value + " in " + std::to_string(id));
-  }
-  if (name == "set") {
-    if (!need(2) || !need_window()) return need(2) ? false : Fail(command, "needs ID TEXT");
-    int id = std::atoi(argv[i++]);
-    return driver::SetControlText(s.main, id, argv[i++]) || Fail(command, "cannot set " + std::to_string(id));
-  }
-  if (name == "text") {
-    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
-    Print(driver::ControlText(s.main, std::atoi(argv[i++])));
-    return true;
-  }
-  if (name == "status") {
-    if (!need_window()) return false;
-    Print(driver::StatusText(s.main));
-    return true;
-  }
-  if (name == "count") {
-    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs ID");
-    int n = driver::ItemCount(s.main, std::atoi(argv[i++]));
-    if (n < 0) return Fail(command, "no such list");
-    Print(std::to_string(n));
-    return true;
-  }
-  if (name == "item-rect") return PrintItemRect(s, argc, argv, i);
-  if (name == "tab") {
-    if (!need(1) || !need_window()) return need(1) ? false : Fail(command, "needs INDEX");
-    int index = std::atoi(argv[i++]);
-    return driver::SelectTab(s.main, index) || Fail(command, "tab " + std::to_string(index) + " not selected");
-  }
-  if (name == "paint") {
-    return (need_window() && driver::Repaint(s.main, kDefaultWaitMs)) || Fail(command, "no answer");
-  }
-  if (name == "rect") {
-    if (!need_window()) return false;
-    PrintRect(s.main);
-    return true;
-  }
-  if (name == "sleep") {
-    Sleep(wait_ms());
-    return true;
-  }
-  if (name == "close" || name == "wait-exit") {
-    DWORD ms = wait_ms();
-    if (name == "close") {
-      if (!need_window()) return false;
-      if (!driver::CloseMainWindow(s.main, ms)) return Fail(command, "the window did not close");
-      s.main = nullptr;
-      if (!s.started) return true;
-    }
-    if (!s.started) return Fail(command, "no started program");
-    DWORD code = 0;
-    if (!s.program.WaitExit(ms, &code)) return Fail(command, "the program did not end");
-    Print(std::to_string(code));
-    return true;
-  }
-  if (name == "sheet" || name == "sheet-cancel") return RunSheetCommand(s, name, argc, argv, i);
-  return Fail(command, "unknown command");
+  return Fail(args.command, "unknown command");
 }
 
 }  // namespace
