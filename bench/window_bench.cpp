@@ -12,10 +12,19 @@
 #include <string>
 #include <vector>
 
+#include "bench/window_bench_support.h"
 #include "postal/address_search.h"
 #include "tests/driver/driver.h"
 
 namespace {
+
+using bench::Best;
+using bench::DirectoryOf;
+using bench::FileExists;
+using bench::Median;
+using bench::NowMs;
+using bench::OwnDirectory;
+using bench::ProgramFolder;
 
 constexpr int kRounds = 9;
 constexpr int kCoreRuns = 9;
@@ -26,77 +35,6 @@ constexpr DWORD kSearchMs = 120000;
 const char kAkasaka[] = "赤坂";
 const char kKawa[] = "川";
 const char kMachi[] = "町";
-
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0.0;
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-// The fastest run: what the program needs when the machine lets it.
-double Best(const std::vector<double>& values) {
-  return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string OwnDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return DirectoryOf(path);
-}
-
-// A program folder in the temporary directory, laid out as a user installs
-// it, so the index files the program writes never land beside the data.
-class ProgramFolder {
- public:
-  ProgramFolder() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    dir_ = std::string(temp) + "kuranto_window_bench_" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(dir_.c_str(), nullptr);
-  }
-  ProgramFolder(const ProgramFolder&) = delete;
-  ProgramFolder& operator=(const ProgramFolder&) = delete;
-  ~ProgramFolder() {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((dir_ + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        DeleteFileA(Path(found.cFileName).c_str());
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    RemoveDirectoryA(dir_.c_str());
-  }
-  const std::string& dir() const { return dir_; }
-  std::string Path(const std::string& name) const { return dir_ + "\\" + name; }
-  // Copies keep the file's date, which the program compares at start-up.
-  bool Copy(const std::string& from, const std::string& name) const {
-    return CopyFileA(from.c_str(), Path(name).c_str(), FALSE) != FALSE;
-  }
-
- private:
-  std::string dir_;
-};
 
 // Core search of `text` in this process, as the program runs it.
 double CoreSearchMs(const std::string& addressFile, const std::string& text, int* rows) {
@@ -191,7 +129,7 @@ int Run(const std::string& dataDir, const std::string& program) {
     std::printf("kuranto-window-bench: %s is not built; skipped\n", program.c_str());
     return 0;
   }
-  ProgramFolder folder;
+  ProgramFolder folder("kuranto_window_bench_");
   if (!folder.Copy(program, "kuranto.exe") || !folder.Copy(kenAll, "Ken_all.csv")) {
     std::fprintf(stderr, "kuranto-window-bench: cannot lay out %s\n", folder.dir().c_str());
     return 1;
