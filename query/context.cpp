@@ -7,9 +7,9 @@
 #include "datafiles/index_build.h"
 #include "datafiles/index_store.h"
 #include "datafiles/startup_check.h"
+#include "datafiles/text_encoding.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
-#include "query/encoding.h"
 #include "query/json_rows.h"
 
 namespace query {
@@ -39,7 +39,7 @@ void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
   std::string text = cp932;
   if (utf8) {
     std::string converted;
-    if (Cp932ToUtf8(cp932, converted)) text.swap(converted);
+    if (datafiles::Cp932ToUtf8(cp932, converted)) text.swap(converted);
   }
   WriteLine(stream, text);
 }
@@ -69,7 +69,7 @@ bool Context::Argument(const std::string& raw, std::string& cp932) const {
     cp932 = raw;
     return true;
   }
-  if (Utf8ToCp932(raw, cp932)) return true;
+  if (datafiles::Utf8ToCp932(raw, cp932)) return true;
   std::fprintf(stderr, "kuranto-query: not UTF-8 text that cp932 can hold: %s\n", raw.c_str());
   return false;
 }
