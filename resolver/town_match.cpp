@@ -1,0 +1,163 @@
+#include "resolver/town_match.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "postal/text.h"
+#include "resolver/cp932_words.h"
+
+namespace resolver {
+
+namespace {
+
+// Offset of `needle` in `hay` at a character boundary, or npos.
+size_t FindText(const char* needle, size_t n, const char* hay, size_t length) {
+  if (n == 0 || n > length) return std::string::npos;
+  for (size_t i = 0; i + n <= length;) {
+    if (std::memcmp(hay + i, needle, n) == 0) return i;
+    i += CharWidth(CharCode(hay + i, length - i));
+  }
+  return std::string::npos;
+}
+
+ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
+  const NoteRule& rule = book.info[record].rule;
+  return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
+}
+
+// Tests one town's records; true when any fits.
+bool TestTown(const AddressBook::Impl& book, const std::vector<uint32_t>& records, MatchContext& context,
+              Scratch& scratch) {
+  const AddressRest& rest = *context.rest;
+  scratch.tested.clear();
+  bool anyNoted = false;
+  for (uint32_t record : records) {
+    const RecordInfo& info = book.info[record];
+    Scratch::Tested t{record, RuleFit(), info.buildingLength > 0, false};
+    context.floor = rest.floor;
+    context.basement = rest.basement;
+    if (t.building) {
+      const size_t at = FindText(book.names.data() + info.building, info.buildingLength, rest.text, rest.length);
+      t.buildingSeen = at != std::string::npos;
+      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, at + info.buildingLength, context.floor, context.basement);
+    }
+    if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
+    if (t.fit.fit == Fit::kYes && info.qualifierLength > 0 &&
+        FindText(book.names.data() + info.qualifier, info.qualifierLength, rest.text, rest.length) == std::string::npos) {
+      t.fit.fit = Fit::kMaybe;  // "（高層棟）" not written: another part of the building may have its own code
+    }
+    anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
+    scratch.tested.push_back(t);
+  }
+  // The longest place name written wins over a shorter one it begins with.
+  size_t longestName = 0;
+  bool buildingSeen = false;
+  for (const Scratch::Tested& t : scratch.tested) {
+    if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
+    buildingSeen = buildingSeen || t.buildingSeen;
+  }
+  Fit siblings = Fit::kNo;  // the best of the records with a note of their own
+  for (Scratch::Tested& t : scratch.tested) {
+    if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
+    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
+    if (!t.fit.usesOther && !plainBesideNotes && !t.building && t.fit.fit > siblings) siblings = t.fit.fit;
+  }
+  // "その他" (and a plain line beside noted ones) takes what no sibling takes.
+  const Fit rest_of_town = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
+  bool any = false;
+  for (Scratch::Tested& t : scratch.tested) {
+    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
+    if (t.fit.usesOther) {
+      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? (buildingSeen ? Fit::kNo : Fit::kYes)
+                                                                          : rest_of_town;
+    } else if (plainBesideNotes && !buildingSeen) {
+      t.fit.fit = rest_of_town;
+    }
+    if (t.fit.fit != Fit::kNo) {
+      scratch.found.push_back(t.record);
+      any = true;
+    }
+  }
+  return any;
+}
+
+bool TestTownWithRest(const AddressBook::Impl& book, const std::vector<uint32_t>& records, const char* rest,
+                      size_t length, const char* street, size_t streetLength, Scratch& scratch) {
+  ReadRest(rest, length, scratch.rest);
+  MatchContext context;
+  context.rest = &scratch.rest;
+  context.chomeView = scratch.rest.Values(true);
+  context.banchiView = scratch.rest.Values(false);
+  size_t clauseEnd;
+  if (street == nullptr && FindStreetClause(rest, length, clauseEnd)) {
+    street = rest;  // "二条殿町烏丸通御池上る": the clause after the town
+    streetLength = clauseEnd;
+  }
+  if (street != nullptr) {
+    CanonicalStreet(street, streetLength, scratch.street);
+    context.street = scratch.street.data();
+    context.streetLength = scratch.street.size();
+  }
+  if (TestTown(book, records, context, scratch)) return true;
+  context.relaxNames = true;  // the text names no listed place: each may be it
+  return TestTown(book, records, context, scratch);
+}
+
+// The towns whose names begin `text`, longest first; the first with a
+// fitting record decides.
+bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, const char* street,
+                 size_t streetLength, Scratch& scratch) {
+  const size_t skip = VillagePrefixLength(text, length);
+  const size_t starts[2] = {skip, 0};
+  for (int s = 0; s < (skip > 0 ? 2 : 1); ++s) {
+    const char* start = text + starts[s];
+    const size_t left = length - starts[s];
+    scratch.bounds.clear();
+    for (size_t i = 0; i < left && i < book.longestTownName;) {
+      i += CharWidth(CharCode(start + i, left - i));
+      if (i <= left) scratch.bounds.push_back(i);
+    }
+    for (size_t b = scratch.bounds.size(); b-- > 0;) {
+      TownKey(m, start, scratch.bounds[b], scratch.key);
+      const auto town = book.townIndex.find(scratch.key);
+      if (town == book.townIndex.end()) continue;
+      if (TestTownWithRest(book, book.towns[town->second], start + scratch.bounds[b], left - scratch.bounds[b], street,
+                           streetLength, scratch)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,
+                             Scratch& scratch) {
+  if (record < 0) return false;
+  const std::vector<uint32_t> one(1, static_cast<uint32_t>(record));
+  return TestTownWithRest(book, one, text, length, nullptr, 0, scratch);
+}
+
+}  // namespace
+
+bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch) {
+  // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
+  size_t clauseEnd;
+  if (FindStreetClause(text, length, clauseEnd) && clauseEnd < length &&
+      MatchTownAt(book, m, text + clauseEnd, length - clauseEnd, text, clauseEnd, scratch)) {
+    return true;
+  }
+  if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
+  const Municipality& municipality = book.municipalities[m];
+  const size_t skip = VillagePrefixLength(text, length);
+  if (skip < length && text[skip] >= '0' && text[skip] <= '9' &&
+      MatchMunicipalityRecord(book, municipality.numberAfter, text, length, scratch)) {
+    return true;
+  }
+  if (municipality.whole >= 0) {
+    scratch.found.push_back(static_cast<uint32_t>(municipality.whole));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace resolver
