@@ -65,7 +65,7 @@ Context::Context(const Options& options) : options_(options) {
 }
 
 bool Context::Argument(const std::string& raw, std::string& cp932) const {
-  if (!options_.utf8) {
+  if (!options_.utf8Arguments) {
     cp932 = raw;
     return true;
   }
@@ -83,18 +83,32 @@ void Context::PrintLine(const std::string& cp932) const {
 }
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
 
-int Context::PrepareIndexes(bool all) {
-  datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
+namespace {
+
+int RefuseMissingData(const Context& context, const datafiles::StartupPlan& plan) {
   if (plan.addressFileMissing) {
-    PrintError(postal::kNoAddressData);
+    context.PrintError(postal::kNoAddressData);
     return kExitNoData;
   }
   if (plan.addressFileUtf8) {
-    PrintError(postal::kUtf8EditionAdvice);
+    context.PrintError(postal::kUtf8EditionAdvice);
     std::fprintf(stderr, "kuranto-query: %s is Japan Post's UTF-8 edition; convert it with: kuranto-query import-utf8 FILE\n",
-                 files_.addressFile.c_str());
+                 context.files().addressFile.c_str());
     return kExitNoData;
   }
+  return kExitOk;
+}
+
+}  // namespace
+
+int Context::RequireAddressFile() const {
+  return RefuseMissingData(*this, datafiles::PlanStartupByFileTimes(files_));
+}
+
+int Context::PrepareIndexes(bool all) {
+  datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
+  const int refused = RefuseMissingData(*this, plan);
+  if (refused != kExitOk) return refused;
   const datafiles::BuildProgress none;
   datafiles::HeldIndexFiles held;
   if (all || plan.buildCityList) Store(files_.cityList, datafiles::BuildCityList(files_.addressFile, none), held);
