@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <system_error>
 
@@ -18,6 +19,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kQuietTime = std::chrono::seconds(1);  // a quicker file shows no progress
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+const char kLabel[] = "kuranto-query: ";
 
 const resolver::Status kStatuses[] = {resolver::Status::kExact, resolver::Status::kAmbiguous, resolver::Status::kCity,
                                       resolver::Status::kNone};
@@ -42,8 +44,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 class ProgressLine {
  public:
   ProgressLine() : shown_(IsTerminal(stderr)), start_(Clock::now()), last_(start_) {}
-  ~ProgressLine() {
-    if (printed_) std::fputs("\r               \r", stderr);
+
+  // Clears the line for what stderr says next.
+  void Finish() {
+    if (printed_) std::fprintf(stderr, "\r%*s\r", static_cast<int>(sizeof kLabel + 4), "");
+    printed_ = false;
   }
 
   bool operator()(size_t done, size_t total) {
@@ -52,7 +57,7 @@ class ProgressLine {
     if (now - start_ < kQuietTime || now - last_ < kProgressInterval) return true;
     last_ = now;
     printed_ = true;
-    std::fprintf(stderr, "\r%3u%%", static_cast<unsigned>(total == 0 ? 100 : done * 100 / total));
+    std::fprintf(stderr, "\r%s%3u%%", kLabel, static_cast<unsigned>(total == 0 ? 100 : done * 100 / total));
     std::fflush(stderr);
     return true;
   }
@@ -113,6 +118,7 @@ int RunResolveCsv(const Context& context, const ResolveRequest& request) {
   ProgressLine progress;
   const resolver::CsvResult result =
       resolver::AnnotateCsv(book, input.data(), input.size(), columns, sink, std::ref(progress));
+  progress.Finish();
   if (result.outcome == resolver::CsvOutcome::kUnclosedQuote) {
     std::fprintf(stderr, "kuranto-query: %s line %ld: a quoted cell is never closed; nothing written\n",
                  request.csvFile.c_str(), result.line);
