@@ -177,6 +177,10 @@ bool FindStreetClause(const char* text, size_t length, size_t& end) {
       if (At(text, length, i, clause)) {
         end = i + std::strlen(clause);
         if (At(text, length, end, word::kRu)) end += std::strlen(word::kRu);
+        // "堀川通寺之内上る4丁目天神北町": the 丁目 belongs to the clause
+        size_t digits = end;
+        while (digits < length && IsDigit(text[digits])) ++digits;
+        if (digits > end && At(text, length, digits, word::kChome)) end = digits + std::strlen(word::kChome);
         found = true;
       }
     }

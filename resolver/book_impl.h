@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "resolver/name_table.h"
 #include "resolver/note_reader.h"
 #include "resolver/resolver.h"
 
@@ -23,8 +24,7 @@ struct RecordInfo {
   uint32_t municipality = 0;
   RecordRole role = RecordRole::kTown;
   NoteRule rule;
-  uint32_t building = 0, buildingLength = 0;    // in Impl::names: the building after the town
-  uint32_t qualifier = 0, qualifierLength = 0;  // "高層棟" of "…（高層棟）（1階）"
+  uint32_t building = 0, buildingLength = 0;  // in Impl::names: the building after the town
 };
 
 struct Municipality {
@@ -48,16 +48,12 @@ struct AddressBook::Impl {
   // Full name, name without the county, designated city without the ward.
   std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;
   size_t longestMunicipalityName = 0;
-  // TownKey(municipality, name) → index into `towns`: the records of one town.
-  std::unordered_map<std::string, uint32_t> townIndex;
-  std::vector<std::vector<uint32_t>> towns;
+  // (municipality, town name) → town t, whose records are
+  // townRecords[townStart[t], townStart[t + 1]).
+  NameTable townNames;
+  std::vector<uint32_t> townStart;
+  std::vector<uint32_t> townRecords;
   size_t longestTownName = 0;
 };
-
-// The key of a town name within its municipality, written into `key`.
-inline void TownKey(uint32_t municipality, const char* name, size_t length, std::string& key) {
-  key.assign(reinterpret_cast<const char*>(&municipality), sizeof municipality);
-  key.append(name, length);
-}
 
 }  // namespace resolver

@@ -35,10 +35,12 @@ size_t FindWord(const std::string& text, const char* word) {
   return std::string::npos;
 }
 
-// A town cut into its name, the note in its last （）, and a qualifier in an
-// earlier one ("名駅ミッドランドスクエア（高層棟）（1階）").
+// A town cut into its name and the note in its last （）. An earlier （） is
+// a part of a building ("名駅ミッドランドスクエア（高層棟）（1階）"), dropped
+// from the name: were two parts listed, both would fit and the answer stay
+// ambiguous.
 struct TownParts {
-  std::string base, note, qualifier;
+  std::string base, note;
   bool noteCut = false;  // a （ never closed: the UTF-8 edition cut the line
 };
 
@@ -65,11 +67,7 @@ void SplitTown(const std::string& town, TownParts& parts) {
   }
   parts.base = town.substr(0, cut);
   const size_t inner = FindChar(parts.base, ch::kOpen);
-  if (inner != std::string::npos) {
-    const size_t close = FindChar(parts.base, ch::kClose, inner);
-    if (close != std::string::npos) parts.qualifier = parts.base.substr(inner + 2, close - inner - 2);
-    parts.base.resize(inner);
-  }
+  if (inner != std::string::npos) parts.base.resize(inner);
 }
 
 // "種市第15地割～第21地割", "穴明22地割、穴明23地割": the name, and the
@@ -111,8 +109,11 @@ class IndexBuilder {
 
   void Build() {
     impl_.info.resize(impl_.records.size());
+    impl_.townNames.Reserve(impl_.records.size());
+    members_.reserve(impl_.records.size());
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
     for (const Pending& pending : buildings_) AddBuilding(pending);
+    GatherTowns();
   }
 
  private:
@@ -120,6 +121,19 @@ class IndexBuilder {
     uint32_t record;
     std::string key;
   };
+  struct Member {
+    uint32_t town, record;
+  };
+
+  // Each town's records side by side, in the order they were added.
+  void GatherTowns() {
+    impl_.townStart.assign(townCount_ + 1, 0);
+    for (const Member& member : members_) ++impl_.townStart[member.town + 1];
+    for (uint32_t t = 0; t < townCount_; ++t) impl_.townStart[t + 1] += impl_.townStart[t];
+    impl_.townRecords.resize(members_.size());
+    std::vector<uint32_t> next(impl_.townStart.begin(), impl_.townStart.end() - 1);
+    for (const Member& member : members_) impl_.townRecords[next[member.town]++] = member.record;
+  }
 
   uint32_t MunicipalityOf(const TownRecord& record, uint32_t index) {
     if (lastMunicipality_ >= 0 && impl_.municipalities[lastMunicipality_].cityCode == record.cityCode) {
@@ -189,7 +203,8 @@ class IndexBuilder {
     const size_t next = FindWord(town_, word::kNextTo);
     const size_t comes = FindWord(town_, word::kComes);
     if (next != std::string::npos && comes != std::string::npos && comes > next) {
-      const std::string name = town_.substr(0, next);
+      std::string name = town_.substr(0, next);
+      DropAza(name);
       const size_t middle = next + std::strlen(word::kNextTo);
       info.rule = ReadNumberNext(town_.data() + middle, comes - middle, impl_.notes);
       if (IsCityName(name)) {
@@ -214,12 +229,7 @@ class IndexBuilder {
         info.rule = ReadNote(parts.note.data(), parts.note.size(), impl_.notes);
       }
     }
-    if (!parts.qualifier.empty()) {
-      info.qualifier = static_cast<uint32_t>(impl_.names.size());
-      info.qualifierLength = static_cast<uint32_t>(parts.qualifier.size());
-      impl_.names += parts.qualifier;
-    }
-    name.erase(0, VillagePrefixLength(name.data(), name.size()));
+    DropAza(name);
     if (IsBuildingRule(info.rule, impl_.notes)) {
       buildings_.push_back(Pending{index, name});
     } else {
@@ -228,10 +238,9 @@ class IndexBuilder {
   }
 
   void AddToTown(uint32_t municipality, const std::string& name, uint32_t index) {
-    TownKey(municipality, name.data(), name.size(), key_);
-    const auto found = impl_.townIndex.emplace(key_, static_cast<uint32_t>(impl_.towns.size()));
-    if (found.second) impl_.towns.emplace_back();
-    impl_.towns[found.first->second].push_back(index);
+    const uint32_t town = impl_.townNames.Insert(municipality, name.data(), name.size(), townCount_);
+    if (town == townCount_) ++townCount_;
+    members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
   }
 
@@ -246,8 +255,7 @@ class IndexBuilder {
       if (i < name.size()) bounds.push_back(i);
     }
     for (size_t b = bounds.size(); b-- > 0;) {
-      TownKey(info.municipality, name.data(), bounds[b], key_);
-      if (impl_.townIndex.count(key_) == 0) continue;
+      if (impl_.townNames.Find(info.municipality, name.data(), bounds[b]) == NameTable::kAbsent) continue;
       info.building = static_cast<uint32_t>(impl_.names.size());
       info.buildingLength = static_cast<uint32_t>(name.size() - bounds[b]);
       impl_.names.append(name, bounds[b], std::string::npos);
@@ -259,8 +267,10 @@ class IndexBuilder {
 
   AddressBook::Impl& impl_;
   std::vector<Pending> buildings_;
+  std::vector<Member> members_;
+  uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
-  std::string scratch_, cityName_, shortName_, town_, key_;
+  std::string scratch_, cityName_, shortName_, town_;
 };
 
 }  // namespace

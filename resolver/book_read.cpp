@@ -6,6 +6,7 @@
 #include "datafiles/index_build.h"
 #include "datafiles/utf8_edition.h"
 #include "datafiles/utf8_import.h"
+#include "postal/line_reader.h"
 #include "resolver/book_impl.h"
 #include "resolver/book_index.h"
 #include "resolver/cp932_words.h"
@@ -15,14 +16,15 @@ namespace resolver {
 namespace {
 
 constexpr int kColumns = 9;  // the ones a record keeps: city code .. town
+// Longer than any line of the file: the program's 255-byte limit is not ours.
+constexpr size_t kLongestLine = 1 << 16;
 
-// Splits one line into its first kColumns columns, quotes removed. False when
-// the line has fewer.
-bool SplitLine(const char* line, size_t length, std::string* columns) {
+// Splits one line into its first kColumns columns, quotes removed, into
+// `columns`. False when the line has fewer.
+bool SplitLine(const char* line, size_t length, std::string* const* columns) {
   size_t pos = 0;
   for (int column = 0; column < kColumns; ++column) {
-    std::string& out = columns[column];
-    out.clear();
+    std::string& out = *columns[column];
     if (pos > length) return false;
     if (pos < length && line[pos] == '"') {
       const char* close = static_cast<const char*>(std::memchr(line + pos + 1, '"', length - pos - 1));
@@ -54,12 +56,12 @@ bool LeavesParenthesisOpen(const std::string& town) {
   return depth > 0;
 }
 
-std::string WithoutBlanks(const std::string& text) {
-  std::string out;
+void RemoveBlanks(std::string& text) {
+  size_t kept = 0;
   for (char c : text) {
-    if (c != ' ') out += c;
+    if (c != ' ') text[kept++] = c;
   }
-  return out;
+  text.resize(kept);
 }
 
 // A continuation line never opens a （ before it closes the open one; a new
@@ -74,48 +76,63 @@ bool ContinuesTown(const std::string& town) {
   return true;
 }
 
-void ReadRecords(const char* data, size_t size, bool joinSplitTowns, std::vector<TownRecord>& records) {
-  std::string columns[kColumns];
+// Reads the records from the lines `next` hands out (false at the end).
+template <class NextLine>
+void ReadRecords(NextLine next, bool joinSplitTowns, std::vector<TownRecord>& records) {
+  TownRecord record;
+  std::string* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
+                                          &record.prefectureKana, &record.cityKana, &record.townKana,
+                                          &record.prefecture,     &record.city,     &record.town};
   bool open = false;  // the last record's town continues
-  for (size_t pos = 0; pos < size;) {
-    const char* lf = static_cast<const char*>(std::memchr(data + pos, '\n', size - pos));
-    const size_t end = lf ? static_cast<size_t>(lf - data) : size;
-    size_t length = end - pos;
-    if (length > 0 && data[pos + length - 1] == '\r') --length;
-    const char* line = data + pos;
-    pos = end + 1;
+  const char* line;
+  size_t length;
+  while (next(line, length)) {
     if (!SplitLine(line, length, columns)) continue;
-    if (open && joinSplitTowns && ContinuesTown(columns[8]) && !records.empty() && records.back().postalCode == columns[2] &&
-        records.back().cityCode == columns[0]) {
+    if (open && joinSplitTowns && ContinuesTown(record.town) && !records.empty() &&
+        records.back().postalCode == record.postalCode && records.back().cityCode == record.cityCode) {
       TownRecord& last = records.back();
-      last.town += columns[8];
-      last.townKana += columns[5];
+      last.town += record.town;
+      last.townKana += record.townKana;
       open = LeavesParenthesisOpen(last.town);
       continue;
     }
-    TownRecord record;
-    record.cityCode = columns[0];
-    record.oldCode = WithoutBlanks(columns[1]);
-    record.postalCode = columns[2];
-    record.prefectureKana = columns[3];
-    record.cityKana = columns[4];
-    record.townKana = columns[5];
-    record.prefecture = columns[6];
-    record.city = columns[7];
-    record.town = columns[8];
+    RemoveBlanks(record.oldCode);
     open = LeavesParenthesisOpen(record.town);
-    records.push_back(std::move(record));
+    records.push_back(record);
   }
+}
+
+// About the line count of the published file: one reservation, no regrowth.
+constexpr size_t kExpectedRecords = 125000;
+
+bool ReadHead(const std::string& path, std::string& head) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  head.resize(datafiles::kUtf8CheckBytes);
+  head.resize(std::fread(&head[0], 1, head.size(), f));
+  std::fclose(f);
+  return true;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return false;
   bytes.clear();
-  char block[1 << 16];
-  size_t got;
-  while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
-  const bool ok = std::ferror(f) == 0;
+  long size = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    size = std::ftell(f);
+    std::rewind(f);
+  }
+  bool ok;
+  if (size >= 0) {
+    bytes.resize(static_cast<size_t>(size));
+    ok = std::fread(&bytes[0], 1, bytes.size(), f) == bytes.size();
+  } else {
+    char block[1 << 16];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
+    ok = std::ferror(f) == 0;
+  }
   std::fclose(f);
   return ok;
 }
@@ -131,31 +148,41 @@ size_t AddressBook::RecordCount() const { return impl_->records.size(); }
 const TownRecord& AddressBook::Record(size_t index) const { return impl_->records[index]; }
 
 bool AddressBook::Load(const std::string& path, std::string& error) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
+  std::string head;
+  if (!ReadHead(path, head)) {
     error = "cannot read " + path;
     return false;
   }
-  if (datafiles::LooksLikeUtf8Edition(bytes.substr(0, datafiles::kUtf8CheckBytes))) {
-    std::string cp932;
+  impl_.reset(new Impl);
+  if (datafiles::LooksLikeUtf8Edition(head)) {
+    std::string bytes, cp932;
+    if (!ReadWholeFile(path, bytes)) {
+      error = "cannot read " + path;
+      return false;
+    }
     const datafiles::ImportResult result = datafiles::ConvertUtf8Edition(bytes, cp932, datafiles::BuildProgress());
     if (result.status != datafiles::ImportStatus::kDone) {
       error = path + ": not convertible from UTF-8 at line " + std::to_string(result.line);
       return false;
     }
     // Japan Post joined its split towns already; a town cut to fit a line stays cut.
-    impl_.reset(new Impl);
-    ReadRecords(cp932.data(), cp932.size(), false, impl_->records);
-    BuildIndex(*impl_);
-    return true;
+    postal::LineReader reader(cp932.data(), cp932.size(), kLongestLine);
+    impl_->records.reserve(kExpectedRecords);
+    ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, false, impl_->records);
+  } else {
+    // Read in blocks: the file itself is never held whole.
+    postal::LineReader reader(path, kLongestLine);
+    impl_->records.reserve(kExpectedRecords);
+    ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, true, impl_->records);
   }
-  LoadFromMemory(bytes.data(), bytes.size());
+  BuildIndex(*impl_);
   return true;
 }
 
 void AddressBook::LoadFromMemory(const char* data, size_t size) {
   impl_.reset(new Impl);
-  ReadRecords(data, size, true, impl_->records);
+  postal::LineReader reader(data, size, kLongestLine);
+  ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, true, impl_->records);
   BuildIndex(*impl_);
 }
 

@@ -90,6 +90,26 @@ bool NextIsDigit(const char* p, size_t left) { return left > 0 && IsDigitCode(Ch
 
 }  // namespace
 
+void DropAza(std::string& text) {
+  static constexpr char kOaza[] = "\x91\xE5\x8E\x9A";  // 大字
+  static constexpr char kAza[] = "\x8E\x9A";           // 字
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size();) {
+    if (text.compare(i, 4, kOaza) == 0) {
+      i += 4;
+      continue;
+    }
+    if (text.compare(i, 2, kAza) == 0) {
+      i += 2;
+      continue;
+    }
+    const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));
+    for (size_t k = 0; k < width; ++k) text[kept++] = text[i + k];
+    i += width;
+  }
+  text.resize(kept);
+}
+
 int KanjiNumeralValue(unsigned code) {
   for (const Numeral& numeral : kNumerals) {
     if (numeral.code == code) return numeral.value;

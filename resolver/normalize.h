@@ -19,6 +19,12 @@ namespace resolver {
 void NormalizeText(const char* text, size_t length, std::string& out);
 inline void NormalizeText(const std::string& text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
 
+// Drops every 大字 and 字 from `text` (normalised), in place: people write
+// them or leave them out anywhere in a town's name ("浪岡大字高屋敷字野尻"),
+// and the address file mostly leaves them out. Applied alike to the names
+// of the file and to the typed text.
+void DropAza(std::string& text);
+
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
 int KanjiNumeralValue(unsigned code);
 

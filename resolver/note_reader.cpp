@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "resolver/cp932_words.h"
+#include "resolver/normalize.h"
 
 namespace resolver {
 
@@ -157,6 +158,33 @@ bool ReadTerm(Cursor& c, Term& term) {
   return true;
 }
 
+// "1-1-8" in a note: 1丁目1番8号, read whole or not at all.
+bool ReadBlockNumber(Cursor& c, std::vector<Term>& terms) {
+  const size_t save = c.pos;
+  long parts[3];
+  for (int i = 0; i < 3; ++i) {
+    if ((i > 0 && !c.TakeChar('-')) || !c.Digit()) {
+      c.pos = save;
+      return false;
+    }
+    parts[i] = c.Number();
+  }
+  const uint16_t next = c.Peek();
+  if (!c.AtEnd() && (next == '-' || next == ch::kWave)) {
+    c.pos = save;
+    return false;
+  }
+  const Level levels[3] = {Level::kChome, Level::kBan, Level::kGo};
+  for (int i = 0; i < 3; ++i) {
+    Term term;
+    term.range.level = levels[i];
+    term.range.lo = term.range.hi = parts[i];
+    term.known = true;
+    terms.push_back(term);
+  }
+  return true;
+}
+
 // Splits at 、 ・ and 及び outside 「」; calls `each(start, end)`.
 template <class Each>
 void SplitItems(const char* text, size_t length, Each each) {
@@ -253,6 +281,7 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
     }
   }
   while (!c.AtEnd()) {
+    if (ReadBlockNumber(c, item.terms)) continue;
     if (StartsTerm(c)) {
       Term term;
       if (!ReadTerm(c, term)) {
@@ -296,6 +325,7 @@ void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
       CanonicalStreet(note + p.nameStart, p.nameLength, text);
     } else {
       text.assign(note + p.nameStart, p.nameLength);
+      DropAza(text);
     }
     item.text = static_cast<uint32_t>(pool.text.size());
     item.textLength = static_cast<uint32_t>(text.size());

@@ -21,6 +21,7 @@ struct MunicipalityHit {
 struct ResolveScratch {
   Scratch towns;
   std::vector<MunicipalityHit> hits;
+  std::string rest;  // after the municipality, without 大字 and 字
 };
 
 ResolveScratch& ThreadScratch() {
@@ -119,21 +120,20 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();
-  // Names of one length together: 府中市 in two prefectures are equally meant;
-  // a shorter name ("札幌市" for its wards) only when the longer finds no town.
-  for (size_t i = 0; i < s.hits.size();) {
-    const size_t length = s.hits[i].nameLength;
-    for (; i < s.hits.size() && s.hits[i].nameLength == length; ++i) {
-      const size_t start = pos + length;
-      MatchTownsOf(impl, s.hits[i].municipality, text.data() + start, text.size() - start, s.towns);
-    }
-    if (!found.empty()) break;
+  // Only the longest name: 府中市 in two prefectures are equally meant, but
+  // "札幌市" stands for its wards only when no ward is written.
+  const size_t length = s.hits.front().nameLength;
+  std::string& rest = s.rest;
+  rest.assign(text, pos + length, std::string::npos);
+  DropAza(rest);
+  for (const MunicipalityHit& hit : s.hits) {
+    if (hit.nameLength == length) MatchTownsOf(impl, hit.municipality, rest.data(), rest.size(), s.towns);
   }
   if (!found.empty()) {
     Finish(impl, found, out);
     return;
   }
-  FinishCity(impl, s.hits, s.hits.front().nameLength, found, out);
+  FinishCity(impl, s.hits, length, found, out);
 }
 
 const char* StatusName(Status status) {

@@ -26,12 +26,13 @@ ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
 }
 
 // Tests one town's records; true when any fits.
-bool TestTown(const AddressBook::Impl& book, const std::vector<uint32_t>& records, MatchContext& context,
+bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
               Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   bool anyNoted = false;
-  for (uint32_t record : records) {
+  for (size_t r = 0; r < count; ++r) {
+    const uint32_t record = records[r];
     const RecordInfo& info = book.info[record];
     Scratch::Tested t{record, RuleFit(), info.buildingLength > 0, false};
     context.floor = rest.floor;
@@ -42,23 +43,21 @@ bool TestTown(const AddressBook::Impl& book, const std::vector<uint32_t>& record
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, at + info.buildingLength, context.floor, context.basement);
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
-    if (t.fit.fit == Fit::kYes && info.qualifierLength > 0 &&
-        FindText(book.names.data() + info.qualifier, info.qualifierLength, rest.text, rest.length) == std::string::npos) {
-      t.fit.fit = Fit::kMaybe;  // "（高層棟）" not written: another part of the building may have its own code
-    }
     anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
     scratch.tested.push_back(t);
   }
-  // The longest place name written wins over a shorter one it begins with.
+  // The longest place name written wins over a shorter one it begins with;
+  // a listed building named wins over the town around it.
   size_t longestName = 0;
   bool buildingSeen = false;
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
-    buildingSeen = buildingSeen || t.buildingSeen;
+    buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
   }
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
   for (Scratch::Tested& t : scratch.tested) {
     if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
+    if (buildingSeen && !t.building) t.fit.fit = Fit::kNo;
     const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
     if (!t.fit.usesOther && !plainBesideNotes && !t.building && t.fit.fit > siblings) siblings = t.fit.fit;
   }
@@ -67,10 +66,11 @@ bool TestTown(const AddressBook::Impl& book, const std::vector<uint32_t>& record
   bool any = false;
   for (Scratch::Tested& t : scratch.tested) {
     const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
-    if (t.fit.usesOther) {
-      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? (buildingSeen ? Fit::kNo : Fit::kYes)
-                                                                          : rest_of_town;
-    } else if (plainBesideNotes && !buildingSeen) {
+    if (buildingSeen && !t.building) {
+      // stays kNo
+    } else if (t.fit.usesOther) {
+      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : rest_of_town;
+    } else if (plainBesideNotes) {
       t.fit.fit = rest_of_town;
     }
     if (t.fit.fit != Fit::kNo) {
@@ -81,7 +81,7 @@ bool TestTown(const AddressBook::Impl& book, const std::vector<uint32_t>& record
   return any;
 }
 
-bool TestTownWithRest(const AddressBook::Impl& book, const std::vector<uint32_t>& records, const char* rest,
+bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* rest,
                       size_t length, const char* street, size_t streetLength, Scratch& scratch) {
   ReadRest(rest, length, scratch.rest);
   MatchContext context;
@@ -98,9 +98,9 @@ bool TestTownWithRest(const AddressBook::Impl& book, const std::vector<uint32_t>
     context.street = scratch.street.data();
     context.streetLength = scratch.street.size();
   }
-  if (TestTown(book, records, context, scratch)) return true;
+  if (TestTown(book, records, count, context, scratch)) return true;
   context.relaxNames = true;  // the text names no listed place: each may be it
-  return TestTown(book, records, context, scratch);
+  return TestTown(book, records, count, context, scratch);
 }
 
 // The towns whose names begin `text`, longest first; the first with a
@@ -118,11 +118,11 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
       if (i <= left) scratch.bounds.push_back(i);
     }
     for (size_t b = scratch.bounds.size(); b-- > 0;) {
-      TownKey(m, start, scratch.bounds[b], scratch.key);
-      const auto town = book.townIndex.find(scratch.key);
-      if (town == book.townIndex.end()) continue;
-      if (TestTownWithRest(book, book.towns[town->second], start + scratch.bounds[b], left - scratch.bounds[b], street,
-                           streetLength, scratch)) {
+      const uint32_t town = book.townNames.Find(m, start, scratch.bounds[b]);
+      if (town == NameTable::kAbsent) continue;
+      const uint32_t first = book.townStart[town];
+      if (TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first,
+                           start + scratch.bounds[b], left - scratch.bounds[b], street, streetLength, scratch)) {
         return true;
       }
     }
@@ -133,8 +133,8 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
 bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,
                              Scratch& scratch) {
   if (record < 0) return false;
-  const std::vector<uint32_t> one(1, static_cast<uint32_t>(record));
-  return TestTownWithRest(book, one, text, length, nullptr, 0, scratch);
+  const uint32_t one = static_cast<uint32_t>(record);
+  return TestTownWithRest(book, &one, 1, text, length, nullptr, 0, scratch);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace resolver {
 
 // Buffers reused from one address to the next.
 struct Scratch {
-  std::string text, key, street;
+  std::string text, key, street;  // key: a municipality name looked up
   std::vector<size_t> bounds;
   std::vector<uint32_t> found;  // fitting records, in no order
   struct Tested {
