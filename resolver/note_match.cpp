@@ -32,7 +32,8 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
     case ItemKind::kRanges:
       return MatchRanges(item, pool, values);
     case ItemKind::kName:
-      if (!NameMatches(item, pool, rest)) return context.relaxNames ? Fit::kMaybe : Fit::kNo;
+      // Nothing after the town says which place is meant: any may be.
+      if (!NameMatches(item, pool, rest)) return context.relaxNames || rest.length == 0 ? Fit::kMaybe : Fit::kNo;
       if (item.textLength > result.nameLength) result.nameLength = item.textLength;
       return MatchRanges(item, pool, values);
     case ItemKind::kStreet:

@@ -268,7 +268,7 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
     item.kind = ItemKind::kBanchiForm;
     return;
   }
-  while (!c.AtEnd() && !StartsTerm(c)) c.pos += CharWidth(c.Peek());
+  while (!c.AtEnd() && !StartsTerm(c) && c.Peek() != ch::kQuoteOpen) c.pos += CharWidth(c.Peek());
   if (c.pos > 0) {
     item.kind = ItemKind::kName;
     item.nameStart = start;

@@ -54,6 +54,7 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
     buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
   }
+  scratch.nameLength = longestName;
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
   for (Scratch::Tested& t : scratch.tested) {
     if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
@@ -103,31 +104,41 @@ bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, si
   return TestTown(book, records, count, context, scratch);
 }
 
-// The towns whose names begin `text`, longest first; the first with a
-// fitting record decides.
+// Every town whose name begins `text`: the reading that accounts for the
+// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
+// readings of equal reach stand together.
 bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, const char* street,
                  size_t streetLength, Scratch& scratch) {
-  const size_t skip = VillagePrefixLength(text, length);
-  const size_t starts[2] = {skip, 0};
-  for (int s = 0; s < (skip > 0 ? 2 : 1); ++s) {
-    const char* start = text + starts[s];
-    const size_t left = length - starts[s];
-    scratch.bounds.clear();
-    for (size_t i = 0; i < left && i < book.longestTownName;) {
-      i += CharWidth(CharCode(start + i, left - i));
-      if (i <= left) scratch.bounds.push_back(i);
-    }
-    for (size_t b = scratch.bounds.size(); b-- > 0;) {
-      const uint32_t town = book.townNames.Find(m, start, scratch.bounds[b]);
-      if (town == NameTable::kAbsent) continue;
-      const uint32_t first = book.townStart[town];
-      if (TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first,
-                           start + scratch.bounds[b], left - scratch.bounds[b], street, streetLength, scratch)) {
-        return true;
-      }
-    }
+  scratch.bounds.clear();
+  for (size_t i = 0; i < length && i < book.longestTownName;) {
+    i += CharWidth(CharCode(text + i, length - i));
+    if (i <= length) scratch.bounds.push_back(i);
   }
-  return false;
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  size_t best = 0;
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const uint32_t town = book.townNames.Find(m, text, nameEnd);
+    if (town == NameTable::kAbsent) continue;
+    const uint32_t first = book.townStart[town];
+    const size_t begin = scratch.found.size();
+    if (!TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first, text + nameEnd,
+                          length - nameEnd, street, streetLength, scratch)) {
+      continue;
+    }
+    const size_t reach = nameEnd + scratch.nameLength;
+    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach});
+    best = std::max(best, reach);
+  }
+  if (scratch.readings.empty()) return false;
+  size_t kept = before;
+  for (const Scratch::Reading& reading : scratch.readings) {
+    if (reading.reach != best) continue;
+    for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
+  }
+  scratch.found.resize(kept);
+  return true;
 }
 
 bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,

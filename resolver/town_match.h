@@ -25,6 +25,12 @@ struct Scratch {
     bool buildingSeen;  // its building is named in the address
   };
   std::vector<Tested> tested;
+  size_t nameLength = 0;  // of the place name the last town's fit rests on
+  struct Reading {
+    size_t begin, end;  // its records in `found`
+    size_t reach;       // bytes of the text it accounts for
+  };
+  std::vector<Reading> readings;
   AddressRest rest;
 };
 
