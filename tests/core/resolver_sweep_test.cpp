@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "postal/text.h"
+#include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/common/csv_lines.h"
 #include "tests/core/test_support.h"
@@ -137,6 +138,50 @@ TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
   std::printf("records: %zu, addresses made: %d, exact to their own code: %d (%.1f%%), wrong exact: %d\n",
               book_->RecordCount(), made, own, 100.0 * own / made, wrong);
   EXPECT_EQ(0, wrong);
+}
+
+// A name as the resolver compares names: normalised, without 大字 and 字.
+std::string Compared(const std::string& name) {
+  std::string out;
+  resolver::NormalizeText(name, out);
+  resolver::DropAza(out);
+  return out;
+}
+
+TEST_F(ResolverSweep, OfficesLandInTheirOwnMunicipalityAndTown) {
+  const std::string path = testing_support::SharedDataFile("JIGYOSYO.CSV");
+  if (path.empty()) GTEST_SKIP() << "no JIGYOSYO.CSV in " << KURANTO_SHARED_DATA;
+  resolver::Resolution r;
+  int offices = 0, ownMunicipality = 0, ownTown = 0;
+  for (const std::string& line : test_lines::SplitCrLfLines(testing_support::ReadFile(path))) {
+    const std::vector<std::string> c = test_lines::SplitColumns(line);
+    if (c.size() < 8) continue;
+    ++offices;
+    // prefecture, city, town, lot and building as the office writes them
+    resolver::Resolve(*book_, c[3] + c[4] + c[5] + c[6], r);
+    if (r.status == resolver::Status::kNone) continue;
+    bool municipality = !r.candidates.empty() || r.status == resolver::Status::kCity;
+    for (size_t i : r.candidates) municipality = municipality && book_->Record(i).cityCode == c[0];
+    if (r.status == resolver::Status::kCity) municipality = r.cityCode == c[0];
+    if (!municipality) continue;
+    ++ownMunicipality;
+    if (r.status == resolver::Status::kCity) continue;
+    const std::string town = Compared(c[5]);
+    for (size_t i : r.candidates) {
+      const std::string& name = book_->Record(i).town;
+      const std::string base = Compared(name.substr(0, Find(name, "（")));
+      if (!base.empty() && (StartsWith(town, base) || StartsWith(base, town))) {
+        ++ownTown;
+        break;
+      }
+    }
+  }
+  const double municipalityShare = 100.0 * ownMunicipality / offices;
+  const double townShare = 100.0 * ownTown / offices;
+  std::printf("offices: %d, in their own municipality: %d (%.2f%%), in their own town: %d (%.2f%%)\n", offices,
+              ownMunicipality, municipalityShare, ownTown, townShare);
+  EXPECT_GE(municipalityShare, 99.5);
+  EXPECT_GE(townShare, 97.0);
 }
 
 }  // namespace
