@@ -103,6 +103,7 @@ int RunResolveCsv(const Context& context, const ResolveRequest& request) {
   if (loaded != kExitOk) return loaded;
 
   // 1. Annotate, into memory for OUT so that a failure leaves no OUT.
+  if (!toFile) SetBinaryMode(stdout);
   std::string output;
   const resolver::CsvSink sink = [&](const char* data, size_t size) {
     if (toFile) {

@@ -29,4 +29,6 @@ TerminalEncoding DetectTerminalEncoding() {
 
 bool IsTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
 
+void SetBinaryMode(std::FILE*) {}
+
 }  // namespace query

@@ -18,4 +18,8 @@ TerminalEncoding DetectTerminalEncoding();
 // Whether `stream` is a terminal rather than a file or a pipe.
 bool IsTerminal(std::FILE* stream);
 
+// Bytes written to `stream` reach it unchanged: Windows' text mode would
+// turn each LF into CR LF (nothing to do elsewhere).
+void SetBinaryMode(std::FILE* stream);
+
 }  // namespace query

@@ -1,5 +1,6 @@
 #include "query/terminal.h"
 
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -16,5 +17,10 @@ TerminalEncoding DetectTerminalEncoding() {
 }
 
 bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+
+void SetBinaryMode(std::FILE* stream) {
+  std::fflush(stream);
+  _setmode(_fileno(stream), _O_BINARY);
+}
 
 }  // namespace query
