@@ -167,18 +167,28 @@ class CsvProgress {
   DWORD pumped_ = 0;
 };
 
-// The first row's cells, and the guesses that preselect the dialog.
-bool PrepareChoice(const resolver::AddressBook& book, const std::string& bytes, ColumnChoice& choice) {
+// The first row's cells, and the guesses that preselect the dialog. Not
+// kRow: no row, or a first row whose quote never closes (its line in `line`).
+resolver::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& bytes,
+                                          ColumnChoice& choice, long& line) {
   const resolver::CsvEncoding encoding = resolver::DetectCsvEncoding(bytes.data(), bytes.size());
   resolver::CsvReader reader(bytes.data(), bytes.size(), resolver::BomLength(encoding));
   resolver::CsvRow first;
-  if (reader.Next(first) != resolver::CsvReader::kRow) return false;
+  const resolver::CsvReader::Result read = reader.Next(first);
+  line = first.line;
+  if (read != resolver::CsvReader::kRow) return read;
   for (const std::string& cell : first.cells) choice.firstRow.push_back(resolver::CellAsCp932(cell, encoding));
   const size_t address = resolver::GuessAddressColumn(book, bytes.data(), bytes.size());
   choice.columns.address = address == 0 ? 1 : address;
   choice.columns.code = resolver::GuessCodeColumn(bytes.data(), bytes.size());
   choice.columns.header = resolver::GuessHeaderRow(book, bytes.data(), bytes.size(), choice.columns.address);
-  return true;
+  return read;
+}
+
+void ReportUnclosedQuote(HWND owner, const std::string& input, long line) {
+  std::vector<char> text(512 + input.size());
+  std::snprintf(text.data(), text.size(), texts::kCsvUnclosedQuoteFormat, input.c_str(), line);
+  Report(owner, text.data(), MB_ICONEXCLAMATION);
 }
 
 std::string DoneText(const resolver::CsvResult& result, bool withCodes, const std::string& output) {
@@ -210,9 +220,16 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
-  if (!PrepareChoice(*book, bytes, choice)) {
-    Report(window, FormatText(texts::kCsvEmptyFormat, input), MB_ICONEXCLAMATION);
-    return;
+  long line = 0;
+  switch (PrepareChoice(*book, bytes, choice, line)) {
+    case resolver::CsvReader::kEnd:
+      Report(window, FormatText(texts::kCsvEmptyFormat, input), MB_ICONEXCLAMATION);
+      return;
+    case resolver::CsvReader::kUnclosedQuote:
+      ReportUnclosedQuote(window, input, line);
+      return;
+    case resolver::CsvReader::kRow:
+      break;
   }
   if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
                       reinterpret_cast<LPARAM>(&choice)) != IDOK) {
@@ -239,12 +256,9 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   switch (result.outcome) {
     case resolver::CsvOutcome::kCancelled:
       return;
-    case resolver::CsvOutcome::kUnclosedQuote: {
-      std::vector<char> text(512 + input.size());
-      std::snprintf(text.data(), text.size(), texts::kCsvUnclosedQuoteFormat, input.c_str(), result.line);
-      Report(window, text.data(), MB_ICONEXCLAMATION);
+    case resolver::CsvOutcome::kUnclosedQuote:
+      ReportUnclosedQuote(window, input, result.line);
       return;
-    }
     case resolver::CsvOutcome::kDone:
       break;
   }
