@@ -284,6 +284,8 @@ const MenuCommand kMenuCommands[] = {
     {IDM_SETTINGS, [](HWND window, AppState& app) { ShowSettings(window, app.settings); }},
     {IDM_ABOUT, [](HWND window, AppState&) { ShowAboutBox(window, WindowInstance(window)); }},
     {IDM_HELP, [](HWND, AppState& app) { ShowHelp(app.files.directory); }},
+    {IDM_ADDRESS_TO_CODE, ShowAddressDialog},
+    {IDM_CSV_ADD_CODES, AddCodesToCsvFile},
 };
 
 void OnMenuCommand(HWND window, AppState& app, int id) {

@@ -213,9 +213,11 @@ HIMAGELIST LoadMenuImages(HINSTANCE instance) {
   return ImageList_LoadImageA(instance, texts::kImagesResource, kMenuImageWidth, 1, kMenuImageMask, IMAGE_BITMAP, 0);
 }
 
-int RunMessageLoop(HWND window, HACCEL accelerators) {
+int RunMessageLoop(HWND window, HACCEL accelerators, const HWND& modeless) {
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
+    // The dialog's own keys (Enter for its search, Esc, Tab) stay in it.
+    if (modeless != nullptr && IsDialogMessageA(modeless, &message)) continue;
     // Accelerators first: Enter always becomes the Enter command, never a
     // default-button press of the dialog navigation.
     if (TranslateAcceleratorA(window, accelerators, &message)) continue;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "postal/search_form.h"
 #include "postal/templates.h"
 #include "resources/resource_ids.h"
+#include "resolver/resolver.h"
 #include "settings/registry_settings.h"
 #include "win32/com.h"
 #include "win32/scoped.h"
@@ -96,6 +98,8 @@ struct AppState {
   bool savedListsWritten = false;         // the lists' files were rewritten at close
   MenuSlots menuSlots;
   ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
+  HWND addressDialog = nullptr;    // the modeless 住所から郵便番号 dialog while it is open
+  std::unique_ptr<resolver::AddressBook> book;  // the address file read for resolving, at first need
 };
 
 extern AppState g_app;
@@ -124,8 +128,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 HINSTANCE WindowInstance(HWND window);
 // The menu images; the caller destroys them.
 HIMAGELIST LoadMenuImages(HINSTANCE instance);
-// Runs the loop, `accelerators` translated first; the final wParam.
-int RunMessageLoop(HWND window, HACCEL accelerators);
+// Runs the loop; the final wParam. Keys go first to the modeless dialog that
+// `modeless` names while it is open, then through `accelerators`.
+int RunMessageLoop(HWND window, HACCEL accelerators, const HWND& modeless);
 
 // child_controls.cpp
 // The tab's pages, in tab order.
@@ -239,6 +244,19 @@ void LoadSavedLists(const Controls& controls, const datafiles::FileSet& files);
 // Rewrites both files. A file that cannot be written is named in a "報告"
 // box owned by `window`, and its old file stays as it was.
 void SaveSavedLists(HWND window, const Controls& controls, const datafiles::FileSet& files);
+
+// address_dialog.cpp: the 住所から郵便番号 dialog, modeless, owned by the
+// main window; its answers go to the address list.
+void ShowAddressDialog(HWND window, AppState& app);
+// The address file read for resolving; nullptr, with the user told, when it
+// cannot be read.
+const resolver::AddressBook* LoadedBook(HWND owner, AppState& app);
+// Shows `resolution` in the address page: its rows, the exact one selected,
+// and what it means in the status bar.
+void ShowResolution(HWND window, AppState& app, const resolver::Resolution& resolution);
+
+// csv_codes.cpp: the CSV ファイルに郵便番号を付ける command.
+void AddCodesToCsvFile(HWND window, AppState& app);
 
 // conditions.cpp: registering the form as a saved condition and restoring it.
 void RegisterCondition(const Controls& controls);

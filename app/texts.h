@@ -56,4 +56,35 @@ inline constexpr char kImportNotUtf8Format[] =
     "utf_ken_all.csv の %ld 行目が UTF-8 ではないため、Ken_all.csv を作れませんでした。";
 inline constexpr char kImportFailed[] = "utf_ken_all.csv から Ken_all.csv を作れませんでした。";
 
+// Finding the code of an address (the 住所から郵便番号 dialog).
+inline constexpr char kAddressDialogResource[] = "IDD_ADDRESS_TO_CODE";
+inline constexpr char kResolvedExactFormat[] = "郵便番号が決まりました: %s（%d 件）";
+inline constexpr char kResolvedAmbiguousFormat[] = "郵便番号は決まりません: 候補が %d 件あります（%s）。";
+inline constexpr char kSeveralCities[] = "同じ名前の市区町村がいくつもあります。都道府県から書いてください";
+inline constexpr char kTownSplit[] = "町域が丁目・番地・建物などで分かれています";
+inline constexpr char kResolvedCityFormat[] = "市区町村だけが分かりました: %s（町域は見つかりません。%d 件）";
+inline constexpr char kResolvedCityNoCodeFormat[] = "市区町村だけが分かりました（町域は見つかりません。%d 件）";
+inline constexpr char kNoMunicipality[] = "この住所の市区町村が見つかりません。";
+inline constexpr char kNeedAddress[] = "住所を入力してください。";
+
+// Putting codes on a CSV file.
+inline constexpr char kCsvColumnsResource[] = "IDD_CSV_COLUMNS";
+inline constexpr char kCsvProgressResource[] = "IDD_CSV_PROGRESS";
+inline constexpr char kCsvFilter[] =
+    "CSV ファイル (*.csv)\0*.csv\0テキスト ファイル (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
+inline constexpr char kCsvOutputSuffix[] = "_郵便番号.csv";
+inline constexpr char kCsvNoCodeColumn[] = "（なし）";
+inline constexpr char kCsvProgressText[] = "住所から郵便番号を調べています...";
+inline constexpr char kCsvReplaceFormat[] = "%s はもうあります。置き換えますか?";
+inline constexpr char kCsvCannotReadFormat[] = "%s を読めませんでした。";
+inline constexpr char kCsvEmptyFormat[] = "%s には行がありません。";
+inline constexpr char kCsvUnclosedQuoteFormat[] =
+    "%s の %ld 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。";
+inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
+inline constexpr char kCsvDoneFormat[] =
+    "郵便番号を付けました（%lu 行）。\n\n決定 (exact): %lu\n候補あり (ambiguous): %lu\n市区町村のみ (city): %lu\n"
+    "見つからない (none): %lu\n%s\n書き出したファイル:\n%s";
+inline constexpr char kCsvAgreementFormat[] =
+    "\n書いてあった郵便番号:\n一致: %lu\n候補内: %lu\n不一致: %lu\n判定不能: %lu\n";
+
 }  // namespace kuranto::texts

@@ -16,5 +16,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (ole.result() != S_OK) return 0;
   const ScopedImageList menuImages(LoadMenuImages(instance));
   g_app.menuImages = menuImages.get();
-  return RunMessageLoop(window, accelerators);  // the images go first, OLE last, as the scope ends
+  return RunMessageLoop(window, accelerators, g_app.addressDialog);  // the images go first, OLE last, as the scope ends
 }

@@ -7,9 +7,9 @@
 #include "datafiles/due_builds.h"
 #include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
+#include "datafiles/text_encoding.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
-#include "query/encoding.h"
 #include "query/json_rows.h"
 
 namespace query {
@@ -31,7 +31,7 @@ void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
   std::string text = cp932;
   if (utf8) {
     std::string converted;
-    if (Cp932ToUtf8(cp932, converted)) text.swap(converted);
+    if (datafiles::Cp932ToUtf8(cp932, converted)) text.swap(converted);
   }
   WriteLine(stream, text);
 }
@@ -57,11 +57,11 @@ Context::Context(const Options& options) : options_(options) {
 }
 
 bool Context::Argument(const std::string& raw, std::string& cp932) const {
-  if (!options_.utf8) {
+  if (!options_.utf8Arguments) {
     cp932 = raw;
     return true;
   }
-  if (Utf8ToCp932(raw, cp932)) return true;
+  if (datafiles::Utf8ToCp932(raw, cp932)) return true;
   std::fprintf(stderr, "kuranto-query: not UTF-8 text that cp932 can hold: %s\n", raw.c_str());
   return false;
 }
@@ -75,23 +75,38 @@ void Context::PrintLine(const std::string& cp932) const {
 }
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
 
-int Context::PrepareIndexes(bool all) {
-  datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
+namespace {
+
+int RefuseMissingData(const Context& context, const datafiles::StartupPlan& plan) {
   if (plan.addressFileMissing) {
-    PrintError(postal::kNoAddressData);
+    context.PrintError(postal::kNoAddressData);
     return kExitNoData;
   }
   if (plan.addressFileUtf8) {
-    PrintError(postal::kUtf8EditionAdvice);
+    context.PrintError(postal::kUtf8EditionAdvice);
     std::fprintf(stderr, "kuranto-query: %s is Japan Post's UTF-8 edition; convert it with: kuranto-query import-utf8 FILE\n",
-                 files_.addressFile.c_str());
+                 context.files().addressFile.c_str());
     return kExitNoData;
   }
   if (plan.addressFileNoLineEnds) {
-    PrintError(postal::kAddressFileNoLineEnds);
-    std::fprintf(stderr, "kuranto-query: %s has no LF line ends; nothing is read from it\n", files_.addressFile.c_str());
+    context.PrintError(postal::kAddressFileNoLineEnds);
+    std::fprintf(stderr, "kuranto-query: %s has no LF line ends; nothing is read from it\n",
+                 context.files().addressFile.c_str());
     return kExitNoData;
   }
+  return kExitOk;
+}
+
+}  // namespace
+
+int Context::RequireAddressFile() const {
+  return RefuseMissingData(*this, datafiles::PlanStartupByFileTimes(files_));
+}
+
+int Context::PrepareIndexes(bool all) {
+  datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
+  const int refused = RefuseMissingData(*this, plan);
+  if (refused != kExitOk) return refused;
   datafiles::HeldIndexFiles held;
   const auto runNow = [](datafiles::IndexBuild, const std::function<void(const datafiles::BuildProgress&)>& work) {
     work(datafiles::BuildProgress());

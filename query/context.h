@@ -17,7 +17,8 @@ enum ExitCode { kExitOk = 0, kExitNoData = 1, kExitRefused = 2, kExitUsage = 64 
 
 struct Options {
   std::string dir = ".";
-  bool utf8 = false;
+  bool utf8 = false;           // output, standard input and messages in UTF-8, not cp932
+  bool utf8Arguments = false;  // the command line in UTF-8
   bool useTemplate = false;
   std::string templateText;  // cp932
   bool hyphen = false;
@@ -32,14 +33,17 @@ class Context {
   const Options& options() const { return options_; }
   const datafiles::FileSet& files() const { return files_; }
 
-  // An argument as cp932 (converted from UTF-8 with --utf8); false, with a
-  // message printed, when it cannot be converted.
+  // An argument as cp932 (converted when the arguments are UTF-8); false,
+  // with a message printed, when it cannot be converted.
   bool Argument(const std::string& raw, std::string& cp932) const;
-  // One line of output or of error text, converted to UTF-8 with --utf8;
+  // One line of output or of error text, converted to UTF-8 when `utf8`;
   // an output line is a JSON string with --json.
   void PrintLine(const std::string& cp932) const;
   void PrintError(const std::string& cp932) const;
 
+  // kExitOk when DIR holds an address file in the Shift-JIS edition;
+  // otherwise kExitNoData with the message printed.
+  int RequireAddressFile() const;
   // Runs the due builds (`all`: every build) and loads the tables. A build
   // whose file cannot be written is used from memory. Returns kExitOk, or
   // kExitNoData with the message printed (also for an address file in the
@@ -76,5 +80,6 @@ int RunBuild(Context& context, const CommandArgs& args);
 int RunAreas(Context& context, const CommandArgs& args);
 int RunOffice(Context& context, const CommandArgs& args);
 int RunImportUtf8(Context& context, const CommandArgs& args);
+int RunResolve(Context& context, const CommandArgs& args);
 
 }  // namespace query

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "datafiles/text_encoding.h"
 #include "postal/text.h"
-#include "query/encoding.h"
 
 namespace query {
 
@@ -63,13 +63,13 @@ std::string JsonString(const std::string& utf8) {
 
 std::string ToUtf8Text(const std::string& cp932) {
   std::string utf8;
-  if (Cp932ToUtf8(cp932, utf8)) return utf8;
+  if (datafiles::Cp932ToUtf8(cp932, utf8)) return utf8;
   // Some byte is no character: convert character by character.
   utf8.clear();
   for (size_t i = 0; i < cp932.size();) {
     const size_t length = postal::IsDoubleByte(cp932.c_str() + i) ? 2 : 1;
     std::string one;
-    utf8 += Cp932ToUtf8(cp932.substr(i, length), one) ? one : kReplacement;
+    utf8 += datafiles::Cp932ToUtf8(cp932.substr(i, length), one) ? one : kReplacement;
     i += length;
   }
   return utf8;

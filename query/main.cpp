@@ -4,11 +4,13 @@
 #include <string>
 
 #include "query/context.h"
+#include "query/terminal.h"
 
 namespace {
 
+// cp932, as every text of the tool; printed in the terminal's encoding.
 const char kUsage[] =
-    "usage: kuranto-query [--dir DIR] [--utf8] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
+    "usage: kuranto-query [--dir DIR] [--utf8 | --cp932] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
     "  address old TEXT | address new TEXT | address city TEXT\n"
     "  address area \"PREFECTURE CITY\"\n"
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
@@ -20,12 +22,25 @@ const char kUsage[] =
     "  areas CODE              the places of a telephone area code\n"
     "  import-utf8 FILE        convert Japan Post's utf_ken_all.csv into DIR's Ken_all.csv\n"
     "                          (the Shift-JIS edition's bytes) and build the index files\n"
+    "  resolve [--code-first] [ADDRESS...]\n"
+    "                          the postal code of each address (none given: one a line\n"
+    "                          on standard input): CODE, STATUS (exact, ambiguous, city,\n"
+    "                          none) and the candidates, tab-separated; --code-first\n"
+    "                          reads CODE<TAB>ADDRESS and adds the code and the agreement\n"
+    // "(一致 agrees / 候補内 among the candidates / 不一致 disagrees / 判定不能 undecidable)"
+    "                          (\x88\xEA\x92\x76 agrees / \x8C\xF3\x95\xE2\x93\xE0 among the candidates / \x95\x73\x88\xEA\x92\x76 disagrees /\n"
+    "                          \x94\xBB\x92\xE8\x95\x73\x94\x5C undecidable)\n"
+    "  resolve --csv FILE --column N [--header] [--code-column M] [--output OUT]\n"
+    "                          FILE with CODE,STATUS (and AGREEMENT) added to each row,\n"
+    "                          to standard output or OUT; columns count from 1\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
     "  --json                  print each row as a JSON object (JSON Lines, UTF-8)\n"
+    "  --utf8, --cp932         text in that encoding; without either, as the terminal's\n"
+    "                          locale (Windows: console code page) says\n"
     "  number searches take a leading postal mark and blanks, full-width digits and\n"
-    "  full-width dashes as people type them\n";
+    "  full-width dashes as people type them";
 
 struct Command {
   const char* name;
@@ -39,10 +54,23 @@ const Command kCommands[] = {
     {"areas", query::RunAreas},
     {"office", query::RunOffice},
     {"import-utf8", query::RunImportUtf8},
+    {"resolve", query::RunResolve},
 };
 
-int Usage() {
-  std::fputs(kUsage, stderr);
+enum class ForcedEncoding { kNone, kUtf8, kCp932 };
+
+void ApplyEncoding(ForcedEncoding forced, query::Options& options) {
+  if (forced == ForcedEncoding::kNone) {
+    const query::TerminalEncoding terminal = query::DetectTerminalEncoding();
+    options.utf8 = terminal.utf8Text;
+    options.utf8Arguments = terminal.utf8Arguments;
+    return;
+  }
+  options.utf8 = options.utf8Arguments = forced == ForcedEncoding::kUtf8;
+}
+
+int Usage(const query::Options& options) {
+  query::Context(options).PrintError(kUsage);
   return query::kExitUsage;
 }
 
@@ -51,6 +79,7 @@ int Usage() {
 int main(int argc, char** argv) {
   query::Options options;
   std::string rawTemplate;
+  ForcedEncoding forced = ForcedEncoding::kNone;
   int i = 1;
   for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
     const std::string flag = argv[i];
@@ -60,7 +89,9 @@ int main(int argc, char** argv) {
       options.useTemplate = true;
       rawTemplate = argv[++i];
     } else if (flag == "--utf8") {
-      options.utf8 = true;
+      forced = ForcedEncoding::kUtf8;
+    } else if (flag == "--cp932") {
+      forced = ForcedEncoding::kCp932;
     } else if (flag == "--hyphen") {
       options.hyphen = true;
     } else if (flag == "--hiragana") {
@@ -68,10 +99,12 @@ int main(int argc, char** argv) {
     } else if (flag == "--json") {
       options.json = true;
     } else {
-      return Usage();
+      ApplyEncoding(forced, options);
+      return Usage(options);
     }
   }
-  if (i >= argc || (options.json && options.useTemplate)) return Usage();
+  ApplyEncoding(forced, options);
+  if (i >= argc || (options.json && options.useTemplate)) return Usage(options);
   const std::string name = argv[i++];
   const query::CommandArgs args(argv + i, argv + argc);
   for (const Command& command : kCommands) {
@@ -83,7 +116,7 @@ int main(int argc, char** argv) {
       context = query::Context(converted);
     }
     const int code = command.run(context, args);
-    return code == query::kExitUsage ? Usage() : code;
+    return code == query::kExitUsage ? Usage(options) : code;
   }
-  return Usage();
+  return Usage(options);
 }

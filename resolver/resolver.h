@@ -65,6 +65,9 @@ struct Resolution {
   // Indices into the book, in file order: every fitting record (kExact,
   // kAmbiguous); the municipality's record (kCity, at most one); none (kNone).
   std::vector<size_t> candidates;
+  // The municipality's 5-digit code when the fitting records (or, for
+  // kCity, the one municipality found) share one; otherwise empty.
+  std::string cityCode;
 };
 
 // Resolves one address. `out` is overwritten; its storage is reused, so a

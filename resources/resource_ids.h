@@ -53,10 +53,22 @@
 #define IDM_FONT_MEDIUM         40027
 #define IDM_FONT_SMALL          40028
 #define IDM_FONT_SMALLEST       40029
+#define IDM_ADDRESS_TO_CODE     40030
+#define IDM_CSV_ADD_CODES       40031
 
 /* Data-build dialog. */
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
+
+/* The address-to-code dialogs (resolve.rc): "IDD_ADDRESS_TO_CODE",
+   "IDD_CSV_COLUMNS", "IDD_CSV_PROGRESS". */
+#define IDC_RESOLVE_ADDRESS     1050
+#define IDC_CSV_FILE_NAME       1051
+#define IDC_CSV_ADDRESS_COLUMN  1052
+#define IDC_CSV_CODE_COLUMN     1053
+#define IDC_CSV_HEADER          1054
+#define IDC_CSV_PROGRESS        1055
+#define IDC_CSV_PROGRESS_TEXT   1056
 
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009

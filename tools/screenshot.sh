@@ -4,7 +4,10 @@
 # build/screenshots/address.png, office.png, conditions.png, of the About
 # box: about.png, one per page of the settings sheet: settings-display.png,
 # settings-address.png, settings-office.png, and the detail dialog of a row
-# opened by a right click (xdotool): address-details.png, office-details.png.
+# opened by a right click (xdotool): address-details.png, office-details.png,
+# the 住所から郵便番号 dialog after a search over the main window showing its
+# row: resolve.png, and the columns dialog of CSV ファイルに郵便番号を付ける for
+# a small CSV written into the program folder: csv-columns.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -65,5 +68,30 @@ export KURANTO_IDS=$root/resources/resource_ids.h
     page=$((page + 1))
   done
   drive sheet-cancel
+  # ファイル → 住所から郵便番号, one exact address; the dialog and the main
+  # window behind it cut together.
+  drive command "$(id IDM_ADDRESS_TO_CODE)" box "住所から郵便番号" \
+    box-set "$(id IDC_RESOLVE_ADDRESS)" "東京都千代田区神田神保町1-105" box-press 1 >/dev/null
+  drive sleep 500 status
+  read -r x y w h < <(drive paint sleep 300 rect | tr -d "\r")
+  read -r bx by bw bh < <(drive box "住所から郵便番号" box-rect | tail -n 1 | tr -d "\r")
+  right=$((x + w > bx + bw ? x + w : bx + bw))
+  bottom=$((y + h > by + bh ? y + h : by + bh))
+  x=$((x < bx ? x : bx))
+  y=$((y < by ? y : by))
+  import -window root -crop "$((right - x))x$((bottom - y))+${x}+${y}" +repage "$KURANTO_OUT/resolve.png"
+  echo "screenshot: $KURANTO_OUT/resolve.png"
+  drive box "住所から郵便番号" box-press 2 >/dev/null
+  # ファイル → CSV ファイルに郵便番号を付ける, the file chosen in the open
+  # dialog (its file-name box is control 1148), the columns dialog shot and
+  # cancelled.
+  printf "%s\r\n" 名前,住所,郵便番号 神保町店,東京都千代田区神田神保町1-105,1010051 \
+    函館店,北海道函館市五稜郭町43-1,0400001 仙台店,宮城県仙台市青葉区国分町3-7-1,9800803 \
+    >"$KURANTO_OUT/program/addresses.csv"
+  read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\addresses.csv" \
+    box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-columns.png"
+  echo "screenshot: $KURANTO_OUT/csv-columns.png"
+  drive box "CSV ファイルに郵便番号を付ける" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '

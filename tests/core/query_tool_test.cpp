@@ -31,21 +31,21 @@ TEST(QueryTool, SearchesAndBuildsBesideTheAddressFile) {
   for (const char* name : {"shilist.txt", "h_ken.dat", "h_newn.dat", "h_oldn.dat"}) {
     EXPECT_TRUE(testing_support::Exists(dir + name)) << name;
   }
-  r = RunQueryTool({"--dir", dir, "address", "new", "107-0052"});
+  r = RunQueryTool({"--dir", dir, "--cp932", "address", "new", "107-0052"});
   EXPECT_EQ(0, r.exitCode);
   EXPECT_EQ("1070052\t東京都\tﾄｳｷｮｳﾄ\t港区\tﾐﾅﾄｸ\t赤坂\tｱｶｻｶ\t13103\t107\n", r.out);
 
-  r = RunQueryTool({"--dir", dir, "address", "place", "東京都", "港区", ""});
+  r = RunQueryTool({"--dir", dir, "--cp932", "address", "place", "東京都", "港区", ""});
   EXPECT_EQ(3, std::count(r.out.begin(), r.out.end(), '\n'));
-  r = RunQueryTool({"--dir", dir, "address", "area", "東京都 港区"});
+  r = RunQueryTool({"--dir", dir, "--cp932", "address", "area", "東京都 港区"});
   EXPECT_EQ(3, std::count(r.out.begin(), r.out.end(), '\n'));
-  r = RunQueryTool({"--dir", dir, "address", "fuzzy", "ｱｶｻｶ"});
+  r = RunQueryTool({"--dir", dir, "--cp932", "address", "fuzzy", "ｱｶｻｶ"});
   EXPECT_EQ(3, std::count(r.out.begin(), r.out.end(), '\n'));
   r = RunQueryTool({"--dir", dir, "address", "city", "13103"});
   EXPECT_EQ(3, std::count(r.out.begin(), r.out.end(), '\n'));
   r = RunQueryTool({"--dir", dir, "address", "old", "107"});
   EXPECT_EQ(3, std::count(r.out.begin(), r.out.end(), '\n'));
-  r = RunQueryTool({"--dir", dir, "cities", "東京都"});
+  r = RunQueryTool({"--dir", dir, "--cp932", "cities", "東京都"});
   EXPECT_EQ("千代田区\n港区\n渋谷区\n西東京市\n", r.out);
   r = RunQueryTool({"--dir", dir, "build"});
   EXPECT_EQ(0, r.exitCode);
@@ -55,7 +55,7 @@ TEST(QueryTool, SearchesAndBuildsBesideTheAddressFile) {
 TEST(QueryTool, RefusalsMissingDataAndUsageHaveTheirExitCodes) {
   testing_support::AddressFixture data;
   const std::string dir = data.dir().path();
-  auto r = RunQueryTool({"--dir", dir, "address", "new", "1"});
+  auto r = RunQueryTool({"--dir", dir, "--cp932", "address", "new", "1"});
   EXPECT_EQ(2, r.exitCode);
   EXPECT_EQ("2文字以上入力してください。\n", r.err);
   EXPECT_EQ("", r.out);
@@ -66,7 +66,7 @@ TEST(QueryTool, RefusalsMissingDataAndUsageHaveTheirExitCodes) {
             r.err);
 
   TempDir empty;
-  r = RunQueryTool({"--dir", empty.path(), "address", "new", "107"});
+  r = RunQueryTool({"--dir", empty.path(), "--cp932", "address", "new", "107"});
   EXPECT_EQ(1, r.exitCode);
   EXPECT_EQ("住所データがありません\n", r.err);
   EXPECT_FALSE(testing_support::Exists(empty.File("h_ken.dat"))) << "nothing is written without data";
@@ -75,7 +75,7 @@ TEST(QueryTool, RefusalsMissingDataAndUsageHaveTheirExitCodes) {
   std::string crOnly;
   for (const std::string& line : testing_support::SampleAddressLines()) crOnly += line + "\r";
   testing_support::WriteFile(empty.File("Ken_all.csv"), crOnly);
-  r = RunQueryTool({"--dir", empty.path(), "address", "new", "107"});
+  r = RunQueryTool({"--dir", empty.path(), "--cp932", "address", "new", "107"});
   EXPECT_EQ(1, r.exitCode);
   EXPECT_EQ(0u, r.err.find(std::string(postal::kAddressFileNoLineEnds) + "\n")) << r.err;
   EXPECT_EQ("", r.out);
@@ -102,7 +102,7 @@ TEST(QueryTool, AnswersFromMemoryWhenTheIndexFilesCannotBeWritten) {
   EXPECT_NE(std::string::npos, r.err.find("cannot write"));
   EXPECT_FALSE(testing_support::Exists(dir + "h_newn.dat"));
   // A stale index file beside a newer address file is rebuilt, not trusted.
-  r = RunQueryTool({"--dir", dir, "cities", "東京都"});
+  r = RunQueryTool({"--dir", dir, "--cp932", "cities", "東京都"});
   EXPECT_EQ("千代田区\n港区\n渋谷区\n西東京市\n", r.out);
 }
 

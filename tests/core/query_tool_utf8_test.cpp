@@ -42,9 +42,9 @@ TEST(QueryNumberText, NumbersAsPeopleTypeThem) {
 
   testing_support::AddressFixture data;
   const std::string dir = data.dir().path();
-  const auto plain = RunQueryTool({"--dir", dir, "address", "new", "1070052"});
+  const auto plain = RunQueryTool({"--dir", dir, "--cp932", "address", "new", "1070052"});
   ASSERT_EQ(1, std::count(plain.out.begin(), plain.out.end(), '\n'));
-  EXPECT_EQ(plain.out, RunQueryTool({"--dir", dir, "address", "new", "〒１０７－００５２"}).out);
+  EXPECT_EQ(plain.out, RunQueryTool({"--dir", dir, "--cp932", "address", "new", "〒１０７－００５２"}).out);
   const auto utf8 = RunQueryTool({"--dir", dir, "--utf8", "address", "new", "1070052"});
   EXPECT_EQ(utf8.out, RunQueryTool({"--dir", dir, "--utf8", "address", "new", u8"\u3012１０７\u2212００５２"}).out);
 }
@@ -52,7 +52,7 @@ TEST(QueryNumberText, NumbersAsPeopleTypeThem) {
 TEST(QueryToolUtf8, RefusesTheUtf8EditionAsAddressFileAndImportsIt) {
   TempDir dir;
   WriteFile(dir.File("Ken_all.csv"), kUtf8Akasaka);
-  auto r = RunQueryTool({"--dir", dir.path(), "address", "new", "1070052"});
+  auto r = RunQueryTool({"--dir", dir.path(), "--cp932", "address", "new", "1070052"});
   EXPECT_EQ(1, r.exitCode);
   EXPECT_EQ(0u, r.err.find(std::string(postal::kUtf8EditionAdvice) + "\n")) << r.err;
   EXPECT_NE(std::string::npos, r.err.find("import-utf8"));
@@ -69,7 +69,7 @@ TEST(QueryToolUtf8, RefusesTheUtf8EditionAsAddressFileAndImportsIt) {
   r = RunQueryTool({"--dir", dir.path(), "import-utf8", dir.File("Ken_all.csv")});
   EXPECT_EQ(0, r.exitCode) << r.err;
   EXPECT_TRUE(Exists(dir.File("h_newn.dat")));
-  r = RunQueryTool({"--dir", dir.path(), "address", "new", "1070052"});
+  r = RunQueryTool({"--dir", dir.path(), "--cp932", "address", "new", "1070052"});
   EXPECT_EQ("1070052\t東京都\tﾄｳｷｮｳﾄ\t港区\tﾐﾅﾄｸ\t赤坂\tｱｶｻｶ\t13103\t107\n", r.out);
 
   EXPECT_EQ(1, RunQueryTool({"--dir", dir.path(), "import-utf8", dir.File("none.csv")}).exitCode);

@@ -93,9 +93,13 @@ std::string Slurp(int fd) {
 std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
 std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
 
-CommandResult RunQueryTool(const std::vector<std::string>& args) {
+CommandResult RunQueryTool(const std::vector<std::string>& args) { return RunQueryTool(args, std::string()); }
+
+CommandResult RunQueryTool(const std::vector<std::string>& args, const std::string& input,
+                           const std::vector<std::string>& environment) {
   TempDir scratch;
-  const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+  const std::string outPath = scratch.File("out"), errPath = scratch.File("err"), inPath = scratch.File("in");
+  WriteFile(inPath, input);
   std::vector<char*> argv;
   std::string tool = KURANTO_QUERY_TOOL;
   argv.push_back(&tool[0]);
@@ -104,6 +108,16 @@ CommandResult RunQueryTool(const std::vector<std::string>& args) {
   argv.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
+    for (const std::string& change : environment) {
+      const size_t equals = change.find('=');
+      if (equals == std::string::npos) {
+        ::unsetenv(change.c_str());
+      } else {
+        ::setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
+      }
+    }
+    const int in = ::open(inPath.c_str(), O_RDONLY);
+    ::dup2(in, 0);
     const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ::dup2(out, 1);

@@ -49,4 +49,9 @@ struct CommandResult {
 // Runs the query tool with these arguments (no shell quoting needed).
 CommandResult RunQueryTool(const std::vector<std::string>& args);
 
+// The same with `input` on standard input and the environment changed by
+// `environment`: "NAME=VALUE" sets, "NAME" alone unsets.
+CommandResult RunQueryTool(const std::vector<std::string>& args, const std::string& input,
+                           const std::vector<std::string>& environment = {});
+
 }  // namespace testing_support

@@ -9,6 +9,8 @@
 //   box CAPTION [MS]     wait for a message box, print its text
 //   press-ok             press OK in the last message box found
 //   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
+//   box-set ID TEXT      set the text of a control of the last box (a dialog found by "box")
+//   box-press ID         press a button of the last box (IDOK 1, IDCANCEL 2)
 //   command ID           send menu command ID to the main window (posted, as a menu does)
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
@@ -110,6 +112,16 @@ bool Box(Session& s, Args& a) {
 
 bool PressOk(Session& s, Args& a) {
   return (s.box && driver::PressDialogButton(s.box, IDOK)) || Fail(a.command, "no message box");
+}
+
+bool BoxSet(Session& s, Args& a) {
+  const int id = a.Number();
+  return (s.box && driver::SetControlText(s.box, id, a.Next())) || Fail(a.command, "cannot set " + std::to_string(id));
+}
+
+bool BoxPress(Session& s, Args& a) {
+  const int id = a.Number();
+  return (s.box && driver::PressDialogButton(s.box, id)) || Fail(a.command, "no button " + std::to_string(id));
 }
 
 bool BoxRect(Session& s, Args& a) {
@@ -230,6 +242,8 @@ const Verb kVerbs[] = {
     {"box", 1, "CAPTION", false, Box},
     {"press-ok", 0, "", false, PressOk},
     {"box-rect", 0, "", false, BoxRect},
+    {"box-set", 2, "ID TEXT", false, BoxSet},
+    {"box-press", 1, "ID", false, BoxPress},
     {"command", 1, "ID", true, Command},
     {"click", 1, "ID", true, Click},
     {"select", 2, "ID and a value", true, Select},

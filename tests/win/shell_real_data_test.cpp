@@ -74,7 +74,7 @@ TEST_F(ShellRealDataTest, OfficeSearchOnTheBusinessPage) {
 std::vector<std::string> QueryToolRows(const std::string& dir, const char* templateText,
                                        const std::vector<std::string>& args) {
   std::string command = std::string("\"") + KURANTO_QUERY_EXE + "\" --dir \"" + dir.substr(0, dir.size() - 1) +
-                        "\" --template \"" + templateText + "\"";
+                        "\" --cp932 --template \"" + templateText + "\"";
   for (const std::string& arg : args) command += " \"" + arg + "\"";
   // Read through a pipe to its end: the end comes once the tool has exited
   // and every copy of its output handle is closed.

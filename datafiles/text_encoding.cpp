@@ -1,10 +1,10 @@
-#include "query/encoding.h"
+#include "datafiles/text_encoding.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 
-namespace query {
+namespace datafiles {
 
 namespace {
 
@@ -30,4 +30,4 @@ bool Convert(const char* to, const char* from, const std::string& in, std::strin
 bool Utf8ToCp932(const std::string& utf8, std::string& out) { return Convert("CP932", "UTF-8", utf8, out); }
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert("UTF-8", "CP932", cp932, out); }
 
-}  // namespace query
+}  // namespace datafiles

@@ -1,8 +1,8 @@
-#include "query/encoding.h"
+#include "datafiles/text_encoding.h"
 
 #include <windows.h>
 
-namespace query {
+namespace datafiles {
 
 namespace {
 
@@ -32,4 +32,4 @@ bool Convert(UINT from, UINT to, const std::string& in, std::string& out) {
 bool Utf8ToCp932(const std::string& utf8, std::string& out) { return Convert(CP_UTF8, kCp932, utf8, out); }
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert(kCp932, CP_UTF8, cp932, out); }
 
-}  // namespace query
+}  // namespace datafiles

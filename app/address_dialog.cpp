@@ -1,0 +1,159 @@
+// 住所から郵便番号: one address at a time, answered in the address list like
+// any search, the dialog left open for the next one.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "app/shell.h"
+#include "app/texts.h"
+#include "postal/text.h"
+#include "postal/texts.h"
+#include "win32/form_controls.h"
+
+namespace kuranto {
+
+namespace {
+
+constexpr int kAddressBytes = 256;  // 255 bytes and the terminator
+
+postal::AddressRecord RowOf(const resolver::TownRecord& town) {
+  postal::AddressRecord row = {};
+  const auto put = [](char* slot, size_t width, const std::string& text) {
+    postal::CopyToSlot(slot, width, text.data(), text.size());
+  };
+  put(row.newNumber, sizeof row.newNumber, town.postalCode);
+  put(row.prefecture, sizeof row.prefecture, town.prefecture);
+  put(row.prefectureKana, sizeof row.prefectureKana, town.prefectureKana);
+  put(row.city, sizeof row.city, town.city);
+  put(row.cityKana, sizeof row.cityKana, town.cityKana);
+  put(row.town, sizeof row.town, town.town);
+  put(row.townKana, sizeof row.townKana, town.townKana);
+  put(row.cityCode, sizeof row.cityCode, town.cityCode);
+  put(row.oldNumber, sizeof row.oldNumber, town.oldCode);
+  return row;
+}
+
+// Why several codes remain: the same municipality name in several
+// prefectures, or a town that its notes split.
+const char* WhyAmbiguous(const resolver::AddressBook& book, const resolver::Resolution& resolution) {
+  std::set<std::string> cities;
+  for (size_t index : resolution.candidates) cities.insert(book.Record(index).cityCode);
+  return cities.size() > 1 ? texts::kSeveralCities : texts::kTownSplit;
+}
+
+std::string StatusOf(const resolver::AddressBook& book, const resolver::Resolution& resolution, int rows) {
+  char text[512];
+  switch (resolution.status) {
+    case resolver::Status::kExact:
+      std::snprintf(text, sizeof text, texts::kResolvedExactFormat, resolution.postalCode.c_str(), rows);
+      break;
+    case resolver::Status::kAmbiguous:
+      std::snprintf(text, sizeof text, texts::kResolvedAmbiguousFormat, rows, WhyAmbiguous(book, resolution));
+      break;
+    case resolver::Status::kCity:
+      if (resolution.postalCode.empty()) {
+        std::snprintf(text, sizeof text, texts::kResolvedCityNoCodeFormat, rows);
+      } else {
+        std::snprintf(text, sizeof text, texts::kResolvedCityFormat, resolution.postalCode.c_str(), rows);
+      }
+      break;
+    case resolver::Status::kNone:
+      text[0] = '\0';
+      break;
+  }
+  return text;
+}
+
+void SearchAddress(HWND dialog, HWND window, AppState& app) {
+  HWND box = GetDlgItem(dialog, IDC_RESOLVE_ADDRESS);
+  const std::string address = TextOf(box, kAddressBytes);
+  if (address.empty()) {
+    ShowMessage(dialog, texts::kNeedAddress, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  const resolver::AddressBook* book = LoadedBook(dialog, app);
+  if (book == nullptr) return;
+  resolver::Resolution resolution;
+  resolver::Resolve(*book, address, resolution);
+  if (resolution.status == resolver::Status::kNone) {
+    // The list keeps what it showed: nothing fits this text.
+    ShowMessage(dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+  } else {
+    ShowResolution(window, app, resolution);
+  }
+  // Ready for the next address.
+  SetFocus(box);
+  SendMessageA(box, EM_SETSEL, 0, -1);
+}
+
+INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SendDlgItemMessageA(dialog, IDC_RESOLVE_ADDRESS, EM_LIMITTEXT, kAddressBytes - 1, 0);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        SearchAddress(dialog, GetWindow(dialog, GW_OWNER), g_app);
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        DestroyWindow(dialog);
+      }
+      return TRUE;
+    case WM_DESTROY:
+      g_app.addressDialog = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void ShowAddressDialog(HWND window, AppState& app) {
+  if (app.addressDialog == nullptr) {
+    app.addressDialog =
+        CreateDialogParamA(WindowInstance(window), texts::kAddressDialogResource, window, AddressDialogProc, 0);
+    if (app.addressDialog == nullptr) return;
+  }
+  ShowWindow(app.addressDialog, SW_SHOW);
+  SetForegroundWindow(app.addressDialog);
+  SetFocus(GetDlgItem(app.addressDialog, IDC_RESOLVE_ADDRESS));
+}
+
+const resolver::AddressBook* LoadedBook(HWND owner, AppState& app) {
+  if (app.book == nullptr) {
+    auto book = std::make_unique<resolver::AddressBook>();
+    std::string error;
+    if (!book->Load(app.files.addressFile, error)) {
+      ShowMessage(owner, postal::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+      return nullptr;
+    }
+    app.book = std::move(book);
+  }
+  return app.book.get();
+}
+
+void ShowResolution(HWND window, AppState& app, const resolver::Resolution& resolution) {
+  const Controls& c = app.controls;
+  SendMessageA(c.tab, TCM_SETCURSEL, kAddressPage, 0);
+  SwitchTabPage(c, kAddressPage);  // selecting a tab this way sends no notification
+
+  app.addressRows.Clear();
+  SendMessageA(c.addressList, LVM_DELETEALLITEMS, 0, 0);
+  for (size_t index : resolution.candidates) app.addressRows.Add(RowOf(app.book->Record(index)));
+  app.resultCount = app.addressRows.Count();
+  FillResultList(c.addressList, app.resultCount);
+  if (resolution.status == resolver::Status::kExact && app.resultCount > 0) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(c.addressList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+    ShowFirstSelectedRow(app, *ResultPageOfId(IDC_ADDRESS_LIST));
+  }
+  SetStatusText(c, StatusOf(*app.book, resolution, app.resultCount).c_str());
+  UpdateWindow(window);
+}
+
+}  // namespace kuranto

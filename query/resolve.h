@@ -1,0 +1,39 @@
+// resolve: addresses to postal codes, from arguments, standard input or a
+// CSV file; shared between the command's files.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "query/context.h"
+#include "resolver/resolver.h"
+
+namespace query {
+
+struct ResolveRequest {
+  bool codeFirst = false;  // each input is CODE<TAB>ADDRESS
+  std::string csvFile;     // CSV mode when not empty
+  std::string output;      // CSV mode: "" for standard output
+  size_t column = 0;       // 1-based
+  size_t codeColumn = 0;   // 1-based; 0: none
+  bool header = false;
+  CommandArgs addresses;
+};
+
+// Loads DIR's address file; kExitOk, or kExitNoData with the message printed.
+int LoadBook(const Context& context, resolver::AddressBook& book);
+
+// The CSV mode: refuses OUT == FILE before loading anything.
+int RunResolveCsv(const Context& context, const ResolveRequest& request);
+
+// One resolution as the tool prints it: a text line (cp932, tab-separated)
+// or a JSON object (UTF-8). `given` is the code read with --code-first.
+struct ResolvedLine {
+  std::string inputUtf8;  // the input as typed, for JSON
+  const std::string* given = nullptr;
+  resolver::Agreement agreement = resolver::Agreement::kUndecidable;
+};
+std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
+std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
+
+}  // namespace query

@@ -1,0 +1,152 @@
+// resolve [--code-first] [ADDRESS...] | resolve --csv FILE --column N ...
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "datafiles/text_encoding.h"
+#include "datafiles/utf8_decode.h"
+#include "query/json_rows.h"
+#include "query/resolve.h"
+#include "query/terminal.h"
+#include "resolver/csv_annotate.h"
+
+namespace query {
+
+namespace {
+
+constexpr size_t kReadBlock = 1 << 16;
+
+bool ReadColumn(const std::string& text, size_t& column) {
+  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  column = static_cast<size_t>(std::strtoul(text.c_str(), nullptr, 10));
+  return column >= 1;
+}
+
+// The options after "resolve"; what is left are addresses. False on bad usage.
+bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+  size_t i = 0;
+  for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
+    const std::string& flag = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (flag == "--code-first") {
+      request.codeFirst = true;
+    } else if (flag == "--header") {
+      request.header = true;
+    } else if (flag == "--csv" && hasValue) {
+      request.csvFile = args[++i];
+    } else if (flag == "--output" && hasValue) {
+      request.output = args[++i];
+    } else if (flag == "--column" && hasValue) {
+      if (!ReadColumn(args[++i], request.column)) return false;
+    } else if (flag == "--code-column" && hasValue) {
+      if (!ReadColumn(args[++i], request.codeColumn)) return false;
+    } else {
+      return false;
+    }
+  }
+  request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+  if (request.csvFile.empty()) {
+    return request.column == 0 && request.codeColumn == 0 && !request.header && request.output.empty();
+  }
+  return request.column != 0 && request.addresses.empty() && !request.codeFirst;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  const char* end = text.data() + text.size();
+  uint32_t codePoint;
+  for (const char* p = text.data(); p < end;) {
+    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
+    if (length == 0) return false;
+    p += length;
+  }
+  return true;
+}
+
+// Resolves and prints one input after another.
+class LineResolver {
+ public:
+  LineResolver(const Context& context, const resolver::AddressBook& book, bool codeFirst)
+      : context_(context), book_(book), codeFirst_(codeFirst) {}
+
+  // `raw` in the encoding `utf8` names, without its line end.
+  void Line(const std::string& raw, bool utf8) {
+    const resolver::CsvEncoding encoding = utf8 ? resolver::CsvEncoding::kUtf8 : resolver::CsvEncoding::kCp932;
+    std::string address = raw;
+    ResolvedLine line;
+    const size_t tab = codeFirst_ ? raw.find('\t') : std::string::npos;
+    if (codeFirst_) {
+      // No tab: the whole line is the address, with no code beside it.
+      given_ = tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
+      if (tab != std::string::npos) address = raw.substr(tab + 1);
+      line.given = &given_;
+    }
+    const std::string cp932 = resolver::CellAsCp932(address, encoding);
+    resolver::Resolve(book_, cp932, resolution_);
+    if (codeFirst_) line.agreement = resolver::CheckCode(book_, resolution_, given_);
+    if (context_.options().json) {
+      line.inputUtf8 = utf8 && IsValidUtf8(address) ? address : ToUtf8Text(cp932);
+      const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
+      std::fwrite(json.data(), 1, json.size(), stdout);
+    } else {
+      context_.PrintLine(ResolutionText(book_, resolution_, line));
+    }
+  }
+
+ private:
+  const Context& context_;
+  const resolver::AddressBook& book_;
+  const bool codeFirst_;
+  std::string given_;
+  resolver::Resolution resolution_;
+};
+
+// Standard input a line at a time (LF or CR LF), answering as it goes. At a
+// terminal each answer is flushed at once; in a pipe stdio's buffer decides.
+void ResolveStandardInput(LineResolver& lines, bool utf8) {
+  const bool interactive = IsTerminal(stdin);
+  std::string line;
+  char block[kReadBlock];
+  while (std::fgets(block, sizeof block, stdin) != nullptr) {
+    const size_t length = std::strlen(block);
+    line.append(block, length);
+    if (length == 0 || block[length - 1] != '\n') {
+      if (!std::feof(stdin)) continue;  // a line longer than the block
+    }
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.Line(line, utf8);
+    line.clear();
+    if (interactive) std::fflush(stdout);
+  }
+  if (!line.empty()) lines.Line(line, utf8);
+}
+
+}  // namespace
+
+int LoadBook(const Context& context, resolver::AddressBook& book) {
+  const int required = context.RequireAddressFile();
+  if (required != kExitOk) return required;
+  std::string error;
+  if (book.Load(context.files().addressFile, error)) return kExitOk;
+  std::fprintf(stderr, "kuranto-query: %s: %s\n", context.files().addressFile.c_str(), error.c_str());
+  return kExitNoData;
+}
+
+int RunResolve(Context& context, const CommandArgs& args) {
+  ResolveRequest request;
+  if (!ReadRequest(args, request)) return kExitUsage;
+  if (!request.csvFile.empty()) return RunResolveCsv(context, request);
+  resolver::AddressBook book;
+  const int loaded = LoadBook(context, book);
+  if (loaded != kExitOk) return loaded;
+  LineResolver lines(context, book, request.codeFirst);
+  if (request.addresses.empty()) {
+    ResolveStandardInput(lines, context.options().utf8);
+  } else {
+    for (const std::string& address : request.addresses) lines.Line(address, context.options().utf8Arguments);
+  }
+  std::fflush(stdout);
+  return kExitOk;
+}
+
+}  // namespace query

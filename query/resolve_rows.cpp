@@ -1,0 +1,73 @@
+#include <algorithm>
+#include <vector>
+
+#include "query/json_rows.h"
+#include "query/resolve.h"
+
+namespace query {
+
+namespace {
+
+const char kCandidateSeparator[] = " / ";
+
+// The code printed beside the status: ambiguous lists the candidates'
+// distinct codes in file order.
+std::string CodeField(const resolver::AddressBook& book, const resolver::Resolution& r) {
+  if (r.status != resolver::Status::kAmbiguous) return r.postalCode;
+  std::vector<std::string> codes;
+  for (size_t index : r.candidates) {
+    const std::string& code = book.Record(index).postalCode;
+    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
+  }
+  std::string joined;
+  for (const std::string& code : codes) joined += (joined.empty() ? "" : ",") + code;
+  return joined;
+}
+
+std::string CandidateJson(const resolver::TownRecord& record) {
+  const struct {
+    const char* name;
+    const std::string& cp932;
+  } fields[] = {
+      {"postal_code", record.postalCode}, {"city_code", record.cityCode}, {"prefecture", record.prefecture},
+      {"city", record.city},              {"town", record.town},
+  };
+  std::string json = "{";
+  for (const auto& field : fields) {
+    if (json.size() > 1) json += ", ";
+    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(field.cp932));
+  }
+  return json + "}";
+}
+
+}  // namespace
+
+std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
+  std::string text = CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
+  for (size_t i = 0; i < r.candidates.size(); ++i) {
+    const resolver::TownRecord& record = book.Record(r.candidates[i]);
+    if (i > 0) text += kCandidateSeparator;
+    text += record.prefecture + " " + record.city + " " + record.town;
+  }
+  if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
+  return text;
+}
+
+std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
+  std::string json = "{\"input\": " + JsonString(line.inputUtf8);
+  json += ", \"status\": " + JsonString(resolver::StatusName(r.status));
+  json += ", \"postal_code\": " + (r.postalCode.empty() ? std::string("null") : JsonString(r.postalCode));
+  json += ", \"candidates\": [";
+  for (size_t i = 0; i < r.candidates.size(); ++i) {
+    if (i > 0) json += ", ";
+    json += CandidateJson(book.Record(r.candidates[i]));
+  }
+  json += "]";
+  if (line.given != nullptr) {
+    json += ", \"given_code\": " + JsonString(ToUtf8Text(*line.given));
+    json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
+  }
+  return json + "}";
+}
+
+}  // namespace query

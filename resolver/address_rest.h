@@ -1,0 +1,62 @@
+// What follows the town in a normalised address: the lot numbers with their
+// units, a floor, and the text around them that the notes' names are read
+// against. Read once per address, without allocating.
+#pragma once
+
+#include <cstddef>
+
+namespace resolver {
+
+enum class Unit { kPlain, kChome, kBan, kGo, kChiwari, kJo, kSen };
+
+struct LotNumber {
+  long value;
+  Unit unit;  // kPlain: a bare number, as in "1-2-3"
+};
+
+// The levels a note's ranges speak of.
+enum class Level { kChome, kBan, kGo, kChiwari, kJo, kSen, kCount };
+constexpr long kUnknown = -1;
+
+// The lot numbers as one note reads them: "1-2-3" is 1丁目2番3号 in a town
+// whose notes speak of 丁目, but 1番地2 (and a third number) elsewhere.
+struct LotValues {
+  long value[static_cast<int>(Level::kCount)];
+  long At(Level level) const { return value[static_cast<int>(level)]; }
+};
+
+struct AddressRest {
+  static constexpr int kMaxNumbers = 6;
+
+  const char* text = nullptr;  // normalised, after the town's name
+  size_t length = 0;
+  LotNumber numbers[kMaxNumbers];
+  int numberCount = 0;
+  size_t numbersEnd = 0;       // offset just past the lot numbers
+  bool numberFirst = false;    // a digit comes first (after 大字/字)
+  long floor = kUnknown;       // 12 for "12階" or "12F"
+  bool basement = false;       // "地下1階", "B1", "地階"
+  const char* street = nullptr;  // a Kyoto street clause, normalised
+  size_t streetLength = 0;
+
+  bool HasChomeWritten() const;
+  bool HasBanchiFirst() const;
+  LotValues Values(bool chomeTown) const;
+};
+
+// Reads the lot numbers and the floor from `text` (normalised). The street
+// clause is left as it is.
+void ReadRest(const char* text, size_t length, AddressRest& rest);
+
+// The first floor written at or after `from`: 12階, 12F, 地下1階, B1, 地階.
+// Leaves `floor` kUnknown and `basement` false when there is none.
+void ReadFloorAt(const char* text, size_t length, size_t from, long& floor, bool& basement);
+
+// The length of a leading "大字" or "字", 0 when there is none.
+size_t VillagePrefixLength(const char* text, size_t length);
+
+// True when `text` holds a Kyoto street clause (上る, 下る, 東入, 西入, with
+// ル forms); `end` receives the offset just past the last one.
+bool FindStreetClause(const char* text, size_t length, size_t& end);
+
+}  // namespace resolver

@@ -1,0 +1,59 @@
+// The lookup structures of an AddressBook, shared by the loader and the
+// resolver. Names are normalised (normalize.h) and cp932.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "resolver/name_table.h"
+#include "resolver/note_reader.h"
+#include "resolver/resolver.h"
+
+namespace resolver {
+
+enum class RecordRole : uint8_t {
+  kTown,         // a town, with or without a note
+  kNotListed,    // 以下に掲載がない場合: the municipality's own code
+  kWhole,        // ○○一円: the whole municipality
+  kNumberAfter,  // ○○の次に番地がくる場合, ○○ the municipality
+};
+
+struct RecordInfo {
+  uint32_t municipality = 0;
+  RecordRole role = RecordRole::kTown;
+  NoteRule rule;
+  uint32_t building = 0, buildingLength = 0;  // in Impl::names: the building after the town
+};
+
+struct Municipality {
+  std::string cityCode;
+  uint32_t prefecture = 0;
+  int notListed = -1;  // record indices, -1 when absent
+  int whole = -1;
+  int numberAfter = -1;
+  size_t firstRecord = 0, endRecord = 0;  // its lines are together in the file
+};
+
+struct AddressBook::Impl {
+  std::vector<TownRecord> records;
+  std::vector<RecordInfo> info;
+  NotePool notes;
+  std::string names;
+
+  std::vector<std::string> prefectures;
+  std::vector<Municipality> municipalities;
+  std::unordered_map<std::string, uint32_t> municipalityByCode;
+  // Full name, name without the county, designated city without the ward.
+  std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;
+  size_t longestMunicipalityName = 0;
+  // (municipality, town name) → town t, whose records are
+  // townRecords[townStart[t], townStart[t + 1]).
+  NameTable townNames;
+  std::vector<uint32_t> townStart;
+  std::vector<uint32_t> townRecords;
+  size_t longestTownName = 0;
+};
+
+}  // namespace resolver

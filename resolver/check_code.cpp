@@ -1,0 +1,69 @@
+// How a code written beside an address agrees with its resolution.
+#include <string>
+
+#include "postal/number_text.h"
+#include "resolver/book_impl.h"
+#include "resolver/resolver.h"
+
+namespace resolver {
+
+namespace {
+
+std::string CleanCode(const std::string& given) {
+  const std::string normal = postal::NormalizeNumberText(given);
+  std::string code;
+  for (char c : normal) {
+    if (c != '-' && c != ' ') code += c;
+  }
+  return code;
+}
+
+bool IsCodeOfMunicipality(const AddressBook::Impl& book, const std::string& cityCode, const std::string& code) {
+  const auto found = book.municipalityByCode.find(cityCode);
+  if (found == book.municipalityByCode.end()) return false;
+  const Municipality& m = book.municipalities[found->second];
+  for (size_t i = m.firstRecord; i < m.endRecord; ++i) {
+    if (book.records[i].postalCode == code) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const char* AgreementText(Agreement agreement) {
+  switch (agreement) {
+    case Agreement::kAgrees:
+      return "\x88\xEA\x92\x76";  // 一致
+    case Agreement::kAmongCandidates:
+      return "\x8C\xF3\x95\xE2\x93\xE0";  // 候補内
+    case Agreement::kDisagrees:
+      return "\x95\x73\x88\xEA\x92\x76";  // 不一致
+    case Agreement::kUndecidable:
+      break;
+  }
+  return "\x94\xBB\x92\xE8\x95\x73\x94\x5C";  // 判定不能
+}
+
+Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const std::string& givenCode) {
+  const std::string code = CleanCode(givenCode);
+  if (code.empty() || resolution.status == Status::kNone) return Agreement::kUndecidable;
+  const AddressBook::Impl& impl = book.impl();
+  switch (resolution.status) {
+    case Status::kExact:
+      return code == resolution.postalCode ? Agreement::kAgrees : Agreement::kDisagrees;
+    case Status::kAmbiguous:
+      for (size_t record : resolution.candidates) {
+        if (impl.records[record].postalCode == code) return Agreement::kAmongCandidates;
+      }
+      return Agreement::kDisagrees;
+    case Status::kCity:
+      if (!resolution.postalCode.empty() && code == resolution.postalCode) return Agreement::kAgrees;
+      return IsCodeOfMunicipality(impl, resolution.cityCode, code) ? Agreement::kAmongCandidates
+                                                                    : Agreement::kDisagrees;
+    case Status::kNone:
+      break;
+  }
+  return Agreement::kUndecidable;
+}
+
+}  // namespace resolver

@@ -1,0 +1,95 @@
+#include "resolver/csv_guess.h"
+
+#include <string>
+#include <vector>
+
+#include "postal/number_text.h"
+#include "resolver/csv_annotate.h"
+#include "resolver/csv_reader.h"
+
+namespace resolver {
+
+namespace {
+
+constexpr size_t kCodeDigits = 7;
+
+// The first rows' cells as cp932; a row that never closes its quote ends the sample.
+std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) {
+  const CsvEncoding encoding = DetectCsvEncoding(data, size);
+  CsvReader reader(data, size, BomLength(encoding));
+  CsvRow row;
+  std::vector<std::vector<std::string>> rows;
+  while (rows.size() < kGuessRows && reader.Next(row) == CsvReader::kRow) {
+    if (row.contentEnd == row.begin) continue;
+    for (std::string& cell : row.cells) cell = CellAsCp932(cell, encoding);
+    rows.push_back(row.cells);
+  }
+  return rows;
+}
+
+bool Resolves(const AddressBook& book, const std::vector<std::string>& cells, size_t column, Resolution& scratch) {
+  if (column < 1 || column > cells.size()) return false;
+  Resolve(book, cells[column - 1], scratch);
+  return scratch.status != Status::kNone;
+}
+
+bool IsCode(const std::string& cell) {
+  std::string digits;
+  for (char c : postal::NormalizeNumberText(cell)) {
+    if (c >= '0' && c <= '9') {
+      digits += c;
+    } else if (c != '-' && c != ' ') {
+      return false;
+    }
+  }
+  return digits.size() == kCodeDigits;
+}
+
+size_t Widest(const std::vector<std::vector<std::string>>& rows) {
+  size_t widest = 0;
+  for (const auto& cells : rows) widest = cells.size() > widest ? cells.size() : widest;
+  return widest;
+}
+
+}  // namespace
+
+size_t GuessAddressColumn(const AddressBook& book, const char* data, size_t size) {
+  const auto rows = SampleRows(data, size);
+  Resolution scratch;
+  size_t best = 0, bestCount = 0;
+  for (size_t column = 1; column <= Widest(rows); ++column) {
+    size_t count = 0;
+    for (const auto& cells : rows) count += Resolves(book, cells, column, scratch) ? 1 : 0;
+    if (count > bestCount) {
+      best = column;
+      bestCount = count;
+    }
+  }
+  return best;
+}
+
+size_t GuessCodeColumn(const char* data, size_t size) {
+  const auto rows = SampleRows(data, size);
+  size_t best = 0, bestCount = 0;
+  for (size_t column = 1; column <= Widest(rows); ++column) {
+    size_t count = 0;
+    for (const auto& cells : rows) count += column <= cells.size() && IsCode(cells[column - 1]) ? 1 : 0;
+    if (count > bestCount && count * 2 >= rows.size()) {
+      best = column;
+      bestCount = count;
+    }
+  }
+  return best;
+}
+
+bool GuessHeaderRow(const AddressBook& book, const char* data, size_t size, size_t addressColumn) {
+  const auto rows = SampleRows(data, size);
+  if (rows.size() < 2) return false;
+  Resolution scratch;
+  if (Resolves(book, rows[0], addressColumn, scratch)) return false;
+  size_t resolved = 0;
+  for (size_t i = 1; i < rows.size(); ++i) resolved += Resolves(book, rows[i], addressColumn, scratch) ? 1 : 0;
+  return resolved * 2 > rows.size() - 1;
+}
+
+}  // namespace resolver

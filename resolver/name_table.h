@@ -1,0 +1,38 @@
+// Names of towns within their municipality mapped to numbers: one table of
+// slots and one string of keys, so a book of 100,000 towns costs a few
+// allocations, and a lookup builds no key.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace resolver {
+
+class NameTable {
+ public:
+  static constexpr uint32_t kAbsent = 0xFFFFFFFF;
+
+  // Room for `count` names without growing.
+  void Reserve(size_t count);
+  // The value of (owner, name); `value` is stored when the pair is new.
+  uint32_t Insert(uint32_t owner, const char* name, size_t length, uint32_t value);
+  uint32_t Find(uint32_t owner, const char* name, size_t length) const;
+
+ private:
+  struct Slot {
+    uint32_t owner = 0;
+    uint32_t key = 0;  // offset into keys_
+    uint32_t length = 0;
+    uint32_t value = kAbsent;
+  };
+  static uint64_t Hash(uint32_t owner, const char* name, size_t length);
+  void Grow();
+
+  std::vector<Slot> slots_;
+  std::string keys_;
+  size_t used_ = 0;
+};
+
+}  // namespace resolver

@@ -1,0 +1,159 @@
+#include "resolver/normalize.h"
+
+#include <cstring>
+
+#include "resolver/cp932_words.h"
+
+namespace resolver {
+
+namespace {
+
+// Longer runs are no numbers anyone writes before 丁目; they stay as written.
+constexpr size_t kMaxNumeralRun = 8;
+
+struct Numeral {
+  uint16_t code;
+  int value;
+};
+constexpr Numeral kNumerals[] = {
+    {0x815A, 0},    // 〇
+    {0x88EA, 1},    // 一
+    {0x93F1, 2},    // 二
+    {0x8E4F, 3},    // 三
+    {0x8E6C, 4},    // 四
+    {0x8CDC, 5},    // 五
+    {0x985A, 6},    // 六
+    {0x8EB5, 7},    // 七
+    {0x94AA, 8},    // 八
+    {0x8BE3, 9},    // 九
+    {0x8F5C, 10},   // 十
+    {0x9553, 100},  // 百
+    {0x90E7, 1000}, // 千
+};
+
+// The units a numeral is converted before.
+const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi, word::kBan,
+                                    word::kGo,    word::kJo,      word::kSen,    word::kChiwari};
+
+bool IsDigitCode(uint16_t code) { return (code >= '0' && code <= '9') || (code >= ch::kDigit0 && code <= ch::kDigit9); }
+
+bool StartsWithUnit(const char* p, size_t left) {
+  for (const char* unit : kNumberUnits) {
+    const size_t n = std::strlen(unit);
+    if (n <= left && std::memcmp(p, unit, n) == 0) return true;
+  }
+  return false;
+}
+
+// Reads 二十三 as 23 and 一〇 as 10: positional when 十百千 appear, digit by
+// digit otherwise.
+long NumeralRunValue(const int* values, size_t count) {
+  bool positional = false;
+  for (size_t i = 0; i < count; ++i) positional = positional || values[i] >= 10;
+  long total = 0;
+  if (!positional) {
+    for (size_t i = 0; i < count; ++i) total = total * 10 + values[i];
+    return total;
+  }
+  long digit = -1;
+  for (size_t i = 0; i < count; ++i) {
+    if (values[i] < 10) {
+      digit = values[i];
+    } else {
+      total += (digit < 0 ? 1 : digit) * values[i];
+      digit = -1;
+    }
+  }
+  return total + (digit < 0 ? 0 : digit);
+}
+
+// Converts the numeral run at `p` when a unit follows it; returns the bytes
+// consumed, 0 when the run stays as written.
+size_t ConvertNumeralRun(const char* p, size_t left, std::string& out) {
+  int values[kMaxNumeralRun];
+  size_t count = 0;
+  size_t used = 0;
+  while (used < left) {
+    const uint16_t code = CharCode(p + used, left - used);
+    const int value = KanjiNumeralValue(code);
+    if (value < 0) break;
+    if (count == kMaxNumeralRun) return 0;
+    values[count++] = value;
+    used += 2;
+  }
+  if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
+  out += std::to_string(NumeralRunValue(values, count));
+  return used;
+}
+
+bool NextIsDigit(const char* p, size_t left) { return left > 0 && IsDigitCode(CharCode(p, left)); }
+
+}  // namespace
+
+void DropAza(std::string& text) {
+  static constexpr char kOaza[] = "\x91\xE5\x8E\x9A";  // 大字
+  static constexpr char kAza[] = "\x8E\x9A";           // 字
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size();) {
+    if (text.compare(i, 4, kOaza) == 0) {
+      i += 4;
+      continue;
+    }
+    if (text.compare(i, 2, kAza) == 0) {
+      i += 2;
+      continue;
+    }
+    const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));
+    for (size_t k = 0; k < width; ++k) text[kept++] = text[i + k];
+    i += width;
+  }
+  text.resize(kept);
+}
+
+int KanjiNumeralValue(unsigned code) {
+  for (const Numeral& numeral : kNumerals) {
+    if (numeral.code == code) return numeral.value;
+  }
+  return -1;
+}
+
+void NormalizeText(const char* text, size_t length, std::string& out) {
+  out.clear();
+  for (size_t i = 0; i < length;) {
+    const uint16_t code = CharCode(text + i, length - i);
+    const size_t width = CharWidth(code);
+    const char* next = text + i + width;
+    const size_t left = length - i - width;
+    if (code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullBlank) {
+      // dropped
+    } else if (code >= ch::kDigit0 && code <= ch::kDigit9) {
+      out += static_cast<char>('0' + (code - ch::kDigit0));
+    } else if (code >= ch::kUpperA && code <= ch::kUpperZ) {
+      out += static_cast<char>('A' + (code - ch::kUpperA));
+    } else if (code >= ch::kLowerA && code <= ch::kLowerZ) {
+      out += static_cast<char>('A' + (code - ch::kLowerA));
+    } else if (code >= 'a' && code <= 'z') {
+      out += static_cast<char>(code - 'a' + 'A');
+    } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
+      out += '-';
+    } else if (code == ch::kLong && !out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(next, left)) {
+      out += '-';
+    } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
+      const uint16_t plain = code == ch::kSmallKe ? ch::kKe : ch::kKa;
+      out += static_cast<char>(plain >> 8);
+      out += static_cast<char>(plain & 0xFF);
+    } else if (KanjiNumeralValue(code) >= 0) {
+      const size_t used = ConvertNumeralRun(text + i, length - i, out);
+      if (used > 0) {
+        i += used;
+        continue;
+      }
+      out.append(text + i, width);
+    } else {
+      out.append(text + i, width);
+    }
+    i += width;
+  }
+}
+
+}  // namespace resolver

@@ -1,0 +1,31 @@
+// One spelling for the many ways people write an address, applied alike to
+// the typed text and to the address file's names. cp932 in and out.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace resolver {
+
+// Writes `text` to `out` (cleared first; its storage is reused):
+// - blanks (ASCII, full-width, tabs, line ends) dropped;
+// - full-width digits and letters made ASCII, letters upper case;
+// - － ‐ − ― and "-" become "-"; ー too, but only between digits (it is the
+//   long vowel of katakana elsewhere);
+// - ヶ is written ケ, ヵ is written カ;
+// - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
+//   地割, 町目, 番地 or 番 becomes Arabic digits: 二十三丁目 → 23丁目,
+//   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
+void NormalizeText(const char* text, size_t length, std::string& out);
+inline void NormalizeText(const std::string& text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
+
+// Drops every 大字 and 字 from `text` (normalised), in place: people write
+// them or leave them out anywhere in a town's name ("浪岡大字高屋敷字野尻"),
+// and the address file mostly leaves them out. Applied alike to the names
+// of the file and to the typed text.
+void DropAza(std::string& text);
+
+// The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
+int KanjiNumeralValue(unsigned code);
+
+}  // namespace resolver

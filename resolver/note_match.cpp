@@ -1,0 +1,121 @@
+#include "resolver/note_match.h"
+
+#include <cstring>
+
+namespace resolver {
+
+namespace {
+
+Fit Weaker(Fit a, Fit b) { return a < b ? a : b; }
+Fit Stronger(Fit a, Fit b) { return a < b ? b : a; }
+
+// The level a range's sub bound speaks of: "67-4" is 67番地4号.
+Level SubLevel(Level level) { return level == Level::kBan ? Level::kGo : level == Level::kGo ? Level::kCount : Level::kBan; }
+
+Fit MatchRanges(const NoteItem& item, const NotePool& pool, const LotValues& values) {
+  Fit fit = Fit::kYes;
+  for (uint16_t i = 0; i < item.rangeCount; ++i) fit = Weaker(fit, MatchRange(pool.ranges[item.firstRange + i], values));
+  return fit;
+}
+
+bool NameMatches(const NoteItem& item, const NotePool& pool, const AddressRest& rest) {
+  const size_t skip = VillagePrefixLength(rest.text, rest.length);
+  const char* text = rest.text + skip;
+  const size_t length = rest.length - skip;
+  return item.textLength <= length && std::memcmp(text, pool.text.data() + item.text, item.textLength) == 0;
+}
+
+Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& context, const LotValues& values,
+              RuleFit& result) {
+  const AddressRest& rest = *context.rest;
+  switch (item.kind) {
+    case ItemKind::kRanges:
+      return MatchRanges(item, pool, values);
+    case ItemKind::kName:
+      // Nothing after the town says which place is meant: any may be.
+      if (!NameMatches(item, pool, rest)) return context.relaxNames || rest.length == 0 ? Fit::kMaybe : Fit::kNo;
+      if (item.textLength > result.nameLength) result.nameLength = item.textLength;
+      return MatchRanges(item, pool, values);
+    case ItemKind::kStreet:
+      if (context.street == nullptr) return Fit::kMaybe;
+      if (context.streetLength == item.textLength &&
+          std::memcmp(context.street, pool.text.data() + item.text, item.textLength) == 0) {
+        return Fit::kYes;
+      }
+      return context.relaxNames ? Fit::kMaybe : Fit::kNo;
+    case ItemKind::kFloor:
+      return !context.basement && context.floor == item.floor ? Fit::kYes : Fit::kNo;
+    case ItemKind::kBasementOrUnknown:
+      return context.basement || context.floor == kUnknown ? Fit::kYes : Fit::kNo;
+    case ItemKind::kEverything:
+      return Fit::kYes;
+    case ItemKind::kChomeForm:
+      if (rest.HasChomeWritten()) return Fit::kYes;
+      return rest.HasBanchiFirst() ? Fit::kNo : Fit::kMaybe;
+    case ItemKind::kBanchiForm:
+      if (rest.HasChomeWritten()) return Fit::kNo;
+      return rest.numberFirst ? Fit::kYes : Fit::kMaybe;
+    case ItemKind::kNumberNext:
+      if (rest.numberFirst) return MatchRanges(item, pool, values);
+      return rest.length == 0 ? Fit::kMaybe : Fit::kNo;
+    case ItemKind::kOther:
+    case ItemKind::kExceptBuildings:
+      result.usesOther = true;
+      return Fit::kNo;
+    case ItemKind::kUnreadable:
+      break;
+  }
+  return Fit::kMaybe;
+}
+
+}  // namespace
+
+Fit MatchRange(const Range& range, const LotValues& values) {
+  const long x = values.At(range.level);
+  if (x == kUnknown) return Fit::kMaybe;
+  if (x < range.lo || x > range.hi) return Fit::kNo;
+  const Level subLevel = SubLevel(range.level);
+  const long sub = subLevel == Level::kCount ? kUnknown : values.At(subLevel);
+  Fit fit = Fit::kYes;
+  if (x == range.lo && range.loSub != Range::kNoSub) {
+    if (sub == kUnknown) fit = Fit::kMaybe;
+    else if (sub < range.loSub) return Fit::kNo;
+  }
+  if (x == range.hi && range.hiSub != Range::kNoSub) {
+    if (sub == kUnknown) fit = Fit::kMaybe;
+    else if (sub > range.hiSub) return Fit::kNo;
+  }
+  return fit;
+}
+
+RuleFit MatchRule(const NoteRule& rule, const NotePool& pool, const MatchContext& context) {
+  RuleFit result;
+  if (rule.count == 0) {
+    result.fit = Fit::kYes;
+    return result;
+  }
+  const LotValues& values = rule.chomeTown ? context.chomeView : context.banchiView;
+  Fit best = Fit::kNo;
+  for (uint16_t i = 0; i < rule.count;) {
+    const NoteItem& item = pool.items[rule.first + i];
+    Fit fit = MatchItem(item, pool, context, values, result);
+    uint16_t next = i + 1;
+    // Its exclusions and qualifiers follow it.
+    for (; next < rule.count && pool.items[rule.first + next].parent == static_cast<int16_t>(i); ++next) {
+      const NoteItem& child = pool.items[rule.first + next];
+      const Fit hit = child.kind == ItemKind::kRanges ? MatchRanges(child, pool, values) : Fit::kMaybe;
+      if (child.kind == ItemKind::kRanges) {
+        if (hit == Fit::kYes) fit = Fit::kNo;
+        else if (hit == Fit::kMaybe) fit = Weaker(fit, Fit::kMaybe);
+      } else {
+        fit = Weaker(fit, Fit::kMaybe);
+      }
+    }
+    best = Stronger(best, fit);
+    i = next;
+  }
+  result.fit = best;
+  return result;
+}
+
+}  // namespace resolver

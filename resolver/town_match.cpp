@@ -1,0 +1,174 @@
+#include "resolver/town_match.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "postal/text.h"
+#include "resolver/cp932_words.h"
+
+namespace resolver {
+
+namespace {
+
+// Offset of `needle` in `hay` at a character boundary, or npos.
+size_t FindText(const char* needle, size_t n, const char* hay, size_t length) {
+  if (n == 0 || n > length) return std::string::npos;
+  for (size_t i = 0; i + n <= length;) {
+    if (std::memcmp(hay + i, needle, n) == 0) return i;
+    i += CharWidth(CharCode(hay + i, length - i));
+  }
+  return std::string::npos;
+}
+
+ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
+  const NoteRule& rule = book.info[record].rule;
+  return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
+}
+
+// Tests one town's records; true when any fits.
+bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
+              Scratch& scratch) {
+  const AddressRest& rest = *context.rest;
+  scratch.tested.clear();
+  bool anyNoted = false;
+  for (size_t r = 0; r < count; ++r) {
+    const uint32_t record = records[r];
+    const RecordInfo& info = book.info[record];
+    Scratch::Tested t{record, RuleFit(), info.buildingLength > 0, false};
+    context.floor = rest.floor;
+    context.basement = rest.basement;
+    if (t.building) {
+      const size_t at = FindText(book.names.data() + info.building, info.buildingLength, rest.text, rest.length);
+      t.buildingSeen = at != std::string::npos;
+      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, at + info.buildingLength, context.floor, context.basement);
+    }
+    if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
+    anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
+    scratch.tested.push_back(t);
+  }
+  // The longest place name written wins over a shorter one it begins with;
+  // a listed building named wins over the town around it.
+  size_t longestName = 0;
+  bool buildingSeen = false;
+  for (const Scratch::Tested& t : scratch.tested) {
+    if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
+    buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
+  }
+  scratch.nameLength = longestName;
+  Fit siblings = Fit::kNo;  // the best of the records with a note of their own
+  for (Scratch::Tested& t : scratch.tested) {
+    if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
+    if (buildingSeen && !t.building) t.fit.fit = Fit::kNo;
+    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
+    if (!t.fit.usesOther && !plainBesideNotes && !t.building && t.fit.fit > siblings) siblings = t.fit.fit;
+  }
+  // "その他" (and a plain line beside noted ones) takes what no sibling takes.
+  const Fit rest_of_town = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
+  bool any = false;
+  for (Scratch::Tested& t : scratch.tested) {
+    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
+    if (buildingSeen && !t.building) {
+      // stays kNo
+    } else if (t.fit.usesOther) {
+      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : rest_of_town;
+    } else if (plainBesideNotes) {
+      t.fit.fit = rest_of_town;
+    }
+    if (t.fit.fit != Fit::kNo) {
+      scratch.found.push_back(t.record);
+      any = true;
+    }
+  }
+  return any;
+}
+
+bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* rest,
+                      size_t length, const char* street, size_t streetLength, Scratch& scratch) {
+  ReadRest(rest, length, scratch.rest);
+  MatchContext context;
+  context.rest = &scratch.rest;
+  context.chomeView = scratch.rest.Values(true);
+  context.banchiView = scratch.rest.Values(false);
+  size_t clauseEnd;
+  if (street == nullptr && FindStreetClause(rest, length, clauseEnd)) {
+    street = rest;  // "二条殿町烏丸通御池上る": the clause after the town
+    streetLength = clauseEnd;
+  }
+  if (street != nullptr) {
+    CanonicalStreet(street, streetLength, scratch.street);
+    context.street = scratch.street.data();
+    context.streetLength = scratch.street.size();
+  }
+  if (TestTown(book, records, count, context, scratch)) return true;
+  context.relaxNames = true;  // the text names no listed place: each may be it
+  return TestTown(book, records, count, context, scratch);
+}
+
+// Every town whose name begins `text`: the reading that accounts for the
+// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
+// readings of equal reach stand together.
+bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, const char* street,
+                 size_t streetLength, Scratch& scratch) {
+  scratch.bounds.clear();
+  for (size_t i = 0; i < length && i < book.longestTownName;) {
+    i += CharWidth(CharCode(text + i, length - i));
+    if (i <= length) scratch.bounds.push_back(i);
+  }
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  size_t best = 0;
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const uint32_t town = book.townNames.Find(m, text, nameEnd);
+    if (town == NameTable::kAbsent) continue;
+    const uint32_t first = book.townStart[town];
+    const size_t begin = scratch.found.size();
+    if (!TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first, text + nameEnd,
+                          length - nameEnd, street, streetLength, scratch)) {
+      continue;
+    }
+    const size_t reach = nameEnd + scratch.nameLength;
+    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach});
+    best = std::max(best, reach);
+  }
+  if (scratch.readings.empty()) return false;
+  size_t kept = before;
+  for (const Scratch::Reading& reading : scratch.readings) {
+    if (reading.reach != best) continue;
+    for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
+  }
+  scratch.found.resize(kept);
+  return true;
+}
+
+bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,
+                             Scratch& scratch) {
+  if (record < 0) return false;
+  const uint32_t one = static_cast<uint32_t>(record);
+  return TestTownWithRest(book, &one, 1, text, length, nullptr, 0, scratch);
+}
+
+}  // namespace
+
+bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch) {
+  // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
+  size_t clauseEnd;
+  if (FindStreetClause(text, length, clauseEnd) && clauseEnd < length &&
+      MatchTownAt(book, m, text + clauseEnd, length - clauseEnd, text, clauseEnd, scratch)) {
+    return true;
+  }
+  if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
+  const Municipality& municipality = book.municipalities[m];
+  const size_t skip = VillagePrefixLength(text, length);
+  if (skip < length && text[skip] >= '0' && text[skip] <= '9' &&
+      MatchMunicipalityRecord(book, municipality.numberAfter, text, length, scratch)) {
+    return true;
+  }
+  if (municipality.whole >= 0) {
+    scratch.found.push_back(static_cast<uint32_t>(municipality.whole));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace resolver

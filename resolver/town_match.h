@@ -1,0 +1,41 @@
+// Finding the town of one municipality in the text after its name, and the
+// records of that town whose notes fit the rest of the address.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resolver/address_rest.h"
+#include "resolver/book_impl.h"
+#include "resolver/note_match.h"
+
+namespace resolver {
+
+// Buffers reused from one address to the next.
+struct Scratch {
+  std::string text, key, street;  // key: a municipality name looked up
+  std::vector<size_t> bounds;
+  std::vector<uint32_t> found;  // fitting records, in no order
+  struct Tested {
+    uint32_t record;
+    RuleFit fit;
+    bool building;      // a building record
+    bool buildingSeen;  // its building is named in the address
+  };
+  std::vector<Tested> tested;
+  size_t nameLength = 0;  // of the place name the last town's fit rests on
+  struct Reading {
+    size_t begin, end;  // its records in `found`
+    size_t reach;       // bytes of the text it accounts for
+  };
+  std::vector<Reading> readings;
+  AddressRest rest;
+};
+
+// Adds to `scratch.found` the records of municipality `m` that fit `text`
+// (normalised, what follows the municipality's name). True when any did.
+bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch);
+
+}  // namespace resolver

@@ -1,0 +1,190 @@
+// kuranto-query resolve: arguments, standard input, CSV files; the default
+// text encoding following the locale.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/common/csv_lines.h"
+#include "tests/common/resolver_book.h"
+#include "tests/core/test_support.h"
+
+using testing_support::Exists;
+using testing_support::ReadFile;
+using testing_support::RunQueryTool;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+namespace {
+
+// Literals here are cp932; u8 literals stay UTF-8.
+class BookDir {
+ public:
+  BookDir() { WriteFile(dir_.File("Ken_all.csv"), testing_support::CrLfLines(test_lines::ResolverBookLines())); }
+  const std::string& path() const { return dir_.path(); }
+  std::string File(const std::string& name) const { return dir_.File(name); }
+
+ private:
+  TempDir dir_;
+};
+
+const char kAkasaka[] = "1070052\texact\t東京都 港区 赤坂\n";
+const char kJingumae[] = "1500001,1500009\tambiguous\t東京都 渋谷区 神宮前 / 東京都 渋谷区 神宮前\n";
+const char kSapporo[] = "0600000\tcity\t北海道 札幌市中央区 以下に掲載がない場合\n";
+const char kNone[] = "\tnone\t\n";
+
+}  // namespace
+
+TEST(QueryResolve, OneLineForEachAddressFromArgumentsOrStandardInput) {
+  BookDir book;
+  const std::string all = std::string(kAkasaka) + kJingumae + kSapporo + kNone;
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    std::string out;
+  } cases[] = {
+      {"arguments", {"東京都港区赤坂１－２－３", "東京都渋谷区神宮前", "北海道札幌市中央区北一条", "大阪府"}, "", all},
+      {"LF lines", {}, "東京都港区赤坂１－２－３\n東京都渋谷区神宮前\n北海道札幌市中央区北一条\n大阪府\n", all},
+      {"CR LF lines, the last without", {}, "東京都港区赤坂\r\n東京都渋谷区神宮前\r\n北海道札幌市中央区\r\n大阪府", all},
+      {"code first",
+       {"--code-first"},
+       "1070052\t東京都港区赤坂\n1500009\t東京都渋谷区神宮前\n1070052\t北海道札幌市中央区\n東京都港区赤坂\n",
+       "1070052\texact\t東京都 港区 赤坂\t1070052\t一致\n" + std::string(kJingumae, sizeof kJingumae - 2) +
+           "\t1500009\t候補内\n" + std::string(kSapporo, sizeof kSapporo - 2) + "\t1070052\t不一致\n" +
+           std::string(kAkasaka, sizeof kAkasaka - 2) + "\t\t判定不能\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"--dir", book.path(), "--cp932", "resolve"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const auto r = RunQueryTool(args, c.input);
+    EXPECT_EQ(0, r.exitCode) << c.name << r.err;
+    EXPECT_EQ(c.out, r.out) << c.name;
+  }
+  EXPECT_FALSE(Exists(book.File("h_ken.dat"))) << "resolving builds no index";
+}
+
+TEST(QueryResolve, TextFollowsTheLocaleUnlessForced) {
+  BookDir book;
+  const std::string akasakaUtf8 = testing_support::ToUtf8(kAkasaka);
+  const struct {
+    std::vector<std::string> environment;
+    const char* flag;
+    std::string address;
+    std::string out;
+  } cases[] = {
+      {{"LC_ALL=C.UTF-8"}, nullptr, u8"東京都港区赤坂", akasakaUtf8},
+      {{"LC_ALL", "LC_CTYPE", "LANG=C.UTF-8"}, nullptr, u8"東京都港区赤坂", akasakaUtf8},
+      {{"LC_ALL=C"}, nullptr, "東京都港区赤坂", kAkasaka},
+      {{"LC_ALL=C"}, "--cp932", "東京都港区赤坂", kAkasaka},
+      {{"LC_ALL=C.UTF-8"}, "--cp932", "東京都港区赤坂", kAkasaka},
+      {{"LC_ALL=C"}, "--utf8", u8"東京都港区赤坂", akasakaUtf8},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"--dir", book.path(), "resolve", c.address};
+    if (c.flag != nullptr) args.insert(args.begin(), c.flag);
+    EXPECT_EQ(c.out, RunQueryTool(args, "", c.environment).out) << c.environment[0] << " " << (c.flag ? c.flag : "");
+  }
+  // The searches too: a UTF-8 terminal's text is read as UTF-8.
+  const auto r = RunQueryTool({"--dir", book.path(), "address", "fuzzy", u8"赤坂"}, "", {"LC_ALL=C.UTF-8"});
+  EXPECT_EQ(0u, r.out.find(u8"1070052\t東京都\t")) << r.out << r.err;
+}
+
+TEST(QueryResolve, CsvFilesGetCodeAndStatusInTheirOwnEncoding) {
+  BookDir book;
+  const std::string sjis = "name,addr,code\r\nA,\"東京都港区赤坂1,2\",1070052\r\nB,大阪府,\r\n";
+  const std::string sjisOut = "name,addr,code,郵便番号,判定,照合\r\nA,\"東京都港区赤坂1,2\",1070052,1070052,exact,一致\r\n"
+                              "B,大阪府,,,none,判定不能\r\n";
+  const struct {
+    const char* name;
+    std::string in;
+    std::vector<std::string> options;
+    std::string out;
+  } cases[] = {
+      {"Shift-JIS with header and code", sjis, {"--column", "2", "--header", "--code-column", "3"}, sjisOut},
+      {"Shift-JIS without header", "東京都渋谷区神宮前\n", {"--column", "1"}, "東京都渋谷区神宮前,,ambiguous\n"},
+      {"UTF-8 with header", u8"住所\n東京都港区芝公園", {"--column", "1", "--header"},
+       u8"住所,郵便番号,判定\n東京都港区芝公園,1050011,exact"},
+      {"UTF-8 without header", u8"x,北海道札幌市中央区\n", {"--column", "2"}, u8"x,北海道札幌市中央区,0600000,city\n"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(book.File("in.csv"), c.in);
+    std::vector<std::string> args = {"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    auto r = RunQueryTool(args);
+    EXPECT_EQ(0, r.exitCode) << c.name << r.err;
+    EXPECT_EQ(c.out, r.out) << c.name;
+    args.insert(args.end(), {"--output", book.File("out.csv")});
+    r = RunQueryTool(args);
+    EXPECT_EQ("", r.out) << c.name;
+    EXPECT_EQ(c.out, ReadFile(book.File("out.csv"))) << c.name;
+  }
+  WriteFile(book.File("in.csv"), sjis);
+  const auto r = RunQueryTool({"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv"), "--column", "2",
+                               "--header", "--code-column", "3"});
+  EXPECT_EQ("kuranto-query: 2 rows: exact 1 ambiguous 0 city 0 none 1\n"
+            "kuranto-query: codes: 一致 1 候補内 0 不一致 0 判定不能 1\n",
+            r.err);
+}
+
+TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {
+  BookDir book;
+  const std::string in = book.File("in.csv"), out = book.File("out.csv");
+  WriteFile(in, "a\r\n\"b\r\nc\r\n");
+  auto r = RunQueryTool({"--dir", book.path(), "resolve", "--csv", in, "--column", "1", "--output", out});
+  EXPECT_EQ(2, r.exitCode);
+  EXPECT_NE(std::string::npos, r.err.find("line 2")) << r.err;
+  EXPECT_FALSE(Exists(out));
+
+  for (const std::string& same : {in, book.path() + "./in.csv"}) {
+    r = RunQueryTool({"--dir", book.path(), "resolve", "--csv", in, "--column", "1", "--output", same});
+    EXPECT_EQ(64, r.exitCode) << same;
+    EXPECT_EQ("a\r\n\"b\r\nc\r\n", ReadFile(in));
+  }
+  for (auto args : {std::vector<std::string>{"--csv", in}, {"--csv", in, "--column", "0"}, {"--csv", in, "--column", "x"},
+                    {"--csv", in, "--column", "1", "extra"}, {"--column", "1"}, {"--bogus"}}) {
+    args.insert(args.begin(), {"--dir", book.path(), "resolve"});
+    EXPECT_EQ(64, RunQueryTool(args).exitCode) << args.back();
+  }
+  TempDir empty;
+  r = RunQueryTool({"--dir", empty.path(), "--cp932", "resolve", "東京都"});
+  EXPECT_EQ(1, r.exitCode);
+  EXPECT_EQ("住所データがありません\n", r.err);
+  EXPECT_EQ(1, RunQueryTool({"--dir", book.path(), "resolve", "--csv", book.File("none.csv"), "--column", "1"}).exitCode);
+}
+
+TEST(QueryResolve, RealOfficeAddressesResolveTheSameFromShiftJisAndUtf8) {
+  const std::string kenAll = testing_support::SharedDataFile("KEN_ALL.CSV");
+  const std::string offices = testing_support::SharedDataFile("JIGYOSYO.CSV");
+  if (kenAll.empty() || offices.empty()) GTEST_SKIP() << "no ../shared/data/KEN_ALL.CSV and JIGYOSYO.CSV here";
+  TempDir dir;
+  testing_support::CopyFile(kenAll, dir.File("KEN_ALL.CSV"));
+  // Every eighth office: its name, its address as one cell, its own code.
+  const std::vector<std::string> lines = test_lines::SplitCrLfLines(ReadFile(offices));
+  std::string csv = "name,address,code\r\n";
+  size_t rows = 0;
+  for (size_t i = 0; i < lines.size(); i += 8, ++rows) {
+    const std::vector<std::string> c = test_lines::SplitColumns(lines[i]);
+    csv += "\"" + c[2] + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," + c[7] + "\r\n";
+  }
+  WriteFile(dir.File("sjis.csv"), csv);
+  WriteFile(dir.File("utf8.csv"), testing_support::ToUtf8(csv));
+  std::vector<std::string> results[2];
+  for (int utf8 = 0; utf8 < 2; ++utf8) {
+    const std::string in = dir.File(utf8 ? "utf8.csv" : "sjis.csv");
+    const auto r = RunQueryTool({"--dir", dir.path(), "--cp932", "resolve", "--csv", in, "--column", "2", "--header",
+                                 "--code-column", "3", "--output", dir.File("out.csv")});
+    ASSERT_EQ(0, r.exitCode) << r.err;
+    const std::vector<std::string> inLines = test_lines::SplitCrLfLines(ReadFile(in));
+    const std::vector<std::string> outLines = test_lines::SplitCrLfLines(ReadFile(dir.File("out.csv")));
+    ASSERT_EQ(rows + 1, outLines.size());
+    for (size_t i = 0; i < outLines.size(); ++i) {
+      ASSERT_EQ(0u, outLines[i].find(inLines[i] + ",")) << outLines[i];
+      const std::vector<std::string> added = test_lines::SplitColumns(outLines[i].substr(inLines[i].size() + 1));
+      if (i > 0) results[utf8].push_back(added[0] + "," + added[1]);
+    }
+    // Every office's municipality is in the address file.
+    EXPECT_NE(std::string::npos, r.err.find(" none 0\n")) << r.err;
+  }
+  EXPECT_EQ(results[0], results[1]);
+}
