@@ -56,7 +56,7 @@ void ReadNumbers(AddressRest& rest) {
   const char* text = rest.text;
   const size_t length = rest.length;
   size_t pos = FirstDigit(text, length);
-  rest.numbersEnd = pos < length ? pos : 0;
+  rest.numbersEnd = 0;
   while (pos < length && IsDigit(text[pos]) && rest.numberCount < AddressRest::kMaxNumbers) {
     long value;
     size_t end = ReadNumber(text, length, pos, value);
