@@ -13,6 +13,8 @@
 
 namespace resolver {
 
+constexpr char kAliasSeparator = '\t';  // normalised text holds no tab
+
 enum class RecordRole : uint8_t {
   kTown,         // a town, with or without a note
   kNotListed,    // 以下に掲載がない場合: the municipality's own code
@@ -24,7 +26,9 @@ struct RecordInfo {
   uint32_t municipality = 0;
   RecordRole role = RecordRole::kTown;
   NoteRule rule;
-  uint32_t building = 0, buildingLength = 0;  // in Impl::names: the building after the town
+  // In Impl::names: the names of the building after the town, separated by
+  // kAliasSeparator. Empty for a record that is no building.
+  uint32_t building = 0, buildingLength = 0;
 };
 
 struct Municipality {

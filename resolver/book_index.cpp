@@ -103,6 +103,9 @@ bool IsBuildingRule(const NoteRule& rule, const NotePool& pool) {
   return false;
 }
 
+// Shorter parts of a building's name ("ビル") would be found everywhere.
+constexpr size_t kShortestAlias = 4;
+
 class IndexBuilder {
  public:
   explicit IndexBuilder(AddressBook::Impl& impl) : impl_(impl) {}
@@ -256,13 +259,41 @@ class IndexBuilder {
     }
     for (size_t b = bounds.size(); b-- > 0;) {
       if (impl_.townNames.Find(info.municipality, name.data(), bounds[b]) == NameTable::kAbsent) continue;
+      const std::string town = name.substr(0, bounds[b]);
+      const std::string aliases = BuildingAliases(name.substr(bounds[b]), town);
       info.building = static_cast<uint32_t>(impl_.names.size());
-      info.buildingLength = static_cast<uint32_t>(name.size() - bounds[b]);
-      impl_.names.append(name, bounds[b], std::string::npos);
-      AddToTown(info.municipality, name.substr(0, bounds[b]), pending.record);
+      info.buildingLength = static_cast<uint32_t>(aliases.size());
+      impl_.names += aliases;
+      AddToTown(info.municipality, town, pending.record);
       return;
     }
     AddToTown(info.municipality, name, pending.record);
+  }
+
+  // The ways a building is found in an address, tab-separated: its name, and
+  // each part of a name joined with ・, with the town's name in front dropped
+  // ("赤坂アークヒルズ・アーク森ビル": アークヒルズ, アーク森ビル too).
+  static std::string BuildingAliases(const std::string& building, const std::string& town) {
+    std::vector<std::string> parts(1, building);
+    for (size_t start = 0;;) {
+      const size_t dot = FindChar(building, ch::kDot, start);
+      if (start > 0 || dot != std::string::npos) parts.push_back(building.substr(start, dot - start));
+      if (dot == std::string::npos) break;
+      start = dot + 2;
+    }
+    const size_t count = parts.size();
+    for (size_t i = 0; i < count; ++i) {
+      if (parts[i].compare(0, town.size(), town) == 0) parts.push_back(parts[i].substr(town.size()));
+    }
+    std::string aliases;
+    std::vector<std::string> kept;
+    for (const std::string& part : parts) {
+      if (part.size() < kShortestAlias || std::find(kept.begin(), kept.end(), part) != kept.end()) continue;
+      kept.push_back(part);
+      if (!aliases.empty()) aliases += kAliasSeparator;
+      aliases += part;
+    }
+    return aliases;
   }
 
   AddressBook::Impl& impl_;

@@ -20,6 +20,22 @@ size_t FindText(const char* needle, size_t n, const char* hay, size_t length) {
   return std::string::npos;
 }
 
+// Where the building of a record is named in `rest`: the end of the first
+// of its names found, or npos.
+size_t FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest) {
+  const char* names = book.names.data() + info.building;
+  const char* const end = names + info.buildingLength;
+  size_t found = std::string::npos;
+  while (names < end) {
+    const char* tab = static_cast<const char*>(std::memchr(names, kAliasSeparator, static_cast<size_t>(end - names)));
+    const size_t n = static_cast<size_t>((tab ? tab : end) - names);
+    const size_t at = FindText(names, n, rest.text, rest.length);
+    if (at != std::string::npos && (found == std::string::npos || at + n < found)) found = at + n;
+    names += n + 1;
+  }
+  return found;
+}
+
 ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
   const NoteRule& rule = book.info[record].rule;
   return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
@@ -38,9 +54,9 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      const size_t at = FindText(book.names.data() + info.building, info.buildingLength, rest.text, rest.length);
-      t.buildingSeen = at != std::string::npos;
-      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, at + info.buildingLength, context.floor, context.basement);
+      const size_t end = FindBuilding(book, info, rest);
+      t.buildingSeen = end != std::string::npos;
+      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
     anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
@@ -55,6 +71,17 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
   }
   scratch.nameLength = longestName;
+  // A floor written in a building none of whose names was found: perhaps a
+  // listed one written another way, so its floor may fit too.
+  if (!buildingSeen && (rest.floor != kUnknown || rest.basement)) {
+    context.floor = rest.floor;
+    context.basement = rest.basement;
+    for (Scratch::Tested& t : scratch.tested) {
+      if (!t.building || t.buildingSeen) continue;
+      const Fit fit = MatchRule(book.info[t.record].rule, book.notes, context).fit;
+      t.fit.fit = fit == Fit::kNo ? Fit::kNo : Fit::kMaybe;
+    }
+  }
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
   for (Scratch::Tested& t : scratch.tested) {
     if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
@@ -95,6 +122,11 @@ bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, si
     streetLength = clauseEnd;
   }
   if (street != nullptr) {
+    // "一町目（松屋町通出水下る）"
+    if (streetLength >= 2 && CharCode(street, streetLength) == ch::kOpen) {
+      street += 2;
+      streetLength -= 2;
+    }
     CanonicalStreet(street, streetLength, scratch.street);
     context.street = scratch.street.data();
     context.streetLength = scratch.street.size();
