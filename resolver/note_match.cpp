@@ -99,18 +99,31 @@ RuleFit MatchRule(const NoteRule& rule, const NotePool& pool, const MatchContext
   for (uint16_t i = 0; i < rule.count;) {
     const NoteItem& item = pool.items[rule.first + i];
     Fit fit = MatchItem(item, pool, context, values, result);
+    Fit required = Fit::kYes;
+    bool anyRequired = false;
     uint16_t next = i + 1;
-    // Its exclusions and qualifiers follow it.
+    // Its exclusions, limits and qualifiers follow it.
     for (; next < rule.count && pool.items[rule.first + next].parent == static_cast<int16_t>(i); ++next) {
       const NoteItem& child = pool.items[rule.first + next];
-      const Fit hit = child.kind == ItemKind::kRanges ? MatchRanges(child, pool, values) : Fit::kMaybe;
-      if (child.kind == ItemKind::kRanges) {
-        if (hit == Fit::kYes) fit = Fit::kNo;
-        else if (hit == Fit::kMaybe) fit = Weaker(fit, Fit::kMaybe);
-      } else {
+      if (child.kind == ItemKind::kName) {  // "乙を除く"
+        if (NameMatches(child, pool, *context.rest)) fit = Fit::kNo;
+        continue;
+      }
+      if (child.kind != ItemKind::kRanges) {
+        fit = Weaker(fit, Fit::kMaybe);
+        continue;
+      }
+      const Fit hit = MatchRanges(child, pool, values);
+      if (child.required) {
+        required = anyRequired ? Stronger(required, hit) : hit;
+        anyRequired = true;
+      } else if (hit == Fit::kYes) {
+        fit = Fit::kNo;
+      } else if (hit == Fit::kMaybe) {
         fit = Weaker(fit, Fit::kMaybe);
       }
     }
+    if (anyRequired) fit = Weaker(fit, required);
     best = Stronger(best, fit);
     i = next;
   }

@@ -103,6 +103,7 @@ struct Parsed {
   size_t nameStart = 0, nameLength = 0;
   std::vector<Term> terms;
   std::vector<std::vector<Term>> exclusions;
+  bool exclusionsRequired = false;  // 「9番地の4、12番地」: only these
   bool qualified = false;  // a 「」 that is not an exclusion, or an unread tail
   bool failed = false;
 };
@@ -123,6 +124,7 @@ bool ReadTerm(Cursor& c, Term& term) {
   r.loSub = c.Sub();
   Level level;
   bool known = TakeLevel(c, level);
+  if (known && r.loSub == Range::kNoSub) r.loSub = c.Sub();  // "10番地の2"
   r.hi = r.lo;
   r.hiSub = r.loSub;
   if (c.TakeChar(ch::kWave)) {
@@ -246,6 +248,20 @@ void ReadExclusion(const char* text, size_t length, Parsed& item) {
   }
 }
 
+// An item the number reader gave up on is read as a place name when it has
+// no range, limit or exclusion in it ("1区", "15号の沢", "3丁目本通り").
+void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item) {
+  const std::string text(note + start, end - start);
+  const char* const ranged[] = {"\x81\x75", "\x81\x60", word::kBanchi};  // 「 ～ 番地
+  for (const char* mark : ranged) {
+    if (text.find(mark) != std::string::npos) return;
+  }
+  item = Parsed();
+  item.kind = ItemKind::kName;
+  item.nameStart = start;
+  item.nameLength = end - start;
+}
+
 void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
   Cursor c{note + start, end - start};
   if (c.length == 0) {
@@ -299,8 +315,18 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
         ReadExclusion(c.text + open, close - open - n, item);
       } else if (c.Take(word::kOutside)) {
         ReadExclusion(c.text + open, close - open, item);
+      } else if (item.exclusions.empty() && !item.qualified) {
+        // 「9番地の4、12番地」: only these; 「榛名湖畔」: a part the rules cannot tell
+        Parsed only = item;
+        ReadExclusion(c.text + open, close - open, only);
+        if (only.failed) {
+          item.qualified = true;
+        } else {
+          item = only;
+          item.exclusionsRequired = true;
+        }
       } else {
-        item.qualified = true;  // 「榛名湖畔」: a part the rules cannot tell
+        item.qualified = true;
       }
       if (item.failed) return;
     } else {
@@ -350,6 +376,7 @@ void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
     NoteItem child;
     child.kind = ItemKind::kRanges;
     child.parent = index;
+    child.required = p.exclusionsRequired;
     child.firstRange = AddRanges(exclusion, pool);
     child.rangeCount = static_cast<uint16_t>(exclusion.size());
     pool.items.push_back(child);
@@ -403,6 +430,29 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
   }
   if (EndsWith(note, length, word::kIncluding)) {
     AddPlainItem(ItemKind::kEverything, rule, pool);
+    return true;
+  }
+  const size_t except = std::strlen(word::kExcept);
+  if (length > except && EndsWith(note, length, word::kExcept)) {
+    // "110-2、110-7番地を除く", "乙を除く": the whole town but these.
+    Parsed item;
+    item.kind = ItemKind::kEverything;
+    ReadExclusion(note, length - except, item);
+    if (item.failed) {
+      AddPlainItem(ItemKind::kEverything, rule, pool);
+      NoteItem name;
+      name.kind = ItemKind::kName;
+      name.parent = static_cast<int16_t>(rule.count - 1);
+      name.text = static_cast<uint32_t>(pool.text.size());
+      std::string text(note, length - except);
+      DropAza(text);
+      name.textLength = static_cast<uint32_t>(text.size());
+      pool.text += text;
+      pool.items.push_back(name);
+      ++rule.count;
+      return true;
+    }
+    Emit(item, note, rule, pool);
     return true;
   }
   return false;
@@ -460,6 +510,7 @@ NoteRule ReadNote(const char* noteText, size_t noteLength, NotePool& pool) {
   SplitItems(note, clean.size(), [&](size_t start, size_t end) {
     parsed.emplace_back();
     ReadItem(note, start, end, parsed.back());
+    if (parsed.back().failed) ReadFailedAsName(note, start, end, parsed.back());
   });
   for (size_t i = 0; i < parsed.size(); ++i) {
     const Level* following = nullptr;

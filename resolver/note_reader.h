@@ -40,6 +40,7 @@ struct Range {
 struct NoteItem {
   ItemKind kind = ItemKind::kUnreadable;
   int16_t parent = -1;          // >= 0: an exclusion from item `parent`
+  bool required = false;        // with a parent: one of these must hold ("中一里山「9番地の4、12番地」")
   uint32_t text = 0;            // kName, kStreet: offset into the pool
   uint32_t textLength = 0;
   uint32_t firstRange = 0;      // the ranges, all of which must hold

@@ -202,6 +202,13 @@ TEST(ResolverNotes, PlacesChiwariFloorsAndStreets) {
       {"番地", "123", "", Fit::kYes},                        {"全域", "1", "", Fit::kYes},
       {"立川山を含む", "", "", Fit::kYes},                   {"２丁目「６５１、６６２番地」以外", "2-651", "", Fit::kNo},
       {"第４０地割「５７番地１２５、１７６を除く」～第４５地割", "第41地割", "", Fit::kMaybe},  // unread
+      {"１区", "1区5", "", Fit::kYes},                       {"１区", "2区5", "", Fit::kNo},  // a name with a digit
+      {"乙を除く", "乙123", "", Fit::kNo},                   {"乙を除く", "123", "", Fit::kYes},
+      {"１１０－２、１１０－７番地を除く", "110-2", "", Fit::kNo},
+      {"１１０－２、１１０－７番地を除く", "110-3", "", Fit::kYes},
+      {"中一里山「９番地の４、１２番地」", "中一里山12", "", Fit::kYes},  // only these lots
+      {"中一里山「９番地の４、１２番地」", "中一里山9-5", "", Fit::kNo},
+      {"１３、１４番地、１０番地の２、５", "10-2", "", Fit::kYes},
   };
   for (const auto& c : cases) EXPECT_EQ(c.fit, NoteFits(c.note, c.after, c.street)) << c.note << " / " << c.after;
 }
