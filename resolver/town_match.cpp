@@ -65,10 +65,24 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
   // The longest place name written wins over a shorter one it begins with;
   // a listed building named wins over the town around it.
   size_t longestName = 0;
-  bool buildingSeen = false;
+  bool buildingSeen = false, buildingFits = false;
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
-    buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
+    buildingSeen = buildingSeen || t.buildingSeen;
+    buildingFits = buildingFits || (t.buildingSeen && t.fit.fit != Fit::kNo);
+  }
+  // A listed building named with a floor it has no line for: its
+  // 地階・階層不明 line may be meant (or any of its lines, without one).
+  if (buildingSeen && !buildingFits) {
+    bool unknownFloor = false;
+    for (const Scratch::Tested& t : scratch.tested) {
+      unknownFloor = unknownFloor || (t.buildingSeen && FirstKind(book, t.record) == ItemKind::kBasementOrUnknown);
+    }
+    for (Scratch::Tested& t : scratch.tested) {
+      if (t.buildingSeen && (!unknownFloor || FirstKind(book, t.record) == ItemKind::kBasementOrUnknown)) {
+        t.fit.fit = Fit::kMaybe;
+      }
+    }
   }
   scratch.nameLength = longestName;
   // A floor written in a building none of whose names was found: perhaps a
