@@ -177,12 +177,14 @@ class IndexBuilder {
     return id;
   }
 
-  void AddName(const std::string& name, uint32_t id) {
+  void AddName(std::string name, uint32_t id) {
+    FoldJoiningKana(name);
     std::vector<uint32_t>& ids = impl_.municipalityNames[name];
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     impl_.longestMunicipalityName = std::max(impl_.longestMunicipalityName, name.size());
   }
 
+  // Unfolded names: the town column's phrases are read before folding.
   bool IsCityName(const std::string& text) const {
     return text == cityName_ || (!shortName_.empty() && text == shortName_);
   }
@@ -208,6 +210,7 @@ class IndexBuilder {
     if (next != std::string::npos && comes != std::string::npos && comes > next) {
       std::string name = town_.substr(0, next);
       DropAza(name);
+      FoldJoiningKana(name);
       const size_t middle = next + std::strlen(word::kNextTo);
       info.rule = ReadNumberNext(town_.data() + middle, comes - middle, impl_.notes);
       if (IsCityName(name)) {
@@ -233,6 +236,7 @@ class IndexBuilder {
       }
     }
     DropAza(name);
+    FoldJoiningKana(name);
     if (IsBuildingRule(info.rule, impl_.notes)) {
       buildings_.push_back(Pending{index, name});
     } else {

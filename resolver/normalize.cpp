@@ -110,6 +110,38 @@ void DropAza(std::string& text) {
   text.resize(kept);
 }
 
+namespace {
+
+constexpr uint16_t kGa = 0x82AA;            // が
+constexpr uint16_t kGaKana = 0x834B;        // ガ
+constexpr uint16_t kNoKana = 0x836D;        // ノ
+constexpr uint16_t kRepeat = 0x8158;        // 々
+
+bool IsKanji(uint16_t code) {
+  return code == kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
+         (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
+}
+
+}  // namespace
+
+void FoldJoiningKana(std::string& text) {
+  uint16_t before = 0;
+  for (size_t i = 0; i < text.size();) {
+    const uint16_t code = CharCode(text.data() + i, text.size() - i);
+    const size_t width = CharWidth(code);
+    uint16_t folded = 0;
+    if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana) folded = ch::kKe;
+    if (code == ch::kNo || code == kNoKana) folded = kNoKana;
+    if (folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
+        IsKanji(CharCode(text.data() + i + width, text.size() - i - width))) {
+      text[i] = static_cast<char>(folded >> 8);
+      text[i + 1] = static_cast<char>(folded & 0xFF);
+    }
+    before = code;
+    i += width;
+  }
+}
+
 int KanjiNumeralValue(unsigned code) {
   for (const Numeral& numeral : kNumerals) {
     if (numeral.code == code) return numeral.value;

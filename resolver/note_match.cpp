@@ -101,7 +101,7 @@ RuleFit MatchRule(const NoteRule& rule, const NotePool& pool, const MatchContext
     Fit fit = MatchItem(item, pool, context, values, result);
     Fit required = Fit::kYes;
     bool anyRequired = false;
-    uint16_t next = i + 1;
+    uint16_t next = static_cast<uint16_t>(i + 1);
     // Its exclusions, limits and qualifiers follow it.
     for (; next < rule.count && pool.items[rule.first + next].parent == static_cast<int16_t>(i); ++next) {
       const NoteItem& child = pool.items[rule.first + next];

@@ -39,6 +39,7 @@ void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
       text.assign(note + p.nameStart, p.nameLength);
       DropAza(text);
     }
+    FoldJoiningKana(text);
     item.text = static_cast<uint32_t>(pool.text.size());
     item.textLength = static_cast<uint32_t>(text.size());
     pool.text += text;
@@ -132,6 +133,7 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
       name.text = static_cast<uint32_t>(pool.text.size());
       std::string text(note, length - except);
       DropAza(text);
+      FoldJoiningKana(text);
       name.textLength = static_cast<uint32_t>(text.size());
       pool.text += text;
       pool.items.push_back(name);

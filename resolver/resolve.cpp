@@ -114,6 +114,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   ResolveScratch& s = ThreadScratch();
   std::string& text = s.towns.text;
   NormalizeText(address, text);
+  FoldJoiningKana(text);
   size_t pos;
   const int prefecture = FindPrefecture(impl, text, pos);
   FindMunicipalities(impl, text, pos, prefecture, s);

@@ -166,6 +166,8 @@ TEST_F(ResolverRealData, MunicipalityForms) {
       {"北海道伊達市", Status::kCity, "0520000"},
       {"北海道北見市常呂町字常呂323番地", Status::kExact, "0930210"},
       {"青森県青森市浪岡大字浪岡字稲村101-1", Status::kExact, "0381311"},
+      {"東京都千代田区霞ヶ関1-1", Status::kExact, "1000013"},  // 霞が関
+      {"東京都青が島村", Status::kExact, "1001701"},            // 青ヶ島村一円
   });
 }
 

@@ -37,6 +37,21 @@ TEST(ResolverNormalize, WritesEachSpellingOneWay) {
   for (const auto& c : cases) EXPECT_EQ(c.expected, Normal(c.text)) << c.text;
 }
 
+TEST(ResolverNormalize, FoldsTheKanaThatJoinKanji) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"霞が関", "霞ケ関"}, {"霞ヶ関", "霞ケ関"}, {"自由ガ丘", "自由ケ丘"}, {"一の橋", "一ノ橋"},
+      {"がっこう", "がっこう"}, {"境町の次に", "境町ノ次に"}, {"40の1", "40の1"}, {"ケーキ", "ケーキ"},
+  };
+  for (const auto& c : cases) {
+    std::string text = Normal(c.text);
+    resolver::FoldJoiningKana(text);
+    EXPECT_EQ(c.expected, text) << c.text;
+  }
+}
+
 TEST(ResolverNormalize, DropsAzaAnywhere) {
   std::string text = "浪岡大字高屋敷字野尻";
   resolver::DropAza(text);
