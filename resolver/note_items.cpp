@@ -67,6 +67,24 @@ bool StartsTerm(const Cursor& c) {
 
 }  // namespace
 
+// Passes over a 「…」 that limits one end of a range ("第2地割「70～136」～第4地割"):
+// that end is then only partly in it.
+// `low`: the 「」 must be followed by ～; else it ends the range.
+bool SkipEndLimit(Cursor& c, bool low) {
+  const size_t save = c.pos;
+  if (!c.TakeChar(ch::kQuoteOpen)) return false;
+  while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.pos += CharWidth(c.Peek());
+  // Anywhere else it is an exclusion or a remark, read by the item.
+  const bool placed = low ? c.Peek() == ch::kQuoteClose && c.pos + 2 < c.length &&
+                                CharCode(c.text + c.pos + 2, c.length - c.pos - 2) == ch::kWave
+                          : true;
+  if (!placed || !c.TakeChar(ch::kQuoteClose) || !(c.AtEnd() || c.Peek() == ch::kWave || c.Peek() == ch::kComma)) {
+    c.pos = save;
+    return false;
+  }
+  return true;
+}
+
 bool ReadTerm(Cursor& c, Term& term) {
   c.TakeChar(ch::kDai);
   if (!c.Digit()) return false;
@@ -76,8 +94,10 @@ bool ReadTerm(Cursor& c, Term& term) {
   Level level;
   bool known = TakeLevel(c, level);
   if (known && r.loSub == Range::kNoSub) r.loSub = c.Sub();  // "10番地の2"
+  const bool loPartial = known && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, true);
   r.hi = r.lo;
   r.hiSub = r.loSub;
+  if (loPartial) r.loSub = Range::kPartial;
   if (c.TakeChar(ch::kWave)) {
     c.TakeChar(ch::kDai);
     if (c.Digit()) {
@@ -87,8 +107,10 @@ bool ReadTerm(Cursor& c, Term& term) {
       if (TakeLevel(c, end)) {
         level = end;
         known = true;
+        // only where the range began with one: elsewhere 「」 is the item's to read
+        if (loPartial && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, false)) r.hiSub = Range::kPartial;
       }
-      if (r.loSub != Range::kNoSub && r.hiSub == Range::kNoSub) {
+      if (r.loSub >= 0 && r.hiSub == Range::kNoSub) {
         // "5363-7～8" is 5363番地7～8; "1-97～116" could be read two ways.
         if (r.hi >= r.lo) return false;
         r.hiSub = r.hi;

@@ -132,8 +132,10 @@ TEST_F(ResolverRealData, Chiwari) {
       {"宮古市川井第１２地割", Status::kExact, "0282302"},  // 川井（その他）
       {"岩手県九戸郡洋野町種市第16地割", Status::kExact, "0287915"},
       {"洋野町種市16地割100", Status::kExact, "0287915"},
+      {"岩手県岩手郡葛巻町葛巻第41地割", Status::kExact, "0285102"},
+      {"岩手郡葛巻町葛巻第16地割1-1", Status::kExact, "0285402"},
       // 「57番地125、176を除く」 is not read: the row may fit, beside its その他
-      {"岩手県岩手郡葛巻町葛巻第41地割", Status::kAmbiguous, "0285102 0285402"},
+      {"岩手県岩手郡葛巻町葛巻第40地割57", Status::kAmbiguous, "0285102 0285402"},
   });
 }
 

@@ -68,7 +68,8 @@ std::string Lot(const std::string& text, bool chomeTown) {
   for (resolver::Level level : {resolver::Level::kChome, resolver::Level::kBan, resolver::Level::kGo,
                                 resolver::Level::kChiwari}) {
     if (!out.empty()) out += ' ';
-    out += v.At(level) == resolver::kUnknown ? "-" : std::to_string(v.At(level));
+    const long value = v.At(level);
+    out += value == resolver::kUnknown ? "-" : value == resolver::kAbsent ? "none" : std::to_string(value);
   }
   return out;
 }
@@ -82,7 +83,9 @@ TEST(ResolverRest, ReadsTheLotAsTheTownsNotesSpeak) {
       {"6丁目1-2", false, "6 1 2 -"},
       {"1-2-3", true, "1 2 3 -"},
       {"1-2-3", false, "- 1 2 -"},
-      {"500番地", true, "- 500 - -"},
+      {"500番地", true, "none 500 - -"},  // no 丁目 written
+      {"648", true, "none 648 - -"},      // too large for a 丁目
+      {"42", true, "42 - - -"},
       {"40番地の1", false, "- 40 1 -"},
       {"2丁目1番5号", false, "2 1 5 -"},
       {"第10地割12番地", false, "- 12 - 10"},
@@ -214,9 +217,15 @@ TEST(ResolverNotes, PlacesChiwariFloorsAndStreets) {
       {"大宮通椹木町下る、大宮通丸太町上る", "", "松屋町通出水下る", Fit::kNo},
       {"大宮通椹木町下る、大宮通丸太町上る", "", "", Fit::kMaybe},
       {"丁目", "1丁目5", "", Fit::kYes},                     {"番地", "1丁目5", "", Fit::kNo},
+      {"丁目", "柳目8", "", Fit::kNo},                       {"丁目", "648", "", Fit::kNo},
+      {"１、２丁目", "337番地4", "", Fit::kNo},
       {"番地", "123", "", Fit::kYes},                        {"全域", "1", "", Fit::kYes},
       {"立川山を含む", "", "", Fit::kYes},                   {"２丁目「６５１、６６２番地」以外", "2-651", "", Fit::kNo},
-      {"第４０地割「５７番地１２５、１７６を除く」～第４５地割", "第41地割", "", Fit::kMaybe},  // unread
+      {"第４０地割「５７番地１２５、１７６を除く」～第４５地割", "第41地割", "", Fit::kYes},
+      {"第４０地割「５７番地１２５、１７６を除く」～第４５地割", "第40地割", "", Fit::kMaybe},  // its limit unread
+      {"第４０地割「５７番地１２５、１７６を除く」～第４５地割", "第16地割", "", Fit::kNo},
+      {"第２地割「７０～１３６」～第４地割「３～１１」", "第4地割5", "", Fit::kMaybe},
+      {"第２地割「７０～１３６」～第４地割「３～１１」", "第3地割5", "", Fit::kYes},
       {"１区", "1区5", "", Fit::kYes},                       {"１区", "2区5", "", Fit::kNo},  // a name with a digit
       {"乙を除く", "乙123", "", Fit::kNo},                   {"乙を除く", "123", "", Fit::kYes},
       {"１１０－２、１１０－７番地を除く", "110-2", "", Fit::kNo},
