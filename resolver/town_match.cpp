@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "postal/text.h"
 #include "resolver/cp932_words.h"
 
 namespace resolver {
@@ -41,16 +40,16 @@ ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
   return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
 }
 
-// Tests one town's records; true when any fits.
-bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
-              Scratch& scratch) {
+// Step 1: each record's note against the address, a building's floor read
+// after its name. True when some record has a note that is no "その他".
+bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
+                    Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   bool anyNoted = false;
   for (size_t r = 0; r < count; ++r) {
-    const uint32_t record = records[r];
-    const RecordInfo& info = book.info[record];
-    Scratch::Tested t{record, RuleFit(), info.buildingLength > 0, false};
+    const RecordInfo& info = book.info[records[r]];
+    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
@@ -62,40 +61,50 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
     scratch.tested.push_back(t);
   }
-  // The longest place name written wins over a shorter one it begins with;
-  // a listed building named wins over the town around it.
-  size_t longestName = 0;
-  bool buildingSeen = false, buildingFits = false;
+  return anyNoted;
+}
+
+// Step 2: the listed buildings. Returns whether one is named.
+bool SettleBuildings(const AddressBook::Impl& book, MatchContext& context, Scratch& scratch) {
+  const AddressRest& rest = *context.rest;
+  bool seen = false, fits = false, unknownFloor = false;
   for (const Scratch::Tested& t : scratch.tested) {
-    if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
-    buildingSeen = buildingSeen || t.buildingSeen;
-    buildingFits = buildingFits || (t.buildingSeen && t.fit.fit != Fit::kNo);
+    seen = seen || t.buildingSeen;
+    fits = fits || (t.buildingSeen && t.fit.fit != Fit::kNo);
+    unknownFloor = unknownFloor || (t.buildingSeen && FirstKind(book, t.record) == ItemKind::kBasementOrUnknown);
   }
-  // A listed building named with a floor it has no line for: its
-  // 地階・階層不明 line may be meant (or any of its lines, without one).
-  if (buildingSeen && !buildingFits) {
-    bool unknownFloor = false;
-    for (const Scratch::Tested& t : scratch.tested) {
-      unknownFloor = unknownFloor || (t.buildingSeen && FirstKind(book, t.record) == ItemKind::kBasementOrUnknown);
-    }
+  if (seen && !fits) {
+    // Named with a floor it has no line for: its 地階・階層不明 line may be
+    // meant (or any of its lines, without one).
     for (Scratch::Tested& t : scratch.tested) {
       if (t.buildingSeen && (!unknownFloor || FirstKind(book, t.record) == ItemKind::kBasementOrUnknown)) {
         t.fit.fit = Fit::kMaybe;
       }
     }
   }
-  scratch.nameLength = longestName;
-  // A floor written in a building none of whose names was found: perhaps a
-  // listed one written another way, so its floor may fit too.
-  if (!buildingSeen && (rest.floor != kUnknown || rest.basement)) {
+  if (!seen && (rest.floor != kUnknown || rest.basement)) {
+    // A floor in a building none of whose names was found: perhaps a listed
+    // one written another way, so its floor may fit too.
     context.floor = rest.floor;
     context.basement = rest.basement;
     for (Scratch::Tested& t : scratch.tested) {
-      if (!t.building || t.buildingSeen) continue;
+      if (!t.building) continue;
       const Fit fit = MatchRule(book.info[t.record].rule, book.notes, context).fit;
       t.fit.fit = fit == Fit::kNo ? Fit::kNo : Fit::kMaybe;
     }
   }
+  return seen;
+}
+
+// Step 3: the longest place name written wins over a shorter one it begins
+// with, a named building over the town around it; "その他" (and a plain line
+// beside noted ones) takes what no sibling takes.
+void SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildingSeen, Scratch& scratch) {
+  size_t longestName = 0;
+  for (const Scratch::Tested& t : scratch.tested) {
+    if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
+  }
+  scratch.nameLength = longestName;
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
   for (Scratch::Tested& t : scratch.tested) {
     if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
@@ -103,22 +112,28 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
     if (!t.fit.usesOther && !plainBesideNotes && !t.building && t.fit.fit > siblings) siblings = t.fit.fit;
   }
-  // "その他" (and a plain line beside noted ones) takes what no sibling takes.
-  const Fit rest_of_town = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
-  bool any = false;
+  const Fit restOfTown = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
   for (Scratch::Tested& t : scratch.tested) {
-    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
-    if (buildingSeen && !t.building) {
-      // stays kNo
-    } else if (t.fit.usesOther) {
-      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : rest_of_town;
-    } else if (plainBesideNotes) {
-      t.fit.fit = rest_of_town;
+    if (buildingSeen && !t.building) continue;
+    if (t.fit.usesOther) {
+      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : restOfTown;
+    } else if (anyNoted && book.info[t.record].rule.count == 0) {
+      t.fit.fit = restOfTown;
     }
-    if (t.fit.fit != Fit::kNo) {
-      scratch.found.push_back(t.record);
-      any = true;
-    }
+  }
+}
+
+// Tests one town's records; adds those that fit to scratch.found, true when any.
+bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
+              Scratch& scratch) {
+  const bool anyNoted = TestEachRecord(book, records, count, context, scratch);
+  const bool buildingSeen = SettleBuildings(book, context, scratch);
+  SettleRestOfTown(book, anyNoted, buildingSeen, scratch);
+  bool any = false;
+  for (const Scratch::Tested& t : scratch.tested) {
+    if (t.fit.fit == Fit::kNo) continue;
+    scratch.found.push_back(t.record);
+    any = true;
   }
   return any;
 }
