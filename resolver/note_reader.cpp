@@ -21,13 +21,14 @@ using note_items::ReadTerm;
 using note_items::SettleLevels;
 using note_items::SplitItems;
 
-
 uint32_t AddRanges(const std::vector<Term>& terms, NotePool& pool) {
   const uint32_t first = static_cast<uint32_t>(pool.ranges.size());
   for (const Term& t : terms) pool.ranges.push_back(t.range);
   return first;
 }
 
+// Writes one item to the pool, then its children (whose parent is its
+// index within the rule): a "may fit" for an unread tail, its exclusions.
 void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
   NoteItem item;
   item.kind = p.failed && p.nameLength == 0 ? ItemKind::kUnreadable : p.kind;
@@ -80,6 +81,22 @@ bool EndsWith(const char* text, size_t length, const char* word) {
   return length >= n && std::memcmp(text + length - n, word, n) == 0;
 }
 
+// "乙を除く": the whole town but the place `name`.
+void AddEverythingBut(const char* name, size_t length, NoteRule& rule, NotePool& pool) {
+  AddPlainItem(ItemKind::kEverything, rule, pool);
+  NoteItem place;
+  place.kind = ItemKind::kName;
+  place.parent = static_cast<int16_t>(rule.count - 1);
+  std::string text(name, length);
+  DropAza(text);
+  FoldJoiningKana(text);
+  place.text = static_cast<uint32_t>(pool.text.size());
+  place.textLength = static_cast<uint32_t>(text.size());
+  pool.text += text;
+  pool.items.push_back(place);
+  ++rule.count;
+}
+
 // "12階" alone.
 bool ReadFloorNote(const char* note, size_t length, long& floor) {
   Cursor c{note, length};
@@ -126,21 +143,10 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
     item.kind = ItemKind::kEverything;
     ReadExclusion(note, length - except, item);
     if (item.failed) {
-      AddPlainItem(ItemKind::kEverything, rule, pool);
-      NoteItem name;
-      name.kind = ItemKind::kName;
-      name.parent = static_cast<int16_t>(rule.count - 1);
-      name.text = static_cast<uint32_t>(pool.text.size());
-      std::string text(note, length - except);
-      DropAza(text);
-      FoldJoiningKana(text);
-      name.textLength = static_cast<uint32_t>(text.size());
-      pool.text += text;
-      pool.items.push_back(name);
-      ++rule.count;
-      return true;
+      AddEverythingBut(note, length - except, rule, pool);
+    } else {
+      Emit(item, note, rule, pool);
     }
-    Emit(item, note, rule, pool);
     return true;
   }
   return false;
