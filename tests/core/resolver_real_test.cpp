@@ -166,6 +166,8 @@ TEST_F(ResolverRealData, MunicipalityForms) {
       {"府中市宮町1-1", Status::kExact, "1830023"},  // only Tokyo's 府中市 has 宮町
       {"伊達市", Status::kAmbiguous, "0520000 9600600"},
       {"北海道伊達市", Status::kCity, "0520000"},
+      {"〒060-0042 北海道札幌市中央区大通西5丁目", Status::kExact, "0600042"},  // a code written first
+      {"0600042札幌市中央区大通西5丁目", Status::kExact, "0600042"},
       {"北海道北見市常呂町字常呂323番地", Status::kExact, "0930210"},
       {"青森県青森市浪岡大字浪岡字稲村101-1", Status::kExact, "0381311"},
       {"東京都千代田区霞ヶ関1-1", Status::kExact, "1000013"},  // 霞が関
