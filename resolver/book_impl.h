@@ -36,7 +36,9 @@ struct Municipality {
   uint32_t prefecture = 0;
   int notListed = -1;  // record indices, -1 when absent
   int whole = -1;
-  int numberAfter = -1;
+  // Its ○○の次に番地がくる場合 lines (琴平町 has two, by lot number):
+  // numberAfterRecords[firstNumberAfter, firstNumberAfter + numberAfterCount).
+  uint32_t firstNumberAfter = 0, numberAfterCount = 0;
   size_t firstRecord = 0, endRecord = 0;  // its lines are together in the file
 };
 
@@ -48,6 +50,7 @@ struct AddressBook::Impl {
 
   std::vector<std::string> prefectures;
   std::vector<Municipality> municipalities;
+  std::vector<uint32_t> numberAfterRecords;
   std::unordered_map<std::string, uint32_t> municipalityByCode;
   // Full name, name without the county, designated city without the ward.
   std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;

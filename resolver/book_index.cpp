@@ -215,7 +215,10 @@ class IndexBuilder {
       info.rule = ReadNumberNext(town_.data() + middle, comes - middle, impl_.notes);
       if (IsCityName(name)) {
         info.role = RecordRole::kNumberAfter;
-        if (m.numberAfter < 0) m.numberAfter = static_cast<int>(index);
+        // A municipality's lines are together, so its list is too.
+        if (m.numberAfterCount == 0) m.firstNumberAfter = static_cast<uint32_t>(impl_.numberAfterRecords.size());
+        impl_.numberAfterRecords.push_back(index);
+        ++m.numberAfterCount;
       } else {
         AddToTown(info.municipality, name, index);
       }

@@ -125,21 +125,34 @@ bool IsKanji(uint16_t code) {
 }  // namespace
 
 void FoldJoiningKana(std::string& text) {
+  constexpr uint16_t kTori = 0x92CA;  // 通
+  constexpr uint16_t kRi = 0x82E8;    // り
   uint16_t before = 0;
+  size_t kept = 0;
   for (size_t i = 0; i < text.size();) {
     const uint16_t code = CharCode(text.data() + i, text.size() - i);
     const size_t width = CharWidth(code);
+    if (code == kRi && before == kTori) {
+      before = code;
+      i += width;
+      continue;
+    }
     uint16_t folded = 0;
     if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana) folded = ch::kKe;
     if (code == ch::kNo || code == kNoKana) folded = kNoKana;
-    if (folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
-        IsKanji(CharCode(text.data() + i + width, text.size() - i - width))) {
-      text[i] = static_cast<char>(folded >> 8);
-      text[i + 1] = static_cast<char>(folded & 0xFF);
+    const bool fold = folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
+                      IsKanji(CharCode(text.data() + i + width, text.size() - i - width));
+    if (fold) {
+      text[kept] = static_cast<char>(folded >> 8);
+      text[kept + 1] = static_cast<char>(folded & 0xFF);
+    } else {
+      for (size_t k = 0; k < width; ++k) text[kept + k] = text[i + k];
     }
+    kept += width;
     before = code;
     i += width;
   }
+  text.resize(kept);
 }
 
 int KanjiNumeralValue(unsigned code) {

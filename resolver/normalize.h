@@ -26,8 +26,8 @@ inline void NormalizeText(const std::string& text, std::string& out) { Normalize
 void DropAza(std::string& text);
 
 // Between two kanji, writes ヶ, ケ, が and ガ as ケ, and の and ノ as ノ, in
-// place: 霞ヶ関 = 霞が関, 一の橋 = 一ノ橋. Applied alike to every name the
-// resolver compares and to the typed text.
+// place: 霞ヶ関 = 霞が関, 一の橋 = 一ノ橋; and 通り as 通 (岐山通り = 岐山通).
+// Applied alike to every name the resolver compares and to the typed text.
 void FoldJoiningKana(std::string& text);
 
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.

@@ -202,12 +202,6 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   return true;
 }
 
-bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,
-                             Scratch& scratch) {
-  if (record < 0) return false;
-  const uint32_t one = static_cast<uint32_t>(record);
-  return TestTownWithRest(book, &one, 1, text, length, nullptr, 0, scratch);
-}
 
 }  // namespace
 
@@ -221,8 +215,9 @@ bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, s
   if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
   const Municipality& municipality = book.municipalities[m];
   const size_t skip = VillagePrefixLength(text, length);
-  if (skip < length && text[skip] >= '0' && text[skip] <= '9' &&
-      MatchMunicipalityRecord(book, municipality.numberAfter, text, length, scratch)) {
+  if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
+      TestTownWithRest(book, book.numberAfterRecords.data() + municipality.firstNumberAfter,
+                       municipality.numberAfterCount, text, length, nullptr, 0, scratch)) {
     return true;
   }
   if (municipality.whole >= 0) {

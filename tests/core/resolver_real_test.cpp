@@ -74,6 +74,8 @@ TEST_F(ResolverRealData, NumberAfterTheMunicipality) {
       {"境町１２３番地", Status::kExact, "3060433"},  // without prefecture and county
       {"長野県岡谷市123", Status::kExact, "3940091"},
       {"長野県岡谷市", Status::kCity, "3940000"},
+      {"香川県仲多度郡琴平町892-1", Status::kExact, "7660001"},  // 427番地以降 (川西)
+      {"琴平町100", Status::kExact, "7660002"},                   // 1～426番地 (川東)
   });
 }
 
@@ -172,6 +174,7 @@ TEST_F(ResolverRealData, MunicipalityForms) {
       {"青森県青森市浪岡大字浪岡字稲村101-1", Status::kExact, "0381311"},
       {"東京都千代田区霞ヶ関1-1", Status::kExact, "1000013"},  // 霞が関
       {"東京都青が島村", Status::kExact, "1001701"},            // 青ヶ島村一円
+      {"山口県周南市岐山通1丁目1", Status::kExact, "7450071"},  // 岐山通り
   });
 }
 

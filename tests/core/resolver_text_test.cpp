@@ -44,6 +44,7 @@ TEST(ResolverNormalize, FoldsTheKanaThatJoinKanji) {
   } cases[] = {
       {"霞が関", "霞ケ関"}, {"霞ヶ関", "霞ケ関"}, {"自由ガ丘", "自由ケ丘"}, {"一の橋", "一ノ橋"},
       {"がっこう", "がっこう"}, {"境町の次に", "境町ノ次に"}, {"40の1", "40の1"}, {"ケーキ", "ケーキ"},
+      {"岐山通り1丁目", "岐山通1丁目"},
   };
   for (const auto& c : cases) {
     std::string text = Normal(c.text);
