@@ -39,12 +39,12 @@ size_t FindWord(const std::string& text, const char* word) {
 // a part of a building ("名駅ミッドランドスクエア（高層棟）（1階）"), dropped
 // from the name: were two parts listed, both would fit and the answer stay
 // ambiguous.
-struct TownParts {
+struct TownPieces {
   std::string base, note;
   bool noteCut = false;  // a （ never closed: the UTF-8 edition cut the line
 };
 
-void SplitTown(const std::string& town, TownParts& parts) {
+void SplitTown(const std::string& town, TownPieces& parts) {
   std::vector<size_t> opens;
   size_t lastTop = std::string::npos;
   for (size_t i = 0; i < town.size();) {
@@ -224,7 +224,7 @@ class IndexBuilder {
       }
       return;
     }
-    TownParts parts;
+    TownPieces parts;
     SplitTown(town_, parts);
     std::string name, chiwari;
     if (SplitChiwariTown(parts.base, name, chiwari)) {
