@@ -179,3 +179,30 @@ TEST_F(ResolverRealData, MunicipalityForms) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ResolverUtf8Edition, AnswersAsTheShiftJisEditionDoes) {
+  const std::string sjis = testing_support::SharedDataFile("KEN_ALL.CSV");
+  const std::string utf8 = testing_support::SharedDataFile("utf_ken_all.csv");
+  if (sjis.empty() || utf8.empty()) GTEST_SKIP() << "no KEN_ALL.CSV or utf_ken_all.csv in " << KURANTO_SHARED_DATA;
+  resolver::AddressBook fromSjis, fromUtf8;
+  std::string error;
+  ASSERT_TRUE(fromSjis.Load(sjis, error)) << error;
+  ASSERT_TRUE(fromUtf8.Load(utf8, error)) << error;
+  EXPECT_EQ(fromSjis.RecordCount(), fromUtf8.RecordCount()) << "the split towns joined alike";
+  const char* addresses[] = {
+      "札幌市中央区大通西25丁目", "札幌市南区常盤500", "仙台市青葉区中央1-3-1アエル12階",
+      "京都市上京区大宮通椹木町下ル一町目", "岩手県宮古市川井第10地割12番地", "茨城県猿島郡境町123",
+      "帯広市西十九条南41丁目", "東京都新宿区西早稲田2-1-5",
+  };
+  resolver::Resolution a, b;
+  for (const char* address : addresses) {
+    resolver::Resolve(fromSjis, address, a);
+    resolver::Resolve(fromUtf8, address, b);
+    EXPECT_EQ(a.status, b.status) << testing_support::ToUtf8(address);
+    EXPECT_EQ(a.postalCode, b.postalCode) << testing_support::ToUtf8(address);
+  }
+}
+
+}  // namespace
