@@ -44,30 +44,27 @@ struct TownPieces {
   bool noteCut = false;  // a （ never closed: the UTF-8 edition cut the line
 };
 
-void SplitTown(const std::string& town, TownPieces& parts) {
-  std::vector<size_t> opens;
-  size_t lastTop = std::string::npos;
+void SplitTown(const std::string& town, TownPieces& pieces) {
+  int depth = 0;
+  size_t lastTop = std::string::npos;  // the last （ opened outside any other
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);
-    if (code == ch::kOpen) {
-      if (opens.empty()) lastTop = i;
-      opens.push_back(i);
-    } else if (code == ch::kClose && !opens.empty()) {
-      opens.pop_back();
-    }
+    if (code == ch::kOpen && depth++ == 0) lastTop = i;
+    if (code == ch::kClose && depth > 0) --depth;
     i += CharWidth(code);
   }
   size_t cut = std::string::npos;
-  if (!opens.empty()) {
-    cut = opens.front();
-    parts.noteCut = true;
+  pieces.note.clear();
+  pieces.noteCut = depth > 0;
+  if (pieces.noteCut) {
+    cut = lastTop;
   } else if (lastTop != std::string::npos && EndsWith(town, "\x81\x6A")) {
     cut = lastTop;
-    parts.note = town.substr(lastTop + 2, town.size() - lastTop - 4);
+    pieces.note.assign(town, lastTop + 2, town.size() - lastTop - 4);
   }
-  parts.base = town.substr(0, cut);
-  const size_t inner = FindChar(parts.base, ch::kOpen);
-  if (inner != std::string::npos) parts.base.resize(inner);
+  pieces.base.assign(town, 0, cut);
+  const size_t inner = FindChar(pieces.base, ch::kOpen);
+  if (inner != std::string::npos) pieces.base.resize(inner);
 }
 
 // "種市第15地割～第21地割", "穴明22地割、穴明23地割": the name, and the
@@ -224,18 +221,17 @@ class IndexBuilder {
       }
       return;
     }
-    TownPieces parts;
-    SplitTown(town_, parts);
-    std::string name, chiwari;
-    if (SplitChiwariTown(parts.base, name, chiwari)) {
-      info.rule = ReadNote(chiwari.data(), chiwari.size(), impl_.notes);
+    SplitTown(town_, pieces_);
+    std::string& name = name_;
+    if (SplitChiwariTown(pieces_.base, name, chiwari_)) {
+      info.rule = ReadNote(chiwari_.data(), chiwari_.size(), impl_.notes);
     } else {
-      name = parts.base;
-      if (parts.noteCut) {
+      name = pieces_.base;
+      if (pieces_.noteCut) {
         info.rule.first = static_cast<uint32_t>(impl_.notes.items.size());
         AddPlainItem(ItemKind::kUnreadable, info.rule, impl_.notes);
       } else {
-        info.rule = ReadNote(parts.note.data(), parts.note.size(), impl_.notes);
+        info.rule = ReadNote(pieces_.note.data(), pieces_.note.size(), impl_.notes);
       }
     }
     DropAza(name);
@@ -308,7 +304,9 @@ class IndexBuilder {
   std::vector<Member> members_;
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
-  std::string scratch_, cityName_, shortName_, town_;
+  // Reused from one record to the next.
+  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_;
+  TownPieces pieces_;
 };
 
 }  // namespace
