@@ -31,9 +31,9 @@ constexpr Numeral kNumerals[] = {
     {0x90E7, 1000}, // 千
 };
 
-// The units a numeral is converted before.
-const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi, word::kBan,
-                                    word::kGo,    word::kJo,      word::kSen,    word::kChiwari};
+// The units a numeral is converted before; 階 too, for the floor.
+const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi,  word::kBan, word::kGo,
+                                    word::kJo,    word::kSen,     word::kChiwari, word::kKai};
 
 bool IsDigitCode(uint16_t code) { return (code >= '0' && code <= '9') || (code >= ch::kDigit0 && code <= ch::kDigit9); }
 

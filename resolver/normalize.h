@@ -14,7 +14,7 @@ namespace resolver {
 //   long vowel of katakana elsewhere);
 // - ヶ is written ケ, ヵ is written カ;
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
-//   地割, 町目, 番地 or 番 becomes Arabic digits: 二十三丁目 → 23丁目,
+//   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
 //   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
 void NormalizeText(const char* text, size_t length, std::string& out);
 inline void NormalizeText(const std::string& text, std::string& out) { NormalizeText(text.data(), text.size(), out); }

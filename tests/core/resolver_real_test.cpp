@@ -110,6 +110,8 @@ TEST_F(ResolverRealData, BanchiRangesAndTheRest) {
       {"北海道札幌市南区常盤100番地", Status::kExact, "0050865"},
       {"札幌市南区常盤131番地の5", Status::kExact, "0050865"},
       {"札幌市南区常盤500", Status::kExact, "0050863"},  // 常盤（その他）
+      {"札幌市南区常盤百番地", Status::kExact, "0050865"},
+      {"南区常盤１００", Status::kNone, ""},  // a ward alone names no municipality
       {"札幌市南区常盤", Status::kAmbiguous, "0050865 0050863"},
   });
 }
@@ -121,6 +123,7 @@ TEST_F(ResolverRealData, Buildings) {
       {"仙台市青葉区中央1丁目3番1号アエル", Status::kExact, "9806190"},  // 地階・階層不明
       {"仙台市青葉区中央1-3-1アエル地下1階", Status::kExact, "9806190"},
       {"仙台市青葉区中央1-3-1アエルB1", Status::kExact, "9806190"},
+      {"仙台市青葉区中央一丁目三番一号アエル二十階", Status::kExact, "9806120"},
       {"仙台市青葉区中央1-1-1", Status::kExact, "9800021"},  // 次のビルを除く
       {"東京都港区赤坂1-12-32アークヒルズ12階", Status::kExact, "1076012"},
       {"愛知県名古屋市中村区名駅4-7-1ミッドランドスクエア12階", Status::kExact, "4506212"},
@@ -132,6 +135,7 @@ TEST_F(ResolverRealData, Chiwari) {
   Check({
       {"岩手県宮古市川井第10地割12番地", Status::kExact, "0282402"},
       {"宮古市川井第１２地割", Status::kExact, "0282302"},  // 川井（その他）
+      {"岩手県宮古市大字川井第十地割", Status::kExact, "0282402"},
       {"岩手県九戸郡洋野町種市第16地割", Status::kExact, "0287915"},
       {"洋野町種市16地割100", Status::kExact, "0287915"},
       {"岩手県岩手郡葛巻町葛巻第41地割", Status::kExact, "0285102"},

@@ -32,7 +32,7 @@ TEST(ResolverNormalize, WritesEachSpellingOneWay) {
       {"霞ヶ関", "霞ケ関"}, {"ヵ所", "カ所"},
       {"北一条西", "北1条西"}, {"二十三丁目", "23丁目"}, {"十丁目", "10丁目"},
       {"百二番地", "102番地"}, {"一〇号", "10号"}, {"第三地割", "第3地割"}, {"一町目", "1町目"},
-      {"三線", "3線"}, {"五十嵐", "五十嵐"}, {"九十九里", "九十九里"},  // no unit after them
+      {"三線", "3線"}, {"二十階", "20階"}, {"五十嵐", "五十嵐"}, {"九十九里", "九十九里"},  // no unit after them
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, Normal(c.text)) << c.text;
 }
