@@ -41,8 +41,6 @@ struct AddressRest {
   bool numberFirst = false;    // a digit comes first (after 大字/字)
   long floor = kUnknown;       // 12 for "12階" or "12F"
   bool basement = false;       // "地下1階", "B1", "地階"
-  const char* street = nullptr;  // a Kyoto street clause, normalised
-  size_t streetLength = 0;
 
   bool HasChomeWritten() const;
   // The first number is no 丁目: written 番地, or too large for one.
@@ -50,8 +48,8 @@ struct AddressRest {
   LotValues Values(bool chomeTown) const;
 };
 
-// Reads the lot numbers and the floor from `text` (normalised). The street
-// clause is left as it is.
+// Reads the lot numbers and the floor from `text` (normalised). A street
+// clause is the caller's to find (FindStreetClause).
 void ReadRest(const char* text, size_t length, AddressRest& rest);
 
 // The first floor written at or after `from`: 12階, 12F, 地下1階, B1, 地階.
