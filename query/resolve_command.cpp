@@ -1,9 +1,10 @@
 // resolve [--code-first] [ADDRESS...] | resolve --csv FILE --column N ...
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "datafiles/text_encoding.h"
 #include "datafiles/utf8_decode.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"

@@ -56,7 +56,7 @@ void ReadNumbers(AddressRest& rest) {
   const char* text = rest.text;
   const size_t length = rest.length;
   size_t pos = FirstDigit(text, length);
-  rest.numbersEnd = pos < length ? pos : 0;
+  rest.numbersEnd = 0;
   while (pos < length && IsDigit(text[pos]) && rest.numberCount < AddressRest::kMaxNumbers) {
     long value;
     size_t end = ReadNumber(text, length, pos, value);
@@ -129,11 +129,13 @@ void ReadRest(const char* text, size_t length, AddressRest& rest) {
   rest.length = length;
   rest.numberCount = 0;
   rest.numbersEnd = 0;
+  rest.afterChome = 0;
   rest.floor = kUnknown;
   rest.basement = false;
   const size_t skip = VillagePrefixLength(text, length);
   rest.numberFirst = skip < length && IsDigit(text[skip]);
   ReadNumbers(rest);
+  if (rest.numberCount == 1 && rest.numbers[0].unit == Unit::kChome) rest.afterChome = rest.numbersEnd;
   ReadFloorAt(text, length, rest.numbersEnd, rest.floor, rest.basement);
 }
 
@@ -144,7 +146,10 @@ bool AddressRest::HasChomeWritten() const {
   return false;
 }
 
-bool AddressRest::HasBanchiFirst() const { return numberCount > 0 && numbers[0].unit == Unit::kBan; }
+bool AddressRest::HasBanchiFirst() const {
+  return numberCount > 0 &&
+         (numbers[0].unit == Unit::kBan || (numbers[0].unit == Unit::kPlain && numbers[0].value > kLargestChome));
+}
 
 LotValues AddressRest::Values(bool chomeTown) const {
   LotValues v;
@@ -152,8 +157,10 @@ LotValues AddressRest::Values(bool chomeTown) const {
   if (numberCount == 0) return v;
   const Unit first = numbers[0].unit;
   Level order[3] = {Level::kBan, Level::kGo, Level::kCount};
+  const bool noChome = first == Unit::kBan || (first == Unit::kPlain && numbers[0].value > kLargestChome);
+  if (chomeTown && noChome) v.value[static_cast<int>(Level::kChome)] = kAbsent;
   if (first == Unit::kChiwari || first == Unit::kJo || first == Unit::kSen || first == Unit::kChome ||
-      (chomeTown && first == Unit::kPlain)) {
+      (chomeTown && first == Unit::kPlain && !noChome)) {
     order[0] = first == Unit::kChiwari ? Level::kChiwari
                : first == Unit::kJo    ? Level::kJo
                : first == Unit::kSen   ? Level::kSen

@@ -17,6 +17,10 @@ struct LotNumber {
 // The levels a note's ranges speak of.
 enum class Level { kChome, kBan, kGo, kChiwari, kJo, kSen, kCount };
 constexpr long kUnknown = -1;
+// No 丁目 in the address: its first number is written 番地, or is larger
+// than any 丁目 of the address file (42 is the largest).
+constexpr long kAbsent = -2;
+constexpr long kLargestChome = 99;
 
 // The lot numbers as one note reads them: "1-2-3" is 1丁目2番3号 in a town
 // whose notes speak of 丁目, but 1番地2 (and a third number) elsewhere.
@@ -33,19 +37,19 @@ struct AddressRest {
   LotNumber numbers[kMaxNumbers];
   int numberCount = 0;
   size_t numbersEnd = 0;       // offset just past the lot numbers
+  size_t afterChome = 0;       // just past a leading "N丁目" that ends them ("21丁目南1番"), else 0
   bool numberFirst = false;    // a digit comes first (after 大字/字)
   long floor = kUnknown;       // 12 for "12階" or "12F"
   bool basement = false;       // "地下1階", "B1", "地階"
-  const char* street = nullptr;  // a Kyoto street clause, normalised
-  size_t streetLength = 0;
 
   bool HasChomeWritten() const;
+  // The first number is no 丁目: written 番地, or too large for one.
   bool HasBanchiFirst() const;
   LotValues Values(bool chomeTown) const;
 };
 
-// Reads the lot numbers and the floor from `text` (normalised). The street
-// clause is left as it is.
+// Reads the lot numbers and the floor from `text` (normalised). A street
+// clause is the caller's to find (FindStreetClause).
 void ReadRest(const char* text, size_t length, AddressRest& rest);
 
 // The first floor written at or after `from`: 12階, 12F, 地下1階, B1, 地階.

@@ -13,6 +13,8 @@
 
 namespace resolver {
 
+constexpr char kAliasSeparator = '\t';  // normalised text holds no tab
+
 enum class RecordRole : uint8_t {
   kTown,         // a town, with or without a note
   kNotListed,    // 以下に掲載がない場合: the municipality's own code
@@ -24,7 +26,9 @@ struct RecordInfo {
   uint32_t municipality = 0;
   RecordRole role = RecordRole::kTown;
   NoteRule rule;
-  uint32_t building = 0, buildingLength = 0;  // in Impl::names: the building after the town
+  // In Impl::names: the names of the building after the town, separated by
+  // kAliasSeparator. Empty for a record that is no building.
+  uint32_t building = 0, buildingLength = 0;
 };
 
 struct Municipality {
@@ -32,7 +36,9 @@ struct Municipality {
   uint32_t prefecture = 0;
   int notListed = -1;  // record indices, -1 when absent
   int whole = -1;
-  int numberAfter = -1;
+  // Its ○○の次に番地がくる場合 lines (琴平町 has two, by lot number):
+  // numberAfterRecords[firstNumberAfter, firstNumberAfter + numberAfterCount).
+  uint32_t firstNumberAfter = 0, numberAfterCount = 0;
   size_t firstRecord = 0, endRecord = 0;  // its lines are together in the file
 };
 
@@ -44,6 +50,7 @@ struct AddressBook::Impl {
 
   std::vector<std::string> prefectures;
   std::vector<Municipality> municipalities;
+  std::vector<uint32_t> numberAfterRecords;
   std::unordered_map<std::string, uint32_t> municipalityByCode;
   // Full name, name without the county, designated city without the ward.
   std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;

@@ -39,35 +39,32 @@ size_t FindWord(const std::string& text, const char* word) {
 // a part of a building ("名駅ミッドランドスクエア（高層棟）（1階）"), dropped
 // from the name: were two parts listed, both would fit and the answer stay
 // ambiguous.
-struct TownParts {
+struct TownPieces {
   std::string base, note;
   bool noteCut = false;  // a （ never closed: the UTF-8 edition cut the line
 };
 
-void SplitTown(const std::string& town, TownParts& parts) {
-  std::vector<size_t> opens;
-  size_t lastTop = std::string::npos;
+void SplitTown(const std::string& town, TownPieces& pieces) {
+  int depth = 0;
+  size_t lastTop = std::string::npos;  // the last （ opened outside any other
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);
-    if (code == ch::kOpen) {
-      if (opens.empty()) lastTop = i;
-      opens.push_back(i);
-    } else if (code == ch::kClose && !opens.empty()) {
-      opens.pop_back();
-    }
+    if (code == ch::kOpen && depth++ == 0) lastTop = i;
+    if (code == ch::kClose && depth > 0) --depth;
     i += CharWidth(code);
   }
   size_t cut = std::string::npos;
-  if (!opens.empty()) {
-    cut = opens.front();
-    parts.noteCut = true;
+  pieces.note.clear();
+  pieces.noteCut = depth > 0;
+  if (pieces.noteCut) {
+    cut = lastTop;
   } else if (lastTop != std::string::npos && EndsWith(town, "\x81\x6A")) {
     cut = lastTop;
-    parts.note = town.substr(lastTop + 2, town.size() - lastTop - 4);
+    pieces.note.assign(town, lastTop + 2, town.size() - lastTop - 4);
   }
-  parts.base = town.substr(0, cut);
-  const size_t inner = FindChar(parts.base, ch::kOpen);
-  if (inner != std::string::npos) parts.base.resize(inner);
+  pieces.base.assign(town, 0, cut);
+  const size_t inner = FindChar(pieces.base, ch::kOpen);
+  if (inner != std::string::npos) pieces.base.resize(inner);
 }
 
 // "種市第15地割～第21地割", "穴明22地割、穴明23地割": the name, and the
@@ -102,6 +99,9 @@ bool IsBuildingRule(const NoteRule& rule, const NotePool& pool) {
   }
   return false;
 }
+
+// Shorter parts of a building's name ("ビル") would be found everywhere.
+constexpr size_t kShortestAlias = 4;
 
 class IndexBuilder {
  public:
@@ -174,12 +174,14 @@ class IndexBuilder {
     return id;
   }
 
-  void AddName(const std::string& name, uint32_t id) {
+  void AddName(std::string name, uint32_t id) {
+    FoldJoiningKana(name);
     std::vector<uint32_t>& ids = impl_.municipalityNames[name];
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     impl_.longestMunicipalityName = std::max(impl_.longestMunicipalityName, name.size());
   }
 
+  // Unfolded names: the town column's phrases are read before folding.
   bool IsCityName(const std::string& text) const {
     return text == cityName_ || (!shortName_.empty() && text == shortName_);
   }
@@ -205,31 +207,35 @@ class IndexBuilder {
     if (next != std::string::npos && comes != std::string::npos && comes > next) {
       std::string name = town_.substr(0, next);
       DropAza(name);
+      FoldJoiningKana(name);
       const size_t middle = next + std::strlen(word::kNextTo);
       info.rule = ReadNumberNext(town_.data() + middle, comes - middle, impl_.notes);
       if (IsCityName(name)) {
         info.role = RecordRole::kNumberAfter;
-        if (m.numberAfter < 0) m.numberAfter = static_cast<int>(index);
+        // A municipality's lines are together, so its list is too.
+        if (m.numberAfterCount == 0) m.firstNumberAfter = static_cast<uint32_t>(impl_.numberAfterRecords.size());
+        impl_.numberAfterRecords.push_back(index);
+        ++m.numberAfterCount;
       } else {
         AddToTown(info.municipality, name, index);
       }
       return;
     }
-    TownParts parts;
-    SplitTown(town_, parts);
-    std::string name, chiwari;
-    if (SplitChiwariTown(parts.base, name, chiwari)) {
-      info.rule = ReadNote(chiwari.data(), chiwari.size(), impl_.notes);
+    SplitTown(town_, pieces_);
+    std::string& name = name_;
+    if (SplitChiwariTown(pieces_.base, name, chiwari_)) {
+      info.rule = ReadNote(chiwari_.data(), chiwari_.size(), impl_.notes);
     } else {
-      name = parts.base;
-      if (parts.noteCut) {
+      name = pieces_.base;
+      if (pieces_.noteCut) {
         info.rule.first = static_cast<uint32_t>(impl_.notes.items.size());
         AddPlainItem(ItemKind::kUnreadable, info.rule, impl_.notes);
       } else {
-        info.rule = ReadNote(parts.note.data(), parts.note.size(), impl_.notes);
+        info.rule = ReadNote(pieces_.note.data(), pieces_.note.size(), impl_.notes);
       }
     }
     DropAza(name);
+    FoldJoiningKana(name);
     if (IsBuildingRule(info.rule, impl_.notes)) {
       buildings_.push_back(Pending{index, name});
     } else {
@@ -256,13 +262,41 @@ class IndexBuilder {
     }
     for (size_t b = bounds.size(); b-- > 0;) {
       if (impl_.townNames.Find(info.municipality, name.data(), bounds[b]) == NameTable::kAbsent) continue;
+      const std::string town = name.substr(0, bounds[b]);
+      const std::string aliases = BuildingAliases(name.substr(bounds[b]), town);
       info.building = static_cast<uint32_t>(impl_.names.size());
-      info.buildingLength = static_cast<uint32_t>(name.size() - bounds[b]);
-      impl_.names.append(name, bounds[b], std::string::npos);
-      AddToTown(info.municipality, name.substr(0, bounds[b]), pending.record);
+      info.buildingLength = static_cast<uint32_t>(aliases.size());
+      impl_.names += aliases;
+      AddToTown(info.municipality, town, pending.record);
       return;
     }
     AddToTown(info.municipality, name, pending.record);
+  }
+
+  // The ways a building is found in an address, tab-separated: its name, and
+  // each part of a name joined with ・, with the town's name in front dropped
+  // ("赤坂アークヒルズ・アーク森ビル": アークヒルズ, アーク森ビル too).
+  static std::string BuildingAliases(const std::string& building, const std::string& town) {
+    std::vector<std::string> parts(1, building);
+    for (size_t start = 0;;) {
+      const size_t dot = FindChar(building, ch::kDot, start);
+      if (start > 0 || dot != std::string::npos) parts.push_back(building.substr(start, dot - start));
+      if (dot == std::string::npos) break;
+      start = dot + 2;
+    }
+    const size_t count = parts.size();
+    for (size_t i = 0; i < count; ++i) {
+      if (parts[i].compare(0, town.size(), town) == 0) parts.push_back(parts[i].substr(town.size()));
+    }
+    std::string aliases;
+    std::vector<std::string> kept;
+    for (const std::string& part : parts) {
+      if (part.size() < kShortestAlias || std::find(kept.begin(), kept.end(), part) != kept.end()) continue;
+      kept.push_back(part);
+      if (!aliases.empty()) aliases += kAliasSeparator;
+      aliases += part;
+    }
+    return aliases;
   }
 
   AddressBook::Impl& impl_;
@@ -270,7 +304,9 @@ class IndexBuilder {
   std::vector<Member> members_;
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
-  std::string scratch_, cityName_, shortName_, town_;
+  // Reused from one record to the next.
+  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_;
+  TownPieces pieces_;
 };
 
 }  // namespace

@@ -79,26 +79,32 @@ bool ContinuesTown(const std::string& town) {
 // Reads the records from the lines `next` hands out (false at the end).
 template <class NextLine>
 void ReadRecords(NextLine next, bool joinSplitTowns, std::vector<TownRecord>& records) {
-  TownRecord record;
-  std::string* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
-                                          &record.prefectureKana, &record.cityKana, &record.townKana,
-                                          &record.prefecture,     &record.city,     &record.town};
   bool open = false;  // the last record's town continues
   const char* line;
   size_t length;
   while (next(line, length)) {
-    if (!SplitLine(line, length, columns)) continue;
-    if (open && joinSplitTowns && ContinuesTown(record.town) && !records.empty() &&
-        records.back().postalCode == record.postalCode && records.back().cityCode == record.cityCode) {
-      TownRecord& last = records.back();
-      last.town += record.town;
-      last.townKana += record.townKana;
-      open = LeavesParenthesisOpen(last.town);
+    // Straight into its place: no copy of the columns.
+    records.emplace_back();
+    TownRecord& record = records.back();
+    std::string* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
+                                            &record.prefectureKana, &record.cityKana, &record.townKana,
+                                            &record.prefecture,     &record.city,     &record.town};
+    if (!SplitLine(line, length, columns)) {
+      records.pop_back();
       continue;
+    }
+    if (open && joinSplitTowns && ContinuesTown(record.town) && records.size() >= 2) {
+      TownRecord& last = records[records.size() - 2];
+      if (last.postalCode == record.postalCode && last.cityCode == record.cityCode) {
+        last.town += record.town;
+        last.townKana += record.townKana;
+        open = LeavesParenthesisOpen(last.town);
+        records.pop_back();
+        continue;
+      }
     }
     RemoveBlanks(record.oldCode);
     open = LeavesParenthesisOpen(record.town);
-    records.push_back(record);
   }
 }
 

@@ -82,8 +82,6 @@ constexpr char kRu[] = "\x83\x8B";                   // ル
 constexpr char kNotListed[] = "\x88\xC8\x89\xBA\x82\xC9\x8C\x66\x8D\xDA\x82\xAA\x82\xC8\x82\xA2\x8F\xEA\x8D\x87";
 // "の次に": "○○の次に番地がくる場合"
 constexpr char kNextTo[] = "\x82\xCC\x8E\x9F\x82\xC9";
-// "番地がくる場合"
-constexpr char kBanchiComes[] = "\x94\xD4\x92\x6E\x82\xAA\x82\xAD\x82\xE9\x8F\xEA\x8D\x87";
 // "がくる場合"
 constexpr char kComes[] = "\x82\xAA\x82\xAD\x82\xE9\x8F\xEA\x8D\x87";
 constexpr char kWhole[] = "\x88\xEA\x89\x7E";                         // 一円
@@ -95,7 +93,7 @@ constexpr char kExceptBuildings[] = "\x8E\x9F\x82\xCC\x83\x72\x83\x8B\x82\xF0\x8
 constexpr char kBasementOrUnknown[] = "\x92\x6E\x8A\x4B\x81\x45\x8A\x4B\x91\x77\x95\x73\x96\xBE";
 constexpr char kExcept[] = "\x82\xF0\x8F\x9C\x82\xAD";               // を除く
 constexpr char kOutside[] = "\x88\xC8\x8A\x4F";                      // 以外
-constexpr char kIncluding[] = "\x82\xF0\x8A\x9C\x82\xDE";            // を含む
+constexpr char kIncluding[] = "\x82\xF0\x8A\xDC\x82\xDE";            // を含む
 constexpr char kAndAlso[] = "\x8B\x79\x82\xD1";                      // 及び
 constexpr char kAtLeast[] = "\x88\xC8\x8F\xE3";                      // 以上
 constexpr char kAtMost[] = "\x88\xC8\x89\xBA";                       // 以下

@@ -31,9 +31,9 @@ constexpr Numeral kNumerals[] = {
     {0x90E7, 1000}, // 千
 };
 
-// The units a numeral is converted before.
-const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi, word::kBan,
-                                    word::kGo,    word::kJo,      word::kSen,    word::kChiwari};
+// The units a numeral is converted before; 階 too, for the floor.
+const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi,  word::kBan, word::kGo,
+                                    word::kJo,    word::kSen,     word::kChiwari, word::kKai};
 
 bool IsDigitCode(uint16_t code) { return (code >= '0' && code <= '9') || (code >= ch::kDigit0 && code <= ch::kDigit9); }
 
@@ -105,6 +105,51 @@ void DropAza(std::string& text) {
     }
     const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));
     for (size_t k = 0; k < width; ++k) text[kept++] = text[i + k];
+    i += width;
+  }
+  text.resize(kept);
+}
+
+namespace {
+
+constexpr uint16_t kGa = 0x82AA;            // が
+constexpr uint16_t kGaKana = 0x834B;        // ガ
+constexpr uint16_t kNoKana = 0x836D;        // ノ
+constexpr uint16_t kRepeat = 0x8158;        // 々
+
+bool IsKanji(uint16_t code) {
+  return code == kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
+         (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
+}
+
+}  // namespace
+
+void FoldJoiningKana(std::string& text) {
+  constexpr uint16_t kTori = 0x92CA;  // 通
+  constexpr uint16_t kRi = 0x82E8;    // り
+  uint16_t before = 0;
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size();) {
+    const uint16_t code = CharCode(text.data() + i, text.size() - i);
+    const size_t width = CharWidth(code);
+    if (code == kRi && before == kTori) {
+      before = code;
+      i += width;
+      continue;
+    }
+    uint16_t folded = 0;
+    if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana) folded = ch::kKe;
+    if (code == ch::kNo || code == kNoKana) folded = kNoKana;
+    const bool fold = folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
+                      IsKanji(CharCode(text.data() + i + width, text.size() - i - width));
+    if (fold) {
+      text[kept] = static_cast<char>(folded >> 8);
+      text[kept + 1] = static_cast<char>(folded & 0xFF);
+    } else {
+      for (size_t k = 0; k < width; ++k) text[kept + k] = text[i + k];
+    }
+    kept += width;
+    before = code;
     i += width;
   }
   text.resize(kept);

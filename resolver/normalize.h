@@ -14,7 +14,7 @@ namespace resolver {
 //   long vowel of katakana elsewhere);
 // - ヶ is written ケ, ヵ is written カ;
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
-//   地割, 町目, 番地 or 番 becomes Arabic digits: 二十三丁目 → 23丁目,
+//   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
 //   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
 void NormalizeText(const char* text, size_t length, std::string& out);
 inline void NormalizeText(const std::string& text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
@@ -24,6 +24,11 @@ inline void NormalizeText(const std::string& text, std::string& out) { Normalize
 // and the address file mostly leaves them out. Applied alike to the names
 // of the file and to the typed text.
 void DropAza(std::string& text);
+
+// Between two kanji, writes ヶ, ケ, が and ガ as ケ, and の and ノ as ノ, in
+// place: 霞ヶ関 = 霞が関, 一の橋 = 一ノ橋; and 通り as 通 (岐山通り = 岐山通).
+// Applied alike to every name the resolver compares and to the typed text.
+void FoldJoiningKana(std::string& text);
 
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
 int KanjiNumeralValue(unsigned code);

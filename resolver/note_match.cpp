@@ -18,11 +18,15 @@ Fit MatchRanges(const NoteItem& item, const NotePool& pool, const LotValues& val
   return fit;
 }
 
+bool NameAt(const NoteItem& item, const NotePool& pool, const AddressRest& rest, size_t at) {
+  return at + item.textLength <= rest.length &&
+         std::memcmp(rest.text + at, pool.text.data() + item.text, item.textLength) == 0;
+}
+
+// The place comes first, or right after the 丁目 ("本通21丁目南1番" for 本通（南）).
 bool NameMatches(const NoteItem& item, const NotePool& pool, const AddressRest& rest) {
-  const size_t skip = VillagePrefixLength(rest.text, rest.length);
-  const char* text = rest.text + skip;
-  const size_t length = rest.length - skip;
-  return item.textLength <= length && std::memcmp(text, pool.text.data() + item.text, item.textLength) == 0;
+  return NameAt(item, pool, rest, VillagePrefixLength(rest.text, rest.length)) ||
+         (rest.afterChome > 0 && NameAt(item, pool, rest, rest.afterChome));
 }
 
 Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& context, const LotValues& values,
@@ -51,7 +55,9 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
       return Fit::kYes;
     case ItemKind::kChomeForm:
       if (rest.HasChomeWritten()) return Fit::kYes;
-      return rest.HasBanchiFirst() ? Fit::kNo : Fit::kMaybe;
+      // "下地町柳目8": a place written first has no 丁目
+      if (rest.HasBanchiFirst() || (!rest.numberFirst && rest.length > 0)) return Fit::kNo;
+      return Fit::kMaybe;
     case ItemKind::kBanchiForm:
       if (rest.HasChomeWritten()) return Fit::kNo;
       return rest.numberFirst ? Fit::kYes : Fit::kMaybe;
@@ -73,10 +79,14 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
 Fit MatchRange(const Range& range, const LotValues& values) {
   const long x = values.At(range.level);
   if (x == kUnknown) return Fit::kMaybe;
+  if (x == kAbsent) return Fit::kNo;
   if (x < range.lo || x > range.hi) return Fit::kNo;
   const Level subLevel = SubLevel(range.level);
   const long sub = subLevel == Level::kCount ? kUnknown : values.At(subLevel);
   Fit fit = Fit::kYes;
+  if ((x == range.lo && range.loSub == Range::kPartial) || (x == range.hi && range.hiSub == Range::kPartial)) {
+    return Fit::kMaybe;
+  }
   if (x == range.lo && range.loSub != Range::kNoSub) {
     if (sub == kUnknown) fit = Fit::kMaybe;
     else if (sub < range.loSub) return Fit::kNo;
@@ -99,18 +109,31 @@ RuleFit MatchRule(const NoteRule& rule, const NotePool& pool, const MatchContext
   for (uint16_t i = 0; i < rule.count;) {
     const NoteItem& item = pool.items[rule.first + i];
     Fit fit = MatchItem(item, pool, context, values, result);
-    uint16_t next = i + 1;
-    // Its exclusions and qualifiers follow it.
+    Fit required = Fit::kYes;
+    bool anyRequired = false;
+    uint16_t next = static_cast<uint16_t>(i + 1);
+    // Its exclusions, limits and qualifiers follow it.
     for (; next < rule.count && pool.items[rule.first + next].parent == static_cast<int16_t>(i); ++next) {
       const NoteItem& child = pool.items[rule.first + next];
-      const Fit hit = child.kind == ItemKind::kRanges ? MatchRanges(child, pool, values) : Fit::kMaybe;
-      if (child.kind == ItemKind::kRanges) {
-        if (hit == Fit::kYes) fit = Fit::kNo;
-        else if (hit == Fit::kMaybe) fit = Weaker(fit, Fit::kMaybe);
-      } else {
+      if (child.kind == ItemKind::kName) {  // "乙を除く"
+        if (NameMatches(child, pool, *context.rest)) fit = Fit::kNo;
+        continue;
+      }
+      if (child.kind != ItemKind::kRanges) {
+        fit = Weaker(fit, Fit::kMaybe);
+        continue;
+      }
+      const Fit hit = MatchRanges(child, pool, values);
+      if (child.required) {
+        required = anyRequired ? Stronger(required, hit) : hit;
+        anyRequired = true;
+      } else if (hit == Fit::kYes) {
+        fit = Fit::kNo;
+      } else if (hit == Fit::kMaybe) {
         fit = Weaker(fit, Fit::kMaybe);
       }
     }
+    if (anyRequired) fit = Weaker(fit, required);
     best = Stronger(best, fit);
     i = next;
   }

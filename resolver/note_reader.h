@@ -28,9 +28,11 @@ enum class ItemKind : uint8_t {
 };
 
 // lo..hi at `level`, inclusive; a sub bound (the next level's number, as in
-// "67-4") applies only at that end. kNoSub leaves the end whole.
+// "67-4") applies only at that end. kNoSub leaves the end whole; kPartial
+// makes it "may fit" (a limit the reader does not take apart).
 struct Range {
   static constexpr long kNoSub = -1;
+  static constexpr long kPartial = -2;  // only part of that end is in the range
   static constexpr long kOpen = 2000000000;
   Level level = Level::kBan;
   long lo = 0, loSub = kNoSub;
@@ -40,6 +42,7 @@ struct Range {
 struct NoteItem {
   ItemKind kind = ItemKind::kUnreadable;
   int16_t parent = -1;          // >= 0: an exclusion from item `parent`
+  bool required = false;        // with a parent: one of these must hold ("中一里山「9番地の4、12番地」")
   uint32_t text = 0;            // kName, kStreet: offset into the pool
   uint32_t textLength = 0;
   uint32_t firstRange = 0;      // the ranges, all of which must hold

@@ -29,16 +29,24 @@ ResolveScratch& ThreadScratch() {
   return scratch;
 }
 
-// The prefecture written first, or -1; `length` receives its length.
-int FindPrefecture(const AddressBook::Impl& book, const std::string& text, size_t& length) {
+// The length of a code written before the address ("〒100-0001"), else 0.
+size_t LeadingCodeLength(const std::string& text) {
+  constexpr uint16_t kPostalMark = 0x81A7;  // 〒
+  size_t i = !text.empty() && CharCode(text.data(), text.size()) == kPostalMark ? 2 : 0;
+  while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '-')) ++i;
+  return i;
+}
+
+// The prefecture written at `from`, or -1; `end` receives where it ends.
+int FindPrefecture(const AddressBook::Impl& book, const std::string& text, size_t from, size_t& end) {
   for (size_t p = 0; p < book.prefectures.size(); ++p) {
     const std::string& name = book.prefectures[p];
-    if (text.compare(0, name.size(), name) == 0) {
-      length = name.size();
+    if (text.compare(from, name.size(), name) == 0) {
+      end = from + name.size();
       return static_cast<int>(p);
     }
   }
-  length = 0;
+  end = from;
   return -1;
 }
 
@@ -114,8 +122,9 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   ResolveScratch& s = ThreadScratch();
   std::string& text = s.towns.text;
   NormalizeText(address, text);
+  FoldJoiningKana(text);
   size_t pos;
-  const int prefecture = FindPrefecture(impl, text, pos);
+  const int prefecture = FindPrefecture(impl, text, LeadingCodeLength(text), pos);
   FindMunicipalities(impl, text, pos, prefecture, s);
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;

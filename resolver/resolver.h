@@ -73,6 +73,7 @@ struct Resolution {
 // Resolves one address. `out` is overwritten; its storage is reused, so a
 // caller resolving many addresses with one Resolution does not allocate per
 // address. Whatever follows the part of the text that was used is ignored.
+// Threads may resolve over one book at once: each keeps its own buffers.
 void Resolve(const AddressBook& book, const std::string& address, Resolution& out);
 
 // How a code already written beside an address agrees with its resolution.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "postal/text.h"
 #include "resolver/cp932_words.h"
 
 namespace resolver {
@@ -20,39 +19,90 @@ size_t FindText(const char* needle, size_t n, const char* hay, size_t length) {
   return std::string::npos;
 }
 
+// Where the building of a record is named in `rest`: the end of the first
+// of its names found, or npos.
+size_t FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest) {
+  const char* names = book.names.data() + info.building;
+  const char* const end = names + info.buildingLength;
+  size_t found = std::string::npos;
+  while (names < end) {
+    const char* tab = static_cast<const char*>(std::memchr(names, kAliasSeparator, static_cast<size_t>(end - names)));
+    const size_t n = static_cast<size_t>((tab ? tab : end) - names);
+    const size_t at = FindText(names, n, rest.text, rest.length);
+    if (at != std::string::npos && (found == std::string::npos || at + n < found)) found = at + n;
+    names += n + 1;
+  }
+  return found;
+}
+
 ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
   const NoteRule& rule = book.info[record].rule;
   return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
 }
 
-// Tests one town's records; true when any fits.
-bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
-              Scratch& scratch) {
+// Step 1: each record's note against the address, a building's floor read
+// after its name. True when some record has a note that is no "その他".
+bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
+                    Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   bool anyNoted = false;
   for (size_t r = 0; r < count; ++r) {
-    const uint32_t record = records[r];
-    const RecordInfo& info = book.info[record];
-    Scratch::Tested t{record, RuleFit(), info.buildingLength > 0, false};
+    const RecordInfo& info = book.info[records[r]];
+    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      const size_t at = FindText(book.names.data() + info.building, info.buildingLength, rest.text, rest.length);
-      t.buildingSeen = at != std::string::npos;
-      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, at + info.buildingLength, context.floor, context.basement);
+      const size_t end = FindBuilding(book, info, rest);
+      t.buildingSeen = end != std::string::npos;
+      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
     anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
     scratch.tested.push_back(t);
   }
-  // The longest place name written wins over a shorter one it begins with;
-  // a listed building named wins over the town around it.
+  return anyNoted;
+}
+
+// Step 2: the listed buildings. Returns whether one is named.
+bool SettleBuildings(const AddressBook::Impl& book, MatchContext& context, Scratch& scratch) {
+  const AddressRest& rest = *context.rest;
+  bool seen = false, fits = false, unknownFloor = false;
+  for (const Scratch::Tested& t : scratch.tested) {
+    seen = seen || t.buildingSeen;
+    fits = fits || (t.buildingSeen && t.fit.fit != Fit::kNo);
+    unknownFloor = unknownFloor || (t.buildingSeen && FirstKind(book, t.record) == ItemKind::kBasementOrUnknown);
+  }
+  if (seen && !fits) {
+    // Named with a floor it has no line for: its 地階・階層不明 line may be
+    // meant (or any of its lines, without one).
+    for (Scratch::Tested& t : scratch.tested) {
+      if (t.buildingSeen && (!unknownFloor || FirstKind(book, t.record) == ItemKind::kBasementOrUnknown)) {
+        t.fit.fit = Fit::kMaybe;
+      }
+    }
+  }
+  if (!seen && (rest.floor != kUnknown || rest.basement)) {
+    // A floor in a building none of whose names was found: perhaps a listed
+    // one written another way, so its floor may fit too.
+    context.floor = rest.floor;
+    context.basement = rest.basement;
+    for (Scratch::Tested& t : scratch.tested) {
+      if (!t.building) continue;
+      const Fit fit = MatchRule(book.info[t.record].rule, book.notes, context).fit;
+      t.fit.fit = fit == Fit::kNo ? Fit::kNo : Fit::kMaybe;
+    }
+  }
+  return seen;
+}
+
+// Step 3: the longest place name written wins over a shorter one it begins
+// with, a named building over the town around it; "その他" (and a plain line
+// beside noted ones) takes what no sibling takes.
+void SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildingSeen, Scratch& scratch) {
   size_t longestName = 0;
-  bool buildingSeen = false;
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
-    buildingSeen = buildingSeen || (t.buildingSeen && t.fit.fit != Fit::kNo);
   }
   scratch.nameLength = longestName;
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
@@ -62,22 +112,28 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
     const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
     if (!t.fit.usesOther && !plainBesideNotes && !t.building && t.fit.fit > siblings) siblings = t.fit.fit;
   }
-  // "その他" (and a plain line beside noted ones) takes what no sibling takes.
-  const Fit rest_of_town = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
-  bool any = false;
+  const Fit restOfTown = siblings == Fit::kYes ? Fit::kNo : siblings == Fit::kMaybe ? Fit::kMaybe : Fit::kYes;
   for (Scratch::Tested& t : scratch.tested) {
-    const bool plainBesideNotes = anyNoted && book.info[t.record].rule.count == 0;
-    if (buildingSeen && !t.building) {
-      // stays kNo
-    } else if (t.fit.usesOther) {
-      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : rest_of_town;
-    } else if (plainBesideNotes) {
-      t.fit.fit = rest_of_town;
+    if (buildingSeen && !t.building) continue;
+    if (t.fit.usesOther) {
+      t.fit.fit = FirstKind(book, t.record) == ItemKind::kExceptBuildings ? Fit::kYes : restOfTown;
+    } else if (anyNoted && book.info[t.record].rule.count == 0) {
+      t.fit.fit = restOfTown;
     }
-    if (t.fit.fit != Fit::kNo) {
-      scratch.found.push_back(t.record);
-      any = true;
-    }
+  }
+}
+
+// Tests one town's records; adds those that fit to scratch.found, true when any.
+bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
+              Scratch& scratch) {
+  const bool anyNoted = TestEachRecord(book, records, count, context, scratch);
+  const bool buildingSeen = SettleBuildings(book, context, scratch);
+  SettleRestOfTown(book, anyNoted, buildingSeen, scratch);
+  bool any = false;
+  for (const Scratch::Tested& t : scratch.tested) {
+    if (t.fit.fit == Fit::kNo) continue;
+    scratch.found.push_back(t.record);
+    any = true;
   }
   return any;
 }
@@ -95,6 +151,11 @@ bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, si
     streetLength = clauseEnd;
   }
   if (street != nullptr) {
+    // "一町目（松屋町通出水下る）"
+    if (streetLength >= 2 && CharCode(street, streetLength) == ch::kOpen) {
+      street += 2;
+      streetLength -= 2;
+    }
     CanonicalStreet(street, streetLength, scratch.street);
     context.street = scratch.street.data();
     context.streetLength = scratch.street.size();
@@ -141,12 +202,6 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   return true;
 }
 
-bool MatchMunicipalityRecord(const AddressBook::Impl& book, int record, const char* text, size_t length,
-                             Scratch& scratch) {
-  if (record < 0) return false;
-  const uint32_t one = static_cast<uint32_t>(record);
-  return TestTownWithRest(book, &one, 1, text, length, nullptr, 0, scratch);
-}
 
 }  // namespace
 
@@ -160,8 +215,9 @@ bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, s
   if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
   const Municipality& municipality = book.municipalities[m];
   const size_t skip = VillagePrefixLength(text, length);
-  if (skip < length && text[skip] >= '0' && text[skip] <= '9' &&
-      MatchMunicipalityRecord(book, municipality.numberAfter, text, length, scratch)) {
+  if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
+      TestTownWithRest(book, book.numberAfterRecords.data() + municipality.firstNumberAfter,
+                       municipality.numberAfterCount, text, length, nullptr, 0, scratch)) {
     return true;
   }
   if (municipality.whole >= 0) {

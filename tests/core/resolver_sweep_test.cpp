@@ -121,8 +121,11 @@ TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
     const std::string address = AddressOf(record);
     if (address.empty()) continue;
     ++made;
-    // As written, and without the prefecture (where a city name may be shared).
-    const std::string forms[] = {address, address.substr(record.prefecture.size())};
+    // As written, without the prefecture (where a city name may be shared),
+    // and with 大字 before the town.
+    const std::string place = record.prefecture + record.city;
+    const std::string forms[] = {address, address.substr(record.prefecture.size()),
+                                 place + "大字" + address.substr(place.size())};
     for (const std::string& form : forms) {
       resolver::Resolve(*book_, form, r);
       if (r.status == resolver::Status::kExact && r.postalCode != record.postalCode) {

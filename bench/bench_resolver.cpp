@@ -1,0 +1,153 @@
+// Times the resolver over Japan Post's real files: loading KEN_ALL.CSV,
+// addresses a second over the business offices' addresses, and the peak
+// memory of a run over 1 address against one over 100,000.
+//   kuranto-resolver-bench [DATA_DIR]
+//   kuranto-resolver-bench --rss N DATA_DIR   (one run, prints its peak memory)
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "resolver/resolver.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+// Counted, so the run can show that resolving allocates nothing per address.
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+constexpr int kLoadRuns = 5;
+constexpr size_t kAddresses = 100000;
+
+double Ms(std::chrono::steady_clock::time_point from) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
+}
+
+// User and system time of this process so far, split.
+void CpuMs(double& user, double& system) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  user = usage.ru_utime.tv_sec * 1000.0 + usage.ru_utime.tv_usec / 1000.0;
+  system = usage.ru_stime.tv_sec * 1000.0 + usage.ru_stime.tv_usec / 1000.0;
+}
+
+long PeakKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;  // kilobytes on Linux
+}
+
+// Prefecture, city, town and lot of every office (columns 4 to 7), cp932.
+std::vector<std::string> OfficeAddresses(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> addresses;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::vector<std::string> columns;
+    std::stringstream split(line);
+    std::string column;
+    while (std::getline(split, column, ',')) {
+      if (column.size() >= 2 && column.front() == '"') column = column.substr(1, column.size() - 2);
+      columns.push_back(column);
+    }
+    if (columns.size() >= 7) addresses.push_back(columns[3] + columns[4] + columns[5] + columns[6]);
+  }
+  return addresses;
+}
+
+bool LoadBook(const std::string& dataDir, resolver::AddressBook& book) {
+  std::string error;
+  if (book.Load(dataDir + "/KEN_ALL.CSV", error)) return true;
+  std::fprintf(stderr, "kuranto-resolver-bench: %s\n", error.c_str());
+  return false;
+}
+
+// One run: the book, then `count` office addresses; prints the peak in KiB.
+int RssRun(size_t count, const std::string& dataDir) {
+  resolver::AddressBook book;
+  if (!LoadBook(dataDir, book)) return 1;
+  const std::vector<std::string> offices = OfficeAddresses(dataDir + "/JIGYOSYO.CSV");
+  if (offices.empty()) return 1;
+  resolver::Resolution r;
+  for (size_t i = 0; i < count; ++i) resolver::Resolve(book, offices[i % offices.size()], r);
+  std::printf("%ld\n", PeakKb());
+  return 0;
+}
+
+long ChildPeakKb(const char* self, size_t count, const std::string& dataDir) {
+  const std::string command = std::string("'") + self + "' --rss " + std::to_string(count) + " '" + dataDir + "'";
+  FILE* child = popen(command.c_str(), "r");
+  if (child == nullptr) return -1;
+  long kb = -1;
+  if (std::fscanf(child, "%ld", &kb) != 1) kb = -1;
+  pclose(child);
+  return kb;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--rss") return RssRun(std::strtoul(argv[2], nullptr, 10), argv[3]);
+  const std::string dataDir = argc > 1 ? argv[1] : KURANTO_SHARED_DATA;
+
+  std::vector<double> loads;
+  resolver::AddressBook book;
+  double userBefore, systemBefore, userAfter, systemAfter;
+  CpuMs(userBefore, systemBefore);
+  for (int run = 0; run < kLoadRuns; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    if (!LoadBook(dataDir, book)) return 1;
+    loads.push_back(Ms(start));
+  }
+  CpuMs(userAfter, systemAfter);
+  const double first = loads.front();
+  std::sort(loads.begin(), loads.end());
+  std::printf("load KEN_ALL.CSV (%zu records): first %.1f ms, median of %d %.1f ms (target < 150 ms)\n",
+              book.RecordCount(), first, kLoadRuns, loads[loads.size() / 2]);
+  // The system share is mostly the kernel handing out fresh pages.
+  std::printf("  cpu a load: user %.1f ms, system %.1f ms\n", (userAfter - userBefore) / kLoadRuns,
+              (systemAfter - systemBefore) / kLoadRuns);
+
+  const std::vector<std::string> offices = OfficeAddresses(dataDir + "/JIGYOSYO.CSV");
+  if (offices.empty()) {
+    std::fprintf(stderr, "kuranto-resolver-bench: no JIGYOSYO.CSV in %s\n", dataDir.c_str());
+    return 1;
+  }
+  resolver::Resolution r;
+  size_t exact = 0;
+  resolver::Resolve(book, offices.front(), r);  // the buffers grow once
+  const long allocationsBefore = allocations.load();
+  const auto start = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < kAddresses; ++i) {
+    resolver::Resolve(book, offices[i % offices.size()], r);
+    exact += r.status == resolver::Status::kExact ? 1 : 0;
+  }
+  const double ms = Ms(start);
+  const long allocated = allocations.load() - allocationsBefore;
+  std::printf("resolve %zu office addresses (%zu distinct): %.1f ms, %.0f addresses/s on one thread (target >= 100000), %zu exact\n",
+              kAddresses, offices.size(), ms, kAddresses / (ms / 1000.0), exact);
+  std::printf("allocations while resolving: %ld (%.3f an address)\n", allocated, double(allocated) / kAddresses);
+
+  const long one = ChildPeakKb(argv[0], 1, dataDir);
+  const long many = ChildPeakKb(argv[0], kAddresses, dataDir);
+  std::printf("peak memory: 1 address %.1f MiB, %zu addresses %.1f MiB, difference %.1f MiB (target <= 64 MiB)\n",
+              one / 1024.0, kAddresses, many / 1024.0, (many - one) / 1024.0);
+  return 0;
+}
