@@ -21,6 +21,8 @@ enum class SourceKind {
   kUtf8Zip,     // utf_ken_all.zip: utf_ken_all.csv inside, converted
   kUtf8Csv,     // utf_ken_all.csv beside the program, converted
   kOfficeZip,   // jigyosyo.zip: JIGYOSYO.CSV inside, copied as it is
+  kAddressCsv,  // KEN_ALL.CSV given to kuranto-query import, copied as it is
+  kOfficeCsv,   // JIGYOSYO.CSV given to kuranto-query import, copied as it is
 };
 
 // One file to make from a download before the data check.
@@ -50,5 +52,15 @@ struct ExtractionResult {
 // entry that would inflate past what a Japan Post file can be) is refused
 // and nothing is written.
 ExtractionResult RunExtraction(const Extraction& extraction, const BuildProgress& progress);
+
+// What `source`, a file given by name (kuranto-query import), becomes: a zip
+// (by its content) by the name of the CSV inside (JIGYOSYO.CSV the office
+// file; utf_ken_all.csv the address file, converted; any other the address
+// file, copied), or by the zip's own name when its directory cannot be read;
+// a CSV named jigyosyo.csv (any case) the office file, the UTF-8 edition
+// (by its first lines, or always with `utf8Edition`) the address file,
+// converted, any other the address file, copied. Dated as PlanExtractions
+// dates a source.
+Extraction PlanImport(const FileSet& files, const std::string& source, bool utf8Edition);
 
 }  // namespace datafiles
