@@ -162,7 +162,11 @@ ExtractionResult RunExtraction(const Extraction& extraction, const BuildProgress
     };
     std::string cp932;
     const ImportResult converted = ConvertUtf8Edition(bytes, cp932, convertProgress);
-    if (converted.status != ImportStatus::kDone) return Refused(ConversionMessage(sourceName, converted));
+    if (converted.status != ImportStatus::kDone) {
+      ExtractionResult refused = Refused(ConversionMessage(sourceName, converted));
+      refused.line = converted.line;
+      return refused;
+    }
     bytes.swap(cp932);
   }
   if (!WriteFileReplacing(extraction.target, bytes)) return Refused(BaseName(extraction.target) + kCannotWriteFile);
