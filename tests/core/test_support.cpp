@@ -94,11 +94,15 @@ std::string ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", 
 std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
 
 CommandResult RunQueryTool(const std::vector<std::string>& args) {
+  std::vector<std::string> argv{KURANTO_QUERY_TOOL};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunProgram(argv);
+}
+
+CommandResult RunProgram(const std::vector<std::string>& args) {
   TempDir scratch;
   const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
   std::vector<char*> argv;
-  std::string tool = KURANTO_QUERY_TOOL;
-  argv.push_back(&tool[0]);
   std::vector<std::string> copies(args);
   for (std::string& a : copies) argv.push_back(&a[0]);
   argv.push_back(nullptr);

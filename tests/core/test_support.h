@@ -48,5 +48,7 @@ struct CommandResult {
 };
 // Runs the query tool with these arguments (no shell quoting needed).
 CommandResult RunQueryTool(const std::vector<std::string>& args);
+// Runs `argv[0]` (a path) with the rest as its arguments.
+CommandResult RunProgram(const std::vector<std::string>& argv);
 
 }  // namespace testing_support
