@@ -164,7 +164,7 @@ ExtractionResult RunExtraction(const Extraction& extraction, const BuildProgress
     const ImportResult converted = ConvertUtf8Edition(bytes, cp932, convertProgress);
     if (converted.status != ImportStatus::kDone) {
       ExtractionResult refused = Refused(ConversionMessage(sourceName, converted));
-      refused.line = converted.line;
+      refused.conversion = converted;
       return refused;
     }
     bytes.swap(cp932);

@@ -9,6 +9,7 @@
 
 #include "datafiles/file_set.h"
 #include "datafiles/index_build.h"
+#include "datafiles/utf8_import.h"
 
 namespace datafiles {
 
@@ -43,7 +44,7 @@ std::vector<Extraction> PlanExtractions(const FileSet& files);
 struct ExtractionResult {
   bool done = false;
   std::string message;  // when not done: what is wrong, naming the file (cp932)
-  long line = 0;        // a UTF-8 source that cannot be converted: the line (from 1) where it stopped
+  ImportResult conversion;  // a UTF-8 source that cannot be converted: where and why (else kDone)
 };
 
 // Makes `extraction.target` through a temporary file and a rename, dated

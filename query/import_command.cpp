@@ -18,7 +18,7 @@ int Import(Context& context, const CommandArgs& args, bool utf8Edition) {
   const datafiles::ExtractionResult r = datafiles::RunExtraction(extraction, {});
   if (!r.done) {
     context.PrintError(r.message);
-    return r.line > 0 ? kExitRefused : kExitNoData;
+    return r.conversion.status == datafiles::ImportStatus::kDone ? kExitNoData : kExitRefused;
   }
   return context.PrepareIndexes(true);
 }
