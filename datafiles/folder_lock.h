@@ -20,10 +20,12 @@ class FolderLock {
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
-  // Takes the lock if no other program (or other FolderLock of this process,
-  // on POSIX) holds it; false when one does. True when already held. A
-  // folder where no lock can be made (POSIX: one that cannot be written)
-  // counts as free: true, with held() false.
+  // Takes the lock unless another program holds it; false when one does.
+  // True when already held. Within one process: on POSIX a second FolderLock
+  // is refused too; on Windows the mutex belongs to the thread, so a second
+  // FolderLock of the same thread also succeeds. A folder where no lock can
+  // be made (POSIX: one that cannot be written) counts as free: true, with
+  // held() false.
   bool TryLock();
   // Waits until the lock is free and takes it (as TryLock otherwise).
   void Lock();
