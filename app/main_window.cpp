@@ -123,7 +123,7 @@ void OnCreate(HWND window) {
 
   SendMessageA(app.controls.prefecture, CB_SETCURSEL, 0, 0);
   LoadSavedLists(app.controls, app.files);
-  if (ImportUtf8EditionAtStart(window, app.files)) settings.storedDate.clear();
+  if (ExtractDownloadsAtStart(window, app.files)) settings.storedDate.clear();
   RunStartupDataCheck(window, app);
   // A build dialog takes the focus with it when it closes.
   if (modeButton != nullptr) SetFocus(modeButton);

@@ -132,6 +132,10 @@ HIMAGELIST LoadMenuImages(HINSTANCE instance);
 // `modeless` names while it is open, then through `accelerators`.
 int RunMessageLoop(HWND window, HACCEL accelerators, const HWND& modeless);
 
+// running_window.cpp: the window of another kuranto.exe started from
+// `programDirectory` comes forward (a second start hands over to it).
+void BringRunningWindowForward(const std::string& programDirectory);
+
 // child_controls.cpp
 // The tab's pages, in tab order.
 enum TabPage { kAddressPage = 0, kOfficePage = 1, kConditionsPage = 2, kTabPageCount = 3 };
@@ -224,10 +228,10 @@ void RunStartupDataCheck(HWND window, AppState& app);
 void RunBuildDialog(HWND owner, const char* startingText, const char* runningText,
                     const std::function<void(const datafiles::BuildProgress&)>& work);
 
-// utf8_edition_ui.cpp: utf_ken_all.csv alone beside the program becomes the
-// address file before the data check. True when it did: every index file is
-// then due, whatever date was stored.
-bool ImportUtf8EditionAtStart(HWND window, const datafiles::FileSet& files);
+// downloads_ui.cpp: Japan Post's downloads beside the program become the
+// files it opens, before the data check. True when the address file was
+// made: every index file is then due, whatever date was stored.
+bool ExtractDownloadsAtStart(HWND window, const datafiles::FileSet& files);
 
 // settings_load.cpp: the registry settings and the settings sheet.
 using settings::WindowRect;

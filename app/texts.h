@@ -48,13 +48,15 @@ inline constexpr char kNumberStart[] = "番号用データを作成します。"
 inline constexpr char kNumberRunning[] = "番号用データ作成中...";
 inline constexpr char kImportStart[] = "UTF-8 版の住所データを Ken_all.csv に変換します。";
 inline constexpr char kImportRunning[] = "住所データ変換中...";
+inline constexpr char kAddressZipStart[] = "日本郵便の ken_all.zip から住所データを取り出します。";
+inline constexpr char kOfficeZipStart[] = "日本郵便の jigyosyo.zip から事業所データを取り出します。";
+inline constexpr char kZipRunning[] = "ZIP ファイル展開中...";
 
 // The UTF-8 edition that could not be converted (line, code point).
 inline constexpr char kImportNoShiftJisFormat[] =
     "utf_ken_all.csv の %ld 行目の文字 U+%04X は Shift-JIS にないため、Ken_all.csv を作れませんでした。";
 inline constexpr char kImportNotUtf8Format[] =
     "utf_ken_all.csv の %ld 行目が UTF-8 ではないため、Ken_all.csv を作れませんでした。";
-inline constexpr char kImportFailed[] = "utf_ken_all.csv から Ken_all.csv を作れませんでした。";
 
 // Finding the code of an address (the 住所から郵便番号 dialog).
 inline constexpr char kAddressDialogResource[] = "IDD_ADDRESS_TO_CODE";

@@ -4,10 +4,17 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
+#include "datafiles/folder_lock.h"
 #include "win32/com.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   using namespace kuranto;
+  // One program per folder: a second start hands over to the first.
+  datafiles::FolderLock folderLock(ProgramDirectoryForStart());
+  if (!folderLock.TryLock()) {
+    BringRunningWindowForward(ProgramDirectoryForStart());
+    return 0;
+  }
   HWND window = CreateMainWindow(instance);
   if (window == nullptr) return 0;
   ShowWindow(window, showCommand);

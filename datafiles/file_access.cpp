@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -33,6 +34,21 @@ bool FileWriteTime(const std::string& path, int64_t& seconds) {
   struct stat st;
   if (::stat(path.c_str(), &st) != 0) return false;
   seconds = static_cast<int64_t>(st.st_mtime);
+  return true;
+}
+
+bool SetFileWriteTime(const std::string& path, int64_t seconds) {
+  struct timeval times[2];
+  times[0].tv_sec = static_cast<time_t>(seconds);
+  times[0].tv_usec = 0;
+  times[1] = times[0];
+  return ::utimes(path.c_str(), times) == 0;
+}
+
+bool FileSize(const std::string& path, uint64_t& bytes) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  bytes = static_cast<uint64_t>(st.st_size);
   return true;
 }
 

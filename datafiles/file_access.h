@@ -18,6 +18,12 @@ std::string FileDate(const std::string& path);
 // Seconds since the epoch of the last write; false when unknown.
 bool FileWriteTime(const std::string& path, int64_t& seconds);
 
+// Sets the last-write time (seconds since the epoch); false on failure.
+bool SetFileWriteTime(const std::string& path, int64_t seconds);
+
+// The size in bytes; false when the file cannot be read.
+bool FileSize(const std::string& path, uint64_t& bytes);
+
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so a failed write leaves the old file whole. False on failure.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);

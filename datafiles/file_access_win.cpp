@@ -24,6 +24,9 @@ class ScopedFile {
   HANDLE h_;
 };
 
+constexpr uint64_t kTicksPerSecond = 10000000ULL;
+constexpr uint64_t kEpochSeconds = 11644473600ULL;  // 1601 to 1970
+
 bool LastWriteTime(const std::string& path, FILETIME& written) {
   // Opens an existing file only: the check must never create one.
   ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -59,9 +62,29 @@ bool FileWriteTime(const std::string& path, int64_t& seconds) {
   ULARGE_INTEGER ticks;
   ticks.LowPart = written.dwLowDateTime;
   ticks.HighPart = written.dwHighDateTime;
-  constexpr uint64_t kTicksPerSecond = 10000000ULL;
-  constexpr uint64_t kEpochSeconds = 11644473600ULL;  // 1601 to 1970
   seconds = static_cast<int64_t>(ticks.QuadPart / kTicksPerSecond) - static_cast<int64_t>(kEpochSeconds);
+  return true;
+}
+
+bool SetFileWriteTime(const std::string& path, int64_t seconds) {
+  ScopedFile file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  ULARGE_INTEGER ticks;
+  ticks.QuadPart = (static_cast<uint64_t>(seconds) + kEpochSeconds) * kTicksPerSecond;
+  FILETIME written;
+  written.dwLowDateTime = ticks.LowPart;
+  written.dwHighDateTime = ticks.HighPart;
+  return SetFileTime(file.get(), nullptr, nullptr, &written) != 0;
+}
+
+bool FileSize(const std::string& path, uint64_t& bytes) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return false;
+  }
+  bytes = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return true;
 }
 

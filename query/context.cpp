@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "datafiles/downloads.h"
 #include "datafiles/file_access.h"
 #include "datafiles/due_builds.h"
 #include "datafiles/index_load.h"
@@ -48,7 +49,8 @@ std::string JoinSlots(const Record& row, int count, const char* (*slot)(const Re
 
 }  // namespace
 
-Context::Context(const Options& options) : options_(options) {
+Context::Context(const Options& options)
+    : options_(options), lock_(std::make_shared<datafiles::FolderLock>(WithSeparator(options.dir))) {
   const std::string dir = WithSeparator(options.dir);
   files_ = datafiles::MakeFileSet(dir);
   files_.addressFile = dir + datafiles::FindNameIgnoringCase(dir, datafiles::kAddressFileName);
@@ -75,6 +77,30 @@ void Context::PrintLine(const std::string& cp932) const {
 }
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
 
+void Context::LockFolder() {
+  if (lock_->TryLock()) return;
+  std::fprintf(stderr, "kuranto-query: another program is using %s; waiting for it to finish\n", options_.dir.c_str());
+  std::fflush(stderr);
+  lock_->Lock();
+}
+
+int Context::ExtractDownloads() {
+  if (datafiles::PlanExtractions(files_).empty()) return kExitOk;
+  LockFolder();
+  int code = kExitOk;
+  // Planned again under the lock: the program that held it may have done it.
+  for (const datafiles::Extraction& extraction : datafiles::PlanExtractions(files_)) {
+    const datafiles::ExtractionResult r = datafiles::RunExtraction(extraction, {});
+    // The new address file carries its source's older date: the index files
+    // would look fresh by their times.
+    if (r.done && extraction.target == files_.addressFile) rebuildAll_ = true;
+    if (r.done) continue;
+    PrintError(r.message);
+    code = kExitNoData;
+  }
+  return code;
+}
+
 namespace {
 
 int RefuseMissingData(const Context& context, const datafiles::StartupPlan& plan) {
@@ -99,14 +125,23 @@ int RefuseMissingData(const Context& context, const datafiles::StartupPlan& plan
 
 }  // namespace
 
-int Context::RequireAddressFile() const {
+int Context::RequireAddressFile() {
+  const int extracted = ExtractDownloads();
+  if (extracted != kExitOk) return extracted;
   return RefuseMissingData(*this, datafiles::PlanStartupByFileTimes(files_));
 }
 
 int Context::PrepareIndexes(bool all) {
+  const int extracted = ExtractDownloads();
+  if (extracted != kExitOk) return extracted;
+  all = all || rebuildAll_;
   datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
   const int refused = RefuseMissingData(*this, plan);
   if (refused != kExitOk) return refused;
+  if (all || plan.buildCityList || plan.buildPrefectureRanges || plan.buildNumberRanges) {
+    LockFolder();
+    plan = datafiles::PlanStartupByFileTimes(files_);
+  }
   datafiles::HeldIndexFiles held;
   const auto runNow = [](datafiles::IndexBuild, const std::function<void(const datafiles::BuildProgress&)>& work) {
     work(datafiles::BuildProgress());

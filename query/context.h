@@ -2,10 +2,12 @@
 // index tables (built first when due), argument and output encoding.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "datafiles/file_set.h"
+#include "datafiles/folder_lock.h"
 #include "postal/ranges.h"
 #include "postal/records.h"
 #include "postal/search_form.h"
@@ -41,10 +43,18 @@ class Context {
   void PrintLine(const std::string& cp932) const;
   void PrintError(const std::string& cp932) const;
 
-  // kExitOk when DIR holds an address file in the Shift-JIS edition;
-  // otherwise kExitNoData with the message printed.
-  int RequireAddressFile() const;
-  // Runs the due builds (`all`: every build) and loads the tables. A build
+  // Extracts the downloads; then kExitOk when DIR holds an address file in
+  // the Shift-JIS edition, otherwise kExitNoData with the message printed.
+  int RequireAddressFile();
+  // Takes DIR's folder lock for the rest of the run, waiting (with a note on
+  // stderr) while another program holds it. Called before anything is
+  // written, so a search alone never waits for the window.
+  void LockFolder();
+  // Makes what Japan Post's downloads in DIR call for (PlanExtractions),
+  // under the folder lock. kExitOk, or kExitNoData with each refusal printed.
+  int ExtractDownloads();
+
+  // Extracts the downloads, runs the due builds (`all`: every build) and loads the tables. A build
   // whose file cannot be written is used from memory. Returns kExitOk, or
   // kExitNoData with the message printed (also for an address file in the
   // UTF-8 edition, which is not read).
@@ -64,6 +74,8 @@ class Context {
   datafiles::FileSet files_;
   postal::IndexTables tables_;
   std::string cityList_;
+  bool rebuildAll_ = false;  // the address file was extracted in this run
+  std::shared_ptr<datafiles::FolderLock> lock_;  // shared: main copies the context
 };
 
 using CommandArgs = std::vector<std::string>;
@@ -79,6 +91,7 @@ int RunCities(Context& context, const CommandArgs& args);
 int RunBuild(Context& context, const CommandArgs& args);
 int RunAreas(Context& context, const CommandArgs& args);
 int RunOffice(Context& context, const CommandArgs& args);
+int RunImport(Context& context, const CommandArgs& args);
 int RunImportUtf8(Context& context, const CommandArgs& args);
 int RunResolve(Context& context, const CommandArgs& args);
 

@@ -1,38 +1,31 @@
-// import-utf8 FILE: Japan Post's UTF-8 edition into DIR's address file.
-#include <cstdio>
-
-#include "datafiles/utf8_import.h"
+// import FILE: a Japan Post download (either zip, or a CSV of either edition)
+// into DIR's address or office file; import-utf8 FILE: the same with a CSV
+// taken for the UTF-8 edition.
+#include "datafiles/downloads.h"
 #include "query/context.h"
 
 namespace query {
 
-// Converts FILE into the address file (Ken_all.csv, or the name it already
-// has in DIR), then builds the index files from it, as the program does at
-// start. The old address file stays when anything fails.
-int RunImportUtf8(Context& context, const CommandArgs& args) {
+namespace {
+
+// Makes the file FILE calls for (the address file under the name it already
+// has in DIR), then builds the index files, as the program does at start.
+// The old file stays when anything fails.
+int Import(Context& context, const CommandArgs& args, bool utf8Edition) {
   if (args.size() != 1) return kExitUsage;
-  const std::string& source = args[0];
-  const std::string& target = context.files().addressFile;
-  const datafiles::ImportResult r = datafiles::ImportUtf8Edition(source, target, {});
-  switch (r.status) {
-    case datafiles::ImportStatus::kDone:
-      return context.PrepareIndexes(true);
-    case datafiles::ImportStatus::kCannotRead:
-      std::fprintf(stderr, "kuranto-query: cannot read %s\n", source.c_str());
-      return kExitNoData;
-    case datafiles::ImportStatus::kNotUtf8:
-      std::fprintf(stderr, "kuranto-query: %s line %ld: byte 0x%02X is not UTF-8; %s not written\n", source.c_str(),
-                   r.line, static_cast<unsigned>(r.character), target.c_str());
-      return kExitRefused;
-    case datafiles::ImportStatus::kNoCp932Form:
-      std::fprintf(stderr, "kuranto-query: %s line %ld: U+%04X has no Shift-JIS (cp932) form; %s not written\n",
-                   source.c_str(), r.line, static_cast<unsigned>(r.character), target.c_str());
-      return kExitRefused;
-    case datafiles::ImportStatus::kCannotWrite:
-      std::fprintf(stderr, "kuranto-query: cannot write %s\n", target.c_str());
-      return kExitNoData;
+  context.LockFolder();
+  const datafiles::Extraction extraction = datafiles::PlanImport(context.files(), args[0], utf8Edition);
+  const datafiles::ExtractionResult r = datafiles::RunExtraction(extraction, {});
+  if (!r.done) {
+    context.PrintError(r.message);
+    return r.conversion.status == datafiles::ImportStatus::kDone ? kExitNoData : kExitRefused;
   }
-  return kExitNoData;
+  return context.PrepareIndexes(true);
 }
+
+}  // namespace
+
+int RunImport(Context& context, const CommandArgs& args) { return Import(context, args, false); }
+int RunImportUtf8(Context& context, const CommandArgs& args) { return Import(context, args, true); }
 
 }  // namespace query

@@ -18,10 +18,12 @@ const char kUsage[] =
     "  office old|new|city TEXT | office area \"PREFECTURE CITY\"\n"
     "  office place PREFECTURE CITY TOWN | office fuzzy TEXT   (Jigyosyo.csv)\n"
     "  cities PREFECTURE       the city list of a prefecture\n"
-    "  build                   run the three index builds now\n"
+    "  build                   extract DIR's Japan Post zips when newer, run the three index builds now\n"
     "  areas CODE              the places of a telephone area code\n"
-    "  import-utf8 FILE        convert Japan Post's utf_ken_all.csv into DIR's Ken_all.csv\n"
-    "                          (the Shift-JIS edition's bytes) and build the index files\n"
+    "  import FILE             ken_all.zip, utf_ken_all.zip, jigyosyo.zip or a CSV of either\n"
+    "                          edition into DIR's Ken_all.csv or Jigyosyo.csv (the UTF-8 edition\n"
+    "                          converted into the Shift-JIS one), then build the index files\n"
+    "  import-utf8 FILE        the same, FILE taken for the UTF-8 edition\n"
     "  resolve [--code-first] [ADDRESS...]\n"
     "                          the postal code of each address (none given: one a line\n"
     "                          on standard input): CODE, STATUS (exact, ambiguous, city,\n"
@@ -53,6 +55,7 @@ const Command kCommands[] = {
     {"build", query::RunBuild},
     {"areas", query::RunAreas},
     {"office", query::RunOffice},
+    {"import", query::RunImport},
     {"import-utf8", query::RunImportUtf8},
     {"resolve", query::RunResolve},
 };

@@ -10,6 +10,8 @@ int RunOffice(Context& context, const CommandArgs& args) {
   postal::SearchForm q;
   const int read = ReadSearchForm(context, args, q);
   if (read != kExitOk) return read;
+  const int extracted = context.ExtractDownloads();
+  if (extracted != kExitOk) return extracted;
   postal::OfficeRows rows;
   const char* refusal = postal::SearchOffices(context.files().officeFile, q, rows);
   if (refusal != nullptr) {

@@ -21,10 +21,10 @@ struct ResolveRequest {
 };
 
 // Loads DIR's address file; kExitOk, or kExitNoData with the message printed.
-int LoadBook(const Context& context, resolver::AddressBook& book);
+int LoadBook(Context& context, resolver::AddressBook& book);
 
 // The CSV mode: refuses OUT == FILE before loading anything.
-int RunResolveCsv(const Context& context, const ResolveRequest& request);
+int RunResolveCsv(Context& context, const ResolveRequest& request);
 
 // One resolution as the tool prints it: a text line (cp932, tab-separated)
 // or a JSON object (UTF-8). `given` is the code read with --code-first.

@@ -124,7 +124,7 @@ void ResolveStandardInput(LineResolver& lines, bool utf8) {
 
 }  // namespace
 
-int LoadBook(const Context& context, resolver::AddressBook& book) {
+int LoadBook(Context& context, resolver::AddressBook& book) {
   const int required = context.RequireAddressFile();
   if (required != kExitOk) return required;
   std::string error;

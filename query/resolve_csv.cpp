@@ -87,7 +87,7 @@ void PrintSummary(const Context& context, const resolver::CsvCounts& counts, boo
 
 }  // namespace
 
-int RunResolveCsv(const Context& context, const ResolveRequest& request) {
+int RunResolveCsv(Context& context, const ResolveRequest& request) {
   const bool toFile = !request.output.empty();
   if (toFile && SameFile(request.csvFile, request.output)) {
     std::fprintf(stderr, "kuranto-query: --output %s is the input file itself\n", request.output.c_str());

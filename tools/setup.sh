@@ -3,7 +3,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb
+packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix zlib1g-dev libz-mingw-w64-dev wine wine64 xvfb
           fonts-ipafont-gothic imagemagick locales clang-14 libclang-rt-14-dev python3 x11-utils
           xdotool)
 missing=()

@@ -60,9 +60,10 @@ TEST(QueryToolUtf8, RefusesTheUtf8EditionAsAddressFileAndImportsIt) {
 
   // A character with no Shift-JIS form: its line and code, nothing written.
   WriteFile(dir.File("bad.csv"), std::string(kUtf8Akasaka) + u8"13103,\"107  \",\"1070052\",\"\",\"\",\"\",\"\U0001F600\"\r\n");
-  r = RunQueryTool({"--dir", dir.path(), "import-utf8", dir.File("bad.csv")});
+  r = RunQueryTool({"--dir", dir.path(), "--cp932", "import-utf8", dir.File("bad.csv")});
   EXPECT_EQ(2, r.exitCode);
-  EXPECT_NE(std::string::npos, r.err.find("line 2: U+1F600")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("bad.csv を変換できません: 2 行目")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("U+1F600")) << r.err;
   EXPECT_EQ(kUtf8Akasaka, testing_support::ReadFile(dir.File("Ken_all.csv")));
 
   // Converted in place, then searched as usual.

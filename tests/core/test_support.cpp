@@ -95,14 +95,21 @@ std::string FromUtf8(const std::string& utf8) { return Convert("CP932", "UTF-8",
 
 CommandResult RunQueryTool(const std::vector<std::string>& args) { return RunQueryTool(args, std::string()); }
 
+CommandResult RunProgram(const std::vector<std::string>& argv) { return RunProgram(argv, std::string(), {}); }
+
 CommandResult RunQueryTool(const std::vector<std::string>& args, const std::string& input,
                            const std::vector<std::string>& environment) {
+  std::vector<std::string> argv{KURANTO_QUERY_TOOL};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunProgram(argv, input, environment);
+}
+
+CommandResult RunProgram(const std::vector<std::string>& args, const std::string& input,
+                         const std::vector<std::string>& environment) {
   TempDir scratch;
   const std::string outPath = scratch.File("out"), errPath = scratch.File("err"), inPath = scratch.File("in");
   WriteFile(inPath, input);
   std::vector<char*> argv;
-  std::string tool = KURANTO_QUERY_TOOL;
-  argv.push_back(&tool[0]);
   std::vector<std::string> copies(args);
   for (std::string& a : copies) argv.push_back(&a[0]);
   argv.push_back(nullptr);

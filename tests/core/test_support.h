@@ -48,6 +48,10 @@ struct CommandResult {
 };
 // Runs the query tool with these arguments (no shell quoting needed).
 CommandResult RunQueryTool(const std::vector<std::string>& args);
+// Runs `argv[0]` (a path) with the rest as its arguments.
+CommandResult RunProgram(const std::vector<std::string>& argv);
+CommandResult RunProgram(const std::vector<std::string>& argv, const std::string& input,
+                         const std::vector<std::string>& environment);
 
 // The same with `input` on standard input and the environment changed by
 // `environment`: "NAME=VALUE" sets, "NAME" alone unsets.
