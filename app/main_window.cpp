@@ -157,10 +157,8 @@ HINSTANCE WindowInstance(HWND window) {
 HWND CreateMainWindow(HINSTANCE instance) {
   if (!RegisterMainWindowClass(instance)) return nullptr;
   const WindowRect rect = LoadWindowRect();
-  HWND window = CreateWindowExA(0, texts::kWindowClass, texts::kWindowTitle, WS_OVERLAPPEDWINDOW, rect.x, rect.y,
-                                rect.width, rect.height, nullptr, nullptr, instance, nullptr);
-  g_app.instance = instance;
-  return window;
+  return CreateWindowExA(0, texts::kWindowClass, texts::kWindowTitle, WS_OVERLAPPEDWINDOW, rect.x, rect.y, rect.width,
+                         rect.height, nullptr, nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

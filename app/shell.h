@@ -84,7 +84,6 @@ struct MenuSlots {
 
 // The one instance of the program's state (app_state.cpp).
 struct AppState {
-  HINSTANCE instance = nullptr;
   HIMAGELIST menuImages = nullptr;  // owned by WinMain
   AutoDeleteFont listFont;  // the result lists' font, replaced by each size change
   Controls controls;
@@ -121,7 +120,7 @@ int ShowMessage(HWND owner, const char* text, const char* caption, UINT flags);
 // main_window.cpp
 bool RegisterMainWindowClass(HINSTANCE instance);
 // Registers the class if needed and creates the main window at the saved
-// rectangle; stores the handles. nullptr when registration or creation fails.
+// rectangle. nullptr when registration or creation fails.
 HWND CreateMainWindow(HINSTANCE instance);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The module whose resources the window uses.
