@@ -26,7 +26,7 @@ namespace {
 
 constexpr size_t kCellShownBytes = 60;
 constexpr DWORD kPumpEveryMs = 50;
-constexpr int kProgressSteps = 1000;
+constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
