@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -116,12 +117,15 @@ void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
   }
 }
 
-// The whole file into `bytes`. The size the file reports only sizes the first
-// read (a directory reports an absurd one, some files none): reading goes on
-// to the end of the file.
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The rest of `f` into `bytes`. The size the file reports only sizes the
+// first read (a directory reports an absurd one, some files none): reading
+// goes on to the end of the file.
+bool ReadWholeFile(std::FILE* f, std::string& bytes) {
   constexpr long kLargestHint = 1L << 30;
   constexpr size_t kBlock = 1 << 20;
   long hint = -1;
@@ -139,9 +143,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     got += read;
   }
   bytes.resize(got);
-  const bool ok = std::ferror(f) == 0;
-  std::fclose(f);
-  return ok;
+  return std::ferror(f) == 0;
 }
 
 }  // namespace
@@ -155,22 +157,28 @@ size_t AddressBook::RecordCount() const { return impl_->records.size(); }
 const TownRecord& AddressBook::Record(size_t index) const { return impl_->records[index]; }
 
 bool AddressBook::Load(const std::string& path, std::string& error) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
+  const File file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
     error = "cannot read " + path;
     return false;
   }
+  // The old book goes before the file is read: its memory serves the new one.
   impl_.reset(new Impl);
   Impl& book = *impl_;
-  const bool utf8 = datafiles::LooksLikeUtf8Edition(text.substr(0, datafiles::kUtf8CheckBytes));
+  std::string bytes;
+  if (!ReadWholeFile(file.get(), bytes)) {
+    error = "cannot read " + path;
+    return false;
+  }
+  const bool utf8 = datafiles::LooksLikeUtf8Edition(bytes.substr(0, datafiles::kUtf8CheckBytes));
   if (utf8) {
-    const datafiles::ImportResult result = datafiles::ConvertUtf8Edition(text, book.text, datafiles::BuildProgress());
+    const datafiles::ImportResult result = datafiles::ConvertUtf8Edition(bytes, book.text, datafiles::BuildProgress());
     if (result.status != datafiles::ImportStatus::kDone) {
       error = path + ": not convertible from UTF-8 at line " + std::to_string(result.line);
       return false;
     }
   } else {
-    book.text = std::move(text);
+    book.text.swap(bytes);
   }
   // Japan Post joined the UTF-8 edition's split towns already; a town cut
   // to fit a line stays cut.
