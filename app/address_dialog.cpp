@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "app/shell.h"
 #include "app/texts.h"
@@ -21,7 +22,7 @@ constexpr int kAddressBytes = 256;  // 255 bytes and the terminator
 
 postal::AddressRecord RowOf(const resolver::TownRecord& town) {
   postal::AddressRecord row = {};
-  const auto put = [](char* slot, size_t width, const std::string& text) {
+  const auto put = [](char* slot, size_t width, std::string_view text) {
     postal::CopyToSlot(slot, width, text.data(), text.size());
   };
   put(row.newNumber, sizeof row.newNumber, town.postalCode);
@@ -39,7 +40,7 @@ postal::AddressRecord RowOf(const resolver::TownRecord& town) {
 // Why several codes remain: the same municipality name in several
 // prefectures, or a town that its notes split.
 const char* WhyAmbiguous(const resolver::AddressBook& book, const resolver::Resolution& resolution) {
-  std::set<std::string> cities;
+  std::set<std::string_view> cities;
   for (size_t index : resolution.candidates) cities.insert(book.Record(index).cityCode);
   return cities.size() > 1 ? texts::kSeveralCities : texts::kTownSplit;
 }

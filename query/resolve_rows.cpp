@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "query/json_rows.h"
@@ -14,20 +15,23 @@ const char kCandidateSeparator[] = " / ";
 // distinct codes in file order.
 std::string CodeField(const resolver::AddressBook& book, const resolver::Resolution& r) {
   if (r.status != resolver::Status::kAmbiguous) return r.postalCode;
-  std::vector<std::string> codes;
+  std::vector<std::string_view> codes;
   for (size_t index : r.candidates) {
-    const std::string& code = book.Record(index).postalCode;
+    const std::string_view code = book.Record(index).postalCode;
     if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
   }
   std::string joined;
-  for (const std::string& code : codes) joined += (joined.empty() ? "" : ",") + code;
+  for (const std::string_view code : codes) {
+    if (!joined.empty()) joined += ",";
+    joined += code;
+  }
   return joined;
 }
 
 std::string CandidateJson(const resolver::TownRecord& record) {
   const struct {
     const char* name;
-    const std::string& cp932;
+    std::string_view cp932;
   } fields[] = {
       {"postal_code", record.postalCode}, {"city_code", record.cityCode}, {"prefecture", record.prefecture},
       {"city", record.city},              {"town", record.town},
@@ -35,7 +39,7 @@ std::string CandidateJson(const resolver::TownRecord& record) {
   std::string json = "{";
   for (const auto& field : fields) {
     if (json.size() > 1) json += ", ";
-    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(field.cp932));
+    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(std::string(field.cp932)));
   }
   return json + "}";
 }
@@ -47,7 +51,7 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
   for (size_t i = 0; i < r.candidates.size(); ++i) {
     const resolver::TownRecord& record = book.Record(r.candidates[i]);
     if (i > 0) text += kCandidateSeparator;
-    text += record.prefecture + " " + record.city + " " + record.town;
+    text.append(record.prefecture).append(" ").append(record.city).append(" ").append(record.town);
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
   return text;

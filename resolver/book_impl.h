@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -42,7 +43,17 @@ struct Municipality {
   size_t firstRecord = 0, endRecord = 0;  // its lines are together in the file
 };
 
+// A town continued over several lines, joined: the file holds it only in pieces.
+struct JoinedTown {
+  std::string town, townKana;
+};
+
 struct AddressBook::Impl {
+  // The address file's text (cp932), which the records' views point into:
+  // one block for the whole book instead of a string per field.
+  std::string text;
+  // A deque, so that a joined town already made never moves.
+  std::deque<JoinedTown> joinedTowns;
   std::vector<TownRecord> records;
   std::vector<RecordInfo> info;
   NotePool notes;

@@ -29,7 +29,8 @@ size_t FindChar(const std::string& text, uint16_t code, size_t from = 0) {
 size_t FindWord(const std::string& text, const char* word) {
   const size_t n = std::strlen(word);
   for (size_t i = 0; i + n <= text.size();) {
-    if (text.compare(i, n, word) == 0) return i;
+    // Every record is searched for several words: compare only where the first byte fits.
+    if (text[i] == word[0] && text.compare(i, n, word) == 0) return i;
     i += CharWidth(CharCode(text.data() + i, text.size() - i));
   }
   return std::string::npos;

@@ -1,7 +1,10 @@
 // Reading the address file into joined town records.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "datafiles/index_build.h"
 #include "datafiles/utf8_edition.h"
@@ -19,23 +22,23 @@ constexpr int kColumns = 9;  // the ones a record keeps: city code .. town
 // Longer than any line of the file: the program's 255-byte limit is not ours.
 constexpr size_t kLongestLine = 1 << 16;
 
-// Splits one line into its first kColumns columns, quotes removed, into
-// `columns`. False when the line has fewer.
-bool SplitLine(const char* line, size_t length, std::string* const* columns) {
+// Splits one line into its first kColumns columns, quotes removed: the views
+// point into `line`. False when the line has fewer.
+bool SplitLine(const char* line, size_t length, std::string_view* const* columns) {
   size_t pos = 0;
   for (int column = 0; column < kColumns; ++column) {
-    std::string& out = *columns[column];
+    std::string_view& out = *columns[column];
     if (pos > length) return false;
     if (pos < length && line[pos] == '"') {
       const char* close = static_cast<const char*>(std::memchr(line + pos + 1, '"', length - pos - 1));
       const size_t end = close ? static_cast<size_t>(close - line) : length;
-      out.assign(line + pos + 1, end - pos - 1);
+      out = std::string_view(line + pos + 1, end - pos - 1);
       pos = end + 1;
       while (pos < length && line[pos] != ',') ++pos;
     } else {
       const char* comma = static_cast<const char*>(std::memchr(line + pos, ',', length - pos));
       const size_t end = comma ? static_cast<size_t>(comma - line) : length;
-      out.assign(line + pos, end - pos);
+      out = std::string_view(line + pos, end - pos);
       pos = end;
     }
     if (column + 1 < kColumns && pos >= length) return false;
@@ -45,7 +48,7 @@ bool SplitLine(const char* line, size_t length, std::string* const* columns) {
 }
 
 // True when the text opens a （ it does not close: the town goes on on the next line.
-bool LeavesParenthesisOpen(const std::string& town) {
+bool LeavesParenthesisOpen(std::string_view town) {
   int depth = 0;
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);
@@ -56,17 +59,19 @@ bool LeavesParenthesisOpen(const std::string& town) {
   return depth > 0;
 }
 
-void RemoveBlanks(std::string& text) {
+// Removes the blanks of a field of `text` in place; the view shrinks to what is left.
+void RemoveBlanks(std::string& text, std::string_view& field) {
+  char* const begin = &text[static_cast<size_t>(field.data() - text.data())];
   size_t kept = 0;
-  for (char c : text) {
-    if (c != ' ') text[kept++] = c;
+  for (char c : field) {
+    if (c != ' ') begin[kept++] = c;
   }
-  text.resize(kept);
+  field = std::string_view(begin, kept);
 }
 
 // A continuation line never opens a （ before it closes the open one; a new
 // town of the same code (as the UTF-8 edition writes them) usually does.
-bool ContinuesTown(const std::string& town) {
+bool ContinuesTown(std::string_view town) {
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);
     if (code == ch::kOpen) return false;
@@ -76,71 +81,69 @@ bool ContinuesTown(const std::string& town) {
   return true;
 }
 
-// Reads the records from the lines `next` hands out (false at the end).
-template <class NextLine>
-void ReadRecords(NextLine next, bool joinSplitTowns, std::vector<TownRecord>& records) {
-  bool open = false;  // the last record's town continues
+// Reads the records of `book.text`, their fields viewing into it.
+void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
+  // One reservation, no regrowth: at most a record a line.
+  book.records.reserve(static_cast<size_t>(std::count(book.text.begin(), book.text.end(), '\n')) + 1);
+  postal::LineReader reader(book.text.data(), book.text.size(), kLongestLine);
+  bool open = false;        // the last record's town continues
+  bool lastJoined = false;  // the last record's town is book.joinedTowns.back()
   const char* line;
   size_t length;
-  while (next(line, length)) {
-    // Straight into its place: no copy of the columns.
-    records.emplace_back();
-    TownRecord& record = records.back();
-    std::string* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
-                                            &record.prefectureKana, &record.cityKana, &record.townKana,
-                                            &record.prefecture,     &record.city,     &record.town};
-    if (!SplitLine(line, length, columns)) {
-      records.pop_back();
-      continue;
-    }
-    if (open && joinSplitTowns && ContinuesTown(record.town) && records.size() >= 2) {
-      TownRecord& last = records[records.size() - 2];
+  while (reader.Next(line, length)) {
+    TownRecord record;
+    std::string_view* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
+                                                 &record.prefectureKana, &record.cityKana, &record.townKana,
+                                                 &record.prefecture,     &record.city,     &record.town};
+    if (!SplitLine(line, length, columns)) continue;
+    if (open && joinSplitTowns && ContinuesTown(record.town) && !book.records.empty()) {
+      TownRecord& last = book.records.back();
       if (last.postalCode == record.postalCode && last.cityCode == record.cityCode) {
-        last.town += record.town;
-        last.townKana += record.townKana;
+        if (!lastJoined) book.joinedTowns.push_back(JoinedTown{std::string(last.town), std::string(last.townKana)});
+        lastJoined = true;
+        JoinedTown& joined = book.joinedTowns.back();
+        joined.town += record.town;
+        joined.townKana += record.townKana;
+        last.town = joined.town;
+        last.townKana = joined.townKana;
         open = LeavesParenthesisOpen(last.town);
-        records.pop_back();
         continue;
       }
     }
-    RemoveBlanks(record.oldCode);
+    RemoveBlanks(book.text, record.oldCode);
     open = LeavesParenthesisOpen(record.town);
+    lastJoined = false;
+    book.records.push_back(record);
   }
 }
 
-// About the line count of the published file: one reservation, no regrowth.
-constexpr size_t kExpectedRecords = 125000;
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool ReadHead(const std::string& path, std::string& head) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  head.resize(datafiles::kUtf8CheckBytes);
-  head.resize(std::fread(&head[0], 1, head.size(), f));
-  std::fclose(f);
-  return true;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  bytes.clear();
-  long size = -1;
+// The rest of `f` into `bytes`. The size the file reports only sizes the
+// first read (a directory reports an absurd one, some files none): reading
+// goes on to the end of the file.
+bool ReadWholeFile(std::FILE* f, std::string& bytes) {
+  constexpr long kLargestHint = 1L << 30;
+  constexpr size_t kBlock = 1 << 20;
+  long hint = -1;
   if (std::fseek(f, 0, SEEK_END) == 0) {
-    size = std::ftell(f);
+    hint = std::ftell(f);
     std::rewind(f);
   }
-  bool ok;
-  if (size >= 0) {
-    bytes.resize(static_cast<size_t>(size));
-    ok = std::fread(&bytes[0], 1, bytes.size(), f) == bytes.size();
-  } else {
-    char block[1 << 16];
-    size_t got;
-    while ((got = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, got);
-    ok = std::ferror(f) == 0;
+  // One byte more than the file, so that its end is seen without a second block.
+  bytes.resize(hint >= 0 && hint < kLargestHint ? static_cast<size_t>(hint) + 1 : kBlock);
+  size_t got = 0;
+  for (;;) {
+    if (got == bytes.size()) bytes.resize(bytes.size() + kBlock);
+    const size_t read = std::fread(&bytes[got], 1, bytes.size() - got, f);
+    if (read == 0) break;
+    got += read;
   }
-  std::fclose(f);
-  return ok;
+  bytes.resize(got);
+  return std::ferror(f) == 0;
 }
 
 }  // namespace
@@ -154,41 +157,40 @@ size_t AddressBook::RecordCount() const { return impl_->records.size(); }
 const TownRecord& AddressBook::Record(size_t index) const { return impl_->records[index]; }
 
 bool AddressBook::Load(const std::string& path, std::string& error) {
-  std::string head;
-  if (!ReadHead(path, head)) {
+  const File file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
     error = "cannot read " + path;
     return false;
   }
+  // The old book goes before the file is read: its memory serves the new one.
   impl_.reset(new Impl);
-  if (datafiles::LooksLikeUtf8Edition(head)) {
-    std::string bytes, cp932;
-    if (!ReadWholeFile(path, bytes)) {
-      error = "cannot read " + path;
-      return false;
-    }
-    const datafiles::ImportResult result = datafiles::ConvertUtf8Edition(bytes, cp932, datafiles::BuildProgress());
+  Impl& book = *impl_;
+  std::string bytes;
+  if (!ReadWholeFile(file.get(), bytes)) {
+    error = "cannot read " + path;
+    return false;
+  }
+  const bool utf8 = datafiles::LooksLikeUtf8Edition(bytes.substr(0, datafiles::kUtf8CheckBytes));
+  if (utf8) {
+    const datafiles::ImportResult result = datafiles::ConvertUtf8Edition(bytes, book.text, datafiles::BuildProgress());
     if (result.status != datafiles::ImportStatus::kDone) {
       error = path + ": not convertible from UTF-8 at line " + std::to_string(result.line);
       return false;
     }
-    // Japan Post joined its split towns already; a town cut to fit a line stays cut.
-    postal::LineReader reader(cp932.data(), cp932.size(), kLongestLine);
-    impl_->records.reserve(kExpectedRecords);
-    ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, false, impl_->records);
   } else {
-    // Read in blocks: the file itself is never held whole.
-    postal::LineReader reader(path, kLongestLine);
-    impl_->records.reserve(kExpectedRecords);
-    ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, true, impl_->records);
+    book.text.swap(bytes);
   }
-  BuildIndex(*impl_);
+  // Japan Post joined the UTF-8 edition's split towns already; a town cut
+  // to fit a line stays cut.
+  ReadRecords(!utf8, book);
+  BuildIndex(book);
   return true;
 }
 
 void AddressBook::LoadFromMemory(const char* data, size_t size) {
   impl_.reset(new Impl);
-  postal::LineReader reader(data, size, kLongestLine);
-  ReadRecords([&](const char*& line, size_t& length) { return reader.Next(line, length); }, true, impl_->records);
+  impl_->text.assign(data, size);
+  ReadRecords(true, *impl_);
   BuildIndex(*impl_);
 }
 

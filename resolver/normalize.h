@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace resolver {
 
@@ -17,7 +18,7 @@ namespace resolver {
 //   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
 //   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
 void NormalizeText(const char* text, size_t length, std::string& out);
-inline void NormalizeText(const std::string& text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
+inline void NormalizeText(std::string_view text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
 
 // Drops every 大字 and 字 from `text` (normalised), in place: people write
 // them or leave them out anywhere in a town's name ("浪岡大字高屋敷字野尻"),

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace resolver {
@@ -24,12 +25,14 @@ const char* StatusName(Status status);
 
 // One town of the address file: a town name continued over several lines is
 // joined into one record. Texts as Japan Post writes them, note included.
+// The texts are views into the book that holds the record: they stay valid
+// while that book lives and is not loaded again (moving the book keeps them).
 struct TownRecord {
-  std::string postalCode;  // 7 digits
-  std::string oldCode;     // blanks removed
-  std::string cityCode;    // 5 digits
-  std::string prefecture, city, town;
-  std::string prefectureKana, cityKana, townKana;
+  std::string_view postalCode;  // 7 digits
+  std::string_view oldCode;     // blanks removed
+  std::string_view cityCode;    // 5 digits
+  std::string_view prefecture, city, town;
+  std::string_view prefectureKana, cityKana, townKana;
 };
 
 // The address file loaded once into a structure made for lookups. Immutable

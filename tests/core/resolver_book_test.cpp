@@ -42,7 +42,7 @@ resolver::AddressBook Book(const std::string& bytes) {
 
 std::string Codes(const resolver::AddressBook& book, const resolver::Resolution& r) {
   std::string codes;
-  for (size_t i : r.candidates) codes += (codes.empty() ? "" : " ") + book.Record(i).postalCode;
+  for (size_t i : r.candidates) codes.append(codes.empty() ? "" : " ").append(book.Record(i).postalCode);
   return codes;
 }
 

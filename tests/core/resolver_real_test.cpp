@@ -44,7 +44,7 @@ class ResolverRealData : public ::testing::Test {
     for (const Case& c : cases) {
       resolver::Resolve(*book_, c.address, r);
       std::string codes;
-      for (size_t i : r.candidates) codes += (codes.empty() ? "" : " ") + book_->Record(i).postalCode;
+      for (size_t i : r.candidates) codes.append(codes.empty() ? "" : " ").append(book_->Record(i).postalCode);
       const std::string shown = testing_support::ToUtf8(c.address);
       EXPECT_STREQ(resolver::StatusName(c.status), resolver::StatusName(r.status)) << shown << " " << codes;
       if (c.status == Status::kAmbiguous) {

@@ -68,11 +68,11 @@ std::string FirstEntry(const std::string& note) { return LowEnd(Before(Before(Be
 
 // An address that the record's own note takes, or "" when none is made.
 std::string AddressOf(const resolver::TownRecord& r) {
-  const std::string& town = r.town;
+  const std::string town(r.town);
   if (town == "以下に掲載がない場合" || Find(town, "の次に") != std::string::npos) return std::string();
   const size_t open = Find(town, "（");
   const std::string base = town.substr(0, open);
-  const std::string place = r.prefecture + r.city;
+  const std::string place = std::string(r.prefecture) + std::string(r.city);
   if (open == std::string::npos) return place + base;
   if (Find(town, "）（") != std::string::npos) return std::string();
   const size_t close = town.rfind("）");
@@ -123,7 +123,7 @@ TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
     ++made;
     // As written, without the prefecture (where a city name may be shared),
     // and with 大字 before the town.
-    const std::string place = record.prefecture + record.city;
+    const std::string place = std::string(record.prefecture) + std::string(record.city);
     const std::string forms[] = {address, address.substr(record.prefecture.size()),
                                  place + "大字" + address.substr(place.size())};
     for (const std::string& form : forms) {
@@ -131,7 +131,7 @@ TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
       if (r.status == resolver::Status::kExact && r.postalCode != record.postalCode) {
         ++wrong;
         ADD_FAILURE() << testing_support::ToUtf8(form) << " => " << r.postalCode << ", the line has "
-                      << record.postalCode << " " << testing_support::ToUtf8(record.town);
+                      << record.postalCode << " " << testing_support::ToUtf8(std::string(record.town));
       }
     }
     if (wrong > 30) break;
@@ -171,7 +171,7 @@ TEST_F(ResolverSweep, OfficesLandInTheirOwnMunicipalityAndTown) {
     if (r.status == resolver::Status::kCity) continue;
     const std::string town = Compared(c[5]);
     for (size_t i : r.candidates) {
-      const std::string& name = book_->Record(i).town;
+      const std::string name(book_->Record(i).town);
       const std::string base = Compared(name.substr(0, Find(name, "（")));
       if (!base.empty() && (StartsWith(town, base) || StartsWith(base, town))) {
         ++ownTown;
