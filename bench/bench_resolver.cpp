@@ -16,20 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "resolver/resolver.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-// Counted, so the run can show that resolving allocates nothing per address.
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -133,14 +121,14 @@ int main(int argc, char** argv) {
   resolver::Resolution r;
   size_t exact = 0;
   resolver::Resolve(book, offices.front(), r);  // the buffers grow once
-  const long allocationsBefore = allocations.load();
+  const long allocationsBefore = bench::AllocationCount();
   const auto start = std::chrono::steady_clock::now();
   for (size_t i = 0; i < kAddresses; ++i) {
     resolver::Resolve(book, offices[i % offices.size()], r);
     exact += r.status == resolver::Status::kExact ? 1 : 0;
   }
   const double ms = Ms(start);
-  const long allocated = allocations.load() - allocationsBefore;
+  const long allocated = bench::AllocationCount() - allocationsBefore;
   std::printf("resolve %zu office addresses (%zu distinct): %.1f ms, %.0f addresses/s on one thread (target >= 100000), %zu exact\n",
               kAddresses, offices.size(), ms, kAddresses / (ms / 1000.0), exact);
   std::printf("allocations while resolving: %ld (%.3f an address)\n", allocated, double(allocated) / kAddresses);

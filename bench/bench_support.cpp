@@ -4,25 +4,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <new>
 #include <vector>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace bench {
 
@@ -83,8 +69,6 @@ void PrintRow(const std::string& label, double ms, double grepMs, int rows) {
   if (rows >= 0) std::snprintf(rowText, sizeof rowText, "%d", rows);
   std::printf("%-34s %10.2f %10.2f %8.2f %8s\n", label.c_str(), ms, grepMs, grepMs > 0 ? ms / grepMs : 0.0, rowText);
 }
-
-long AllocationCount() { return allocations.load(); }
 
 postal::SearchForm Form(postal::SearchMode mode, int kind, const std::string& text) {
   postal::SearchForm f;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resolver/resolver.h"
+#include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -21,21 +22,8 @@ struct Case {
 
 class ResolverRealData : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    const std::string path = testing_support::SharedDataFile("KEN_ALL.CSV");
-    if (path.empty()) return;
-    book_ = new resolver::AddressBook;
-    std::string error;
-    if (!book_->Load(path, error)) {
-      delete book_;
-      book_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete book_;
-    book_ = nullptr;
-  }
   void SetUp() override {
+    book_ = testing_support::RealAddressBook();
     if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
   }
 
@@ -55,9 +43,9 @@ class ResolverRealData : public ::testing::Test {
       }
     }
   }
-  static resolver::AddressBook* book_;
+  static const resolver::AddressBook* book_;
 };
-resolver::AddressBook* ResolverRealData::book_ = nullptr;
+const resolver::AddressBook* ResolverRealData::book_ = nullptr;
 
 TEST_F(ResolverRealData, NotListedGivesTheMunicipalitysCode) {
   Check({

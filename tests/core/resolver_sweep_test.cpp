@@ -10,6 +10,7 @@
 #include "postal/text.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
+#include "tests/core/real_book.h"
 #include "tests/common/csv_lines.h"
 #include "tests/core/test_support.h"
 
@@ -92,26 +93,13 @@ std::string AddressOf(const resolver::TownRecord& r) {
 
 class ResolverSweep : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    const std::string path = testing_support::SharedDataFile("KEN_ALL.CSV");
-    if (path.empty()) return;
-    book_ = new resolver::AddressBook;
-    std::string error;
-    if (!book_->Load(path, error)) {
-      delete book_;
-      book_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete book_;
-    book_ = nullptr;
-  }
   void SetUp() override {
+    book_ = testing_support::RealAddressBook();
     if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
   }
-  static resolver::AddressBook* book_;
+  static const resolver::AddressBook* book_;
 };
-resolver::AddressBook* ResolverSweep::book_ = nullptr;
+const resolver::AddressBook* ResolverSweep::book_ = nullptr;
 
 TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
   resolver::Resolution r;
