@@ -13,6 +13,7 @@
 #include "resolver/book_impl.h"
 #include "resolver/book_index.h"
 #include "resolver/cp932_words.h"
+#include "resolver/page_prefault.h"
 
 namespace resolver {
 
@@ -85,6 +86,7 @@ bool ContinuesTown(std::string_view town) {
 void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
   // One reservation, no regrowth: at most a record a line.
   book.records.reserve(static_cast<size_t>(std::count(book.text.begin(), book.text.end(), '\n')) + 1);
+  PrefaultForWrite(book.records.data(), book.records.capacity() * sizeof(TownRecord));
   postal::LineReader reader(book.text.data(), book.text.size(), kLongestLine);
   bool open = false;        // the last record's town continues
   bool lastJoined = false;  // the last record's town is book.joinedTowns.back()
@@ -134,7 +136,10 @@ bool ReadWholeFile(std::FILE* f, std::string& bytes) {
     std::rewind(f);
   }
   // One byte more than the file, so that its end is seen without a second block.
-  bytes.resize(hint >= 0 && hint < kLargestHint ? static_cast<size_t>(hint) + 1 : kBlock);
+  const size_t first = hint >= 0 && hint < kLargestHint ? static_cast<size_t>(hint) + 1 : kBlock;
+  bytes.reserve(first);
+  PrefaultForWrite(&bytes[0], bytes.capacity());
+  bytes.resize(first);
   size_t got = 0;
   for (;;) {
     if (got == bytes.size()) bytes.resize(bytes.size() + kBlock);
