@@ -192,7 +192,7 @@ class IndexBuilder {
   }
 
   void AddRecord(uint32_t index) {
-    const TownRecord& record = impl_.records[index];
+    const TownRecord record = impl_.Record(index);
     RecordInfo& info = impl_.info[index];
     info.municipality = MunicipalityOf(record, index);
     Municipality& m = impl_.municipalities[info.municipality];
