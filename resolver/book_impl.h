@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -48,13 +49,25 @@ struct JoinedTown {
   std::string town, townKana;
 };
 
+// A record as the book keeps it: each field an offset and a length in the
+// book's text, half the memory of TownRecord's views, so that a fresh
+// process has half the pages to fault in. A joined town's names are in
+// joinedTowns instead.
+struct StoredRecord {
+  enum Field { kPostalCode, kOldCode, kCityCode, kPrefecture, kCity, kTown, kPrefectureKana, kCityKana, kTownKana, kFields };
+  static constexpr uint32_t kNotJoined = 0xFFFFFFFF;
+  uint32_t offset[kFields];
+  uint32_t length[kFields];
+  uint32_t joined = kNotJoined;  // index into joinedTowns
+};
+
 struct AddressBook::Impl {
-  // The address file's text (cp932), which the records' views point into:
+  // The address file's text (cp932), which the records' offsets point into:
   // one block for the whole book instead of a string per field.
   std::string text;
   // A deque, so that a joined town already made never moves.
   std::deque<JoinedTown> joinedTowns;
-  std::vector<TownRecord> records;
+  std::vector<StoredRecord> records;
   std::vector<RecordInfo> info;
   NotePool notes;
   std::string names;
@@ -72,6 +85,17 @@ struct AddressBook::Impl {
   std::vector<uint32_t> townStart;
   std::vector<uint32_t> townRecords;
   size_t longestTownName = 0;
+
+  // One field of record `index`, viewing into this book.
+  std::string_view Text(size_t index, StoredRecord::Field field) const {
+    const StoredRecord& record = records[index];
+    if (record.joined != StoredRecord::kNotJoined) {
+      if (field == StoredRecord::kTown) return joinedTowns[record.joined].town;
+      if (field == StoredRecord::kTownKana) return joinedTowns[record.joined].townKana;
+    }
+    return std::string_view(text.data() + record.offset[field], record.length[field]);
+  }
+  TownRecord Record(size_t index) const;
 };
 
 }  // namespace resolver

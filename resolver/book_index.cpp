@@ -6,6 +6,7 @@
 #include "resolver/address_rest.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
+#include "resolver/page_prefault.h"
 
 namespace resolver {
 
@@ -109,9 +110,12 @@ class IndexBuilder {
   explicit IndexBuilder(AddressBook::Impl& impl) : impl_(impl) {}
 
   void Build() {
+    impl_.info.reserve(impl_.records.size());
+    PrefaultForWrite(impl_.info.data(), impl_.info.capacity() * sizeof(RecordInfo));
     impl_.info.resize(impl_.records.size());
     impl_.townNames.Reserve(impl_.records.size());
     members_.reserve(impl_.records.size());
+    PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
     for (const Pending& pending : buildings_) AddBuilding(pending);
     GatherTowns();
@@ -188,7 +192,7 @@ class IndexBuilder {
   }
 
   void AddRecord(uint32_t index) {
-    const TownRecord& record = impl_.records[index];
+    const TownRecord record = impl_.Record(index);
     RecordInfo& info = impl_.info[index];
     info.municipality = MunicipalityOf(record, index);
     Municipality& m = impl_.municipalities[info.municipality];

@@ -13,6 +13,7 @@
 #include "resolver/book_impl.h"
 #include "resolver/book_index.h"
 #include "resolver/cp932_words.h"
+#include "resolver/page_prefault.h"
 
 namespace resolver {
 
@@ -81,39 +82,56 @@ bool ContinuesTown(std::string_view town) {
   return true;
 }
 
+// `record`'s views as offsets into `text`, which they point into.
+StoredRecord Store(const TownRecord& record, const std::string& text) {
+  const std::string_view fields[StoredRecord::kFields] = {
+      record.postalCode, record.oldCode, record.cityCode, record.prefecture, record.city,
+      record.town, record.prefectureKana, record.cityKana, record.townKana};
+  StoredRecord stored;
+  for (int f = 0; f < StoredRecord::kFields; ++f) {
+    stored.offset[f] = static_cast<uint32_t>(fields[f].data() - text.data());
+    stored.length[f] = static_cast<uint32_t>(fields[f].size());
+  }
+  return stored;
+}
+
 // Reads the records of `book.text`, their fields viewing into it.
 void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
   // One reservation, no regrowth: at most a record a line.
   book.records.reserve(static_cast<size_t>(std::count(book.text.begin(), book.text.end(), '\n')) + 1);
+  PrefaultForWrite(book.records.data(), book.records.capacity() * sizeof(StoredRecord));
   postal::LineReader reader(book.text.data(), book.text.size(), kLongestLine);
-  bool open = false;        // the last record's town continues
-  bool lastJoined = false;  // the last record's town is book.joinedTowns.back()
+  bool open = false;  // the last record's town continues
   const char* line;
   size_t length;
   while (reader.Next(line, length)) {
+    // Records keep 32-bit offsets: an address file is a small part of that.
+    if (static_cast<uint64_t>(line - book.text.data()) + length > 0xFFFFFFFFu) break;
     TownRecord record;
     std::string_view* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
                                                  &record.prefectureKana, &record.cityKana, &record.townKana,
                                                  &record.prefecture,     &record.city,     &record.town};
     if (!SplitLine(line, length, columns)) continue;
     if (open && joinSplitTowns && ContinuesTown(record.town) && !book.records.empty()) {
-      TownRecord& last = book.records.back();
-      if (last.postalCode == record.postalCode && last.cityCode == record.cityCode) {
-        if (!lastJoined) book.joinedTowns.push_back(JoinedTown{std::string(last.town), std::string(last.townKana)});
-        lastJoined = true;
+      const size_t lastIndex = book.records.size() - 1;
+      if (book.Text(lastIndex, StoredRecord::kPostalCode) == record.postalCode &&
+          book.Text(lastIndex, StoredRecord::kCityCode) == record.cityCode) {
+        StoredRecord& last = book.records.back();
+        if (last.joined == StoredRecord::kNotJoined) {
+          book.joinedTowns.push_back(JoinedTown{std::string(book.Text(lastIndex, StoredRecord::kTown)),
+                                                std::string(book.Text(lastIndex, StoredRecord::kTownKana))});
+          last.joined = static_cast<uint32_t>(book.joinedTowns.size() - 1);
+        }
         JoinedTown& joined = book.joinedTowns.back();
         joined.town += record.town;
         joined.townKana += record.townKana;
-        last.town = joined.town;
-        last.townKana = joined.townKana;
-        open = LeavesParenthesisOpen(last.town);
+        open = LeavesParenthesisOpen(joined.town);
         continue;
       }
     }
     RemoveBlanks(book.text, record.oldCode);
     open = LeavesParenthesisOpen(record.town);
-    lastJoined = false;
-    book.records.push_back(record);
+    book.records.push_back(Store(record, book.text));
   }
 }
 
@@ -134,7 +152,10 @@ bool ReadWholeFile(std::FILE* f, std::string& bytes) {
     std::rewind(f);
   }
   // One byte more than the file, so that its end is seen without a second block.
-  bytes.resize(hint >= 0 && hint < kLargestHint ? static_cast<size_t>(hint) + 1 : kBlock);
+  const size_t first = hint >= 0 && hint < kLargestHint ? static_cast<size_t>(hint) + 1 : kBlock;
+  bytes.reserve(first);
+  PrefaultForWrite(&bytes[0], bytes.capacity());
+  bytes.resize(first);
   size_t got = 0;
   for (;;) {
     if (got == bytes.size()) bytes.resize(bytes.size() + kBlock);
@@ -154,7 +175,21 @@ AddressBook::AddressBook(AddressBook&&) noexcept = default;
 AddressBook& AddressBook::operator=(AddressBook&&) noexcept = default;
 
 size_t AddressBook::RecordCount() const { return impl_->records.size(); }
-const TownRecord& AddressBook::Record(size_t index) const { return impl_->records[index]; }
+TownRecord AddressBook::Record(size_t index) const { return impl_->Record(index); }
+
+TownRecord AddressBook::Impl::Record(size_t index) const {
+  TownRecord record;
+  record.postalCode = Text(index, StoredRecord::kPostalCode);
+  record.oldCode = Text(index, StoredRecord::kOldCode);
+  record.cityCode = Text(index, StoredRecord::kCityCode);
+  record.prefecture = Text(index, StoredRecord::kPrefecture);
+  record.city = Text(index, StoredRecord::kCity);
+  record.town = Text(index, StoredRecord::kTown);
+  record.prefectureKana = Text(index, StoredRecord::kPrefectureKana);
+  record.cityKana = Text(index, StoredRecord::kCityKana);
+  record.townKana = Text(index, StoredRecord::kTownKana);
+  return record;
+}
 
 bool AddressBook::Load(const std::string& path, std::string& error) {
   const File file(std::fopen(path.c_str(), "rb"));

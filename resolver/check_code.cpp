@@ -23,7 +23,7 @@ bool IsCodeOfMunicipality(const AddressBook::Impl& book, const std::string& city
   if (found == book.municipalityByCode.end()) return false;
   const Municipality& m = book.municipalities[found->second];
   for (size_t i = m.firstRecord; i < m.endRecord; ++i) {
-    if (book.records[i].postalCode == code) return true;
+    if (book.Text(i, StoredRecord::kPostalCode) == code) return true;
   }
   return false;
 }
@@ -53,7 +53,7 @@ Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const
       return code == resolution.postalCode ? Agreement::kAgrees : Agreement::kDisagrees;
     case Status::kAmbiguous:
       for (size_t record : resolution.candidates) {
-        if (impl.records[record].postalCode == code) return Agreement::kAmongCandidates;
+        if (impl.Text(record, StoredRecord::kPostalCode) == code) return Agreement::kAmongCandidates;
       }
       return Agreement::kDisagrees;
     case Status::kCity:

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "resolver/page_prefault.h"
+
 namespace resolver {
 
 namespace {
@@ -23,6 +25,8 @@ void NameTable::Reserve(size_t count) {
   if (size <= slots_.size()) return;
   std::vector<Slot> old;
   old.swap(slots_);
+  slots_.reserve(size);
+  PrefaultForWrite(slots_.data(), size * sizeof(Slot));
   slots_.assign(size, Slot());
   used_ = 0;
   for (const Slot& slot : old) {

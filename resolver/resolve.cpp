@@ -76,15 +76,16 @@ void Finish(const AddressBook::Impl& book, std::vector<uint32_t>& found, Resolut
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
   for (uint32_t record : found) out.candidates.push_back(record);
-  const TownRecord& first = book.records[found.front()];
+  const std::string_view firstCode = book.Text(found.front(), StoredRecord::kPostalCode);
+  const std::string_view firstCity = book.Text(found.front(), StoredRecord::kCityCode);
   bool oneCode = true, oneCity = true;
   for (uint32_t record : found) {
-    oneCode = oneCode && book.records[record].postalCode == first.postalCode;
-    oneCity = oneCity && book.records[record].cityCode == first.cityCode;
+    oneCode = oneCode && book.Text(record, StoredRecord::kPostalCode) == firstCode;
+    oneCity = oneCity && book.Text(record, StoredRecord::kCityCode) == firstCity;
   }
   out.status = oneCode ? Status::kExact : Status::kAmbiguous;
-  if (oneCode) out.postalCode = first.postalCode;
-  if (oneCity) out.cityCode = first.cityCode;
+  if (oneCode) out.postalCode = firstCode;
+  if (oneCity) out.cityCode = firstCity;
 }
 
 // No town fits: the municipality's own code, when one municipality is meant.
@@ -107,7 +108,7 @@ void FinishCity(const AddressBook::Impl& book, const std::vector<MunicipalityHit
   if (meant == 1) out.cityCode = one->cityCode;
   if (found.size() == 1) {
     out.candidates.push_back(found.front());
-    out.postalCode = book.records[found.front()].postalCode;
+    out.postalCode = book.Text(found.front(), StoredRecord::kPostalCode);
   }
 }
 

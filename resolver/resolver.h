@@ -51,7 +51,9 @@ class AddressBook {
   void LoadFromMemory(const char* data, size_t size);
 
   size_t RecordCount() const;
-  const TownRecord& Record(size_t index) const;
+  // Made on each call from the book's compact store: cheap, and its views
+  // outlive it (they point into the book).
+  TownRecord Record(size_t index) const;
 
   struct Impl;
   const Impl& impl() const { return *impl_; }
