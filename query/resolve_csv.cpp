@@ -2,9 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <system_error>
 
 #include "datafiles/file_access.h"
@@ -29,15 +27,6 @@ const resolver::Agreement kAgreements[] = {resolver::Agreement::kAgrees, resolve
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ignored;
   return std::filesystem::equivalent(a, b, ignored);
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  bytes = all.str();
-  return !in.bad();
 }
 
 // A percentage on stderr, when it is a terminal and the file takes a while.
@@ -94,7 +83,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
     return kExitUsage;
   }
   std::string input;
-  if (!ReadWholeFile(request.csvFile, input)) {
+  if (!datafiles::ReadSmallFile(request.csvFile, input)) {
     std::fprintf(stderr, "kuranto-query: cannot read %s\n", request.csvFile.c_str());
     return kExitNoData;
   }

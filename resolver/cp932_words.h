@@ -6,16 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "postal/text.h"
+
 namespace resolver {
 
 // One character of cp932 text: the double-byte code, or the single byte.
 inline uint16_t CharCode(const char* p, size_t left) {
   const unsigned char lead = static_cast<unsigned char>(p[0]);
-  const bool lead2 = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-  if (lead2 && left >= 2) {
-    const unsigned char trail = static_cast<unsigned char>(p[1]);
-    if (trail >= 0x40 && trail <= 0xFC && trail != 0x7F) return static_cast<uint16_t>(lead << 8 | trail);
-  }
+  if (left >= 2 && postal::IsDoubleByte(p)) return static_cast<uint16_t>(lead << 8 | static_cast<unsigned char>(p[1]));
   return lead;
 }
 inline size_t CharWidth(uint16_t code) { return code > 0xFF ? 2 : 1; }
