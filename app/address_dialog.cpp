@@ -141,8 +141,7 @@ void ShowResolution(HWND window, AppState& app, const resolver::Resolution& reso
   SendMessageA(c.tab, TCM_SETCURSEL, kAddressPage, 0);
   SwitchTabPage(c, kAddressPage);  // selecting a tab this way sends no notification
 
-  app.addressRows.Clear();
-  SendMessageA(c.addressList, LVM_DELETEALLITEMS, 0, 0);
+  ClearResultList(app, *ResultPageOfId(IDC_ADDRESS_LIST));
   for (size_t index : resolution.candidates) app.addressRows.Add(RowOf(app.book->Record(index)));
   app.resultCount = app.addressRows.Count();
   FillResultList(c.addressList, app.resultCount);

@@ -41,11 +41,6 @@ postal::SearchForm ReadSearchForm(const Controls& c) {
   return form;
 }
 
-void ClearResultList(AppState& app, const ResultPage& page) {
-  page.clearRows(app);
-  SendMessageA(app.controls.*page.list, LVM_DELETEALLITEMS, 0, 0);
-}
-
 void ShowRefusal(HWND window, const char* message) {
   if (message != nullptr) ShowMessage(window, message, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
 }
@@ -336,6 +331,11 @@ void UnlockSearchForm(const Controls& controls) {
   // Back to what the checked mode enables, not simply everything.
   ApplyModeEnabling(controls);
   UpdateWindow(GetParent(controls.search));
+}
+
+void ClearResultList(AppState& app, const ResultPage& page) {
+  page.clearRows(app);
+  SendMessageA(app.controls.*page.list, LVM_DELETEALLITEMS, 0, 0);
 }
 
 // The result lists are owner-data lists: setting the count makes items 0 to

@@ -172,6 +172,8 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 // The form's controls greyed during a search, and back as the mode has them.
 void LockSearchForm(const Controls& controls);
 void UnlockSearchForm(const Controls& controls);
+// Empties a page's row table and its list.
+void ClearResultList(AppState& app, const ResultPage& page);
 void FillResultList(HWND list, int count);
 // Answers a result list's questions about its items (owner data); false when
 // `header` is not one of them, and the notification goes on to OnNotify.
