@@ -12,3 +12,8 @@ endif()
 set(CPACK_PACKAGE_FILE_NAME "kuranto-${PROJECT_VERSION}-${kuranto_platform}")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)
+
+# Everything the install lays out, so a script that installs builds no less.
+# A new install rule adds its target here.
+add_custom_target(installed-programs)
+add_dependencies(installed-programs kuranto keysweep kuranto-query)

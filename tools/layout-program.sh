@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Lays out a program directory as a user installs it: the installed program
-# folder (`cmake --install`: kuranto.exe, keysweep.exe, telnum.dat, kuranto.ini,
+# folder (`cmake --install`: kuranto.exe, keysweep.exe, kuranto-query.exe, telnum.dat, kuranto.ini,
 # kuranto.html, readme.txt) and the two Japan Post files under the names the
 # program opens. The files come from DATA_DIR (its KEN_ALL.CSV and
 # JIGYOSYO.CSV, any letter case) or, without it, the sample files. A DATA_DIR
@@ -14,7 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$1 dest=$2 data=${3:-}
 
-for exe in "$build/app/kuranto.exe" "$build/keysweep/keysweep.exe"; do
+for exe in "$build/app/kuranto.exe" "$build/keysweep/keysweep.exe" "$build/query/kuranto-query.exe"; do
   [ -f "$exe" ] || { echo "layout: $exe is not built" >&2; exit 1; }
 done
 

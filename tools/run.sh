@@ -17,7 +17,7 @@ run=$root/build/run
 bash "$root/tools/setup.sh"
 source "$root/tools/mingw.sh"
 build=$mingw_build
-build_mingw kuranto keysweep kuranto_driver
+build_mingw installed-programs kuranto_driver
 "$root/tools/layout-program.sh" "$build" "$run" "${1:-}"
 
 if [ -n "${DISPLAY:-}" ]; then

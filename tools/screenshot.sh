@@ -16,7 +16,7 @@ out=$root/build/screenshots
 
 source "$root/tools/mingw.sh"
 build=$mingw_build
-build_mingw kuranto keysweep kuranto_driver
+build_mingw installed-programs kuranto_driver
 rm -rf "$out"
 "$root/tools/layout-program.sh" "$build" "$out/program"
 
