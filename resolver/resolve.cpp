@@ -86,7 +86,15 @@ void KeepLongest(std::vector<MunicipalityHit>& hits) {
 // "練馬区練馬区"): true with s.again holding those of s.hits it names.
 bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t pos, size_t from, int prefecture,
                 ResolveScratch& s) {
-  if (from + 2 > text.size() || text.compare(from, 2, text, pos, 2) != 0) return false;
+  // it begins as the name did, or as the name after its county ("松前郡福島町福島町")
+  if (from + 2 > text.size()) return false;
+  bool again = text.compare(from, 2, text, pos, 2) == 0;
+  for (size_t i = pos; !again && i + 2 < from;) {
+    const uint16_t code = CharCode(text.data() + i, from - i);
+    i += CharWidth(code);
+    if (code == ch::kGun) again = text.compare(from, 2, text, i, 2) == 0;
+  }
+  if (!again) return false;
   FindMunicipalities(book, text, from, prefecture, s, s.again);
   size_t kept = 0;
   for (const MunicipalityHit& again : s.again) {
@@ -207,19 +215,21 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   size_t length = s.hits.front().nameLength;
   size_t from = pos + length;
   if (FindRepeat(impl, text, pos, from, prefecture, s)) {
-    // "館山市館山市上真倉", "静岡市静岡市葵区": read the repeat as one, unless
-    // a town of the municipality begins with its name (養父市場 of 養父市).
+    // "館山市館山市上真倉", "静岡市静岡市葵区": read the repeat as one; where
+    // a town of the municipality begins with its name (養父市場 of 養父市,
+    // 蘭越町 of 蘭越町) and nothing follows the repeat, as that town.
     bool townNamedLikeIt = false;
     for (const MunicipalityHit& hit : s.hits) {
       townNamedLikeIt = townNamedLikeIt || impl.municipalities[hit.municipality].townStartsWithName;
     }
-    if (!townNamedLikeIt || !MatchTowns(impl, text, from, s)) {
+    const size_t again = from + s.again.front().nameLength;
+    s.hits.swap(s.again);
+    if (!MatchTowns(impl, text, again, s) && townNamedLikeIt) {
       found.clear();
-      from += s.again.front().nameLength;
       s.hits.swap(s.again);
-      length = s.hits.front().nameLength;
       MatchTowns(impl, text, from, s);
     }
+    length = s.hits.front().nameLength;
   } else {
     MatchTowns(impl, text, from, s);
   }

@@ -6,6 +6,7 @@
 
 #include "resolver/book_index.h"
 #include "resolver/cp932_words.h"
+#include "resolver/normalize.h"
 
 namespace resolver {
 
@@ -340,6 +341,7 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
       // "藤棚1-120" for 藤棚町: the town's final 町 left out
       scratch.key.assign(text, nameEnd);
       scratch.key += kMachi;
+      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
       town = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
     }
     if (town == NameTable::kAbsent) continue;
