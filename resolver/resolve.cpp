@@ -88,13 +88,13 @@ bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t p
                 ResolveScratch& s) {
   // it begins as the name did, or as the name after its county ("松前郡福島町福島町")
   if (from + 2 > text.size()) return false;
-  bool again = text.compare(from, 2, text, pos, 2) == 0;
-  for (size_t i = pos; !again && i + 2 < from;) {
+  bool repeats = text.compare(from, 2, text, pos, 2) == 0;
+  for (size_t i = pos; !repeats && i + 2 < from;) {
     const uint16_t code = CharCode(text.data() + i, from - i);
     i += CharWidth(code);
-    if (code == ch::kGun) again = text.compare(from, 2, text, i, 2) == 0;
+    if (code == ch::kGun) repeats = text.compare(from, 2, text, i, 2) == 0;
   }
-  if (!again) return false;
+  if (!repeats) return false;
   FindMunicipalities(book, text, from, prefecture, s, s.again);
   size_t kept = 0;
   for (const MunicipalityHit& again : s.again) {

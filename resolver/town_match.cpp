@@ -111,7 +111,11 @@ bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength
           whole = k;
         }
         bool kanji = false;
-        for (size_t k = 0; k + 1 < whole; k += 2) kanji = kanji || CharCode(a + i + k, 2) >= 0x889F;
+        for (size_t k = 0; k < whole;) {
+          const uint16_t code = CharCode(a + i + k, whole - k);
+          kanji = kanji || code >= 0x889F;
+          k += CharWidth(code);
+        }
         if (whole >= (kanji ? kShortestShared : kShortestKana) &&
             !IsCommonBuildingWords(std::string_view(a + i, whole), town)) {
           return true;
