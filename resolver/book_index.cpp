@@ -468,7 +468,11 @@ bool IsCommonBuildingWords(std::string_view name, std::string_view town) {
       i += town.size();
       continue;
     }
-    if ((name[i] >= 'A' && name[i] <= 'Z') || (name[i] >= '0' && name[i] <= '9')) {
+    const auto latin = [&](size_t k) {
+      return k < name.size() && ((name[k] >= 'A' && name[k] <= 'Z') || (name[k] >= '0' && name[k] <= '9'));
+    };
+    if (latin(i)) {
+      if (latin(i + 1)) return false;  // "NS" of NSビル is a name; "A" of A棟 is not
       ++i;
       continue;
     }

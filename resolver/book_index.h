@@ -11,8 +11,8 @@ namespace resolver {
 void BuildIndex(AddressBook::Impl& impl);
 
 // `name` is made of words any building may carry (ビル, ビルディング, タワー,
-// センター, 森タワー), the town's name, letters and digits only: it is no
-// building's own name.
+// センター, 森タワー), the town's name, and single letters or digits only:
+// it is no building's own name.
 bool IsCommonBuildingWords(std::string_view name, std::string_view town);
 
 }  // namespace resolver

@@ -149,9 +149,12 @@ bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, siz
 // The name of a building the text gives after the lot numbers, floor left
 // out ("三矢ビル" of "2-6-10三矢ビル4階"): [begin, end) of `rest`, empty when
 // it gives none (two name characters at least, 号室 and the like not counted).
-void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end) {
+// `latin`: it is mostly in Latin letters ("AER" for アエル), which the
+// listed names, mostly in katakana, cannot be told from.
+void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& latin) {
   begin = end = 0;
-  int count = 0;
+  latin = false;
+  int count = 0, letters = 0;
   const char* const text = rest.text;
   for (size_t i = rest.numbersEnd; i < rest.length;) {
     const uint16_t code = CharCode(text + i, rest.length - i);
@@ -170,11 +173,13 @@ void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end) {
     }
     if (IsNameChar(code) && !IsUnitChar(code) && code != 0x8EBA /* 室 */) {
       if (count++ == 0) begin = i;
+      if (code >= 'A' && code <= 'Z') ++letters;
       end = i + w;
     }
     i += w;
   }
   if (count < 2) begin = end = 0;
+  latin = count >= 2 && letters * 2 >= count;
 }
 
 ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
@@ -189,7 +194,7 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   scratch.namedBegin = scratch.namedEnd = 0;
-  bool anyNoted = false, namedRead = false, lastLoose = false;
+  bool anyNoted = false, namedRead = false, lastLoose = false, latin = false;
   uint32_t lastBuilding = 0xFFFFFFFF;
   size_t lastEnd = std::string::npos;
   for (size_t r = 0; r < count; ++r) {
@@ -198,7 +203,7 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      if (!namedRead) NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd);
+      if (!namedRead) NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
       namedRead = true;
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
@@ -207,7 +212,7 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
         lastBuilding = info.building;
       }
       const size_t end = lastEnd;
-      t.buildingLoose = lastLoose;
+      t.buildingLoose = lastLoose || latin;  // "AER" may be any: アエル
       t.buildingSeen = end != std::string::npos;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }

@@ -84,6 +84,9 @@ TEST_F(ResolverLists, BuildingsAreNamedOnlyByTheirOwnNames) {
       {"新宿区西新宿1-25-1 新宿センタービル 5階", Status::kExact, "1630605"},
       {"新宿区西新宿3-7-1 新宿パークビル 5階", Status::kAmbiguous, "1600023 1631005"},  // 新宿パークタワー's words
       {"新宿区西新宿2-7-1 小田急第一生命ビル 5階", Status::kAmbiguous, "1600023 1630705"},
+      {"新宿区西新宿1-26-2 NSビル 5階", Status::kExact, "1630805"},  // its own part: 新宿ＮＳビル
+      // a name in Latin letters may be a listed one's: アエル
+      {"仙台市青葉区中央1-3-1 AER 12階", Status::kAmbiguous, "9800021 9806112 9806012"},
       // みなとみらい
       {"横浜市西区みなとみらい2-3-1 クイーンズタワーA 5階", Status::kExact, "2206005"},
       {"横浜市西区みなとみらい2-2-1 ランドマークタワー 12階", Status::kExact, "2208112"},
