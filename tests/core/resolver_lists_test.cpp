@@ -203,7 +203,8 @@ TEST_F(ResolverLists, VariantKanji) {
 }
 
 // 7. No two towns of one municipality that the file keeps apart are made one
-// by the folding (variant kanji, joining kana, 大字 and 字).
+// by the folding (variant kanji, joining kana, 大字 and 字), nor two
+// municipalities of one prefecture.
 TEST_F(ResolverLists, FoldingMergesNoTwoTowns) {
   std::map<std::string, std::string> seen;  // municipality code + folded name → name
   std::string folded;
@@ -223,6 +224,16 @@ TEST_F(ResolverLists, FoldingMergesNoTwoTowns) {
       ++merged;
       ADD_FAILURE() << record.cityCode << ": " << testing_support::ToUtf8(added.first->second) << " and "
                     << testing_support::ToUtf8(town) << " fold alike";
+    }
+    // and no two municipalities of one prefecture
+    const std::string city(record.city);
+    resolver::NormalizeText(city, folded);
+    resolver::FoldJoiningKana(folded);
+    const auto municipality = seen.emplace(std::string(record.prefecture) + "//" + folded, std::string(record.cityCode));
+    if (!municipality.second && municipality.first->second != std::string(record.cityCode)) {
+      ++merged;
+      ADD_FAILURE() << testing_support::ToUtf8(city) << ": " << municipality.first->second << " and "
+                    << record.cityCode << " fold alike";
     }
   }
   std::printf("towns: %d, merged by folding: %d\n", towns, merged);
