@@ -146,6 +146,11 @@ bool AddressRest::HasChomeWritten() const {
   return false;
 }
 
+bool AddressRest::HasThreeNumbers() const {
+  return numberCount >= 3 && numbers[0].unit == Unit::kPlain && numbers[1].unit == Unit::kPlain &&
+         numbers[0].value <= kLargestChome;
+}
+
 bool AddressRest::HasBanchiFirst() const {
   return numberCount > 0 &&
          (numbers[0].unit == Unit::kBan || (numbers[0].unit == Unit::kPlain && numbers[0].value > kLargestChome));

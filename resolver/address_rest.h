@@ -43,6 +43,9 @@ struct AddressRest {
   bool basement = false;       // "地下1階", "B1", "地階"
 
   bool HasChomeWritten() const;
+  // "1-2-3": three bare numbers, the first small enough for a 丁目. Where a
+  // town has 丁目 and 番地 lines they are 丁目-番-号.
+  bool HasThreeNumbers() const;
   // The first number is no 丁目: written 番地, or too large for one.
   bool HasBanchiFirst() const;
   LotValues Values(bool chomeTown) const;

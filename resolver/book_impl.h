@@ -16,6 +16,7 @@
 namespace resolver {
 
 constexpr char kAliasSeparator = '\t';  // normalised text holds no tab
+constexpr char kLooseSeparator = '\n';  // nor a line end
 
 enum class RecordRole : uint8_t {
   kTown,         // a town, with or without a note
@@ -29,7 +30,8 @@ struct RecordInfo {
   RecordRole role = RecordRole::kTown;
   NoteRule rule;
   // In Impl::names: the names of the building after the town, separated by
-  // kAliasSeparator. Empty for a record that is no building.
+  // kAliasSeparator: its own names, kLooseSeparator, the names it may be
+  // meant by. Empty for a record that is no building.
   uint32_t building = 0, buildingLength = 0;
 };
 
@@ -42,6 +44,12 @@ struct Municipality {
   // numberAfterRecords[firstNumberAfter, firstNumberAfter + numberAfterCount).
   uint32_t firstNumberAfter = 0, numberAfterCount = 0;
   size_t firstRecord = 0, endRecord = 0;  // its lines are together in the file
+  // A designated city's ward: the length of the city's name alone ("札幌市"
+  // of 札幌市中央区), by which it is also found; else 0.
+  uint32_t cityOnlyLength = 0;
+  // A town's name begins with the municipality's (養父市場 of 養父市): the
+  // name written twice may be the town's.
+  bool townStartsWithName = false;
 };
 
 // A town continued over several lines, joined: the file holds it only in pieces.
@@ -76,7 +84,8 @@ struct AddressBook::Impl {
   std::vector<Municipality> municipalities;
   std::vector<uint32_t> numberAfterRecords;
   std::unordered_map<std::string, uint32_t> municipalityByCode;
-  // Full name, name without the county, designated city without the ward.
+  // Full name, name without the county, designated city without the ward,
+  // and a designated city's ward alone ("北区": every 北区, Tokyo's too).
   std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;
   size_t longestMunicipalityName = 0;
   // (municipality, town name) → town t, whose records are

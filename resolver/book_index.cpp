@@ -105,6 +105,68 @@ bool IsBuildingRule(const NoteRule& rule, const NotePool& pool) {
 // Shorter parts of a building's name ("ビル") would be found everywhere.
 constexpr size_t kShortestAlias = 4;
 
+bool IsKatakanaOrLetter(uint16_t code) {
+  return (code >= 0x8340 && code <= 0x8396) || (code >= 'A' && code <= 'Z');
+}
+
+bool IsKanjiCode(uint16_t code) { return code == 0x8158 || (code >= 0x889F && code <= 0xFC4B); }
+
+// The names a building is found by in an address. `strict`: its own, named
+// only where the text names it; `loose`: names it may be meant by, that
+// keep a building written another way from being taken for an unlisted one.
+struct BuildingNames {
+  std::vector<std::string> strict, loose;
+};
+
+// From "赤坂アークヒルズ・アーク森ビル" in the town 赤坂: its whole name, the
+// name after the last ・ (アーク森ビル: the complex comes first), each without
+// the town's name in front, and each without a place name in kanji before
+// a katakana name (インターシティＡ棟 of 品川インターシティＡ棟). The parts
+// before the last ・ (アークヒルズ, ミッドタウン of ミッドタウン・タワー) are
+// loose. A part of common words only (タワー, ビルディング) is none.
+BuildingNames BuildingAliases(const std::string& building, const std::string& town) {
+  BuildingNames names;
+  std::vector<std::string> own(1, building);
+  size_t lastDot = std::string::npos;
+  for (size_t i = 0; i < building.size();) {
+    const uint16_t code = CharCode(building.data() + i, building.size() - i);
+    if (code == ch::kDot) {
+      names.loose.push_back(building.substr(lastDot == std::string::npos ? 0 : lastDot + 2,
+                                            i - (lastDot == std::string::npos ? 0 : lastDot + 2)));
+      lastDot = i;
+    }
+    i += CharWidth(code);
+  }
+  if (lastDot != std::string::npos) own.push_back(building.substr(lastDot + 2));
+  const auto variants = [&](std::vector<std::string>& list) {
+    for (size_t k = 0, count = list.size(); k < count; ++k) {
+      if (!town.empty() && list[k].compare(0, town.size(), town) == 0) list.push_back(list[k].substr(town.size()));
+    }
+    for (size_t k = 0, count = list.size(); k < count; ++k) {
+      size_t i = 0;
+      while (i + 1 < list[k].size() && IsKanjiCode(CharCode(list[k].data() + i, list[k].size() - i))) i += 2;
+      // two kanji at least, and no ノ or ケ joining them to the name (丸ノ内)
+      const uint16_t next = i < list[k].size() ? CharCode(list[k].data() + i, list[k].size() - i) : 0;
+      if (i >= 4 && IsKatakanaOrLetter(next) && next != 0x836D && next != ch::kKe) list.push_back(list[k].substr(i));
+    }
+  };
+  variants(own);
+  variants(names.loose);
+  const auto keep = [&](const std::vector<std::string>& from, std::vector<std::string>& to) {
+    for (const std::string& name : from) {
+      // its whole name, however common its words (丸の内ビルディング)
+      if (name.size() < kShortestAlias || (&name != &own[0] && IsCommonBuildingWords(name, town))) continue;
+      if (std::find(names.strict.begin(), names.strict.end(), name) != names.strict.end()) continue;
+      if (std::find(to.begin(), to.end(), name) == to.end()) to.push_back(name);
+    }
+  };
+  keep(own, names.strict);
+  std::vector<std::string> loose;
+  loose.swap(names.loose);
+  keep(loose, names.loose);
+  return names;
+}
+
 class IndexBuilder {
  public:
   explicit IndexBuilder(AddressBook::Impl& impl) : impl_(impl) {}
@@ -117,7 +179,7 @@ class IndexBuilder {
     members_.reserve(impl_.records.size());
     PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
-    for (const Pending& pending : buildings_) AddBuilding(pending);
+    AddBuildings();
     GatherTowns();
   }
 
@@ -128,6 +190,11 @@ class IndexBuilder {
   };
   struct Member {
     uint32_t town, record;
+  };
+  // A building's line cut into its town and the building's name.
+  struct Placed {
+    uint32_t record, municipality;
+    std::string town, building;
   };
 
   // Each town's records side by side, in the order they were added.
@@ -165,7 +232,9 @@ class IndexBuilder {
     }
     AddName(cityName_, id);
     if (!shortName_.empty()) AddName(shortName_, id);
-    // "札幌市中央区" is also reached as "札幌市" with the ward left to the town.
+    cityOnly_.clear();
+    // "札幌市中央区" is also reached as "札幌市" with the ward left to the
+    // town, and as "中央区" alone.
     const size_t ward = cityName_.size() >= 2 ? cityName_.size() - 2 : 0;
     if (CharCode(cityName_.data() + ward, 2) == ch::kKu) {
       size_t city = std::string::npos;
@@ -174,9 +243,27 @@ class IndexBuilder {
         if (code == ch::kShi && i + 2 < ward) city = i;
         i += CharWidth(code);
       }
-      if (city != std::string::npos) AddName(cityName_.substr(0, city + 2), id);
+      if (city != std::string::npos) {
+        cityOnly_ = cityName_.substr(0, city + 2);
+        AddName(cityOnly_, id);
+        AddName(cityName_.substr(city + 2), id);
+        FoldJoiningKana(cityOnly_);
+        impl_.municipalities[id].cityOnlyLength = static_cast<uint32_t>(cityOnly_.size());
+      }
     }
+    foldedCity_ = cityName_;
+    FoldJoiningKana(foldedCity_);
+    foldedShort_ = shortName_;
+    FoldJoiningKana(foldedShort_);
     return id;
+  }
+
+  // `name` (folded) begins with the name of its municipality.
+  bool StartsWithCityName(const std::string& name) const {
+    for (const std::string* city : {&foldedCity_, &foldedShort_, &cityOnly_}) {
+      if (!city->empty() && name.compare(0, city->size(), *city) == 0) return true;
+    }
+    return false;
   }
 
   void AddName(std::string name, uint32_t id) {
@@ -248,7 +335,9 @@ class IndexBuilder {
     }
   }
 
-  void AddToTown(uint32_t municipality, const std::string& name, uint32_t index) {
+  // `ownTown`: a town read from its own line, while its municipality's names are at hand.
+  void AddToTown(uint32_t municipality, const std::string& name, uint32_t index, bool ownTown = true) {
+    if (ownTown && StartsWithCityName(name)) impl_.municipalities[municipality].townStartsWithName = true;
     const uint32_t town = impl_.townNames.Insert(municipality, name.data(), name.size(), townCount_);
     if (town == townCount_) ++townCount_;
     members_.push_back(Member{town, index});
@@ -256,52 +345,96 @@ class IndexBuilder {
   }
 
   // "中央アエル（1階）" is the building アエル in the town 中央: the longest
-  // other town name it begins with.
-  void AddBuilding(const Pending& pending) {
-    RecordInfo& info = impl_.info[pending.record];
-    const std::string& name = pending.key;
-    std::vector<size_t> bounds;
-    for (size_t i = 0; i < name.size();) {
-      i += CharWidth(CharCode(name.data() + i, name.size() - i));
-      if (i < name.size()) bounds.push_back(i);
+  // other town name it begins with. Every line of one building shares its names.
+  void AddBuildings() {
+    std::vector<Placed> placed;
+    placed.reserve(buildings_.size());
+    for (const Pending& pending : buildings_) {
+      const RecordInfo& info = impl_.info[pending.record];
+      const std::string& name = pending.key;
+      Placed p{pending.record, info.municipality, name, std::string()};
+      for (size_t b = name.size(); b > 0;) {
+        b = PreviousBound(name, b);
+        if (b == 0) break;
+        if (impl_.townNames.Find(info.municipality, name.data(), b) == NameTable::kAbsent) continue;
+        p.town = name.substr(0, b);
+        p.building = name.substr(b);
+        break;
+      }
+      placed.push_back(std::move(p));
     }
-    for (size_t b = bounds.size(); b-- > 0;) {
-      if (impl_.townNames.Find(info.municipality, name.data(), bounds[b]) == NameTable::kAbsent) continue;
-      const std::string town = name.substr(0, bounds[b]);
-      const std::string aliases = BuildingAliases(name.substr(bounds[b]), town);
-      info.building = static_cast<uint32_t>(impl_.names.size());
-      info.buildingLength = static_cast<uint32_t>(aliases.size());
-      impl_.names += aliases;
-      AddToTown(info.municipality, town, pending.record);
-      return;
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+      return a.municipality != b.municipality ? a.municipality < b.municipality
+             : a.town != b.town               ? a.town < b.town
+                                              : a.building < b.building;
+    });
+    for (size_t first = 0; first < placed.size();) {
+      size_t end = first;
+      while (end < placed.size() && placed[end].municipality == placed[first].municipality &&
+             placed[end].town == placed[first].town) {
+        ++end;
+      }
+      AddTownBuildings(placed.data() + first, end - first);
+      for (size_t i = first; i < end; ++i) AddToTown(placed[i].municipality, placed[i].town, placed[i].record, false);
+      first = end;
     }
-    AddToTown(info.municipality, name, pending.record);
   }
 
-  // The ways a building is found in an address, tab-separated: its name, and
-  // each part of a name joined with ・, with the town's name in front dropped
-  // ("赤坂アークヒルズ・アーク森ビル": アークヒルズ, アーク森ビル too).
-  static std::string BuildingAliases(const std::string& building, const std::string& town) {
-    std::vector<std::string> parts(1, building);
-    for (size_t start = 0;;) {
-      const size_t dot = FindChar(building, ch::kDot, start);
-      if (start > 0 || dot != std::string::npos) parts.push_back(building.substr(start, dot - start));
-      if (dot == std::string::npos) break;
-      start = dot + 2;
+  static size_t PreviousBound(const std::string& name, size_t bound) {
+    size_t last = 0;
+    for (size_t i = 0; i < bound;) {
+      last = i;
+      i += CharWidth(CharCode(name.data() + i, name.size() - i));
     }
-    const size_t count = parts.size();
+    return last;
+  }
+
+  // The buildings of one town, sorted by name: each distinct one's names
+  // go once to impl_.names. A name two buildings share is neither's own.
+  void AddTownBuildings(const Placed* placed, size_t count) {
+    std::vector<BuildingNames> names;
     for (size_t i = 0; i < count; ++i) {
-      if (parts[i].compare(0, town.size(), town) == 0) parts.push_back(parts[i].substr(town.size()));
+      if (placed[i].building.empty()) continue;  // no town found: a town of its own
+      if (i == 0 || placed[i].building != placed[i - 1].building) {
+        names.push_back(BuildingAliases(placed[i].building, placed[i].town));
+      }
     }
-    std::string aliases;
-    std::vector<std::string> kept;
-    for (const std::string& part : parts) {
-      if (part.size() < kShortestAlias || std::find(kept.begin(), kept.end(), part) != kept.end()) continue;
-      kept.push_back(part);
-      if (!aliases.empty()) aliases += kAliasSeparator;
-      aliases += part;
+    std::vector<std::string> shared;
+    for (size_t a = 0; a < names.size(); ++a) {
+      for (const std::string& alias : names[a].strict) {
+        for (size_t b = a + 1; b < names.size(); ++b) {
+          if (std::find(names[b].strict.begin(), names[b].strict.end(), alias) != names[b].strict.end()) {
+            shared.push_back(alias);
+          }
+        }
+      }
     }
-    return aliases;
+    for (BuildingNames& one : names) {
+      std::vector<std::string> own;
+      for (const std::string& alias : one.strict) {
+        const bool isShared = std::find(shared.begin(), shared.end(), alias) != shared.end();
+        (isShared ? one.loose : own).push_back(alias);
+      }
+      one.strict.swap(own);
+    }
+    size_t n = 0;
+    uint32_t offset = 0, length = 0;
+    for (size_t i = 0; i < count; ++i) {
+      if (placed[i].building.empty()) continue;
+      if (i == 0 || placed[i].building != placed[i - 1].building) {
+        const BuildingNames& one = names[n++];
+        std::string joined;
+        for (const std::string& alias : one.strict) joined.append(joined.empty() ? "" : "\t").append(alias);
+        joined += kLooseSeparator;
+        for (size_t k = 0; k < one.loose.size(); ++k) joined.append(k == 0 ? "" : "\t").append(one.loose[k]);
+        offset = static_cast<uint32_t>(impl_.names.size());
+        length = static_cast<uint32_t>(joined.size());
+        impl_.names += joined;
+      }
+      RecordInfo& info = impl_.info[placed[i].record];
+      info.building = offset;
+      info.buildingLength = length;
+    }
   }
 
   AddressBook::Impl& impl_;
@@ -311,11 +444,50 @@ class IndexBuilder {
   int lastMunicipality_ = -1;
   // Reused from one record to the next.
   std::string scratch_, cityName_, shortName_, town_, name_, chiwari_;
+  std::string foldedCity_, foldedShort_, cityOnly_;  // the municipality's names, folded
   TownPieces pieces_;
 };
 
 }  // namespace
 
 void BuildIndex(AddressBook::Impl& impl) { IndexBuilder(impl).Build(); }
+
+bool IsCommonBuildingWords(std::string_view name, std::string_view town) {
+  static const char* const kCommon[] = {
+      "\x83\x72\x83\x8B\x83\x66\x83\x42\x83\x93\x83\x4F",  // ビルディング
+      "\x83\x5E\x83\x8F\x81\x5B\x83\x59",                  // タワーズ
+      "\x83\x5E\x83\x8F\x81\x5B",                          // タワー
+      "\x83\x5A\x83\x93\x83\x5E\x81\x5B",                  // センター
+      "\x83\x72\x83\x8B",                                  // ビル
+      "\x90\x58",                                          // 森
+      "\x96\x7B\x8A\xD9", "\x95\xCA\x8A\xD9", "\x90\x56\x8A\xD9",  // 本館 別館 新館
+      "\x8A\xD9", "\x93\x8F",                              // 館 棟
+  };
+  for (size_t i = 0; i < name.size();) {
+    if (!town.empty() && name.compare(i, town.size(), town) == 0) {
+      i += town.size();
+      continue;
+    }
+    const auto latin = [&](size_t k) {
+      return k < name.size() && ((name[k] >= 'A' && name[k] <= 'Z') || (name[k] >= '0' && name[k] <= '9'));
+    };
+    if (latin(i)) {
+      if (latin(i + 1)) return false;  // "NS" of NSビル is a name; "A" of A棟 is not
+      ++i;
+      continue;
+    }
+    bool common = false;
+    for (const char* word : kCommon) {
+      const size_t n = std::strlen(word);
+      if (name.compare(i, n, word) == 0) {
+        i += n;
+        common = true;
+        break;
+      }
+    }
+    if (!common) return false;
+  }
+  return true;
+}
 
 }  // namespace resolver

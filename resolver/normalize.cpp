@@ -37,10 +37,17 @@ const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi,
 
 bool IsDigitCode(uint16_t code) { return (code >= '0' && code <= '9') || (code >= ch::kDigit0 && code <= ch::kDigit9); }
 
+// A unit at `p`, its kanji read folded (條 is 条).
 bool StartsWithUnit(const char* p, size_t left) {
   for (const char* unit : kNumberUnits) {
     const size_t n = std::strlen(unit);
-    if (n <= left && std::memcmp(p, unit, n) == 0) return true;
+    size_t i = 0;
+    while (i < n && i < left) {
+      const uint16_t code = CharCode(p + i, left - i);
+      if (FoldVariantKanji(code) != CharCode(unit + i, n - i)) break;
+      i += CharWidth(code);
+    }
+    if (i == n) return true;
   }
   return false;
 }
@@ -87,6 +94,10 @@ size_t ConvertNumeralRun(const char* p, size_t left, std::string& out) {
 }
 
 bool NextIsDigit(const char* p, size_t left) { return left > 0 && IsDigitCode(CharCode(p, left)); }
+
+bool IsBlank(uint16_t code) {
+  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullBlank;
+}
 
 }  // namespace
 
@@ -138,7 +149,10 @@ void FoldJoiningKana(std::string& text) {
       continue;
     }
     uint16_t folded = 0;
-    if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana) folded = ch::kKe;
+    // ヵ is カ already: "五ヵ所浦" is the file's 五ケ所浦
+    if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana || code == ch::kKa) {
+      folded = ch::kKe;
+    }
     if (code == ch::kNo || code == kNoKana) folded = kNoKana;
     const bool fold = folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
                       IsKanji(CharCode(text.data() + i + width, text.size() - i - width));
@@ -169,8 +183,11 @@ void NormalizeText(const char* text, size_t length, std::string& out) {
     const size_t width = CharWidth(code);
     const char* next = text + i + width;
     const size_t left = length - i - width;
-    if (code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullBlank) {
-      // dropped
+    if (IsBlank(code)) {
+      // dropped; between two numbers a "-" ("1-2-3 4階": not floor 34)
+      size_t j = i + width;
+      while (j < length && IsBlank(CharCode(text + j, length - j))) j += CharWidth(CharCode(text + j, length - j));
+      if (!out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(text + j, length - j)) out += '-';
     } else if (code >= ch::kDigit0 && code <= ch::kDigit9) {
       out += static_cast<char>('0' + (code - ch::kDigit0));
     } else if (code >= ch::kUpperA && code <= ch::kUpperZ) {
@@ -194,6 +211,10 @@ void NormalizeText(const char* text, size_t length, std::string& out) {
         continue;
       }
       out.append(text + i, width);
+    } else if (width == 2) {
+      const uint16_t folded = FoldVariantKanji(code);
+      out += static_cast<char>(folded >> 8);
+      out += static_cast<char>(folded & 0xFF);
     } else {
       out.append(text + i, width);
     }

@@ -3,16 +3,20 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace resolver {
 
 // Writes `text` to `out` (cleared first; its storage is reused):
-// - blanks (ASCII, full-width, tabs, line ends) dropped;
+// - blanks (ASCII, full-width, tabs, line ends) dropped, but a "-" put for
+//   them between two digits ("1-2-3 4階" is no floor 34);
 // - full-width digits and letters made ASCII, letters upper case;
 // - － ‐ − ― and "-" become "-"; ー too, but only between digits (it is the
 //   long vowel of katakana elsewhere);
+// - variant kanji written as the one form the resolver keeps
+//   (FoldVariantKanji): 澤 as 沢, 﨑 as 崎, cp932's compatibility 塚 as 塚;
 // - ヶ is written ケ, ヵ is written カ;
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
 //   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
@@ -26,10 +30,15 @@ inline void NormalizeText(std::string_view text, std::string& out) { NormalizeTe
 // of the file and to the typed text.
 void DropAza(std::string& text);
 
-// Between two kanji, writes ヶ, ケ, が and ガ as ケ, and の and ノ as ノ, in
+// Between two kanji, writes ヶ, ケ, が, ガ and カ (ヵ) as ケ, and の and ノ as ノ, in
 // place: 霞ヶ関 = 霞が関, 一の橋 = 一ノ橋; and 通り as 通 (岐山通り = 岐山通).
 // Applied alike to every name the resolver compares and to the typed text.
 void FoldJoiningKana(std::string& text);
+
+// The form a variant kanji is folded to (澤 → 沢, 髙 → 高, U+FA10 → 塚),
+// else `code`. The table is data (variant_kanji.cpp, made by
+// tools/variant_kanji.py, which names its sources).
+uint16_t FoldVariantKanji(uint16_t code);
 
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
 int KanjiNumeralValue(unsigned code);

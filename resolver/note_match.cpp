@@ -54,12 +54,12 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
     case ItemKind::kEverything:
       return Fit::kYes;
     case ItemKind::kChomeForm:
-      if (rest.HasChomeWritten()) return Fit::kYes;
+      if (rest.HasChomeWritten() || rest.HasThreeNumbers()) return Fit::kYes;
       // "下地町柳目8": a place written first has no 丁目
       if (rest.HasBanchiFirst() || (!rest.numberFirst && rest.length > 0)) return Fit::kNo;
       return Fit::kMaybe;
     case ItemKind::kBanchiForm:
-      if (rest.HasChomeWritten()) return Fit::kNo;
+      if (rest.HasChomeWritten() || rest.HasThreeNumbers()) return Fit::kNo;
       return rest.numberFirst ? Fit::kYes : Fit::kMaybe;
     case ItemKind::kNumberNext:
       if (rest.numberFirst) return MatchRanges(item, pool, values);

@@ -177,10 +177,18 @@ void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool) {
 }
 
 void CanonicalStreet(const char* text, size_t length, std::string& out) {
-  static constexpr char kIn[] = "\x93\xFC";  // 入
+  static constexpr char kIn[] = "\x93\xFC";    // 入
+  static constexpr char kTori[] = "\x92\xCA";  // 通
+  static constexpr char kRi[] = "\x82\xE8";    // り
   out.clear();
   for (size_t i = 0; i < length;) {
     const size_t w = CharWidth(CharCode(text + i, length - i));
+    if (w == 2 && std::memcmp(text + i, kTori, 2) == 0) {
+      // "西中筋六条下る" is the file's 西中筋通六条下る: the street's 通 (通り) left out
+      i += 2;
+      if (i + 2 <= length && std::memcmp(text + i, kRi, 2) == 0) i += 2;
+      continue;
+    }
     const bool ru = w == 2 && std::memcmp(text + i, word::kRu, 2) == 0;
     const char* before = ru && i >= 2 ? text + i - 2 : nullptr;
     if (before && (std::memcmp(before, word::kUp, 2) == 0 || std::memcmp(before, word::kDown, 2) == 0)) {

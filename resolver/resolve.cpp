@@ -20,7 +20,7 @@ struct MunicipalityHit {
 // One per thread: the book is shared, the buffers are not.
 struct ResolveScratch {
   Scratch towns;
-  std::vector<MunicipalityHit> hits;
+  std::vector<MunicipalityHit> hits, again;  // again: the municipality written twice
   std::string rest;  // after the municipality, without 大字 and 字
 };
 
@@ -52,8 +52,8 @@ int FindPrefecture(const AddressBook::Impl& book, const std::string& text, size_
 
 // Every municipality whose name begins the text at `pos`, longest names first.
 void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
-                        ResolveScratch& s) {
-  s.hits.clear();
+                        ResolveScratch& s, std::vector<MunicipalityHit>& hits) {
+  hits.clear();
   std::vector<size_t>& bounds = s.towns.bounds;
   bounds.clear();
   for (size_t i = pos; i < text.size() && i - pos < book.longestMunicipalityName;) {
@@ -66,10 +66,83 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
     if (found == book.municipalityNames.end()) continue;
     for (uint32_t m : found->second) {
       if (prefecture < 0 || book.municipalities[m].prefecture == static_cast<uint32_t>(prefecture)) {
-        s.hits.push_back(MunicipalityHit{m, bounds[b]});
+        hits.push_back(MunicipalityHit{m, bounds[b]});
       }
     }
   }
+}
+
+void KeepLongest(std::vector<MunicipalityHit>& hits) {
+  size_t longest = 0;
+  for (const MunicipalityHit& hit : hits) longest = std::max(longest, hit.nameLength);
+  size_t kept = 0;
+  for (const MunicipalityHit& hit : hits) {
+    if (hit.nameLength == longest) hits[kept++] = hit;
+  }
+  hits.resize(kept);
+}
+
+// The municipality written again at `from` ("館山市館山市", "岡山市岡山市北区",
+// "練馬区練馬区"): true with s.again holding those of s.hits it names.
+bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t pos, size_t from, int prefecture,
+                ResolveScratch& s) {
+  // it begins as the name did, or as the name after its county ("松前郡福島町福島町")
+  if (from + 2 > text.size()) return false;
+  bool repeats = text.compare(from, 2, text, pos, 2) == 0;
+  for (size_t i = pos; !repeats && i + 2 < from;) {
+    const uint16_t code = CharCode(text.data() + i, from - i);
+    i += CharWidth(code);
+    if (code == ch::kGun) repeats = text.compare(from, 2, text, i, 2) == 0;
+  }
+  if (!repeats) return false;
+  FindMunicipalities(book, text, from, prefecture, s, s.again);
+  size_t kept = 0;
+  for (const MunicipalityHit& again : s.again) {
+    for (const MunicipalityHit& hit : s.hits) {
+      if (hit.municipality == again.municipality) {
+        s.again[kept++] = again;
+        break;
+      }
+    }
+  }
+  s.again.resize(kept);
+  if (s.again.empty()) return false;
+  KeepLongest(s.again);
+  return true;
+}
+
+// The length of a ward's name at the start of `rest` ("西区", "浜北区"), else 0.
+size_t WardLength(const std::string& rest) {
+  for (size_t i = 0, chars = 0; i + 2 <= rest.size() && chars < 4; ++chars) {
+    const uint16_t code = CharCode(rest.data() + i, rest.size() - i);
+    if (CharWidth(code) != 2) return 0;
+    i += 2;
+    if (code == ch::kKu) return chars > 0 ? i : 0;
+  }
+  return 0;
+}
+
+// The towns of every hit in the text at `from`. True when any fit.
+bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s) {
+  std::string& rest = s.rest;
+  rest.assign(text, from, std::string::npos);
+  DropAza(rest);
+  // A designated city written with a ward it no longer has ("浜松市西区竜南":
+  // 浜松市's wards were redrawn in 2024): every ward of the city is tried
+  // without it, and then with it (岡山市南区 has a town 北七区).
+  const size_t ward = WardLength(rest);
+  bool cityOnly = ward > 0;
+  for (const MunicipalityHit& hit : s.hits) {
+    cityOnly = cityOnly && book.municipalities[hit.municipality].cityOnlyLength == hit.nameLength;
+  }
+  if (cityOnly) {
+    for (const MunicipalityHit& hit : s.hits) {
+      MatchTownsOf(book, hit.municipality, rest.data() + ward, rest.size() - ward, s.towns);
+    }
+    if (!s.towns.found.empty()) return true;
+  }
+  for (const MunicipalityHit& hit : s.hits) MatchTownsOf(book, hit.municipality, rest.data(), rest.size(), s.towns);
+  return !s.towns.found.empty();
 }
 
 void Finish(const AddressBook::Impl& book, std::vector<uint32_t>& found, Resolution& out) {
@@ -101,7 +174,13 @@ void FinishCity(const AddressBook::Impl& book, const std::vector<MunicipalityHit
     if (one->notListed >= 0) found.push_back(static_cast<uint32_t>(one->notListed));
   }
   if (meant > 1 && found.size() > 1) {
-    Finish(book, found, out);  // 府中市 alone: each one's own code
+    // 府中市 alone: each one's own code. Those lines never make an answer
+    // exact: where they share one code (a designated city's wards) it is
+    // the city's.
+    Finish(book, found, out);
+    if (out.status == Status::kAmbiguous) return;
+    out.status = Status::kCity;
+    out.candidates.resize(1);
     return;
   }
   out.status = Status::kCity;
@@ -126,18 +205,33 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   FoldJoiningKana(text);
   size_t pos;
   const int prefecture = FindPrefecture(impl, text, LeadingCodeLength(text), pos);
-  FindMunicipalities(impl, text, pos, prefecture, s);
+  FindMunicipalities(impl, text, pos, prefecture, s, s.hits);
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();
   // Only the longest name: 府中市 in two prefectures are equally meant, but
   // "札幌市" stands for its wards only when no ward is written.
-  const size_t length = s.hits.front().nameLength;
-  std::string& rest = s.rest;
-  rest.assign(text, pos + length, std::string::npos);
-  DropAza(rest);
-  for (const MunicipalityHit& hit : s.hits) {
-    if (hit.nameLength == length) MatchTownsOf(impl, hit.municipality, rest.data(), rest.size(), s.towns);
+  KeepLongest(s.hits);
+  size_t length = s.hits.front().nameLength;
+  size_t from = pos + length;
+  if (FindRepeat(impl, text, pos, from, prefecture, s)) {
+    // "館山市館山市上真倉", "静岡市静岡市葵区": read the repeat as one; where
+    // a town of the municipality begins with its name (養父市場 of 養父市,
+    // 蘭越町 of 蘭越町) and nothing follows the repeat, as that town.
+    bool townNamedLikeIt = false;
+    for (const MunicipalityHit& hit : s.hits) {
+      townNamedLikeIt = townNamedLikeIt || impl.municipalities[hit.municipality].townStartsWithName;
+    }
+    const size_t again = from + s.again.front().nameLength;
+    s.hits.swap(s.again);
+    if (!MatchTowns(impl, text, again, s) && townNamedLikeIt) {
+      found.clear();
+      s.hits.swap(s.again);
+      MatchTowns(impl, text, from, s);
+    }
+    length = s.hits.front().nameLength;
+  } else {
+    MatchTowns(impl, text, from, s);
   }
   if (!found.empty()) {
     Finish(impl, found, out);

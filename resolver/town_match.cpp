@@ -2,37 +2,184 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
+#include "resolver/book_index.h"
 #include "resolver/cp932_words.h"
+#include "resolver/normalize.h"
 
 namespace resolver {
 
 namespace {
 
-// Offset of `needle` in `hay` at a character boundary, or npos.
-size_t FindText(const char* needle, size_t n, const char* hay, size_t length) {
-  if (n == 0 || n > length) return std::string::npos;
-  for (size_t i = 0; i + n <= length;) {
-    if (std::memcmp(hay + i, needle, n) == 0) return i;
-    i += CharWidth(CharCode(hay + i, length - i));
-  }
-  return std::string::npos;
+constexpr char kMachi[] = "\x92\xAC";                   // 町
+constexpr char kBiru[] = "\x83\x72\x83\x8B";              // ビル
+constexpr char kDingu[] = "\x83\x66\x83\x42\x83\x93\x83\x4F";  // ディング
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNameChar(uint16_t code) {
+  return (code >= 0x8340 && code <= 0x8396) ||                    // katakana
+         code == ch::kLong || code == ch::kDot || code == 0x8158 ||  // ー ・ 々
+         (code >= 0x829F && code <= 0x82F1 && code != ch::kNo) ||    // hiragana but の
+         (code >= 0x889F && code <= 0xFC4B) || (code >= 'A' && code <= 'Z');
 }
 
-// Where the building of a record is named in `rest`: the end of the first
-// of its names found, or npos.
-size_t FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest) {
+// Kanji that end a lot number or begin a floor: a name may follow or end there.
+bool IsUnitChar(uint16_t code) {
+  return code == ch::kGo || code == ch::kBan || code == 0x926E /* 地 */ || code == 0x96DA /* 目 */ ||
+         code == ch::kKai;
+}
+
+// A name found at [at, end) of `rest` stands on its own: no other name
+// goes on before or after it (鉄鋼ビルディング does not name ビルディング).
+bool StandsAlone(const AddressRest& rest, size_t at, uint16_t before, size_t end) {
+  if (at > 0 && IsNameChar(before) && !IsUnitChar(before)) return false;
+  if (end >= rest.length) return true;
+  const uint16_t after = CharCode(rest.text + end, rest.length - end);
+  if (!IsNameChar(after) || IsUnitChar(after)) return true;
+  if (after == 'B' || after == 'F') return end + 1 == rest.length || !(rest.text[end + 1] >= 'A' && rest.text[end + 1] <= 'Z');
+  return false;
+}
+
+bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength, std::string_view town);
+bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength);
+
+// Where the building of a record is named in `rest`: `strict` the end of
+// the first of its own names found standing alone, else npos; `loose` true
+// when any of its names is found at all, or when the name the text gives
+// (`named`) could be a short form of its name (丸ビル, 丸の内ビルディング).
+void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest,
+                  const char* named, size_t namedLength, std::string_view town, size_t& strict, bool& loose) {
   const char* names = book.names.data() + info.building;
   const char* const end = names + info.buildingLength;
-  size_t found = std::string::npos;
+  strict = std::string::npos;
+  loose = false;
+  bool own = true;
+  const char* whole = names;
+  size_t wholeLength = 0;
   while (names < end) {
-    const char* tab = static_cast<const char*>(std::memchr(names, kAliasSeparator, static_cast<size_t>(end - names)));
-    const size_t n = static_cast<size_t>((tab ? tab : end) - names);
-    const size_t at = FindText(names, n, rest.text, rest.length);
-    if (at != std::string::npos && (found == std::string::npos || at + n < found)) found = at + n;
+    size_t n = 0;
+    while (names + n < end && names[n] != kAliasSeparator && names[n] != kLooseSeparator) ++n;
+    if (whole == names) wholeLength = n;
+    uint16_t before = 0;
+    for (size_t i = 0; n > 0 && i + n <= rest.length;) {
+      const uint16_t code = CharCode(rest.text + i, rest.length - i);
+      if (std::memcmp(rest.text + i, names, n) == 0) {
+        loose = true;
+        size_t found = i + n;
+        // 霞が関ビル written 霞が関ビルディング
+        if (n >= 4 && std::memcmp(names + n - 4, kBiru, 4) == 0 && found + 8 <= rest.length &&
+            std::memcmp(rest.text + found, kDingu, 8) == 0) {
+          found += 8;
+        }
+        if (own && StandsAlone(rest, i, before, found) && (strict == std::string::npos || found < strict)) {
+          strict = found;
+        }
+      }
+      before = code;
+      i += CharWidth(code);
+    }
+    if (names + n < end && names[n] == kLooseSeparator) own = false;
     names += n + 1;
   }
-  return found;
+  if (loose || namedLength == 0) return;
+  loose = SharesOwnWords(named, namedLength, whole, wholeLength, town) || IsShortFormOf(named, namedLength, whole, wholeLength);
+}
+
+// The text's name and a building's share three characters or more, a kanji
+// among them (five without), that are not common words alone
+// (小田急第一生命ビル, 新宿第一生命ビルディング).
+bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength, std::string_view town) {
+  constexpr size_t kShortestShared = 6;  // bytes: three characters, one a kanji
+  constexpr size_t kShortestKana = 10;   // five: マーク is in many names
+  uint16_t beforeA = 0;
+  for (size_t i = 0; i < aLength;) {
+    const uint16_t codeA = CharCode(a + i, aLength - i);
+    uint16_t beforeB = 0;
+    for (size_t j = 0; j < bLength;) {
+      const uint16_t codeB = CharCode(b + j, bLength - j);
+      if (codeA == codeB && (i == 0 || j == 0 || beforeA != beforeB)) {  // the run begins here
+        size_t n = 0;
+        while (i + n < aLength && j + n < bLength && a[i + n] == b[j + n]) ++n;
+        // whole characters: cut back to the last boundary of a
+        size_t whole = 0;
+        for (size_t k = 0; k < n;) {
+          const size_t w = CharWidth(CharCode(a + i + k, aLength - i - k));
+          if (k + w > n) break;
+          k += w;
+          whole = k;
+        }
+        bool kanji = false;
+        for (size_t k = 0; k < whole;) {
+          const uint16_t code = CharCode(a + i + k, whole - k);
+          kanji = kanji || code >= 0x889F;
+          k += CharWidth(code);
+        }
+        if (whole >= (kanji ? kShortestShared : kShortestKana) &&
+            !IsCommonBuildingWords(std::string_view(a + i, whole), town)) {
+          return true;
+        }
+      }
+      beforeB = codeB;
+      j += CharWidth(codeB);
+    }
+    beforeA = codeA;
+    i += CharWidth(codeA);
+  }
+  return false;
+}
+
+// Every character of the text's name in a building's name, in order: 丸ビル
+// for 丸の内ビルディング.
+bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength) {
+  size_t k = 0;
+  for (size_t i = 0; i < namedLength;) {
+    const size_t w = CharWidth(CharCode(named + i, namedLength - i));
+    while (k + w <= wholeLength && std::memcmp(whole + k, named + i, w) != 0) {
+      k += CharWidth(CharCode(whole + k, wholeLength - k));
+    }
+    if (k + w > wholeLength) return false;
+    k += w;
+    i += w;
+  }
+  return true;
+}
+
+// The name of a building the text gives after the lot numbers, floor left
+// out ("三矢ビル" of "2-6-10三矢ビル4階"): [begin, end) of `rest`, empty when
+// it gives none (two name characters at least, 号室 and the like not counted).
+// `latin`: it is mostly in Latin letters ("AER" for アエル), which the
+// listed names, mostly in katakana, cannot be told from.
+void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& latin) {
+  begin = end = 0;
+  latin = false;
+  int count = 0, letters = 0;
+  const char* const text = rest.text;
+  for (size_t i = rest.numbersEnd; i < rest.length;) {
+    const uint16_t code = CharCode(text + i, rest.length - i);
+    const size_t w = CharWidth(code);
+    if (code >= '0' && code <= '9') {
+      size_t j = i;
+      while (j < rest.length && text[j] >= '0' && text[j] <= '9') ++j;
+      if (j < rest.length && (text[j] == 'F' || CharCode(text + j, rest.length - j) == ch::kKai)) break;  // a floor
+      i = j;
+      continue;
+    }
+    if (code == 'B' && i + 1 < rest.length && text[i + 1] >= '0' && text[i + 1] <= '9') break;
+    if (code == 0x926E /* 地 */ && i + 2 < rest.length) {
+      const uint16_t next = CharCode(text + i + 2, rest.length - i - 2);
+      if (next == 0x89BA /* 下 */ || next == ch::kKai) break;
+    }
+    if (IsNameChar(code) && !IsUnitChar(code) && code != 0x8EBA /* 室 */) {
+      if (count++ == 0) begin = i;
+      if (code >= 'A' && code <= 'Z') ++letters;
+      end = i + w;
+    }
+    i += w;
+  }
+  if (count < 2) begin = end = 0;
+  latin = count >= 2 && letters * 2 >= count;
 }
 
 ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
@@ -46,14 +193,26 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
                     Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
-  bool anyNoted = false;
+  scratch.namedBegin = scratch.namedEnd = 0;
+  bool anyNoted = false, namedRead = false, lastLoose = false, latin = false;
+  uint32_t lastBuilding = 0xFFFFFFFF;
+  size_t lastEnd = std::string::npos;
   for (size_t r = 0; r < count; ++r) {
     const RecordInfo& info = book.info[records[r]];
-    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false};
+    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      const size_t end = FindBuilding(book, info, rest);
+      if (!namedRead) NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
+      namedRead = true;
+      // a building's lines side by side share its names: looked for once
+      if (info.building != lastBuilding) {
+        FindBuilding(book, info, rest, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
+                     std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastLoose);
+        lastBuilding = info.building;
+      }
+      const size_t end = lastEnd;
+      t.buildingLoose = lastLoose || latin;  // "AER" may be any: アエル
       t.buildingSeen = end != std::string::npos;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
@@ -82,18 +241,24 @@ bool SettleBuildings(const AddressBook::Impl& book, MatchContext& context, Scrat
       }
     }
   }
-  if (!seen && (rest.floor != kUnknown || rest.basement)) {
-    // A floor in a building none of whose names was found: perhaps a listed
-    // one written another way, so its floor may fit too.
+  if (seen) return true;
+  bool anyLoose = false;
+  for (const Scratch::Tested& t : scratch.tested) anyLoose = anyLoose || t.buildingLoose;
+  const bool named = scratch.namedEnd > scratch.namedBegin;
+  // A building that may be a listed one written another way ("東京ミッドタウン・
+  // タワー", "丸ビル"): its line for the floor may be meant. A building the
+  // text names that is none of them is in the rest of the town. A floor
+  // with no building named may be in any.
+  if (anyLoose || (!named && (rest.floor != kUnknown || rest.basement))) {
     context.floor = rest.floor;
     context.basement = rest.basement;
     for (Scratch::Tested& t : scratch.tested) {
-      if (!t.building) continue;
+      if (!t.building || (anyLoose && !t.buildingLoose)) continue;
       const Fit fit = MatchRule(book.info[t.record].rule, book.notes, context).fit;
       t.fit.fit = fit == Fit::kNo ? Fit::kNo : Fit::kMaybe;
     }
   }
-  return seen;
+  return false;
 }
 
 // Step 3: the longest place name written wins over a shorter one it begins
@@ -180,8 +345,17 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   size_t best = 0;
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.Find(m, text, nameEnd);
+    uint32_t town = book.townNames.Find(m, text, nameEnd);
+    if (town == NameTable::kAbsent && (nameEnd == length || IsDigit(text[nameEnd]))) {
+      // "藤棚1-120" for 藤棚町: the town's final 町 left out
+      scratch.key.assign(text, nameEnd);
+      scratch.key += kMachi;
+      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
+      town = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
+    }
     if (town == NameTable::kAbsent) continue;
+    scratch.townName = text;
+    scratch.townNameLength = nameEnd;
     const uint32_t first = book.townStart[town];
     const size_t begin = scratch.found.size();
     if (!TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first, text + nameEnd,
@@ -203,6 +377,23 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
 }
 
 
+bool IsDirection(uint16_t code) {
+  return code == 0x938C || code == 0x90BC || code == 0x93EC || code == 0x966B;  // 東 西 南 北
+}
+
+// "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
+// Writes "南8条西5" to `out`; false when the text is no such town.
+bool GridTown(const char* text, size_t length, std::string& out) {
+  if (length < 5 || !IsDirection(CharCode(text, length))) return false;
+  size_t i = 2;
+  while (i < length && IsDigit(text[i])) ++i;
+  if (i == 2 || i + 2 > length || !IsDirection(CharCode(text + i, length - i))) return false;
+  out.assign(text, i);
+  out += word::kJo;
+  out.append(text + i, length - i);
+  return true;
+}
+
 }  // namespace
 
 bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch) {
@@ -213,6 +404,10 @@ bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, s
     return true;
   }
   if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
+  if (GridTown(text, length, scratch.grid) &&
+      MatchTownAt(book, m, scratch.grid.data(), scratch.grid.size(), nullptr, 0, scratch)) {
+    return true;
+  }
   const Municipality& municipality = book.municipalities[m];
   const size_t skip = VillagePrefixLength(text, length);
   if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&

@@ -16,14 +16,19 @@ namespace resolver {
 // Buffers reused from one address to the next.
 struct Scratch {
   std::string text, key, street;  // key: a municipality name looked up
+  std::string grid;               // a grid town with its 条 put back
   std::vector<size_t> bounds;
   std::vector<uint32_t> found;  // fitting records, in no order
   struct Tested {
     uint32_t record;
     RuleFit fit;
-    bool building;      // a building record
-    bool buildingSeen;  // its building is named in the address
+    bool building;       // a building record
+    bool buildingSeen;   // its building is named in the address
+    bool buildingLoose;  // the address may mean its building
   };
+  size_t namedBegin = 0, namedEnd = 0;  // the building's name the address gives, in `rest`
+  const char* townName = nullptr;       // the town being tested, as the address writes it
+  size_t townNameLength = 0;
   std::vector<Tested> tested;
   size_t nameLength = 0;  // of the place name the last town's fit rests on
   struct Reading {

@@ -99,7 +99,7 @@ TEST_F(ResolverRealData, BanchiRangesAndTheRest) {
       {"札幌市南区常盤131番地の5", Status::kExact, "0050865"},
       {"札幌市南区常盤500", Status::kExact, "0050863"},  // 常盤（その他）
       {"札幌市南区常盤百番地", Status::kExact, "0050865"},
-      {"南区常盤１００", Status::kNone, ""},  // a ward alone names no municipality
+      {"南区常盤１００", Status::kExact, "0050865"},  // a ward alone: every 南区, and only 札幌's has 常盤
       {"札幌市南区常盤", Status::kAmbiguous, "0050865 0050863"},
   });
 }
@@ -113,7 +113,9 @@ TEST_F(ResolverRealData, Buildings) {
       {"仙台市青葉区中央1-3-1アエルB1", Status::kExact, "9806190"},
       {"仙台市青葉区中央一丁目三番一号アエル二十階", Status::kExact, "9806120"},
       {"仙台市青葉区中央1-1-1", Status::kExact, "9800021"},  // 次のビルを除く
-      {"東京都港区赤坂1-12-32アークヒルズ12階", Status::kExact, "1076012"},
+      {"東京都港区赤坂1-12-32アーク森ビル12階", Status::kExact, "1076012"},
+      // アークヒルズ is the complex's name, not the building's own: it may be meant
+      {"東京都港区赤坂1-12-32アークヒルズ12階", Status::kAmbiguous, "1070052 1076012"},
       {"愛知県名古屋市中村区名駅4-7-1ミッドランドスクエア12階", Status::kExact, "4506212"},
       {"豊島区東池袋3-1-1サンシャイン60 45階", Status::kExact, "1706045"},
   });
