@@ -1,4 +1,4 @@
-// The resolver on addresses as real lists write them (issue 23), one group
+// The resolver on addresses as real lists write them, one group
 // per way people's writing differs from Japan Post's text, each made from
 // rows of KEN_ALL.CSV. No case may come out exact and wrong.
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ const resolver::AddressBook* ResolverLists::book_ = nullptr;
 // own, never by a word any building may carry or from inside a longer name.
 TEST_F(ResolverLists, BuildingsAreNamedOnlyByTheirOwnNames) {
   Check({
-      // the issue's addresses
+      // addresses from real lists that once came out wrong
       {"東京都千代田区丸の内1-8-2 鉄鋼ビルディング4階", Status::kExact, "1000005"},
       {"千代田区霞が関1-4-1 日土地ビル1階", Status::kExact, "1000013"},
       {"港区赤坂7-1-15 アトム青山タワー2階", Status::kExact, "1070052"},
