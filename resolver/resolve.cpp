@@ -119,6 +119,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   out.postalCode.clear();
   out.candidates.clear();
   out.cityCode.clear();
+  out.afterCity.clear();
   const AddressBook::Impl& impl = book.impl();
   ResolveScratch& s = ThreadScratch();
   std::string& text = s.towns.text;
@@ -136,6 +137,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   std::string& rest = s.rest;
   rest.assign(text, pos + length, std::string::npos);
   DropAza(rest);
+  out.afterCity.assign(rest);
   for (const MunicipalityHit& hit : s.hits) {
     if (hit.nameLength == length) MatchTownsOf(impl, hit.municipality, rest.data(), rest.size(), s.towns);
   }

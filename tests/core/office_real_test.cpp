@@ -1,0 +1,121 @@
+// Business offices of the real JIGYOSYO.CSV found by their own code and name
+// at their registered address.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "resolver/office_names.h"
+#include "resolver/offices.h"
+#include "resolver/resolver.h"
+#include "tests/core/test_support.h"
+
+namespace {
+
+using resolver::Agreement;
+
+class OfficeRealData : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const std::string towns = testing_support::SharedDataFile("KEN_ALL.CSV");
+    const std::string offices = testing_support::SharedDataFile("JIGYOSYO.CSV");
+    if (towns.empty() || offices.empty()) return;
+    auto book = std::make_unique<resolver::AddressBook>();
+    std::string error;
+    if (book->Load(towns, error) && book->LoadOffices(offices, error)) book_ = std::move(book);
+  }
+  void SetUp() override {
+    if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV and JIGYOSYO.CSV in " << KURANTO_SHARED_DATA;
+  }
+
+  static std::string AddressOf(const resolver::Office& o) {
+    return std::string(o.prefecture).append(o.city).append(o.town).append(o.lot);
+  }
+
+  static std::unique_ptr<resolver::AddressBook> book_;
+};
+std::unique_ptr<resolver::AddressBook> OfficeRealData::book_;
+
+TEST_F(OfficeRealData, EveryOfficeFoundByItsNameAndAddress) {
+  // Offices sharing a name and an address with another cannot be told apart.
+  std::map<std::pair<std::string, std::string>, int> seen;
+  for (size_t i = 0; i < book_->OfficeCount(); ++i) {
+    const resolver::Office o = resolver::OfficeAt(*book_, i);
+    ++seen[{resolver::OfficeNameKey(o.name), AddressOf(o)}];
+  }
+  resolver::Resolution r;
+  size_t found = 0, unique = 0, uniqueFound = 0, agrees = 0;
+  for (size_t i = 0; i < book_->OfficeCount(); ++i) {
+    const resolver::Office o = resolver::OfficeAt(*book_, i);
+    resolver::Resolve(*book_, AddressOf(o), r);
+    const size_t office = resolver::FindOffice(*book_, r, o.name);
+    const bool ok = office != resolver::kNoOffice && resolver::OfficeAt(*book_, office).postalCode == o.postalCode;
+    found += ok ? 1 : 0;
+    if (seen[{resolver::OfficeNameKey(o.name), AddressOf(o)}] == 1) {
+      ++unique;
+      uniqueFound += ok ? 1 : 0;
+    }
+    agrees += resolver::CheckCode(*book_, r, std::string(o.postalCode)) == Agreement::kOffice ? 1 : 0;
+  }
+  const size_t all = book_->OfficeCount();
+  std::printf("offices found by name and address: %zu of %zu (%.2f%%); of those unique: %zu of %zu (%.2f%%)\n",
+              found, all, 100.0 * found / all, uniqueFound, unique, 100.0 * uniqueFound / unique);
+  std::printf("own code at own address checks 事業所: %zu of %zu (%.2f%%)\n", agrees, all, 100.0 * agrees / all);
+  EXPECT_GE(uniqueFound * 1000, unique * 995);
+  EXPECT_GE(agrees * 1000, all * 995);
+}
+
+TEST_F(OfficeRealData, AnotherTownsOfficeCodeDisagrees) {
+  // Each office's address against the code of the next office of the same
+  // municipality registered in another town.
+  resolver::Resolution r;
+  size_t tried = 0, disagree = 0;
+  for (size_t i = 0; i + 1 < book_->OfficeCount(); ++i) {
+    const resolver::Office o = resolver::OfficeAt(*book_, i);
+    for (size_t j = i + 1; j < book_->OfficeCount(); ++j) {
+      const resolver::Office other = resolver::OfficeAt(*book_, j);
+      if (other.cityCode != o.cityCode) break;
+      if (other.town == o.town) continue;
+      resolver::Resolve(*book_, AddressOf(o), r);
+      ++tried;
+      disagree += resolver::CheckCode(*book_, r, std::string(other.postalCode)) == Agreement::kDisagrees ? 1 : 0;
+      break;
+    }
+  }
+  std::printf("another town's office code disagrees: %zu of %zu\n", disagree, tried);
+  EXPECT_GT(tried, 10000u);
+  EXPECT_GE(disagree * 1000, tried * 999);
+}
+
+TEST_F(OfficeRealData, NamesAsPeopleWriteThem) {
+  // Name written, address, the office's code ("" for the address alone).
+  const struct {
+    const char* name;
+    const char* address;
+    const char* code;
+  } cases[] = {
+      {"株式会社　北洋銀行　本店", "北海道札幌市中央区大通西3丁目7番地", "0608661"},
+      {"北洋銀行", "札幌市中央区大通西3-7", "0608661"},
+      {"（株）北洋銀行本店", "札幌市中央区大通西３－７", "0608661"},
+      {"㈱ 北洋銀行", "札幌市中央区大通西三丁目", "0608661"},
+      {"北洋銀行 株式会社", "札幌市中央区大通西3丁目7", "0608661"},
+      {"伊藤組土建株式会社", "札幌市中央区北4条西4-1", "0608554"},
+      {"伊藤組土建（株）", "札幌市中央区北四条西四丁目1番地", "0608554"},
+      {"ｲﾄｳｸﾞﾐﾄﾞｹﾝ", "札幌市中央区北4条西4-1", ""},  // the kanji name only
+      {"伊藤組土建", "札幌市中央区北4条西5-1", ""},          // another lot
+      {"伊藤組土建", "札幌市中央区北5条西4-1", ""},          // another town
+      {"北海道ほげ商事", "札幌市中央区北4条西4-1", ""},      // no such office
+  };
+  resolver::Resolution r;
+  for (const auto& c : cases) {
+    resolver::Resolve(*book_, c.address, r);
+    const size_t office = resolver::FindOffice(*book_, r, c.name);
+    const std::string code = office == resolver::kNoOffice ? "" : std::string(resolver::OfficeAt(*book_, office).postalCode);
+    EXPECT_EQ(c.code, code) << testing_support::ToUtf8(c.name) << " " << testing_support::ToUtf8(c.address);
+  }
+}
+
+}  // namespace
