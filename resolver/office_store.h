@@ -7,7 +7,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "resolver/address_rest.h"
 
 namespace resolver {
 
@@ -17,12 +16,15 @@ struct StoredOffice {
   enum Field { kCityCode, kNameKana, kName, kPrefecture, kCity, kTown, kLot, kPostalCode, kFields };
   uint32_t offset[kFields];
   uint32_t length[kFields];
-  // In OfficeStore::places: the town as the resolver spells a typed one
-  // (normalize.h), or for a Kyoto street clause the town written after it.
+  // In OfficeStore::places, spelled as the resolver spells a typed address
+  // after its municipality (normalize.h): the town and lot columns together,
+  // and where a town of the address file begins: the same text, or for a
+  // Kyoto street clause the lot column, which starts with the town.
+  uint32_t full = 0, fullLength = 0;
   uint32_t place = 0, placeLength = 0;
-  // The lot's numbers (丁目, 番, 号… alike), as address_rest.h reads them.
-  long lot[AddressRest::kMaxNumbers] = {};
-  int lotCount = 0;
+  // A town of the address file that is the office's begins `place` and is
+  // at least this long: the office file's town column, spelled.
+  uint32_t townLength = 0;
 };
 
 struct OfficeStore {
@@ -36,6 +38,9 @@ struct OfficeStore {
   std::string_view Text(size_t office, StoredOffice::Field field) const {
     const StoredOffice& o = offices[office];
     return std::string_view(text.data() + o.offset[field], o.length[field]);
+  }
+  std::string_view Full(size_t office) const {
+    return std::string_view(places.data() + offices[office].full, offices[office].fullLength);
   }
   std::string_view Place(size_t office) const {
     return std::string_view(places.data() + offices[office].place, offices[office].placeLength);

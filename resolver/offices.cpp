@@ -7,6 +7,7 @@
 
 #include "datafiles/file_access.h"
 #include "postal/line_reader.h"
+#include "resolver/address_rest.h"
 #include "resolver/book_impl.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
@@ -54,21 +55,26 @@ StoredOffice Store(std::string_view* const* columns, OfficeStore& store) {
     office.offset[f] = static_cast<uint32_t>(columns[f]->data() - store.text.data());
     office.length[f] = static_cast<uint32_t>(columns[f]->size());
   }
-  const std::string town = Spelled(*columns[StoredOffice::kTown]);
-  const std::string lot = Spelled(*columns[StoredOffice::kLot]);
+  const std::string_view town = *columns[StoredOffice::kTown], lot = *columns[StoredOffice::kLot];
+  const std::string full = Spelled(std::string(town).append(lot));
+  std::string place = full;
+  size_t townLength = std::min(Spelled(town).size(), full.size());
   // Kyoto writes the street clause in the town column ("烏丸通二条上る") and
-  // the town itself before the lot ("蒔絵屋町260"): the town is what the
-  // address file lists.
+  // the town itself before the lot ("蒔絵屋町260"): the town the address
+  // file lists.
   size_t clauseEnd;
-  std::string_view place = town;
-  if (FindStreetClause(town.data(), town.size(), clauseEnd) && !BeforeDigits(lot).empty()) place = BeforeDigits(lot);
+  const std::string spelledLot = Spelled(lot);
+  if (FindStreetClause(full.data(), townLength, clauseEnd) && !BeforeDigits(spelledLot).empty()) {
+    place = spelledLot;
+    townLength = BeforeDigits(place).size();
+  }
+  office.full = static_cast<uint32_t>(store.places.size());
+  office.fullLength = static_cast<uint32_t>(full.size());
+  store.places.append(full);
   office.place = static_cast<uint32_t>(store.places.size());
   office.placeLength = static_cast<uint32_t>(place.size());
   store.places.append(place);
-  AddressRest rest;
-  ReadRest(lot.data(), lot.size(), rest);
-  for (int i = 0; i < rest.numberCount; ++i) office.lot[i] = rest.numbers[i].value;
-  office.lotCount = rest.numberCount;
+  office.townLength = static_cast<uint32_t>(townLength);
   return office;
 }
 
@@ -100,35 +106,67 @@ bool SameMunicipality(const AddressBook::Impl& book, std::string_view cityCode, 
   return false;
 }
 
-// Where the lot numbers begin in r.afterCity when the office's town is the
-// one written; false when another town is.
-bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r, size_t& lotFrom) {
-  const std::string_view place = book.offices.Place(office);
-  const std::string_view cityCode = book.offices.Text(office, StoredOffice::kCityCode);
+// Where the lot numbers begin in the office's text and in r.afterCity,
+// when the office's town is the one written; false when another town is.
+struct LotStart {
+  std::string_view office;
+  size_t written = std::string::npos;  // npos: no lot to compare
+};
+
+bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r, LotStart& lot) {
+  const OfficeStore& store = book.offices;
+  const std::string_view place = store.Place(office);
+  const std::string_view cityCode = store.Text(office, StoredOffice::kCityCode);
   const std::string& written = r.afterCity;
+  // The office file often writes a town's 字 in the lot column: the town of
+  // the address file is then its town and the lot's first words; or the
+  // other way round.
+  bool townFound = false;  // a town of the address file, not a building's line
+  const size_t townLength = store.offices[office].townLength;
   for (size_t record : r.candidates) {
     if (book.Text(record, StoredRecord::kCityCode) != cityCode) continue;
-    if (Spelled(WithoutNote(book.Text(record, StoredRecord::kTown))) != place) continue;
-    const size_t at = written.find(place);
-    lotFrom = at == std::string::npos ? std::string::npos : at + place.size();
-    return true;
+    townFound = townFound || book.info[record].buildingLength == 0;
+    // The municipality's own lines (一円, 以下に掲載がない場合…) name no town.
+    const std::string base = book.info[record].role == RecordRole::kTown
+                                 ? Spelled(WithoutNote(book.Text(record, StoredRecord::kTown)))
+                                 : std::string();
+    if (place.compare(0, base.size(), base) != 0) continue;
+    const size_t at = written.find(base);
+    if (base.size() >= townLength) {
+      lot.office = place.substr(base.size());
+      if (at != std::string::npos) lot.written = at + base.size();
+      return true;
+    }
+    // A longer town than the address file's (別府町南, 東堀前通7番町): written whole.
+    if (at != std::string::npos && written.compare(at, townLength, place.substr(0, townLength)) == 0) {
+      lot.office = place.substr(townLength);
+      lot.written = at + townLength;
+      return true;
+    }
   }
-  // No town of the address file is the office's (a building's own lines, a
-  // town the file does not list): the town written first, then a number.
-  if (written.compare(0, place.size(), place) != 0) return false;
-  const size_t end = place.size();
-  if (end < written.size() && !IsDigit(written[end]) && written[end] != '-') return false;
-  lotFrom = end;
+  // The address file lists no town for the address (a town it does not
+  // know, or only a building's own lines): the office's words before its
+  // first number written as they are, then a number.
+  if (townFound && r.status != Status::kCity) return false;
+  const std::string_view full = store.Full(office);
+  const std::string_view words = BeforeDigits(full);
+  if (written.compare(0, words.size(), words) != 0) return false;
+  if (words.size() < full.size() && (words.size() >= written.size() || !IsDigit(written[words.size()]))) return false;
+  lot.office = full.substr(words.size());
+  lot.written = words.size();
   return true;
 }
 
-bool LotFits(const StoredOffice& office, const std::string& written, size_t lotFrom) {
-  if (lotFrom == std::string::npos || office.lotCount == 0) return true;
-  AddressRest rest;
-  ReadRest(written.data() + lotFrom, written.size() - lotFrom, rest);
-  const int both = std::min(rest.numberCount, office.lotCount);
+// The lot numbers (丁目, 番, 号… alike) where both write them; the shorter
+// may stop early.
+bool LotFits(const LotStart& lot, const std::string& written) {
+  if (lot.written == std::string::npos) return true;
+  AddressRest office, typed;
+  ReadRest(lot.office.data(), lot.office.size(), office);
+  ReadRest(written.data() + lot.written, written.size() - lot.written, typed);
+  const int both = std::min(office.numberCount, typed.numberCount);
   for (int i = 0; i < both; ++i) {
-    if (rest.numbers[i].value != office.lot[i]) return false;
+    if (office.numbers[i].value != typed.numbers[i].value) return false;
   }
   return true;
 }
@@ -173,8 +211,8 @@ bool OfficeRegisteredAt(const AddressBook& book, size_t index, const Resolution&
   const AddressBook::Impl& impl = book.impl();
   if (resolution.status == Status::kNone || index >= impl.offices.offices.size()) return false;
   if (!SameMunicipality(impl, impl.offices.Text(index, StoredOffice::kCityCode), resolution)) return false;
-  size_t lotFrom = std::string::npos;
-  return TownFits(impl, index, resolution, lotFrom) && LotFits(impl.offices.offices[index], resolution.afterCity, lotFrom);
+  LotStart lot;
+  return TownFits(impl, index, resolution, lot) && LotFits(lot, resolution.afterCity);
 }
 
 size_t FindOffice(const AddressBook& book, const Resolution& resolution, std::string_view name) {

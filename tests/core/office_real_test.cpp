@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "resolver/office_names.h"
 #include "resolver/offices.h"
@@ -64,8 +65,8 @@ TEST_F(OfficeRealData, EveryOfficeFoundByItsNameAndAddress) {
   std::printf("offices found by name and address: %zu of %zu (%.2f%%); of those unique: %zu of %zu (%.2f%%)\n",
               found, all, 100.0 * found / all, uniqueFound, unique, 100.0 * uniqueFound / unique);
   std::printf("own code at own address checks 事業所: %zu of %zu (%.2f%%)\n", agrees, all, 100.0 * agrees / all);
-  EXPECT_GE(uniqueFound * 1000, unique * 995);
-  EXPECT_GE(agrees * 1000, all * 995);
+  EXPECT_GE(uniqueFound * 1000, unique * 995);  // 99.6% reached
+  EXPECT_GE(agrees * 1000, all * 999);  // 99.98% reached
 }
 
 TEST_F(OfficeRealData, AnotherTownsOfficeCodeDisagrees) {
@@ -79,7 +80,10 @@ TEST_F(OfficeRealData, AnotherTownsOfficeCodeDisagrees) {
       const resolver::Office other = resolver::OfficeAt(*book_, j);
       if (other.cityCode != o.cityCode) break;
       if (other.town == o.town) continue;
+      resolver::Resolve(*book_, AddressOf(other), r);
+      const std::vector<size_t> otherTowns = r.candidates;
       resolver::Resolve(*book_, AddressOf(o), r);
+      if (otherTowns == r.candidates) continue;  // the same town written otherwise
       ++tried;
       disagree += resolver::CheckCode(*book_, r, std::string(other.postalCode)) == Agreement::kDisagrees ? 1 : 0;
       break;
@@ -87,7 +91,7 @@ TEST_F(OfficeRealData, AnotherTownsOfficeCodeDisagrees) {
   }
   std::printf("another town's office code disagrees: %zu of %zu\n", disagree, tried);
   EXPECT_GT(tried, 10000u);
-  EXPECT_GE(disagree * 1000, tried * 999);
+  EXPECT_EQ(disagree, tried);
 }
 
 TEST_F(OfficeRealData, NamesAsPeopleWriteThem) {
