@@ -1,5 +1,5 @@
-// Business offices of the real JIGYOSYO.CSV found by their own code and name
-// at their registered address.
+// Business offices found by their own code and name at their registered
+// address: names as people write them, then the real JIGYOSYO.CSV.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,6 +17,31 @@
 namespace {
 
 using resolver::Agreement;
+
+TEST(OfficeNames, KeyFoldsWidthsLegalFormsAndBranchWords) {
+  const struct {
+    const char* name;
+    const char* key;
+  } cases[] = {
+      {"株式会社　北洋銀行　本店", "北洋銀行"},
+      {"北洋銀行（株）", "北洋銀行"},
+      {"㈱北洋銀行本社", "北洋銀行"},
+      {"(株) 北洋銀行", "北洋銀行"},
+      {"ﾎｸﾖｳ銀行", "ほくよう銀行"},
+      {"ホクヨウ　銀行", "ほくよう銀行"},
+      {"ＡＢＣ　ｈｏｌｄｉｎｇｓ", "ABCHOLDINGS"},
+      {"学校法人　早稲田大学", "早稲田大学"},
+      {"国立大学法人東京大学本部", "東京大学"},
+      {"医療法人社団　仁和会　総合病院", "仁和会総合病院"},
+      {"社会福祉法人　あおば会", "あおば会"},
+      {"一般財団法人　札幌市交通事業振興公社", "札幌市交通事業振興公社"},
+      {"本社", "本社"},        // a branch word alone is the name
+      {"株式会社", ""},        // a legal form alone names nothing
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.key, resolver::OfficeNameKey(c.name)) << testing_support::ToUtf8(c.name);
+  }
+}
 
 class OfficeRealData : public ::testing::Test {
  protected:
