@@ -13,7 +13,7 @@ namespace resolver {
 // One line of the business-office file: each field an offset and a length
 // in OfficeStore::text, as the book keeps its towns.
 struct StoredOffice {
-  enum Field { kCityCode, kNameKana, kName, kPrefecture, kCity, kTown, kLot, kPostalCode, kFields };
+  enum Field { kCityCode, kNameKana, kName, kPrefecture, kCity, kTown, kLot, kPostalCode, kOldCode, kFields };
   uint32_t offset[kFields];
   uint32_t length[kFields];
   // In OfficeStore::places, spelled as the resolver spells a typed address

@@ -197,6 +197,7 @@ Office OfficeAt(const AddressBook& book, size_t index) {
   const OfficeStore& store = book.impl().offices;
   Office office;
   office.postalCode = store.Text(index, StoredOffice::kPostalCode);
+  office.oldCode = store.Text(index, StoredOffice::kOldCode);
   office.cityCode = store.Text(index, StoredOffice::kCityCode);
   office.name = store.Text(index, StoredOffice::kName);
   office.nameKana = store.Text(index, StoredOffice::kNameKana);

@@ -14,6 +14,7 @@ namespace resolver {
 // One office, texts as Japan Post writes them; views into the book.
 struct Office {
   std::string_view postalCode;  // the office's own code
+  std::string_view oldCode;     // with its trailing blanks
   std::string_view cityCode;
   std::string_view name, nameKana;
   std::string_view prefecture, city, town, lot;
