@@ -105,6 +105,7 @@ std::vector<std::string> FoldedWords(const char* const* words, size_t count) {
 
 // Removes every occurrence of `word` that starts at a character boundary.
 void RemoveWord(std::string& text, const std::string& word) {
+  if (text.find(word) == std::string::npos) return;  // most names hold few forms
   for (size_t i = 0; i < text.size();) {
     if (text.compare(i, word.size(), word) == 0) {
       text.erase(i, word.size());

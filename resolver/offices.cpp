@@ -63,10 +63,12 @@ StoredOffice Store(std::string_view* const* columns, OfficeStore& store) {
   // the town itself before the lot ("蒔絵屋町260"): the town the address
   // file lists.
   size_t clauseEnd;
-  const std::string spelledLot = Spelled(lot);
-  if (FindStreetClause(full.data(), townLength, clauseEnd) && !BeforeDigits(spelledLot).empty()) {
-    place = spelledLot;
-    townLength = BeforeDigits(place).size();
+  if (FindStreetClause(full.data(), townLength, clauseEnd)) {
+    const std::string spelledLot = Spelled(lot);
+    if (!BeforeDigits(spelledLot).empty()) {
+      place = spelledLot;
+      townLength = BeforeDigits(place).size();
+    }
   }
   office.full = static_cast<uint32_t>(store.places.size());
   office.fullLength = static_cast<uint32_t>(full.size());
@@ -79,6 +81,11 @@ StoredOffice Store(std::string_view* const* columns, OfficeStore& store) {
 }
 
 void ReadOffices(OfficeStore& store) {
+  // One reservation each: at most an office a line.
+  const size_t lines = static_cast<size_t>(std::count(store.text.begin(), store.text.end(), '\n')) + 1;
+  store.offices.reserve(lines);
+  store.byCode.reserve(lines);
+  store.byName.reserve(lines);
   postal::LineReader reader(store.text.data(), store.text.size(), kLongestLine);
   const char* line;
   size_t length;
