@@ -89,7 +89,7 @@ TEST_F(OfficeRealData, EveryOfficeFoundByItsNameAndAddress) {
   const size_t all = book_->OfficeCount();
   std::printf("offices found by name and address: %zu of %zu (%.2f%%); of those unique: %zu of %zu (%.2f%%)\n",
               found, all, 100.0 * found / all, uniqueFound, unique, 100.0 * uniqueFound / unique);
-  std::printf("own code at own address checks 事業所: %zu of %zu (%.2f%%)\n", agrees, all, 100.0 * agrees / all);
+  std::printf("own code at own address checks as an office's (kOffice): %zu of %zu (%.2f%%)\n", agrees, all, 100.0 * agrees / all);
   EXPECT_GE(uniqueFound * 1000, unique * 995);  // 99.6% reached
   EXPECT_GE(agrees * 1000, all * 999);  // 99.98% reached
 }
