@@ -3,6 +3,7 @@
 #include "resolver/offices.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "datafiles/file_access.h"
@@ -39,11 +40,15 @@ std::string_view BeforeDigits(std::string_view text) {
   return text.substr(0, std::min(i, text.size()));
 }
 
-// A town name of the address file without its note.
-std::string_view WithoutNote(std::string_view town) {
+// A town name of the address file without its note, or the ○○ of
+// "○○の次に番地がくる場合".
+std::string_view TownName(std::string_view town) {
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);
     if (code == ch::kOpen) return town.substr(0, i);
+    if (town.compare(i, std::strlen(word::kNextTo), word::kNextTo) == 0 && town.find(word::kComes, i) != town.npos) {
+      return town.substr(0, i);
+    }
     i += CharWidth(code);
   }
   return town;
@@ -135,7 +140,7 @@ bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r,
     townFound = townFound || book.info[record].buildingLength == 0;
     // The municipality's own lines (一円, 以下に掲載がない場合…) name no town.
     const std::string base = book.info[record].role == RecordRole::kTown
-                                 ? Spelled(WithoutNote(book.Text(record, StoredRecord::kTown)))
+                                 ? Spelled(TownName(book.Text(record, StoredRecord::kTown)))
                                  : std::string();
     if (place.compare(0, base.size(), base) != 0) continue;
     const size_t at = written.find(base);
@@ -148,6 +153,14 @@ bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r,
     if (at != std::string::npos && written.compare(at, townLength, place.substr(0, townLength)) == 0) {
       lot.office = place.substr(townLength);
       lot.written = at + townLength;
+      return true;
+    }
+    // 大島町の次に番地がくる場合 and ○○村一円: the resolver read the town as
+    // part of the municipality's name, or the village has no towns.
+    const RecordRole role = book.info[record].role;
+    if (role == RecordRole::kNumberAfter || role == RecordRole::kWhole) {
+      lot.office = place.substr(townLength);
+      lot.written = 0;
       return true;
     }
   }

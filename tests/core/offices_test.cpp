@@ -119,6 +119,31 @@ TEST_F(OfficeRealData, AnotherTownsOfficeCodeDisagrees) {
   EXPECT_EQ(disagree, tried);
 }
 
+TEST_F(OfficeRealData, CodesCheckAgainstTheOfficesRegisteredAddress) {
+  const struct {
+    const char* address;
+    const char* code;
+    Agreement agreement;
+  } cases[] = {
+      {"札幌市中央区大通西3-7", "060-8661", Agreement::kOffice},
+      {"北海道札幌市中央区大通西三丁目", "〒０６０８６６１", Agreement::kOffice},  // the lot stops early
+      {"札幌市中央区大通西4-7", "0608661", Agreement::kDisagrees},              // another lot
+      {"札幌市中央区大通東3-7", "0608661", Agreement::kDisagrees},              // another town
+      {"長崎県西海市大島町1894-5", "8572492", Agreement::kOffice},              // 大島町の次に番地がくる場合
+      {"長崎県西海市大島町1894-6", "8572492", Agreement::kDisagrees},
+      {"京都市中京区車屋町通御池上ル塗師屋町344", "6048580", Agreement::kOffice},
+      {"京都市中京区塗師屋町344番地", "6048580", Agreement::kOffice},
+      {"ほげ県ほげ市1-2", "0608661", Agreement::kUndecidable},  // no municipality
+      {"札幌市中央区大通西3-7", "", Agreement::kUndecidable},
+  };
+  resolver::Resolution r;
+  for (const auto& c : cases) {
+    resolver::Resolve(*book_, c.address, r);
+    EXPECT_STREQ(resolver::AgreementText(c.agreement), resolver::AgreementText(resolver::CheckCode(*book_, r, c.code)))
+        << testing_support::ToUtf8(c.address);
+  }
+}
+
 TEST_F(OfficeRealData, NamesAsPeopleWriteThem) {
   // Name written, address, the office's code ("" for the address alone).
   const struct {
