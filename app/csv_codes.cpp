@@ -200,7 +200,8 @@ void ReportUnclosedQuote(HWND owner, const std::string& input, long line) {
   Report(owner, text.data(), MB_ICONEXCLAMATION);
 }
 
-std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColumns& columns, const std::string& output) {
+std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColumns& columns,
+                     const std::string& output) {
   const resolver::CsvCounts& n = result.counts;
   const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
   const auto agreed = [&n, &count](resolver::Agreement a) { return count(n.byAgreement[static_cast<size_t>(a)]); };

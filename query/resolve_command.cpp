@@ -81,7 +81,8 @@ class LineResolver {
     ResolvedLine line;
     // No tab: the whole line is the address, with no code or name beside it.
     const size_t tab = codeFirst_ || names_ ? raw.find('\t') : std::string::npos;
-    const std::string first = tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
+    const std::string first =
+        tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
     if (tab != std::string::npos) address = raw.substr(tab + 1);
     if (codeFirst_) {
       given_ = first;
@@ -91,7 +92,9 @@ class LineResolver {
     resolver::Resolve(book_, cp932, resolution_);
     if (codeFirst_) {
       line.agreement = resolver::CheckCode(book_, resolution_, given_);
-      if (line.agreement == resolver::Agreement::kOffice) line.givenOffice = resolver::OfficeWithCode(book_, resolution_, given_);
+      if (line.agreement == resolver::Agreement::kOffice) {
+        line.givenOffice = resolver::OfficeWithCode(book_, resolution_, given_);
+      }
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     if (context_.options().json) {

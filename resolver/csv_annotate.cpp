@@ -91,8 +91,9 @@ class Annotator {
       resolution_ = Resolution();
     }
     ++counts.rows;
-    const size_t office = columns_.name == 0 ? kNoOffice
-                                             : FindOffice(book_, resolution_, CellAsCp932(CellOrEmpty(row, columns_.name), encoding_));
+    const size_t office =
+        columns_.name == 0 ? kNoOffice
+                           : FindOffice(book_, resolution_, CellAsCp932(CellOrEmpty(row, columns_.name), encoding_));
     out_ += ',';
     if (office != kNoOffice) {
       ++counts.offices;
