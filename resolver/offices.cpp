@@ -125,50 +125,55 @@ struct LotStart {
   size_t written = std::string::npos;  // npos: no lot to compare
 };
 
+// Whether `record`, a candidate of the resolution, is the office's town.
+// The office file often writes a town's 字 in the lot column: the town of
+// the address file is then its town and the lot's first words; or the
+// other way round.
+bool RecordFits(const AddressBook::Impl& book, size_t record, size_t office, const std::string& written,
+                LotStart& lot) {
+  const std::string_view place = book.offices.Place(office);
+  const size_t townLength = book.offices.offices[office].townLength;
+  const RecordRole role = book.info[record].role;
+  // The municipality's own lines (一円, 以下に掲載がない場合…) name no town.
+  const std::string base =
+      role == RecordRole::kTown ? Spelled(TownName(book.Text(record, StoredRecord::kTown))) : std::string();
+  if (place.compare(0, base.size(), base) != 0) return false;
+  const size_t at = written.find(base);
+  if (base.size() >= townLength) {
+    lot.office = place.substr(base.size());
+    if (at != std::string::npos) lot.written = at + base.size();
+    return true;
+  }
+  // A longer town than the address file's (別府町南, 東堀前通7番町): written whole.
+  if (at != std::string::npos && written.compare(at, townLength, place.substr(0, townLength)) == 0) {
+    lot.office = place.substr(townLength);
+    lot.written = at + townLength;
+    return true;
+  }
+  // 大島町の次に番地がくる場合 and ○○村一円: the resolver read the town as
+  // part of the municipality's name, or the village has no towns.
+  if (role == RecordRole::kNumberAfter || role == RecordRole::kWhole) {
+    lot.office = place.substr(townLength);
+    lot.written = 0;
+    return true;
+  }
+  return false;
+}
+
 bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r, LotStart& lot) {
-  const OfficeStore& store = book.offices;
-  const std::string_view place = store.Place(office);
-  const std::string_view cityCode = store.Text(office, StoredOffice::kCityCode);
-  const std::string& written = r.afterCity;
-  // The office file often writes a town's 字 in the lot column: the town of
-  // the address file is then its town and the lot's first words; or the
-  // other way round.
+  const std::string_view cityCode = book.offices.Text(office, StoredOffice::kCityCode);
   bool townFound = false;  // a town of the address file, not a building's line
-  const size_t townLength = store.offices[office].townLength;
   for (size_t record : r.candidates) {
     if (book.Text(record, StoredRecord::kCityCode) != cityCode) continue;
+    if (RecordFits(book, record, office, r.afterCity, lot)) return true;
     townFound = townFound || book.info[record].buildingLength == 0;
-    // The municipality's own lines (一円, 以下に掲載がない場合…) name no town.
-    const std::string base = book.info[record].role == RecordRole::kTown
-                                 ? Spelled(TownName(book.Text(record, StoredRecord::kTown)))
-                                 : std::string();
-    if (place.compare(0, base.size(), base) != 0) continue;
-    const size_t at = written.find(base);
-    if (base.size() >= townLength) {
-      lot.office = place.substr(base.size());
-      if (at != std::string::npos) lot.written = at + base.size();
-      return true;
-    }
-    // A longer town than the address file's (別府町南, 東堀前通7番町): written whole.
-    if (at != std::string::npos && written.compare(at, townLength, place.substr(0, townLength)) == 0) {
-      lot.office = place.substr(townLength);
-      lot.written = at + townLength;
-      return true;
-    }
-    // 大島町の次に番地がくる場合 and ○○村一円: the resolver read the town as
-    // part of the municipality's name, or the village has no towns.
-    const RecordRole role = book.info[record].role;
-    if (role == RecordRole::kNumberAfter || role == RecordRole::kWhole) {
-      lot.office = place.substr(townLength);
-      lot.written = 0;
-      return true;
-    }
   }
   // The address file lists no town for the address (a town it does not
   // know, or only a building's own lines): the office's words before its
   // first number written as they are, then a number.
   if (townFound && r.status != Status::kCity) return false;
-  const std::string_view full = store.Full(office);
+  const std::string& written = r.afterCity;
+  const std::string_view full = book.offices.Full(office);
   const std::string_view words = BeforeDigits(full);
   if (written.compare(0, words.size(), words) != 0) return false;
   if (words.size() < full.size() && (words.size() >= written.size() || !IsDigit(written[words.size()]))) return false;
