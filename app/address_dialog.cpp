@@ -12,6 +12,7 @@
 #include "app/texts.h"
 #include "postal/text.h"
 #include "postal/texts.h"
+#include "resolver/offices.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
@@ -79,7 +80,11 @@ void SearchAddress(HWND dialog, HWND window, AppState& app) {
   if (book == nullptr) return;
   resolver::Resolution resolution;
   resolver::Resolve(*book, address, resolution);
-  if (resolution.status == resolver::Status::kNone) {
+  const std::string name = TextOf(GetDlgItem(dialog, IDC_RESOLVE_NAME), kAddressBytes);
+  const size_t office = name.empty() ? resolver::kNoOffice : resolver::FindOffice(*book, resolution, name);
+  if (office != resolver::kNoOffice) {
+    ShowOfficeAnswer(window, app, office);
+  } else if (resolution.status == resolver::Status::kNone) {
     // The list keeps what it showed: nothing fits this text.
     ShowMessage(dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
   } else {
@@ -94,6 +99,7 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
   switch (message) {
     case WM_INITDIALOG:
       SendDlgItemMessageA(dialog, IDC_RESOLVE_ADDRESS, EM_LIMITTEXT, kAddressBytes - 1, 0);
+      SendDlgItemMessageA(dialog, IDC_RESOLVE_NAME, EM_LIMITTEXT, kAddressBytes - 1, 0);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
@@ -131,6 +137,8 @@ const resolver::AddressBook* LoadedBook(HWND owner, AppState& app) {
       ShowMessage(owner, postal::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
       return nullptr;
     }
+    // Without the office file the offices' own codes are merely unknown.
+    book->LoadOffices(app.files.officeFile, error);
     app.book = std::move(book);
   }
   return app.book.get();

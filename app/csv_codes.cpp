@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/shell.h"
@@ -83,9 +84,14 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       const auto* choice = reinterpret_cast<const ColumnChoice*>(lParam);
       SetDlgItemTextA(dialog, IDC_CSV_FILE_NAME, choice->fileName.c_str());
       FillColumnList(GetDlgItem(dialog, IDC_CSV_ADDRESS_COLUMN), choice->firstRow, choice->columns.address - 1);
-      HWND codes = GetDlgItem(dialog, IDC_CSV_CODE_COLUMN);
-      SendMessageA(codes, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCsvNoCodeColumn));
-      FillColumnList(codes, choice->firstRow, choice->columns.code);  // item 0 is "none"
+      // Item 0 of these lists is "none".
+      const std::pair<int, size_t> optional[] = {{IDC_CSV_CODE_COLUMN, choice->columns.code},
+                                                 {IDC_CSV_NAME_COLUMN, choice->columns.name}};
+      for (const auto& [id, chosen] : optional) {
+        HWND list = GetDlgItem(dialog, id);
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCsvNoCodeColumn));
+        FillColumnList(list, choice->firstRow, chosen);
+      }
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;
     }
@@ -96,8 +102,10 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         auto* choice = reinterpret_cast<ColumnChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
         const LRESULT address = SendDlgItemMessageA(dialog, IDC_CSV_ADDRESS_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT code = SendDlgItemMessageA(dialog, IDC_CSV_CODE_COLUMN, LB_GETCURSEL, 0, 0);
+        const LRESULT name = SendDlgItemMessageA(dialog, IDC_CSV_NAME_COLUMN, LB_GETCURSEL, 0, 0);
         choice->columns.address = address == LB_ERR ? 1 : static_cast<size_t>(address) + 1;
         choice->columns.code = code == LB_ERR ? 0 : static_cast<size_t>(code);
+        choice->columns.name = name == LB_ERR ? 0 : static_cast<size_t>(name);
         choice->columns.header = IsDlgButtonChecked(dialog, IDC_CSV_HEADER) == BST_CHECKED;
       }
       EndDialog(dialog, id);
@@ -181,6 +189,7 @@ resolver::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, con
   const size_t address = resolver::GuessAddressColumn(book, bytes.data(), bytes.size());
   choice.columns.address = address == 0 ? 1 : address;
   choice.columns.code = resolver::GuessCodeColumn(bytes.data(), bytes.size());
+  choice.columns.name = resolver::GuessNameColumn(bytes.data(), bytes.size());
   choice.columns.header = resolver::GuessHeaderRow(book, bytes.data(), bytes.size(), choice.columns.address);
   return read;
 }
@@ -191,17 +200,22 @@ void ReportUnclosedQuote(HWND owner, const std::string& input, long line) {
   Report(owner, text.data(), MB_ICONEXCLAMATION);
 }
 
-std::string DoneText(const resolver::CsvResult& result, bool withCodes, const std::string& output) {
+std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColumns& columns,
+                     const std::string& output) {
   const resolver::CsvCounts& n = result.counts;
   const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  const auto agreed = [&n, &count](resolver::Agreement a) { return count(n.byAgreement[static_cast<size_t>(a)]); };
+  char offices[128] = "";
+  if (columns.name != 0) std::snprintf(offices, sizeof offices, texts::kCsvOfficesFormat, count(n.offices));
   char agreement[512] = "";
-  if (withCodes) {
-    std::snprintf(agreement, sizeof agreement, texts::kCsvAgreementFormat, count(n.byAgreement[0]),
-                  count(n.byAgreement[1]), count(n.byAgreement[2]), count(n.byAgreement[3]));
+  if (columns.code != 0) {
+    std::snprintf(agreement, sizeof agreement, texts::kCsvAgreementFormat, agreed(resolver::Agreement::kAgrees),
+                  agreed(resolver::Agreement::kAmongCandidates), agreed(resolver::Agreement::kOffice),
+                  agreed(resolver::Agreement::kDisagrees), agreed(resolver::Agreement::kUndecidable));
   }
   std::vector<char> text(1024 + output.size());
   std::snprintf(text.data(), text.size(), texts::kCsvDoneFormat, count(n.rows), count(n.byStatus[0]),
-                count(n.byStatus[1]), count(n.byStatus[2]), count(n.byStatus[3]), agreement, output.c_str());
+                count(n.byStatus[1]), count(n.byStatus[2]), count(n.byStatus[3]), offices, agreement, output.c_str());
   return text.data();
 }
 
@@ -267,7 +281,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
     return;
   }
-  Report(window, DoneText(result, choice.columns.code != 0, output), MB_ICONINFORMATION);
+  Report(window, DoneText(result, choice.columns, output), MB_ICONINFORMATION);
 }
 
 }  // namespace kuranto

@@ -260,6 +260,10 @@ const resolver::AddressBook* LoadedBook(HWND owner, AppState& app);
 // and what it means in the status bar.
 void ShowResolution(HWND window, AppState& app, const resolver::Resolution& resolution);
 
+// office_answer.cpp: office `office` of app.book in the office page, its
+// row selected, and its code in the status bar.
+void ShowOfficeAnswer(HWND window, AppState& app, size_t office);
+
 // csv_codes.cpp: the CSV ファイルに郵便番号を付ける command.
 void AddCodesToCsvFile(HWND window, AppState& app);
 

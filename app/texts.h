@@ -66,6 +66,7 @@ inline constexpr char kSeveralCities[] = "同じ名前の市区町村がいく�
 inline constexpr char kTownSplit[] = "町域が丁目・番地・建物などで分かれています";
 inline constexpr char kResolvedCityFormat[] = "市区町村だけが分かりました: %s（町域は見つかりません。%d 件）";
 inline constexpr char kResolvedCityNoCodeFormat[] = "市区町村だけが分かりました（町域は見つかりません。%d 件）";
+inline constexpr char kResolvedOfficeFormat[] = "事業所の郵便番号です: %s（%s）";
 inline constexpr char kNoMunicipality[] = "この住所の市区町村が見つかりません。";
 inline constexpr char kNeedAddress[] = "住所を入力してください。";
 
@@ -85,8 +86,9 @@ inline constexpr char kCsvUnclosedQuoteFormat[] =
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
 inline constexpr char kCsvDoneFormat[] =
     "郵便番号を付けました（%lu 行）。\n\n決定 (exact): %lu\n候補あり (ambiguous): %lu\n市区町村のみ (city): %lu\n"
-    "見つからない (none): %lu\n%s\n書き出したファイル:\n%s";
+    "見つからない (none): %lu\n%s%s\n書き出したファイル:\n%s";
+inline constexpr char kCsvOfficesFormat[] = "事業所 (office): %lu\n";
 inline constexpr char kCsvAgreementFormat[] =
-    "\n書いてあった郵便番号:\n一致: %lu\n候補内: %lu\n不一致: %lu\n判定不能: %lu\n";
+    "\n書いてあった郵便番号:\n一致: %lu\n候補内: %lu\n事業所: %lu\n不一致: %lu\n判定不能: %lu\n";
 
 }  // namespace kuranto::texts

@@ -1,5 +1,6 @@
 // Times the resolver over Japan Post's real files: loading KEN_ALL.CSV,
-// addresses a second over the business offices' addresses, and the peak
+// addresses a second over the business offices' addresses (and again with
+// JIGYOSYO.CSV loaded beside it, with each office's code checked), and the peak
 // memory of a run over 1 address against one over 100,000.
 //   kuranto-resolver-bench [DATA_DIR]
 //   kuranto-resolver-bench --rss N DATA_DIR   (one run, prints its peak memory)
@@ -42,10 +43,11 @@ long PeakKb() {
   return usage.ru_maxrss;  // kilobytes on Linux
 }
 
-// Prefecture, city, town and lot of every office (columns 4 to 7), cp932.
-std::vector<std::string> OfficeAddresses(const std::string& path) {
+// One text of every office of the file, made of its columns (quotes removed).
+std::vector<std::string> OfficeColumns(const std::string& path,
+                                       std::string (*make)(const std::vector<std::string>& columns)) {
   std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> addresses;
+  std::vector<std::string> texts;
   std::string line;
   while (std::getline(in, line)) {
     std::vector<std::string> columns;
@@ -55,9 +57,19 @@ std::vector<std::string> OfficeAddresses(const std::string& path) {
       if (column.size() >= 2 && column.front() == '"') column = column.substr(1, column.size() - 2);
       columns.push_back(column);
     }
-    if (columns.size() >= 7) addresses.push_back(columns[3] + columns[4] + columns[5] + columns[6]);
+    if (columns.size() >= 8) texts.push_back(make(columns));
   }
-  return addresses;
+  return texts;
+}
+
+// Prefecture, city, town and lot of every office (columns 4 to 7), cp932.
+std::vector<std::string> OfficeAddresses(const std::string& path) {
+  return OfficeColumns(path, [](const std::vector<std::string>& c) { return c[3] + c[4] + c[5] + c[6]; });
+}
+
+// Every office's own code (column 8), in the same order.
+std::vector<std::string> OfficeCodes(const std::string& path) {
+  return OfficeColumns(path, [](const std::vector<std::string>& c) { return c[7]; });
 }
 
 bool LoadBook(const std::string& dataDir, resolver::AddressBook& book) {
@@ -132,6 +144,41 @@ int main(int argc, char** argv) {
   std::printf("resolve %zu office addresses (%zu distinct): %.1f ms, %.0f addresses/s on one thread (target >= 100000), %zu exact\n",
               kAddresses, offices.size(), ms, kAddresses / (ms / 1000.0), exact);
   std::printf("allocations while resolving: %ld (%.3f an address)\n", allocated, double(allocated) / kAddresses);
+
+  // The same with the business offices loaded beside the towns: the rate
+  // must hold, and each address's code checked against its own office code.
+  std::vector<double> officeLoads;
+  std::string error;
+  for (int run = 0; run < kLoadRuns; ++run) {
+    const auto officeStart = std::chrono::steady_clock::now();
+    if (!book.LoadOffices(dataDir + "/JIGYOSYO.CSV", error)) {
+      std::fprintf(stderr, "kuranto-resolver-bench: %s\n", error.c_str());
+      return 1;
+    }
+    officeLoads.push_back(Ms(officeStart));
+  }
+  std::sort(officeLoads.begin(), officeLoads.end());
+  std::printf("load JIGYOSYO.CSV beside it (%zu offices): median of %d %.1f ms\n", book.OfficeCount(), kLoadRuns,
+              officeLoads[officeLoads.size() / 2]);
+  const auto withOffices = std::chrono::steady_clock::now();
+  exact = 0;
+  for (size_t i = 0; i < kAddresses; ++i) {
+    resolver::Resolve(book, offices[i % offices.size()], r);
+    exact += r.status == resolver::Status::kExact ? 1 : 0;
+  }
+  const double officeMs = Ms(withOffices);
+  std::printf("resolve with the offices loaded: %.1f ms, %.0f addresses/s on one thread (target >= 100000), %zu exact\n",
+              officeMs, kAddresses / (officeMs / 1000.0), exact);
+  const std::vector<std::string> codes = OfficeCodes(dataDir + "/JIGYOSYO.CSV");
+  size_t agreements = 0;
+  const auto checkStart = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < kAddresses; ++i) {
+    resolver::Resolve(book, offices[i % offices.size()], r);
+    agreements += resolver::CheckCode(book, r, codes[i % codes.size()]) == resolver::Agreement::kOffice ? 1 : 0;
+  }
+  const double checkMs = Ms(checkStart);
+  std::printf("resolve and check each office's own code: %.1f ms, %.0f addresses/s, %zu 事業所\n", checkMs,
+              kAddresses / (checkMs / 1000.0), agreements);
 
   const long one = ChildPeakKb(argv[0], 1, dataDir);
   const long many = ChildPeakKb(argv[0], kAddresses, dataDir);

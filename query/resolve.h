@@ -6,21 +6,25 @@
 #include <string>
 
 #include "query/context.h"
+#include "resolver/offices.h"
 #include "resolver/resolver.h"
 
 namespace query {
 
 struct ResolveRequest {
   bool codeFirst = false;  // each input is CODE<TAB>ADDRESS
+  bool names = false;      // each input is NAME<TAB>ADDRESS
   std::string csvFile;     // CSV mode when not empty
   std::string output;      // CSV mode: "" for standard output
   size_t column = 0;       // 1-based
   size_t codeColumn = 0;   // 1-based; 0: none
+  size_t nameColumn = 0;   // 1-based; 0: none
   bool header = false;
   CommandArgs addresses;
 };
 
-// Loads DIR's address file; kExitOk, or kExitNoData with the message printed.
+// Loads DIR's address file, and its business-office file where there is
+// one; kExitOk, or kExitNoData with the message printed.
 int LoadBook(Context& context, resolver::AddressBook& book);
 
 // The CSV mode: refuses OUT == FILE before loading anything.
@@ -32,6 +36,10 @@ struct ResolvedLine {
   std::string inputUtf8;  // the input as typed, for JSON
   const std::string* given = nullptr;
   resolver::Agreement agreement = resolver::Agreement::kUndecidable;
+  // The office the answer is (found by name), and the office whose code was
+  // given (事業所); resolver::kNoOffice when none.
+  size_t office = resolver::kNoOffice;
+  size_t givenOffice = resolver::kNoOffice;
 };
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);

@@ -31,6 +31,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
     const bool hasValue = i + 1 < args.size();
     if (flag == "--code-first") {
       request.codeFirst = true;
+    } else if (flag == "--names") {
+      request.names = true;
     } else if (flag == "--header") {
       request.header = true;
     } else if (flag == "--csv" && hasValue) {
@@ -41,15 +43,18 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       if (!ReadColumn(args[++i], request.column)) return false;
     } else if (flag == "--code-column" && hasValue) {
       if (!ReadColumn(args[++i], request.codeColumn)) return false;
+    } else if (flag == "--name-column" && hasValue) {
+      if (!ReadColumn(args[++i], request.nameColumn)) return false;
     } else {
       return false;
     }
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
   if (request.csvFile.empty()) {
-    return request.column == 0 && request.codeColumn == 0 && !request.header && request.output.empty();
+    return request.column == 0 && request.codeColumn == 0 && request.nameColumn == 0 && !request.header &&
+           request.output.empty() && !(request.codeFirst && request.names);
   }
-  return request.column != 0 && request.addresses.empty() && !request.codeFirst;
+  return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
 }
 
 bool IsValidUtf8(const std::string& text) {
@@ -66,24 +71,32 @@ bool IsValidUtf8(const std::string& text) {
 // Resolves and prints one input after another.
 class LineResolver {
  public:
-  LineResolver(const Context& context, const resolver::AddressBook& book, bool codeFirst)
-      : context_(context), book_(book), codeFirst_(codeFirst) {}
+  LineResolver(const Context& context, const resolver::AddressBook& book, const ResolveRequest& request)
+      : context_(context), book_(book), codeFirst_(request.codeFirst), names_(request.names) {}
 
   // `raw` in the encoding `utf8` names, without its line end.
   void Line(const std::string& raw, bool utf8) {
     const resolver::CsvEncoding encoding = utf8 ? resolver::CsvEncoding::kUtf8 : resolver::CsvEncoding::kCp932;
     std::string address = raw;
     ResolvedLine line;
-    const size_t tab = codeFirst_ ? raw.find('\t') : std::string::npos;
+    // No tab: the whole line is the address, with no code or name beside it.
+    const size_t tab = codeFirst_ || names_ ? raw.find('\t') : std::string::npos;
+    const std::string first =
+        tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
+    if (tab != std::string::npos) address = raw.substr(tab + 1);
     if (codeFirst_) {
-      // No tab: the whole line is the address, with no code beside it.
-      given_ = tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
-      if (tab != std::string::npos) address = raw.substr(tab + 1);
+      given_ = first;
       line.given = &given_;
     }
     const std::string cp932 = resolver::CellAsCp932(address, encoding);
     resolver::Resolve(book_, cp932, resolution_);
-    if (codeFirst_) line.agreement = resolver::CheckCode(book_, resolution_, given_);
+    if (codeFirst_) {
+      line.agreement = resolver::CheckCode(book_, resolution_, given_);
+      if (line.agreement == resolver::Agreement::kOffice) {
+        line.givenOffice = resolver::OfficeWithCode(book_, resolution_, given_);
+      }
+    }
+    if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     if (context_.options().json) {
       line.inputUtf8 = utf8 && IsValidUtf8(address) ? address : ToUtf8Text(cp932);
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
@@ -97,6 +110,7 @@ class LineResolver {
   const Context& context_;
   const resolver::AddressBook& book_;
   const bool codeFirst_;
+  const bool names_;
   std::string given_;
   resolver::Resolution resolution_;
 };
@@ -128,7 +142,11 @@ int LoadBook(Context& context, resolver::AddressBook& book) {
   const int required = context.RequireAddressFile();
   if (required != kExitOk) return required;
   std::string error;
-  if (book.Load(context.files().addressFile, error)) return kExitOk;
+  if (book.Load(context.files().addressFile, error)) {
+    // Without the office file the offices' own codes are merely unknown.
+    book.LoadOffices(context.files().officeFile, error);
+    return kExitOk;
+  }
   std::fprintf(stderr, "kuranto-query: %s: %s\n", context.files().addressFile.c_str(), error.c_str());
   return kExitNoData;
 }
@@ -140,7 +158,7 @@ int RunResolve(Context& context, const CommandArgs& args) {
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;
-  LineResolver lines(context, book, request.codeFirst);
+  LineResolver lines(context, book, request);
   if (request.addresses.empty()) {
     ResolveStandardInput(lines, context.options().utf8);
   } else {

@@ -22,7 +22,8 @@ const char kLabel[] = "kuranto-query: ";
 const resolver::Status kStatuses[] = {resolver::Status::kExact, resolver::Status::kAmbiguous, resolver::Status::kCity,
                                       resolver::Status::kNone};
 const resolver::Agreement kAgreements[] = {resolver::Agreement::kAgrees, resolver::Agreement::kAmongCandidates,
-                                           resolver::Agreement::kDisagrees, resolver::Agreement::kUndecidable};
+                                           resolver::Agreement::kDisagrees, resolver::Agreement::kUndecidable,
+                                           resolver::Agreement::kOffice};
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ignored;
@@ -58,12 +59,13 @@ class ProgressLine {
   bool printed_ = false;
 };
 
-void PrintSummary(const Context& context, const resolver::CsvCounts& counts, bool withAgreement) {
+void PrintSummary(const Context& context, const resolver::CsvCounts& counts, bool withAgreement, bool withNames) {
   std::string line = "kuranto-query: " + std::to_string(counts.rows) + " rows:";
   for (resolver::Status status : kStatuses) {
     line += " " + std::string(resolver::StatusName(status)) + " " +
             std::to_string(counts.byStatus[static_cast<size_t>(status)]);
   }
+  if (withNames) line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(counts.offices);
   context.PrintError(line);
   if (!withAgreement) return;
   line = "kuranto-query: codes:";
@@ -104,6 +106,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   resolver::CsvColumns columns;
   columns.address = request.column;
   columns.code = request.codeColumn;
+  columns.name = request.nameColumn;
   columns.header = request.header;
   ProgressLine progress;
   const resolver::CsvResult result =
@@ -121,7 +124,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
     return kExitNoData;
   }
   // 3. Tell what was found.
-  PrintSummary(context, result.counts, request.codeColumn != 0);
+  PrintSummary(context, result.counts, request.codeColumn != 0, request.nameColumn != 0);
   return kExitOk;
 }
 

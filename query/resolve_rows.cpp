@@ -44,11 +44,31 @@ std::string CandidateJson(const resolver::TownRecord& record) {
   return json + "}";
 }
 
+std::string OfficeAddress(const resolver::Office& office) {
+  return std::string(office.prefecture).append(office.city).append(office.town).append(office.lot);
+}
+
+std::string OfficeJson(const resolver::AddressBook& book, size_t index) {
+  const resolver::Office office = resolver::OfficeAt(book, index);
+  return "{\"postal_code\": " + JsonString(std::string(office.postalCode)) +
+         ", \"name\": " + JsonString(ToUtf8Text(std::string(office.name))) +
+         ", \"address\": " + JsonString(ToUtf8Text(OfficeAddress(office))) + "}";
+}
+
 }  // namespace
 
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
-  std::string text = CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
-  for (size_t i = 0; i < r.candidates.size(); ++i) {
+  std::string text;
+  if (line.office != resolver::kNoOffice) {
+    // The office alone: its own code, its name and registered address.
+    const resolver::Office office = resolver::OfficeAt(book, line.office);
+    text.append(office.postalCode).append("\t").append(resolver::kOfficeStatusName).append("\t");
+    text.append(office.name).append(" ").append(office.prefecture).append(" ").append(office.city);
+    text.append(" ").append(office.town).append(office.lot);
+  } else {
+    text = CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
+  }
+  for (size_t i = 0; line.office == resolver::kNoOffice && i < r.candidates.size(); ++i) {
     const resolver::TownRecord& record = book.Record(r.candidates[i]);
     if (i > 0) text += kCandidateSeparator;
     text.append(record.prefecture).append(" ").append(record.city).append(" ").append(record.town);
@@ -59,8 +79,15 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
 
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
   std::string json = "{\"input\": " + JsonString(line.inputUtf8);
-  json += ", \"status\": " + JsonString(resolver::StatusName(r.status));
-  json += ", \"postal_code\": " + (r.postalCode.empty() ? std::string("null") : JsonString(r.postalCode));
+  const std::string areaCode = r.postalCode.empty() ? std::string("null") : JsonString(r.postalCode);
+  if (line.office != resolver::kNoOffice) {
+    json += ", \"status\": " + JsonString(resolver::kOfficeStatusName);
+    json += ", \"postal_code\": " + JsonString(std::string(resolver::OfficeAt(book, line.office).postalCode));
+    json += ", \"area_code\": " + areaCode + ", \"office\": " + OfficeJson(book, line.office);
+  } else {
+    json += ", \"status\": " + JsonString(resolver::StatusName(r.status));
+    json += ", \"postal_code\": " + areaCode;
+  }
   json += ", \"candidates\": [";
   for (size_t i = 0; i < r.candidates.size(); ++i) {
     if (i > 0) json += ", ";
@@ -70,6 +97,7 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
   if (line.given != nullptr) {
     json += ", \"given_code\": " + JsonString(ToUtf8Text(*line.given));
     json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
+    if (line.givenOffice != resolver::kNoOffice) json += ", \"office\": " + OfficeJson(book, line.givenOffice);
   }
   return json + "}";
 }

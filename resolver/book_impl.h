@@ -11,6 +11,7 @@
 
 #include "resolver/name_table.h"
 #include "resolver/note_reader.h"
+#include "resolver/office_store.h"
 #include "resolver/resolver.h"
 
 namespace resolver {
@@ -69,6 +70,10 @@ struct StoredRecord {
   uint32_t joined = kNotJoined;  // index into joinedTowns
 };
 
+// Splits one line of a Japan Post file into its first `count` columns,
+// quotes removed: the views point into `line`. False when it has fewer.
+bool SplitLine(const char* line, size_t length, std::string_view* const* columns, int count);
+
 struct AddressBook::Impl {
   // The address file's text (cp932), which the records' offsets point into:
   // one block for the whole book instead of a string per field.
@@ -94,6 +99,7 @@ struct AddressBook::Impl {
   std::vector<uint32_t> townStart;
   std::vector<uint32_t> townRecords;
   size_t longestTownName = 0;
+  OfficeStore offices;
 
   // One field of record `index`, viewing into this book.
   std::string_view Text(size_t index, StoredRecord::Field field) const {

@@ -23,11 +23,11 @@ constexpr int kColumns = 9;  // the ones a record keeps: city code .. town
 // Longer than any line of the file: the program's 255-byte limit is not ours.
 constexpr size_t kLongestLine = 1 << 16;
 
-// Splits one line into its first kColumns columns, quotes removed: the views
-// point into `line`. False when the line has fewer.
-bool SplitLine(const char* line, size_t length, std::string_view* const* columns) {
+}  // namespace
+
+bool SplitLine(const char* line, size_t length, std::string_view* const* columns, int count) {
   size_t pos = 0;
-  for (int column = 0; column < kColumns; ++column) {
+  for (int column = 0; column < count; ++column) {
     std::string_view& out = *columns[column];
     if (pos > length) return false;
     if (pos < length && line[pos] == '"') {
@@ -42,11 +42,13 @@ bool SplitLine(const char* line, size_t length, std::string_view* const* columns
       out = std::string_view(line + pos, end - pos);
       pos = end;
     }
-    if (column + 1 < kColumns && pos >= length) return false;
+    if (column + 1 < count && pos >= length) return false;
     ++pos;  // the comma
   }
   return true;
 }
+
+namespace {
 
 // True when the text opens a （ it does not close: the town goes on on the next line.
 bool LeavesParenthesisOpen(std::string_view town) {
@@ -111,7 +113,7 @@ void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
     std::string_view* const columns[kColumns] = {&record.cityCode,       &record.oldCode,  &record.postalCode,
                                                  &record.prefectureKana, &record.cityKana, &record.townKana,
                                                  &record.prefecture,     &record.city,     &record.town};
-    if (!SplitLine(line, length, columns)) continue;
+    if (!SplitLine(line, length, columns, kColumns)) continue;
     if (open && joinSplitTowns && ContinuesTown(record.town) && !book.records.empty()) {
       const size_t lastIndex = book.records.size() - 1;
       if (book.Text(lastIndex, StoredRecord::kPostalCode) == record.postalCode &&

@@ -3,6 +3,7 @@
 
 #include "postal/number_text.h"
 #include "resolver/book_impl.h"
+#include "resolver/offices.h"
 #include "resolver/resolver.h"
 
 namespace resolver {
@@ -38,15 +39,18 @@ const char* AgreementText(Agreement agreement) {
       return "\x8C\xF3\x95\xE2\x93\xE0";  // 候補内
     case Agreement::kDisagrees:
       return "\x95\x73\x88\xEA\x92\x76";  // 不一致
+    case Agreement::kOffice:
+      return "\x8E\x96\x8B\xC6\x8F\x8A";  // 事業所
     case Agreement::kUndecidable:
       break;
   }
   return "\x94\xBB\x92\xE8\x95\x73\x94\x5C";  // 判定不能
 }
 
-Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const std::string& givenCode) {
-  const std::string code = CleanCode(givenCode);
-  if (code.empty() || resolution.status == Status::kNone) return Agreement::kUndecidable;
+namespace {
+
+// The agreement with the towns alone, `code` cleaned and not empty.
+Agreement TownAgreement(const AddressBook& book, const Resolution& resolution, const std::string& code) {
   const AddressBook::Impl& impl = book.impl();
   switch (resolution.status) {
     case Status::kExact:
@@ -64,6 +68,25 @@ Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const
       break;
   }
   return Agreement::kUndecidable;
+}
+
+}  // namespace
+
+size_t OfficeWithCode(const AddressBook& book, const Resolution& resolution, const std::string& givenCode) {
+  const auto found = book.impl().offices.byCode.find(CleanCode(givenCode));
+  if (found == book.impl().offices.byCode.end()) return kNoOffice;
+  for (uint32_t office : found->second) {
+    if (OfficeRegisteredAt(book, office, resolution)) return office;
+  }
+  return kNoOffice;
+}
+
+Agreement CheckCode(const AddressBook& book, const Resolution& resolution, const std::string& givenCode) {
+  const std::string code = CleanCode(givenCode);
+  if (code.empty() || resolution.status == Status::kNone) return Agreement::kUndecidable;
+  const Agreement agreement = TownAgreement(book, resolution, code);
+  if (agreement != Agreement::kDisagrees) return agreement;
+  return OfficeWithCode(book, resolution, code) != kNoOffice ? Agreement::kOffice : agreement;
 }
 
 }  // namespace resolver

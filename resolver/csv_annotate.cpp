@@ -6,6 +6,7 @@
 #include "datafiles/text_encoding.h"
 #include "datafiles/utf8_decode.h"
 #include "resolver/csv_reader.h"
+#include "resolver/offices.h"
 
 namespace resolver {
 
@@ -24,7 +25,7 @@ const char kStatusColumnName[] = "\x94\xBB\x92\xE8";
 const char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
 
 const Agreement kAgreements[] = {Agreement::kAgrees, Agreement::kAmongCandidates, Agreement::kDisagrees,
-                                 Agreement::kUndecidable};
+                                 Agreement::kUndecidable, Agreement::kOffice};
 
 bool IsUtf8(CsvEncoding encoding) { return encoding != CsvEncoding::kCp932; }
 
@@ -39,7 +40,7 @@ std::string InFileEncoding(const char* cp932, CsvEncoding encoding) {
 // The cells added to every row, in the file's encoding, made once.
 struct AddedTexts {
   std::string header;
-  std::string agreement[4];
+  std::string agreement[5];
 };
 
 AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding) {
@@ -90,11 +91,21 @@ class Annotator {
       resolution_ = Resolution();
     }
     ++counts.rows;
-    ++counts.byStatus[static_cast<size_t>(resolution_.status)];
+    const size_t office =
+        columns_.name == 0 ? kNoOffice
+                           : FindOffice(book_, resolution_, CellAsCp932(CellOrEmpty(row, columns_.name), encoding_));
     out_ += ',';
-    out_ += resolution_.postalCode;
-    out_ += ',';
-    out_ += StatusName(resolution_.status);
+    if (office != kNoOffice) {
+      ++counts.offices;
+      out_.append(OfficeAt(book_, office).postalCode);
+      out_ += ',';
+      out_ += kOfficeStatusName;
+    } else {
+      ++counts.byStatus[static_cast<size_t>(resolution_.status)];
+      out_ += resolution_.postalCode;
+      out_ += ',';
+      out_ += StatusName(resolution_.status);
+    }
     if (columns_.code == 0) return;
     const std::string given = CellAsCp932(CellOrEmpty(row, columns_.code), encoding_);
     const Agreement agreement = CheckCode(book_, resolution_, given);

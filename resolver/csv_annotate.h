@@ -27,13 +27,15 @@ std::string CellAsCp932(const std::string& cell, CsvEncoding encoding);
 struct CsvColumns {
   size_t address = 1;  // 1-based
   size_t code = 0;     // 1-based; 0: no code column
+  size_t name = 0;     // 1-based; 0: no name column (offices.h: FindOffice)
   bool header = false; // the first row names the columns
 };
 
 struct CsvCounts {
   size_t rows = 0;             // rows resolved (the header row not counted)
-  size_t byStatus[4] = {};     // indexed by Status
-  size_t byAgreement[4] = {};  // indexed by Agreement; with a code column only
+  size_t byStatus[4] = {};     // indexed by Status; rows answered by an office not counted
+  size_t offices = 0;          // rows answered by an office's own code (with a name column)
+  size_t byAgreement[5] = {};  // indexed by Agreement; with a code column only
 };
 
 // Receives the output in order, in pieces.
@@ -55,7 +57,9 @@ struct CsvResult {
 // column) added to each row just before its line end; everything else, the
 // quoting, the line ends, a byte order mark, a last row without a line end,
 // stays byte for byte. CODE is the resolution's postal code (exact, or city
-// with the municipality's code), STATUS the status name, AGREEMENT the
+// with the municipality's code), STATUS the status name (with a name column,
+// an office's own code and "office" where the row's name and address find
+// one), AGREEMENT the
 // agreement word, in the file's encoding; a header row gets 郵便番号, 判定 and
 // 照合. A row with fewer cells than the address column is status none: it
 // holds no address. A row with no bytes at all before its line end is kept

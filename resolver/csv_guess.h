@@ -20,6 +20,10 @@ size_t GuessAddressColumn(const AddressBook& book, const char* data, size_t size
 // 0 when no column does.
 size_t GuessCodeColumn(const char* data, size_t size);
 
+// The 1-based column whose first-row cell names the column of names
+// (名称, 名前, 会社名, 氏名, 学校名…, blanks ignored); 0 when none does.
+size_t GuessNameColumn(const char* data, size_t size);
+
 // True when the first row's address cell resolves to none and more than half
 // of the rows after it resolve to something else.
 bool GuessHeaderRow(const AddressBook& book, const char* data, size_t size, size_t addressColumn);

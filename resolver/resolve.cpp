@@ -123,10 +123,13 @@ size_t WardLength(const std::string& rest) {
 }
 
 // The towns of every hit in the text at `from`. True when any fit.
-bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s) {
+// `afterCity` gets the text the towns were read from.
+bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s,
+                std::string& afterCity) {
   std::string& rest = s.rest;
   rest.assign(text, from, std::string::npos);
   DropAza(rest);
+  afterCity.assign(rest);
   // A designated city written with a ward it no longer has ("浜松市西区竜南":
   // 浜松市's wards were redrawn in 2024): every ward of the city is tried
   // without it, and then with it (岡山市南区 has a town 北七区).
@@ -139,7 +142,10 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
     for (const MunicipalityHit& hit : s.hits) {
       MatchTownsOf(book, hit.municipality, rest.data() + ward, rest.size() - ward, s.towns);
     }
-    if (!s.towns.found.empty()) return true;
+    if (!s.towns.found.empty()) {
+      afterCity.assign(rest, ward, std::string::npos);
+      return true;
+    }
   }
   for (const MunicipalityHit& hit : s.hits) MatchTownsOf(book, hit.municipality, rest.data(), rest.size(), s.towns);
   return !s.towns.found.empty();
@@ -198,6 +204,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   out.postalCode.clear();
   out.candidates.clear();
   out.cityCode.clear();
+  out.afterCity.clear();
   const AddressBook::Impl& impl = book.impl();
   ResolveScratch& s = ThreadScratch();
   std::string& text = s.towns.text;
@@ -224,14 +231,14 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
     }
     const size_t again = from + s.again.front().nameLength;
     s.hits.swap(s.again);
-    if (!MatchTowns(impl, text, again, s) && townNamedLikeIt) {
+    if (!MatchTowns(impl, text, again, s, out.afterCity) && townNamedLikeIt) {
       found.clear();
       s.hits.swap(s.again);
-      MatchTowns(impl, text, from, s);
+      MatchTowns(impl, text, from, s, out.afterCity);
     }
     length = s.hits.front().nameLength;
   } else {
-    MatchTowns(impl, text, from, s);
+    MatchTowns(impl, text, from, s, out.afterCity);
   }
   if (!found.empty()) {
     Finish(impl, found, out);

@@ -50,6 +50,13 @@ class AddressBook {
   // The same from bytes in memory (tests, fuzzing).
   void LoadFromMemory(const char* data, size_t size);
 
+  // Loads the business-office file (JIGYOSYO.CSV) beside the towns, so that
+  // CheckCode knows the offices' own codes (offices.h finds them by name).
+  // Load the address file first: loading it again drops the offices.
+  bool LoadOffices(const std::string& path, std::string& error);
+  void LoadOfficesFromMemory(const char* data, size_t size);
+  size_t OfficeCount() const;
+
   size_t RecordCount() const;
   // Made on each call from the book's compact store: cheap, and its views
   // outlive it (they point into the book).
@@ -73,6 +80,9 @@ struct Resolution {
   // The municipality's 5-digit code when the fitting records (or, for
   // kCity, the one municipality found) share one; otherwise empty.
   std::string cityCode;
+  // The address after the municipality's name, spelled as the resolver
+  // compares it (大字 and 字 dropped): where offices read their town and lot.
+  std::string afterCity;
 };
 
 // Resolves one address. `out` is overwritten; its storage is reused, so a
@@ -87,9 +97,10 @@ enum class Agreement {
   kAmongCandidates,// 候補内: one of the candidates' codes
   kDisagrees,      // 不一致
   kUndecidable,    // 判定不能: no municipality found, or no code written
+  kOffice,         // 事業所: a business office's own code, registered at the address
 };
 
-// "一致", "候補内", "不一致", "判定不能" (cp932).
+// "一致", "候補内", "不一致", "判定不能", "事業所" (cp932).
 const char* AgreementText(Agreement agreement);
 
 // `givenCode` in any form the number search accepts (〒, blanks, full-width

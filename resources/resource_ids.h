@@ -69,6 +69,8 @@
 #define IDC_CSV_HEADER          1054
 #define IDC_CSV_PROGRESS        1055
 #define IDC_CSV_PROGRESS_TEXT   1056
+#define IDC_RESOLVE_NAME        1057
+#define IDC_CSV_NAME_COLUMN     1058
 
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009

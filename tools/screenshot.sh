@@ -6,8 +6,9 @@
 # settings-address.png, settings-office.png, and the detail dialog of a row
 # opened by a right click (xdotool): address-details.png, office-details.png,
 # the 住所から郵便番号 dialog after a search over the main window showing its
-# row: resolve.png, and the columns dialog of CSV ファイルに郵便番号を付ける for
-# a small CSV written into the program folder: csv-columns.png.
+# row: resolve.png, and with a name over its office's row: resolve-office.png;
+# and the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV
+# written into the program folder: csv-columns.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -68,19 +69,26 @@ export KURANTO_IDS=$root/resources/resource_ids.h
     page=$((page + 1))
   done
   drive sheet-cancel
-  # ファイル → 住所から郵便番号, one exact address; the dialog and the main
-  # window behind it cut together.
+  # resolved NAME: the 住所から郵便番号 dialog and the main window behind it
+  # cut together.
+  resolved() {
+    drive sleep 500 status
+    read -r x y w h < <(drive paint sleep 300 rect | tr -d "\r")
+    read -r bx by bw bh < <(drive box "住所から郵便番号" box-rect | tail -n 1 | tr -d "\r")
+    right=$((x + w > bx + bw ? x + w : bx + bw))
+    bottom=$((y + h > by + bh ? y + h : by + bh))
+    x=$((x < bx ? x : bx))
+    y=$((y < by ? y : by))
+    import -window root -crop "$((right - x))x$((bottom - y))+${x}+${y}" +repage "$KURANTO_OUT/$1.png"
+    echo "screenshot: $KURANTO_OUT/$1.png"
+  }
+  # ファイル → 住所から郵便番号, one exact address, then an office by its name.
   drive command "$(id IDM_ADDRESS_TO_CODE)" box "住所から郵便番号" \
     box-set "$(id IDC_RESOLVE_ADDRESS)" "東京都千代田区神田神保町1-105" box-press 1 >/dev/null
-  drive sleep 500 status
-  read -r x y w h < <(drive paint sleep 300 rect | tr -d "\r")
-  read -r bx by bw bh < <(drive box "住所から郵便番号" box-rect | tail -n 1 | tr -d "\r")
-  right=$((x + w > bx + bw ? x + w : bx + bw))
-  bottom=$((y + h > by + bh ? y + h : by + bh))
-  x=$((x < bx ? x : bx))
-  y=$((y < by ? y : by))
-  import -window root -crop "$((right - x))x$((bottom - y))+${x}+${y}" +repage "$KURANTO_OUT/resolve.png"
-  echo "screenshot: $KURANTO_OUT/resolve.png"
+  resolved resolve
+  drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_NAME)" "北海道庁" \
+    box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区北3条西6丁目" box-press 1 >/dev/null
+  resolved resolve-office
   drive box "住所から郵便番号" box-press 2 >/dev/null
   # ファイル → CSV ファイルに郵便番号を付ける, the file chosen in the open
   # dialog (its file-name box is control 1148), the columns dialog shot and

@@ -124,17 +124,20 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
   const struct {
     const char* name;
     std::string csv;
-    size_t address, code;
+    size_t address, code, office;
     bool header;
   } cases[] = {
       {"header, code before address", "name,code,address\r\nA,107-0052,東京都港区赤坂\r\nB,〒1050011,東京都港区芝公園\r\n", 3, 2,
-       true},
-      {"no header, no code", u8"x,東京都港区赤坂\ny,大阪府\nz,北海道札幌市中央区\n", 2, 0, false},
-      {"nothing resolves", "a,b\r\n1,2\r\n", 0, 0, false},
+       0, true},
+      {"no header, no code", u8"x,東京都港区赤坂\ny,大阪府\nz,北海道札幌市中央区\n", 2, 0, 0, false},
+      {"nothing resolves", "a,b\r\n1,2\r\n", 0, 0, 0, false},
+      {"a name column", "番号,住所,会社名\r\n1,東京都港区赤坂,A\r\n2,東京都港区芝公園,B\r\n", 2, 0, 3, true},
+      {"a name column in UTF-8, blanks around", u8"\"学校 名 \",住所\n本校,東京都港区赤坂\n", 2, 0, 1, true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.address, resolver::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
     EXPECT_EQ(c.code, resolver::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.office, resolver::GuessNameColumn(c.csv.data(), c.csv.size())) << c.name;
     EXPECT_EQ(c.header, resolver::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
   }
 }

@@ -24,6 +24,9 @@ JINGUMAE = [{"postal_code": code, "city_code": "13113", "prefecture": "東京都
 SAPPORO = {"postal_code": "0600000", "city_code": "01101", "prefecture": "北海道", "city": "札幌市中央区",
            "town": "以下に掲載がない場合"}
 
+OFFICE = '13103,"ｼﾞｷﾞﾖｳｼﾖ","株式会社　赤坂商事","東京都","港区","赤坂","１丁目２－３","1078601","107  ","赤坂",0,0,0\r\n'
+AKASAKA_OFFICE = {"postal_code": "1078601", "name": "株式会社　赤坂商事", "address": "東京都港区赤坂１丁目２－３"}
+
 # input line, then the object expected for it (--code-first adds the last two).
 CASES = [
     ("1070052\t東京都港区赤坂1-2", {"input": "東京都港区赤坂1-2", "status": "exact", "postal_code": "1070052",
@@ -56,6 +59,16 @@ def main():
             assert rows == [want for _, want in CASES], (flag, rows)
         plain = run(tool, ["--dir", directory, "--utf8", "--json", "resolve"], "東京都港区赤坂\n", "utf-8")
         assert list(plain[0]) == ["input", "status", "postal_code", "candidates"], plain
+        # A business office of 赤坂, found by its name and by its code.
+        with open(os.path.join(directory, "Jigyosyo.csv"), "wb") as f:
+            f.write(OFFICE.encode("cp932"))
+        found = run(tool, ["--dir", directory, "--utf8", "--json", "resolve", "--names"],
+                    "赤坂商事\t東京都港区赤坂1-2-3\n", "utf-8")[0]
+        assert found["status"] == "office" and found["postal_code"] == "1078601", found
+        assert found["area_code"] == "1070052" and found["office"] == AKASAKA_OFFICE, found
+        checked = run(tool, ["--dir", directory, "--utf8", "--json", "resolve", "--code-first"],
+                      "107-8601\t東京都港区赤坂1丁目2番\n", "utf-8")[0]
+        assert checked["agrees"] == "事業所" and checked["office"] == AKASAKA_OFFICE, checked
     print("query_resolve_json_test: ok")
 
 

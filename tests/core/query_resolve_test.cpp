@@ -123,8 +123,63 @@ TEST(QueryResolve, CsvFilesGetCodeAndStatusInTheirOwnEncoding) {
   const auto r = RunQueryTool({"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv"), "--column", "2",
                                "--header", "--code-column", "3"});
   EXPECT_EQ("kuranto-query: 2 rows: exact 1 ambiguous 0 city 0 none 1\n"
-            "kuranto-query: codes: 一致 1 候補内 0 不一致 0 判定不能 1\n",
+            "kuranto-query: codes: 一致 1 候補内 0 不一致 0 判定不能 1 事業所 0\n",
             r.err);
+}
+
+TEST(QueryResolve, OfficesAnswerByTheirOwnCodeAndName) {
+  BookDir book;
+  const auto office = [](const char* code, const char* name, const char* lot) {
+    return std::string("13103,\"ｼﾞｷﾞﾖｳｼﾖ\",\"") + name + "\",\"東京都\",\"港区\",\"赤坂\",\"" + lot + "\",\"" + code +
+           "\",\"107  \",\"赤坂\",0,0,0";
+  };
+  WriteFile(book.File("Jigyosyo.csv"), testing_support::CrLfLines({
+                                           office("1078601", "株式会社　赤坂商事", "１丁目２－３"),
+                                           office("1078602", "赤坂商事　株式会社　本社", "５丁目１"),
+                                           office("1078611", "赤坂病院", "２丁目１"),
+                                           office("1078612", "医療法人　赤坂病院", "２丁目１"),
+                                       }));
+  const char kArea[] = "1070052\texact\t東京都 港区 赤坂";
+  const struct {
+    const char* option;
+    const char* line;
+    std::string out;
+  } cases[] = {
+      {"--names", "赤坂商事\t東京都港区赤坂1-2-3", "1078601\toffice\t株式会社　赤坂商事 東京都 港区 赤坂１丁目２－３"},
+      {"--names", "(株)赤坂商事本社\t東京都港区赤坂5-1", "1078602\toffice\t赤坂商事　株式会社　本社 東京都 港区 赤坂５丁目１"},
+      {"--names", "赤坂商事\t東京都港区赤坂3-1", kArea},   // registered at another lot
+      {"--names", "赤坂病院\t東京都港区赤坂2-1", kArea},   // two offices of that name there
+      {"--names", "東京都港区赤坂2-1", kArea},             // no name
+      {"--code-first", "1078601\t東京都港区赤坂1丁目2番3号", std::string(kArea) + "\t1078601\t事業所"},
+      {"--code-first", "1078602\t東京都港区赤坂1-2-3", std::string(kArea) + "\t1078602\t不一致"},
+      {"--code-first", "1078601\t大阪府", "\tnone\t\t1078601\t判定不能"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunQueryTool({"--dir", book.path(), "--cp932", "resolve", c.option}, std::string(c.line) + "\n");
+    EXPECT_EQ(c.out + "\n", r.out) << c.line << r.err;
+  }
+  auto r = RunQueryTool({"--dir", book.path(), "--utf8", "--json", "resolve", "--names"},
+                        testing_support::ToUtf8("赤坂商事\t東京都港区赤坂1-2-3\n"));
+  EXPECT_EQ(0u, r.out.find(testing_support::ToUtf8(
+                    "{\"input\": \"東京都港区赤坂1-2-3\", \"status\": \"office\", \"postal_code\": \"1078601\", "
+                    "\"area_code\": \"1070052\", \"office\": {\"postal_code\": \"1078601\", \"name\": \"株式会社　赤坂商事\", "
+                    "\"address\": \"東京都港区赤坂１丁目２－３\"}, \"candidates\": [")))
+      << r.out;
+
+  WriteFile(book.File("in.csv"), "名称,住所,郵便番号\r\n赤坂商事,港区赤坂1-2-3,107-8601\r\n赤坂病院,港区赤坂2-1,1078611\r\n");
+  r = RunQueryTool({"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv"), "--column", "2",
+                    "--header", "--code-column", "3", "--name-column", "1"});
+  EXPECT_EQ("名称,住所,郵便番号,郵便番号,判定,照合\r\n赤坂商事,港区赤坂1-2-3,107-8601,1078601,office,事業所\r\n"
+            "赤坂病院,港区赤坂2-1,1078611,1070052,exact,事業所\r\n",
+            r.out);
+  EXPECT_EQ("kuranto-query: 2 rows: exact 1 ambiguous 0 city 0 none 0 office 1\n"
+            "kuranto-query: codes: 一致 0 候補内 0 不一致 0 判定不能 0 事業所 2\n",
+            r.err);
+  for (auto args : {std::vector<std::string>{"--names", "--code-first"}, {"--name-column", "1"},
+                    {"--csv", book.File("in.csv"), "--column", "2", "--names"}}) {
+    args.insert(args.begin(), {"--dir", book.path(), "resolve"});
+    EXPECT_EQ(64, RunQueryTool(args).exitCode) << args.back();
+  }
 }
 
 TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {

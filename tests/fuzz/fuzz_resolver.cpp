@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "resolver/offices.h"
 #include "resolver/resolver.h"
 
 namespace {
@@ -59,5 +60,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   resolver::AddressBook raw;
   raw.LoadFromMemory(bytes.data(), bytes.size());
   resolver::Resolve(raw, address, r);
+  // An office registered in the fuzzed town and lot, found by its name and
+  // its code; then the fuzzed text as an office file of its own.
+  const std::string office = "01101,\"x\",\"" + town + "\",\"\x96k\x8A\x43\x93\xB9\",\"\x8E\x44\x96y\x8Es\x92\x86\x89\x9B\x8B\xE6\",\"" +
+                             town + "\",\"" + town + "\",\"0608999\",\"060  \",\"x\",0,0,0\r\n";
+  book.LoadOfficesFromMemory(office.data(), office.size());
+  resolver::Resolve(book, address, r);
+  const size_t found = resolver::FindOffice(book, r, town);
+  Check(found == resolver::kNoOffice || found < book.OfficeCount());
+  resolver::CheckCode(book, r, "0608999");
+  raw.LoadOfficesFromMemory(bytes.data(), bytes.size());
+  resolver::Resolve(raw, address, r);
+  Check(resolver::FindOffice(raw, r, address) == resolver::kNoOffice || raw.OfficeCount() > 0);
+  resolver::CheckCode(raw, r, address);
   return 0;
 }

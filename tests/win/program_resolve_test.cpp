@@ -128,8 +128,10 @@ class ProgramResolveTest : public testing::Test {
     const std::string out = dir_->File("query_tool.csv");
     std::string dir = dir_->path();
     dir.pop_back();
+    // A header names column 1 名称: the dialog offers it as the name column.
     std::string command = std::string("\"") + kQueryTool + "\" --dir \"" + dir + "\" resolve --csv \"" + file +
-                          "\" --column 2 --code-column 3" + (header ? " --header" : "") + " --output \"" + out + "\"";
+                          "\" --column 2 --code-column 3" + (header ? " --header --name-column 1" : "") +
+                          " --output \"" + out + "\"";
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup = {};
@@ -217,6 +219,46 @@ TEST_F(ProgramResolveTest, AddressDialogAnswersInTheAddressList) {
   EXPECT_FALSE(IsWindow(dialog)) << "閉じる left the dialog open";
 }
 
+TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
+  PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
+  HWND dialog = Dialog("住所から郵便番号");
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所から郵便番号";
+  struct Case {
+    const char* name;
+    const char* address;
+    int tab;
+    const char* status;
+  };
+  const Case cases[] = {
+      {"北洋銀行", "札幌市中央区大通西3-7", 1, "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）"},
+      {"（株）北洋銀行　本店", "北海道札幌市中央区大通西３丁目７番地", 1,
+       "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）"},
+      // No office of that name there: the address alone answers.
+      {"北洋銀行", "札幌市中央区大通西5-1", 0, "郵便番号が決まりました: 0600042（1 件）"},
+      {"ほげ商事", "札幌市中央区大通西3-7", 0, "郵便番号が決まりました: 0600042（1 件）"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_NAME, c.name));
+    ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, c.address));
+    ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
+    EXPECT_EQ(driver::SelectedTab(main_), c.tab);
+    EXPECT_EQ(driver::StatusText(main_), c.status);
+    if (c.tab != 1) continue;
+    HWND list = driver::Control(main_, IDC_OFFICE_LIST);
+    EXPECT_EQ(driver::ItemCount(main_, IDC_OFFICE_LIST), 1);
+    EXPECT_EQ(Ask(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+    Ask(main_, WM_COMMAND, IDM_COPY);
+    const std::string shown = driver::ControlText(main_, IDC_DISPLAY);
+    EXPECT_NE(shown.find("0608661"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("北洋銀行"), std::string::npos) << shown;
+  }
+  ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_NAME, ""));
+  driver::PressDialogButton(dialog, IDCANCEL);
+  const DWORD start = GetTickCount();
+  while (IsWindow(dialog) && GetTickCount() - start < kWaitMs) Sleep(50);
+}
+
 TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
   enum Encoding { kShiftJis, kUtf8, kUtf8WithBom };
   struct Case {
@@ -245,6 +287,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     ASSERT_NE(columns, nullptr) << "no columns dialog";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_GETCURSEL), 1) << "address column";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 3) << "code column (0 is none)";
+    EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_GETCURSEL), c.header ? 1 : 0) << "name column";
     EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_HEADER), c.header);
     driver::PressDialogButton(columns);
 
@@ -254,6 +297,8 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     const std::string text = driver::MessageBoxText(report);
     const std::string end = "書き出したファイル:\n" + dir_->File(output);
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), end.size())), end) << text;
+    EXPECT_EQ(text.find("事業所 (office): ") != std::string::npos, c.header) << text;
+    EXPECT_NE(text.find("\n事業所: "), std::string::npos) << text;
     driver::PressDialogButton(report);
     ASSERT_TRUE(dir_->Has(output));
     EXPECT_TRUE(dir_->Read(c.name) == bytes) << "the input changed";
