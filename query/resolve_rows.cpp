@@ -1,32 +1,14 @@
-#include <algorithm>
 #include <string_view>
-#include <vector>
 
 #include "query/json_rows.h"
 #include "query/resolve.h"
+#include "resolver/code_field.h"
 
 namespace query {
 
 namespace {
 
 const char kCandidateSeparator[] = " / ";
-
-// The code printed beside the status: ambiguous lists the candidates'
-// distinct codes in file order.
-std::string CodeField(const resolver::AddressBook& book, const resolver::Resolution& r) {
-  if (r.status != resolver::Status::kAmbiguous) return r.postalCode;
-  std::vector<std::string_view> codes;
-  for (size_t index : r.candidates) {
-    const std::string_view code = book.Record(index).postalCode;
-    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
-  }
-  std::string joined;
-  for (const std::string_view code : codes) {
-    if (!joined.empty()) joined += ",";
-    joined += code;
-  }
-  return joined;
-}
 
 std::string CandidateJson(const resolver::TownRecord& record) {
   const struct {
@@ -47,7 +29,7 @@ std::string CandidateJson(const resolver::TownRecord& record) {
 }  // namespace
 
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
-  std::string text = CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
+  std::string text = resolver::CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
   for (size_t i = 0; i < r.candidates.size(); ++i) {
     const resolver::TownRecord& record = book.Record(r.candidates[i]);
     if (i > 0) text += kCandidateSeparator;
