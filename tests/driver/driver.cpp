@@ -238,8 +238,10 @@ bool IsVisible(HWND main, int id) {
   return control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-std::string StatusText(HWND main) {
-  HWND status = Control(main, IDC_STATUS);
+std::string StatusText(HWND main) { return StatusBarText(main, IDC_STATUS); }
+
+std::string StatusBarText(HWND dialog, int id) {
+  HWND status = Control(dialog, id);
   if (!status) return {};
   // Some status bars count the length in characters, not bytes: take room.
   DWORD_PTR length = SendOrZero(status, SB_GETTEXTLENGTHA, 0, 0);
@@ -331,6 +333,36 @@ bool SelectListRow(HWND main, int id, int row) {
   DWORD_PTR ok = 0;
   return buffer.Write(&item, sizeof item) &&
          Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, &ok) && ok;
+}
+
+std::string ListCell(HWND main, int id, int row, int column) {
+  HWND list = Control(main, id);
+  if (!list) return {};
+  constexpr int kTextBytes = 1024;
+  // The item and its text buffer, side by side in the program's memory.
+  RemoteBuffer buffer(list, sizeof(LVITEMA) + kTextBytes);
+  if (!buffer.Ok()) return {};
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<char*>(buffer.Address() + sizeof(LVITEMA));
+  item.cchTextMax = kTextBytes;
+  if (!buffer.Write(&item, sizeof item) ||
+      !Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, nullptr))
+    return {};
+  std::vector<char> bytes(sizeof(LVITEMA) + kTextBytes);
+  if (!buffer.Read(bytes.data(), bytes.size())) return {};
+  bytes.back() = '\0';
+  return bytes.data() + sizeof(LVITEMA);
+}
+
+bool DoubleClickRow(HWND main, int id, int row, DWORD timeout_ms) {
+  RECT rect = {};
+  if (!ItemScreenRect(main, id, row, &rect)) return false;
+  HWND list = Control(main, id);
+  POINT at = {rect.left + 8, (rect.top + rect.bottom) / 2};
+  ScreenToClient(list, &at);
+  return Send(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y), timeout_ms, nullptr) &&
+         Send(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y), timeout_ms, nullptr);
 }
 
 int RowHeight(HWND main, int id) {
