@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace driver {
@@ -196,6 +197,22 @@ bool SetControlText(HWND main, int id, const std::string& text) {
   return control && Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), kSendTimeoutMs, &ok) && ok;
 }
 
+bool PasteText(HWND main, int id, const std::string& text, DWORD timeout_ms) {
+  HWND box = Control(main, id);
+  if (!box || !OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  bool put = false;
+  if (void* bytes = block ? GlobalLock(block) : nullptr) {
+    memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    put = SetClipboardData(CF_TEXT, block) != nullptr;
+  }
+  if (!put && block) GlobalFree(block);
+  CloseClipboard();
+  return put && Send(box, WM_PASTE, 0, 0, timeout_ms, nullptr);
+}
+
 bool SelectComboIndex(HWND main, int id, int index) {
   HWND combo = Control(main, id);
   if (!combo) return false;
@@ -356,9 +373,11 @@ std::string ListCell(HWND main, int id, int row, int column) {
 }
 
 bool DoubleClickRow(HWND main, int id, int row, DWORD timeout_ms) {
-  RECT rect = {};
-  if (!ItemScreenRect(main, id, row, &rect)) return false;
   HWND list = Control(main, id);
+  RECT rect = {};
+  if (!list || !Send(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE, timeout_ms, nullptr) ||
+      !ItemScreenRect(main, id, row, &rect))
+    return false;
   POINT at = {rect.left + 8, (rect.top + rect.bottom) / 2};
   ScreenToClient(list, &at);
   return Send(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y), timeout_ms, nullptr) &&

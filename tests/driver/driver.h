@@ -56,6 +56,9 @@ bool WaitIdle(HWND window, DWORD timeout_ms);
 HWND Control(HWND main, int id);
 std::string ControlText(HWND main, int id);
 bool SetControlText(HWND main, int id, const std::string& text);
+// Puts `text` on the clipboard (CF_TEXT) and pastes it into edit box `id`
+// (WM_PASTE), as Ctrl+V would; waits for the paste.
+bool PasteText(HWND main, int id, const std::string& text, DWORD timeout_ms);
 // Selects entry index of a drop-down list and tells the parent, as a user's
 // choice would (CBN_SELCHANGE).
 bool SelectComboIndex(HWND main, int id, int index);

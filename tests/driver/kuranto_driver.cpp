@@ -11,7 +11,7 @@
 //   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
 //   box-set ID TEXT      set the text of a control of the last box (a dialog found by "box")
 //   box-press ID         press a button of the last box (IDOK 1, IDCANCEL 2)
-//   box-set-file ID FILE set a control of the last box to FILE's text (UTF-8)
+//   box-paste ID FILE    paste FILE's text (UTF-8) into edit box ID of the last box
 //   box-click ID [MS]    click a button of the last box and wait for its handling
 //   box-wait ID [MS]     wait until control ID of the last box is enabled (a
 //                        long work started by a click is over)
@@ -131,7 +131,7 @@ bool BoxPress(Session& s, Args& a) {
   return (s.box && driver::PressDialogButton(s.box, id)) || Fail(a.command, "no button " + std::to_string(id));
 }
 
-bool BoxSetFile(Session& s, Args& a) {
+bool BoxPaste(Session& s, Args& a) {
   const int id = a.Number();
   const std::string path = a.Next();
   std::string text;
@@ -142,8 +142,8 @@ bool BoxSetFile(Session& s, Args& a) {
   } else {
     return Fail(a.command, "cannot read " + path);
   }
-  return (s.box && driver::SetControlText(s.box, id, driver::Utf8ToCp932(text))) ||
-         Fail(a.command, "cannot set " + std::to_string(id));
+  return (s.box && driver::PasteText(s.box, id, driver::Utf8ToCp932(text), kDefaultWaitMs)) ||
+         Fail(a.command, "cannot paste into " + std::to_string(id));
 }
 
 bool BoxClick(Session& s, Args& a) {
@@ -301,7 +301,7 @@ const Verb kVerbs[] = {
     {"box-rect", 0, "", false, BoxRect},
     {"box-set", 2, "ID TEXT", false, BoxSet},
     {"box-press", 1, "ID", false, BoxPress},
-    {"box-set-file", 2, "ID FILE", false, BoxSetFile},
+    {"box-paste", 2, "ID FILE", false, BoxPaste},
     {"box-click", 1, "ID", false, BoxClick},
     {"box-wait", 1, "ID", false, BoxWait},
     {"box-status", 1, "ID", false, BoxStatus},
