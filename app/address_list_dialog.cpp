@@ -184,6 +184,12 @@ void AddColumns(HWND dialog) {
   }
 }
 
+// The candidates take what width is left, the vertical scroll bar's too
+// once rows need it.
+void FillLastColumn(HWND dialog) {
+  SendDlgItemMessageA(dialog, IDC_LIST_RESULTS, LVM_SETCOLUMNWIDTH, kCandidatesColumn, LVSCW_AUTOSIZE_USEHEADER);
+}
+
 void SetStatus(HWND dialog, const std::string& text) {
   SendDlgItemMessageA(dialog, IDC_LIST_STATUS, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -262,6 +268,7 @@ void SearchColumn(ListDialog& state) {
   for (size_t i = 0; i < addresses.size(); ++i) state.rows[i].address = std::move(addresses[i]);
   // Every row shows at once, as pasted; its answer fills in as it comes.
   SendMessageA(list, LVM_SETITEMCOUNT, state.rows.size(), 0);
+  FillLastColumn(dialog);
   SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETRANGE32, 0, static_cast<LPARAM>(state.rows.size()));
   SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETPOS, 0, 0);
   SelectRow(list, 0);
@@ -386,8 +393,7 @@ void LayOut(HWND dialog) {
   Place(dialog, IDC_LIST_ADDRESSES, margin, boxesTop, width, pasted);
   Place(dialog, IDC_LIST_RESULTS_LABEL, margin, resultsTop - label, width, label);
   Place(dialog, IDC_LIST_RESULTS, margin, resultsTop, width, progressTop - gap - resultsTop);
-  // The candidates take what width is left.
-  SendDlgItemMessageA(dialog, IDC_LIST_RESULTS, LVM_SETCOLUMNWIDTH, kCandidatesColumn, LVSCW_AUTOSIZE_USEHEADER);
+  FillLastColumn(dialog);
   Place(dialog, IDC_LIST_PROGRESS, margin, progressTop, width, progress);
   Place(dialog, IDOK, buttons, boxesTop, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_STOP, buttons, boxesTop + buttonHeight + gap, buttonWidth, buttonHeight);
