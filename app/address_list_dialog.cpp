@@ -403,10 +403,29 @@ void LayOut(HWND dialog) {
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// Beside the main window where the screen has room, or as far from it as
+// the screen lets: a reviewed row shows in the main window's address list.
+void PlaceBesideOwner(HWND dialog, HWND owner) {
+  RECT own = {}, placed = {};
+  GetWindowRect(owner, &own);
+  GetWindowRect(dialog, &placed);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int width = placed.right - placed.left, height = placed.bottom - placed.top;
+  int x = own.right, y = own.top;
+  if (x + width > work.right) x = own.left - width >= work.left ? own.left - width : work.right - width;
+  if (y + height > work.bottom) y = work.bottom - height;
+  SetWindowPos(dialog, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void OnInitDialog(HWND dialog, LPARAM param) {
   auto* state = reinterpret_cast<ListDialog*>(param);
   SetWindowLongPtrA(dialog, DWLP_USER, param);
   state->dialog = dialog;
+  PlaceBesideOwner(dialog, state->owner);
   RECT opened = {};
   GetWindowRect(dialog, &opened);
   state->smallest = {opened.right - opened.left, opened.bottom - opened.top};
