@@ -51,7 +51,8 @@ struct Row {
 
 // Resolves the rows of one search on a thread of its own, so the dialog
 // answers meanwhile. Rows below Done() are the worker's no longer: the
-// dialog reads them; the others it leaves alone.
+// dialog reads them whole; of the others only the address, which the worker
+// never writes.
 class ColumnWork {
  public:
   ColumnWork() = default;
@@ -176,8 +177,7 @@ void AddColumns(HWND dialog) {
     RECT width = {0, 0, kColumnWidths[column], 0};
     MapDialogRect(dialog, &width);
     LVCOLUMNA header = {};
-    header.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    header.fmt = column == kLineColumn ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    header.mask = LVCF_TEXT | LVCF_WIDTH;
     header.cx = width.right;
     header.pszText = const_cast<char*>(texts::kAddressListColumns[column]);
     SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
