@@ -222,12 +222,14 @@ void ShowProgress(const ListDialog& state) {
   InvalidateRect(Item(state.dialog, IDC_LIST_RESULTS), nullptr, FALSE);
 }
 
-// While a search runs: its rows stay as pasted, a second cannot start, and
-// only the answered part could be copied.
-void LockForRun(HWND dialog, bool running) {
+// While a search runs its rows stay as pasted and a second cannot start;
+// only a finished search, with rows, can be copied.
+void EnableForRun(const ListDialog& state) {
+  HWND dialog = state.dialog;
+  const bool running = state.running;
   SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETREADONLY, running, 0);
   EnableWindow(Item(dialog, IDOK), !running);
-  EnableWindow(Item(dialog, IDC_LIST_COPY_ALL), !running);
+  EnableWindow(Item(dialog, IDC_LIST_COPY_ALL), !running && !state.rows.empty());
   EnableWindow(Item(dialog, IDC_LIST_STOP), running);
   ShowWindow(Item(dialog, IDC_LIST_PROGRESS), running ? SW_SHOW : SW_HIDE);
 }
@@ -274,14 +276,14 @@ void SearchColumn(ListDialog& state) {
   SelectRow(list, 0);
   SetFocus(list);
   state.running = true;
-  LockForRun(dialog, true);
+  EnableForRun(state);
   state.work.Start(dialog, *book, state.rows);
   ShowProgress(state);
 }
 
 void FinishRun(ListDialog& state, const char* before) {
   state.running = false;
-  LockForRun(state.dialog, false);
+  EnableForRun(state);
   InvalidateRect(Item(state.dialog, IDC_LIST_RESULTS), nullptr, FALSE);
   SetStatus(state.dialog, before + CountsText(state));
 }
@@ -431,7 +433,7 @@ void OnInitDialog(HWND dialog, LPARAM param) {
   state->smallest = {opened.right - opened.left, opened.bottom - opened.top};
   SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETLIMITTEXT, kPastedBytes, 0);
   AddColumns(dialog);
-  LockForRun(dialog, false);
+  EnableForRun(*state);
   LayOut(dialog);
 }
 
