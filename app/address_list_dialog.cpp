@@ -156,7 +156,8 @@ void AnswerText(NMLVDISPINFOA& info, bool wide, const std::string& text) {
   const std::string shown = postal::TruncateText(text, static_cast<size_t>(item.cchTextMax) - 1);
   if (wide) {
     wchar_t* out = reinterpret_cast<LVITEMW&>(item).pszText;
-    const int length = MultiByteToWideChar(932, 0, shown.data(), static_cast<int>(shown.size()), out, item.cchTextMax - 1);
+    const int length =
+        MultiByteToWideChar(932, 0, shown.data(), static_cast<int>(shown.size()), out, item.cchTextMax - 1);
     out[length] = L'\0';
   } else {
     lstrcpynA(item.pszText, shown.c_str(), item.cchTextMax);
