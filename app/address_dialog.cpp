@@ -153,7 +153,8 @@ void ShowResolution(HWND window, AppState& app, const resolver::Resolution& reso
   for (size_t index : resolution.candidates) app.addressRows.Add(RowOf(app.book->Record(index)));
   app.resultCount = app.addressRows.Count();
   FillResultList(c.addressList, app.resultCount);
-  if (resolution.status == resolver::Status::kExact && app.resultCount > 0) {
+  // A city answer's one row is the answer as an exact one's is: copy and 記録する act on it.
+  if (resolution.status != resolver::Status::kAmbiguous && app.resultCount > 0) {
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;

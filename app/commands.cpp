@@ -281,6 +281,7 @@ const MenuCommand kMenuCommands[] = {
     {IDM_HELP, [](HWND, AppState& app) { ShowHelp(app.files.directory); }},
     {IDM_ADDRESS_TO_CODE, ShowAddressDialog},
     {IDM_CSV_ADD_CODES, AddCodesToCsvFile},
+    {IDM_ADDRESS_LIST_TO_CODES, ShowAddressListDialog},
 };
 
 void OnMenuCommand(HWND window, AppState& app, int id) {

@@ -211,11 +211,22 @@ HIMAGELIST LoadMenuImages(HINSTANCE instance) {
   return ImageList_LoadImageA(instance, texts::kImagesResource, kMenuImageWidth, 1, kMenuImageMask, IMAGE_BITMAP, 0);
 }
 
-int RunMessageLoop(HWND window, HACCEL accelerators, const HWND& modeless) {
+namespace {
+
+bool IsModelessDialogMessage(std::initializer_list<const HWND*> modeless, MSG& message) {
+  for (const HWND* dialog : modeless) {
+    if (*dialog != nullptr && IsDialogMessageA(*dialog, &message)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunMessageLoop(HWND window, HACCEL accelerators, std::initializer_list<const HWND*> modeless) {
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
-    // The dialog's own keys (Enter for its search, Esc, Tab) stay in it.
-    if (modeless != nullptr && IsDialogMessageA(modeless, &message)) continue;
+    // A dialog's own keys (Enter for its search, Esc, Tab) stay in it.
+    if (IsModelessDialogMessage(modeless, message)) continue;
     // Accelerators first: Enter always becomes the Enter command, never a
     // default-button press of the dialog navigation.
     if (TranslateAcceleratorA(window, accelerators, &message)) continue;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,6 +99,7 @@ struct AppState {
   MenuSlots menuSlots;
   ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
   HWND addressDialog = nullptr;    // the modeless 住所から郵便番号 dialog while it is open
+  HWND addressListDialog = nullptr;  // the modeless 住所の一覧から郵便番号 dialog while it is open
   std::unique_ptr<resolver::AddressBook> book;  // the address file read for resolving, at first need
 };
 
@@ -127,9 +129,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 HINSTANCE WindowInstance(HWND window);
 // The menu images; the caller destroys them.
 HIMAGELIST LoadMenuImages(HINSTANCE instance);
-// Runs the loop; the final wParam. Keys go first to the modeless dialog that
-// `modeless` names while it is open, then through `accelerators`.
-int RunMessageLoop(HWND window, HACCEL accelerators, const HWND& modeless);
+// Runs the loop; the final wParam. Keys go first to whichever modeless
+// dialog named in `modeless` is open and holds them, then through
+// `accelerators`. The handles are read at each message.
+int RunMessageLoop(HWND window, HACCEL accelerators, std::initializer_list<const HWND*> modeless);
 
 // running_window.cpp: the window of another kuranto.exe started from
 // `programDirectory` comes forward (a second start hands over to it).
@@ -256,7 +259,7 @@ void ShowAddressDialog(HWND window, AppState& app);
 // The address file read for resolving; nullptr, with the user told, when it
 // cannot be read.
 const resolver::AddressBook* LoadedBook(HWND owner, AppState& app);
-// Shows `resolution` in the address page: its rows, the exact one selected,
+// Shows `resolution` in the address page: its rows, the first selected unless ambiguous,
 // and what it means in the status bar.
 void ShowResolution(HWND window, AppState& app, const resolver::Resolution& resolution);
 
@@ -266,6 +269,10 @@ void ShowOfficeAnswer(HWND window, AppState& app, size_t office);
 
 // csv_codes.cpp: the CSV ファイルに郵便番号を付ける command.
 void AddCodesToCsvFile(HWND window, AppState& app);
+
+// address_list_dialog.cpp: the 住所の一覧から郵便番号 dialog, modeless, owned
+// by the main window: a pasted column of addresses answered row by row.
+void ShowAddressListDialog(HWND window, AppState& app);
 
 // conditions.cpp: registering the form as a saved condition and restoring it.
 void RegisterCondition(const Controls& controls);

@@ -58,6 +58,16 @@ inline constexpr char kImportNoShiftJisFormat[] =
 inline constexpr char kImportNotUtf8Format[] =
     "utf_ken_all.csv の %ld 行目が UTF-8 ではないため、Ken_all.csv を作れませんでした。";
 
+// Finding the codes of a column of addresses (住所の一覧から郵便番号).
+inline constexpr char kAddressListResource[] = "IDD_ADDRESS_LIST_TO_CODES";
+// The result list's columns, in order.
+inline constexpr const char* kAddressListColumns[] = {"行", "住所", "郵便番号", "判定", "候補"};
+inline constexpr char kAddressListLoading[] = "住所データを読んでいます...";
+inline constexpr char kAddressListRunningFormat[] = "調べています... %lu / %lu 行";
+inline constexpr char kAddressListCountsFormat[] =
+    "%lu 行: 決定 (exact) %lu、候補あり (ambiguous) %lu、市区町村のみ (city) %lu、見つからない (none) %lu、空の行 %lu";
+inline constexpr char kAddressListCancelled[] = "キャンセルしました。";
+
 // Finding the code of an address (the 住所から郵便番号 dialog).
 inline constexpr char kAddressDialogResource[] = "IDD_ADDRESS_TO_CODE";
 inline constexpr char kResolvedExactFormat[] = "郵便番号が決まりました: %s（%d 件）";

@@ -23,5 +23,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   if (ole.result() != S_OK) return 0;
   const ScopedImageList menuImages(LoadMenuImages(instance));
   g_app.menuImages = menuImages.get();
-  return RunMessageLoop(window, accelerators, g_app.addressDialog);  // the images go first, OLE last, as the scope ends
+  // The images go first, OLE last, as the scope ends.
+  return RunMessageLoop(window, accelerators, {&g_app.addressDialog, &g_app.addressListDialog});
 }

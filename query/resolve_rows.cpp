@@ -1,32 +1,14 @@
-#include <algorithm>
 #include <string_view>
-#include <vector>
 
 #include "query/json_rows.h"
 #include "query/resolve.h"
+#include "resolver/code_field.h"
 
 namespace query {
 
 namespace {
 
 const char kCandidateSeparator[] = " / ";
-
-// The code printed beside the status: ambiguous lists the candidates'
-// distinct codes in file order.
-std::string CodeField(const resolver::AddressBook& book, const resolver::Resolution& r) {
-  if (r.status != resolver::Status::kAmbiguous) return r.postalCode;
-  std::vector<std::string_view> codes;
-  for (size_t index : r.candidates) {
-    const std::string_view code = book.Record(index).postalCode;
-    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
-  }
-  std::string joined;
-  for (const std::string_view code : codes) {
-    if (!joined.empty()) joined += ",";
-    joined += code;
-  }
-  return joined;
-}
 
 std::string CandidateJson(const resolver::TownRecord& record) {
   const struct {
@@ -66,7 +48,7 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     text.append(office.name).append(" ").append(office.prefecture).append(" ").append(office.city);
     text.append(" ").append(office.town).append(office.lot);
   } else {
-    text = CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
+    text = resolver::CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
   }
   for (size_t i = 0; line.office == resolver::kNoOffice && i < r.candidates.size(); ++i) {
     const resolver::TownRecord& record = book.Record(r.candidates[i]);

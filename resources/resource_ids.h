@@ -55,10 +55,20 @@
 #define IDM_FONT_SMALLEST       40029
 #define IDM_ADDRESS_TO_CODE     40030
 #define IDM_CSV_ADD_CODES       40031
+#define IDM_ADDRESS_LIST_TO_CODES 40032
 
 /* Data-build dialog. */
 #define IDC_BUILD_PROGRESS      1024
 #define IDC_BUILD_TEXT          1027
+
+/* The address-list dialog (address_list.rc): "IDD_ADDRESS_LIST_TO_CODES". */
+#define IDC_LIST_ADDRESSES      1060
+#define IDC_LIST_RESULTS        1061
+#define IDC_LIST_STOP           1062
+#define IDC_LIST_COPY_ALL       1063
+#define IDC_LIST_PROGRESS       1064
+#define IDC_LIST_STATUS         1065
+#define IDC_LIST_RESULTS_LABEL  1066
 
 /* The address-to-code dialogs (resolve.rc): "IDD_ADDRESS_TO_CODE",
    "IDD_CSV_COLUMNS", "IDD_CSV_PROGRESS". */

@@ -7,8 +7,9 @@
 # opened by a right click (xdotool): address-details.png, office-details.png,
 # the 住所から郵便番号 dialog after a search over the main window showing its
 # row: resolve.png, and with a name over its office's row: resolve-office.png;
-# and the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV
-# written into the program folder: csv-columns.png.
+# the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV written
+# into the program folder: csv-columns.png; and the 住所の一覧から郵便番号
+# dialog with a few hundred results: resolve-list.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -101,5 +102,19 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-columns.png"
   echo "screenshot: $KURANTO_OUT/csv-columns.png"
   drive box "CSV ファイルに郵便番号を付ける" box-press 2 >/dev/null
+  # ファイル → 住所の一覧から郵便番号: a column of a few hundred addresses made
+  # from the sample files (an empty row, a text that is no address and rows
+  # with a second cell among them) pasted, searched, the dialog shot.
+  { iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f7-9 | tr -d "\"," |
+      sed -e "s/（.*//" -e "s/以下に掲載がない場合//" -e "3~3s/\$/3-1/" -e "5G" -e "9a こんにちは"
+    iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Jigyosyo.csv" | cut -d, -f3-7 | tr -d "\"" |
+      awk -F, -v OFS="\t" "{ print \$2 \$3 \$4 \$5, \$1 }"
+  } >"$KURANTO_OUT/program/column.txt"
+  drive command "$(id IDM_ADDRESS_LIST_TO_CODES)" box "住所の一覧から郵便番号" \
+    box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\column.txt" box-click 1 box-wait 1 box-status "$(id IDC_LIST_STATUS)"
+  read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list.png"
+  echo "screenshot: $KURANTO_OUT/resolve-list.png"
+  drive box "住所の一覧から郵便番号" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "resolver/address_column.h"
 #include "resolver/csv_annotate.h"
 #include "resolver/csv_guess.h"
 #include "tests/common/resolver_book.h"
@@ -140,4 +142,26 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
     EXPECT_EQ(c.office, resolver::GuessNameColumn(c.csv.data(), c.csv.size())) << c.name;
     EXPECT_EQ(c.header, resolver::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
   }
+}
+
+// A column pasted from a spreadsheet: one address a row, so the codes copied
+// back line up with it.
+TEST(AddressColumn, RowsAsASpreadsheetCopiesThem) {
+  using Rows = std::vector<std::string>;
+  const struct {
+    const char* name;
+    std::string text;
+    Rows addresses;
+  } cases[] = {
+      {"nothing", "", {}},
+      {"CR LF, the last line end closing the last row", "東京都港区\r\n\r\n大阪府\r\n", {"東京都港区", "", "大阪府"}},
+      {"LF and CR, no line end at the end", "a\nb\rc", {"a", "b", "c"}},
+      {"one line end: one empty row", "\r\n", {""}},
+      {"the first cell of each row", "東京都港区\t1070052\tx\r\n\tonly later cells\r\n", {"東京都港区", ""}},
+      {"a cell of several lines, in any column", "\"東京都港区\r\n赤坂\"\tx\r\ny\t\"a\nb\"\r\nz\r\n",
+       {"東京都港区 赤坂", "y", "z"}},
+      {"doubled quotes, text after the closing one", "\"a\"\"b\"c\r\n\"\"\r\n", {"a\"bc", ""}},
+      {"a quote never closed is a character", "\"東京都港区\r\n赤坂\r\n", {"\"東京都港区", "赤坂"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.addresses, resolver::ColumnAddresses(c.text)) << c.name;
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace driver {
@@ -196,6 +197,22 @@ bool SetControlText(HWND main, int id, const std::string& text) {
   return control && Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), kSendTimeoutMs, &ok) && ok;
 }
 
+bool PasteText(HWND main, int id, const std::string& text, DWORD timeout_ms) {
+  HWND box = Control(main, id);
+  if (!box || !OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  bool put = false;
+  if (void* bytes = block ? GlobalLock(block) : nullptr) {
+    memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    put = SetClipboardData(CF_TEXT, block) != nullptr;
+  }
+  if (!put && block) GlobalFree(block);
+  CloseClipboard();
+  return put && Send(box, WM_PASTE, 0, 0, timeout_ms, nullptr);
+}
+
 bool SelectComboIndex(HWND main, int id, int index) {
   HWND combo = Control(main, id);
   if (!combo) return false;
@@ -238,8 +255,10 @@ bool IsVisible(HWND main, int id) {
   return control && (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-std::string StatusText(HWND main) {
-  HWND status = Control(main, IDC_STATUS);
+std::string StatusText(HWND main) { return StatusBarText(main, IDC_STATUS); }
+
+std::string StatusBarText(HWND dialog, int id) {
+  HWND status = Control(dialog, id);
   if (!status) return {};
   // Some status bars count the length in characters, not bytes: take room.
   DWORD_PTR length = SendOrZero(status, SB_GETTEXTLENGTHA, 0, 0);
@@ -331,6 +350,38 @@ bool SelectListRow(HWND main, int id, int row) {
   DWORD_PTR ok = 0;
   return buffer.Write(&item, sizeof item) &&
          Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, &ok) && ok;
+}
+
+std::string ListCell(HWND main, int id, int row, int column) {
+  HWND list = Control(main, id);
+  if (!list) return {};
+  constexpr int kTextBytes = 1024;
+  // The item and its text buffer, side by side in the program's memory.
+  RemoteBuffer buffer(list, sizeof(LVITEMA) + kTextBytes);
+  if (!buffer.Ok()) return {};
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<char*>(buffer.Address() + sizeof(LVITEMA));
+  item.cchTextMax = kTextBytes;
+  if (!buffer.Write(&item, sizeof item) ||
+      !Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer.Address(), kSendTimeoutMs, nullptr))
+    return {};
+  std::vector<char> bytes(sizeof(LVITEMA) + kTextBytes);
+  if (!buffer.Read(bytes.data(), bytes.size())) return {};
+  bytes.back() = '\0';
+  return bytes.data() + sizeof(LVITEMA);
+}
+
+bool DoubleClickRow(HWND main, int id, int row, DWORD timeout_ms) {
+  HWND list = Control(main, id);
+  RECT rect = {};
+  if (!list || !Send(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE, timeout_ms, nullptr) ||
+      !ItemScreenRect(main, id, row, &rect))
+    return false;
+  POINT at = {rect.left + 8, (rect.top + rect.bottom) / 2};
+  ScreenToClient(list, &at);
+  return Send(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y), timeout_ms, nullptr) &&
+         Send(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y), timeout_ms, nullptr);
 }
 
 int RowHeight(HWND main, int id) {

@@ -56,6 +56,9 @@ bool WaitIdle(HWND window, DWORD timeout_ms);
 HWND Control(HWND main, int id);
 std::string ControlText(HWND main, int id);
 bool SetControlText(HWND main, int id, const std::string& text);
+// Puts `text` on the clipboard (CF_TEXT) and pastes it into edit box `id`
+// (WM_PASTE), as Ctrl+V would; waits for the paste.
+bool PasteText(HWND main, int id, const std::string& text, DWORD timeout_ms);
 // Selects entry index of a drop-down list and tells the parent, as a user's
 // choice would (CBN_SELCHANGE).
 bool SelectComboIndex(HWND main, int id, int index);
@@ -71,6 +74,8 @@ bool IsVisible(HWND main, int id);
 
 // The status bar's first pane, read through a buffer in the program's memory.
 std::string StatusText(HWND main);
+// The same of a dialog's status bar `id`.
+std::string StatusBarText(HWND dialog, int id);
 // Item count of a list view.
 int ItemCount(HWND main, int id);
 // The screen rectangle of a list view's item (the whole row in report view);
@@ -92,6 +97,12 @@ std::string Utf8ToCp932(const std::string& text);
 
 // Makes row the only selected row of a list view.
 bool SelectListRow(HWND main, int id, int row);
+// A cell's text of a list view (owner-data lists answer it too); "" when
+// there is no such cell.
+std::string ListCell(HWND main, int id, int row, int column);
+// A double click on a list view's row, as the mouse gives it; waits for its
+// handling.
+bool DoubleClickRow(HWND main, int id, int row, DWORD timeout_ms);
 // The height in pixels of a list view's first row; 0 without rows.
 int RowHeight(HWND main, int id);
 

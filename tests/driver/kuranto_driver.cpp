@@ -11,6 +11,13 @@
 //   box-rect             print the last message box's screen rectangle: X Y WIDTH HEIGHT
 //   box-set ID TEXT      set the text of a control of the last box (a dialog found by "box")
 //   box-press ID         press a button of the last box (IDOK 1, IDCANCEL 2)
+//   box-paste ID FILE    paste FILE's text (UTF-8) into edit box ID of the last box
+//   box-click ID [MS]    click a button of the last box and wait for its handling
+//   box-wait ID [MS]     wait until control ID of the last box is enabled (a
+//                        long work started by a click is over)
+//   box-status ID        print the text of the last box's status bar ID
+//   box-size W H         resize the last box (a resizable dialog) and wait for its layout
+//   box-double-click ID ROW  double-click row ROW of list view ID in the last box
 //   command ID           send menu command ID to the main window (posted, as a menu does)
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
@@ -122,6 +129,56 @@ bool BoxSet(Session& s, Args& a) {
 bool BoxPress(Session& s, Args& a) {
   const int id = a.Number();
   return (s.box && driver::PressDialogButton(s.box, id)) || Fail(a.command, "no button " + std::to_string(id));
+}
+
+bool BoxPaste(Session& s, Args& a) {
+  const int id = a.Number();
+  const std::string path = a.Next();
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char block[65536];
+    for (size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, n);
+    std::fclose(file);
+  } else {
+    return Fail(a.command, "cannot read " + path);
+  }
+  return (s.box && driver::PasteText(s.box, id, driver::Utf8ToCp932(text), kDefaultWaitMs)) ||
+         Fail(a.command, "cannot paste into " + std::to_string(id));
+}
+
+bool BoxClick(Session& s, Args& a) {
+  const int id = a.Number();
+  return (s.box && driver::ClickButton(s.box, id, a.WaitMs())) ||
+         Fail(a.command, "no answer from control " + std::to_string(id));
+}
+
+bool BoxWait(Session& s, Args& a) {
+  const int id = a.Number();
+  const DWORD ms = a.WaitMs();
+  if (!s.box) return Fail(a.command, "no message box");
+  for (const DWORD start = GetTickCount(); !driver::IsEnabled(s.box, id); Sleep(50)) {
+    if (GetTickCount() - start >= ms) return Fail(a.command, "control " + std::to_string(id) + " stayed disabled");
+  }
+  return true;
+}
+
+bool BoxStatus(Session& s, Args& a) {
+  if (!s.box) return Fail(a.command, "no message box");
+  Print(driver::StatusBarText(s.box, a.Number()));
+  return true;
+}
+
+bool BoxSize(Session& s, Args& a) {
+  const int width = a.Number(), height = a.Number();
+  return (s.box && SetWindowPos(s.box, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) &&
+          driver::WaitIdle(s.box, kDefaultWaitMs)) ||
+         Fail(a.command, "cannot resize the box");
+}
+
+bool BoxDoubleClick(Session& s, Args& a) {
+  const int id = a.Number(), row = a.Number();
+  return (s.box && driver::DoubleClickRow(s.box, id, row, kDefaultWaitMs)) ||
+         Fail(a.command, "no row " + std::to_string(row) + " in " + std::to_string(id));
 }
 
 bool BoxRect(Session& s, Args& a) {
@@ -244,6 +301,12 @@ const Verb kVerbs[] = {
     {"box-rect", 0, "", false, BoxRect},
     {"box-set", 2, "ID TEXT", false, BoxSet},
     {"box-press", 1, "ID", false, BoxPress},
+    {"box-paste", 2, "ID FILE", false, BoxPaste},
+    {"box-click", 1, "ID", false, BoxClick},
+    {"box-wait", 1, "ID", false, BoxWait},
+    {"box-status", 1, "ID", false, BoxStatus},
+    {"box-size", 2, "WIDTH HEIGHT", false, BoxSize},
+    {"box-double-click", 2, "ID ROW", false, BoxDoubleClick},
     {"command", 1, "ID", true, Command},
     {"click", 1, "ID", true, Click},
     {"select", 2, "ID and a value", true, Select},

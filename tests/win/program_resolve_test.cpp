@@ -1,15 +1,17 @@
 // kuranto.exe over copies of the real published files, driven from outside
 // through its File menu as a user would: 住所から郵便番号 answering in the
-// address list, and CSV ファイルに郵便番号を付ける writing the query tool's
-// bytes, leaving nothing behind when cancelled or refused. One program serves
-// every test: its first start builds the index files of the whole country.
-// Texts are cp932.
+// address list, CSV ファイルに郵便番号を付ける writing the query tool's
+// bytes, leaving nothing behind when cancelled or refused, and 住所の一覧から
+// 郵便番号 copying back the query tool's codes for a pasted column. One
+// program serves every test: its first start builds the index files of the
+// whole country. Texts are cp932.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -54,15 +56,93 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
-// Every office of the real file as a row "NAME","ADDRESS",CODE (cp932, CR LF),
-// the address put together from its prefecture, city, town and lot.
+// An office's address put together from its prefecture, city, town and lot.
+std::string OfficeAddress(const std::vector<std::string>& c) { return c[3] + c[4] + c[5] + c[6]; }
+
+// Every office of the real file as a row "NAME","ADDRESS",CODE (cp932, CR LF).
 std::vector<std::string> OfficeRows(const std::string& jigyosyo) {
   std::vector<std::string> rows;
   for (const std::string& line : test_lines::SplitCrLfLines(jigyosyo)) {
     const std::vector<std::string> c = test_lines::SplitColumns(line);
-    if (c.size() > 7) rows.push_back("\"" + c[2] + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," + c[7] + "\r\n");
+    if (c.size() > 7) rows.push_back("\"" + c[2] + "\",\"" + OfficeAddress(c) + "\"," + c[7] + "\r\n");
   }
   return rows;
+}
+
+std::vector<std::string> OfficeAddresses(const std::string& jigyosyo) {
+  std::vector<std::string> addresses;
+  for (const std::string& line : test_lines::SplitCrLfLines(jigyosyo)) {
+    const std::vector<std::string> c = test_lines::SplitColumns(line);
+    if (c.size() > 7) addresses.push_back(OfficeAddress(c));
+  }
+  return addresses;
+}
+
+// Runs a command line to its end, standard input and output from and to
+// the handles given (null: none); its exit code, or -1 when it cannot start.
+long RunCommand(std::string command, HANDLE input, HANDLE output) {
+  std::vector<char> line(command.begin(), command.end());
+  line.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  if (input != nullptr || output != nullptr) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input;
+    startup.hStdOutput = output;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  }
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                      &process)) {
+    return -1;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<long>(code);
+}
+
+// A file opened for a child process's standard input or output.
+class InheritedFile {
+ public:
+  InheritedFile(const std::string& path, bool write) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    handle_ = CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, &inherit,
+                          write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  ~InheritedFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  InheritedFile(const InheritedFile&) = delete;
+  InheritedFile& operator=(const InheritedFile&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The clipboard's text in one format, as cp932 (CF_UNICODETEXT converted).
+std::string ClipboardText(UINT format) {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE block = GetClipboardData(format)) {
+    if (const void* bytes = GlobalLock(block)) {
+      if (format == CF_UNICODETEXT) {
+        const auto* wide = static_cast<const wchar_t*>(bytes);
+        const int size = WideCharToMultiByte(932, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        text.resize(static_cast<size_t>(size));
+        WideCharToMultiByte(932, 0, wide, -1, &text[0], size, nullptr, nullptr);
+        text.resize(text.empty() ? 0 : text.size() - 1);
+      } else {
+        text = static_cast<const char*>(bytes);
+      }
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  return text;
 }
 
 class ProgramResolveTest : public testing::Test {
@@ -83,6 +163,7 @@ class ProgramResolveTest : public testing::Test {
     CopyFileA((shared + "/KEN_ALL.CSV").c_str(), dir_->File("Ken_all.csv").c_str(), FALSE);
     CopyFileA((shared + "/JIGYOSYO.CSV").c_str(), dir_->File("Jigyosyo.csv").c_str(), FALSE);
     offices_ = new std::vector<std::string>(OfficeRows(dir_->Read("Jigyosyo.csv")));
+    officeAddresses_ = new std::vector<std::string>(OfficeAddresses(dir_->Read("Jigyosyo.csv")));
     program_ = new driver::Program;
     if (program_->Start(dir_->File("kuranto.exe"), dir_->path())) main_ = driver::WaitMainWindow(program_->Id(), kStartMs);
   }
@@ -95,6 +176,7 @@ class ProgramResolveTest : public testing::Test {
     if (program_ != nullptr) program_->Kill();
     delete program_;
     delete offices_;
+    delete officeAddresses_;
     delete dir_;
     RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKey);
   }
@@ -123,39 +205,83 @@ class ProgramResolveTest : public testing::Test {
            driver::PressDialogButton(open, IDOK);
   }
 
+  // The query tool's command line up to its command: `kuranto-query --dir DIR`.
+  static std::string QueryTool() {
+    std::string dir = dir_->path();
+    dir.pop_back();
+    return std::string("\"") + kQueryTool + "\" --dir \"" + dir + "\"";
+  }
+
   // The query tool's output for the same file and columns.
   static std::string QueryToolOutput(const std::string& file, bool header) {
     const std::string out = dir_->File("query_tool.csv");
-    std::string dir = dir_->path();
-    dir.pop_back();
     // A header names column 1 名称: the dialog offers it as the name column.
-    std::string command = std::string("\"") + kQueryTool + "\" --dir \"" + dir + "\" resolve --csv \"" + file +
-                          "\" --column 2 --code-column 3" + (header ? " --header --name-column 1" : "") +
-                          " --output \"" + out + "\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                        &process)) {
-      ADD_FAILURE() << "cannot start " << command;
-      return {};
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(code, 0u) << command;
+    const std::string command = QueryTool() + " resolve --csv \"" + file + "\" --column 2 --code-column 3" +
+                                (header ? " --header --name-column 1" : "") + " --output \"" + out + "\"";
+    EXPECT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
     const std::string bytes = dir_->Read("query_tool.csv");
     DeleteFileA(out.c_str());
     return bytes;
   }
 
+  // The query tool's `resolve` lines (cp932, line ends dropped) for these
+  // addresses, one a line on its standard input.
+  static std::vector<std::string> QueryToolLines(const std::vector<std::string>& addresses) {
+    std::string input;
+    for (const std::string& address : addresses) input += address + "\r\n";
+    dir_->Write("addresses.txt", input);
+    {
+      InheritedFile in(dir_->File("addresses.txt"), false), out(dir_->File("resolved.txt"), true);
+      const std::string command = QueryTool() + " --cp932 resolve";
+      EXPECT_EQ(RunCommand(command, in.get(), out.get()), 0) << command;
+    }
+    std::vector<std::string> lines;
+    const std::string bytes = dir_->Read("resolved.txt");
+    for (size_t start = 0; start < bytes.size();) {
+      const size_t end = bytes.find('\n', start);
+      std::string line = bytes.substr(start, end - start);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+      start = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    DeleteFileA(dir_->File("addresses.txt").c_str());
+    DeleteFileA(dir_->File("resolved.txt").c_str());
+    return lines;
+  }
+
+  // The 住所の一覧から郵便番号 dialog, opened from the File menu.
+  static HWND OpenListDialog() {
+    PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_LIST_TO_CODES, 0);
+    return Dialog("住所の一覧から郵便番号");
+  }
+
+  // Pastes `text` into the dialog's empty box, as Ctrl+V does, and presses
+  // 検索; false unless the search has begun.
+  static bool PasteAndSearch(HWND dialog, const std::string& text) {
+    return driver::SetControlText(dialog, IDC_LIST_ADDRESSES, "") &&
+           driver::PasteText(dialog, IDC_LIST_ADDRESSES, text, kWaitMs) && driver::ClickButton(dialog, IDOK, kWaitMs);
+  }
+
+  // The same, and waits for the search to end; false when it has not in time.
+  static bool SearchPasted(HWND dialog, const std::string& text) {
+    if (!PasteAndSearch(dialog, text)) return false;
+    for (const DWORD start = GetTickCount(); !driver::IsEnabled(dialog, IDOK); Sleep(50)) {
+      if (GetTickCount() - start >= kWaitMs) return false;
+    }
+    return true;
+  }
+
+  static void CloseDialog(HWND dialog) {
+    driver::PressDialogButton(dialog, IDCANCEL);
+    const DWORD start = GetTickCount();
+    while (IsWindow(dialog) && GetTickCount() - start < kWaitMs) Sleep(50);
+    EXPECT_FALSE(IsWindow(dialog)) << "閉じる left the dialog open";
+  }
+
   static std::string skip_;
   static test_lines::TempDir* dir_;
   static std::vector<std::string>* offices_;
+  static std::vector<std::string>* officeAddresses_;
   static driver::Program* program_;
   static HWND main_;
 };
@@ -163,6 +289,7 @@ class ProgramResolveTest : public testing::Test {
 std::string ProgramResolveTest::skip_;
 test_lines::TempDir* ProgramResolveTest::dir_ = nullptr;
 std::vector<std::string>* ProgramResolveTest::offices_ = nullptr;
+std::vector<std::string>* ProgramResolveTest::officeAddresses_ = nullptr;
 driver::Program* ProgramResolveTest::program_ = nullptr;
 HWND ProgramResolveTest::main_ = nullptr;
 
@@ -186,7 +313,7 @@ TEST_F(ProgramResolveTest, AddressDialogAnswersInTheAddressList) {
       {"北海道札幌市中央区大通西", nullptr,
        {"0600042 北海道札幌市中央区大通西（１～１９丁目）", "0640820 北海道札幌市中央区大通西（２０～２８丁目）"}, -1,
        "郵便番号は決まりません: 候補が 2 件あります（町域が丁目・番地・建物などで分かれています）。"},
-      {"北海道札幌市中央区", nullptr, {"0600000 北海道札幌市中央区以下に掲載がない場合"}, -1,
+      {"北海道札幌市中央区", nullptr, {"0600000 北海道札幌市中央区以下に掲載がない場合"}, 0,
        "市区町村だけが分かりました: 0600000（町域は見つかりません。1 件）"},
   };
   for (const Case& c : cases) {
@@ -213,10 +340,7 @@ TEST_F(ProgramResolveTest, AddressDialogAnswersInTheAddressList) {
     for (int row = 0; row < driver::ItemCount(main_, IDC_ADDRESS_LIST); ++row) rows.push_back(RowText(row));
     EXPECT_EQ(rows, c.rows);
   }
-  driver::PressDialogButton(dialog, IDCANCEL);  // 閉じる, as Esc
-  const DWORD start = GetTickCount();
-  while (IsWindow(dialog) && GetTickCount() - start < kWaitMs) Sleep(50);
-  EXPECT_FALSE(IsWindow(dialog)) << "閉じる left the dialog open";
+  CloseDialog(dialog);  // 閉じる, as Esc
 }
 
 TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
@@ -254,9 +378,7 @@ TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
     EXPECT_NE(shown.find("北洋銀行"), std::string::npos) << shown;
   }
   ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_NAME, ""));
-  driver::PressDialogButton(dialog, IDCANCEL);
-  const DWORD start = GetTickCount();
-  while (IsWindow(dialog) && GetTickCount() - start < kWaitMs) Sleep(50);
+  CloseDialog(dialog);
 }
 
 TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
@@ -363,6 +485,96 @@ TEST_F(ProgramResolveTest, UnclosedQuoteIsReportedAndNothingWritten) {
     ASSERT_TRUE(driver::WaitIdle(main_, kWaitMs));
     EXPECT_EQ(FilesIn(*dir_), before);
   }
+}
+
+// A column copied from a spreadsheet: a few hundred offices' addresses from
+// all over the country, an empty cell, a text that is no address, a row with
+// a second cell. すべてコピー gives the query tool's codes and statuses row for
+// row; a double click shows a row's towns in the address list.
+TEST_F(ProgramResolveTest, PastedColumnCopiesTheQueryToolsCodesRowForRow) {
+  std::vector<std::string> cells;  // what the dialog should read as each row's address
+  for (size_t i = 0; i < officeAddresses_->size(); i += 300) cells.push_back((*officeAddresses_)[i]);
+  cells.insert(cells.begin() + 10, "");
+  cells.insert(cells.begin() + 20, "こんにちは");
+  std::string pasted;
+  for (size_t row = 0; row < cells.size(); ++row) pasted += cells[row] + (row == 30 ? "\t株式会社" : "") + "\r\n";
+
+  HWND dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所の一覧から郵便番号";
+  ASSERT_TRUE(SearchPasted(dialog, pasted));
+  ASSERT_EQ(driver::ItemCount(dialog, IDC_LIST_RESULTS), static_cast<int>(cells.size()));
+
+  const std::vector<std::string> tool = QueryToolLines(cells);
+  ASSERT_EQ(tool.size(), cells.size());
+  std::string expected;
+  unsigned long byStatus[4] = {};
+  size_t exactRow = 0;
+  const char* statuses[] = {"\texact\t", "\tambiguous\t", "\tcity\t", "\tnone\t"};
+  for (size_t row = 0; row < cells.size(); ++row) {
+    if (!cells[row].empty()) {
+      // CODE<TAB>STATUS<TAB>CANDIDATES: the first two fields.
+      expected += tool[row].substr(0, tool[row].find('\t', tool[row].find('\t') + 1));
+      for (int status = 0; status < 4; ++status) {
+        if (tool[row].find(statuses[status]) != std::string::npos) ++byStatus[status];
+      }
+      if (exactRow == 0 && row > 30 && tool[row].find(statuses[0]) != std::string::npos) exactRow = row;
+    }
+    expected += "\r\n";
+  }
+  EXPECT_EQ(byStatus[0] + byStatus[1] + byStatus[2] + byStatus[3], cells.size() - 1);
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 20, 3), "none");
+  char counts[256];
+  std::snprintf(counts, sizeof counts,
+                "%lu 行: 決定 (exact) %lu、候補あり (ambiguous) %lu、市区町村のみ (city) %lu、見つからない (none) %lu、空の行 1",
+                static_cast<unsigned long>(cells.size()), byStatus[0], byStatus[1], byStatus[2], byStatus[3]);
+  EXPECT_EQ(driver::StatusBarText(dialog, IDC_LIST_STATUS), counts);
+
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_ALL, kWaitMs));
+  EXPECT_TRUE(ClipboardText(CF_TEXT) == expected) << "CF_TEXT is not the query tool's column";
+  EXPECT_TRUE(ClipboardText(CF_UNICODETEXT) == expected) << "CF_UNICODETEXT is not the query tool's column";
+
+  // Review: the exact row's towns, the first selected, in the address list.
+  ASSERT_NE(exactRow, 0u);
+  const std::string code = tool[exactRow].substr(0, 7);
+  ASSERT_TRUE(driver::DoubleClickRow(dialog, IDC_LIST_RESULTS, static_cast<int>(exactRow), kWaitMs));
+  const int rows = driver::ItemCount(main_, IDC_ADDRESS_LIST);
+  EXPECT_GE(rows, 1);
+  EXPECT_EQ(driver::StatusText(main_), "郵便番号が決まりました: " + code + "（" + std::to_string(rows) + " 件）");
+  EXPECT_EQ(Ask(driver::Control(main_, IDC_ADDRESS_LIST), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+  EXPECT_EQ(RowText(0).substr(0, 7), code);
+  // An empty row shows nothing: the list stays as it was.
+  ASSERT_TRUE(driver::DoubleClickRow(dialog, IDC_LIST_RESULTS, 10, kWaitMs));
+  EXPECT_EQ(driver::ItemCount(main_, IDC_ADDRESS_LIST), rows);
+  CloseDialog(dialog);
+}
+
+// 100,000 rows: the dialog answers while they are resolved; Cancel stops the
+// work, keeps the rows answered so far, and the dialog searches again.
+TEST_F(ProgramResolveTest, CancelInALongRunLeavesTheDialogUsable) {
+  constexpr int kRows = 100000;
+  std::string pasted;
+  for (int row = 0; row < kRows; ++row) pasted += (*officeAddresses_)[row % officeAddresses_->size()] + "\r\n";
+
+  HWND dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所の一覧から郵便番号";
+  ASSERT_TRUE(PasteAndSearch(dialog, pasted));
+  EXPECT_TRUE(driver::WaitIdle(dialog, 1000));
+  ASSERT_TRUE(driver::IsEnabled(dialog, IDC_LIST_STOP)) << "the work was over before it could be cancelled";
+  EXPECT_FALSE(driver::IsEnabled(dialog, IDOK));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_STOP, kWaitMs));
+
+  EXPECT_TRUE(driver::IsEnabled(dialog, IDOK));
+  EXPECT_FALSE(driver::IsEnabled(dialog, IDC_LIST_STOP));
+  const int kept = driver::ItemCount(dialog, IDC_LIST_RESULTS);
+  EXPECT_LT(kept, kRows);
+  const std::string status = driver::StatusBarText(dialog, IDC_LIST_STATUS);
+  EXPECT_EQ(status.rfind("キャンセルしました。" + std::to_string(kept) + " 行: ", 0), 0u) << status;
+
+  ASSERT_TRUE(SearchPasted(dialog, "東京都港区赤坂1-12-32 赤坂アークヒルズ・アーク森ビル12階\r\n"));
+  EXPECT_EQ(driver::ItemCount(dialog, IDC_LIST_RESULTS), 1);
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 2), "1076012");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 3), "exact");
+  CloseDialog(dialog);
 }
 
 }  // namespace

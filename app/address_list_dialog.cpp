@@ -1,0 +1,536 @@
+// 住所の一覧から郵便番号: a column of addresses pasted from a spreadsheet,
+// each row answered in a list for review, and the codes copied back as a
+// column that lines up with it row for row.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/shell.h"
+#include "app/texts.h"
+#include "postal/text.h"
+#include "resolver/address_column.h"
+#include "resolver/code_field.h"
+#include "win32/list_view.h"
+
+namespace kuranto {
+
+namespace {
+
+// A pasted column can be long: some 100,000 rows of a few dozen bytes.
+constexpr WPARAM kPastedBytes = 32 * 1024 * 1024;
+constexpr DWORD kProgressEveryMs = 100;
+constexpr UINT kWorkProgress = WM_APP + 1;  // lParam: the run
+constexpr UINT kWorkDone = WM_APP + 2;      // lParam: the run
+constexpr size_t kCandidatesShownBytes = 255;
+const char kCandidateSeparator[] = " / ";
+
+// The result list's columns, in order, and their widths in dialog units.
+enum Column { kLineColumn, kAddressColumn, kCodeColumn, kStatusColumn, kCandidatesColumn };
+constexpr int kColumnWidths[] = {24, 130, 48, 40, 136};
+
+// The layout, in dialog units.
+constexpr int kMargin = 7;
+constexpr int kGap = 4;
+constexpr int kLabelHeight = 11;  // a label and the space under it
+constexpr int kButtonWidth = 57;
+constexpr int kButtonHeight = 14;
+constexpr int kProgressHeight = 10;
+
+struct Row {
+  std::string address;  // the row's first cell; "" for an empty row
+  resolver::Resolution answer;
+  std::string code;  // the code field beside the status, as the query tool prints it
+};
+
+// Resolves the rows of one search on a thread of its own, so the dialog
+// answers meanwhile. Rows below Done() are the worker's no longer: the
+// dialog reads them whole; of the others only the address, which the worker
+// never writes.
+class ColumnWork {
+ public:
+  ColumnWork() = default;
+  ColumnWork(const ColumnWork&) = delete;
+  ColumnWork& operator=(const ColumnWork&) = delete;
+  ~ColumnWork() { Stop(); }
+
+  // Posts kWorkProgress to `dialog` now and then, and kWorkDone after the
+  // last row unless stopped; both carry the run's number.
+  void Start(HWND dialog, const resolver::AddressBook& book, std::vector<Row>& rows) {
+    Stop();
+    done_ = 0;
+    stop_ = false;
+    const LPARAM run = ++run_;
+    thread_ = std::thread([this, dialog, &book, &rows, run] { Run(dialog, book, rows, run); });
+  }
+
+  // Asks the worker to stop and waits for it; nothing when none runs.
+  void Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+
+  size_t Done() const { return done_.load(std::memory_order_acquire); }
+  bool IsCurrent(LPARAM run) const { return run == run_; }
+
+ private:
+  void Run(HWND dialog, const resolver::AddressBook& book, std::vector<Row>& rows, LPARAM run) {
+    DWORD posted = GetTickCount();
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (stop_.load(std::memory_order_relaxed)) return;
+      Row& row = rows[i];
+      if (!row.address.empty()) {
+        resolver::Resolve(book, row.address, row.answer);
+        row.code = resolver::CodeField(book, row.answer);
+      }
+      done_.store(i + 1, std::memory_order_release);
+      if (GetTickCount() - posted >= kProgressEveryMs) {
+        PostMessageA(dialog, kWorkProgress, 0, run);
+        posted = GetTickCount();
+      }
+    }
+    PostMessageA(dialog, kWorkDone, 0, run);
+  }
+
+  std::thread thread_;
+  std::atomic<size_t> done_{0};
+  std::atomic<bool> stop_{false};
+  LPARAM run_ = 0;  // the dialog's thread only
+};
+
+// The dialog's own state, from WM_INITDIALOG to WM_NCDESTROY.
+struct ListDialog {
+  HWND dialog = nullptr;
+  HWND owner = nullptr;
+  SIZE smallest = {};  // the size it opened at: any smaller hides controls
+  std::vector<Row> rows;
+  ColumnWork work;
+  bool running = false;
+};
+
+ListDialog* StateOf(HWND dialog) { return reinterpret_cast<ListDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+
+HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+std::string CandidatesText(const resolver::AddressBook& book, const resolver::Resolution& answer) {
+  std::string text;
+  for (size_t index : answer.candidates) {
+    const resolver::TownRecord record = book.Record(index);
+    if (!text.empty()) text += kCandidateSeparator;
+    if (answer.status == resolver::Status::kCity) {
+      text.append(record.prefecture).append(" ").append(record.city);
+    } else {
+      text.append(record.postalCode).append(" ").append(record.town);
+    }
+    if (text.size() >= kCandidatesShownBytes) break;
+  }
+  return postal::TruncateText(text, kCandidatesShownBytes);
+}
+
+// A cell's text; the results only of rows the worker has answered.
+std::string CellText(const ListDialog& state, size_t index, int column) {
+  const Row& row = state.rows[index];
+  if (column == kLineColumn) return std::to_string(index + 1);
+  if (column == kAddressColumn) return row.address;
+  if (row.address.empty() || index >= state.work.Done()) return std::string();
+  switch (column) {
+    case kCodeColumn:
+      return row.code;
+    case kStatusColumn:
+      return resolver::StatusName(row.answer.status);
+    default:
+      return CandidatesText(*g_app.book, row.answer);
+  }
+}
+
+// Puts `text` (cp932) into the list's buffer, in the form the notification asks for.
+void AnswerText(NMLVDISPINFOA& info, bool wide, const std::string& text) {
+  LVITEMA& item = info.item;
+  if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+  const std::string shown = postal::TruncateText(text, static_cast<size_t>(item.cchTextMax) - 1);
+  if (wide) {
+    wchar_t* out = reinterpret_cast<LVITEMW&>(item).pszText;
+    const int length =
+        MultiByteToWideChar(932, 0, shown.data(), static_cast<int>(shown.size()), out, item.cchTextMax - 1);
+    out[length] = L'\0';
+  } else {
+    lstrcpynA(item.pszText, shown.c_str(), item.cchTextMax);
+  }
+}
+
+void OnGetDisplayInfo(const ListDialog& state, NMHDR& header) {
+  auto& info = reinterpret_cast<NMLVDISPINFOA&>(header);
+  const int index = info.item.iItem;
+  if (index < 0 || static_cast<size_t>(index) >= state.rows.size()) return;
+  AnswerText(info, header.code == LVN_GETDISPINFOW, CellText(state, static_cast<size_t>(index), info.item.iSubItem));
+}
+
+void AddColumns(HWND dialog) {
+  HWND list = Item(dialog, IDC_LIST_RESULTS);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  for (int column = kLineColumn; column <= kCandidatesColumn; ++column) {
+    RECT width = {0, 0, kColumnWidths[column], 0};
+    MapDialogRect(dialog, &width);
+    LVCOLUMNA header = {};
+    header.mask = LVCF_TEXT | LVCF_WIDTH;
+    header.cx = width.right;
+    header.pszText = const_cast<char*>(texts::kAddressListColumns[column]);
+    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&header));
+  }
+}
+
+// The candidates take what width is left, the vertical scroll bar's too
+// once rows need it.
+void FillLastColumn(HWND dialog) {
+  SendDlgItemMessageA(dialog, IDC_LIST_RESULTS, LVM_SETCOLUMNWIDTH, kCandidatesColumn, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+void SetStatus(HWND dialog, const std::string& text) {
+  SendDlgItemMessageA(dialog, IDC_LIST_STATUS, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// How many of the answered rows are of each status, and how many empty.
+std::string CountsText(const ListDialog& state) {
+  unsigned long byStatus[4] = {}, empty = 0;
+  const size_t done = state.work.Done();
+  for (size_t i = 0; i < done; ++i) {
+    const Row& row = state.rows[i];
+    if (row.address.empty()) {
+      ++empty;
+    } else {
+      ++byStatus[static_cast<size_t>(row.answer.status)];
+    }
+  }
+  char text[512];
+  std::snprintf(text, sizeof text, texts::kAddressListCountsFormat, static_cast<unsigned long>(done), byStatus[0],
+                byStatus[1], byStatus[2], byStatus[3], empty);
+  return text;
+}
+
+void ShowProgress(const ListDialog& state) {
+  const size_t done = state.work.Done();
+  char text[128];
+  std::snprintf(text, sizeof text, texts::kAddressListRunningFormat, static_cast<unsigned long>(done),
+                static_cast<unsigned long>(state.rows.size()));
+  SetStatus(state.dialog, text);
+  SendDlgItemMessageA(state.dialog, IDC_LIST_PROGRESS, PBM_SETPOS, done, 0);
+  InvalidateRect(Item(state.dialog, IDC_LIST_RESULTS), nullptr, FALSE);
+}
+
+// While a search runs its rows stay as pasted and a second cannot start;
+// only a finished search, with rows, can be copied.
+void EnableForRun(const ListDialog& state) {
+  HWND dialog = state.dialog;
+  const bool running = state.running;
+  SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETREADONLY, running, 0);
+  EnableWindow(Item(dialog, IDOK), !running);
+  EnableWindow(Item(dialog, IDC_LIST_COPY_ALL), !running && !state.rows.empty());
+  EnableWindow(Item(dialog, IDC_LIST_STOP), running);
+  ShowWindow(Item(dialog, IDC_LIST_PROGRESS), running ? SW_SHOW : SW_HIDE);
+}
+
+std::string PastedText(HWND dialog) {
+  HWND box = Item(dialog, IDC_LIST_ADDRESSES);
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(box, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+void SelectRow(HWND list, int row) {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SearchColumn(ListDialog& state) {
+  HWND dialog = state.dialog;
+  std::vector<std::string> addresses = resolver::ColumnAddresses(PastedText(dialog));
+  if (addresses.empty()) {
+    ShowMessage(dialog, texts::kNeedAddress, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+    SetFocus(Item(dialog, IDC_LIST_ADDRESSES));
+    return;
+  }
+  SetStatus(dialog, texts::kAddressListLoading);
+  const resolver::AddressBook* book = LoadedBook(dialog, g_app);
+  if (book == nullptr) {
+    SetStatus(dialog, "");
+    return;
+  }
+
+  HWND list = Item(dialog, IDC_LIST_RESULTS);
+  state.work.Stop();
+  SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
+  state.rows.assign(addresses.size(), Row());
+  for (size_t i = 0; i < addresses.size(); ++i) state.rows[i].address = std::move(addresses[i]);
+  // Every row shows at once, as pasted; its answer fills in as it comes.
+  SendMessageA(list, LVM_SETITEMCOUNT, state.rows.size(), 0);
+  FillLastColumn(dialog);
+  SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETRANGE32, 0, static_cast<LPARAM>(state.rows.size()));
+  SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETPOS, 0, 0);
+  SelectRow(list, 0);
+  SetFocus(list);
+  state.running = true;
+  EnableForRun(state);
+  state.work.Start(dialog, *book, state.rows);
+  ShowProgress(state);
+}
+
+void FinishRun(ListDialog& state, const char* before) {
+  state.running = false;
+  EnableForRun(state);
+  InvalidateRect(Item(state.dialog, IDC_LIST_RESULTS), nullptr, FALSE);
+  SetStatus(state.dialog, before + CountsText(state));
+}
+
+void OnWorkDone(ListDialog& state, LPARAM run) {
+  if (!state.running || !state.work.IsCurrent(run)) return;
+  state.work.Stop();  // the worker has posted its last message: it ends at once
+  FinishRun(state, "");
+}
+
+// The rows answered so far stay, and only they: a copy then lines up with
+// the top of the column.
+void CancelRun(ListDialog& state) {
+  if (!state.running) return;
+  state.work.Stop();
+  state.rows.resize(state.work.Done());
+  SendDlgItemMessageA(state.dialog, IDC_LIST_RESULTS, LVM_SETITEMCOUNT, state.rows.size(), LVSICF_NOSCROLL);
+  FinishRun(state, texts::kAddressListCancelled);
+  SetFocus(Item(state.dialog, IDC_LIST_RESULTS));
+}
+
+// The row's answer in the main window's address list, as the one-address
+// dialog shows it; a row whose municipality is unknown gets the same box.
+void ReviewRow(const ListDialog& state, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= state.work.Done()) return;
+  const Row& row = state.rows[static_cast<size_t>(index)];
+  if (row.address.empty()) return;
+  if (row.answer.status == resolver::Status::kNone) {
+    ShowMessage(state.dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  ShowResolution(state.owner, g_app, row.answer);
+}
+
+// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
+// an empty line for an empty row; CR LF after each, as a spreadsheet pastes.
+std::string CodesColumn(const ListDialog& state) {
+  std::string text;
+  text.reserve(state.rows.size() * 20);
+  for (const Row& row : state.rows) {
+    if (!row.address.empty()) text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
+    text += "\r\n";
+  }
+  return text;
+}
+
+// A block of `bytes` for the clipboard; null when it cannot be had.
+HGLOBAL ClipboardBlock(const void* bytes, size_t size) {
+  ScopedGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
+  ScopedGlobalLock locked(block.get());
+  if (locked.get() == nullptr) return nullptr;
+  std::memcpy(locked.get(), bytes, size);
+  return block.release();
+}
+
+void PutOnClipboard(UINT format, HGLOBAL block) {
+  ScopedGlobal owned(block);
+  // The clipboard owns the block once it accepts it.
+  if (owned.get() != nullptr && SetClipboardData(format, owned.get()) != nullptr) owned.release();
+}
+
+// Both forms, so a Unicode program reads the same codes.
+void CopyAll(const ListDialog& state) {
+  const std::string text = CodesColumn(state);
+  const int length = MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()) + 1, nullptr, 0);
+  std::vector<wchar_t> wide(static_cast<size_t>(length));
+  MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()) + 1, wide.data(), length);
+
+  ScopedClipboard clipboard(state.dialog);
+  if (!clipboard.opened()) return;
+  EmptyClipboard();
+  PutOnClipboard(CF_TEXT, ClipboardBlock(text.c_str(), text.size() + 1));
+  PutOnClipboard(CF_UNICODETEXT, ClipboardBlock(wide.data(), wide.size() * sizeof(wchar_t)));
+}
+
+RECT DialogUnits(HWND dialog, int left, int top, int width, int height) {
+  RECT r = {left, top, left + width, top + height};
+  MapDialogRect(dialog, &r);
+  return r;
+}
+
+void Place(HWND dialog, int id, int x, int y, int width, int height) {
+  MoveWindow(Item(dialog, id), x, y, width, height, TRUE);
+}
+
+// The boxes share the height, the result list taking the larger part; the
+// buttons stand in a column on the right.
+void LayOut(HWND dialog) {
+  HWND status = Item(dialog, IDC_LIST_STATUS);
+  SendMessageA(status, WM_SIZE, 0, 0);
+  RECT bar = {};
+  GetWindowRect(status, &bar);
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  const RECT u = DialogUnits(dialog, kMargin, kLabelHeight, kButtonWidth, kButtonHeight);
+  const RECT small = DialogUnits(dialog, kGap, kProgressHeight, 0, 0);
+  const int margin = u.left, label = u.top, buttonWidth = u.right - u.left, buttonHeight = u.bottom - u.top;
+  const int gap = small.left, progress = small.top;
+
+  const int buttons = client.right - margin - buttonWidth;
+  const int width = buttons - 2 * margin;
+  const int bottom = client.bottom - (bar.bottom - bar.top) - margin;
+  const int boxesTop = margin + label;
+  const int boxes = bottom - boxesTop - gap - label - gap - progress;
+  const int pasted = boxes * 2 / 5;
+  const int resultsTop = boxesTop + pasted + gap + label;
+  const int progressTop = bottom - progress;
+
+  Place(dialog, IDC_LIST_ADDRESSES, margin, boxesTop, width, pasted);
+  Place(dialog, IDC_LIST_RESULTS_LABEL, margin, resultsTop - label, width, label);
+  Place(dialog, IDC_LIST_RESULTS, margin, resultsTop, width, progressTop - gap - resultsTop);
+  FillLastColumn(dialog);
+  Place(dialog, IDC_LIST_PROGRESS, margin, progressTop, width, progress);
+  Place(dialog, IDOK, buttons, boxesTop, buttonWidth, buttonHeight);
+  Place(dialog, IDC_LIST_STOP, buttons, boxesTop + buttonHeight + gap, buttonWidth, buttonHeight);
+  Place(dialog, IDC_LIST_COPY_ALL, buttons, resultsTop, buttonWidth, buttonHeight);
+  Place(dialog, IDCANCEL, buttons, bottom - buttonHeight, buttonWidth, buttonHeight);
+  // What the controls left behind at their old places goes too.
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Beside the main window where the screen has room, or as far from it as
+// the screen lets: a reviewed row shows in the main window's address list.
+void PlaceBesideOwner(HWND dialog, HWND owner) {
+  RECT own = {}, placed = {};
+  GetWindowRect(owner, &own);
+  GetWindowRect(dialog, &placed);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int width = placed.right - placed.left, height = placed.bottom - placed.top;
+  int x = own.right, y = own.top;
+  if (x + width > work.right) x = own.left - width >= work.left ? own.left - width : work.right - width;
+  if (y + height > work.bottom) y = work.bottom - height;
+  SetWindowPos(dialog, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OnInitDialog(HWND dialog, LPARAM param) {
+  auto* state = reinterpret_cast<ListDialog*>(param);
+  SetWindowLongPtrA(dialog, DWLP_USER, param);
+  state->dialog = dialog;
+  PlaceBesideOwner(dialog, state->owner);
+  RECT opened = {};
+  GetWindowRect(dialog, &opened);
+  state->smallest = {opened.right - opened.left, opened.bottom - opened.top};
+  SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETLIMITTEXT, kPastedBytes, 0);
+  AddColumns(dialog);
+  EnableForRun(*state);
+  LayOut(dialog);
+}
+
+void OnCommand(ListDialog& state, int id) {
+  switch (id) {
+    case IDOK:
+      // Enter: on the result list it reviews the row, anywhere else it searches.
+      if (GetFocus() == Item(state.dialog, IDC_LIST_RESULTS)) {
+        ReviewRow(state, FirstSelectedItem(GetFocus()));
+      } else if (!state.running) {
+        SearchColumn(state);
+      }
+      break;
+    case IDC_LIST_STOP:
+      CancelRun(state);
+      break;
+    case IDC_LIST_COPY_ALL:
+      CopyAll(state);
+      break;
+    case IDCANCEL:
+      DestroyWindow(state.dialog);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnNotify(ListDialog& state, NMHDR& header) {
+  if (header.idFrom != IDC_LIST_RESULTS) return;
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
+      OnGetDisplayInfo(state, header);
+      break;
+    case NM_DBLCLK:
+      ReviewRow(state, reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
+      break;
+    default:
+      break;
+  }
+}
+
+INT_PTR CALLBACK AddressListProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    OnInitDialog(dialog, lParam);
+    return TRUE;
+  }
+  ListDialog* state = StateOf(dialog);
+  if (state == nullptr) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(*state, LOWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY:
+      OnNotify(*state, *reinterpret_cast<NMHDR*>(lParam));
+      return TRUE;
+    case kWorkProgress:
+      if (state->running && state->work.IsCurrent(lParam)) ShowProgress(*state);
+      return TRUE;
+    case kWorkDone:
+      OnWorkDone(*state, lParam);
+      return TRUE;
+    case WM_SIZE:
+      LayOut(dialog);
+      return TRUE;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {state->smallest.cx, state->smallest.cy};
+      return TRUE;
+    case WM_DESTROY:
+      // The worker writes into the rows: it ends before they go.
+      state->work.Stop();
+      g_app.addressListDialog = nullptr;
+      return FALSE;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(dialog, DWLP_USER, 0);
+      delete state;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void ShowAddressListDialog(HWND window, AppState& app) {
+  if (app.addressListDialog == nullptr) {
+    auto state = std::make_unique<ListDialog>();
+    state->owner = window;
+    app.addressListDialog = CreateDialogParamA(WindowInstance(window), texts::kAddressListResource, window,
+                                               AddressListProc, reinterpret_cast<LPARAM>(state.get()));
+    if (app.addressListDialog == nullptr) return;
+    state.release();  // the dialog deletes it as it goes
+  }
+  ShowWindow(app.addressListDialog, SW_SHOW);
+  SetForegroundWindow(app.addressListDialog);
+  SetFocus(GetDlgItem(app.addressListDialog, IDC_LIST_ADDRESSES));
+}
+
+}  // namespace kuranto
