@@ -15,9 +15,9 @@
 #include "app/texts.h"
 #include "datafiles/file_access.h"
 #include "postal/text.h"
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_guess.h"
-#include "resolver/csv_reader.h"
+#include "lists/csv_annotate.h"
+#include "lists/csv_guess.h"
+#include "lists/csv_reader.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
@@ -32,7 +32,7 @@ constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 struct ColumnChoice {
   std::string fileName;
   std::vector<std::string> firstRow;  // cp932
-  resolver::CsvColumns columns;
+  lists::CsvColumns columns;
 };
 
 std::string FormatText(const char* format, const std::string& value) {
@@ -169,19 +169,19 @@ class CsvProgress {
 
 // The first row's cells, and the guesses that preselect the dialog. Not
 // kRow: no row, or a first row whose quote never closes (its line in `line`).
-resolver::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& bytes,
+lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& bytes,
                                           ColumnChoice& choice, long& line) {
-  const resolver::CsvEncoding encoding = resolver::DetectCsvEncoding(bytes.data(), bytes.size());
-  resolver::CsvReader reader(bytes.data(), bytes.size(), resolver::BomLength(encoding));
-  resolver::CsvRow first;
-  const resolver::CsvReader::Result read = reader.Next(first);
+  const lists::CsvEncoding encoding = lists::DetectCsvEncoding(bytes.data(), bytes.size());
+  lists::CsvReader reader(bytes.data(), bytes.size(), lists::BomLength(encoding));
+  lists::CsvRow first;
+  const lists::CsvReader::Result read = reader.Next(first);
   line = first.line;
-  if (read != resolver::CsvReader::kRow) return read;
-  for (const std::string& cell : first.cells) choice.firstRow.push_back(resolver::CellAsCp932(cell, encoding));
-  const size_t address = resolver::GuessAddressColumn(book, bytes.data(), bytes.size());
+  if (read != lists::CsvReader::kRow) return read;
+  for (const std::string& cell : first.cells) choice.firstRow.push_back(lists::CellAsCp932(cell, encoding));
+  const size_t address = lists::GuessAddressColumn(book, bytes.data(), bytes.size());
   choice.columns.address = address == 0 ? 1 : address;
-  choice.columns.code = resolver::GuessCodeColumn(bytes.data(), bytes.size());
-  choice.columns.header = resolver::GuessHeaderRow(book, bytes.data(), bytes.size(), choice.columns.address);
+  choice.columns.code = lists::GuessCodeColumn(bytes.data(), bytes.size());
+  choice.columns.header = lists::GuessHeaderRow(book, bytes.data(), bytes.size(), choice.columns.address);
   return read;
 }
 
@@ -191,8 +191,8 @@ void ReportUnclosedQuote(HWND owner, const std::string& input, long line) {
   Report(owner, text.data(), MB_ICONEXCLAMATION);
 }
 
-std::string DoneText(const resolver::CsvResult& result, bool withCodes, const std::string& output) {
-  const resolver::CsvCounts& n = result.counts;
+std::string DoneText(const lists::CsvResult& result, bool withCodes, const std::string& output) {
+  const lists::CsvCounts& n = result.counts;
   const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
   char agreement[512] = "";
   if (withCodes) {
@@ -222,13 +222,13 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   choice.fileName = input;
   long line = 0;
   switch (PrepareChoice(*book, bytes, choice, line)) {
-    case resolver::CsvReader::kEnd:
+    case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input), MB_ICONEXCLAMATION);
       return;
-    case resolver::CsvReader::kUnclosedQuote:
+    case lists::CsvReader::kUnclosedQuote:
       ReportUnclosedQuote(window, input, line);
       return;
-    case resolver::CsvReader::kRow:
+    case lists::CsvReader::kRow:
       break;
   }
   if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
@@ -245,21 +245,21 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   std::string annotated;
   annotated.reserve(bytes.size() + bytes.size() / 4);
-  resolver::CsvResult result;
+  lists::CsvResult result;
   {
     CsvProgress progress(window);
-    result = resolver::AnnotateCsv(
+    result = lists::AnnotateCsv(
         *book, bytes.data(), bytes.size(), choice.columns,
         [&annotated](const char* data, size_t size) { annotated.append(data, size); },
         [&progress](size_t done, size_t total) { return progress(done, total); });
   }
   switch (result.outcome) {
-    case resolver::CsvOutcome::kCancelled:
+    case lists::CsvOutcome::kCancelled:
       return;
-    case resolver::CsvOutcome::kUnclosedQuote:
+    case lists::CsvOutcome::kUnclosedQuote:
       ReportUnclosedQuote(window, input, result.line);
       return;
-    case resolver::CsvOutcome::kDone:
+    case lists::CsvOutcome::kDone:
       break;
   }
   // Through a temporary file and a rename: a failed write leaves no partial file.

@@ -8,7 +8,7 @@
 #include "datafiles/file_access.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
-#include "resolver/csv_annotate.h"
+#include "lists/csv_annotate.h"
 
 namespace query {
 
@@ -58,7 +58,7 @@ class ProgressLine {
   bool printed_ = false;
 };
 
-void PrintSummary(const Context& context, const resolver::CsvCounts& counts, bool withAgreement) {
+void PrintSummary(const Context& context, const lists::CsvCounts& counts, bool withAgreement) {
   std::string line = "kuranto-query: " + std::to_string(counts.rows) + " rows:";
   for (resolver::Status status : kStatuses) {
     line += " " + std::string(resolver::StatusName(status)) + " " +
@@ -94,22 +94,22 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   // 1. Annotate, into memory for OUT so that a failure leaves no OUT.
   if (!toFile) SetBinaryMode(stdout);
   std::string output;
-  const resolver::CsvSink sink = [&](const char* data, size_t size) {
+  const lists::CsvSink sink = [&](const char* data, size_t size) {
     if (toFile) {
       output.append(data, size);
     } else {
       std::fwrite(data, 1, size, stdout);
     }
   };
-  resolver::CsvColumns columns;
+  lists::CsvColumns columns;
   columns.address = request.column;
   columns.code = request.codeColumn;
   columns.header = request.header;
   ProgressLine progress;
-  const resolver::CsvResult result =
-      resolver::AnnotateCsv(book, input.data(), input.size(), columns, sink, std::ref(progress));
+  const lists::CsvResult result =
+      lists::AnnotateCsv(book, input.data(), input.size(), columns, sink, std::ref(progress));
   progress.Finish();
-  if (result.outcome == resolver::CsvOutcome::kUnclosedQuote) {
+  if (result.outcome == lists::CsvOutcome::kUnclosedQuote) {
     std::fprintf(stderr, "kuranto-query: %s line %ld: a quoted cell is never closed; nothing written\n",
                  request.csvFile.c_str(), result.line);
     return kExitRefused;

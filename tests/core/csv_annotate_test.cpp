@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_guess.h"
+#include "lists/csv_annotate.h"
+#include "lists/csv_guess.h"
 #include "tests/common/resolver_book.h"
 
 namespace {
@@ -21,19 +21,19 @@ const resolver::AddressBook& Book() {
 }
 
 struct Annotated {
-  resolver::CsvResult result;
+  lists::CsvResult result;
   std::string out;
 };
 
-Annotated Annotate(const std::string& in, resolver::CsvColumns columns, const resolver::CsvProgress& progress = {}) {
+Annotated Annotate(const std::string& in, lists::CsvColumns columns, const lists::CsvProgress& progress = {}) {
   Annotated a;
-  a.result = resolver::AnnotateCsv(Book(), in.data(), in.size(), columns, [&](const char* d, size_t n) { a.out.append(d, n); },
+  a.result = lists::AnnotateCsv(Book(), in.data(), in.size(), columns, [&](const char* d, size_t n) { a.out.append(d, n); },
                                    progress);
   return a;
 }
 
-resolver::CsvColumns Columns(size_t address, bool header = false, size_t code = 0) {
-  resolver::CsvColumns c;
+lists::CsvColumns Columns(size_t address, bool header = false, size_t code = 0) {
+  lists::CsvColumns c;
   c.address = address;
   c.header = header;
   c.code = code;
@@ -46,7 +46,7 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
   const struct {
     const char* name;
     std::string in;
-    resolver::CsvColumns columns;
+    lists::CsvColumns columns;
     std::string out;
   } cases[] = {
       {"Shift-JIS, CR LF, header, quotes holding commas, quotes and a line break; last row without a line end",
@@ -63,7 +63,7 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
   };
   for (const auto& c : cases) {
     const Annotated a = Annotate(c.in, c.columns);
-    EXPECT_EQ(resolver::CsvOutcome::kDone, a.result.outcome) << c.name;
+    EXPECT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.name;
     EXPECT_EQ(c.out, a.out) << c.name;
   }
 }
@@ -80,7 +80,7 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
             "東京都港区芝公園,1050011,exact,判定不能\r\n"
             "大阪府,1000001,,none,判定不能\r\n",
             sjis.out);
-  const resolver::CsvCounts& n = sjis.result.counts;
+  const lists::CsvCounts& n = sjis.result.counts;
   EXPECT_EQ(5u, n.rows);
   EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), std::vector<size_t>(n.byStatus, n.byStatus + 4));
   EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}), std::vector<size_t>(n.byAgreement, n.byAgreement + 4));
@@ -91,7 +91,7 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
 
 TEST(CsvAnnotate, UnclosedQuoteNamesTheLineOfItsRowAndWritesNothing) {
   const Annotated a = Annotate("a\r\n\"b\r\nc\"\r\nd,\"e\r\nf\r\n", Columns(1));
-  EXPECT_EQ(resolver::CsvOutcome::kUnclosedQuote, a.result.outcome);
+  EXPECT_EQ(lists::CsvOutcome::kUnclosedQuote, a.result.outcome);
   EXPECT_EQ(4, a.result.line);
   EXPECT_EQ("", a.out);
 }
@@ -101,23 +101,23 @@ TEST(CsvAnnotate, ProgressCanCancel) {
     EXPECT_LT(done, total);
     return false;
   });
-  EXPECT_EQ(resolver::CsvOutcome::kCancelled, a.result.outcome);
+  EXPECT_EQ(lists::CsvOutcome::kCancelled, a.result.outcome);
   EXPECT_EQ("東京都港区赤坂,1070052,exact\r\n", a.out);
 }
 
 TEST(CsvAnnotate, EncodingIsReadFromTheBytes) {
   const struct {
     std::string bytes;
-    resolver::CsvEncoding encoding;
+    lists::CsvEncoding encoding;
   } cases[] = {
-      {u8"\uFEFFabc", resolver::CsvEncoding::kUtf8WithBom},
-      {u8"港区", resolver::CsvEncoding::kUtf8},
-      {"港区", resolver::CsvEncoding::kCp932},
-      {"plain ascii", resolver::CsvEncoding::kCp932},
-      {u8"港区\xFF", resolver::CsvEncoding::kCp932},
+      {u8"\uFEFFabc", lists::CsvEncoding::kUtf8WithBom},
+      {u8"港区", lists::CsvEncoding::kUtf8},
+      {"港区", lists::CsvEncoding::kCp932},
+      {"plain ascii", lists::CsvEncoding::kCp932},
+      {u8"港区\xFF", lists::CsvEncoding::kCp932},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.encoding, resolver::DetectCsvEncoding(c.bytes.data(), c.bytes.size())) << c.bytes;
-  EXPECT_EQ("港区??", resolver::CellAsCp932(u8"港区\U0001F600\xFF", resolver::CsvEncoding::kUtf8));
+  for (const auto& c : cases) EXPECT_EQ(c.encoding, lists::DetectCsvEncoding(c.bytes.data(), c.bytes.size())) << c.bytes;
+  EXPECT_EQ("港区??", lists::CellAsCp932(u8"港区\U0001F600\xFF", lists::CsvEncoding::kUtf8));
 }
 
 TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
@@ -133,8 +133,8 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
       {"nothing resolves", "a,b\r\n1,2\r\n", 0, 0, false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.address, resolver::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.code, resolver::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.header, resolver::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
+    EXPECT_EQ(c.address, lists::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.code, lists::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.header, lists::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
   }
 }

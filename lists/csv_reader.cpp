@@ -1,6 +1,6 @@
-#include "resolver/csv_reader.h"
+#include "lists/csv_reader.h"
 
-namespace resolver {
+namespace lists {
 
 CsvReader::CsvReader(const char* data, size_t size, size_t start) : data_(data), size_(size), pos_(start) {}
 
@@ -55,4 +55,4 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
   }
 }
 
-}  // namespace resolver
+}  // namespace lists

@@ -1,13 +1,16 @@
-#include "resolver/csv_annotate.h"
+#include "lists/csv_annotate.h"
 
 #include <cstdint>
 
 #include "datafiles/cp932_encode.h"
 #include "datafiles/text_encoding.h"
 #include "datafiles/utf8_decode.h"
-#include "resolver/csv_reader.h"
+#include "lists/csv_reader.h"
 
-namespace resolver {
+namespace lists {
+
+using resolver::Agreement;
+using resolver::Resolution;
 
 namespace {
 
@@ -47,7 +50,7 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding) {
   texts.header = "," + InFileEncoding(kCodeColumnName, encoding) + "," + InFileEncoding(kStatusColumnName, encoding);
   if (columns.code != 0) texts.header += "," + InFileEncoding(kAgreementColumnName, encoding);
   for (Agreement agreement : kAgreements) {
-    texts.agreement[static_cast<size_t>(agreement)] = InFileEncoding(AgreementText(agreement), encoding);
+    texts.agreement[static_cast<size_t>(agreement)] = InFileEncoding(resolver::AgreementText(agreement), encoding);
   }
   return texts;
 }
@@ -59,7 +62,7 @@ const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
 
 class Annotator {
  public:
-  Annotator(const AddressBook& book, const CsvColumns& columns, CsvEncoding encoding, const CsvSink& sink)
+  Annotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding, const CsvSink& sink)
       : book_(book), columns_(columns), encoding_(encoding), sink_(sink), texts_(MakeAddedTexts(columns, encoding)) {}
 
   void Row(const char* data, const CsvRow& row, bool isHeader, CsvCounts& counts) {
@@ -85,7 +88,7 @@ class Annotator {
  private:
   void AppendResolution(const CsvRow& row, CsvCounts& counts) {
     if (columns_.address >= 1 && row.cells.size() >= columns_.address) {
-      Resolve(book_, CellAsCp932(row.cells[columns_.address - 1], encoding_), resolution_);
+      resolver::Resolve(book_, CellAsCp932(row.cells[columns_.address - 1], encoding_), resolution_);
     } else {
       resolution_ = Resolution();
     }
@@ -94,16 +97,16 @@ class Annotator {
     out_ += ',';
     out_ += resolution_.postalCode;
     out_ += ',';
-    out_ += StatusName(resolution_.status);
+    out_ += resolver::StatusName(resolution_.status);
     if (columns_.code == 0) return;
     const std::string given = CellAsCp932(CellOrEmpty(row, columns_.code), encoding_);
-    const Agreement agreement = CheckCode(book_, resolution_, given);
+    const Agreement agreement = resolver::CheckCode(book_, resolution_, given);
     ++counts.byAgreement[static_cast<size_t>(agreement)];
     out_ += ',';
     out_ += texts_.agreement[static_cast<size_t>(agreement)];
   }
 
-  const AddressBook& book_;
+  const resolver::AddressBook& book_;
   const CsvColumns& columns_;
   const CsvEncoding encoding_;
   const CsvSink& sink_;
@@ -154,7 +157,7 @@ std::string CellAsCp932(const std::string& cell, CsvEncoding encoding) {
   return cp932;
 }
 
-CsvResult AnnotateCsv(const AddressBook& book, const char* data, size_t size, const CsvColumns& columns,
+CsvResult AnnotateCsv(const resolver::AddressBook& book, const char* data, size_t size, const CsvColumns& columns,
                       const CsvSink& sink, const CsvProgress& progress) {
   CsvResult result;
   result.encoding = DetectCsvEncoding(data, size);
@@ -182,4 +185,4 @@ CsvResult AnnotateCsv(const AddressBook& book, const char* data, size_t size, co
   return result;
 }
 
-}  // namespace resolver
+}  // namespace lists

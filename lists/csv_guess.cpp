@@ -1,13 +1,13 @@
-#include "resolver/csv_guess.h"
+#include "lists/csv_guess.h"
 
 #include <string>
 #include <vector>
 
 #include "postal/number_text.h"
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_reader.h"
+#include "lists/csv_annotate.h"
+#include "lists/csv_reader.h"
 
-namespace resolver {
+namespace lists {
 
 namespace {
 
@@ -27,10 +27,10 @@ std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) 
   return rows;
 }
 
-bool Resolves(const AddressBook& book, const std::vector<std::string>& cells, size_t column, Resolution& scratch) {
+bool Resolves(const resolver::AddressBook& book, const std::vector<std::string>& cells, size_t column, resolver::Resolution& scratch) {
   if (column < 1 || column > cells.size()) return false;
-  Resolve(book, cells[column - 1], scratch);
-  return scratch.status != Status::kNone;
+  resolver::Resolve(book, cells[column - 1], scratch);
+  return scratch.status != resolver::Status::kNone;
 }
 
 bool IsCode(const std::string& cell) {
@@ -53,9 +53,9 @@ size_t Widest(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
-size_t GuessAddressColumn(const AddressBook& book, const char* data, size_t size) {
+size_t GuessAddressColumn(const resolver::AddressBook& book, const char* data, size_t size) {
   const auto rows = SampleRows(data, size);
-  Resolution scratch;
+  resolver::Resolution scratch;
   size_t best = 0, bestCount = 0;
   for (size_t column = 1; column <= Widest(rows); ++column) {
     size_t count = 0;
@@ -82,14 +82,14 @@ size_t GuessCodeColumn(const char* data, size_t size) {
   return best;
 }
 
-bool GuessHeaderRow(const AddressBook& book, const char* data, size_t size, size_t addressColumn) {
+bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn) {
   const auto rows = SampleRows(data, size);
   if (rows.size() < 2) return false;
-  Resolution scratch;
+  resolver::Resolution scratch;
   if (Resolves(book, rows[0], addressColumn, scratch)) return false;
   size_t resolved = 0;
   for (size_t i = 1; i < rows.size(); ++i) resolved += Resolves(book, rows[i], addressColumn, scratch) ? 1 : 0;
   return resolved * 2 > rows.size() - 1;
 }
 
-}  // namespace resolver
+}  // namespace lists

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace resolver {
+namespace lists {
 
 struct CsvRow {
   size_t begin = 0;       // offset of the row's first byte
@@ -41,4 +41,4 @@ class CsvReader {
   long line_ = 1;
 };
 
-}  // namespace resolver
+}  // namespace lists

@@ -8,7 +8,7 @@
 
 #include "resolver/resolver.h"
 
-namespace resolver {
+namespace lists {
 
 enum class CsvEncoding {
   kUtf8WithBom,
@@ -62,7 +62,7 @@ struct CsvResult {
 // as it is and not counted: blank lines are no rows of the table.
 // kUnclosedQuote is found before anything is written; after kCancelled the
 // sink holds a beginning of the output only.
-CsvResult AnnotateCsv(const AddressBook& book, const char* data, size_t size, const CsvColumns& columns,
+CsvResult AnnotateCsv(const resolver::AddressBook& book, const char* data, size_t size, const CsvColumns& columns,
                       const CsvSink& sink, const CsvProgress& progress);
 
-}  // namespace resolver
+}  // namespace lists
