@@ -1,11 +1,9 @@
 #include "lists/csv_annotate.h"
 
-#include <cstdint>
+#include <algorithm>
 
-#include "datafiles/cp932_encode.h"
 #include "datafiles/text_encoding.h"
-#include "datafiles/utf8_decode.h"
-#include "lists/csv_reader.h"
+#include "lists/row_annotator.h"
 
 namespace lists {
 
@@ -14,45 +12,35 @@ using resolver::Resolution;
 
 namespace {
 
-const char kBom[] = "\xEF\xBB\xBF";
-constexpr size_t kBomLength = 3;
-constexpr size_t kFlushSize = 1 << 16;
-const char kUnwritable = '?';
-
 // "郵便番号"
 const char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
 // "判定"
 const char kStatusColumnName[] = "\x94\xBB\x92\xE8";
 // "照合"
 const char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
-
-const Agreement kAgreements[] = {Agreement::kAgrees, Agreement::kAmongCandidates, Agreement::kDisagrees,
-                                 Agreement::kUndecidable};
-
-bool IsUtf8(CsvEncoding encoding) { return encoding != CsvEncoding::kCp932; }
+// "（住所から" and "）": a name the file's header has already is told apart
+// as coming from the address.
+const char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
+const char kOwnNameClose[] = "\x81\x6A";
 
 // A fixed cp932 text in the file's encoding.
-std::string InFileEncoding(const char* cp932, CsvEncoding encoding) {
-  std::string text = cp932;
-  if (!IsUtf8(encoding)) return text;
+std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
+  if (!IsUtf8(encoding)) return cp932;
   std::string utf8;
-  return datafiles::Cp932ToUtf8(text, utf8) ? utf8 : text;
+  return datafiles::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
 }
 
-// The cells added to every row, in the file's encoding, made once.
-struct AddedTexts {
-  std::string header;
-  std::string agreement[4];
-};
-
-AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding) {
-  AddedTexts texts;
-  texts.header = "," + InFileEncoding(kCodeColumnName, encoding) + "," + InFileEncoding(kStatusColumnName, encoding);
-  if (columns.code != 0) texts.header += "," + InFileEncoding(kAgreementColumnName, encoding);
-  for (Agreement agreement : kAgreements) {
-    texts.agreement[static_cast<size_t>(agreement)] = InFileEncoding(resolver::AgreementText(agreement), encoding);
+// `name`, or `name`（住所から）, （住所から2）... when the header has it already.
+std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+  const auto taken = [&](const std::string& text) {
+    return std::find(headerCells.begin(), headerCells.end(), text) != headerCells.end();
+  };
+  std::string own = InFileEncoding(name, encoding);
+  for (int n = 1; taken(own); ++n) {
+    own = InFileEncoding(std::string(name) + kOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
+                         encoding);
   }
-  return texts;
+  return own;
 }
 
 const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
@@ -60,129 +48,86 @@ const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
   return column >= 1 && column <= row.cells.size() ? row.cells[column - 1] : empty;
 }
 
-class Annotator {
- public:
-  Annotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding, const CsvSink& sink)
-      : book_(book), columns_(columns), encoding_(encoding), sink_(sink), texts_(MakeAddedTexts(columns, encoding)) {}
-
-  void Row(const char* data, const CsvRow& row, bool isHeader, CsvCounts& counts) {
-    out_.append(data + row.begin, row.contentEnd - row.begin);
-    if (row.contentEnd == row.begin) {
-      // A blank line stays blank.
-    } else if (isHeader) {
-      out_ += texts_.header;
-    } else {
-      AppendResolution(row, counts);
-    }
-    out_.append(data + row.contentEnd, row.end - row.contentEnd);
-    if (out_.size() >= kFlushSize) Flush();
-  }
-
-  void Write(const char* data, size_t size) { out_.append(data, size); }
-
-  void Flush() {
-    if (!out_.empty()) sink_(out_.data(), out_.size());
-    out_.clear();
-  }
-
- private:
-  void AppendResolution(const CsvRow& row, CsvCounts& counts) {
-    if (columns_.address >= 1 && row.cells.size() >= columns_.address) {
-      resolver::Resolve(book_, CellAsCp932(row.cells[columns_.address - 1], encoding_), resolution_);
-    } else {
-      resolution_ = Resolution();
-    }
-    ++counts.rows;
-    ++counts.byStatus[static_cast<size_t>(resolution_.status)];
-    out_ += ',';
-    out_ += resolution_.postalCode;
-    out_ += ',';
-    out_ += resolver::StatusName(resolution_.status);
-    if (columns_.code == 0) return;
-    const std::string given = CellAsCp932(CellOrEmpty(row, columns_.code), encoding_);
-    const Agreement agreement = resolver::CheckCode(book_, resolution_, given);
-    ++counts.byAgreement[static_cast<size_t>(agreement)];
-    out_ += ',';
-    out_ += texts_.agreement[static_cast<size_t>(agreement)];
-  }
-
-  const resolver::AddressBook& book_;
-  const CsvColumns& columns_;
-  const CsvEncoding encoding_;
-  const CsvSink& sink_;
-  const AddedTexts texts_;
-  Resolution resolution_;
-  std::string out_;
-};
-
-// The line of a row that never closes its quote, or 0 when every row closes.
-long UnclosedQuoteLine(const char* data, size_t size, size_t start) {
-  CsvReader reader(data, size, start);
-  CsvRow row;
-  for (;;) {
-    const CsvReader::Result r = reader.Next(row);
-    if (r == CsvReader::kEnd) return 0;
-    if (r == CsvReader::kUnclosedQuote) return row.line;
-  }
-}
-
 }  // namespace
 
-CsvEncoding DetectCsvEncoding(const char* data, size_t size) {
-  if (size >= kBomLength && std::string(data, kBomLength) == kBom) return CsvEncoding::kUtf8WithBom;
-  bool sawNonAscii = false;
-  const char* end = data + size;
-  for (const char* p = data; p < end;) {
-    uint32_t codePoint;
-    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
-    if (length == 0) return CsvEncoding::kCp932;
-    if (length > 1) sawNonAscii = true;
-    p += length;
-  }
-  return sawNonAscii ? CsvEncoding::kUtf8 : CsvEncoding::kCp932;
+void CsvRowLines::Add(long line) {
+  if (count < kNamedLines) lines[count] = line;
+  ++count;
 }
 
-size_t BomLength(CsvEncoding encoding) { return encoding == CsvEncoding::kUtf8WithBom ? kBomLength : 0; }
-
-std::string CellAsCp932(const std::string& cell, CsvEncoding encoding) {
-  if (!IsUtf8(encoding)) return cell;
-  std::string cp932;
-  const char* end = cell.data() + cell.size();
-  for (const char* p = cell.data(); p < end;) {
-    uint32_t codePoint = 0;
-    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
-    if (length == 0 || !datafiles::AppendCp932(codePoint, cp932)) cp932 += kUnwritable;
-    p += length == 0 ? 1 : length;
+void CsvRowLines::Add(const CsvRowLines& later) {
+  for (size_t i = 0; i < later.count && i < kNamedLines; ++i) {
+    if (count + i < kNamedLines) lines[count + i] = later.lines[i];
   }
-  return cp932;
+  count += later.count;
 }
 
-CsvResult AnnotateCsv(const resolver::AddressBook& book, const char* data, size_t size, const CsvColumns& columns,
-                      const CsvSink& sink, const CsvProgress& progress) {
-  CsvResult result;
-  result.encoding = DetectCsvEncoding(data, size);
-  const size_t start = BomLength(result.encoding);
-  result.line = UnclosedQuoteLine(data, size, start);
-  if (result.line != 0) {
-    result.outcome = CsvOutcome::kUnclosedQuote;
-    return result;
+void CsvCounts::Add(const CsvCounts& later) {
+  rows += later.rows;
+  for (size_t i = 0; i < kStatusCount; ++i) byStatus[i] += later.byStatus[i];
+  for (size_t i = 0; i < kAgreementCount; ++i) byAgreement[i] += later.byAgreement[i];
+  notUtf8.Add(later.notUtf8);
+  tooShort.Add(later.tooShort);
+}
+
+AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+  AddedTexts texts;
+  texts.header = "," + OwnName(kCodeColumnName, encoding, headerCells) + "," +
+                 OwnName(kStatusColumnName, encoding, headerCells);
+  if (columns.code != 0) texts.header += "," + OwnName(kAgreementColumnName, encoding, headerCells);
+  for (size_t i = 0; i < kAgreementCount; ++i) {
+    texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
-  Annotator annotator(book, columns, result.encoding, sink);
-  annotator.Write(data, start);
-  CsvReader reader(data, size, start);
-  CsvRow row;
-  bool first = true;
-  while (reader.Next(row) == CsvReader::kRow) {
-    annotator.Row(data, row, first && columns.header, result.counts);
-    first = false;
-    if (progress && !progress(row.end, size)) {
-      annotator.Flush();
-      result.outcome = CsvOutcome::kCancelled;
-      return result;
+  return texts;
+}
+
+void RowAnnotator::Block(const char* data, size_t size, long line, bool header, std::string& out,
+                         CsvCounts& counts) {
+  CsvReader reader(data, size, 0, line);
+  bool headerDue = header;
+  while (reader.Next(row_) == CsvReader::kRow) {
+    out.append(data + row_.begin, row_.contentEnd - row_.begin);
+    if (row_.contentEnd == row_.begin) {
+      // A blank line stays blank.
+    } else if (headerDue) {
+      out += texts_.header;
+      headerDue = false;
+    } else {
+      AppendResolution(data, row_, out, counts);
     }
+    out.append(data + row_.contentEnd, row_.end - row_.contentEnd);
   }
-  annotator.Flush();
-  return result;
+}
+
+// One row: its address resolved unless the row cannot hold one, then the
+// cells added for it.
+void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) {
+  const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+  const bool tooShort = row.cells.size() < columns_.address;
+  if (notText) {
+    counts.notUtf8.Add(row.line);
+  } else if (tooShort) {
+    counts.tooShort.Add(row.line);
+  }
+  if (notText || tooShort) {
+    resolution_ = Resolution();
+  } else {
+    CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
+    resolver::Resolve(book_, cp932_, resolution_);
+  }
+  ++counts.rows;
+  ++counts.byStatus[static_cast<size_t>(resolution_.status)];
+  out += ',';
+  out += resolution_.postalCode;
+  out += ',';
+  out += resolver::StatusName(resolution_.status);
+  if (columns_.code == 0) return;
+  given_.clear();
+  if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
+  const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+  ++counts.byAgreement[static_cast<size_t>(agreement)];
+  out += ',';
+  out += texts_.agreement[static_cast<size_t>(agreement)];
 }
 
 }  // namespace lists

@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "postal/number_text.h"
-#include "lists/csv_annotate.h"
+#include "lists/csv_encoding.h"
 #include "lists/csv_reader.h"
+#include "lists/csv_survey.h"
 
 namespace lists {
 
@@ -15,7 +16,7 @@ constexpr size_t kCodeDigits = 7;
 
 // The first rows' cells as cp932; a row that never closes its quote ends the sample.
 std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) {
-  const CsvEncoding encoding = DetectCsvEncoding(data, size);
+  const CsvEncoding encoding = DecideHeadEncoding(data, size).encoding;
   CsvReader reader(data, size, BomLength(encoding));
   CsvRow row;
   std::vector<std::vector<std::string>> rows;

@@ -2,7 +2,8 @@
 
 namespace lists {
 
-CsvReader::CsvReader(const char* data, size_t size, size_t start) : data_(data), size_(size), pos_(start) {}
+CsvReader::CsvReader(const char* data, size_t size, size_t start, long line)
+    : data_(data), size_(size), pos_(start), line_(line) {}
 
 // Past the opening quote; stops after the closing one. A quote that is not
 // doubled closes the cell even when more text follows it: that text is kept

@@ -9,7 +9,7 @@
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
-#include "lists/csv_annotate.h"
+#include "lists/csv_encoding.h"
 
 namespace query {
 
