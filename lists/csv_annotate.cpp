@@ -85,7 +85,8 @@ void RowAnnotator::Block(const char* data, size_t size, long line, bool header, 
                          CsvCounts& counts) {
   CsvReader reader(data, size, 0, line);
   bool headerDue = header;
-  while (reader.Next(row_) == CsvReader::kRow) {
+  CsvReader::Result read;
+  while ((read = reader.Next(row_)) == CsvReader::kRow) {
     out.append(data + row_.begin, row_.contentEnd - row_.begin);
     if (row_.contentEnd == row_.begin) {
       // A blank line stays blank.
@@ -97,6 +98,9 @@ void RowAnnotator::Block(const char* data, size_t size, long line, bool header, 
     }
     out.append(data + row_.contentEnd, row_.end - row_.contentEnd);
   }
+  // The survey cuts blocks where rows end, so no quote runs past one; should
+  // it, the bytes still go out as they came rather than be lost.
+  if (read == CsvReader::kUnclosedQuote) out.append(data + row_.begin, size - row_.begin);
 }
 
 // One row: its address resolved unless the row cannot hold one, then the

@@ -19,7 +19,7 @@ enum class Quoting { kCellStart, kPlain, kQuoted, kQuoteInQuoted };
 
 class Surveyor {
  public:
-  explicit Surveyor(CsvSurvey& survey) : survey_(survey) {}
+  Surveyor(CsvSurvey& survey, size_t blockBytes) : survey_(survey), blockBytes_(blockBytes) {}
 
   void Start(const char* data, size_t size) {
     if (!StartsWithBom(data, size)) return;
@@ -80,7 +80,7 @@ class Surveyor {
     sawRow_ = sawRow_ || !blank;
     rowBegin_ = end;
     rowLine_ = line_;
-    if (end - blockBegin_ >= kBlockBytes && sawRow_) {
+    if (end - blockBegin_ >= blockBytes_ && sawRow_) {
       survey_.blocks.push_back({blockBegin_, end, blockLine_});
       blockBegin_ = end;
       blockLine_ = line_;
@@ -119,6 +119,7 @@ class Surveyor {
   }
 
   CsvSurvey& survey_;
+  const size_t blockBytes_;
   SampleState sampleState_ = kAscii;
   std::string sample_;
   long sampleLine_ = 0;
@@ -135,9 +136,9 @@ class Surveyor {
 
 }  // namespace
 
-bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick) {
+bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick, size_t blockBytes) {
   survey = CsvSurvey();
-  Surveyor surveyor(survey);
+  Surveyor surveyor(survey, blockBytes);
   std::string buffer(kReadBytes, '\0');
   bool first = true;
   for (;;) {
