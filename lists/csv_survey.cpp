@@ -139,7 +139,9 @@ class Surveyor {
 bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick, size_t blockBytes) {
   survey = CsvSurvey();
   Surveyor surveyor(survey, blockBytes);
-  std::string buffer(kReadBytes, '\0');
+  // A small file in one read, past its end, so that the read tells the end.
+  const uint64_t size = input.Size();
+  std::string buffer(size != 0 && size < kReadBytes ? static_cast<size_t>(size) + 1 : kReadBytes, '\0');
   bool first = true;
   for (;;) {
     const size_t got = input.Read(&buffer[0], buffer.size());
