@@ -52,7 +52,7 @@ struct CsvCounts {
 // that failed).
 using CsvSink = std::function<bool(const char* data, size_t size)>;
 // Told how many input bytes are done of the whole, on the calling thread,
-// after each block and at least every tenth of a second while the work
+// after each block and at least every 50 ms while the work
 // lasts; returning false cancels. May be empty.
 using CsvProgress = std::function<bool(uint64_t done, uint64_t total)>;
 

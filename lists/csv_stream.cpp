@@ -18,7 +18,7 @@ namespace {
 
 constexpr unsigned kMostThreads = 16;
 constexpr size_t kBlocksPerThread = 2;  // in flight: enough to keep every thread busy
-constexpr auto kProgressEvery = std::chrono::milliseconds(100);
+constexpr auto kProgressEvery = std::chrono::milliseconds(50);
 
 struct Job {
   size_t index = 0;
