@@ -199,9 +199,6 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   return read;
 }
 
-// A line number, or a count, as the formats take them.
-std::string Number(long value) { return std::to_string(value); }
-
 // The report of a file refused before anything was written.
 void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult& result) {
   const char* format = result.outcome == lists::CsvOutcome::kUnclosedQuote ? texts::kCsvUnclosedQuoteFormat
@@ -216,9 +213,7 @@ void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult&
 // "COUNT（3, 8 行目）" for rows set apart; empty when there are none.
 std::string ApartText(const char* format, const lists::CsvRowLines& rows) {
   if (rows.count == 0) return {};
-  std::string lines;
-  for (size_t i = 0; i < rows.count && i < lists::kNamedLines; ++i) lines += (i == 0 ? "" : ", ") + Number(rows.lines[i]);
-  if (rows.count > lists::kNamedLines) lines += texts::kCsvMoreLines;
+  const std::string lines = rows.Named() + (rows.count > lists::kNamedLines ? texts::kCsvMoreLines : "");
   std::vector<char> text(std::strlen(format) + lines.size() + 32);
   std::snprintf(text.data(), text.size(), format, static_cast<unsigned long>(rows.count), lines.c_str());
   return text.data();

@@ -55,6 +55,12 @@ void CsvRowLines::Add(long line) {
   ++count;
 }
 
+std::string CsvRowLines::Named() const {
+  std::string named;
+  for (size_t i = 0; i < count && i < kNamedLines; ++i) named += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+  return named;
+}
+
 void CsvRowLines::Add(const CsvRowLines& later) {
   for (size_t i = 0; i < later.count && i < kNamedLines; ++i) {
     if (count + i < kNamedLines) lines[count + i] = later.lines[i];

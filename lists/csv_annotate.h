@@ -36,6 +36,8 @@ struct CsvRowLines {
 
   void Add(long line);
   void Add(const CsvRowLines& later);
+  // "3, 8, 12": the lines held, for a summary to name.
+  std::string Named() const;
 };
 
 struct CsvCounts {

@@ -60,11 +60,8 @@ std::string Plural(size_t count, const char* noun) {
 
 // " (none): lines 3, 8, ..." for rows set apart.
 std::string NamedLines(const lists::CsvRowLines& rows) {
-  std::string text = rows.count == 1 ? " (none): line " : " (none): lines ";
-  for (size_t i = 0; i < rows.count && i < lists::kNamedLines; ++i) {
-    text += (i == 0 ? "" : ", ") + std::to_string(rows.lines[i]);
-  }
-  return text + (rows.count > lists::kNamedLines ? ", ..." : "");
+  return (rows.count == 1 ? " (none): line " : " (none): lines ") + rows.Named() +
+         (rows.count > lists::kNamedLines ? ", ..." : "");
 }
 
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
