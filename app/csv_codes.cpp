@@ -15,10 +15,11 @@
 #include "app/shell.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
+#include "lists/csv_annotate.h"
+#include "lists/csv_guess.h"
+#include "lists/csv_reader.h"
+#include "lists/csv_survey.h"
 #include "postal/text.h"
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_guess.h"
-#include "resolver/csv_reader.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
@@ -26,6 +27,7 @@ namespace kuranto {
 namespace {
 
 constexpr size_t kCellShownBytes = 60;
+constexpr size_t kHeadBytes = 1 << 20;  // what the column dialog and its guesses look at
 constexpr DWORD kPumpEveryMs = 50;
 constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 
@@ -33,7 +35,7 @@ constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 struct ColumnChoice {
   std::string fileName;
   std::vector<std::string> firstRow;  // cp932
-  resolver::CsvColumns columns;
+  lists::CsvColumns columns;
 };
 
 std::string FormatText(const char* format, const std::string& value) {
@@ -117,7 +119,8 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 }
 
 // The progress dialog while the rows are resolved: its bar, and the Cancel
-// button read between rows (the work runs on this thread).
+// button read between blocks. Threads resolve the rows; this one reads and
+// writes the file and takes the window's messages between.
 class CsvProgress {
  public:
   explicit CsvProgress(HWND owner) : owner_(owner) {
@@ -139,7 +142,7 @@ class CsvProgress {
   CsvProgress& operator=(const CsvProgress&) = delete;
 
   // False once the user has pressed Cancel.
-  bool operator()(size_t done, size_t total) {
+  bool operator()(uint64_t done, uint64_t total) {
     const int step = total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total);
     const DWORD now = GetTickCount();
     if (step == step_ && now - pumped_ < kPumpEveryMs) return !cancelled_;
@@ -175,34 +178,58 @@ class CsvProgress {
   DWORD pumped_ = 0;
 };
 
+// The start of the file, in whole lines: the column dialog shows its first
+// row and guesses from its first rows.
+bool ReadHead(const std::string& path, std::string& head) {
+  if (!datafiles::ReadFileHead(path, kHeadBytes, head)) return false;
+  const size_t lineEnd = head.rfind('\n');
+  if (head.size() == kHeadBytes && lineEnd != std::string::npos) head.resize(lineEnd + 1);
+  return true;
+}
+
 // The first row's cells, and the guesses that preselect the dialog. Not
 // kRow: no row, or a first row whose quote never closes (its line in `line`).
-resolver::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& bytes,
-                                          ColumnChoice& choice, long& line) {
-  const resolver::CsvEncoding encoding = resolver::DetectCsvEncoding(bytes.data(), bytes.size());
-  resolver::CsvReader reader(bytes.data(), bytes.size(), resolver::BomLength(encoding));
-  resolver::CsvRow first;
-  const resolver::CsvReader::Result read = reader.Next(first);
+lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& head,
+                                       lists::CsvEncoding encoding, ColumnChoice& choice, long& line) {
+  lists::CsvReader reader(head.data(), head.size(), lists::BomLength(encoding));
+  lists::CsvRow first;
+  lists::CsvReader::Result read;
+  do {
+    read = reader.Next(first);
+  } while (read == lists::CsvReader::kRow && first.contentEnd == first.begin);
   line = first.line;
-  if (read != resolver::CsvReader::kRow) return read;
-  for (const std::string& cell : first.cells) choice.firstRow.push_back(resolver::CellAsCp932(cell, encoding));
-  const size_t address = resolver::GuessAddressColumn(book, bytes.data(), bytes.size());
+  if (read != lists::CsvReader::kRow) return read;
+  for (const std::string& cell : first.cells) choice.firstRow.push_back(lists::CellAsCp932(cell, encoding));
+  const size_t address = lists::GuessAddressColumn(book, head.data(), head.size());
   choice.columns.address = address == 0 ? 1 : address;
-  choice.columns.code = resolver::GuessCodeColumn(bytes.data(), bytes.size());
-  choice.columns.name = resolver::GuessNameColumn(bytes.data(), bytes.size());
-  choice.columns.header = resolver::GuessHeaderRow(book, bytes.data(), bytes.size(), choice.columns.address);
+  choice.columns.code = lists::GuessCodeColumn(head.data(), head.size());
+  choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
+  choice.columns.header = lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
   return read;
 }
 
-void ReportUnclosedQuote(HWND owner, const std::string& input, long line) {
+// The report of a file refused before anything was written.
+void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult& result) {
+  const char* format = result.outcome == lists::CsvOutcome::kUnclosedQuote ? texts::kCsvUnclosedQuoteFormat
+                       : result.outcome == lists::CsvOutcome::kNotText     ? texts::kCsvNotTextFormat
+                                                                           : texts::kCsvPastWidthFormat;
+  const long value = result.outcome == lists::CsvOutcome::kColumnPastWidth ? static_cast<long>(result.width) : result.line;
   std::vector<char> text(512 + input.size());
-  std::snprintf(text.data(), text.size(), texts::kCsvUnclosedQuoteFormat, input.c_str(), line);
+  std::snprintf(text.data(), text.size(), format, input.c_str(), value);
   Report(owner, text.data(), MB_ICONEXCLAMATION);
 }
 
-std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColumns& columns,
-                     const std::string& output) {
-  const resolver::CsvCounts& n = result.counts;
+// "COUNT（3, 8 行目）" for rows set apart; empty when there are none.
+std::string ApartText(const char* format, const lists::CsvRowLines& rows) {
+  if (rows.count == 0) return {};
+  const std::string lines = rows.Named() + (rows.count > lists::kNamedLines ? texts::kCsvMoreLines : "");
+  std::vector<char> text(std::strlen(format) + lines.size() + 32);
+  std::snprintf(text.data(), text.size(), format, static_cast<unsigned long>(rows.count), lines.c_str());
+  return text.data();
+}
+
+std::string DoneText(const lists::CsvResult& result, const lists::CsvColumns& columns, const std::string& output) {
+  const lists::CsvCounts& n = result.counts;
   const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
   const auto agreed = [&n, &count](resolver::Agreement a) { return count(n.byAgreement[static_cast<size_t>(a)]); };
   char offices[128] = "";
@@ -213,9 +240,12 @@ std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColum
                   agreed(resolver::Agreement::kAmongCandidates), agreed(resolver::Agreement::kOffice),
                   agreed(resolver::Agreement::kDisagrees), agreed(resolver::Agreement::kUndecidable));
   }
-  std::vector<char> text(1024 + output.size());
+  // Rows set apart are told under none, which counts them.
+  const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
+                            ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
+  std::vector<char> text(1024 + apart.size() + output.size());
   std::snprintf(text.data(), text.size(), texts::kCsvDoneFormat, count(n.rows), count(n.byStatus[0]),
-                count(n.byStatus[1]), count(n.byStatus[2]), count(n.byStatus[3]), offices, agreement, output.c_str());
+                count(n.byStatus[1]), count(n.byStatus[2]), count(n.byStatus[3]), apart.c_str(), output.c_str());
   return text.data();
 }
 
@@ -224,9 +254,17 @@ std::string DoneText(const resolver::CsvResult& result, const resolver::CsvColum
 void AddCodesToCsvFile(HWND window, AppState& app) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
-  std::string bytes;
-  if (!datafiles::ReadSmallFile(input, bytes)) {
+  std::string head;
+  if (!ReadHead(input, head)) {
     Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
+    return;
+  }
+  lists::CsvResult refused;
+  const lists::EncodingDecision encoding = lists::DecideHeadEncoding(head.data(), head.size());
+  if (!encoding.decided) {
+    refused.outcome = lists::CsvOutcome::kNotText;
+    refused.line = encoding.line;
+    ReportRefusal(window, input, refused);
     return;
   }
   const resolver::AddressBook* book = LoadedBook(window, app);
@@ -234,15 +272,15 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
-  long line = 0;
-  switch (PrepareChoice(*book, bytes, choice, line)) {
-    case resolver::CsvReader::kEnd:
+  switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
+    case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input), MB_ICONEXCLAMATION);
       return;
-    case resolver::CsvReader::kUnclosedQuote:
-      ReportUnclosedQuote(window, input, line);
+    case lists::CsvReader::kUnclosedQuote:
+      refused.outcome = lists::CsvOutcome::kUnclosedQuote;
+      ReportRefusal(window, input, refused);
       return;
-    case resolver::CsvReader::kRow:
+    case lists::CsvReader::kRow:
       break;
   }
   if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
@@ -257,31 +295,42 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     return;
   }
 
-  std::string annotated;
-  annotated.reserve(bytes.size() + bytes.size() / 4);
-  resolver::CsvResult result;
-  {
-    CsvProgress progress(window);
-    result = resolver::AnnotateCsv(
-        *book, bytes.data(), bytes.size(), choice.columns,
-        [&annotated](const char* data, size_t size) { annotated.append(data, size); },
-        [&progress](size_t done, size_t total) { return progress(done, total); });
-  }
-  switch (result.outcome) {
-    case resolver::CsvOutcome::kCancelled:
-      return;
-    case resolver::CsvOutcome::kUnclosedQuote:
-      ReportUnclosedQuote(window, input, result.line);
-      return;
-    case resolver::CsvOutcome::kDone:
-      break;
-  }
-  // Through a temporary file and a rename: a failed write leaves no partial file.
-  if (!datafiles::WriteFileReplacing(output, annotated)) {
+  // Through a temporary file and a rename: a cancel or a failure leaves no file.
+  lists::FileInput bytes(input);
+  datafiles::ReplacingFile annotated(output);
+  if (!annotated.ok()) {
     Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
     return;
   }
-  Report(window, DoneText(result, choice.columns, output), MB_ICONINFORMATION);
+  lists::CsvResult result;
+  {
+    CsvProgress progress(window);
+    result = lists::AnnotateCsv(
+        *book, bytes, choice.columns,
+        [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
+        [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
+  }
+  switch (result.outcome) {
+    case lists::CsvOutcome::kCancelled:
+      return;
+    case lists::CsvOutcome::kUnclosedQuote:
+    case lists::CsvOutcome::kNotText:
+    case lists::CsvOutcome::kColumnPastWidth:
+      ReportRefusal(window, input, result);
+      return;
+    case lists::CsvOutcome::kCannotRead:
+      Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
+      return;
+    case lists::CsvOutcome::kCannotWrite:
+      break;
+    case lists::CsvOutcome::kDone:
+      if (annotated.Commit()) {
+        Report(window, DoneText(result, choice.columns, output), MB_ICONINFORMATION);
+        return;
+      }
+      break;
+  }
+  Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
 }
 
 }  // namespace kuranto

@@ -94,9 +94,17 @@ inline constexpr char kCsvEmptyFormat[] = "%s には行がありません。";
 inline constexpr char kCsvUnclosedQuoteFormat[] =
     "%s の %ld 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。";
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
+inline constexpr char kCsvNotTextFormat[] =
+    "%s の %ld 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。";
+inline constexpr char kCsvPastWidthFormat[] =
+    "%s の 1 行目には %ld 列しかなく、選んだ列がありません。\n何も書き出していません。";
+// Rows of none set apart, under its count.
+inline constexpr char kCsvNotUtf8Format[] = "　うち UTF-8 でない行: %lu（%s 行目。住所を読んでいません）\n";
+inline constexpr char kCsvTooShortFormat[] = "　うち住所の列がない行: %lu（%s 行目）\n";
+inline constexpr char kCsvMoreLines[] = " ほか";
 inline constexpr char kCsvDoneFormat[] =
     "郵便番号を付けました（%lu 行）。\n\n決定 (exact): %lu\n候補あり (ambiguous): %lu\n市区町村のみ (city): %lu\n"
-    "見つからない (none): %lu\n%s%s\n書き出したファイル:\n%s";
+    "見つからない (none): %lu\n%s\n書き出したファイル:\n%s";
 inline constexpr char kCsvOfficesFormat[] = "事業所 (office): %lu\n";
 inline constexpr char kCsvAgreementFormat[] =
     "\n書いてあった郵便番号:\n一致: %lu\n候補内: %lu\n事業所: %lu\n不一致: %lu\n判定不能: %lu\n";

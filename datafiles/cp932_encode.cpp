@@ -1,7 +1,6 @@
 #include "datafiles/cp932_encode.h"
 
-#include <algorithm>
-#include <iterator>
+#include <vector>
 
 namespace datafiles {
 
@@ -15,6 +14,17 @@ struct Cp932Pair {
 const Cp932Pair kTable[] = {
 #include "datafiles/cp932_table.inc"
 };
+
+// The table spread out by code point, 0 where cp932 has no character: a list
+// of a million addresses looks up every character once.
+const std::vector<uint16_t>& CodeByPoint() {
+  static const std::vector<uint16_t> codes = [] {
+    std::vector<uint16_t> spread(0x10000, 0);
+    for (const Cp932Pair& pair : kTable) spread[pair.codePoint] = pair.code;
+    return spread;
+  }();
+  return codes;
+}
 
 constexpr uint32_t kHalfWidthFirst = 0xFF61;  // ｡
 constexpr uint32_t kHalfWidthLast = 0xFF9F;   // ﾟ
@@ -32,11 +42,10 @@ bool AppendCp932(uint32_t codePoint, std::string& out) {
     return true;
   }
   if (codePoint > 0xFFFF) return false;
-  const auto found = std::lower_bound(std::begin(kTable), std::end(kTable), codePoint,
-                                      [](const Cp932Pair& pair, uint32_t cp) { return pair.codePoint < cp; });
-  if (found == std::end(kTable) || found->codePoint != codePoint) return false;
-  out += static_cast<char>(found->code >> 8);
-  out += static_cast<char>(found->code & 0xFF);
+  const uint16_t code = CodeByPoint()[codePoint];
+  if (code == 0) return false;
+  out += static_cast<char>(code >> 8);
+  out += static_cast<char>(code & 0xFF);
   return true;
 }
 

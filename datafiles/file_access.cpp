@@ -52,17 +52,8 @@ bool FileSize(const std::string& path, uint64_t& bytes) {
   return true;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (f == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 std::string FindNameIgnoringCase(const std::string& directory, const std::string& name) {

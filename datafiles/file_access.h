@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace datafiles {
@@ -27,6 +28,34 @@ bool FileSize(const std::string& path, uint64_t& bytes);
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so a failed write leaves the old file whole. False on failure.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+// The same written in pieces: the output goes to "PATH.tmp" and Commit
+// renames it over `path`. Until then the old file (or none) stays whole, and
+// an object that goes uncommitted, after a failure or a cancel, removes its
+// temporary file.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(const std::string& path);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  // False when the temporary file could not be made.
+  bool ok() const { return file_ != nullptr; }
+  bool Write(const char* data, size_t size);
+  // Closes and renames; false on failure, the temporary file removed.
+  bool Commit();
+
+ private:
+  void Abandon();
+
+  std::string path_;
+  std::string temporary_;
+  std::FILE* file_;
+};
+
+// Renames `from` to `to`, replacing a file there; false on failure.
+bool RenameReplacing(const std::string& from, const std::string& to);
 
 // Reads a whole (small) file; false when it cannot be opened.
 bool ReadSmallFile(const std::string& path, std::string& bytes);

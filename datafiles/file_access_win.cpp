@@ -88,23 +88,8 @@ bool FileSize(const std::string& path, uint64_t& bytes) {
   return true;
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp";
-  bool written = false;
-  {
-    ScopedFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
-    DWORD count = 0;
-    written = bytes.empty() ||
-              (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
-               count == bytes.size());
-  }
-  if (!written || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileA(temporary.c_str());
-    return false;
-  }
-  return true;
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 std::string FindNameIgnoringCase(const std::string&, const std::string& name) {

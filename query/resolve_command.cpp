@@ -9,7 +9,7 @@
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
-#include "resolver/csv_annotate.h"
+#include "lists/csv_encoding.h"
 
 namespace query {
 
@@ -76,19 +76,19 @@ class LineResolver {
 
   // `raw` in the encoding `utf8` names, without its line end.
   void Line(const std::string& raw, bool utf8) {
-    const resolver::CsvEncoding encoding = utf8 ? resolver::CsvEncoding::kUtf8 : resolver::CsvEncoding::kCp932;
+    const lists::CsvEncoding encoding = utf8 ? lists::CsvEncoding::kUtf8 : lists::CsvEncoding::kCp932;
     std::string address = raw;
     ResolvedLine line;
     // No tab: the whole line is the address, with no code or name beside it.
     const size_t tab = codeFirst_ || names_ ? raw.find('\t') : std::string::npos;
     const std::string first =
-        tab == std::string::npos ? std::string() : resolver::CellAsCp932(raw.substr(0, tab), encoding);
+        tab == std::string::npos ? std::string() : lists::CellAsCp932(raw.substr(0, tab), encoding);
     if (tab != std::string::npos) address = raw.substr(tab + 1);
     if (codeFirst_) {
       given_ = first;
       line.given = &given_;
     }
-    const std::string cp932 = resolver::CellAsCp932(address, encoding);
+    const std::string cp932 = lists::CellAsCp932(address, encoding);
     resolver::Resolve(book_, cp932, resolution_);
     if (codeFirst_) {
       line.agreement = resolver::CheckCode(book_, resolution_, given_);

@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <system_error>
 
 #include "datafiles/file_access.h"
+#include "lists/csv_annotate.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
-#include "resolver/csv_annotate.h"
 
 namespace query {
 
@@ -18,12 +19,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kQuietTime = std::chrono::seconds(1);  // a quicker file shows no progress
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 const char kLabel[] = "kuranto-query: ";
-
-const resolver::Status kStatuses[] = {resolver::Status::kExact, resolver::Status::kAmbiguous, resolver::Status::kCity,
-                                      resolver::Status::kNone};
-const resolver::Agreement kAgreements[] = {resolver::Agreement::kAgrees, resolver::Agreement::kAmongCandidates,
-                                           resolver::Agreement::kDisagrees, resolver::Agreement::kUndecidable,
-                                           resolver::Agreement::kOffice};
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ignored;
@@ -41,7 +36,7 @@ class ProgressLine {
     printed_ = false;
   }
 
-  bool operator()(size_t done, size_t total) {
+  bool operator()(uint64_t done, uint64_t total) {
     if (!shown_) return true;
     const Clock::time_point now = Clock::now();
     if (now - start_ < kQuietTime || now - last_ < kProgressInterval) return true;
@@ -59,21 +54,90 @@ class ProgressLine {
   bool printed_ = false;
 };
 
-void PrintSummary(const Context& context, const resolver::CsvCounts& counts, bool withAgreement, bool withNames) {
-  std::string line = "kuranto-query: " + std::to_string(counts.rows) + " rows:";
-  for (resolver::Status status : kStatuses) {
-    line += " " + std::string(resolver::StatusName(status)) + " " +
-            std::to_string(counts.byStatus[static_cast<size_t>(status)]);
+std::string Plural(size_t count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+// " (none): lines 3, 8, ..." for rows set apart.
+std::string NamedLines(const lists::CsvRowLines& rows) {
+  return (rows.count == 1 ? " (none): line " : " (none): lines ") + rows.Named() +
+         (rows.count > lists::kNamedLines ? ", ..." : "");
+}
+
+void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
+  std::string line = kLabel + Plural(counts.rows, "row") + ":";
+  for (size_t i = 0; i < lists::kStatusCount; ++i) {
+    line += " " + std::string(resolver::StatusName(static_cast<resolver::Status>(i))) + " " +
+            std::to_string(counts.byStatus[i]);
   }
-  if (withNames) line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(counts.offices);
-  context.PrintError(line);
-  if (!withAgreement) return;
-  line = "kuranto-query: codes:";
-  for (resolver::Agreement agreement : kAgreements) {
-    line += " " + std::string(resolver::AgreementText(agreement)) + " " +
-            std::to_string(counts.byAgreement[static_cast<size_t>(agreement)]);
+  if (request.nameColumn != 0) {
+    line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(counts.offices);
   }
   context.PrintError(line);
+  if (request.codeColumn != 0) {
+    line = std::string(kLabel) + "codes:";
+    for (size_t i = 0; i < lists::kAgreementCount; ++i) {
+      line += " " + std::string(resolver::AgreementText(static_cast<resolver::Agreement>(i))) + " " +
+              std::to_string(counts.byAgreement[i]);
+    }
+    context.PrintError(line);
+  }
+  if (counts.notUtf8.count != 0) {
+    context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, not resolved" +
+                       NamedLines(counts.notUtf8));
+  }
+  if (counts.tooShort.count != 0) {
+    context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +
+                       std::to_string(request.column) + NamedLines(counts.tooShort));
+  }
+}
+
+// "--column 5 and --code-column 7 are past the header's 3 columns"
+std::string PastWidth(const ResolveRequest& request, size_t width) {
+  const struct {
+    const char* flag;
+    size_t column;
+  } asked[] = {{"--column", request.column}, {"--code-column", request.codeColumn}, {"--name-column", request.nameColumn}};
+  std::string past;
+  size_t count = 0;
+  for (const auto& a : asked) {
+    if (a.column <= width) continue;
+    past += std::string(count == 0 ? "" : " and ") + a.flag + " " + std::to_string(a.column);
+    ++count;
+  }
+  return past + (count == 1 ? " is" : " are") + " past the " + (request.header ? "header's " : "first row's ") +
+         Plural(width, "column");
+}
+
+int CannotWrite(const ResolveRequest& request) {
+  std::fprintf(stderr, "%scannot write %s\n", kLabel,
+               request.output.empty() ? "the standard output" : request.output.c_str());
+  return kExitNoData;
+}
+
+// The message of a file refused or a failure, and the exit code; kExitOk for a done file.
+int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
+  const char* file = request.csvFile.c_str();
+  switch (result.outcome) {
+    case lists::CsvOutcome::kDone:
+      return kExitOk;
+    case lists::CsvOutcome::kUnclosedQuote:
+      std::fprintf(stderr, "%s%s line %ld: a quoted cell is never closed; nothing written\n", kLabel, file, result.line);
+      return kExitRefused;
+    case lists::CsvOutcome::kNotText:
+      std::fprintf(stderr, "%s%s line %ld: neither UTF-8 nor Shift-JIS; nothing written\n", kLabel, file, result.line);
+      return kExitRefused;
+    case lists::CsvOutcome::kColumnPastWidth:
+      std::fprintf(stderr, "%s%s: %s; nothing written\n", kLabel, file, PastWidth(request, result.width).c_str());
+      return kExitRefused;
+    case lists::CsvOutcome::kCancelled:
+    case lists::CsvOutcome::kCannotRead:
+      std::fprintf(stderr, "%scannot read %s\n", kLabel, file);
+      return kExitNoData;
+    case lists::CsvOutcome::kCannotWrite:
+      return CannotWrite(request);
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -81,50 +145,43 @@ void PrintSummary(const Context& context, const resolver::CsvCounts& counts, boo
 int RunResolveCsv(Context& context, const ResolveRequest& request) {
   const bool toFile = !request.output.empty();
   if (toFile && SameFile(request.csvFile, request.output)) {
-    std::fprintf(stderr, "kuranto-query: --output %s is the input file itself\n", request.output.c_str());
+    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
     return kExitUsage;
   }
-  std::string input;
-  if (!datafiles::ReadSmallFile(request.csvFile, input)) {
-    std::fprintf(stderr, "kuranto-query: cannot read %s\n", request.csvFile.c_str());
+  lists::FileInput input(request.csvFile);
+  if (!input.ok()) {
+    std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
     return kExitNoData;
   }
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;
 
-  // 1. Annotate, into memory for OUT so that a failure leaves no OUT.
-  if (!toFile) SetBinaryMode(stdout);
-  std::string output;
-  const resolver::CsvSink sink = [&](const char* data, size_t size) {
-    if (toFile) {
-      output.append(data, size);
-    } else {
-      std::fwrite(data, 1, size, stdout);
-    }
+  // 1. Stream into OUT's temporary file, or standard output.
+  std::unique_ptr<datafiles::ReplacingFile> out;
+  if (toFile) {
+    out = std::make_unique<datafiles::ReplacingFile>(request.output);
+    if (!out->ok()) return CannotWrite(request);
+  } else {
+    SetBinaryMode(stdout);
+  }
+  const lists::CsvSink sink = [&](const char* data, size_t size) {
+    return toFile ? out->Write(data, size) : std::fwrite(data, 1, size, stdout) == size;
   };
-  resolver::CsvColumns columns;
+  lists::CsvColumns columns;
   columns.address = request.column;
   columns.code = request.codeColumn;
   columns.name = request.nameColumn;
   columns.header = request.header;
   ProgressLine progress;
-  const resolver::CsvResult result =
-      resolver::AnnotateCsv(book, input.data(), input.size(), columns, sink, std::ref(progress));
+  const lists::CsvResult result = lists::AnnotateCsv(book, input, columns, sink, std::ref(progress));
   progress.Finish();
-  if (result.outcome == resolver::CsvOutcome::kUnclosedQuote) {
-    std::fprintf(stderr, "kuranto-query: %s line %ld: a quoted cell is never closed; nothing written\n",
-                 request.csvFile.c_str(), result.line);
-    return kExitRefused;
-  }
-  // 2. Write OUT whole, through a temporary file.
-  std::fflush(stdout);
-  if (toFile && !datafiles::WriteFileReplacing(request.output, output)) {
-    std::fprintf(stderr, "kuranto-query: cannot write %s\n", request.output.c_str());
-    return kExitNoData;
-  }
+  const int refused = Refusal(request, result);
+  if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
+  // 2. OUT takes its name only when the whole file is done.
+  if (!(toFile ? out->Commit() : std::fflush(stdout) == 0)) return CannotWrite(request);
   // 3. Tell what was found.
-  PrintSummary(context, result.counts, request.codeColumn != 0, request.nameColumn != 0);
+  PrintSummary(context, result.counts, request);
   return kExitOk;
 }
 

@@ -8,8 +8,9 @@
 # the 住所から郵便番号 dialog after a search over the main window showing its
 # row: resolve.png, and with a name over its office's row: resolve-office.png;
 # the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV written
-# into the program folder: csv-columns.png; and the 住所の一覧から郵便番号
-# dialog with a few hundred results: resolve-list.png.
+# into the program folder: csv-columns.png, and the report after it is done:
+# csv-report.png; and the 住所の一覧から郵便番号 dialog with a few hundred
+# results: resolve-list.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -93,15 +94,21 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive box "住所から郵便番号" box-press 2 >/dev/null
   # ファイル → CSV ファイルに郵便番号を付ける, the file chosen in the open
   # dialog (its file-name box is control 1148), the columns dialog shot and
-  # cancelled.
+  # accepted, then the report shot: among the rows one typed in Shift-JIS and
+  # one without the address column.
   printf "%s\r\n" 名前,住所,郵便番号 神保町店,東京都千代田区神田神保町1-105,1010051 \
     函館店,北海道函館市五稜郭町43-1,0400001 仙台店,宮城県仙台市青葉区国分町3-7-1,9800803 \
     >"$KURANTO_OUT/program/addresses.csv"
+  printf "\x8e\x44\x96\x79\x93\x58,\x96\x6b\x8a\x43\x93\xb9\r\n閉店\r\n" >>"$KURANTO_OUT/program/addresses.csv"
   read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\addresses.csv" \
     box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-columns.png"
   echo "screenshot: $KURANTO_OUT/csv-columns.png"
-  drive box "CSV ファイルに郵便番号を付ける" box-press 2 >/dev/null
+  read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect | tail -n 1 |
+    tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-report.png"
+  echo "screenshot: $KURANTO_OUT/csv-report.png"
+  drive box "報告" box-press 1 >/dev/null
   # ファイル → 住所の一覧から郵便番号: a column of a few hundred addresses made
   # from the sample files (an empty row, a text that is no address and rows
   # with a second cell among them) pasted, searched, the dialog shot.

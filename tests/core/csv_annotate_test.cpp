@@ -1,13 +1,18 @@
-// The CSV annotator: rows kept byte for byte, code and status added.
+// The CSV annotator: rows kept byte for byte, code and status added, the
+// file streamed in blocks on several threads.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "lists/csv_annotate.h"
+#include "lists/csv_guess.h"
+#include "lists/csv_survey.h"
 #include "resolver/address_column.h"
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_guess.h"
+#include "tests/common/csv_lines.h"
 #include "tests/common/resolver_book.h"
+#include "tests/core/real_book.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
@@ -23,23 +28,34 @@ const resolver::AddressBook& Book() {
 }
 
 struct Annotated {
-  resolver::CsvResult result;
+  lists::CsvResult result;
   std::string out;
 };
 
-Annotated Annotate(const std::string& in, resolver::CsvColumns columns, const resolver::CsvProgress& progress = {}) {
+Annotated Annotate(const std::string& in, lists::CsvColumns columns, const lists::CsvProgress& progress = {},
+                   unsigned threads = 0, const resolver::AddressBook& book = Book()) {
   Annotated a;
-  a.result = resolver::AnnotateCsv(Book(), in.data(), in.size(), columns, [&](const char* d, size_t n) { a.out.append(d, n); },
-                                   progress);
+  lists::MemoryInput input(in);
+  a.result = lists::AnnotateCsv(
+      book, input, columns,
+      [&](const char* d, size_t n) {
+        a.out.append(d, n);
+        return true;
+      },
+      progress, threads);
   return a;
 }
 
-resolver::CsvColumns Columns(size_t address, bool header = false, size_t code = 0) {
-  resolver::CsvColumns c;
+lists::CsvColumns Columns(size_t address, bool header = false, size_t code = 0) {
+  lists::CsvColumns c;
   c.address = address;
   c.header = header;
   c.code = code;
   return c;
+}
+
+std::vector<long> Lines(const lists::CsvRowLines& rows) {
+  return std::vector<long>(rows.lines, rows.lines + std::min(rows.count, lists::kNamedLines));
 }
 
 }  // namespace
@@ -48,7 +64,7 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
   const struct {
     const char* name;
     std::string in;
-    resolver::CsvColumns columns;
+    lists::CsvColumns columns;
     std::string out;
   } cases[] = {
       {"Shift-JIS, CR LF, header, quotes holding commas, quotes and a line break; last row without a line end",
@@ -56,16 +72,16 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
        Columns(2, true),
        "id,addr,郵便番号,判定\r\n1,\"東京都港区赤坂1,2\",1070052,exact\r\n2,\"東京都\"\"渋谷区\"\"\",,none\r\n"
        "3,\"東京都渋谷区神宮前\r\n1-1\",,ambiguous\r\n4,北海道札幌市中央区北一条,0600000,city"},
-      {"UTF-8 without a BOM, LF; a short row holds no address; a blank line stays blank",
-       u8"東京都港区芝公園4,x\n\nonly\n大阪府大阪市\n", Columns(1),
+      {"UTF-8 without a BOM, LF; a blank line stays blank", u8"東京都港区芝公園4,x\n\nonly\n大阪府大阪市\n", Columns(1),
        u8"東京都港区芝公園4,x,1050011,exact\n\nonly,,none\n大阪府大阪市,,none\n"},
       {"UTF-8 with a BOM: the header's names in UTF-8", u8"\uFEFF住所\r\n東京都港区赤坂\r\n", Columns(1, true),
        u8"\uFEFF住所,郵便番号,判定\r\n東京都港区赤坂,1070052,exact\r\n"},
-      {"a short row with the address column past its end", "a\r\n", Columns(3), "a,,none\r\n"},
+      {"a later row that ends before the address column", "a,b,東京都港区赤坂\r\nc\r\n", Columns(3),
+       "a,b,東京都港区赤坂,1070052,exact\r\nc,,none\r\n"},
   };
   for (const auto& c : cases) {
     const Annotated a = Annotate(c.in, c.columns);
-    EXPECT_EQ(resolver::CsvOutcome::kDone, a.result.outcome) << c.name;
+    EXPECT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.name;
     EXPECT_EQ(c.out, a.out) << c.name;
   }
 }
@@ -82,7 +98,7 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
             "東京都港区芝公園,1050011,exact,判定不能\r\n"
             "大阪府,1000001,,none,判定不能\r\n",
             sjis.out);
-  const resolver::CsvCounts& n = sjis.result.counts;
+  const lists::CsvCounts& n = sjis.result.counts;
   EXPECT_EQ(5u, n.rows);
   EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), std::vector<size_t>(n.byStatus, n.byStatus + 4));
   EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}), std::vector<size_t>(n.byAgreement, n.byAgreement + 4));
@@ -91,35 +107,122 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
   EXPECT_EQ(u8"東京都港区赤坂,1070052,1070052,exact,一致\n東京都渋谷区神宮前,1500001,,ambiguous,候補内", utf8.out);
 }
 
-TEST(CsvAnnotate, UnclosedQuoteNamesTheLineOfItsRowAndWritesNothing) {
-  const Annotated a = Annotate("a\r\n\"b\r\nc\"\r\nd,\"e\r\nf\r\n", Columns(1));
-  EXPECT_EQ(resolver::CsvOutcome::kUnclosedQuote, a.result.outcome);
-  EXPECT_EQ(4, a.result.line);
-  EXPECT_EQ("", a.out);
+TEST(CsvAnnotate, AddedHeaderCellsNeverRepeatTheFilesOwn) {
+  const struct {
+    std::string header;
+    std::string added;
+  } cases[] = {
+      {"住所,郵便番号", ",郵便番号（住所から）,判定,照合"},
+      {"住所,判定,照合,メモ", ",郵便番号,判定（住所から）,照合（住所から）"},
+      {"住所,郵便番号,郵便番号（住所から）", ",郵便番号（住所から2）,判定,照合"},
+      {u8"住所,郵便番号", u8",郵便番号（住所から）,判定,照合"},
+  };
+  for (const auto& c : cases) {
+    const Annotated a = Annotate(c.header + "\r\n", Columns(1, true, 2));
+    EXPECT_EQ(c.header + c.added + "\r\n", a.out) << c.header;
+  }
 }
 
-TEST(CsvAnnotate, ProgressCanCancel) {
-  const Annotated a = Annotate("東京都港区赤坂\r\n東京都港区芝公園\r\n", Columns(1), [](size_t done, size_t total) {
-    EXPECT_LT(done, total);
-    return false;
-  });
-  EXPECT_EQ(resolver::CsvOutcome::kCancelled, a.result.outcome);
-  EXPECT_EQ("東京都港区赤坂,1070052,exact\r\n", a.out);
+TEST(CsvAnnotate, RefusalsComeBeforeAnythingIsWritten) {
+  const struct {
+    const char* name;
+    std::string in;
+    lists::CsvColumns columns;
+    lists::CsvOutcome outcome;
+    long line;
+    size_t width;
+  } cases[] = {
+      {"a quote never closed: the line its row starts on", "a\r\n\"b\r\nc\"\r\nd,\"e\r\nf\r\n", Columns(1),
+       lists::CsvOutcome::kUnclosedQuote, 4, 0},
+      {"the address column past the header", "住所\r\n東京都港区赤坂\r\n", Columns(2, true),
+       lists::CsvOutcome::kColumnPastWidth, 0, 1},
+      {"the code column past the first row; a blank line is no row", "\r\n東京都港区赤坂,1070052\r\n東京都\r\n",
+       Columns(1, false, 3), lists::CsvOutcome::kColumnPastWidth, 0, 2},
+      {"neither UTF-8 nor Shift-JIS", "id,addr\r\n1,\x80\x80\r\n", Columns(2), lists::CsvOutcome::kNotText, 2, 0},
+  };
+  for (const auto& c : cases) {
+    const Annotated a = Annotate(c.in, c.columns);
+    EXPECT_EQ(c.outcome, a.result.outcome) << c.name;
+    EXPECT_EQ(c.line, a.result.line) << c.name;
+    EXPECT_EQ(c.width, a.result.width) << c.name;
+    EXPECT_EQ("", a.out) << c.name;
+  }
 }
 
-TEST(CsvAnnotate, EncodingIsReadFromTheBytes) {
+TEST(CsvAnnotate, RowThatIsNotUtf8IsToldNotGuessed) {
+  const std::string in = u8"住所\n東京都港区赤坂\n東京都港区芝公園\xFF\n\n東京都港区赤坂\xE3\x81\n北海道札幌市中央区\n";
+  const Annotated a = Annotate(in, Columns(1, true));
+  EXPECT_EQ(u8"住所,郵便番号,判定\n東京都港区赤坂,1070052,exact\n東京都港区芝公園\xFF,,none\n\n"
+            u8"東京都港区赤坂\xE3\x81,,none\n北海道札幌市中央区,0600000,city\n",
+            a.out);
+  EXPECT_EQ(lists::CsvEncoding::kUtf8, a.result.encoding);
+  EXPECT_EQ(2u, a.result.counts.notUtf8.count);
+  EXPECT_EQ((std::vector<long>{3, 5}), Lines(a.result.counts.notUtf8));
+}
+
+TEST(CsvAnnotate, EncodingIsDecidedAtTheStartOfTheFile) {
   const struct {
     std::string bytes;
-    resolver::CsvEncoding encoding;
+    bool decided;
+    lists::CsvEncoding encoding;
+    long line;
   } cases[] = {
-      {u8"\uFEFFabc", resolver::CsvEncoding::kUtf8WithBom},
-      {u8"港区", resolver::CsvEncoding::kUtf8},
-      {"港区", resolver::CsvEncoding::kCp932},
-      {"plain ascii", resolver::CsvEncoding::kCp932},
-      {u8"港区\xFF", resolver::CsvEncoding::kCp932},
+      {u8"\uFEFFabc\xFF", true, lists::CsvEncoding::kUtf8WithBom, 0},
+      {u8"港区", true, lists::CsvEncoding::kUtf8, 0},
+      {u8"港区\n渋谷区\nabc\xFF\n", true, lists::CsvEncoding::kUtf8, 0},
+      {"港区", true, lists::CsvEncoding::kCp932, 0},
+      {"plain ascii", true, lists::CsvEncoding::kCp932, 0},
+      {u8"港区\n\xFF\n", false, lists::CsvEncoding::kCp932, 2},
+      {"a\nb\r\n港区\xFD\n", false, lists::CsvEncoding::kCp932, 3},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.encoding, resolver::DetectCsvEncoding(c.bytes.data(), c.bytes.size())) << c.bytes;
-  EXPECT_EQ("港区??", resolver::CellAsCp932(u8"港区\U0001F600\xFF", resolver::CsvEncoding::kUtf8));
+  for (const auto& c : cases) {
+    const lists::EncodingDecision d = lists::DecideHeadEncoding(c.bytes.data(), c.bytes.size());
+    EXPECT_EQ(c.decided, d.decided) << c.bytes;
+    EXPECT_EQ(c.encoding, d.encoding) << c.bytes;
+    EXPECT_EQ(c.line, d.line) << c.bytes;
+  }
+  EXPECT_EQ("港区??", lists::CellAsCp932(u8"港区\U0001F600\xFF", lists::CsvEncoding::kUtf8));
+}
+
+// A few megabytes of real offices in UTF-8, one row with a stray Shift-JIS
+// byte in the middle: every number of threads writes the same bytes.
+TEST(CsvAnnotate, ThreadsWriteTheSameBytesOverRealAddresses) {
+  const resolver::AddressBook* book = testing_support::RealAddressBook();
+  const std::string offices = testing_support::SharedDataFile("JIGYOSYO.CSV");
+  if (book == nullptr || offices.empty()) GTEST_SKIP() << "no KEN_ALL.CSV and JIGYOSYO.CSV in " << KURANTO_SHARED_DATA;
+  std::string rows;
+  for (const std::string& line : test_lines::SplitCrLfLines(testing_support::ReadFile(offices))) {
+    const std::vector<std::string> c = test_lines::SplitColumns(line);
+    rows += "\"" + c[2] + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," + c[7] + "\r\n";
+  }
+  std::string csv = testing_support::ToUtf8("名称,住所,郵便番号\r\n");
+  const std::string utf8Rows = testing_support::ToUtf8(rows);
+  while (csv.size() < (3u << 20)) csv += utf8Rows;
+  const size_t middle = csv.find("\r\n", csv.size() / 2) + 2;
+  csv.insert(middle, "X,\"\x93\x8C\x8B\x9E\x93\x73\",100-0001\r\n");  // 東京都 in Shift-JIS
+  const long badLine = static_cast<long>(std::count(csv.begin(), csv.begin() + middle, '\n')) + 1;
+
+  const Annotated one = Annotate(csv, Columns(2, true, 3), {}, 1, *book);
+  const Annotated several = Annotate(csv, Columns(2, true, 3), {}, 4, *book);
+  ASSERT_EQ(lists::CsvOutcome::kDone, one.result.outcome);
+  EXPECT_TRUE(one.out == several.out) << "the threads changed the output";
+  EXPECT_EQ(0u, one.out.find(testing_support::ToUtf8("名称,住所,郵便番号,郵便番号（住所から）,判定,照合\r\n")));
+  EXPECT_EQ(lists::CsvEncoding::kUtf8, several.result.encoding);
+  EXPECT_EQ(1u, several.result.counts.notUtf8.count);
+  EXPECT_EQ(std::vector<long>{badLine}, Lines(several.result.counts.notUtf8));
+  EXPECT_EQ(one.result.counts.rows, several.result.counts.rows);
+  EXPECT_EQ(std::vector<size_t>(one.result.counts.byStatus, one.result.counts.byStatus + lists::kStatusCount),
+            std::vector<size_t>(several.result.counts.byStatus, several.result.counts.byStatus + lists::kStatusCount));
+}
+
+TEST(CsvAnnotate, CancelLeavesABeginningOfTheOutput) {
+  std::string csv;
+  while (csv.size() < 3 * lists::kBlockBytes) csv += "東京都港区赤坂\r\n東京都港区芝公園\r\n";
+  const Annotated whole = Annotate(csv, Columns(1));
+  const Annotated cancelled = Annotate(csv, Columns(1), [](uint64_t done, uint64_t total) { return done == 0 && total != 0; });
+  EXPECT_EQ(lists::CsvOutcome::kCancelled, cancelled.result.outcome);
+  EXPECT_LT(cancelled.out.size(), whole.out.size());
+  EXPECT_EQ(0u, whole.out.find(cancelled.out));
 }
 
 TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
@@ -137,10 +240,10 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
       {"a name column in UTF-8, blanks around", u8"\"学校 名 \",住所\n本校,東京都港区赤坂\n", 2, 0, 1, true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.address, resolver::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.code, resolver::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.office, resolver::GuessNameColumn(c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.header, resolver::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
+    EXPECT_EQ(c.address, lists::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.code, lists::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.office, lists::GuessNameColumn(c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.header, lists::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
   }
 }
 

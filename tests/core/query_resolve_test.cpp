@@ -169,7 +169,7 @@ TEST(QueryResolve, OfficesAnswerByTheirOwnCodeAndName) {
   WriteFile(book.File("in.csv"), "名称,住所,郵便番号\r\n赤坂商事,港区赤坂1-2-3,107-8601\r\n赤坂病院,港区赤坂2-1,1078611\r\n");
   r = RunQueryTool({"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv"), "--column", "2",
                     "--header", "--code-column", "3", "--name-column", "1"});
-  EXPECT_EQ("名称,住所,郵便番号,郵便番号,判定,照合\r\n赤坂商事,港区赤坂1-2-3,107-8601,1078601,office,事業所\r\n"
+  EXPECT_EQ("名称,住所,郵便番号,郵便番号（住所から）,判定,照合\r\n赤坂商事,港区赤坂1-2-3,107-8601,1078601,office,事業所\r\n"
             "赤坂病院,港区赤坂2-1,1078611,1070052,exact,事業所\r\n",
             r.out);
   EXPECT_EQ("kuranto-query: 2 rows: exact 1 ambiguous 0 city 0 none 0 office 1\n"
@@ -182,14 +182,49 @@ TEST(QueryResolve, OfficesAnswerByTheirOwnCodeAndName) {
   }
 }
 
+TEST(QueryResolve, SummaryNamesTheRowsSetApart) {
+  BookDir book;
+  std::string csv = u8"番号,住所\n";
+  for (int i = 0; i < 6; ++i) csv += u8"1,東京都港区赤坂\xFF\n2,東京都港区芝公園\n";
+  WriteFile(book.File("in.csv"), csv + "3\n");
+  const auto r = RunQueryTool(
+      {"--dir", book.path(), "--cp932", "resolve", "--csv", book.File("in.csv"), "--column", "2", "--header"});
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ("kuranto-query: 13 rows: exact 6 ambiguous 0 city 0 none 7\n"
+            "kuranto-query: 6 rows not UTF-8, not resolved (none): lines 2, 4, 6, 8, 10, ...\n"
+            "kuranto-query: 1 row without column 2 (none): line 14\n",
+            r.err);
+}
+
 TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {
   BookDir book;
   const std::string in = book.File("in.csv"), out = book.File("out.csv");
+  const struct {
+    std::string csv;
+    std::vector<std::string> options;
+    std::string err;  // after "kuranto-query: IN"
+  } refused[] = {
+      {"a\r\n\"b\r\nc\r\n", {"--column", "1"}, " line 2: a quoted cell is never closed; nothing written\n"},
+      {"id,addr\r\n1,\x80\r\n", {"--column", "2"}, " line 2: neither UTF-8 nor Shift-JIS; nothing written\n"},
+      {"addr\r\n東京都\r\n", {"--column", "2", "--header"}, ": --column 2 is past the header's 1 column; nothing written\n"},
+      {"\r\nx,東京都\r\n", {"--column", "3", "--code-column", "4"},
+       ": --column 3 and --code-column 4 are past the first row's 2 columns; nothing written\n"},
+  };
+  for (const auto& c : refused) {
+    WriteFile(in, c.csv);
+    for (const bool toFile : {true, false}) {
+      std::vector<std::string> args = {"--dir", book.path(), "resolve", "--csv", in};
+      args.insert(args.end(), c.options.begin(), c.options.end());
+      if (toFile) args.insert(args.end(), {"--output", out});
+      const auto r = RunQueryTool(args);
+      EXPECT_EQ(2, r.exitCode) << c.err;
+      EXPECT_EQ("kuranto-query: " + in + c.err, r.err);
+      EXPECT_EQ("", r.out);
+      EXPECT_FALSE(Exists(out) || Exists(out + ".tmp")) << c.err;
+    }
+  }
   WriteFile(in, "a\r\n\"b\r\nc\r\n");
   auto r = RunQueryTool({"--dir", book.path(), "resolve", "--csv", in, "--column", "1", "--output", out});
-  EXPECT_EQ(2, r.exitCode);
-  EXPECT_NE(std::string::npos, r.err.find("line 2")) << r.err;
-  EXPECT_FALSE(Exists(out));
 
   for (const std::string& same : {in, book.path() + "./in.csv"}) {
     r = RunQueryTool({"--dir", book.path(), "resolve", "--csv", in, "--column", "1", "--output", same});

@@ -387,21 +387,25 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     const char* name;
     Encoding encoding;
     bool header;
+    const char* apart;  // the report's line for rows set apart
   };
   const Case cases[] = {
-      {"sjis_header.csv", kShiftJis, true},
-      {"sjis.csv", kShiftJis, false},
-      {"utf8_header.csv", kUtf8WithBom, true},
-      {"utf8.csv", kUtf8, false},
+      {"sjis_header.csv", kShiftJis, true, nullptr},
+      {"sjis.csv", kShiftJis, false, nullptr},
+      {"utf8_header.csv", kUtf8WithBom, true, nullptr},
+      {"utf8.csv", kUtf8, false, nullptr},
+      {"utf8_one_sjis_row.csv", kUtf8, true, "　うち UTF-8 でない行: 1（3 行目。住所を読んでいません）\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // A few hundred offices from all over the country.
     std::string cp932 = c.header ? "名称,住所,郵便番号\r\n" : "";
     for (size_t i = 0; i < offices_->size(); i += 75) cp932 += (*offices_)[i];
-    const std::string bytes = c.encoding == kShiftJis ? cp932
-                              : c.encoding == kUtf8   ? driver::Cp932ToUtf8(cp932)
-                                                      : "\xEF\xBB\xBF" + driver::Cp932ToUtf8(cp932);
+    std::string bytes = c.encoding == kShiftJis ? cp932
+                        : c.encoding == kUtf8   ? driver::Cp932ToUtf8(cp932)
+                                                : "\xEF\xBB\xBF" + driver::Cp932ToUtf8(cp932);
+    // A row typed in another program, its address in Shift-JIS.
+    if (c.apart != nullptr) bytes.insert(bytes.find("\r\n", bytes.find("\r\n") + 2) + 2, (*offices_)[0]);
     dir_->Write(c.name, bytes);
 
     ASSERT_TRUE(ChooseCsvFile(dir_->File(c.name)));
@@ -421,6 +425,9 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), end.size())), end) << text;
     EXPECT_EQ(text.find("事業所 (office): ") != std::string::npos, c.header) << text;
     EXPECT_NE(text.find("\n事業所: "), std::string::npos) << text;
+    if (c.apart != nullptr) {
+      EXPECT_NE(text.find(c.apart), std::string::npos) << text;
+    }
     driver::PressDialogButton(report);
     ASSERT_TRUE(dir_->Has(output));
     EXPECT_TRUE(dir_->Read(c.name) == bytes) << "the input changed";
@@ -429,10 +436,10 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
   }
 }
 
-TEST_F(ProgramResolveTest, CancelDuringTheWorkLeavesNoFile) {
-  // Some 300,000 rows: the progress stays long enough to be cancelled.
+TEST_F(ProgramResolveTest, CancelDuringAThreadedRunLeavesNoFile) {
+  // Some 900,000 rows: the work lasts long enough to be watched, then cancelled.
   std::string bytes;
-  for (int pass = 0; pass < 14; ++pass)
+  for (int pass = 0; pass < 40; ++pass)
     for (const std::string& row : *offices_) bytes += row;
   dir_->Write("many.csv", bytes);
   const std::vector<std::string> before = FilesIn(*dir_);
@@ -444,6 +451,16 @@ TEST_F(ProgramResolveTest, CancelDuringTheWorkLeavesNoFile) {
   HWND progress = Dialog("クラント");
   ASSERT_NE(progress, nullptr) << "no progress dialog";
   EXPECT_EQ(driver::MessageBoxText(progress), "住所から郵便番号を調べています...");
+  HWND bar = driver::Control(progress, IDC_CSV_PROGRESS);
+  for (const DWORD start = GetTickCount(); Ask(bar, PBM_GETPOS) == 0 && GetTickCount() - start < kWaitMs;) Sleep(20);
+  ASSERT_GT(Ask(bar, PBM_GETPOS), 0) << "the bar never moved";
+  // Mid-run the window answers at once, and the output grows in its temporary file.
+  const DWORD asked = GetTickCount();
+  DWORD_PTR ignored = 0;
+  EXPECT_NE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &ignored), 0);
+  EXPECT_LT(GetTickCount() - asked, 500u) << "the window was slow to answer during the work";
+  EXPECT_TRUE(dir_->Has("many_郵便番号.csv.tmp")) << "the output is not written as the work goes";
+  EXPECT_LT(Ask(bar, PBM_GETPOS), 100) << "the work ended before it could be cancelled";
   driver::PressDialogButton(progress, IDCANCEL);
   const DWORD start = GetTickCount();
   while (IsWindow(progress) && GetTickCount() - start < kWaitMs) Sleep(50);
@@ -455,22 +472,26 @@ TEST_F(ProgramResolveTest, CancelDuringTheWorkLeavesNoFile) {
   EXPECT_TRUE(dir_->Read("many.csv") == bytes) << "the input changed";
 }
 
-TEST_F(ProgramResolveTest, UnclosedQuoteIsReportedAndNothingWritten) {
+TEST_F(ProgramResolveTest, RefusedFileIsReportedAndNothingWritten) {
+  const std::string quote = " 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。";
   struct Case {
     const char* name;
     const char* bytes;
-    long line;
+    std::string report;  // after the file's path
   };
   const Case cases[] = {
-      {"quote_later.csv", "名前,住所\r\nA,東京都港区赤坂\r\nB,\"北海道札幌市中央区\r\nC,東京都千代田区\r\n", 3},
-      {"quote_first.csv", "\"名前,住所\r\nA,東京都港区赤坂\r\n", 1},
+      {"quote_later.csv", "名前,住所\r\nA,東京都港区赤坂\r\nB,\"北海道札幌市中央区\r\nC,東京都千代田区\r\n",
+       " の 3" + quote},
+      {"quote_first.csv", "\"名前,住所\r\nA,東京都港区赤坂\r\n", " の 1" + quote},
+      {"not_text.csv", "名前,住所\r\nA,\x80\x80\r\n",
+       " の 2 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     dir_->Write(c.name, c.bytes);
     const std::vector<std::string> before = FilesIn(*dir_);
     ASSERT_TRUE(ChooseCsvFile(dir_->File(c.name)));
-    // The quote may be found before the columns are asked for, or after.
+    // The refusal may come before the columns are asked for, or after.
     HWND report = nullptr;
     HWND pressed = nullptr;
     for (const DWORD start = GetTickCount(); report == nullptr && GetTickCount() - start < kWaitMs; Sleep(50)) {
@@ -479,8 +500,7 @@ TEST_F(ProgramResolveTest, UnclosedQuoteIsReportedAndNothingWritten) {
       report = driver::WaitMessageBox(program_->Id(), "報告", 0);
     }
     ASSERT_NE(report, nullptr) << "no report";
-    EXPECT_EQ(driver::MessageBoxText(report), dir_->File(c.name) + " の " + std::to_string(c.line) +
-                                                  " 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。");
+    EXPECT_EQ(driver::MessageBoxText(report), dir_->File(c.name) + c.report);
     driver::PressDialogButton(report);
     ASSERT_TRUE(driver::WaitIdle(main_, kWaitMs));
     EXPECT_EQ(FilesIn(*dir_), before);

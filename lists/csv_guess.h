@@ -7,13 +7,13 @@
 
 #include "resolver/resolver.h"
 
-namespace resolver {
+namespace lists {
 
 constexpr size_t kGuessRows = 100;
 
 // The 1-based column whose cells resolve to a status other than none most
 // often (the leftmost on a tie); 0 when no cell resolves.
-size_t GuessAddressColumn(const AddressBook& book, const char* data, size_t size);
+size_t GuessAddressColumn(const resolver::AddressBook& book, const char* data, size_t size);
 
 // The 1-based column in which most rows, and at least half of them, hold a
 // 7-digit code as people write it (〒, blanks, dashes, full-width digits);
@@ -26,6 +26,6 @@ size_t GuessNameColumn(const char* data, size_t size);
 
 // True when the first row's address cell resolves to none and more than half
 // of the rows after it resolve to something else.
-bool GuessHeaderRow(const AddressBook& book, const char* data, size_t size, size_t addressColumn);
+bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn);
 
-}  // namespace resolver
+}  // namespace lists

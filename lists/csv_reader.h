@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace resolver {
+namespace lists {
 
 struct CsvRow {
   size_t begin = 0;       // offset of the row's first byte
@@ -25,8 +25,8 @@ class CsvReader {
   enum Result { kRow, kEnd, kUnclosedQuote };
 
   // `data` is the caller's and must outlive the reader; reading starts at
-  // `start` (past a byte order mark).
-  CsvReader(const char* data, size_t size, size_t start = 0);
+  // `start` (past a byte order mark), on line `line`.
+  CsvReader(const char* data, size_t size, size_t start = 0, long line = 1);
 
   // The next row into `row`. kUnclosedQuote: a quoted cell runs to the end
   // of the bytes; `row.line` is the line on which that row starts.
@@ -38,7 +38,7 @@ class CsvReader {
   const char* data_;
   size_t size_;
   size_t pos_;
-  long line_ = 1;
+  long line_;
 };
 
-}  // namespace resolver
+}  // namespace lists

@@ -1,14 +1,15 @@
-#include "resolver/csv_guess.h"
+#include "lists/csv_guess.h"
 
 #include <string>
 #include <vector>
 
 #include "postal/number_text.h"
-#include "resolver/csv_annotate.h"
-#include "resolver/csv_reader.h"
+#include "lists/csv_encoding.h"
+#include "lists/csv_reader.h"
+#include "lists/csv_survey.h"
 #include "resolver/normalize.h"
 
-namespace resolver {
+namespace lists {
 
 namespace {
 
@@ -36,7 +37,7 @@ const char* const kNameHeaders[] = {
 
 // The first rows' cells as cp932; a row that never closes its quote ends the sample.
 std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) {
-  const CsvEncoding encoding = DetectCsvEncoding(data, size);
+  const CsvEncoding encoding = DecideHeadEncoding(data, size).encoding;
   CsvReader reader(data, size, BomLength(encoding));
   CsvRow row;
   std::vector<std::vector<std::string>> rows;
@@ -48,10 +49,10 @@ std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) 
   return rows;
 }
 
-bool Resolves(const AddressBook& book, const std::vector<std::string>& cells, size_t column, Resolution& scratch) {
+bool Resolves(const resolver::AddressBook& book, const std::vector<std::string>& cells, size_t column, resolver::Resolution& scratch) {
   if (column < 1 || column > cells.size()) return false;
-  Resolve(book, cells[column - 1], scratch);
-  return scratch.status != Status::kNone;
+  resolver::Resolve(book, cells[column - 1], scratch);
+  return scratch.status != resolver::Status::kNone;
 }
 
 bool IsCode(const std::string& cell) {
@@ -74,9 +75,9 @@ size_t Widest(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
-size_t GuessAddressColumn(const AddressBook& book, const char* data, size_t size) {
+size_t GuessAddressColumn(const resolver::AddressBook& book, const char* data, size_t size) {
   const auto rows = SampleRows(data, size);
-  Resolution scratch;
+  resolver::Resolution scratch;
   size_t best = 0, bestCount = 0;
   for (size_t column = 1; column <= Widest(rows); ++column) {
     size_t count = 0;
@@ -108,7 +109,7 @@ size_t GuessNameColumn(const char* data, size_t size) {
   if (rows.empty()) return 0;
   std::string cell;
   for (size_t column = 1; column <= rows[0].size(); ++column) {
-    NormalizeText(rows[0][column - 1], cell);
+    resolver::NormalizeText(rows[0][column - 1], cell);
     for (const char* header : kNameHeaders) {
       if (cell == header) return column;
     }
@@ -116,14 +117,14 @@ size_t GuessNameColumn(const char* data, size_t size) {
   return 0;
 }
 
-bool GuessHeaderRow(const AddressBook& book, const char* data, size_t size, size_t addressColumn) {
+bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn) {
   const auto rows = SampleRows(data, size);
   if (rows.size() < 2) return false;
-  Resolution scratch;
+  resolver::Resolution scratch;
   if (Resolves(book, rows[0], addressColumn, scratch)) return false;
   size_t resolved = 0;
   for (size_t i = 1; i < rows.size(); ++i) resolved += Resolves(book, rows[i], addressColumn, scratch) ? 1 : 0;
   return resolved * 2 > rows.size() - 1;
 }
 
-}  // namespace resolver
+}  // namespace lists

@@ -1,0 +1,143 @@
+// A list of 2,000,000 company addresses through `kuranto-query resolve --csv`
+// as a user runs it: the whole process timed and its peak memory read. Then
+// the same list in this process, the book loaded, on one thread and on every
+// processor. The list is made here from JIGYOSYO.CSV's offices: name,
+// address and code, UTF-8 with a header, codes written like 157-0062.
+//   kuranto-lists-bench [DATA_DIR]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "datafiles/file_access.h"
+#include "datafiles/text_encoding.h"
+#include "lists/csv_annotate.h"
+#include "lists/csv_reader.h"
+
+namespace {
+
+constexpr size_t kRows = 2000000;
+constexpr size_t kWriteEvery = 1 << 20;
+
+double Seconds(std::chrono::steady_clock::time_point from) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+}
+
+// One row a office, in UTF-8: "NAME","ADDRESS",157-0062 and CR LF.
+std::vector<std::string> OfficeRows(const std::string& jigyosyo) {
+  std::string bytes;
+  std::vector<std::string> rows;
+  if (!datafiles::ReadSmallFile(jigyosyo, bytes)) return rows;
+  lists::CsvReader reader(bytes.data(), bytes.size());
+  lists::CsvRow row;
+  while (reader.Next(row) == lists::CsvReader::kRow) {
+    const std::vector<std::string>& c = row.cells;
+    std::string utf8;
+    if (c.size() < 8 || c[7].size() != 7) continue;
+    const std::string cp932 = "\"" + c[2] + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," + c[7].substr(0, 3) + "-" +
+                              c[7].substr(3) + "\r\n";
+    if (datafiles::Cp932ToUtf8(cp932, utf8)) rows.push_back(utf8);
+  }
+  return rows;
+}
+
+// The list, written in pieces; its size in bytes, 0 on failure.
+uint64_t WriteList(const std::vector<std::string>& rows, const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return 0;
+  std::string piece = u8"会社名,住所,郵便番号\r\n";
+  uint64_t size = 0;
+  for (size_t i = 0; i < kRows; ++i) {
+    piece += rows[i % rows.size()];
+    if (piece.size() < kWriteEvery && i + 1 < kRows) continue;
+    size += std::fwrite(piece.data(), 1, piece.size(), f);
+    piece.clear();
+  }
+  return std::fclose(f) == 0 ? size : 0;
+}
+
+// Runs the query tool to its end; its wall time, processor time (user and
+// system, so that a run on a busy machine can be judged) and peak memory (KiB).
+bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuSeconds, long& peakKb) {
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
+  seconds = Seconds(start);
+  cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  peakKb = usage.ru_maxrss;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Rows a second in this process, the book loaded, on `threads`.
+double InProcessRate(const resolver::AddressBook& book, const std::string& list, unsigned threads) {
+  lists::FileInput input(list);
+  lists::CsvColumns columns;
+  columns.address = 2;
+  columns.code = 3;
+  columns.header = true;
+  const auto start = std::chrono::steady_clock::now();
+  const lists::CsvResult result = lists::AnnotateCsv(
+      book, input, columns, [](const char*, size_t) { return true; }, {}, threads);
+  return result.counts.rows / Seconds(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string dataDir = argc > 1 ? argv[1] : KURANTO_SHARED_DATA;
+  const std::vector<std::string> rows = OfficeRows(dataDir + "/JIGYOSYO.CSV");
+  if (rows.empty()) {
+    std::fprintf(stderr, "kuranto-lists-bench: no JIGYOSYO.CSV in %s\n", dataDir.c_str());
+    return 1;
+  }
+  char pattern[] = "/tmp/kuranto-lists-bench-XXXXXX";
+  if (mkdtemp(pattern) == nullptr) return 1;
+  const std::string dir = pattern;
+  const std::string list = dir + "/companies.csv";
+  std::error_code error;
+  std::filesystem::copy_file(dataDir + "/KEN_ALL.CSV", dir + "/Ken_all.csv", error);
+  const uint64_t size = error ? 0 : WriteList(rows, list);
+  int exitCode = 1;
+  if (size != 0) {
+    const unsigned processors = std::thread::hardware_concurrency();
+    std::printf("list: %zu rows, %.1f MB (UTF-8, a header, codes like 157-0062); %u processors\n", kRows,
+                size / 1e6, processors);
+    std::fflush(stdout);
+    double seconds = 0, cpuSeconds = 0;
+    long peakKb = 0;
+    if (RunTool({KURANTO_QUERY_TOOL, "--dir", dir, "resolve", "--csv", list, "--column", "2", "--header",
+                 "--code-column", "3", "--output", dir + "/out.csv"},
+                seconds, cpuSeconds, peakKb)) {
+      std::printf("resolve --csv, whole process: %.2f s, %.0f rows/s (target >= 250000), peak memory %.1f MiB "
+                  "(target <= 100 MiB); processor time %.2f s\n",
+                  seconds, kRows / seconds, peakKb / 1024.0, cpuSeconds);
+      exitCode = 0;
+    } else {
+      std::fprintf(stderr, "kuranto-query failed\n");
+    }
+    resolver::AddressBook book;
+    std::string loadError;
+    if (exitCode == 0 && book.Load(dir + "/Ken_all.csv", loadError)) {
+      std::printf("in this process, the book loaded: 1 thread %.0f rows/s, %u threads %.0f rows/s\n",
+                  InProcessRate(book, list, 1), processors, InProcessRate(book, list, 0));
+    }
+  }
+  std::filesystem::remove_all(dir, error);
+  return exitCode;
+}

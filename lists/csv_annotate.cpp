@@ -1,0 +1,157 @@
+#include "lists/csv_annotate.h"
+
+#include <algorithm>
+
+#include "datafiles/text_encoding.h"
+#include "lists/row_annotator.h"
+#include "resolver/offices.h"
+
+namespace lists {
+
+using resolver::Agreement;
+using resolver::Resolution;
+
+namespace {
+
+// "郵便番号"
+const char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
+// "判定"
+const char kStatusColumnName[] = "\x94\xBB\x92\xE8";
+// "照合"
+const char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
+// "（住所から" and "）": a name the file's header has already is told apart
+// as coming from the address.
+const char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
+const char kOwnNameClose[] = "\x81\x6A";
+
+// A fixed cp932 text in the file's encoding.
+std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
+  if (!IsUtf8(encoding)) return cp932;
+  std::string utf8;
+  return datafiles::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
+}
+
+// `name`, or `name`（住所から）, （住所から2）... when the header has it already.
+std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+  const auto taken = [&](const std::string& text) {
+    return std::find(headerCells.begin(), headerCells.end(), text) != headerCells.end();
+  };
+  std::string own = InFileEncoding(name, encoding);
+  for (int n = 1; taken(own); ++n) {
+    own = InFileEncoding(std::string(name) + kOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
+                         encoding);
+  }
+  return own;
+}
+
+const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
+  static const std::string empty;
+  return column >= 1 && column <= row.cells.size() ? row.cells[column - 1] : empty;
+}
+
+}  // namespace
+
+void CsvRowLines::Add(long line) {
+  if (count < kNamedLines) lines[count] = line;
+  ++count;
+}
+
+std::string CsvRowLines::Named() const {
+  std::string named;
+  for (size_t i = 0; i < count && i < kNamedLines; ++i) named += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+  return named;
+}
+
+void CsvRowLines::Add(const CsvRowLines& later) {
+  for (size_t i = 0; i < later.count && i < kNamedLines; ++i) {
+    if (count + i < kNamedLines) lines[count + i] = later.lines[i];
+  }
+  count += later.count;
+}
+
+void CsvCounts::Add(const CsvCounts& later) {
+  rows += later.rows;
+  offices += later.offices;
+  for (size_t i = 0; i < kStatusCount; ++i) byStatus[i] += later.byStatus[i];
+  for (size_t i = 0; i < kAgreementCount; ++i) byAgreement[i] += later.byAgreement[i];
+  notUtf8.Add(later.notUtf8);
+  tooShort.Add(later.tooShort);
+}
+
+AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+  AddedTexts texts;
+  texts.header = "," + OwnName(kCodeColumnName, encoding, headerCells) + "," +
+                 OwnName(kStatusColumnName, encoding, headerCells);
+  if (columns.code != 0) texts.header += "," + OwnName(kAgreementColumnName, encoding, headerCells);
+  for (size_t i = 0; i < kAgreementCount; ++i) {
+    texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
+  }
+  return texts;
+}
+
+void RowAnnotator::Block(const char* data, size_t size, long line, bool header, std::string& out,
+                         CsvCounts& counts) {
+  CsvReader reader(data, size, 0, line);
+  bool headerDue = header;
+  CsvReader::Result read;
+  while ((read = reader.Next(row_)) == CsvReader::kRow) {
+    out.append(data + row_.begin, row_.contentEnd - row_.begin);
+    if (row_.contentEnd == row_.begin) {
+      // A blank line stays blank.
+    } else if (headerDue) {
+      out += texts_.header;
+      headerDue = false;
+    } else {
+      AppendResolution(data, row_, out, counts);
+    }
+    out.append(data + row_.contentEnd, row_.end - row_.contentEnd);
+  }
+  // The survey cuts blocks where rows end, so no quote runs past one; should
+  // it, the bytes still go out as they came rather than be lost.
+  if (read == CsvReader::kUnclosedQuote) out.append(data + row_.begin, size - row_.begin);
+}
+
+// One row: its address resolved unless the row cannot hold one, then the
+// cells added for it.
+void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) {
+  const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+  const bool tooShort = row.cells.size() < columns_.address;
+  if (notText) {
+    counts.notUtf8.Add(row.line);
+  } else if (tooShort) {
+    counts.tooShort.Add(row.line);
+  }
+  if (notText || tooShort) {
+    resolution_ = Resolution();
+  } else {
+    CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
+    resolver::Resolve(book_, cp932_, resolution_);
+  }
+  ++counts.rows;
+  size_t office = resolver::kNoOffice;
+  if (columns_.name != 0 && !notText && !tooShort) {
+    CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
+    office = resolver::FindOffice(book_, resolution_, name_);
+  }
+  out += ',';
+  if (office != resolver::kNoOffice) {
+    ++counts.offices;
+    out.append(resolver::OfficeAt(book_, office).postalCode);
+    out += ',';
+    out += resolver::kOfficeStatusName;
+  } else {
+    ++counts.byStatus[static_cast<size_t>(resolution_.status)];
+    out += resolution_.postalCode;
+    out += ',';
+    out += resolver::StatusName(resolution_.status);
+  }
+  if (columns_.code == 0) return;
+  given_.clear();
+  if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
+  const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+  ++counts.byAgreement[static_cast<size_t>(agreement)];
+  out += ',';
+  out += texts_.agreement[static_cast<size_t>(agreement)];
+}
+
+}  // namespace lists

@@ -1,0 +1,106 @@
+// A CSV file of addresses with each row's postal code and status added: the
+// whole transformation, so that the tool and the window write the same bytes.
+// The file is streamed in blocks of rows resolved on several threads, so a
+// list of any size takes the same memory.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "lists/csv_encoding.h"
+#include "lists/csv_input.h"
+#include "resolver/resolver.h"
+
+namespace lists {
+
+// Sized from the enums' last values.
+constexpr size_t kStatusCount = static_cast<size_t>(resolver::Status::kNone) + 1;
+constexpr size_t kAgreementCount = static_cast<size_t>(resolver::Agreement::kOffice) + 1;
+
+struct CsvColumns {
+  size_t address = 1;  // 1-based
+  size_t code = 0;     // 1-based; 0: no code column
+  size_t name = 0;     // 1-based; 0: no name column (resolver/offices.h: FindOffice)
+  bool header = false; // the first row names the columns
+
+  // The rightmost column asked for; the first row must reach it.
+  size_t Rightmost() const { return std::max({address, code, name}); }
+};
+
+// How many rows were set apart, and the lines of the first few.
+constexpr size_t kNamedLines = 5;
+struct CsvRowLines {
+  size_t count = 0;
+  long lines[kNamedLines] = {};  // the first min(count, kNamedLines), in order
+
+  void Add(long line);
+  void Add(const CsvRowLines& later);
+  // "3, 8, 12": the lines held, for a summary to name.
+  std::string Named() const;
+};
+
+struct CsvCounts {
+  size_t rows = 0;                          // rows resolved (the header row not counted)
+  size_t byStatus[kStatusCount] = {};       // indexed by Status; rows answered by an office not counted
+  size_t offices = 0;                       // rows answered by an office's own code (with a name column)
+  size_t byAgreement[kAgreementCount] = {}; // indexed by Agreement; with a code column only
+  CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
+  CsvRowLines tooShort; // rows that end before the address column: none
+
+  void Add(const CsvCounts& later);
+};
+
+// Receives the output in order, in pieces; false stops the work (a write
+// that failed).
+using CsvSink = std::function<bool(const char* data, size_t size)>;
+// Told how many input bytes are done of the whole, on the calling thread,
+// after each block and at least every 50 ms while the work
+// lasts; returning false cancels. May be empty.
+using CsvProgress = std::function<bool(uint64_t done, uint64_t total)>;
+
+enum class CsvOutcome {
+  kDone,
+  kCancelled,
+  kUnclosedQuote,    // a quoted cell runs to the end of the file
+  kNotText,          // the start of the file is neither UTF-8 nor Shift-JIS
+  kColumnPastWidth,  // a column asked for is past the first row's cells
+  kCannotRead,
+  kCannotWrite,      // the sink said so
+};
+
+struct CsvResult {
+  CsvOutcome outcome = CsvOutcome::kDone;
+  // kUnclosedQuote: the line on which that row starts; kNotText: the first
+  // line that is not Shift-JIS.
+  long line = 0;
+  size_t width = 0;  // the cells of the header, or of the first row without one
+  CsvEncoding encoding = CsvEncoding::kCp932;
+  CsvCounts counts;
+};
+
+// Writes the input to `sink` with ",CODE,STATUS" (and ",AGREEMENT" with a
+// code column) added to each row just before its line end; everything else,
+// the quoting, the line ends, a byte order mark, a last row without a line
+// end, stays byte for byte. CODE is the resolution's postal code (exact, or
+// city with the municipality's code), STATUS the status name (with a name
+// column, an office's own code and "office" where the row's name and address
+// find one), AGREEMENT the agreement word, in the file's encoding; the header row gets 郵便番号, 判定
+// and 照合, each with （住所から） added where the header has that name
+// already. A row that ends before the address column, or in a UTF-8 file a
+// row that is not UTF-8, is status none and counted apart. A row with no
+// bytes at all before its line end is kept as it is and not counted: blank
+// lines are no rows of the table.
+//
+// The encoding is decided at the start of the file (see DecideEncoding) and
+// held. Every refusal (kUnclosedQuote, kNotText, kColumnPastWidth) comes
+// before anything reaches the sink; after kCancelled, kCannotRead or
+// kCannotWrite the sink holds a beginning of the output only. `threads`
+// resolve the blocks, 0 for one a processor; the output is the same for any
+// number.
+CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns,
+                      const CsvSink& sink, const CsvProgress& progress, unsigned threads = 0);
+
+}  // namespace lists

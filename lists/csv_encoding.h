@@ -1,0 +1,48 @@
+// The encoding of a CSV file of addresses, decided once at its start and
+// then held for every row: UTF-8 or Shift-JIS (cp932).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace lists {
+
+enum class CsvEncoding {
+  kUtf8WithBom,
+  kUtf8,   // UTF-8 without a byte order mark
+  kCp932,  // Shift-JIS, and a file of ASCII only
+};
+
+bool IsUtf8(CsvEncoding encoding);
+size_t BomLength(CsvEncoding encoding);
+// True when the bytes start with UTF-8's byte order mark.
+bool StartsWithBom(const char* data, size_t size);
+
+// How many bytes of lines past the first line holding a non-ASCII byte
+// decide the encoding.
+constexpr size_t kEncodingSample = 64 * 1024;
+
+struct EncodingDecision {
+  bool decided = true;  // false: neither UTF-8 nor Shift-JIS
+  CsvEncoding encoding = CsvEncoding::kCp932;
+  long line = 0;  // not decided: the first line that is not Shift-JIS
+};
+
+// Decides from a sample of whole lines (LF ends each; `lastLineCut` when
+// the last runs on past the sample), the first on line `firstLine`. Lines of
+// ASCII only say nothing. UTF-8 when more lines are valid UTF-8 than not (a
+// row typed in another program does not turn the file); otherwise Shift-JIS
+// when every line is; otherwise not decided. A sample of ASCII only is
+// cp932, as a file of ASCII only is.
+EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, bool lastLineCut);
+
+// True when the bytes are UTF-8 throughout.
+bool IsUtf8Text(const char* data, size_t size);
+
+// A cell as cp932 for the resolver. From UTF-8, a character cp932 cannot
+// write (or a byte that is no UTF-8) becomes "?": the resolver ignores what
+// follows the address, so one odd character costs at most that row.
+std::string CellAsCp932(const std::string& cell, CsvEncoding encoding);
+void CellAsCp932(const std::string& cell, CsvEncoding encoding, std::string& cp932);
+
+}  // namespace lists

@@ -1,0 +1,62 @@
+// Where a list's bytes come from: a file, or memory. Read once from the start
+// to look the file over, then again for the work.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace lists {
+
+class CsvInput {
+ public:
+  virtual ~CsvInput() = default;
+  // Up to `size` bytes into `buffer`; fewer only at the end, or when reading
+  // failed (then failed() says so).
+  virtual size_t Read(char* buffer, size_t size) = 0;
+  // Back to the first byte; false when that is not possible.
+  virtual bool Restart() = 0;
+  virtual bool failed() const = 0;
+  // The whole size, for progress; 0 when unknown.
+  virtual uint64_t Size() const = 0;
+};
+
+class FileInput : public CsvInput {
+ public:
+  explicit FileInput(const std::string& path);
+  ~FileInput() override;
+  FileInput(const FileInput&) = delete;
+  FileInput& operator=(const FileInput&) = delete;
+
+  // False when the file could not be opened.
+  bool ok() const { return file_ != nullptr; }
+  size_t Read(char* buffer, size_t size) override;
+  bool Restart() override;
+  bool failed() const override { return failed_; }
+  uint64_t Size() const override { return size_; }
+
+ private:
+  std::FILE* file_;
+  uint64_t size_ = 0;
+  bool failed_ = false;
+};
+
+// Bytes the caller owns, which must outlive the input.
+class MemoryInput : public CsvInput {
+ public:
+  MemoryInput(const char* data, size_t size) : data_(data), size_(size) {}
+  explicit MemoryInput(const std::string& bytes) : MemoryInput(bytes.data(), bytes.size()) {}
+
+  size_t Read(char* buffer, size_t size) override;
+  bool Restart() override;
+  bool failed() const override { return false; }
+  uint64_t Size() const override { return size_; }
+
+ private:
+  const char* data_;
+  size_t size_;
+  size_t pos_ = 0;
+};
+
+}  // namespace lists

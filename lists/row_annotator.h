@@ -1,0 +1,50 @@
+// The work on one block of rows, shared by the threads that stream a file:
+// each row's cells resolved, and the cells added to it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "lists/csv_annotate.h"
+#include "lists/csv_reader.h"
+
+namespace lists {
+
+// The cells added to every row, in the file's encoding, made once for a file
+// and read by every thread.
+struct AddedTexts {
+  std::string header;
+  std::string agreement[kAgreementCount];
+};
+
+// `headerCells`: the file's own names, in its encoding (none without a header).
+AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const std::vector<std::string>& headerCells);
+
+// One per thread: it keeps its buffers from block to block.
+class RowAnnotator {
+ public:
+  RowAnnotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding,
+               const AddedTexts& texts)
+      : book_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
+
+  // Appends the block's rows, annotated, to `out`. The block holds whole rows,
+  // the first starting on `line`; with `header` its first row that is not
+  // blank names the columns.
+  void Block(const char* data, size_t size, long line, bool header, std::string& out, CsvCounts& counts);
+
+ private:
+  void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
+
+  const resolver::AddressBook& book_;
+  const CsvColumns& columns_;
+  const CsvEncoding encoding_;
+  const AddedTexts& texts_;
+  CsvRow row_;
+  std::string cp932_;
+  std::string given_;
+  std::string name_;
+  resolver::Resolution resolution_;
+};
+
+}  // namespace lists
