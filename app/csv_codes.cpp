@@ -295,20 +295,23 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     return;
   }
 
-  // Through a temporary file and a rename: a cancel or a failure leaves no file.
-  lists::FileInput bytes(input);
-  datafiles::ReplacingFile annotated(output);
-  if (!annotated.ok()) {
-    Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
-    return;
-  }
+  // Through a temporary file and a rename: a cancel or a failure leaves no
+  // file, and the temporary one is gone before anything is reported.
   lists::CsvResult result;
+  bool written = false;
   {
+    lists::FileInput bytes(input);
+    datafiles::ReplacingFile annotated(output);
+    if (!annotated.ok()) {
+      Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
+      return;
+    }
     CsvProgress progress(window);
     result = lists::AnnotateCsv(
         *book, bytes, choice.columns,
         [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
         [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
+    written = result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
   }
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
@@ -324,7 +327,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     case lists::CsvOutcome::kCannotWrite:
       break;
     case lists::CsvOutcome::kDone:
-      if (annotated.Commit()) {
+      if (written) {
         Report(window, DoneText(result, choice.columns, output), MB_ICONINFORMATION);
         return;
       }

@@ -132,7 +132,9 @@ TEST(WindowsCore, Cp932TableWritesWhatWindowsWrites) {
       EXPECT_FALSE(written) << std::hex << cp;
     } else {
       ASSERT_EQ(windows, written) << std::hex << cp;
-      if (written) EXPECT_EQ(std::string(bytes, static_cast<size_t>(length)), ours) << std::hex << cp;
+      if (written) {
+        EXPECT_EQ(std::string(bytes, static_cast<size_t>(length)), ours) << std::hex << cp;
+      }
       same += written;
     }
   }
