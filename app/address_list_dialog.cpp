@@ -15,7 +15,7 @@
 #include "app/shell.h"
 #include "app/texts.h"
 #include "postal/text.h"
-#include "resolver/address_column.h"
+#include "lists/address_column.h"
 #include "resolver/code_field.h"
 #include "win32/list_view.h"
 
@@ -251,7 +251,7 @@ void SelectRow(HWND list, int row) {
 
 void SearchColumn(ListDialog& state) {
   HWND dialog = state.dialog;
-  std::vector<std::string> addresses = resolver::ColumnAddresses(PastedText(dialog));
+  std::vector<std::string> addresses = lists::ColumnAddresses(PastedText(dialog));
   if (addresses.empty()) {
     ShowMessage(dialog, texts::kNeedAddress, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
     SetFocus(Item(dialog, IDC_LIST_ADDRESSES));

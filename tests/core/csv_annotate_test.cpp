@@ -8,7 +8,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/csv_guess.h"
 #include "lists/csv_survey.h"
-#include "resolver/address_column.h"
+#include "lists/address_column.h"
 #include "tests/common/csv_lines.h"
 #include "tests/common/resolver_book.h"
 #include "tests/core/real_book.h"
@@ -266,5 +266,5 @@ TEST(AddressColumn, RowsAsASpreadsheetCopiesThem) {
       {"doubled quotes, text after the closing one", "\"a\"\"b\"c\r\n\"\"\r\n", {"a\"bc", ""}},
       {"a quote never closed is a character", "\"東京都港区\r\n赤坂\r\n", {"\"東京都港区", "赤坂"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.addresses, resolver::ColumnAddresses(c.text)) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(c.addresses, lists::ColumnAddresses(c.text)) << c.name;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace resolver {
+namespace lists {
 
 // The address of each row of `text`, in order. Rows end at CR LF, LF or CR,
 // cells at tabs; a row's first cell is its address. A cell that starts with
@@ -16,4 +16,4 @@ namespace resolver {
 // last row; it starts no empty one. An empty row gives "".
 std::vector<std::string> ColumnAddresses(const std::string& text);
 
-}  // namespace resolver
+}  // namespace lists

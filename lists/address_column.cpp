@@ -1,6 +1,6 @@
-#include "resolver/address_column.h"
+#include "lists/address_column.h"
 
-namespace resolver {
+namespace lists {
 
 namespace {
 
@@ -62,4 +62,4 @@ std::vector<std::string> ColumnAddresses(const std::string& text) {
   return addresses;
 }
 
-}  // namespace resolver
+}  // namespace lists
