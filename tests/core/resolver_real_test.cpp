@@ -8,17 +8,14 @@
 
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"
+#include "tests/core/resolver_cases.h"
 #include "tests/core/test_support.h"
 
 namespace {
 
 using resolver::Status;
 
-struct Case {
-  const char* address;
-  Status status;
-  const char* code;  // exact, city: the code; ambiguous: the codes, in file order, separated by blanks
-};
+using Case = testing_support::ResolverCase;
 
 class ResolverRealData : public ::testing::Test {
  protected:
@@ -27,22 +24,7 @@ class ResolverRealData : public ::testing::Test {
     if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
   }
 
-  static void Check(const std::vector<Case>& cases) {
-    resolver::Resolution r;
-    for (const Case& c : cases) {
-      resolver::Resolve(*book_, c.address, r);
-      std::string codes;
-      for (size_t i : r.candidates) codes.append(codes.empty() ? "" : " ").append(book_->Record(i).postalCode);
-      const std::string shown = testing_support::ToUtf8(c.address);
-      EXPECT_STREQ(resolver::StatusName(c.status), resolver::StatusName(r.status)) << shown << " " << codes;
-      if (c.status == Status::kAmbiguous) {
-        EXPECT_EQ(c.code, codes) << shown;
-        EXPECT_EQ("", r.postalCode) << shown;
-      } else {
-        EXPECT_EQ(c.code, r.postalCode) << shown << " " << codes;
-      }
-    }
-  }
+  static void Check(const std::vector<Case>& cases) { testing_support::CheckResolutions(*book_, cases); }
   static const resolver::AddressBook* book_;
 };
 const resolver::AddressBook* ResolverRealData::book_ = nullptr;
