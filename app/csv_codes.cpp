@@ -249,6 +249,49 @@ std::string DoneText(const lists::CsvResult& result, const lists::CsvColumns& co
   return text.data();
 }
 
+// Annotates `input` into `output` through a temporary file and a rename, with
+// the progress dialog; true when `output` was written. A cancel or a failure
+// leaves no file, and the temporary one is gone before the caller reports.
+bool AnnotateToFile(HWND window, const resolver::AddressBook& book, const std::string& input,
+                    const std::string& output, const lists::CsvColumns& columns, lists::CsvResult& result) {
+  lists::FileInput bytes(input);
+  datafiles::ReplacingFile annotated(output);
+  if (!annotated.ok()) {
+    result.outcome = lists::CsvOutcome::kCannotWrite;
+    return false;
+  }
+  CsvProgress progress(window);
+  result = lists::AnnotateCsv(
+      book, bytes, columns, [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
+      [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
+  return result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
+}
+
+void ReportOutcome(HWND window, const std::string& input, const std::string& output,
+                   const lists::CsvColumns& columns, const lists::CsvResult& result, bool written) {
+  switch (result.outcome) {
+    case lists::CsvOutcome::kCancelled:
+      return;
+    case lists::CsvOutcome::kUnclosedQuote:
+    case lists::CsvOutcome::kNotText:
+    case lists::CsvOutcome::kColumnPastWidth:
+      ReportRefusal(window, input, result);
+      return;
+    case lists::CsvOutcome::kCannotRead:
+      Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
+      return;
+    case lists::CsvOutcome::kCannotWrite:
+      break;
+    case lists::CsvOutcome::kDone:
+      if (written) {
+        Report(window, DoneText(result, columns, output), MB_ICONINFORMATION);
+        return;
+      }
+      break;
+  }
+  Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
+}
+
 }  // namespace
 
 void AddCodesToCsvFile(HWND window, AppState& app) {
@@ -295,45 +338,9 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     return;
   }
 
-  // Through a temporary file and a rename: a cancel or a failure leaves no
-  // file, and the temporary one is gone before anything is reported.
   lists::CsvResult result;
-  bool written = false;
-  {
-    lists::FileInput bytes(input);
-    datafiles::ReplacingFile annotated(output);
-    if (!annotated.ok()) {
-      Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
-      return;
-    }
-    CsvProgress progress(window);
-    result = lists::AnnotateCsv(
-        *book, bytes, choice.columns,
-        [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
-        [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
-    written = result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
-  }
-  switch (result.outcome) {
-    case lists::CsvOutcome::kCancelled:
-      return;
-    case lists::CsvOutcome::kUnclosedQuote:
-    case lists::CsvOutcome::kNotText:
-    case lists::CsvOutcome::kColumnPastWidth:
-      ReportRefusal(window, input, result);
-      return;
-    case lists::CsvOutcome::kCannotRead:
-      Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
-      return;
-    case lists::CsvOutcome::kCannotWrite:
-      break;
-    case lists::CsvOutcome::kDone:
-      if (written) {
-        Report(window, DoneText(result, choice.columns, output), MB_ICONINFORMATION);
-        return;
-      }
-      break;
-  }
-  Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
+  const bool written = AnnotateToFile(window, *book, input, output, choice.columns, result);
+  ReportOutcome(window, input, output, choice.columns, result, written);
 }
 
 }  // namespace kuranto
