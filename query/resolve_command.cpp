@@ -1,15 +1,13 @@
-// resolve [--code-first] [ADDRESS...] | resolve --csv FILE --column N ...
+// resolve [--code-first | --names] [ADDRESS...] | resolve --csv FILE --column N ...
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "datafiles/utf8_decode.h"
+#include "lists/csv_encoding.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
-#include "lists/csv_encoding.h"
 
 namespace query {
 
@@ -57,17 +55,6 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
 }
 
-bool IsValidUtf8(const std::string& text) {
-  const char* end = text.data() + text.size();
-  uint32_t codePoint;
-  for (const char* p = text.data(); p < end;) {
-    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
-    if (length == 0) return false;
-    p += length;
-  }
-  return true;
-}
-
 // Resolves and prints one input after another.
 class LineResolver {
  public:
@@ -98,7 +85,7 @@ class LineResolver {
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     if (context_.options().json) {
-      line.inputUtf8 = utf8 && IsValidUtf8(address) ? address : ToUtf8Text(cp932);
+      line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
       std::fwrite(json.data(), 1, json.size(), stdout);
     } else {

@@ -43,15 +43,6 @@ bool IsFloorMark(const char* text, size_t length, size_t pos) {
   return At(text, length, pos, word::kKai) || (pos < length && text[pos] == 'F');
 }
 
-// The first digit at a character boundary, or `length`.
-size_t FirstDigit(const char* text, size_t length) {
-  for (size_t i = 0; i < length;) {
-    if (IsDigit(text[i])) return i;
-    i += CharWidth(CharCode(text + i, length - i));
-  }
-  return length;
-}
-
 void ReadNumbers(AddressRest& rest) {
   const char* text = rest.text;
   const size_t length = rest.length;
@@ -199,6 +190,14 @@ bool FindStreetClause(const char* text, size_t length, size_t& end) {
     i += CharWidth(CharCode(text + i, length - i));
   }
   return found;
+}
+
+size_t FirstDigit(const char* text, size_t length) {
+  for (size_t i = 0; i < length;) {
+    if (IsDigit(text[i])) return i;
+    i += CharWidth(CharCode(text + i, length - i));
+  }
+  return length;
 }
 
 }  // namespace resolver

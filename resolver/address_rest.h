@@ -59,6 +59,9 @@ void ReadRest(const char* text, size_t length, AddressRest& rest);
 // Leaves `floor` kUnknown and `basement` false when there is none.
 void ReadFloorAt(const char* text, size_t length, size_t from, long& floor, bool& basement);
 
+// The first ASCII digit at a character boundary, or `length`.
+size_t FirstDigit(const char* text, size_t length);
+
 // The length of a leading "大字" or "字", 0 when there is none.
 size_t VillagePrefixLength(const char* text, size_t length);
 

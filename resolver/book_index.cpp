@@ -105,11 +105,7 @@ bool IsBuildingRule(const NoteRule& rule, const NotePool& pool) {
 // Shorter parts of a building's name ("ビル") would be found everywhere.
 constexpr size_t kShortestAlias = 4;
 
-bool IsKatakanaOrLetter(uint16_t code) {
-  return (code >= 0x8340 && code <= 0x8396) || (code >= 'A' && code <= 'Z');
-}
-
-bool IsKanjiCode(uint16_t code) { return code == 0x8158 || (code >= 0x889F && code <= 0xFC4B); }
+bool IsKatakanaOrLetter(uint16_t code) { return IsKatakana(code) || (code >= 'A' && code <= 'Z'); }
 
 // The names a building is found by in an address. `strict`: its own, named
 // only where the text names it; `loose`: names it may be meant by, that
@@ -144,10 +140,10 @@ BuildingNames BuildingAliases(const std::string& building, const std::string& to
     }
     for (size_t k = 0, count = list.size(); k < count; ++k) {
       size_t i = 0;
-      while (i + 1 < list[k].size() && IsKanjiCode(CharCode(list[k].data() + i, list[k].size() - i))) i += 2;
+      while (i + 1 < list[k].size() && IsKanji(CharCode(list[k].data() + i, list[k].size() - i))) i += 2;
       // two kanji at least, and no ノ or ケ joining them to the name (丸ノ内)
       const uint16_t next = i < list[k].size() ? CharCode(list[k].data() + i, list[k].size() - i) : 0;
-      if (i >= 4 && IsKatakanaOrLetter(next) && next != 0x836D && next != ch::kKe) list.push_back(list[k].substr(i));
+      if (i >= 4 && IsKatakanaOrLetter(next) && next != ch::kNoKana && next != ch::kKe) list.push_back(list[k].substr(i));
     }
   };
   variants(own);

@@ -41,6 +41,7 @@ constexpr uint16_t kLowerA = 0x8281;      // ａ
 constexpr uint16_t kLowerZ = 0x829A;      // ｚ
 constexpr uint16_t kNo = 0x82CC;          // の
 constexpr uint16_t kKa = 0x834A;          // カ
+constexpr uint16_t kNoKana = 0x836D;      // ノ
 constexpr uint16_t kKe = 0x8350;          // ケ
 constexpr uint16_t kSmallKa = 0x8395;     // ヵ
 constexpr uint16_t kSmallKe = 0x8396;     // ヶ
@@ -53,7 +54,23 @@ constexpr uint16_t kJo = 0x8FF0;          // 条
 constexpr uint16_t kSen = 0x90FC;         // 線
 constexpr uint16_t kGo = 0x8D86;          // 号
 constexpr uint16_t kBan = 0x94D4;         // 番
+constexpr uint16_t kChi = 0x926E;         // 地
+constexpr uint16_t kMe = 0x96DA;          // 目
+constexpr uint16_t kShita = 0x89BA;       // 下
+constexpr uint16_t kShitsu = 0x8EBA;      // 室
+constexpr uint16_t kEast = 0x938C;        // 東
+constexpr uint16_t kWest = 0x90BC;        // 西
+constexpr uint16_t kSouth = 0x93EC;       // 南
+constexpr uint16_t kNorth = 0x966B;       // 北
+constexpr uint16_t kRepeat = 0x8158;      // 々
 }  // namespace ch
+
+// Kanji of cp932 (JIS levels 1 and 2, NEC's and IBM's extensions), and 々.
+inline bool IsKanji(uint16_t code) {
+  return code == ch::kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
+         (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
+}
+inline bool IsKatakana(uint16_t code) { return code >= 0x8340 && code <= 0x8396; }
 
 namespace word {
 constexpr char kChome[] = "\x92\x9A\x96\xDA";        // 丁目

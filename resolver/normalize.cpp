@@ -125,13 +125,6 @@ namespace {
 
 constexpr uint16_t kGa = 0x82AA;            // が
 constexpr uint16_t kGaKana = 0x834B;        // ガ
-constexpr uint16_t kNoKana = 0x836D;        // ノ
-constexpr uint16_t kRepeat = 0x8158;        // 々
-
-bool IsKanji(uint16_t code) {
-  return code == kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
-         (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
-}
 
 }  // namespace
 
@@ -153,7 +146,7 @@ void FoldJoiningKana(std::string& text) {
     if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana || code == ch::kKa) {
       folded = ch::kKe;
     }
-    if (code == ch::kNo || code == kNoKana) folded = kNoKana;
+    if (code == ch::kNo || code == ch::kNoKana) folded = ch::kNoKana;
     const bool fold = folded != 0 && folded != code && IsKanji(before) && i + width < text.size() &&
                       IsKanji(CharCode(text.data() + i + width, text.size() - i - width));
     if (fold) {

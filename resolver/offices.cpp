@@ -33,12 +33,8 @@ std::string Spelled(std::string_view text) {
   return out;
 }
 
-// The text before the first digit, at a character boundary.
-std::string_view BeforeDigits(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && !IsDigit(text[i])) i += CharWidth(CharCode(text.data() + i, text.size() - i));
-  return text.substr(0, std::min(i, text.size()));
-}
+// The text before the first digit.
+std::string_view BeforeDigits(std::string_view text) { return text.substr(0, FirstDigit(text.data(), text.size())); }
 
 // A town name of the address file without its note, or the ○○ of
 // "○○の次に番地がくる場合".

@@ -21,7 +21,6 @@ struct MunicipalityHit {
 struct ResolveScratch {
   Scratch towns;
   std::vector<MunicipalityHit> hits, again;  // again: the municipality written twice
-  std::string rest;  // after the municipality, without 大字 and 字
 };
 
 ResolveScratch& ThreadScratch() {
@@ -122,14 +121,12 @@ size_t WardLength(const std::string& rest) {
   return 0;
 }
 
-// The towns of every hit in the text at `from`. True when any fit.
-// `afterCity` gets the text the towns were read from.
+// The towns of every hit in the text at `from`. True when any fit. `rest`
+// gets the text the towns were read from (without 大字 and 字).
 bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s,
-                std::string& afterCity) {
-  std::string& rest = s.rest;
+                std::string& rest) {
   rest.assign(text, from, std::string::npos);
   DropAza(rest);
-  afterCity.assign(rest);
   // A designated city written with a ward it no longer has ("浜松市西区竜南":
   // 浜松市's wards were redrawn in 2024): every ward of the city is tried
   // without it, and then with it (岡山市南区 has a town 北七区).
@@ -143,7 +140,7 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
       MatchTownsOf(book, hit.municipality, rest.data() + ward, rest.size() - ward, s.towns);
     }
     if (!s.towns.found.empty()) {
-      afterCity.assign(rest, ward, std::string::npos);
+      rest.erase(0, ward);
       return true;
     }
   }

@@ -19,16 +19,14 @@ constexpr char kDingu[] = "\x83\x66\x83\x42\x83\x93\x83\x4F";  // ディング
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsNameChar(uint16_t code) {
-  return (code >= 0x8340 && code <= 0x8396) ||                    // katakana
-         code == ch::kLong || code == ch::kDot || code == 0x8158 ||  // ー ・ 々
-         (code >= 0x829F && code <= 0x82F1 && code != ch::kNo) ||    // hiragana but の
-         (code >= 0x889F && code <= 0xFC4B) || (code >= 'A' && code <= 'Z');
+  return IsKatakana(code) || code == ch::kLong || code == ch::kDot ||  // ー ・
+         (code >= 0x829F && code <= 0x82F1 && code != ch::kNo) ||       // hiragana but の
+         IsKanji(code) || (code >= 'A' && code <= 'Z');
 }
 
 // Kanji that end a lot number or begin a floor: a name may follow or end there.
 bool IsUnitChar(uint16_t code) {
-  return code == ch::kGo || code == ch::kBan || code == 0x926E /* 地 */ || code == 0x96DA /* 目 */ ||
-         code == ch::kKai;
+  return code == ch::kGo || code == ch::kBan || code == ch::kChi || code == ch::kMe || code == ch::kKai;
 }
 
 // A name found at [at, end) of `rest` stands on its own: no other name
@@ -113,7 +111,7 @@ bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength
         bool kanji = false;
         for (size_t k = 0; k < whole;) {
           const uint16_t code = CharCode(a + i + k, whole - k);
-          kanji = kanji || code >= 0x889F;
+          kanji = kanji || IsKanji(code);
           k += CharWidth(code);
         }
         if (whole >= (kanji ? kShortestShared : kShortestKana) &&
@@ -167,11 +165,11 @@ void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& la
       continue;
     }
     if (code == 'B' && i + 1 < rest.length && text[i + 1] >= '0' && text[i + 1] <= '9') break;
-    if (code == 0x926E /* 地 */ && i + 2 < rest.length) {
+    if (code == ch::kChi && i + 2 < rest.length) {
       const uint16_t next = CharCode(text + i + 2, rest.length - i - 2);
-      if (next == 0x89BA /* 下 */ || next == ch::kKai) break;
+      if (next == ch::kShita || next == ch::kKai) break;  // 地下, 地階
     }
-    if (IsNameChar(code) && !IsUnitChar(code) && code != 0x8EBA /* 室 */) {
+    if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu) {
       if (count++ == 0) begin = i;
       if (code >= 'A' && code <= 'Z') ++letters;
       end = i + w;
@@ -378,7 +376,7 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
 
 
 bool IsDirection(uint16_t code) {
-  return code == 0x938C || code == 0x90BC || code == 0x93EC || code == 0x966B;  // 東 西 南 北
+  return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
 }
 
 // "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
