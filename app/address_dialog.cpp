@@ -14,6 +14,7 @@
 #include "postal/texts.h"
 #include "resolver/offices.h"
 #include "win32/form_controls.h"
+#include "win32/list_view.h"
 
 namespace kuranto {
 
@@ -155,10 +156,7 @@ void ShowResolution(HWND window, AppState& app, const resolver::Resolution& reso
   FillResultList(c.addressList, app.resultCount);
   // A city answer's one row is the answer as an exact one's is: copy and 記録する act on it.
   if (resolution.status != resolver::Status::kAmbiguous && app.resultCount > 0) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(c.addressList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+    SelectListRow(c.addressList, 0);
     ShowFirstSelectedRow(app, *ResultPageOfId(IDC_ADDRESS_LIST));
   }
   SetStatusText(c, StatusOf(*app.book, resolution, app.resultCount).c_str());

@@ -14,8 +14,8 @@
 
 #include "app/shell.h"
 #include "app/texts.h"
-#include "postal/text.h"
 #include "lists/address_column.h"
+#include "postal/text.h"
 #include "resolver/code_field.h"
 #include "win32/list_view.h"
 
@@ -242,13 +242,6 @@ std::string PastedText(HWND dialog) {
   return text;
 }
 
-void SelectRow(HWND list, int row) {
-  LVITEMA item = {};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
 void SearchColumn(ListDialog& state) {
   HWND dialog = state.dialog;
   std::vector<std::string> addresses = lists::ColumnAddresses(PastedText(dialog));
@@ -274,7 +267,7 @@ void SearchColumn(ListDialog& state) {
   FillLastColumn(dialog);
   SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETRANGE32, 0, static_cast<LPARAM>(state.rows.size()));
   SendDlgItemMessageA(dialog, IDC_LIST_PROGRESS, PBM_SETPOS, 0, 0);
-  SelectRow(list, 0);
+  SelectListRow(list, 0);
   SetFocus(list);
   state.running = true;
   EnableForRun(state);

@@ -11,6 +11,7 @@
 #include "app/texts.h"
 #include "postal/text.h"
 #include "resolver/offices.h"
+#include "win32/list_view.h"
 
 namespace kuranto {
 
@@ -46,10 +47,7 @@ void ShowOfficeAnswer(HWND window, AppState& app, size_t office) {
   app.officeRows.Add(RowOf(found));
   app.resultCount = app.officeRows.Count();
   FillResultList(c.officeList, app.resultCount);
-  LVITEMA item = {};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageA(c.officeList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+  SelectListRow(c.officeList, 0);
   ShowFirstSelectedRow(app, page);
 
   char status[512];

@@ -49,11 +49,11 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     text.append(" ").append(office.town).append(office.lot);
   } else {
     text = resolver::CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
-  }
-  for (size_t i = 0; line.office == resolver::kNoOffice && i < r.candidates.size(); ++i) {
-    const resolver::TownRecord& record = book.Record(r.candidates[i]);
-    if (i > 0) text += kCandidateSeparator;
-    text.append(record.prefecture).append(" ").append(record.city).append(" ").append(record.town);
+    for (size_t i = 0; i < r.candidates.size(); ++i) {
+      const resolver::TownRecord& record = book.Record(r.candidates[i]);
+      if (i > 0) text += kCandidateSeparator;
+      text.append(record.prefecture).append(" ").append(record.city).append(" ").append(record.town);
+    }
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
   return text;

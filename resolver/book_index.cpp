@@ -420,9 +420,15 @@ class IndexBuilder {
       if (i == 0 || placed[i].building != placed[i - 1].building) {
         const BuildingNames& one = names[n++];
         std::string joined;
-        for (const std::string& alias : one.strict) joined.append(joined.empty() ? "" : "\t").append(alias);
+        for (const std::string& alias : one.strict) {
+          if (!joined.empty()) joined += kAliasSeparator;
+          joined += alias;
+        }
         joined += kLooseSeparator;
-        for (size_t k = 0; k < one.loose.size(); ++k) joined.append(k == 0 ? "" : "\t").append(one.loose[k]);
+        for (size_t k = 0; k < one.loose.size(); ++k) {
+          if (k > 0) joined += kAliasSeparator;
+          joined += one.loose[k];
+        }
         offset = static_cast<uint32_t>(impl_.names.size());
         length = static_cast<uint32_t>(joined.size());
         impl_.names += joined;

@@ -27,6 +27,14 @@ void ForEachSelectedItem(HWND list, Visit visit) {
   for (int item = FirstSelectedItem(list); item >= 0; item = NextSelectedItem(list, item)) visit(item);
 }
 
+// Selects `row` and gives it the focus rectangle (other rows keep theirs).
+inline void SelectListRow(HWND list, int row) {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 // Appends a row whose first cell is `first`; its index, or -1.
 inline int AppendListRow(HWND list, const std::string& first) {
   LVITEMA item = {};

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resolver/resolver.h"
+#include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
 namespace testing_support {
@@ -33,5 +34,17 @@ inline void CheckResolutions(const resolver::AddressBook& book, const std::vecto
     }
   }
 }
+
+// Tables of cases over the real address file, skipped without it.
+class RealResolverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    book_ = RealAddressBook();
+    if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
+  }
+  void Check(const std::vector<ResolverCase>& cases) const { CheckResolutions(*book_, cases); }
+
+  const resolver::AddressBook* book_ = nullptr;
+};
 
 }  // namespace testing_support

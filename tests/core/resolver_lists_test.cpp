@@ -20,17 +20,7 @@ using resolver::Status;
 
 using Case = testing_support::ResolverCase;
 
-class ResolverLists : public ::testing::Test {
- protected:
-  void SetUp() override {
-    book_ = testing_support::RealAddressBook();
-    if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
-  }
-
-  static void Check(const std::vector<Case>& cases) { testing_support::CheckResolutions(*book_, cases); }
-  static const resolver::AddressBook* book_;
-};
-const resolver::AddressBook* ResolverLists::book_ = nullptr;
+class ResolverLists : public testing_support::RealResolverTest {};
 
 // 1. A listed building is named only by its whole name or a part that is its
 // own, never by a word any building may carry or from inside a longer name.

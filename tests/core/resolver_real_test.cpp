@@ -17,17 +17,7 @@ using resolver::Status;
 
 using Case = testing_support::ResolverCase;
 
-class ResolverRealData : public ::testing::Test {
- protected:
-  void SetUp() override {
-    book_ = testing_support::RealAddressBook();
-    if (book_ == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
-  }
-
-  static void Check(const std::vector<Case>& cases) { testing_support::CheckResolutions(*book_, cases); }
-  static const resolver::AddressBook* book_;
-};
-const resolver::AddressBook* ResolverRealData::book_ = nullptr;
+class ResolverRealData : public testing_support::RealResolverTest {};
 
 TEST_F(ResolverRealData, NotListedGivesTheMunicipalitysCode) {
   Check({
