@@ -78,11 +78,13 @@ void CsvCounts::Add(const CsvCounts& later) {
   tooShort.Add(later.tooShort);
 }
 
-AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
+                          const std::vector<std::string>& headerCells) {
   AddedTexts texts;
-  texts.header = "," + OwnName(kCodeColumnName, encoding, headerCells) + "," +
+  texts.separator = separator;
+  texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
-  if (columns.code != 0) texts.header += "," + OwnName(kAgreementColumnName, encoding, headerCells);
+  if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
   for (size_t i = 0; i < kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
@@ -91,7 +93,7 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const
 
 void RowAnnotator::Block(const char* data, size_t size, long line, bool header, std::string& out,
                          CsvCounts& counts) {
-  CsvReader reader(data, size, 0, line);
+  CsvReader reader(data, size, 0, line, texts_.separator);
   bool headerDue = header;
   CsvReader::Result read;
   while ((read = reader.Next(row_)) == CsvReader::kRow) {
@@ -133,16 +135,16 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
     office = resolver::FindOffice(book_, resolution_, name_);
   }
-  out += ',';
+  out += texts_.separator;
   if (office != resolver::kNoOffice) {
     ++counts.offices;
     out.append(resolver::OfficeAt(book_, office).postalCode);
-    out += ',';
+    out += texts_.separator;
     out += resolver::kOfficeStatusName;
   } else {
     ++counts.byStatus[static_cast<size_t>(resolution_.status)];
     out += resolution_.postalCode;
-    out += ',';
+    out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
   if (columns_.code == 0) return;
@@ -150,7 +152,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
   const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
   ++counts.byAgreement[static_cast<size_t>(agreement)];
-  out += ',';
+  out += texts_.separator;
   out += texts_.agreement[static_cast<size_t>(agreement)];
 }
 

@@ -12,6 +12,8 @@
 
 #include "lists/csv_encoding.h"
 #include "lists/csv_input.h"
+#include "lists/list_form.h"
+#include "lists/utf16.h"
 #include "resolver/resolver.h"
 
 namespace lists {
@@ -25,6 +27,7 @@ struct CsvColumns {
   size_t code = 0;     // 1-based; 0: no code column
   size_t name = 0;     // 1-based; 0: no name column (resolver/offices.h: FindOffice)
   bool header = false; // the first row names the columns
+  Separator separator = Separator::kFromFile;
 
   // The rightmost column asked for; the first row must reach it.
   size_t Rightmost() const { return std::max({address, code, name}); }
@@ -66,6 +69,8 @@ enum class CsvOutcome {
   kCancelled,
   kUnclosedQuote,    // a quoted cell runs to the end of the file
   kNotText,          // the start of the file is neither UTF-8 nor Shift-JIS
+  kUtf16WithoutBom,  // UTF-16 with no byte order mark to read it by
+  kCrOnly,           // CR alone ends the lines
   kColumnPastWidth,  // a column asked for is past the first row's cells
   kCannotRead,
   kCannotWrite,      // the sink said so
@@ -77,12 +82,16 @@ struct CsvResult {
   // line that is not Shift-JIS.
   long line = 0;
   size_t width = 0;  // the cells of the header, or of the first row without one
-  CsvEncoding encoding = CsvEncoding::kCp932;
+  CsvEncoding encoding = CsvEncoding::kCp932;  // a UTF-16 file's is kUtf8WithBom, as it is read
+  Utf16Order utf16 = Utf16Order::kNone;        // the file's own, written back so
+  char separator = ',';
   CsvCounts counts;
 };
 
 // Writes the input to `sink` with ",CODE,STATUS" (and ",AGREEMENT" with a
-// code column) added to each row just before its line end; everything else,
+// code column) added to each row just before its line end, with the file's
+// separator (a tab where its first row is tab-separated, see
+// DecideSeparator, or as `columns.separator` asks); everything else,
 // the quoting, the line ends, a byte order mark, a last row without a line
 // end, stays byte for byte. CODE is the resolution's postal code (exact, or
 // city with the municipality's code), STATUS the status name (with a name
@@ -95,7 +104,10 @@ struct CsvResult {
 // lines are no rows of the table.
 //
 // The encoding is decided at the start of the file (see DecideEncoding) and
-// held. Every refusal (kUnclosedQuote, kNotText, kColumnPastWidth) comes
+// held. A file that starts with UTF-16's byte order mark is read as UTF-8
+// and written back in UTF-16 of its own byte order, each row as it was.
+// Every refusal (kUnclosedQuote, kNotText, kUtf16WithoutBom, kCrOnly,
+// kColumnPastWidth) comes
 // before anything reaches the sink; after kCancelled, kCannotRead or
 // kCannotWrite the sink holds a beginning of the output only. `threads`
 // resolve the blocks, 0 for one a processor; the output is the same for any

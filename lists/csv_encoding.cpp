@@ -87,6 +87,8 @@ EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, b
 
 bool IsUtf8Text(const char* data, size_t size) { return IsUtf8Line(data, data + size, false); }
 
+bool IsCp932Text(const char* data, size_t size) { return IsCp932Line(data, data + size, false); }
+
 void CellAsCp932(const std::string& cell, CsvEncoding encoding, std::string& cp932) {
   if (!IsUtf8(encoding)) {
     cp932 = cell;

@@ -36,8 +36,9 @@ struct EncodingDecision {
 // cp932, as a file of ASCII only is.
 EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, bool lastLineCut);
 
-// True when the bytes are UTF-8 throughout.
+// True when the bytes are UTF-8 throughout, or Shift-JIS (cp932) throughout.
 bool IsUtf8Text(const char* data, size_t size);
+bool IsCp932Text(const char* data, size_t size);
 
 // A cell as cp932 for the resolver. From UTF-8, a character cp932 cannot
 // write (or a byte that is no UTF-8) becomes "?": the resolver ignores what

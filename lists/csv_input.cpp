@@ -1,5 +1,6 @@
 #include "lists/csv_input.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "datafiles/file_access.h"
@@ -32,6 +33,53 @@ size_t MemoryInput::Read(char* buffer, size_t size) {
 
 bool MemoryInput::Restart() {
   pos_ = 0;
+  return true;
+}
+
+namespace {
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+constexpr size_t kRawPiece = 1 << 16;
+
+}  // namespace
+
+void Utf16Input::Reset() {
+  decoder_ = Utf16Decoder(order_);
+  converted_ = kUtf8Bom;
+  used_ = 0;
+  skipBom_ = true;
+  rawEnded_ = false;
+}
+
+size_t Utf16Input::Read(char* buffer, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    if (used_ == converted_.size()) {
+      if (rawEnded_) break;
+      converted_.clear();
+      used_ = 0;
+      piece_.resize(kRawPiece);
+      const size_t read = raw_.Read(&piece_[0], piece_.size());
+      const size_t from = skipBom_ ? std::min(read, kUtf16BomLength) : 0;
+      skipBom_ = false;
+      decoder_.Append(piece_.data() + from, read - from, converted_);
+      if (read < piece_.size()) {
+        decoder_.Finish(converted_);
+        rawEnded_ = true;
+      }
+      continue;
+    }
+    const size_t take = std::min(size - got, converted_.size() - used_);
+    std::memcpy(buffer + got, converted_.data() + used_, take);
+    got += take;
+    used_ += take;
+  }
+  return got;
+}
+
+bool Utf16Input::Restart() {
+  if (!raw_.Restart()) return false;
+  Reset();
   return true;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "lists/utf16.h"
+
 namespace lists {
 
 class CsvInput {
@@ -57,6 +59,31 @@ class MemoryInput : public CsvInput {
   const char* data_;
   size_t size_;
   size_t pos_ = 0;
+};
+
+// A UTF-16 input read as UTF-8 (see Utf16Decoder), its byte order mark as
+// UTF-8's, so that the list work reads it as a UTF-8 file with one.
+class Utf16Input : public CsvInput {
+ public:
+  Utf16Input(CsvInput& raw, Utf16Order order) : raw_(raw), order_(order), decoder_(order) { Reset(); }
+
+  size_t Read(char* buffer, size_t size) override;
+  bool Restart() override;
+  bool failed() const override { return raw_.failed(); }
+  // At most this many bytes of UTF-8, for progress.
+  uint64_t Size() const override { return raw_.Size() / 2 * 3 + 3; }
+
+ private:
+  void Reset();
+
+  CsvInput& raw_;
+  const Utf16Order order_;
+  Utf16Decoder decoder_;
+  std::string piece_;      // raw bytes as read
+  std::string converted_;
+  size_t used_ = 0;  // of converted_
+  bool skipBom_ = true;
+  bool rawEnded_ = false;
 };
 
 }  // namespace lists

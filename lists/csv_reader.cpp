@@ -17,8 +17,8 @@ std::string& NextCell(CsvRow& row, size_t& used) {
 
 }  // namespace
 
-CsvReader::CsvReader(const char* data, size_t size, size_t start, long line)
-    : data_(data), size_(size), pos_(start), line_(line) {}
+CsvReader::CsvReader(const char* data, size_t size, size_t start, long line, char separator)
+    : data_(data), size_(size), pos_(start), line_(line), separator_(separator) {}
 
 // Past the opening quote; stops after the closing one. A quote that is not
 // doubled closes the cell even when more text follows it: that text is kept
@@ -61,7 +61,7 @@ CsvReader::Result CsvReader::Next(CsvRow& row) {
       break;
     }
     ++pos_;
-    if (c == ',') {
+    if (c == separator_) {
       cell = &NextCell(row, used);
       cellStart = pos_;
     } else if (c == '"' && pos_ - 1 == cellStart) {

@@ -1,7 +1,8 @@
 // Rows of a CSV file as RFC 4180 writes them, with the byte extent of each
-// row so that a writer can copy it untouched. Bytes in any encoding whose
-// lead bytes are ASCII-transparent for '"', ',', CR and LF: UTF-8, and
-// cp932, whose trail bytes never take those values.
+// row so that a writer can copy it untouched; the separator a comma or a tab.
+// Bytes in any encoding whose lead bytes are ASCII-transparent for '"', the
+// separator, CR and LF: UTF-8, and cp932, whose trail bytes never take those
+// values.
 #pragma once
 
 #include <cstddef>
@@ -26,7 +27,7 @@ class CsvReader {
 
   // `data` is the caller's and must outlive the reader; reading starts at
   // `start` (past a byte order mark), on line `line`.
-  CsvReader(const char* data, size_t size, size_t start = 0, long line = 1);
+  CsvReader(const char* data, size_t size, size_t start = 0, long line = 1, char separator = ',');
 
   // The next row into `row`. kUnclosedQuote: a quoted cell runs to the end
   // of the bytes; `row.line` is the line on which that row starts.
@@ -39,6 +40,7 @@ class CsvReader {
   size_t size_;
   size_t pos_;
   long line_;
+  char separator_;
 };
 
 }  // namespace lists

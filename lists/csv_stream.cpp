@@ -125,8 +125,8 @@ bool ReadBytes(CsvInput& input, uint64_t size, std::string& bytes) {
 }
 
 // The first row that is not blank, in the file's encoding.
-std::vector<std::string> FirstRowCells(const std::string& block, long line) {
-  CsvReader reader(block.data(), block.size(), 0, line);
+std::vector<std::string> FirstRowCells(const std::string& block, long line, char separator) {
+  CsvReader reader(block.data(), block.size(), 0, line, separator);
   CsvRow row;
   while (reader.Next(row) == CsvReader::kRow) {
     if (row.contentEnd != row.begin) return row.cells;
@@ -177,16 +177,36 @@ class Stream {
   const CsvProgress& progress_;
 };
 
-}  // namespace
+// The first bytes, for what they tell; the input back at its start.
+bool ReadHead(CsvInput& input, std::string& head) {
+  head.resize(kFormSample);
+  head.resize(input.Read(&head[0], head.size()));
+  return !input.failed() && input.Restart();
+}
 
-CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns,
-                      const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+// A start refused for its form, kDone for one that can be read.
+CsvOutcome RefusedStart(const std::string& head) {
+  switch (ClassifyStart(head.data(), head.size())) {
+    case ListStart::kUtf16WithoutBom:
+      return CsvOutcome::kUtf16WithoutBom;
+    case ListStart::kCrOnly:
+      return CsvOutcome::kCrOnly;
+    case ListStart::kText:
+      break;
+  }
+  return CsvOutcome::kDone;
+}
+
+// The work on a file of UTF-8 or Shift-JIS text, its separator known.
+CsvResult AnnotateText(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns, char separator,
+                       const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
   CsvResult result;
+  result.separator = separator;
   // 1. Look the file over: nothing is written before it is known to be whole.
   CsvSurvey survey;
   const uint64_t total = input.Size();
   const auto tick = [&] { return !progress || progress(0, total); };
-  if (!SurveyCsv(input, survey, tick)) {
+  if (!SurveyCsv(input, survey, tick, separator)) {
     result.outcome = input.failed() ? CsvOutcome::kCannotRead : CsvOutcome::kCancelled;
     return result;
   }
@@ -209,7 +229,7 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
     return result;
   }
   const std::vector<std::string> firstRow =
-      survey.blocks.empty() ? std::vector<std::string>() : FirstRowCells(firstBlock, survey.blocks[0].line);
+      survey.blocks.empty() ? std::vector<std::string>() : FirstRowCells(firstBlock, survey.blocks[0].line, separator);
   result.width = firstRow.size();
   if (!firstRow.empty() && columns.Rightmost() > result.width) {
     result.outcome = CsvOutcome::kColumnPastWidth;
@@ -217,7 +237,7 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   }
   // 3. The blocks, annotated on the threads and written in order.
   const AddedTexts texts =
-      MakeAddedTexts(columns, result.encoding, columns.header ? firstRow : std::vector<std::string>());
+      MakeAddedTexts(columns, result.encoding, separator, columns.header ? firstRow : std::vector<std::string>());
   if (!bom.empty() && !sink(bom.data(), bom.size())) {
     result.outcome = CsvOutcome::kCannotWrite;
     return result;
@@ -226,6 +246,46 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   Workers workers(book, columns, result.encoding, texts, count);
   Stream stream(input, survey, sink, progress);
   result.outcome = stream.Run(workers, std::move(firstBlock), columns.header, count, result.counts);
+  return result;
+}
+
+}  // namespace
+
+CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns,
+                      const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+  CsvResult result;
+  // 0. The file's form, from its start.
+  std::string head;
+  if (!ReadHead(input, head)) {
+    result.outcome = CsvOutcome::kCannotRead;
+    return result;
+  }
+  result.outcome = RefusedStart(head);
+  result.line = 1;
+  if (result.outcome != CsvOutcome::kDone) return result;
+  const Utf16Order utf16 = Utf16ByteOrderMark(head.data(), head.size());
+  if (utf16 == Utf16Order::kNone) {
+    return AnnotateText(book, input, columns, SeparatorFor(columns.separator, head.data(), head.size()), sink,
+                        progress, threads);
+  }
+  // UTF-16: read as UTF-8, and what goes out written back in UTF-16.
+  Utf16Input text(input, utf16);
+  if (!ReadHead(text, head)) {
+    result.outcome = CsvOutcome::kCannotRead;
+    return result;
+  }
+  result.outcome = RefusedStart(head);
+  if (result.outcome != CsvOutcome::kDone) return result;
+  Utf16Encoder encoder(utf16);
+  std::string encoded;
+  const CsvSink inUtf16 = [&](const char* data, size_t size) {
+    encoded.clear();
+    encoder.Append(data, size, encoded);
+    return sink(encoded.data(), encoded.size());
+  };
+  result = AnnotateText(book, text, columns, SeparatorFor(columns.separator, head.data(), head.size()), inUtf16,
+                        progress, threads);
+  result.utf16 = utf16;
   return result;
 }
 

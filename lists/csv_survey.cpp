@@ -19,7 +19,8 @@ enum class Quoting { kCellStart, kPlain, kQuoted, kQuoteInQuoted };
 
 class Surveyor {
  public:
-  Surveyor(CsvSurvey& survey, size_t blockBytes) : survey_(survey), blockBytes_(blockBytes) {}
+  Surveyor(CsvSurvey& survey, char separator, size_t blockBytes)
+      : survey_(survey), separator_(separator), blockBytes_(blockBytes) {}
 
   void Start(const char* data, size_t size) {
     if (!StartsWithBom(data, size)) return;
@@ -36,16 +37,16 @@ class Surveyor {
       const char c = data[i];
       switch (quoting_) {
         case Quoting::kCellStart:
-          quoting_ = c == '"' ? Quoting::kQuoted : c == ',' || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
+          quoting_ = c == '"' ? Quoting::kQuoted : c == separator_ || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
           break;
         case Quoting::kPlain:
-          if (c == ',' || c == '\n') quoting_ = Quoting::kCellStart;
+          if (c == separator_ || c == '\n') quoting_ = Quoting::kCellStart;
           break;
         case Quoting::kQuoted:
           if (c == '"') quoting_ = Quoting::kQuoteInQuoted;
           break;
         case Quoting::kQuoteInQuoted:
-          quoting_ = c == '"' ? Quoting::kQuoted : c == ',' || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
+          quoting_ = c == '"' ? Quoting::kQuoted : c == separator_ || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
           break;
       }
       if (c != '\n') {
@@ -119,6 +120,7 @@ class Surveyor {
   }
 
   CsvSurvey& survey_;
+  const char separator_;
   const size_t blockBytes_;
   SampleState sampleState_ = kAscii;
   std::string sample_;
@@ -136,9 +138,10 @@ class Surveyor {
 
 }  // namespace
 
-bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick, size_t blockBytes) {
+bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick, char separator,
+               size_t blockBytes) {
   survey = CsvSurvey();
-  Surveyor surveyor(survey, blockBytes);
+  Surveyor surveyor(survey, separator, blockBytes);
   // A small file in one read, past its end, so that the read tells the end.
   const uint64_t size = input.Size();
   std::string buffer(size != 0 && size < kReadBytes ? static_cast<size_t>(size) + 1 : kReadBytes, '\0');

@@ -34,9 +34,10 @@ struct CsvSurvey {
 // Reads `input` from where it stands to its end, calling `tick` between
 // pieces. Stops early, returning false, when `tick` returns false or the input
 // fails; it also stops at an encoding not decided (true, survey.encoding
-// says so), for nothing after it matters. `blockBytes` other than
-// kBlockBytes is for tests: 1 makes each row a block.
-bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick,
+// says so), for nothing after it matters. Cells are split at `separator`
+// as CsvReader splits them. `blockBytes` other than kBlockBytes is for
+// tests: 1 makes each row a block.
+bool SurveyCsv(CsvInput& input, CsvSurvey& survey, const std::function<bool()>& tick, char separator = ',',
                size_t blockBytes = kBlockBytes);
 
 // The encoding the survey would decide, from the first bytes of a file only

@@ -14,12 +14,14 @@ namespace lists {
 // The cells added to every row, in the file's encoding, made once for a file
 // and read by every thread.
 struct AddedTexts {
+  char separator = ',';
   std::string header;
   std::string agreement[kAgreementCount];
 };
 
 // `headerCells`: the file's own names, in its encoding (none without a header).
-AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, const std::vector<std::string>& headerCells);
+AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
+                          const std::vector<std::string>& headerCells);
 
 // One per thread: it keeps its buffers from block to block.
 class RowAnnotator {

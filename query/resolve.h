@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "lists/list_form.h"
 #include "query/context.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
@@ -20,6 +21,7 @@ struct ResolveRequest {
   size_t codeColumn = 0;   // 1-based; 0: none
   size_t nameColumn = 0;   // 1-based; 0: none
   bool header = false;
+  lists::Separator separator = lists::Separator::kFromFile;
   CommandArgs addresses;
 };
 

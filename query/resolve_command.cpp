@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "lists/csv_annotate.h"
 #include "lists/csv_encoding.h"
+#include "lists/text_lines.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
@@ -13,7 +15,7 @@ namespace query {
 
 namespace {
 
-constexpr size_t kReadBlock = 1 << 16;
+const char kLabel[] = "kuranto-query: ";
 
 bool ReadColumn(const std::string& text, size_t& column) {
   if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -43,6 +45,10 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       if (!ReadColumn(args[++i], request.codeColumn)) return false;
     } else if (flag == "--name-column" && hasValue) {
       if (!ReadColumn(args[++i], request.nameColumn)) return false;
+    } else if (flag == "--separator" && hasValue) {
+      const std::string& value = args[++i];
+      if (value != "tab" && value != "comma") return false;
+      request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
     } else {
       return false;
     }
@@ -50,7 +56,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
   if (request.csvFile.empty()) {
     return request.column == 0 && request.codeColumn == 0 && request.nameColumn == 0 && !request.header &&
-           request.output.empty() && !(request.codeFirst && request.names);
+           request.output.empty() && request.separator == lists::Separator::kFromFile &&
+           !(request.codeFirst && request.names);
   }
   return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
 }
@@ -61,8 +68,13 @@ class LineResolver {
   LineResolver(const Context& context, const resolver::AddressBook& book, const ResolveRequest& request)
       : context_(context), book_(book), codeFirst_(request.codeFirst), names_(request.names) {}
 
-  // `raw` in the encoding `utf8` names, without its line end.
-  void Line(const std::string& raw, bool utf8) {
+  // `raw` in the encoding `utf8` names, without its line end; input line
+  // `lineNumber`. A line that is no text gets the answer of no address.
+  void Line(const std::string& raw, bool utf8, long lineNumber) {
+    if (!lists::IsTextLine(raw, utf8)) {
+      NotText(raw, utf8, lineNumber);
+      return;
+    }
     const lists::CsvEncoding encoding = utf8 ? lists::CsvEncoding::kUtf8 : lists::CsvEncoding::kCp932;
     std::string address = raw;
     ResolvedLine line;
@@ -84,8 +96,32 @@ class LineResolver {
       }
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
+    line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
+    Print(line);
+  }
+
+  // On stderr, when lines were set apart: how many, and the first ones.
+  void PrintSetApart() const {
+    if (notText_.count == 0) return;
+    const char* noun = notText_.count == 1 ? " line" : " lines";
+    std::string text = kLabel + std::to_string(notText_.count) + noun + " not text, not resolved (none):" + noun +
+                       " " + notText_.Named() + (notText_.count > lists::kNamedLines ? ", ..." : "");
+    context_.PrintError(text);
+  }
+
+ private:
+  void NotText(const std::string& raw, bool utf8, long lineNumber) {
+    notText_.Add(lineNumber);
+    resolution_ = resolver::Resolution();
+    ResolvedLine line;
+    given_.clear();
+    if (codeFirst_) line.given = &given_;
+    line.inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
+    Print(line);
+  }
+
+  void Print(const ResolvedLine& line) {
     if (context_.options().json) {
-      line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
       std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
@@ -93,34 +129,58 @@ class LineResolver {
     }
   }
 
- private:
   const Context& context_;
   const resolver::AddressBook& book_;
   const bool codeFirst_;
   const bool names_;
   std::string given_;
   resolver::Resolution resolution_;
+  lists::CsvRowLines notText_;
 };
 
-// Standard input a line at a time (LF or CR LF), answering as it goes. At a
-// terminal each answer is flushed at once; in a pipe stdio's buffer decides.
-void ResolveStandardInput(LineResolver& lines, bool utf8) {
+// What a terminal has typed: up to a line end, so that each line is answered
+// as it is typed.
+size_t ReadTypedLine(char* buffer, size_t size) {
+  size_t got = 0;
+  int c;
+  while (got < size && (c = std::getc(stdin)) != EOF) {
+    buffer[got++] = static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  return got;
+}
+
+// Standard input a line at a time (LF or CR LF), answering as it goes, one
+// answer for every line whatever it holds. At a terminal each answer is
+// flushed at once; in a pipe stdio's buffer decides. kExitRefused, nothing
+// written, for input whose lines cannot be told apart.
+int ResolveStandardInput(const Context& context, LineResolver& lines) {
   const bool interactive = IsTerminal(stdin);
+  if (!interactive) SetBinaryMode(stdin);
+  lists::TextLines input([interactive](char* buffer, size_t size) {
+    return interactive ? ReadTypedLine(buffer, size) : std::fread(buffer, 1, size, stdin);
+  });
+  switch (input.Open()) {
+    case lists::ListStart::kUtf16WithoutBom:
+      std::fprintf(stderr,
+                   "%sstandard input looks like UTF-16 without a byte order mark; give it one (as Excel's "
+                   "\"Unicode text\" has), or UTF-8 or Shift-JIS; nothing written\n",
+                   kLabel);
+      return kExitRefused;
+    case lists::ListStart::kCrOnly:
+      std::fprintf(stderr, "%sstandard input ends its lines with CR alone, not LF or CR LF; nothing written\n", kLabel);
+      return kExitRefused;
+    case lists::ListStart::kText:
+      break;
+  }
+  const bool utf8 = input.fromUtf16() || context.options().utf8;
   std::string line;
-  char block[kReadBlock];
-  while (std::fgets(block, sizeof block, stdin) != nullptr) {
-    const size_t length = std::strlen(block);
-    line.append(block, length);
-    if (length == 0 || block[length - 1] != '\n') {
-      if (!std::feof(stdin)) continue;  // a line longer than the block
-    }
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.Line(line, utf8);
-    line.clear();
+  while (input.Next(line)) {
+    lines.Line(line, utf8, input.lineNumber());
     if (interactive) std::fflush(stdout);
   }
-  if (!line.empty()) lines.Line(line, utf8);
+  lines.PrintSetApart();
+  return kExitOk;
 }
 
 }  // namespace
@@ -146,13 +206,16 @@ int RunResolve(Context& context, const CommandArgs& args) {
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;
   LineResolver lines(context, book, request);
+  int code = kExitOk;
   if (request.addresses.empty()) {
-    ResolveStandardInput(lines, context.options().utf8);
+    code = ResolveStandardInput(context, lines);
   } else {
-    for (const std::string& address : request.addresses) lines.Line(address, context.options().utf8Arguments);
+    long number = 0;
+    for (const std::string& address : request.addresses) lines.Line(address, context.options().utf8Arguments, ++number);
+    lines.PrintSetApart();
   }
   std::fflush(stdout);
-  return kExitOk;
+  return code;
 }
 
 }  // namespace query

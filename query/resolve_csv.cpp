@@ -1,4 +1,4 @@
-// resolve --csv FILE --column N [--header] [--code-column M] [--output OUT]
+// resolve --csv FILE --column N [--header] [--code-column M] [--name-column K] [--separator S] [--output OUT]
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -127,6 +127,13 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
     case lists::CsvOutcome::kNotText:
       std::fprintf(stderr, "%s%s line %ld: neither UTF-8 nor Shift-JIS; nothing written\n", kLabel, file, result.line);
       return kExitRefused;
+    case lists::CsvOutcome::kUtf16WithoutBom:
+      std::fprintf(stderr, "%s%s looks like UTF-16 without a byte order mark; save it with one (as Excel's "
+                   "\"Unicode text\" has), or as UTF-8 or Shift-JIS; nothing written\n", kLabel, file);
+      return kExitRefused;
+    case lists::CsvOutcome::kCrOnly:
+      std::fprintf(stderr, "%s%s ends its lines with CR alone, not LF or CR LF; nothing written\n", kLabel, file);
+      return kExitRefused;
     case lists::CsvOutcome::kColumnPastWidth:
       std::fprintf(stderr, "%s%s: %s; nothing written\n", kLabel, file, PastWidth(request, result.width).c_str());
       return kExitRefused;
@@ -173,6 +180,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.code = request.codeColumn;
   columns.name = request.nameColumn;
   columns.header = request.header;
+  columns.separator = request.separator;
   ProgressLine progress;
   const lists::CsvResult result = lists::AnnotateCsv(book, input, columns, sink, std::ref(progress));
   progress.Finish();

@@ -1,0 +1,53 @@
+#include "lists/list_form.h"
+
+#include <cstring>
+
+#include "lists/utf16.h"
+
+namespace lists {
+
+ListStart ClassifyStart(const char* data, size_t size) {
+  if (size > kFormSample) size = kFormSample;
+  if (Utf16ByteOrderMark(data, size) != Utf16Order::kNone) return ListStart::kText;
+  if (LooksLikeUtf16(data, size)) return ListStart::kUtf16WithoutBom;
+  if (std::memchr(data, '\n', size) != nullptr) return ListStart::kText;
+  // A last line's CR is no line end of its own: one line read as it is.
+  const void* cr = std::memchr(data, '\r', size);
+  const bool crInside = cr != nullptr && static_cast<const char*>(cr) + 1 < data + size;
+  return crInside ? ListStart::kCrOnly : ListStart::kText;
+}
+
+char DecideSeparator(const char* data, size_t size) {
+  if (size > kFormSample) size = kFormSample;
+  bool quoted = false, tab = false, comma = false, content = false;
+  for (size_t i = 0; i < size; ++i) {
+    const char c = data[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted) {
+      continue;
+    } else if (c == '\n') {
+      if (content) break;  // the first line that is not blank decides
+    } else if (c == '\t') {
+      tab = true;
+    } else if (c == ',') {
+      comma = true;
+    }
+    if (c != '\n' && c != '\r') content = true;
+  }
+  return tab && !comma ? '\t' : ',';
+}
+
+char SeparatorFor(Separator asked, const char* data, size_t size) {
+  switch (asked) {
+    case Separator::kComma:
+      return ',';
+    case Separator::kTab:
+      return '\t';
+    case Separator::kFromFile:
+      break;
+  }
+  return DecideSeparator(data, size);
+}
+
+}  // namespace lists
