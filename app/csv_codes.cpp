@@ -1,6 +1,6 @@
 // CSV ファイルに郵便番号を付ける: a list of addresses gets a code and a status
-// on each row, written beside it as NAME_郵便番号.csv, the same bytes the query
-// tool's resolve --csv writes. The input is never touched; a cancel or a
+// on each row, written beside it as NAME_郵便番号.csv (a .tsv or .txt file's
+// extension kept), the same bytes the query tool's resolve --csv writes. The input is never touched; a cancel or a
 // failure leaves no output file.
 #include <windows.h>
 #include <commctrl.h>
@@ -62,13 +62,21 @@ bool ChooseCsvFile(HWND owner, std::string& path) {
   return true;
 }
 
-// "NAME_郵便番号.csv" beside the input, NAME its name without the extension.
+// "NAME_郵便番号.csv" beside the input, NAME its name without the extension;
+// a .tsv or .txt file keeps its extension, so that what opens it splits the
+// rows as before.
 std::string OutputPathFor(const std::string& input) {
   std::string dir, name;
   postal::SplitPath(input, dir, name);
   const size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return (dir.empty() ? std::string() : dir + "\\") + name + texts::kCsvOutputSuffix;
+  std::string extension;
+  if (dot != std::string::npos && dot > 0) {
+    extension = name.substr(dot);
+    name.resize(dot);
+  }
+  const bool ownExtension = lstrcmpiA(extension.c_str(), ".tsv") == 0 || lstrcmpiA(extension.c_str(), ".txt") == 0;
+  const std::string base = (dir.empty() ? std::string() : dir + "\\") + name;
+  return ownExtension ? base + texts::kCsvOutputStem + extension : base + texts::kCsvOutputSuffix;
 }
 
 void FillColumnList(HWND list, const std::vector<std::string>& cells, size_t chosen) {
@@ -178,20 +186,21 @@ class CsvProgress {
   DWORD pumped_ = 0;
 };
 
-// The start of the file, in whole lines: the column dialog shows its first
-// row and guesses from its first rows.
-bool ReadHead(const std::string& path, std::string& head) {
-  if (!datafiles::ReadFileHead(path, kHeadBytes, head)) return false;
-  const size_t lineEnd = head.rfind('\n');
-  if (head.size() == kHeadBytes && lineEnd != std::string::npos) head.resize(lineEnd + 1);
+// The start of the file, in whole lines of text: the column dialog shows its
+// first row and guesses from its first rows.
+bool ReadHead(const std::string& path, lists::ListHead& head) {
+  std::string raw;
+  if (!datafiles::ReadFileHead(path, kHeadBytes, raw)) return false;
+  head = lists::ReadListHead(raw, raw.size() == kHeadBytes);
   return true;
 }
 
 // The first row's cells, and the guesses that preselect the dialog. Not
 // kRow: no row, or a first row whose quote never closes (its line in `line`).
-lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const std::string& head,
+lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const lists::ListHead& listHead,
                                        lists::CsvEncoding encoding, ColumnChoice& choice, long& line) {
-  lists::CsvReader reader(head.data(), head.size(), lists::BomLength(encoding));
+  const std::string& head = listHead.text;
+  lists::CsvReader reader(head.data(), head.size(), lists::BomLength(encoding), 1, listHead.separator);
   lists::CsvRow first;
   lists::CsvReader::Result read;
   do {
@@ -201,6 +210,7 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   if (read != lists::CsvReader::kRow) return read;
   for (const std::string& cell : first.cells) choice.firstRow.push_back(lists::CellAsCp932(cell, encoding));
   const size_t address = lists::GuessAddressColumn(book, head.data(), head.size());
+  choice.columns.separator = listHead.separator == '\t' ? lists::Separator::kTab : lists::Separator::kComma;
   choice.columns.address = address == 0 ? 1 : address;
   choice.columns.code = lists::GuessCodeColumn(head.data(), head.size());
   choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
@@ -210,9 +220,11 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
 
 // The report of a file refused before anything was written.
 void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult& result) {
-  const char* format = result.outcome == lists::CsvOutcome::kUnclosedQuote ? texts::kCsvUnclosedQuoteFormat
-                       : result.outcome == lists::CsvOutcome::kNotText     ? texts::kCsvNotTextFormat
-                                                                           : texts::kCsvPastWidthFormat;
+  const char* format = result.outcome == lists::CsvOutcome::kUnclosedQuote      ? texts::kCsvUnclosedQuoteFormat
+                       : result.outcome == lists::CsvOutcome::kNotText          ? texts::kCsvNotTextFormat
+                       : result.outcome == lists::CsvOutcome::kUtf16WithoutBom  ? texts::kCsvUtf16WithoutBomFormat
+                       : result.outcome == lists::CsvOutcome::kCrOnly           ? texts::kCsvCrOnlyFormat
+                                                                                : texts::kCsvPastWidthFormat;
   const long value = result.outcome == lists::CsvOutcome::kColumnPastWidth ? static_cast<long>(result.width) : result.line;
   std::vector<char> text(512 + input.size());
   std::snprintf(text.data(), text.size(), format, input.c_str(), value);
@@ -274,6 +286,8 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
       return;
     case lists::CsvOutcome::kUnclosedQuote:
     case lists::CsvOutcome::kNotText:
+    case lists::CsvOutcome::kUtf16WithoutBom:
+    case lists::CsvOutcome::kCrOnly:
     case lists::CsvOutcome::kColumnPastWidth:
       ReportRefusal(window, input, result);
       return;
@@ -297,13 +311,19 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
 void AddCodesToCsvFile(HWND window, AppState& app) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
-  std::string head;
+  lists::ListHead head;
   if (!ReadHead(input, head)) {
     Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
     return;
   }
   lists::CsvResult refused;
-  const lists::EncodingDecision encoding = lists::DecideHeadEncoding(head.data(), head.size());
+  if (head.start != lists::ListStart::kText) {
+    refused.outcome = head.start == lists::ListStart::kCrOnly ? lists::CsvOutcome::kCrOnly
+                                                             : lists::CsvOutcome::kUtf16WithoutBom;
+    ReportRefusal(window, input, refused);
+    return;
+  }
+  const lists::EncodingDecision encoding = lists::DecideHeadEncoding(head.text.data(), head.text.size());
   if (!encoding.decided) {
     refused.outcome = lists::CsvOutcome::kNotText;
     refused.line = encoding.line;

@@ -84,8 +84,10 @@ inline constexpr char kNeedAddress[] = "住所を入力してください。";
 inline constexpr char kCsvColumnsResource[] = "IDD_CSV_COLUMNS";
 inline constexpr char kCsvProgressResource[] = "IDD_CSV_PROGRESS";
 inline constexpr char kCsvFilter[] =
-    "CSV ファイル (*.csv)\0*.csv\0テキスト ファイル (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
+    "CSV ファイル (*.csv;*.txt;*.tsv)\0*.csv;*.txt;*.tsv\0CSV ファイル (*.csv)\0*.csv\0"
+    "テキスト ファイル (*.txt;*.tsv)\0*.txt;*.tsv\0すべてのファイル (*.*)\0*.*\0";
 inline constexpr char kCsvOutputSuffix[] = "_郵便番号.csv";
+inline constexpr char kCsvOutputStem[] = "_郵便番号";  // before a .tsv or .txt file's own extension
 inline constexpr char kCsvNoCodeColumn[] = "（なし）";
 inline constexpr char kCsvProgressText[] = "住所から郵便番号を調べています...";
 inline constexpr char kCsvReplaceFormat[] = "%s はもうあります。置き換えますか?";
@@ -96,6 +98,11 @@ inline constexpr char kCsvUnclosedQuoteFormat[] =
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
 inline constexpr char kCsvNotTextFormat[] =
     "%s の %ld 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。";
+inline constexpr char kCsvUtf16WithoutBomFormat[] =
+    "%s は BOM (バイト順マーク) のない UTF-16 のようです。\nBOM 付きの UTF-16 (Excel の「Unicode テキスト」)、"
+    "UTF-8 または Shift-JIS で保存してください。\n何も書き出していません。";
+inline constexpr char kCsvCrOnlyFormat[] =
+    "%s は行の終わりが CR だけで、LF も CR LF もありません。\n何も書き出していません。";
 inline constexpr char kCsvPastWidthFormat[] =
     "%s の 1 行目には %ld 列しかなく、選んだ列がありません。\n何も書き出していません。";
 // Rows of none set apart, under its count.

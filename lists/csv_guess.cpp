@@ -7,6 +7,7 @@
 #include "lists/csv_encoding.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
+#include "lists/list_form.h"
 #include "resolver/normalize.h"
 
 namespace lists {
@@ -38,7 +39,7 @@ const char* const kNameHeaders[] = {
 // The first rows' cells as cp932; a row that never closes its quote ends the sample.
 std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) {
   const CsvEncoding encoding = DecideHeadEncoding(data, size).encoding;
-  CsvReader reader(data, size, BomLength(encoding));
+  CsvReader reader(data, size, BomLength(encoding), 1, DecideSeparator(data, size));
   CsvRow row;
   std::vector<std::vector<std::string>> rows;
   while (rows.size() < kGuessRows && reader.Next(row) == CsvReader::kRow) {

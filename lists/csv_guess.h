@@ -1,6 +1,7 @@
 // First guesses for a dialog that asks which columns of a CSV file hold the
 // address and the code, and whether its first row names the columns. Each
-// reads the first kGuessRows rows only.
+// reads the first kGuessRows rows only, of text as ReadListHead gives it
+// (its cells split as DecideSeparator says).
 #pragma once
 
 #include <cstddef>

@@ -50,4 +50,28 @@ char SeparatorFor(Separator asked, const char* data, size_t size) {
   return DecideSeparator(data, size);
 }
 
+ListHead ReadListHead(const std::string& raw, bool cut) {
+  ListHead head;
+  head.start = ClassifyStart(raw.data(), raw.size());
+  if (head.start != ListStart::kText) return head;
+  head.utf16 = Utf16ByteOrderMark(raw.data(), raw.size());
+  if (head.utf16 == Utf16Order::kNone) {
+    head.text = raw;
+  } else {
+    head.text = "\xEF\xBB\xBF";
+    Utf16Decoder decoder(head.utf16);
+    decoder.Append(raw.data() + kUtf16BomLength, raw.size() - kUtf16BomLength, head.text);
+    if (!cut) decoder.Finish(head.text);
+    head.start = ClassifyStart(head.text.data(), head.text.size());
+    if (head.start != ListStart::kText) {
+      head.text.clear();
+      return head;
+    }
+  }
+  const size_t lineEnd = head.text.rfind('\n');
+  if (cut && lineEnd != std::string::npos) head.text.resize(lineEnd + 1);
+  head.separator = DecideSeparator(head.text.data(), head.text.size());
+  return head;
+}
+
 }  // namespace lists

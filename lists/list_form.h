@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+
+#include "lists/utf16.h"
 
 namespace lists {
 
@@ -27,5 +30,16 @@ enum class Separator { kFromFile, kComma, kTab };
 // else a comma. `data` is text (UTF-16 already read as UTF-8).
 char DecideSeparator(const char* data, size_t size);
 char SeparatorFor(Separator asked, const char* data, size_t size);
+
+// A list's first bytes as its rows read, for a first look at the file.
+struct ListHead {
+  ListStart start = ListStart::kText;
+  Utf16Order utf16 = Utf16Order::kNone;
+  std::string text;  // UTF-16 read as UTF-8 (its byte order mark as UTF-8's); empty when refused
+  char separator = ',';
+};
+// `raw`: the file's first bytes; `cut` when the file goes on past them, so
+// that the last line, perhaps cut, is left out.
+ListHead ReadListHead(const std::string& raw, bool cut);
 
 }  // namespace lists
