@@ -139,6 +139,12 @@ TEST(CsvAnnotate, RefusalsComeBeforeAnythingIsWritten) {
       {"the code column past the first row; a blank line is no row", "\r\n東京都港区赤坂,1070052\r\n東京都\r\n",
        Columns(1, false, 3), lists::CsvOutcome::kColumnPastWidth, 0, 2},
       {"neither UTF-8 nor Shift-JIS", "id,addr\r\n1,\x80\x80\r\n", Columns(2), lists::CsvOutcome::kNotText, 2, 0},
+      {"UTF-16 without its byte order mark", testing_support::Utf16(u8"名前\t住所\r\n郵便\t東京都港区赤坂1-2-3\r\n").substr(2),
+       Columns(2), lists::CsvOutcome::kUtf16WithoutBom, 1, 0},
+      {"UTF-16 big-endian without it", testing_support::Utf16(u8"id,addr\r\n1,東京都港区赤坂\r\n", true).substr(2), Columns(2),
+       lists::CsvOutcome::kUtf16WithoutBom, 1, 0},
+      {"CR alone ends the lines", "a,東京都港区赤坂\rb,東京都\r", Columns(2), lists::CsvOutcome::kCrOnly, 1, 0},
+      {"in UTF-16 too", testing_support::Utf16(u8"a,東京都港区赤坂\rb,東京都\r"), Columns(2), lists::CsvOutcome::kCrOnly, 1, 0},
   };
   for (const auto& c : cases) {
     const Annotated a = Annotate(c.in, c.columns);
@@ -146,6 +152,46 @@ TEST(CsvAnnotate, RefusalsComeBeforeAnythingIsWritten) {
     EXPECT_EQ(c.line, a.result.line) << c.name;
     EXPECT_EQ(c.width, a.result.width) << c.name;
     EXPECT_EQ("", a.out) << c.name;
+  }
+}
+
+TEST(CsvAnnotate, UnicodeTextAndTabSeparatedFilesKeepTheirBytesAndSeparator) {
+  const std::string excel = u8"名前\t住所\r\n郵便\t東京都港区赤坂1-2-3\r\n\"a\tb\"\t北海道札幌市中央区\r\n";
+  const std::string excelOut = u8"名前\t住所\t郵便番号\t判定\r\n郵便\t東京都港区赤坂1-2-3\t1070052\texact\r\n"
+                               u8"\"a\tb\"\t北海道札幌市中央区\t0600000\tcity\r\n";
+  lists::CsvColumns tab = Columns(2);
+  tab.separator = lists::Separator::kTab;
+  const struct {
+    const char* name;
+    std::string in;
+    lists::CsvColumns columns;
+    std::string out;
+    lists::Utf16Order utf16;
+    char separator;
+  } cases[] = {
+      {"Excel's Unicode text", testing_support::Utf16(excel), Columns(2, true), testing_support::Utf16(excelOut), lists::Utf16Order::kLittleEndian,
+       '\t'},
+      {"UTF-16 big-endian", testing_support::Utf16(excel, true), Columns(2, true), testing_support::Utf16(excelOut, true),
+       lists::Utf16Order::kBigEndian, '\t'},
+      {"UTF-8, tab-separated", excel, Columns(2, true), excelOut, lists::Utf16Order::kNone, '\t'},
+      {"Shift-JIS, tab-separated", "名前\t住所\n郵便\t東京都港区赤坂\n", Columns(2, true),
+       "名前\t住所\t郵便番号\t判定\n郵便\t東京都港区赤坂\t1070052\texact\n", lists::Utf16Order::kNone, '\t'},
+      {"a comma in the first line: a tab is text", "a\tb,東京都港区赤坂\n", Columns(2),
+       "a\tb,東京都港区赤坂,1070052,exact\n", lists::Utf16Order::kNone, ','},
+      {"a tab asked for", "a,b\t東京都港区赤坂\n", tab, "a,b\t東京都港区赤坂\t1070052\texact\n",
+       lists::Utf16Order::kNone, '\t'},
+      // A lone surrogate and an odd last byte are no text: kept as they were, the row none.
+      {"what is no UTF-16", testing_support::Utf16(u8"東京都港区赤坂\n") + std::string("\x00\xD8\n\x00" "A", 5), Columns(1),
+       testing_support::Utf16(u8"東京都港区赤坂,1070052,exact\n") + std::string("\x00\xD8", 2) + testing_support::Utf16(",,none\n").substr(2) + "A" +
+           testing_support::Utf16(",,none").substr(2),
+       lists::Utf16Order::kLittleEndian, ','},
+  };
+  for (const auto& c : cases) {
+    const Annotated a = Annotate(c.in, c.columns, {}, 2);
+    EXPECT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.name;
+    EXPECT_EQ(c.out, a.out) << c.name;
+    EXPECT_EQ(c.utf16, a.result.utf16) << c.name;
+    EXPECT_EQ(c.separator, a.result.separator) << c.name;
   }
 }
 

@@ -2,6 +2,7 @@
 // text encoding following the locale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,59 @@ TEST(QueryResolve, SummaryNamesTheRowsSetApart) {
             r.err);
 }
 
+// Lines as a pipe counts them: LF ends one, and a last line may have none.
+size_t CountLines(const std::string& text) {
+  const size_t ends = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+  return ends + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
+
+TEST(QueryResolve, EveryLineOfStandardInputGetsOneAnswerLine) {
+  BookDir book;
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string input;
+    std::string setApart;  // the summary's lines after "N line(s) not text, not resolved (none): "
+  } cases[] = {
+      {"a NUL in a line", u8"東京都港区赤坂\n" + nul + u8"abc\n北海道札幌市中央区\n", "1 line not text, not resolved (none): line 2"},
+      {"control bytes, invalid UTF-8, no last line end",
+       u8"\x01東京都\n東京都港区赤坂\xE3\x81\n\x7F\n東京都港区赤坂\tx\r\n\x1B[0m東京都港区赤坂\r",
+       "4 lines not text, not resolved (none): lines 1, 2, 3, 5"},
+      {"nothing but NULs", std::string(5, '\0'), "1 line not text, not resolved (none): line 1"},
+      {"blank lines are lines", "\n\r\n\n", ""},
+  };
+  for (const auto& c : cases) {
+    for (const std::vector<std::string>& mode :
+         {std::vector<std::string>{"resolve"}, {"resolve", "--code-first"}, {"resolve", "--names"}, {"--json", "resolve"}}) {
+      std::vector<std::string> args = {"--dir", book.path(), "--utf8"};
+      args.insert(args.end(), mode.begin(), mode.end());
+      const auto r = RunQueryTool(args, c.input);
+      EXPECT_EQ(0, r.exitCode) << c.name << " " << mode.back();
+      EXPECT_EQ(CountLines(c.input), CountLines(r.out)) << c.name << " " << mode.back() << "\n" << r.out;
+      EXPECT_EQ(c.setApart.empty() ? "" : "kuranto-query: " + c.setApart + "\n", r.err) << c.name;
+    }
+  }
+  // UTF-16 by its byte order mark, in either order; without one it is refused, as is CR alone.
+  const std::string lines = u8"東京都港区赤坂\r\n\r\n北海道札幌市中央区";
+  const std::string answers = u8"1070052\texact\t東京都 港区 赤坂\n\tnone\t\n0600000\tcity\t北海道 札幌市中央区 以下に掲載がない場合\n";
+  const struct {
+    std::string input;
+    int exitCode;
+    std::string out;
+  } forms[] = {
+      {testing_support::Utf16(lines), 0, answers},
+      {testing_support::Utf16(lines, true), 0, answers},
+      {testing_support::Utf16(lines).substr(2), 2, ""},
+      {testing_support::Utf16(lines, true).substr(2), 2, ""},
+      {"a\rb\rc\r", 2, ""},
+  };
+  for (const auto& f : forms) {
+    const auto r = RunQueryTool({"--dir", book.path(), "--utf8", "resolve"}, f.input);
+    EXPECT_EQ(f.exitCode, r.exitCode) << r.err;
+    EXPECT_EQ(f.out, r.out);
+  }
+}
+
 TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {
   BookDir book;
   const std::string in = book.File("in.csv"), out = book.File("out.csv");
@@ -209,6 +263,10 @@ TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {
       {"addr\r\n東京都\r\n", {"--column", "2", "--header"}, ": --column 2 is past the header's 1 column; nothing written\n"},
       {"\r\nx,東京都\r\n", {"--column", "3", "--code-column", "4"},
        ": --column 3 and --code-column 4 are past the first row's 2 columns; nothing written\n"},
+      {testing_support::Utf16(u8"id,addr\r\n1,東京都\r\n").substr(2), {"--column", "2"},
+       " looks like UTF-16 without a byte order mark; save it with one (as Excel's \"Unicode text\" has), or as "
+       "UTF-8 or Shift-JIS; nothing written\n"},
+      {"1,東京都\r2,東京都\r", {"--column", "2"}, " ends its lines with CR alone, not LF or CR LF; nothing written\n"},
   };
   for (const auto& c : refused) {
     WriteFile(in, c.csv);
@@ -232,7 +290,8 @@ TEST(QueryResolve, RefusalsHaveTheirExitCodesAndLeaveNoOutput) {
     EXPECT_EQ("a\r\n\"b\r\nc\r\n", ReadFile(in));
   }
   for (auto args : {std::vector<std::string>{"--csv", in}, {"--csv", in, "--column", "0"}, {"--csv", in, "--column", "x"},
-                    {"--csv", in, "--column", "1", "extra"}, {"--column", "1"}, {"--bogus"}}) {
+                    {"--csv", in, "--column", "1", "extra"}, {"--column", "1"}, {"--bogus"},
+                    {"--csv", in, "--column", "1", "--separator", ";"}, {"--separator", "tab"}}) {
     args.insert(args.begin(), {"--dir", book.path(), "resolve"});
     EXPECT_EQ(64, RunQueryTool(args).exitCode) << args.back();
   }

@@ -39,6 +39,8 @@ using test_lines::CrLfLines;
 
 // Text conversions with the platform's cp932 table.
 std::string ToUtf8(const std::string& cp932);
+// UTF-8 as UTF-16 with its byte order mark, as Excel's "Unicode テキスト" saves it.
+std::string Utf16(const std::string& utf8, bool bigEndian = false);
 std::string FromUtf8(const std::string& utf8);
 
 struct CommandResult {
