@@ -381,8 +381,21 @@ TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
   CloseDialog(dialog);
 }
 
+namespace {
+
+// cp932 as UTF-16LE with its byte order mark: Excel's "Unicode テキスト".
+std::string Utf16Text(const std::string& cp932, bool withBom = true) {
+  std::wstring wide(cp932.size(), L'\0');
+  wide.resize(MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), &wide[0],
+                                  static_cast<int>(wide.size())));
+  const std::string bytes(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+  return withBom ? "\xFF\xFE" + bytes : bytes;
+}
+
+}  // namespace
+
 TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
-  enum Encoding { kShiftJis, kUtf8, kUtf8WithBom };
+  enum Encoding { kShiftJis, kUtf8, kUtf8WithBom, kUnicodeText };
   struct Case {
     const char* name;
     Encoding encoding;
@@ -395,15 +408,18 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
       {"utf8_header.csv", kUtf8WithBom, true, nullptr},
       {"utf8.csv", kUtf8, false, nullptr},
       {"utf8_one_sjis_row.csv", kUtf8, true, "　うち UTF-8 でない行: 1（3 行目。住所を読んでいません）\n"},
+      {"excel.txt", kUnicodeText, true, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // A few hundred offices from all over the country.
     std::string cp932 = c.header ? "名称,住所,郵便番号\r\n" : "";
     for (size_t i = 0; i < offices_->size(); i += 75) cp932 += (*offices_)[i];
-    std::string bytes = c.encoding == kShiftJis ? cp932
-                        : c.encoding == kUtf8   ? driver::Cp932ToUtf8(cp932)
-                                                : "\xEF\xBB\xBF" + driver::Cp932ToUtf8(cp932);
+    if (c.encoding == kUnicodeText) std::replace(cp932.begin(), cp932.end(), ',', '\t');
+    std::string bytes = c.encoding == kShiftJis      ? cp932
+                        : c.encoding == kUtf8        ? driver::Cp932ToUtf8(cp932)
+                        : c.encoding == kUnicodeText ? Utf16Text(cp932)
+                                                     : "\xEF\xBB\xBF" + driver::Cp932ToUtf8(cp932);
     // A row typed in another program, its address in Shift-JIS.
     if (c.apart != nullptr) bytes.insert(bytes.find("\r\n", bytes.find("\r\n") + 2) + 2, (*offices_)[0]);
     dir_->Write(c.name, bytes);
@@ -419,7 +435,8 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
 
     HWND report = Dialog("報告");
     ASSERT_NE(report, nullptr) << "no report";
-    const std::string output = std::string(c.name, std::strlen(c.name) - 4) + "_郵便番号.csv";
+    const std::string extension = c.encoding == kUnicodeText ? ".txt" : ".csv";
+    const std::string output = std::string(c.name, std::strlen(c.name) - 4) + "_郵便番号" + extension;
     const std::string text = driver::MessageBoxText(report);
     const std::string end = "書き出したファイル:\n" + dir_->File(output);
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), end.size())), end) << text;
@@ -476,7 +493,7 @@ TEST_F(ProgramResolveTest, RefusedFileIsReportedAndNothingWritten) {
   const std::string quote = " 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。";
   struct Case {
     const char* name;
-    const char* bytes;
+    std::string bytes;
     std::string report;  // after the file's path
   };
   const Case cases[] = {
@@ -485,6 +502,9 @@ TEST_F(ProgramResolveTest, RefusedFileIsReportedAndNothingWritten) {
       {"quote_first.csv", "\"名前,住所\r\nA,東京都港区赤坂\r\n", " の 1" + quote},
       {"not_text.csv", "名前,住所\r\nA,\x80\x80\r\n",
        " の 2 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。"},
+      {"no_bom.txt", Utf16Text("名前\t住所\r\nA\t東京都港区赤坂1-2-3\r\n", false),
+       " は BOM (バイト順マーク) のない UTF-16 のようです。\nBOM 付きの UTF-16 (Excel の「Unicode テキスト」)、"
+       "UTF-8 または Shift-JIS で保存してください。\n何も書き出していません。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
