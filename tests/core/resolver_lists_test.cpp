@@ -3,11 +3,14 @@
 // rows of KEN_ALL.CSV. No case may come out exact and wrong.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"
@@ -171,13 +174,52 @@ TEST_F(ResolverLists, VariantKanji) {
       {"長\xED\x95県長\xED\x95市茂木町", Status::kExact, "8510241"},  // 﨑
       {"三重県度会郡南伊勢町五ヵ所浦", Status::kExact, "5160101"},
       {"北海道札幌市中央区北一條西6丁目", Status::kExact, "0600001"},
+      // KAKASI's pairs, either side
+      {"群馬県桐生市小曽根町6番1号", Status::kExact, "3760043"},  // the file: 小曾根町
+      {"福岡県筑紫野市武蔵3丁目2番18号", Status::kExact, "8180052"},  // the file: 武藏
+      {"徳島市東出來島町", Status::kExact, "7700822"},
+      {"飯塚市辨分", Status::kExact, "8200088"},
   });
 }
 
+// The forms of each kanji the variant table folds, its folded form first:
+// every code of one class, cp932's twin codes among them.
+std::map<uint16_t, std::vector<uint16_t>> VariantClasses() {
+  std::map<uint16_t, std::vector<uint16_t>> classes;
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      const uint16_t code = static_cast<uint16_t>(lead << 8 | trail);
+      const uint16_t folded = resolver::FoldVariantKanji(code);
+      if (folded == code) continue;
+      std::vector<uint16_t>& forms = classes[folded];
+      if (forms.empty()) forms.push_back(folded);
+      forms.push_back(code);
+    }
+  }
+  return classes;
+}
+
+std::string Cp932Char(uint16_t code) { return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}; }
+
 // 7. No two towns of one municipality that the file keeps apart are made one
 // by the folding (variant kanji, joining kana, 大字 and 字), nor two
-// municipalities of one prefecture.
+// municipalities of one prefecture. And the variant table folds each class to
+// one form, which it keeps, as it keeps the kanji numerals and the kanji of
+// the words the resolver reads (丁目, 番地, 号, 条, 町, 区…).
 TEST_F(ResolverLists, FoldingMergesNoTwoTowns) {
+  for (const auto& [folded, forms] : VariantClasses()) {
+    EXPECT_EQ(folded, resolver::FoldVariantKanji(folded)) << testing_support::ToUtf8(Cp932Char(folded));
+  }
+  for (const char* word : {"〇一二三四五六七八九十百千", resolver::word::kChome, resolver::word::kMachime,
+                           resolver::word::kBanchi, resolver::word::kGo, resolver::word::kJo, resolver::word::kSen,
+                           resolver::word::kChiwari, resolver::word::kOaza, resolver::word::kKai,
+                           resolver::word::kNotListed, "町村市区郡都道府県通第"}) {
+    for (const char* p = word; *p != '\0'; p += 2) {
+      const uint16_t code = resolver::CharCode(p, 2);
+      EXPECT_EQ(code, resolver::FoldVariantKanji(code)) << testing_support::ToUtf8(Cp932Char(code));
+    }
+  }
+
   std::map<std::string, std::string> seen;  // municipality code + folded name → name
   std::string folded;
   int towns = 0, merged = 0;
@@ -210,6 +252,64 @@ TEST_F(ResolverLists, FoldingMergesNoTwoTowns) {
   }
   std::printf("towns: %d, merged by folding: %d\n", towns, merged);
   EXPECT_EQ(0, merged);
+}
+
+// 7. A town holding a kanji of the variant table, written with each other
+// form of that kanji (the town alone changed: prefecture, municipality, town
+// without its note), is found as with the file's own spelling: among the
+// candidates, and exact on the same code where that spelling is.
+TEST_F(ResolverLists, TownsWrittenWithAnotherFormAreFound) {
+  const std::map<uint16_t, std::vector<uint16_t>> classes = VariantClasses();
+  std::map<uint16_t, const std::vector<uint16_t>*> classOf;
+  for (const auto& [folded, forms] : classes) {
+    for (uint16_t form : forms) classOf[form] = &forms;
+  }
+  std::set<std::string> seen;  // municipality code + town
+  resolver::Resolution own, other;
+  int towns = 0, tried = 0, found = 0;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    std::string town(record.town);
+    const size_t open = town.find("（");
+    if (open != std::string::npos) town.resize(open);
+    if (town.empty() || town == "以下に掲載がない場合" || !seen.insert(std::string(record.cityCode) + "/" + town).second) {
+      continue;
+    }
+    const std::string place = std::string(record.prefecture) + std::string(record.city);
+    bool held = false;
+    for (size_t at = 0; at < town.size(); at += resolver::CharWidth(resolver::CharCode(&town[at], town.size() - at))) {
+      const uint16_t code = resolver::CharCode(&town[at], town.size() - at);
+      const auto it = classOf.find(code);
+      if (it == classOf.end()) continue;
+      if (!held) {
+        held = true;
+        resolver::Resolve(*book_, place + town, own);
+        if (std::find(own.candidates.begin(), own.candidates.end(), i) == own.candidates.end()) break;
+        ++towns;  // found as the file writes it
+      }
+      for (uint16_t form : *it->second) {
+        if (form == code) continue;
+        std::string written = town;
+        written.replace(at, 2, Cp932Char(form));
+        resolver::Resolve(*book_, place + written, other);
+        ++tried;
+        const bool among = std::find(other.candidates.begin(), other.candidates.end(), i) != other.candidates.end();
+        const bool exactAlike = own.status != Status::kExact ||
+                                (other.status == Status::kExact && other.postalCode == own.postalCode);
+        if (among && exactAlike) {
+          ++found;
+        } else if (tried - found <= 20) {
+          ADD_FAILURE() << testing_support::ToUtf8(place + written) << " (the file: " << testing_support::ToUtf8(town)
+                        << "): " << resolver::StatusName(other.status) << ", not " << resolver::StatusName(own.status)
+                        << " " << record.postalCode;
+        }
+      }
+    }
+  }
+  std::printf("towns holding a variant kanji (found as written): %d, other spellings: %d, found: %d (%.1f%%)\n", towns,
+              tried, found, tried > 0 ? 100.0 * found / tried : 0.0);
+  EXPECT_GT(tried, 1000);
+  EXPECT_EQ(tried, found);
 }
 
 // 8. Short forms: 町 left out, 条 left out of a grid town, 通 out of a Kyoto
