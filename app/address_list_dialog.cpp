@@ -197,20 +197,18 @@ void SetStatus(HWND dialog, const std::string& text) {
 
 // How many of the answered rows are of each status, and how many empty.
 std::string CountsText(const ListDialog& state) {
-  unsigned long byStatus[4] = {}, empty = 0;
+  resolver::StatusCounts byStatus;
+  size_t empty = 0;
   const size_t done = state.work.Done();
   for (size_t i = 0; i < done; ++i) {
     const Row& row = state.rows[i];
     if (row.address.empty()) {
       ++empty;
     } else {
-      ++byStatus[static_cast<size_t>(row.answer.status)];
+      byStatus.Add(row.answer.status);
     }
   }
-  char text[512];
-  std::snprintf(text, sizeof text, texts::kAddressListCountsFormat, static_cast<unsigned long>(done), byStatus[0],
-                byStatus[1], byStatus[2], byStatus[3], empty);
-  return text;
+  return texts::AddressListCountsText(done, byStatus, empty);
 }
 
 void ShowProgress(const ListDialog& state) {

@@ -38,12 +38,6 @@ struct ColumnChoice {
   lists::CsvColumns columns;
 };
 
-std::string FormatText(const char* format, const std::string& value) {
-  std::vector<char> text(std::strlen(format) + value.size() + 64);
-  std::snprintf(text.data(), text.size(), format, value.c_str());
-  return text.data();
-}
-
 void Report(HWND owner, const std::string& text, UINT icon) {
   ShowMessage(owner, text.c_str(), texts::kReportCaption, MB_OK | icon);
 }
@@ -226,39 +220,25 @@ void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult&
                        : result.outcome == lists::CsvOutcome::kCrOnly           ? texts::kCsvCrOnlyFormat
                                                                                 : texts::kCsvPastWidthFormat;
   const long value = result.outcome == lists::CsvOutcome::kColumnPastWidth ? static_cast<long>(result.width) : result.line;
-  std::vector<char> text(512 + input.size());
-  std::snprintf(text.data(), text.size(), format, input.c_str(), value);
-  Report(owner, text.data(), MB_ICONEXCLAMATION);
+  Report(owner, FormatText(format, input.c_str(), value), MB_ICONEXCLAMATION);
 }
 
 // "COUNT（3, 8 行目）" for rows set apart; empty when there are none.
 std::string ApartText(const char* format, const lists::CsvRowLines& rows) {
   if (rows.count == 0) return {};
   const std::string lines = rows.Named() + (rows.count > lists::kNamedLines ? texts::kCsvMoreLines : "");
-  std::vector<char> text(std::strlen(format) + lines.size() + 32);
-  std::snprintf(text.data(), text.size(), format, static_cast<unsigned long>(rows.count), lines.c_str());
-  return text.data();
+  return FormatText(format, static_cast<unsigned long>(rows.count), lines.c_str());
 }
 
 std::string DoneText(const lists::CsvResult& result, const lists::CsvColumns& columns, const std::string& output) {
   const lists::CsvCounts& n = result.counts;
-  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
-  const auto agreed = [&n, &count](resolver::Agreement a) { return count(n.byAgreement[static_cast<size_t>(a)]); };
-  char offices[128] = "";
-  if (columns.name != 0) std::snprintf(offices, sizeof offices, texts::kCsvOfficesFormat, count(n.offices));
-  char agreement[512] = "";
-  if (columns.code != 0) {
-    std::snprintf(agreement, sizeof agreement, texts::kCsvAgreementFormat, agreed(resolver::Agreement::kAgrees),
-                  agreed(resolver::Agreement::kAmongCandidates), agreed(resolver::Agreement::kOffice),
-                  agreed(resolver::Agreement::kDisagrees), agreed(resolver::Agreement::kUndecidable));
-  }
+  const std::string offices =
+      columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.offices)) : "";
+  const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.byAgreement) : "";
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  std::vector<char> text(1024 + apart.size() + output.size());
-  std::snprintf(text.data(), text.size(), texts::kCsvDoneFormat, count(n.rows), count(n.byStatus[0]),
-                count(n.byStatus[1]), count(n.byStatus[2]), count(n.byStatus[3]), apart.c_str(), output.c_str());
-  return text.data();
+  return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
 }
 
 // Annotates `input` into `output` through a temporary file and a rename, with
@@ -292,7 +272,7 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
       ReportRefusal(window, input, result);
       return;
     case lists::CsvOutcome::kCannotRead:
-      Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
+      Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;
     case lists::CsvOutcome::kCannotWrite:
       break;
@@ -303,7 +283,7 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
       }
       break;
   }
-  Report(window, FormatText(texts::kCsvCannotWriteFormat, output), MB_ICONEXCLAMATION);
+  Report(window, FormatText(texts::kCsvCannotWriteFormat, output.c_str()), MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -313,7 +293,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
   if (!ReadHead(input, head)) {
-    Report(window, FormatText(texts::kCsvCannotReadFormat, input), MB_ICONEXCLAMATION);
+    Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
     return;
   }
   lists::CsvResult refused;
@@ -337,7 +317,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   choice.fileName = input;
   switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
-      Report(window, FormatText(texts::kCsvEmptyFormat, input), MB_ICONEXCLAMATION);
+      Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;
     case lists::CsvReader::kUnclosedQuote:
       refused.outcome = lists::CsvOutcome::kUnclosedQuote;
@@ -353,7 +333,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   const std::string output = OutputPathFor(input);
   if (datafiles::FileExists(output) &&
-      ShowMessage(window, FormatText(texts::kCsvReplaceFormat, output).c_str(), texts::kConfirmCaption,
+      ShowMessage(window, FormatText(texts::kCsvReplaceFormat, output.c_str()).c_str(), texts::kConfirmCaption,
                   MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return;
   }

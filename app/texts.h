@@ -2,6 +2,11 @@
 // execution charset, so these literals are cp932 bytes in the program.
 #pragma once
 
+#include <string>
+
+#include "resolver/status_counts.h"
+#include "win32/format_text.h"
+
 namespace kuranto::texts {
 
 inline constexpr char kWindowClass[] = "kuranz2";
@@ -66,6 +71,12 @@ inline constexpr char kAddressListLoading[] = "住所データを読んでいま
 inline constexpr char kAddressListRunningFormat[] = "調べています... %lu / %lu 行";
 inline constexpr char kAddressListCountsFormat[] =
     "%lu 行: 決定 (exact) %lu、候補あり (ambiguous) %lu、市区町村のみ (city) %lu、見つからない (none) %lu、空の行 %lu";
+inline std::string AddressListCountsText(size_t rows, const resolver::StatusCounts& n, size_t empty) {
+  using resolver::Status;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kAddressListCountsFormat, count(rows), count(n[Status::kExact]), count(n[Status::kAmbiguous]),
+                    count(n[Status::kCity]), count(n[Status::kNone]), count(empty));
+}
 inline constexpr char kAddressListCancelled[] = "キャンセルしました。";
 
 // Finding the code of an address (the 住所から郵便番号 dialog).
@@ -112,8 +123,22 @@ inline constexpr char kCsvMoreLines[] = " ほか";
 inline constexpr char kCsvDoneFormat[] =
     "郵便番号を付けました（%lu 行）。\n\n決定 (exact): %lu\n候補あり (ambiguous): %lu\n市区町村のみ (city): %lu\n"
     "見つからない (none): %lu\n%s\n書き出したファイル:\n%s";
+// `apart`: the lines under the counts (rows set apart, offices, agreements).
+inline std::string CsvDoneText(size_t rows, const resolver::StatusCounts& n, const std::string& apart,
+                               const std::string& output) {
+  using resolver::Status;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kCsvDoneFormat, count(rows), count(n[Status::kExact]), count(n[Status::kAmbiguous]),
+                    count(n[Status::kCity]), count(n[Status::kNone]), apart.c_str(), output.c_str());
+}
 inline constexpr char kCsvOfficesFormat[] = "事業所 (office): %lu\n";
 inline constexpr char kCsvAgreementFormat[] =
     "\n書いてあった郵便番号:\n一致: %lu\n候補内: %lu\n事業所: %lu\n不一致: %lu\n判定不能: %lu\n";
+inline std::string CsvAgreementText(const resolver::AgreementCounts& n) {
+  using resolver::Agreement;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kCsvAgreementFormat, count(n[Agreement::kAgrees]), count(n[Agreement::kAmongCandidates]),
+                    count(n[Agreement::kOffice]), count(n[Agreement::kDisagrees]), count(n[Agreement::kUndecidable]));
+}
 
 }  // namespace kuranto::texts

@@ -72,8 +72,8 @@ void CsvRowLines::Add(const CsvRowLines& later) {
 void CsvCounts::Add(const CsvCounts& later) {
   rows += later.rows;
   offices += later.offices;
-  for (size_t i = 0; i < kStatusCount; ++i) byStatus[i] += later.byStatus[i];
-  for (size_t i = 0; i < kAgreementCount; ++i) byAgreement[i] += later.byAgreement[i];
+  byStatus.Add(later.byStatus);
+  byAgreement.Add(later.byAgreement);
   notUtf8.Add(later.notUtf8);
   tooShort.Add(later.tooShort);
 }
@@ -85,7 +85,7 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
   if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
-  for (size_t i = 0; i < kAgreementCount; ++i) {
+  for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
   return texts;
@@ -142,7 +142,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::kOfficeStatusName;
   } else {
-    ++counts.byStatus[static_cast<size_t>(resolution_.status)];
+    counts.byStatus.Add(resolution_.status);
     out += resolution_.postalCode;
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
@@ -151,7 +151,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   given_.clear();
   if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
   const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
-  ++counts.byAgreement[static_cast<size_t>(agreement)];
+  counts.byAgreement.Add(agreement);
   out += texts_.separator;
   out += texts_.agreement[static_cast<size_t>(agreement)];
 }

@@ -15,12 +15,9 @@
 #include "lists/list_form.h"
 #include "lists/utf16.h"
 #include "resolver/resolver.h"
+#include "resolver/status_counts.h"
 
 namespace lists {
-
-// Sized from the enums' last values.
-constexpr size_t kStatusCount = static_cast<size_t>(resolver::Status::kNone) + 1;
-constexpr size_t kAgreementCount = static_cast<size_t>(resolver::Agreement::kOffice) + 1;
 
 struct CsvColumns {
   size_t address = 1;  // 1-based
@@ -47,9 +44,9 @@ struct CsvRowLines {
 
 struct CsvCounts {
   size_t rows = 0;                          // rows resolved (the header row not counted)
-  size_t byStatus[kStatusCount] = {};       // indexed by Status; rows answered by an office not counted
-  size_t offices = 0;                       // rows answered by an office's own code (with a name column)
-  size_t byAgreement[kAgreementCount] = {}; // indexed by Agreement; with a code column only
+  resolver::StatusCounts byStatus;        // rows answered by an office not counted
+  size_t offices = 0;                     // rows answered by an office's own code (with a name column)
+  resolver::AgreementCounts byAgreement;  // with a code column only
   CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
   CsvRowLines tooShort; // rows that end before the address column: none
 

@@ -16,7 +16,7 @@ namespace lists {
 struct AddedTexts {
   char separator = ',';
   std::string header;
-  std::string agreement[kAgreementCount];
+  std::string agreement[resolver::kAgreementCount];
 };
 
 // `headerCells`: the file's own names, in its encoding (none without a header).

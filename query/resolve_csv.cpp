@@ -66,9 +66,9 @@ std::string NamedLines(const lists::CsvRowLines& rows) {
 
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
-  for (size_t i = 0; i < lists::kStatusCount; ++i) {
-    line += " " + std::string(resolver::StatusName(static_cast<resolver::Status>(i))) + " " +
-            std::to_string(counts.byStatus[i]);
+  for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
+    const resolver::Status status = resolver::StatusCounts::At(i);
+    line += " " + std::string(resolver::StatusName(status)) + " " + std::to_string(counts.byStatus[status]);
   }
   if (request.nameColumn != 0) {
     line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(counts.offices);
@@ -76,9 +76,9 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
   context.PrintError(line);
   if (request.codeColumn != 0) {
     line = std::string(kLabel) + "codes:";
-    for (size_t i = 0; i < lists::kAgreementCount; ++i) {
-      line += " " + std::string(resolver::AgreementText(static_cast<resolver::Agreement>(i))) + " " +
-              std::to_string(counts.byAgreement[i]);
+    for (size_t i = 0; i < resolver::AgreementCounts::kSize; ++i) {
+      const resolver::Agreement agreement = resolver::AgreementCounts::At(i);
+      line += " " + std::string(resolver::AgreementText(agreement)) + " " + std::to_string(counts.byAgreement[agreement]);
     }
     context.PrintError(line);
   }

@@ -100,8 +100,13 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
             sjis.out);
   const lists::CsvCounts& n = sjis.result.counts;
   EXPECT_EQ(5u, n.rows);
-  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), std::vector<size_t>(n.byStatus, n.byStatus + 4));
-  EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}), std::vector<size_t>(n.byAgreement, n.byAgreement + 4));
+  using resolver::Agreement;
+  using resolver::Status;
+  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), (std::vector<size_t>{n.byStatus[Status::kExact], n.byStatus[Status::kAmbiguous],
+                                                                    n.byStatus[Status::kCity], n.byStatus[Status::kNone]}));
+  EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}),
+            (std::vector<size_t>{n.byAgreement[Agreement::kAgrees], n.byAgreement[Agreement::kAmongCandidates],
+                                 n.byAgreement[Agreement::kDisagrees], n.byAgreement[Agreement::kUndecidable]}));
 
   const Annotated utf8 = Annotate(u8"東京都港区赤坂,1070052\n東京都渋谷区神宮前,1500001", Columns(1, false, 2));
   EXPECT_EQ(u8"東京都港区赤坂,1070052,1070052,exact,一致\n東京都渋谷区神宮前,1500001,,ambiguous,候補内", utf8.out);
@@ -257,8 +262,10 @@ TEST(CsvAnnotate, ThreadsWriteTheSameBytesOverRealAddresses) {
   EXPECT_EQ(1u, several.result.counts.notUtf8.count);
   EXPECT_EQ(std::vector<long>{badLine}, Lines(several.result.counts.notUtf8));
   EXPECT_EQ(one.result.counts.rows, several.result.counts.rows);
-  EXPECT_EQ(std::vector<size_t>(one.result.counts.byStatus, one.result.counts.byStatus + lists::kStatusCount),
-            std::vector<size_t>(several.result.counts.byStatus, several.result.counts.byStatus + lists::kStatusCount));
+  for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
+    const resolver::Status status = resolver::StatusCounts::At(i);
+    EXPECT_EQ(one.result.counts.byStatus[status], several.result.counts.byStatus[status]);
+  }
 }
 
 TEST(CsvAnnotate, CancelLeavesABeginningOfTheOutput) {
