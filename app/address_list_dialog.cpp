@@ -17,6 +17,7 @@
 #include "lists/address_column.h"
 #include "postal/text.h"
 #include "resolver/code_field.h"
+#include "win32/clipboard.h"
 #include "win32/list_view.h"
 
 namespace kuranto {
@@ -322,34 +323,8 @@ std::string CodesColumn(const ListDialog& state) {
   return text;
 }
 
-// A block of `bytes` for the clipboard; null when it cannot be had.
-HGLOBAL ClipboardBlock(const void* bytes, size_t size) {
-  ScopedGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
-  ScopedGlobalLock locked(block.get());
-  if (locked.get() == nullptr) return nullptr;
-  std::memcpy(locked.get(), bytes, size);
-  return block.release();
-}
-
-void PutOnClipboard(UINT format, HGLOBAL block) {
-  ScopedGlobal owned(block);
-  // The clipboard owns the block once it accepts it.
-  if (owned.get() != nullptr && SetClipboardData(format, owned.get()) != nullptr) owned.release();
-}
-
 // Both forms, so a Unicode program reads the same codes.
-void CopyAll(const ListDialog& state) {
-  const std::string text = CodesColumn(state);
-  const int length = MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()) + 1, nullptr, 0);
-  std::vector<wchar_t> wide(static_cast<size_t>(length));
-  MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()) + 1, wide.data(), length);
-
-  ScopedClipboard clipboard(state.dialog);
-  if (!clipboard.opened()) return;
-  EmptyClipboard();
-  PutOnClipboard(CF_TEXT, ClipboardBlock(text.c_str(), text.size() + 1));
-  PutOnClipboard(CF_UNICODETEXT, ClipboardBlock(wide.data(), wide.size() * sizeof(wchar_t)));
-}
+void CopyAll(const ListDialog& state) { PutTextOnClipboard(state.dialog, CodesColumn(state)); }
 
 RECT DialogUnits(HWND dialog, int left, int top, int width, int height) {
   RECT r = {left, top, left + width, top + height};

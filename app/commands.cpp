@@ -14,6 +14,7 @@
 #include "settings/about_box.h"
 #include "settings/help.h"
 #include "transfer/detail_dialogs.h"
+#include "win32/clipboard.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -21,7 +22,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr SIZE_T kClipboardBytes = 1024;
 constexpr int kUrlBytes = 512;
 
 // Conversion modes given to the input method for the town and fuzzy boxes.
@@ -89,21 +89,6 @@ void NewCondition(AppState& app) {
   SetStatusText(c, texts::kStatusBlank);
 }
 
-// Puts `text` on the clipboard as CF_TEXT in a 1024-byte block.
-void PutOnClipboard(HWND owner, const char* text) {
-  ScopedClipboard clipboard(owner);
-  if (!clipboard.opened()) return;
-  EmptyClipboard();
-  ScopedGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kClipboardBytes));
-  {
-    ScopedGlobalLock bytes(block.get());
-    if (bytes.get() == nullptr) return;
-    lstrcpynA(static_cast<char*>(bytes.get()), text, static_cast<int>(kClipboardBytes));
-  }
-  // The clipboard owns the block once it accepts it.
-  if (SetClipboardData(CF_TEXT, block.get()) != nullptr) block.release();
-}
-
 void Copy(HWND window, const AppState& app) {
   const Controls& c = app.controls;
   const ResultPage* page = VisibleResultPage(c);
@@ -112,8 +97,7 @@ void Copy(HWND window, const AppState& app) {
   if (row < 0) return;
   SetWindowTextA(c.display, page->formatRow(app, row).c_str());
   // The clipboard receives exactly what the display box shows.
-  const std::string shown = TextOf(c.display, static_cast<int>(kClipboardBytes));
-  PutOnClipboard(window, shown.c_str());
+  PutTextOnClipboard(window, WholeTextOf(c.display));
 }
 
 void RecordSelectedRows(const AppState& app) {
@@ -126,7 +110,7 @@ void RecordSelectedRows(const AppState& app) {
 void CopyRecordLine(HWND window, const Controls& c) {
   const int line = FirstSelectedItem(c.recordList);
   if (line < 0) return;
-  PutOnClipboard(window, ListCellText(c.recordList, line, 0, kRowTextBytes).c_str());
+  PutTextOnClipboard(window, ListCellText(c.recordList, line, 0, kRowTextBytes));
 }
 
 void RemoveSelectedCondition(const Controls& c) {

@@ -19,4 +19,9 @@ inline std::string TextOf(HWND control, int bytes = kFieldBytes) {
   return text.data();
 }
 
+// The control's whole text, however long.
+inline std::string WholeTextOf(HWND control) {
+  return TextOf(control, GetWindowTextLengthA(control) + 1);
+}
+
 }  // namespace kuranto
