@@ -12,6 +12,7 @@
 #include "app/texts.h"
 #include "postal/text.h"
 #include "postal/texts.h"
+#include "resolver/book_files.h"
 #include "resolver/offices.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
@@ -134,12 +135,10 @@ const resolver::AddressBook* LoadedBook(HWND owner, AppState& app) {
   if (app.book == nullptr) {
     auto book = std::make_unique<resolver::AddressBook>();
     std::string error;
-    if (!book->Load(app.files.addressFile, error)) {
+    if (!resolver::LoadBookWithOffices(app.files.addressFile, app.files.officeFile, *book, error)) {
       ShowMessage(owner, postal::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
       return nullptr;
     }
-    // Without the office file the offices' own codes are merely unknown.
-    book->LoadOffices(app.files.officeFile, error);
     app.book = std::move(book);
   }
   return app.book.get();

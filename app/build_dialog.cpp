@@ -101,17 +101,9 @@ void RunBuildDialog(HWND owner, const char* startingText, const char* runningTex
 void RunStartupDataCheck(HWND window, AppState& app) {
   const datafiles::FileSet& files = app.files;
   const datafiles::StartupPlan plan = datafiles::PlanStartup(files, app.settings.storedDate);
-  if (plan.addressFileMissing) {
-    ShowMessage(window, postal::kNoAddressData, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
-    PostQuitMessage(0);
-    return;
-  }
-  // Japan Post's UTF-8 edition under the address file's name, or a file
+  // No address file, Japan Post's UTF-8 edition under its name, or a file
   // whose lines cannot be told apart: nothing is built from it.
-  const char* refusal = plan.addressFileUtf8         ? postal::kUtf8EditionAdvice
-                        : plan.addressFileNoLineEnds ? postal::kAddressFileNoLineEnds
-                                                     : nullptr;
-  if (refusal != nullptr) {
+  if (const char* refusal = datafiles::StartupRefusal(plan)) {
     ShowMessage(window, refusal, texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
     PostQuitMessage(0);
     return;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "datafiles/utf8_decode.h"
+
 namespace datafiles {
 
 namespace {
@@ -46,6 +48,19 @@ bool AppendCp932(uint32_t codePoint, std::string& out) {
   if (code == 0) return false;
   out += static_cast<char>(code >> 8);
   out += static_cast<char>(code & 0xFF);
+  return true;
+}
+
+bool Utf8ToCp932(const std::string& utf8, std::string& out) {
+  std::string cp932;
+  const char* end = utf8.data() + utf8.size();
+  for (const char* p = utf8.data(); p < end;) {
+    uint32_t codePoint = 0;
+    const size_t length = DecodeUtf8(p, end, codePoint);
+    if (length == 0 || !AppendCp932(codePoint, cp932)) return false;
+    p += length;
+  }
+  out.swap(cp932);
   return true;
 }
 

@@ -16,4 +16,9 @@ namespace datafiles {
 // user-defined area included).
 bool AppendCp932(uint32_t codePoint, std::string& out);
 
+// UTF-8 text as cp932 through AppendCp932, for every conversion the program
+// makes that way (arguments, lines, cells). False, `out` untouched, when a
+// byte is no UTF-8 or a character has no cp932 code.
+bool Utf8ToCp932(const std::string& utf8, std::string& out);
+
 }  // namespace datafiles

@@ -1,5 +1,7 @@
 #include "datafiles/startup_check.h"
 
+#include "postal/texts.h"
+
 #include <cstdint>
 
 #include "datafiles/file_access.h"
@@ -86,6 +88,13 @@ StartupPlan PlanStartupByFileTimes(const FileSet& files) {
                            MissingOrOlder(files.oldNumberRanges, addressTime);
   plan.currentDate = FileDate(files.addressFile);
   return plan;
+}
+
+const char* StartupRefusal(const StartupPlan& plan) {
+  if (plan.addressFileMissing) return postal::kNoAddressData;
+  if (plan.addressFileUtf8) return postal::kUtf8EditionAdvice;
+  if (plan.addressFileNoLineEnds) return postal::kAddressFileNoLineEnds;
+  return nullptr;
 }
 
 }  // namespace datafiles

@@ -25,6 +25,11 @@ struct StartupPlan {
 // (CR only), runs no build.
 StartupPlan PlanStartup(const FileSet& files, const std::string& storedDate);
 
+// The message (cp932, postal/texts.h) of a plan that reads nothing: no
+// address file, the UTF-8 edition under its name, or no LF line ends;
+// nullptr when the program can go on.
+const char* StartupRefusal(const StartupPlan& plan);
+
 // The same decision by file times, for tools without stored settings: a
 // build is due when its file is missing or older than the address file.
 StartupPlan PlanStartupByFileTimes(const FileSet& files);

@@ -27,7 +27,6 @@ bool Convert(const char* to, const char* from, const std::string& in, std::strin
 
 }  // namespace
 
-bool Utf8ToCp932(const std::string& utf8, std::string& out) { return Convert("CP932", "UTF-8", utf8, out); }
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert("UTF-8", "CP932", cp932, out); }
 
 }  // namespace datafiles

@@ -29,7 +29,6 @@ bool Convert(UINT from, UINT to, const std::string& in, std::string& out) {
 
 }  // namespace
 
-bool Utf8ToCp932(const std::string& utf8, std::string& out) { return Convert(CP_UTF8, kCp932, utf8, out); }
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert(kCp932, CP_UTF8, cp932, out); }
 
 }  // namespace datafiles

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "datafiles/cp932_encode.h"
 #include "datafiles/downloads.h"
 #include "datafiles/file_access.h"
 #include "datafiles/due_builds.h"
@@ -104,23 +105,17 @@ int Context::ExtractDownloads() {
 namespace {
 
 int RefuseMissingData(const Context& context, const datafiles::StartupPlan& plan) {
-  if (plan.addressFileMissing) {
-    context.PrintError(postal::kNoAddressData);
-    return kExitNoData;
-  }
+  const char* refusal = datafiles::StartupRefusal(plan);
+  if (refusal == nullptr) return kExitOk;
+  context.PrintError(refusal);
   if (plan.addressFileUtf8) {
-    context.PrintError(postal::kUtf8EditionAdvice);
     std::fprintf(stderr, "kuranto-query: %s is Japan Post's UTF-8 edition; convert it with: kuranto-query import-utf8 FILE\n",
                  context.files().addressFile.c_str());
-    return kExitNoData;
-  }
-  if (plan.addressFileNoLineEnds) {
-    context.PrintError(postal::kAddressFileNoLineEnds);
+  } else if (plan.addressFileNoLineEnds) {
     std::fprintf(stderr, "kuranto-query: %s has no LF line ends; nothing is read from it\n",
                  context.files().addressFile.c_str());
-    return kExitNoData;
   }
-  return kExitOk;
+  return kExitNoData;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
+#include "resolver/book_files.h"
 
 namespace query {
 
@@ -189,9 +190,7 @@ int LoadBook(Context& context, resolver::AddressBook& book) {
   const int required = context.RequireAddressFile();
   if (required != kExitOk) return required;
   std::string error;
-  if (book.Load(context.files().addressFile, error)) {
-    // Without the office file the offices' own codes are merely unknown.
-    book.LoadOffices(context.files().officeFile, error);
+  if (resolver::LoadBookWithOffices(context.files().addressFile, context.files().officeFile, book, error)) {
     return kExitOk;
   }
   std::fprintf(stderr, "kuranto-query: %s: %s\n", context.files().addressFile.c_str(), error.c_str());
