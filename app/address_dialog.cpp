@@ -8,12 +8,19 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell.h"
+#include "app/address_dialog.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/office_answer.h"
+#include "app/result_pages.h"
 #include "app/texts.h"
 #include "postal/text.h"
 #include "postal/texts.h"
 #include "resolver/book_files.h"
 #include "resolver/offices.h"
+#include "win32/buffer_sizes.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
 
@@ -21,7 +28,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr int kAddressBytes = 256;  // 255 bytes and the terminator
 
 postal::AddressRecord RowOf(const resolver::TownRecord& town) {
   postal::AddressRecord row = {};
@@ -49,19 +55,19 @@ const char* WhyAmbiguous(const resolver::AddressBook& book, const resolver::Reso
 }
 
 std::string StatusOf(const resolver::AddressBook& book, const resolver::Resolution& resolution, int rows) {
-  char text[512];
+  std::string text;
   switch (resolution.status) {
     case resolver::Status::kExact:
-      std::snprintf(text, sizeof text, texts::kResolvedExactFormat, resolution.postalCode.c_str(), rows);
+      text = FormatText(texts::kResolvedExactFormat, resolution.postalCode.c_str(), rows);
       break;
     case resolver::Status::kAmbiguous:
-      std::snprintf(text, sizeof text, texts::kResolvedAmbiguousFormat, rows, WhyAmbiguous(book, resolution));
+      text = FormatText(texts::kResolvedAmbiguousFormat, rows, WhyAmbiguous(book, resolution));
       break;
     case resolver::Status::kCity:
       if (resolution.postalCode.empty()) {
-        std::snprintf(text, sizeof text, texts::kResolvedCityNoCodeFormat, rows);
+        text = FormatText(texts::kResolvedCityNoCodeFormat, rows);
       } else {
-        std::snprintf(text, sizeof text, texts::kResolvedCityFormat, resolution.postalCode.c_str(), rows);
+        text = FormatText(texts::kResolvedCityFormat, resolution.postalCode.c_str(), rows);
       }
       break;
     case resolver::Status::kNone:
@@ -97,21 +103,26 @@ void SearchAddress(HWND dialog, HWND window, AppState& app) {
   SendMessageA(box, EM_SETSEL, 0, -1);
 }
 
-INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+// The state the dialog was opened with, kept from WM_INITDIALOG on.
+AppState* AppOf(HWND dialog) { return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+
+INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  AppState* app = AppOf(dialog);
   switch (message) {
     case WM_INITDIALOG:
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       SendDlgItemMessageA(dialog, IDC_RESOLVE_ADDRESS, EM_LIMITTEXT, kAddressBytes - 1, 0);
       SendDlgItemMessageA(dialog, IDC_RESOLVE_NAME, EM_LIMITTEXT, kAddressBytes - 1, 0);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        SearchAddress(dialog, GetWindow(dialog, GW_OWNER), g_app);
+        if (app != nullptr) SearchAddress(dialog, GetWindow(dialog, GW_OWNER), *app);
       } else if (LOWORD(wParam) == IDCANCEL) {
         DestroyWindow(dialog);
       }
       return TRUE;
     case WM_DESTROY:
-      g_app.addressDialog = nullptr;
+      if (app != nullptr) app->addressDialog = nullptr;
       return FALSE;
     default:
       return FALSE;
@@ -123,7 +134,8 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 void ShowAddressDialog(HWND window, AppState& app) {
   if (app.addressDialog == nullptr) {
     app.addressDialog =
-        CreateDialogParamA(WindowInstance(window), texts::kAddressDialogResource, window, AddressDialogProc, 0);
+        CreateDialogParamA(WindowInstance(window), texts::kAddressDialogResource, window, AddressDialogProc,
+                           reinterpret_cast<LPARAM>(&app));
     if (app.addressDialog == nullptr) return;
   }
   ShowWindow(app.addressDialog, SW_SHOW);

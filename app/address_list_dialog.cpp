@@ -12,11 +12,16 @@
 #include <thread>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/address_dialog.h"
+#include "app/address_list_dialog.h"
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/main_window.h"
 #include "app/texts.h"
 #include "lists/address_column.h"
 #include "postal/text.h"
 #include "resolver/code_field.h"
+#include "win32/buffer_sizes.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
 
@@ -25,11 +30,9 @@ namespace kuranto {
 namespace {
 
 // A pasted column can be long: some 100,000 rows of a few dozen bytes.
-constexpr WPARAM kPastedBytes = 32 * 1024 * 1024;
 constexpr DWORD kProgressEveryMs = 100;
 constexpr UINT kWorkProgress = WM_APP + 1;  // lParam: the run
 constexpr UINT kWorkDone = WM_APP + 2;      // lParam: the run
-constexpr size_t kCandidatesShownBytes = 255;
 const char kCandidateSeparator[] = " / ";
 
 // The result list's columns, in order, and their widths in dialog units.
@@ -107,6 +110,7 @@ class ColumnWork {
 
 // The dialog's own state, from WM_INITDIALOG to WM_NCDESTROY.
 struct ListDialog {
+  AppState* app = nullptr;  // the state the dialog was opened with
   HWND dialog = nullptr;
   HWND owner = nullptr;
   SIZE smallest = {};  // the size it opened at: any smaller hides controls
@@ -146,7 +150,7 @@ std::string CellText(const ListDialog& state, size_t index, int column) {
     case kStatusColumn:
       return resolver::StatusName(row.answer.status);
     default:
-      return CandidatesText(*g_app.book, row.answer);
+      return CandidatesText(*state.app->book, row.answer);
   }
 }
 
@@ -214,8 +218,8 @@ std::string CountsText(const ListDialog& state) {
 
 void ShowProgress(const ListDialog& state) {
   const size_t done = state.work.Done();
-  char text[128];
-  std::snprintf(text, sizeof text, texts::kAddressListRunningFormat, static_cast<unsigned long>(done),
+  std::string text;
+  text = FormatText(texts::kAddressListRunningFormat, static_cast<unsigned long>(done),
                 static_cast<unsigned long>(state.rows.size()));
   SetStatus(state.dialog, text);
   SendDlgItemMessageA(state.dialog, IDC_LIST_PROGRESS, PBM_SETPOS, done, 0);
@@ -250,7 +254,7 @@ void SearchColumn(ListDialog& state) {
     return;
   }
   SetStatus(dialog, texts::kAddressListLoading);
-  const resolver::AddressBook* book = LoadedBook(dialog, g_app);
+  const resolver::AddressBook* book = LoadedBook(dialog, *state.app);
   if (book == nullptr) {
     SetStatus(dialog, "");
     return;
@@ -308,7 +312,7 @@ void ReviewRow(const ListDialog& state, int index) {
     ShowMessage(state.dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  ShowResolution(state.owner, g_app, row.answer);
+  ShowResolution(state.owner, *state.app, row.answer);
 }
 
 // One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
@@ -472,7 +476,7 @@ INT_PTR CALLBACK AddressListProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
       // The worker writes into the rows: it ends before they go.
       state->work.Stop();
-      g_app.addressListDialog = nullptr;
+      state->app->addressListDialog = nullptr;
       return FALSE;
     case WM_NCDESTROY:
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
@@ -488,6 +492,7 @@ INT_PTR CALLBACK AddressListProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void ShowAddressListDialog(HWND window, AppState& app) {
   if (app.addressListDialog == nullptr) {
     auto state = std::make_unique<ListDialog>();
+    state->app = &app;
     state->owner = window;
     app.addressListDialog = CreateDialogParamA(WindowInstance(window), texts::kAddressListResource, window,
                                                AddressListProc, reinterpret_cast<LPARAM>(state.get()));

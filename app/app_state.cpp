@@ -1,4 +1,4 @@
-#include "app/shell.h"
+#include "app/app_state.h"
 
 namespace kuranto {
 

@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/build_dialog.h"
+#include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/due_builds.h"
 #include "datafiles/index_load.h"

@@ -5,7 +5,12 @@
 #include <iterator>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/commands.h"
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/search_mode.h"
 #include "app/texts.h"
 
 namespace kuranto {

@@ -7,13 +7,25 @@
 #include <cstring>
 #include <string>
 
-#include "app/shell.h"
+#include "app/address_dialog.h"
+#include "app/address_list_dialog.h"
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/conditions.h"
+#include "app/csv_codes.h"
+#include "app/layout.h"
+#include "app/location_lists.h"
+#include "app/main_window.h"
+#include "app/result_pages.h"
+#include "app/search_mode.h"
+#include "app/settings_load.h"
 #include "app/texts.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
 #include "settings/about_box.h"
 #include "settings/help.h"
 #include "transfer/detail_dialogs.h"
+#include "win32/buffer_sizes.h"
 #include "win32/clipboard.h"
 #include "win32/form_controls.h"
 #include "win32/list_view.h"
@@ -22,7 +34,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr int kUrlBytes = 512;
 
 // Conversion modes given to the input method for the town and fuzzy boxes.
 constexpr DWORD kHiraganaConversion = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_ROMAN;
@@ -65,9 +76,9 @@ void Search(HWND window, AppState& app) {
   UnlockSearchForm(c);
 
   if (page != nullptr) FillResultList(c.*page->list, app.resultCount);
-  char status[64];
-  std::snprintf(status, sizeof status, texts::kStatusFoundFormat, app.resultCount);
-  SetStatusText(c, status);
+  std::string status;
+  status = FormatText(texts::kStatusFoundFormat, app.resultCount);
+  SetStatusText(c, status.c_str());
   EnableWindow(c.search, TRUE);
   SetFocus(c.search);
 }
@@ -364,9 +375,9 @@ bool AnswerResultListNotify(const Controls& controls, NMHDR& header, LRESULT& an
   }
 }
 
-void OnCommand(HWND window, WPARAM wParam, LPARAM) {
+void OnCommand(HWND window, AppState& app, WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
-  if (!OnFormNotification(window, g_app, id, HIWORD(wParam))) OnMenuCommand(window, g_app, id);
+  if (!OnFormNotification(window, app, id, HIWORD(wParam))) OnMenuCommand(window, app, id);
 }
 
 }  // namespace kuranto

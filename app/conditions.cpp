@@ -6,7 +6,12 @@
 
 #include <string>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/conditions.h"
+#include "app/location_lists.h"
+#include "app/result_pages.h"
+#include "app/search_mode.h"
 #include "app/texts.h"
 #include "datafiles/index_store.h"
 #include "win32/form_controls.h"

@@ -12,7 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/address_dialog.h"
+#include "app/app_state.h"
+#include "app/csv_codes.h"
+#include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
 #include "lists/csv_annotate.h"
@@ -20,14 +23,13 @@
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
 #include "postal/text.h"
+#include "win32/buffer_sizes.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {
 
 namespace {
 
-constexpr size_t kCellShownBytes = 60;
-constexpr size_t kHeadBytes = 1 << 20;  // what the column dialog and its guesses look at
 constexpr DWORD kPumpEveryMs = 50;
 constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 
@@ -184,8 +186,8 @@ class CsvProgress {
 // first row and guesses from its first rows.
 bool ReadHead(const std::string& path, lists::ListHead& head) {
   std::string raw;
-  if (!datafiles::ReadFileHead(path, kHeadBytes, raw)) return false;
-  head = lists::ReadListHead(raw, raw.size() == kHeadBytes);
+  if (!datafiles::ReadFileHead(path, kCsvHeadBytes, raw)) return false;
+  head = lists::ReadListHead(raw, raw.size() == kCsvHeadBytes);
   return true;
 }
 

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/build_dialog.h"
+#include "app/downloads_ui.h"
 #include "app/texts.h"
 #include "datafiles/downloads.h"
 
@@ -37,14 +39,14 @@ const ExtractionTexts& TextsOf(datafiles::SourceKind kind) {
 // A UTF-8 edition that cannot be converted is told as the program always
 // told it; anything else by the extraction's own message.
 std::string FailureText(const datafiles::ExtractionResult& result) {
-  char text[256];
+  std::string text;
   switch (result.conversion.status) {
     case datafiles::ImportStatus::kNoCp932Form:
-      std::snprintf(text, sizeof text, texts::kImportNoShiftJisFormat, result.conversion.line,
+      text = FormatText(texts::kImportNoShiftJisFormat, result.conversion.line,
                     static_cast<unsigned>(result.conversion.character));
       return text;
     case datafiles::ImportStatus::kNotUtf8:
-      std::snprintf(text, sizeof text, texts::kImportNotUtf8Format, result.conversion.line);
+      text = FormatText(texts::kImportNotUtf8Format, result.conversion.line);
       return text;
     default:
       return result.message;

@@ -3,7 +3,8 @@
 
 #include <cstring>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/layout.h"
 #include "app/texts.h"
 #include "win32/fonts.h"
 

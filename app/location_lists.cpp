@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/location_lists.h"
 #include "datafiles/area_codes.h"
 #include "datafiles/index_load.h"
 #include "win32/form_controls.h"

@@ -2,7 +2,19 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/build_dialog.h"
+#include "app/child_controls.h"
+#include "app/commands.h"
+#include "app/conditions.h"
+#include "app/downloads_ui.h"
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/menus.h"
+#include "app/result_pages.h"
+#include "app/saved_lists_ui.h"
+#include "app/search_mode.h"
+#include "app/settings_load.h"
 #include "app/texts.h"
 #include "transfer/drop_source.h"
 #include "transfer/row_drag.h"
@@ -197,7 +209,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       ShowContextMenu(window, g_app.controls, g_app.menuSlots, reinterpret_cast<HWND>(wParam), lParam);
       return 0;
     case WM_COMMAND:
-      OnCommand(window, wParam, lParam);
+      OnCommand(window, g_app, wParam, lParam);
       return 0;
     case WM_INITMENUPOPUP:
       OnInitMenuPopup(window);

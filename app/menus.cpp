@@ -1,7 +1,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/menus.h"
+#include "app/result_pages.h"
 #include "app/texts.h"
 
 namespace kuranto {

@@ -7,7 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/commands.h"
+#include "app/office_answer.h"
+#include "app/result_pages.h"
 #include "app/texts.h"
 #include "postal/text.h"
 #include "resolver/offices.h"
@@ -50,10 +54,10 @@ void ShowOfficeAnswer(HWND window, AppState& app, size_t office) {
   SelectListRow(c.officeList, 0);
   ShowFirstSelectedRow(app, page);
 
-  char status[512];
-  std::snprintf(status, sizeof status, texts::kResolvedOfficeFormat, std::string(found.postalCode).c_str(),
+  std::string status;
+  status = FormatText(texts::kResolvedOfficeFormat, std::string(found.postalCode).c_str(),
                 std::string(found.name).c_str());
-  SetStatusText(c, status);
+  SetStatusText(c, status.c_str());
   UpdateWindow(window);
 }
 

@@ -3,7 +3,9 @@
 
 #include <string>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/result_pages.h"
 #include "postal/address_search.h"
 #include "postal/office_search.h"
 #include "postal/templates.h"

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/running_window.h"
 #include "app/texts.h"
 
 namespace kuranto {

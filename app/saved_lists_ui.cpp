@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/saved_lists_ui.h"
 #include "app/texts.h"
 #include "datafiles/saved_lists.h"
 #include "win32/list_view.h"

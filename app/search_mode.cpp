@@ -3,7 +3,9 @@
 
 #include <iterator>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/location_lists.h"
+#include "app/search_mode.h"
 #include "win32/form_controls.h"
 
 namespace kuranto {

@@ -1,5 +1,7 @@
 // The registry settings and the settings sheet, over the shell's state.
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/child_controls.h"
+#include "app/settings_load.h"
 #include "settings/registry_settings.h"
 #include "settings/settings_sheet.h"
 

@@ -2,7 +2,9 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/shell.h"
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/running_window.h"
 #include "app/texts.h"
 #include "datafiles/folder_lock.h"
 #include "win32/com.h"

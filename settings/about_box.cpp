@@ -5,6 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
+#include "win32/buffer_sizes.h"
 #include "win32/fonts.h"
 #include "win32/scoped.h"
 
@@ -13,8 +14,6 @@ namespace kuranto {
 namespace {
 
 constexpr int kHandCursorResource = 106;
-constexpr DWORD kUserNameBytes = 257;  // UNLEN + 1
-constexpr size_t kUserLineBytes = 300;
 
 // The link cursor, destroyed with the box when it is a private copy.
 class LinkCursor {

@@ -1,0 +1,21 @@
+// the registry settings and the settings sheet.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_state.h"
+
+namespace kuranto {
+
+using settings::WindowRect;
+WindowRect LoadWindowRect();
+void LoadSettings(const Controls& controls, Settings& settings);
+void LoadPrefectureSetting(const Controls& controls);
+void SaveSettings(const Controls& controls, const Settings& settings);
+void ShowSettings(HWND window, Settings& settings);
+// The settings key below HKEY_CURRENT_USER, for tests; "" for the program's own.
+void SetSettingsKeyOverride(const std::string& path);
+
+}  // namespace kuranto
