@@ -114,7 +114,7 @@ void RunStartupDataCheck(HWND window, AppState& app) {
 
   // A build that cannot write leaves the old file in place and its own bytes
   // in memory, which this run uses instead.
-  datafiles::RunDueBuilds(files, plan, false, app.heldIndexes,
+  datafiles::RunDueBuilds(files, plan, datafiles::BuildScope::kDue, app.heldIndexes,
                           [window](datafiles::IndexBuild build, const std::function<void(const datafiles::BuildProgress&)>& work) {
                             const BuildTexts& shown = TextsOf(build);
                             RunBuild(window, {shown.starting, shown.running, work});

@@ -18,10 +18,13 @@ enum class IndexBuild { kCityList, kPrefectureRanges, kNumberRanges };
 // shows it in a dialog, a tool simply calls it.
 using BuildRunner = std::function<void(IndexBuild build, const std::function<void(const BuildProgress&)>& work)>;
 
-// Runs through `runner` each build that `plan` marks due (every one with
-// `all`), storing its files: a file that cannot be written stays in `held`
-// for the run. Returns the paths that could not be written.
-std::vector<std::string> RunDueBuilds(const FileSet& files, const StartupPlan& plan, bool all, HeldIndexFiles& held,
-                                      const BuildRunner& runner);
+// Which builds run: those the plan marks due, or every one.
+enum class BuildScope { kDue, kEvery };
+
+// Runs through `runner` each build that `scope` asks for, storing its files:
+// a file that cannot be written stays in `held` for the run. Returns the
+// paths that could not be written.
+std::vector<std::string> RunDueBuilds(const FileSet& files, const StartupPlan& plan, BuildScope scope,
+                                      HeldIndexFiles& held, const BuildRunner& runner);
 
 }  // namespace datafiles

@@ -11,7 +11,7 @@ int RunAddress(Context& context, const CommandArgs& args) {
   postal::SearchForm q;
   const int read = ReadSearchForm(context, args, q);
   if (read != kExitOk) return read;
-  const int prepared = context.PrepareIndexes(false);
+  const int prepared = context.PrepareIndexes(datafiles::BuildScope::kDue);
   if (prepared != kExitOk) return prepared;
   postal::AddressRows rows;
   const char* refusal = postal::SearchAddresses(context.files().addressFile, context.tables(), q, rows);
@@ -27,7 +27,7 @@ int RunCities(Context& context, const CommandArgs& args) {
   if (args.size() != 1) return kExitUsage;
   std::string prefecture;
   if (!context.Argument(args[0], prefecture)) return kExitRefused;
-  const int prepared = context.PrepareIndexes(false);
+  const int prepared = context.PrepareIndexes(datafiles::BuildScope::kDue);
   if (prepared != kExitOk) return prepared;
   for (const std::string& city : datafiles::CitiesOf(context.cityListBytes(), prefecture)) context.PrintLine(city);
   return kExitOk;
@@ -35,7 +35,7 @@ int RunCities(Context& context, const CommandArgs& args) {
 
 int RunBuild(Context& context, const CommandArgs& args) {
   if (!args.empty()) return kExitUsage;
-  return context.PrepareIndexes(true);
+  return context.PrepareIndexes(datafiles::BuildScope::kEvery);
 }
 
 }  // namespace query

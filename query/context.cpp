@@ -126,10 +126,11 @@ int Context::RequireAddressFile() {
   return RefuseMissingData(*this, datafiles::PlanStartupByFileTimes(files_));
 }
 
-int Context::PrepareIndexes(bool all) {
+int Context::PrepareIndexes(datafiles::BuildScope scope) {
   const int extracted = ExtractDownloads();
   if (extracted != kExitOk) return extracted;
-  all = all || rebuildAll_;
+  if (rebuildAll_) scope = datafiles::BuildScope::kEvery;
+  const bool all = scope == datafiles::BuildScope::kEvery;
   datafiles::StartupPlan plan = datafiles::PlanStartupByFileTimes(files_);
   const int refused = RefuseMissingData(*this, plan);
   if (refused != kExitOk) return refused;
@@ -142,7 +143,7 @@ int Context::PrepareIndexes(bool all) {
     work(datafiles::BuildProgress());
   };
   // A build whose file cannot be written is used from memory for this run.
-  for (const std::string& path : datafiles::RunDueBuilds(files_, plan, all, held, runNow)) {
+  for (const std::string& path : datafiles::RunDueBuilds(files_, plan, scope, held, runNow)) {
     std::fprintf(stderr, "kuranto-query: cannot write %s; using the index built in memory\n", path.c_str());
   }
   cityList_ = datafiles::IndexFileBytes(files_.cityList, held);

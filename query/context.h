@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/due_builds.h"
 #include "datafiles/file_set.h"
 #include "datafiles/folder_lock.h"
 #include "postal/ranges.h"
@@ -54,11 +55,11 @@ class Context {
   // under the folder lock. kExitOk, or kExitNoData with each refusal printed.
   int ExtractDownloads();
 
-  // Extracts the downloads, runs the due builds (`all`: every build) and loads the tables. A build
+  // Extracts the downloads, runs the builds `scope` asks for and loads the tables. A build
   // whose file cannot be written is used from memory. Returns kExitOk, or
   // kExitNoData with the message printed (also for an address file in the
   // UTF-8 edition, which is not read).
-  int PrepareIndexes(bool all);
+  int PrepareIndexes(datafiles::BuildScope scope);
   const postal::IndexTables& tables() const { return tables_; }
   const std::string& cityListBytes() const { return cityList_; }
 

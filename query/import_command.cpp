@@ -20,7 +20,7 @@ int Import(Context& context, const CommandArgs& args, bool utf8Edition) {
     context.PrintError(r.message);
     return r.conversion.status == datafiles::ImportStatus::kDone ? kExitNoData : kExitRefused;
   }
-  return context.PrepareIndexes(true);
+  return context.PrepareIndexes(datafiles::BuildScope::kEvery);
 }
 
 }  // namespace
