@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "lists/csv_annotate.h"
 #include "lists/list_form.h"
 #include "query/context.h"
 #include "resolver/offices.h"
@@ -28,6 +29,11 @@ struct ResolveRequest {
 // Loads DIR's address file, and its business-office file where there is
 // one; kExitOk, or kExitNoData with the message printed.
 int LoadBook(Context& context, resolver::AddressBook& book);
+
+// "3 rows", "1 row": a count with its noun.
+std::string Plural(size_t count, const char* noun);
+// " (none): lines 3, 8, ..." for the lines a summary names as set apart.
+std::string NamedLines(const lists::CsvRowLines& rows);
 
 // The CSV mode: refuses OUT == FILE before loading anything.
 int RunResolveCsv(Context& context, const ResolveRequest& request);

@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "lists/csv_annotate.h"
 #include "lists/csv_encoding.h"
@@ -104,10 +103,7 @@ class LineResolver {
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
     if (notText_.count == 0) return;
-    const char* noun = notText_.count == 1 ? " line" : " lines";
-    std::string text = kLabel + std::to_string(notText_.count) + noun + " not text, not resolved (none):" + noun +
-                       " " + notText_.Named() + (notText_.count > lists::kNamedLines ? ", ..." : "");
-    context_.PrintError(text);
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_));
   }
 
  private:

@@ -54,16 +54,6 @@ class ProgressLine {
   bool printed_ = false;
 };
 
-std::string Plural(size_t count, const char* noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-// " (none): lines 3, 8, ..." for rows set apart.
-std::string NamedLines(const lists::CsvRowLines& rows) {
-  return (rows.count == 1 ? " (none): line " : " (none): lines ") + rows.Named() +
-         (rows.count > lists::kNamedLines ? ", ..." : "");
-}
-
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
@@ -148,6 +138,15 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
 }
 
 }  // namespace
+
+std::string Plural(size_t count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+std::string NamedLines(const lists::CsvRowLines& rows) {
+  return (rows.count == 1 ? " (none): line " : " (none): lines ") + rows.Named() +
+         (rows.count > lists::kNamedLines ? ", ..." : "");
+}
 
 int RunResolveCsv(Context& context, const ResolveRequest& request) {
   const bool toFile = !request.output.empty();
