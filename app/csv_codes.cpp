@@ -216,13 +216,16 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
 
 // The report of a file refused before anything was written.
 void ReportRefusal(HWND owner, const std::string& input, const lists::CsvResult& result) {
-  const char* format = result.outcome == lists::CsvOutcome::kUnclosedQuote      ? texts::kCsvUnclosedQuoteFormat
-                       : result.outcome == lists::CsvOutcome::kNotText          ? texts::kCsvNotTextFormat
-                       : result.outcome == lists::CsvOutcome::kUtf16WithoutBom  ? texts::kCsvUtf16WithoutBomFormat
-                       : result.outcome == lists::CsvOutcome::kCrOnly           ? texts::kCsvCrOnlyFormat
-                                                                                : texts::kCsvPastWidthFormat;
-  const long value = result.outcome == lists::CsvOutcome::kColumnPastWidth ? static_cast<long>(result.width) : result.line;
-  Report(owner, FormatText(format, input.c_str(), value), MB_ICONEXCLAMATION);
+  using lists::CsvOutcome;
+  std::string text;
+  switch (result.outcome) {
+    case CsvOutcome::kUnclosedQuote: text = texts::CsvUnclosedQuoteText(input, result.line); break;
+    case CsvOutcome::kNotText: text = texts::CsvNotTextText(input, result.line); break;
+    case CsvOutcome::kUtf16WithoutBom: text = texts::CsvUtf16WithoutBomText(input); break;
+    case CsvOutcome::kCrOnly: text = texts::CsvCrOnlyText(input); break;
+    default: text = texts::CsvPastWidthText(input, result.width); break;
+  }
+  Report(owner, text, MB_ICONEXCLAMATION);
 }
 
 // "COUNT（3, 8 行目）" for rows set apart; empty when there are none.

@@ -106,16 +106,29 @@ inline constexpr char kCsvCannotReadFormat[] = "%s を読めませんでした�
 inline constexpr char kCsvEmptyFormat[] = "%s には行がありません。";
 inline constexpr char kCsvUnclosedQuoteFormat[] =
     "%s の %ld 行目で始まる行の引用符 (\") が閉じていません。\n何も書き出していません。";
+inline std::string CsvUnclosedQuoteText(const std::string& file, long line) {
+  return FormatText(kCsvUnclosedQuoteFormat, file.c_str(), line);
+}
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
 inline constexpr char kCsvNotTextFormat[] =
     "%s の %ld 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。";
+inline std::string CsvNotTextText(const std::string& file, long line) {
+  return FormatText(kCsvNotTextFormat, file.c_str(), line);
+}
 inline constexpr char kCsvUtf16WithoutBomFormat[] =
     "%s は BOM (バイト順マーク) のない UTF-16 のようです。\nBOM 付きの UTF-16 (Excel の「Unicode テキスト」)、"
     "UTF-8 または Shift-JIS で保存してください。\n何も書き出していません。";
+inline std::string CsvUtf16WithoutBomText(const std::string& file) {
+  return FormatText(kCsvUtf16WithoutBomFormat, file.c_str());
+}
 inline constexpr char kCsvCrOnlyFormat[] =
     "%s は行の終わりが CR だけで、LF も CR LF もありません。\n何も書き出していません。";
+inline std::string CsvCrOnlyText(const std::string& file) { return FormatText(kCsvCrOnlyFormat, file.c_str()); }
 inline constexpr char kCsvPastWidthFormat[] =
     "%s の 1 行目には %ld 列しかなく、選んだ列がありません。\n何も書き出していません。";
+inline std::string CsvPastWidthText(const std::string& file, size_t width) {
+  return FormatText(kCsvPastWidthFormat, file.c_str(), static_cast<long>(width));
+}
 // Rows of none set apart, under its count.
 inline constexpr char kCsvNotUtf8Format[] = "　うち UTF-8 でない行: %lu（%s 行目。住所を読んでいません）\n";
 inline constexpr char kCsvTooShortFormat[] = "　うち住所の列がない行: %lu（%s 行目）\n";

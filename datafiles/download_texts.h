@@ -1,7 +1,9 @@
-// Texts about the downloads that reach the user, as cp932 bytes, escaped so
-// that the core does not depend on a compiler's execution charset. A message
-// is built as FILE + the first text + the reason.
+// Generated from download_texts.words by tools/cp932_words.py: edit the table, not this file.
+// Texts about the downloads that reach the user. A message is built as
+// FILE + the first text + the reason.
 #pragma once
+
+#include "postal/cp932_word.h"
 
 namespace datafiles {
 
@@ -55,5 +57,23 @@ inline constexpr char kLineNotUtf8[] =
 inline constexpr char kLineNoCp932[] =
     "\x20\x8D\x73\x96\xDA\x82\xC9\x20\x53\x68\x69\x66\x74\x2D\x4A\x49\x53\x20\x82\xC9\x82\xC8\x82\xA2\x95\xB6\x8E\x9A"
     "\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x3A\x20";
+
+inline constexpr postal::Cp932Word kDownloadTextsTable[] = {
+    {"kCannotExtract", kCannotExtract, -1},
+    {"kZipCannotRead", kZipCannotRead, -1},
+    {"kZipDamaged", kZipDamaged, -1},
+    {"kZipUnsupported", kZipUnsupported, -1},
+    {"kZipEncrypted", kZipEncrypted, -1},
+    {"kZipUnsafeName", kZipUnsafeName, -1},
+    {"kZipNoCsv", kZipNoCsv, -1},
+    {"kZipTooLarge", kZipTooLarge, -1},
+    {"kZipBadData", kZipBadData, -1},
+    {"kZipBadCrc", kZipBadCrc, -1},
+    {"kCannotWriteFile", kCannotWriteFile, -1},
+    {"kCannotReadFile", kCannotReadFile, -1},
+    {"kCannotConvert", kCannotConvert, -1},
+    {"kLineNotUtf8", kLineNotUtf8, -1},
+    {"kLineNoCp932", kLineNoCp932, -1},
+};
 
 }  // namespace datafiles

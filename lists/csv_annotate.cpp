@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "datafiles/text_encoding.h"
+#include "lists/list_words.h"
 #include "lists/row_annotator.h"
 #include "resolver/offices.h"
 
@@ -12,17 +13,6 @@ using resolver::Agreement;
 using resolver::Resolution;
 
 namespace {
-
-// "郵便番号"
-const char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
-// "判定"
-const char kStatusColumnName[] = "\x94\xBB\x92\xE8";
-// "照合"
-const char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
-// "（住所から" and "）": a name the file's header has already is told apart
-// as coming from the address.
-const char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
-const char kOwnNameClose[] = "\x81\x6A";
 
 // A fixed cp932 text in the file's encoding.
 std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {

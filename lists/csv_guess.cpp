@@ -8,6 +8,7 @@
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
 #include "lists/list_form.h"
+#include "lists/list_words.h"
 #include "resolver/normalize.h"
 
 namespace lists {
@@ -15,26 +16,6 @@ namespace lists {
 namespace {
 
 constexpr size_t kCodeDigits = 7;
-
-// Header cells over a column of names, as address lists and office
-// directories write them.
-const char* const kNameHeaders[] = {
-    "\x96\xBC\x8F\xCC",                  // 名称
-    "\x96\xBC\x91\x4F",                  // 名前
-    "\x8E\x81\x96\xBC",                  // 氏名
-    "\x88\xB6\x96\xBC",                  // 宛名
-    "\x8E\xD0\x96\xBC",                  // 社名
-    "\x89\xEF\x8E\xD0\x96\xBC",          // 会社名
-    "\x8A\x77\x8D\x5A\x96\xBC",          // 学校名
-    "\x96\x40\x90\x6C\x96\xBC",          // 法人名
-    "\x92\x63\x91\xCC\x96\xBC",          // 団体名
-    "\x8E\x7B\x90\xDD\x96\xBC",          // 施設名
-    "\x95\x61\x89\x40\x96\xBC",          // 病院名
-    "\x8E\x96\x8B\xC6\x8F\x8A\x96\xBC",  // 事業所名
-    "\x8E\x96\x8B\xC6\x8E\xD2\x96\xBC",  // 事業者名
-    "\x8C\xDA\x8B\x71\x96\xBC",          // 顧客名
-    "\x8E\xE6\x88\xF8\x90\xE6\x96\xBC",  // 取引先名
-};
 
 // The first rows' cells as cp932; a row that never closes its quote ends the sample.
 std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "postal/records.h"
+#include "postal/template_words.h"
 
 namespace postal {
 
@@ -48,23 +49,6 @@ struct TemplatePreset {
   const char* addressTemplate;
   const char* officeTemplate;
 };
-
-// "標準"
-inline constexpr char kPresetStandardName[] = "\x95\x57\x8F\x80";
-inline constexpr char kPresetStandardAddress[] = "N KSM";
-inline constexpr char kPresetStandardOffice[] = "N KSM G";
-// "〒付き"
-inline constexpr char kPresetPostalMarkName[] = "\x81\xA7\x95\x74\x82\xAB";
-inline constexpr char kPresetPostalMarkAddress[] = "\x81\xA7" "N KSM";    // "〒N KSM"
-inline constexpr char kPresetPostalMarkOffice[] = "\x81\xA7" "N KSM G";   // "〒N KSM G"
-// "CSV"
-inline constexpr char kPresetCsvName[] = "CSV";
-inline constexpr char kPresetCsvAddress[] = "N,KSM";
-inline constexpr char kPresetCsvOffice[] = "N,G,KSM";
-// "詳細"
-inline constexpr char kPresetDetailedName[] = "\x8F\xDA\x8D\xD7";
-inline constexpr char kPresetDetailedAddress[] = "N KSM(ksm)";
-inline constexpr char kPresetDetailedOffice[] = "N G(g)KSM(ksm)";
 
 constexpr int kTemplatePresetCount = 4;
 inline constexpr TemplatePreset kTemplatePresets[kTemplatePresetCount] = {

@@ -1,0 +1,63 @@
+// Generated from list_words.words by tools/cp932_words.py: edit the table, not this file.
+// The words the list work writes into a file or reads from its header.
+#pragma once
+
+#include "postal/cp932_word.h"
+
+namespace lists {
+
+// the columns a CSV file gets
+// "郵便番号"
+inline constexpr char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
+// "判定"
+inline constexpr char kStatusColumnName[] = "\x94\xBB\x92\xE8";
+// "照合"
+inline constexpr char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
+// a name the file's header has already is told apart as coming from the address
+// "（住所から"
+inline constexpr char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
+// "）"
+inline constexpr char kOwnNameClose[] = "\x81\x6A";
+// header cells over a column of names, as address lists and office directories write them
+inline constexpr const char* kNameHeaders[] = {
+    "\x96\xBC\x8F\xCC",  // "名称"
+    "\x96\xBC\x91\x4F",  // "名前"
+    "\x8E\x81\x96\xBC",  // "氏名"
+    "\x88\xB6\x96\xBC",  // "宛名"
+    "\x8E\xD0\x96\xBC",  // "社名"
+    "\x89\xEF\x8E\xD0\x96\xBC",  // "会社名"
+    "\x8A\x77\x8D\x5A\x96\xBC",  // "学校名"
+    "\x96\x40\x90\x6C\x96\xBC",  // "法人名"
+    "\x92\x63\x91\xCC\x96\xBC",  // "団体名"
+    "\x8E\x7B\x90\xDD\x96\xBC",  // "施設名"
+    "\x95\x61\x89\x40\x96\xBC",  // "病院名"
+    "\x8E\x96\x8B\xC6\x8F\x8A\x96\xBC",  // "事業所名"
+    "\x8E\x96\x8B\xC6\x8E\xD2\x96\xBC",  // "事業者名"
+    "\x8C\xDA\x8B\x71\x96\xBC",  // "顧客名"
+    "\x8E\xE6\x88\xF8\x90\xE6\x96\xBC",  // "取引先名"
+};
+
+inline constexpr postal::Cp932Word kListWordsTable[] = {
+    {"kCodeColumnName", kCodeColumnName, -1},
+    {"kStatusColumnName", kStatusColumnName, -1},
+    {"kAgreementColumnName", kAgreementColumnName, -1},
+    {"kOwnNameOpen", kOwnNameOpen, -1},
+    {"kOwnNameClose", kOwnNameClose, -1},
+    {"kNameHeaders", kNameHeaders[0], 0},
+    {"kNameHeaders", kNameHeaders[1], 1},
+    {"kNameHeaders", kNameHeaders[2], 2},
+    {"kNameHeaders", kNameHeaders[3], 3},
+    {"kNameHeaders", kNameHeaders[4], 4},
+    {"kNameHeaders", kNameHeaders[5], 5},
+    {"kNameHeaders", kNameHeaders[6], 6},
+    {"kNameHeaders", kNameHeaders[7], 7},
+    {"kNameHeaders", kNameHeaders[8], 8},
+    {"kNameHeaders", kNameHeaders[9], 9},
+    {"kNameHeaders", kNameHeaders[10], 10},
+    {"kNameHeaders", kNameHeaders[11], 11},
+    {"kNameHeaders", kNameHeaders[12], 12},
+    {"kNameHeaders", kNameHeaders[13], 13},
+    {"kNameHeaders", kNameHeaders[14], 14},
+};
+
+}  // namespace lists
