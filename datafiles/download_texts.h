@@ -3,6 +3,8 @@
 // FILE + the first text + the reason.
 #pragma once
 
+#include <cstdint>
+
 #include "postal/cp932_word.h"
 
 namespace datafiles {

@@ -2,6 +2,8 @@
 // The words the list work writes into a file or reads from its header.
 #pragma once
 
+#include <cstdint>
+
 #include "postal/cp932_word.h"
 
 namespace lists {

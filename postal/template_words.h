@@ -3,6 +3,8 @@
 // office templates each sets.
 #pragma once
 
+#include <cstdint>
+
 #include "postal/cp932_word.h"
 
 namespace postal {

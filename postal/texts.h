@@ -2,6 +2,8 @@
 // Texts the core hands to the user.
 #pragma once
 
+#include <cstdint>
+
 #include "postal/cp932_word.h"
 
 namespace postal {

@@ -33,7 +33,7 @@ TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver")
 # the project writes the JIS minus sign and wave dash as KEN_ALL.CSV does.
 PROJECT_CODES = {"\u2212": b"\x81\x7c", "\u301c": b"\x81\x60"}
 
-ENTRY = re.compile(r"^(k\w+)(\[\])?\s*=\s*(.+)$")
+ENTRY = re.compile(r"^(k\w+)(\[\])?\s*=\s*(char\s+)?(.+)$")
 BYTES_PER_LINE = 28
 
 
@@ -75,10 +75,13 @@ def read_table(path):
             match = ENTRY.match(line)
             if not match:
                 sys.exit("%s: not an entry: %s" % (where, line))
-            values = parse_strings(match.group(3), where)
+            values = parse_strings(match.group(4), where)
             if not match.group(2) and len(values) != 1:
                 sys.exit("%s: one string for %s, or write %s[]" % (where, match.group(1), match.group(1)))
-            entries.append((match.group(1), bool(match.group(2)), values, comment))
+            kind = "list" if match.group(2) else "char" if match.group(3) else "text"
+            if kind == "char" and len(values[0]) != 1:
+                sys.exit("%s: a char is one character" % where)
+            entries.append((match.group(1), kind, values, comment))
             comment = []
     if not namespace:
         sys.exit("%s: no @namespace" % path.relative_to(ROOT))
@@ -89,10 +92,14 @@ def header_text(path):
     head, namespace, entries = read_table(path)
     out = ["// Generated from %s by tools/cp932_words.py: edit the table, not this file." % path.name]
     out += ["// " + line if line else "//" for line in head]
-    out += ["#pragma once", "", '#include "postal/cp932_word.h"', "", "namespace %s {" % namespace, ""]
-    for name, is_list, values, comment in entries:
+    out += ["#pragma once", "", "#include <cstdint>", "", '#include "postal/cp932_word.h"', "",
+            "namespace %s {" % namespace, ""]
+    for name, kind, values, comment in entries:
         out += ["// " + line for line in comment]
-        if is_list:
+        if kind == "char":
+            code = int.from_bytes(cp932(values[0]), "big")
+            out.append("constexpr uint16_t %s = 0x%X;  // %s" % (name, code, json.dumps(values[0], ensure_ascii=False)))
+        elif kind == "list":
             out.append("inline constexpr const char* %s[] = {" % name)
             for value in values:
                 out.append("    %s,  // %s" % (" ".join(escaped(cp932(value))), json.dumps(value, ensure_ascii=False)))
@@ -110,8 +117,10 @@ def header_text(path):
     # Every word by name, for the test that reads the table back.
     table_name = "k" + "".join(part.title() for part in path.stem.split("_")) + "Table"
     out += ["", "inline constexpr postal::Cp932Word %s[] = {" % table_name]
-    for name, is_list, values, _ in entries:
-        if is_list:
+    for name, kind, values, _ in entries:
+        if kind == "char":
+            out.append('    {"%s", %s, -1},' % (name, escaped(cp932(values[0]))[0]))
+        elif kind == "list":
             out += ['    {"%s", %s[%d], %d},' % (name, name, i, i) for i in range(len(values))]
         else:
             out.append('    {"%s", %s, -1},' % (name, name))
