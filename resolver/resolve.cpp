@@ -28,11 +28,21 @@ ResolveScratch& ThreadScratch() {
   return scratch;
 }
 
-// The length of a code written before the address ("〒100-0001"), else 0.
+// The length of a code written before the address ("〒100-0001"), else 0:
+// seven digits at most, so that "〒955-0065 三条市" (normalised
+// "〒955-0065-3条市") keeps the 3 of its municipality.
 size_t LeadingCodeLength(const std::string& text) {
   constexpr uint16_t kPostalMark = 0x81A7;  // 〒
+  constexpr int kCodeDigits = 7;
   size_t i = !text.empty() && CharCode(text.data(), text.size()) == kPostalMark ? 2 : 0;
-  while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '-')) ++i;
+  for (int digits = 0; i < text.size() && digits < kCodeDigits; ++i) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      ++digits;
+    } else if (text[i] != '-') {
+      break;
+    }
+  }
+  while (i < text.size() && text[i] == '-') ++i;
   return i;
 }
 
@@ -121,10 +131,37 @@ size_t WardLength(const std::string& rest) {
   return 0;
 }
 
+// Towns of several municipalities fit ("中央区日本橋", Tokyo's and 大阪市's):
+// a listed building the text names in full keeps only the municipalities
+// that list it.
+void KeepTownsOfNamedBuilding(const AddressBook::Impl& book, Scratch& towns) {
+  std::vector<uint32_t>& found = towns.found;
+  if (towns.wholeBuildings.empty() || found.empty()) return;
+  const auto listsIt = [&](uint32_t record) {
+    const uint32_t m = book.info[record].municipality;
+    for (uint32_t named : towns.wholeBuildings) {
+      if (book.info[named].municipality == m && std::find(found.begin(), found.end(), named) != found.end()) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const uint32_t firstMunicipality = book.info[found.front()].municipality;
+  bool several = false, anyListed = false;
+  for (uint32_t record : found) {
+    several = several || book.info[record].municipality != firstMunicipality;
+    anyListed = anyListed || listsIt(record);
+  }
+  if (!several || !anyListed) return;
+  found.erase(std::remove_if(found.begin(), found.end(), [&](uint32_t record) { return !listsIt(record); }),
+              found.end());
+}
+
 // The towns of every hit in the text at `from`. True when any fit. `rest`
 // gets the text the towns were read from (without 大字 and 字).
 bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s,
                 std::string& rest) {
+  s.towns.wholeBuildings.clear();
   rest.assign(text, from, std::string::npos);
   DropAza(rest);
   // A designated city written with a ward it no longer has ("浜松市西区竜南":
@@ -140,11 +177,13 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
       MatchTownsOf(book, hit.municipality, rest.data() + ward, rest.size() - ward, s.towns);
     }
     if (!s.towns.found.empty()) {
+      KeepTownsOfNamedBuilding(book, s.towns);
       rest.erase(0, ward);
       return true;
     }
   }
   for (const MunicipalityHit& hit : s.hits) MatchTownsOf(book, hit.municipality, rest.data(), rest.size(), s.towns);
+  KeepTownsOfNamedBuilding(book, s.towns);
   return !s.towns.found.empty();
 }
 
@@ -207,9 +246,16 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   std::string& text = s.towns.text;
   NormalizeText(address, text);
   FoldJoiningKana(text);
+  // The municipality's name is read whole first: 三条市 is "3条市" once
+  // normalised, which would otherwise begin with a code's digits.
   size_t pos;
-  const int prefecture = FindPrefecture(impl, text, LeadingCodeLength(text), pos);
+  int prefecture = FindPrefecture(impl, text, 0, pos);
   FindMunicipalities(impl, text, pos, prefecture, s, s.hits);
+  const size_t code = LeadingCodeLength(text);
+  if (s.hits.empty() && code > 0) {
+    prefecture = FindPrefecture(impl, text, code, pos);
+    FindMunicipalities(impl, text, pos, prefecture, s, s.hits);
+  }
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();

@@ -12,7 +12,19 @@ namespace resolver {
 
 namespace {
 
-constexpr char kMachi[] = "\x92\xAC";                   // 町
+// A town's final word that lists leave out, and the prefecture where they
+// do (nullptr: everywhere). Tried only where no town of the municipality
+// has the shorter name, and only before a lot or the text's end.
+struct DroppedEnding {
+  const char* ending;
+  const char* prefecture;  // normalised, as AddressBook::Impl::prefectures holds it
+};
+const DroppedEnding kDroppedEndings[] = {
+    {"\x92\xAC", nullptr},  // 町: "藤棚1-120" for 横浜市西区藤棚町
+    // 郷: 長崎県's villages, "時津町左底245-2" for 左底郷 (Japan Post writes
+    // the 郷, the prefecture's own lists mostly do not)
+    {"\x8B\xBD", "\x92\xB7\x8D\xE8\x8C\xA7"},  // 長崎県
+};
 constexpr char kBiru[] = "\x83\x72\x83\x8B";              // ビル
 constexpr char kDingu[] = "\x83\x66\x83\x42\x83\x93\x83\x4F";  // ディング
 
@@ -44,22 +56,25 @@ bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength
 bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength);
 
 // Where the building of a record is named in `rest`: `strict` the end of
-// the first of its own names found standing alone, else npos; `loose` true
-// when any of its names is found at all, or when the name the text gives
-// (`named`) could be a short form of its name (丸ビル, 丸の内ビルディング).
+// the first of its own names found standing alone, else npos, and `whole`
+// whether that is its whole name; `loose` true when any of its names is
+// found at all, or when the name the text gives (`named`) could be a short
+// form of its name (丸ビル, 丸の内ビルディング).
 void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest,
-                  const char* named, size_t namedLength, std::string_view town, size_t& strict, bool& loose) {
+                  const char* named, size_t namedLength, std::string_view town, size_t& strict, bool& whole,
+                  bool& loose) {
   const char* names = book.names.data() + info.building;
   const char* const end = names + info.buildingLength;
   strict = std::string::npos;
+  whole = false;
   loose = false;
   bool own = true;
-  const char* whole = names;
+  const char* const wholeName = names;
   size_t wholeLength = 0;
   while (names < end) {
     size_t n = 0;
     while (names + n < end && names[n] != kAliasSeparator && names[n] != kLooseSeparator) ++n;
-    if (whole == names) wholeLength = n;
+    if (wholeName == names) wholeLength = n;
     uint16_t before = 0;
     for (size_t i = 0; n > 0 && i + n <= rest.length;) {
       const uint16_t code = CharCode(rest.text + i, rest.length - i);
@@ -73,6 +88,7 @@ void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const A
         }
         if (own && StandsAlone(rest, i, before, found) && (strict == std::string::npos || found < strict)) {
           strict = found;
+          whole = names == wholeName;
         }
       }
       before = code;
@@ -82,7 +98,8 @@ void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const A
     names += n + 1;
   }
   if (loose || namedLength == 0) return;
-  loose = SharesOwnWords(named, namedLength, whole, wholeLength, town) || IsShortFormOf(named, namedLength, whole, wholeLength);
+  loose = SharesOwnWords(named, namedLength, wholeName, wholeLength, town) ||
+          IsShortFormOf(named, namedLength, wholeName, wholeLength);
 }
 
 // The text's name and a building's share three characters or more, a kanji
@@ -192,12 +209,12 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   scratch.namedBegin = scratch.namedEnd = 0;
-  bool anyNoted = false, namedRead = false, lastLoose = false, latin = false;
+  bool anyNoted = false, namedRead = false, lastLoose = false, lastWhole = false, latin = false;
   uint32_t lastBuilding = 0xFFFFFFFF;
   size_t lastEnd = std::string::npos;
   for (size_t r = 0; r < count; ++r) {
     const RecordInfo& info = book.info[records[r]];
-    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false};
+    Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
@@ -206,12 +223,13 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
         FindBuilding(book, info, rest, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
-                     std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastLoose);
+                     std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastWhole, lastLoose);
         lastBuilding = info.building;
       }
       const size_t end = lastEnd;
       t.buildingLoose = lastLoose || latin;  // "AER" may be any: アエル
       t.buildingSeen = end != std::string::npos;
+      t.buildingWhole = t.buildingSeen && lastWhole;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
@@ -296,6 +314,7 @@ bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t cou
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit == Fit::kNo) continue;
     scratch.found.push_back(t.record);
+    if (t.buildingWhole) scratch.wholeBuildings.push_back(t.record);
     any = true;
   }
   return any;
@@ -341,28 +360,36 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   const size_t before = scratch.found.size();
   scratch.readings.clear();
   size_t best = 0;
-  for (size_t b = scratch.bounds.size(); b-- > 0;) {
-    const size_t nameEnd = scratch.bounds[b];
-    uint32_t town = book.townNames.Find(m, text, nameEnd);
-    if (town == NameTable::kAbsent && (nameEnd == length || IsDigit(text[nameEnd]))) {
-      // "藤棚1-120" for 藤棚町: the town's final 町 left out
-      scratch.key.assign(text, nameEnd);
-      scratch.key += kMachi;
-      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
-      town = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
-    }
-    if (town == NameTable::kAbsent) continue;
+  const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
+  const auto test = [&](uint32_t town, size_t nameEnd) {
     scratch.townName = text;
     scratch.townNameLength = nameEnd;
     const uint32_t first = book.townStart[town];
     const size_t begin = scratch.found.size();
     if (!TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first, text + nameEnd,
                           length - nameEnd, street, streetLength, scratch)) {
-      continue;
+      return;
     }
     const size_t reach = nameEnd + scratch.nameLength;
     scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach});
     best = std::max(best, reach);
+  };
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const uint32_t town = book.townNames.Find(m, text, nameEnd);
+    if (town != NameTable::kAbsent) {
+      test(town, nameEnd);
+      continue;
+    }
+    if (nameEnd != length && !IsDigit(text[nameEnd])) continue;
+    for (const DroppedEnding& dropped : kDroppedEndings) {
+      if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
+      scratch.key.assign(text, nameEnd);
+      scratch.key += dropped.ending;
+      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
+      const uint32_t longer = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
+      if (longer != NameTable::kAbsent) test(longer, nameEnd);
+    }
   }
   if (scratch.readings.empty()) return false;
   size_t kept = before;

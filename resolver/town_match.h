@@ -19,12 +19,14 @@ struct Scratch {
   std::string grid;               // a grid town with its 条 put back
   std::vector<size_t> bounds;
   std::vector<uint32_t> found;  // fitting records, in no order
+  std::vector<uint32_t> wholeBuildings;  // those of them whose building the text names in full
   struct Tested {
     uint32_t record;
     RuleFit fit;
     bool building;       // a building record
     bool buildingSeen;   // its building is named in the address
     bool buildingLoose;  // the address may mean its building
+    bool buildingWhole;  // its building is named by its whole name
   };
   size_t namedBegin = 0, namedEnd = 0;  // the building's name the address gives, in `rest`
   const char* townName = nullptr;       // the town being tested, as the address writes it

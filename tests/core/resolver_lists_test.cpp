@@ -122,6 +122,32 @@ TEST_F(ResolverLists, WardsChangedOrLeftOut) {
       {"南区常盤100", Status::kExact, "0050865"},
       {"北区赤羽1-1-1", Status::kExact, "1150045"},  // Tokyo's 北区
       {"中央区銀座1-1-1", Status::kExact, "1040061"},
+      // a building listed in one of the wards, named in full, settles it
+      {"中央区日本橋18-19 日本橋高島屋三井ビルディング 22F", Status::kExact, "1036122"},
+      {"中央区日本橋２－５－１　日本橋高島屋三井ビルディング地下１階", Status::kExact, "1036190"},
+      {"中央区日本橋2-5-1 高島屋三井ビルディング 22F", Status::kAmbiguous, "1036122 5420073"},  // a part only
+      {"中央区日本橋1-1", Status::kAmbiguous, "1030027 5420073"},
+      {"中央区日本橋1-1 第一中央ビル 3階", Status::kAmbiguous, "1030027 5420073"},  // listed in neither
+  });
+}
+
+// 3. A municipality's name is read whole, before its numerals are read as a
+// 条 or as the digits of a code written first.
+TEST_F(ResolverLists, MunicipalityNamesReadWhole) {
+  Check({
+      {"三条市西四日町1-3-11", Status::kExact, "9550851"},
+      {"三条市西四日町１丁目３番１１号", Status::kExact, "9550851"},
+      {"　三条市　西四日町　１－３－１１", Status::kExact, "9550851"},
+      {"〒955-0851 三条市西四日町1-3-11", Status::kExact, "9550851"},
+      {"9550851三条市西四日町1-3-11", Status::kExact, "9550851"},
+      {"四條畷市中野本町34番7号", Status::kExact, "5750051"},
+      {"四条畷市中野本町３４－７", Status::kExact, "5750051"},
+      {"五條市西吉野町屋那瀬13", Status::kExact, "6370104"},
+      {"五条市西吉野町屋那瀬１３番地", Status::kExact, "6370104"},
+      {"新潟県三条市西四日町1-3-11", Status::kExact, "9550851"},
+      {"三条市", Status::kCity, "9550000"},
+      {"〒100-0001 千代田区千代田1-1", Status::kExact, "1000001"},
+      {"1000001東京都千代田区千代田1-1", Status::kExact, "1000001"},
   });
 }
 
@@ -329,6 +355,60 @@ TEST_F(ResolverLists, ShortForms) {
       {"三重県度会郡南伊勢町五カ所浦", Status::kExact, "5160101"},
       {"宮崎県西臼杵郡高千穂町五ヵ所", Status::kExact, "8821415"},
   });
+}
+
+// 8. 長崎県 leaves a town's final 郷 unwritten: each such town, written without
+// it (with a lot and without, with the prefecture and without), answers as
+// with it, unless a town of its municipality has the shorter name.
+TEST_F(ResolverLists, NagasakiTownsWithoutTheirGo) {
+  Check({
+      {"長崎県西彼杵郡時津町左底245-2", Status::kExact, "8512106"},
+      {"新上五島町有川", Status::kExact, "8574211"},
+      {"長崎県南松浦郡新上五島町有川郷５８０番地", Status::kExact, "8574211"},
+      {"時津町左底郷２４５－２", Status::kExact, "8512106"},
+      {"北海道北見市広", Status::kCity, "0900000"},  // 広郷: 郷 is left out in 長崎県 alone
+  });
+  std::set<std::string> towns;  // municipality code + name
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    std::string town(record.town);
+    town.resize(std::min(town.find("（"), town.size()));
+    towns.insert(std::string(record.cityCode) + "/" + town);
+  }
+  resolver::Resolution own, other;
+  std::set<std::string> tried;
+  int left = 0, found = 0;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    std::string town(record.town);
+    town.resize(std::min(town.find("（"), town.size()));
+    if (record.prefecture != "長崎県" || town.size() <= 2 || town.compare(town.size() - 2, 2, "郷") != 0) continue;
+    const std::string shorter = town.substr(0, town.size() - 2);
+    if (towns.count(std::string(record.cityCode) + "/" + shorter) > 0) {
+      ++left;  // the shorter name is a town of its own
+      continue;
+    }
+    if (!tried.insert(std::string(record.cityCode) + "/" + town).second) continue;
+    const std::string city(record.city);
+    for (const std::string& place : {std::string(record.prefecture) + city, city}) {
+      for (const char* lot : {"", "245-2", "１２番地"}) {
+        resolver::Resolve(*book_, place + town + lot, own);
+        resolver::Resolve(*book_, place + shorter + lot, other);
+        const bool townFound = own.status == Status::kExact || own.status == Status::kAmbiguous;
+        if (townFound && own.status == other.status && own.candidates == other.candidates) {
+          ++found;
+        } else {
+          ADD_FAILURE() << testing_support::ToUtf8(place + shorter + lot) << ": " << resolver::StatusName(other.status)
+                        << " " << other.postalCode << ", as the file writes it: " << resolver::StatusName(own.status)
+                        << " " << own.postalCode;
+        }
+      }
+    }
+  }
+  std::printf("towns of Nagasaki ending in go: %zu (and %d whose shorter name is a town), addresses without it "
+              "answering as with it: %d\n",
+              tried.size(), left, found);
+  EXPECT_GT(tried.size(), 150u);
 }
 
 // 9. What already agrees with owners stays so.

@@ -3,7 +3,10 @@
 // JIGYOSYO.CSV: how many land in their own municipality and town.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -129,6 +132,63 @@ TEST_F(ResolverSweep, NoRecordResolvesExactToAnotherCode) {
   std::printf("records: %zu, addresses made: %d, exact to their own code: %d (%.1f%%), wrong exact: %d\n",
               book_->RecordCount(), made, own, 100.0 * own / made, wrong);
   EXPECT_EQ(0, wrong);
+}
+
+// Every municipality whose name no other one in the country has, written
+// without its prefecture (as hospital lists write them) and followed by each
+// of its towns that has one code and a lot, finds that town: its name is read
+// whole before any of its characters is read as a 条, a 丁目 or a number
+// (三条市, 四條畷市, 五條市). The county is written and left out.
+TEST_F(ResolverSweep, UniqueMunicipalitiesWithoutPrefectureFindTheirTowns) {
+  std::map<std::string, std::set<std::string>> codesOf;  // a name as written → municipality codes
+  const auto withoutCounty = [](const std::string& city) {
+    // "西彼杵郡時津町", not 郡上市 nor 小郡市
+    const size_t county = Find(city, "郡");
+    const bool town = EndsWith(city, "町") || EndsWith(city, "村");
+    return county == std::string::npos || county == 0 || !town ? std::string() : city.substr(county + 2);
+  };
+  std::map<std::string, int> linesOf;  // municipality code + town without its note → lines
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    const std::string city(record.city), town(record.town);
+    ++linesOf[std::string(record.cityCode) + "/" + town.substr(0, Find(town, "（"))];
+    codesOf[city].insert(std::string(record.cityCode));
+    const std::string shortName = withoutCounty(city);
+    if (!shortName.empty()) codesOf[shortName].insert(std::string(record.cityCode));
+  }
+  resolver::Resolution r;
+  std::set<std::string> municipalities;
+  int tried = 0, found = 0;
+  const char* const lots[] = {"1-2", "１２番地"};
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    const std::string town(record.town), city(record.city);
+    if (town.empty() || Find(town, "（") != std::string::npos || town == "以下に掲載がない場合" ||
+        EndsWith(town, "一円") || Find(town, "の次に") != std::string::npos ||
+        linesOf[std::string(record.cityCode) + "/" + town] > 1) {  // 酒田市's two 本町: the lot decides
+      continue;
+    }
+    for (const std::string& name : {city, withoutCounty(city)}) {
+      if (name.empty() || codesOf[name].size() != 1) continue;
+      municipalities.insert(std::string(record.cityCode));
+      for (const char* lot : lots) {
+        const std::string address = name + town + lot;
+        resolver::Resolve(*book_, address, r);
+        ++tried;
+        if (std::find(r.candidates.begin(), r.candidates.end(), i) != r.candidates.end() &&
+            r.status != resolver::Status::kCity) {
+          ++found;
+        } else if (tried - found <= 20) {
+          ADD_FAILURE() << testing_support::ToUtf8(address) << ": " << resolver::StatusName(r.status) << " "
+                        << r.postalCode << ", the line has " << record.postalCode;
+        }
+      }
+    }
+  }
+  std::printf("municipalities of a name of their own: %zu, addresses: %d, finding their town: %d (%.2f%%)\n",
+              municipalities.size(), tried, found, tried > 0 ? 100.0 * found / tried : 0.0);
+  EXPECT_GT(municipalities.size(), 1500u);
+  EXPECT_EQ(tried, found);
 }
 
 // A name as the resolver compares names: normalised, without 大字 and 字.
