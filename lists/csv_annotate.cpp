@@ -19,6 +19,8 @@ const char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
 const char kStatusColumnName[] = "\x94\xBB\x92\xE8";
 // "照合"
 const char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
+// "カスタマバーコード"
+const char kBarcodeColumnName[] = "\x83\x4A\x83\x58\x83\x5E\x83\x7D\x83\x6F\x81\x5B\x83\x52\x81\x5B\x83\x68";
 // "（住所から" and "）": a name the file's header has already is told apart
 // as coming from the address.
 const char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
@@ -85,6 +87,7 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
   if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
+  if (columns.barcode) texts.header += separator + OwnName(kBarcodeColumnName, encoding, headerCells);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
@@ -147,13 +150,25 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
-  if (columns_.code == 0) return;
-  given_.clear();
-  if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
-  const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
-  counts.byAgreement.Add(agreement);
+  if (columns_.code != 0) {
+    given_.clear();
+    if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
+    const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    counts.byAgreement.Add(agreement);
+    out += texts_.separator;
+    out += texts_.agreement[static_cast<size_t>(agreement)];
+  }
+  if (columns_.barcode) AppendBarcode(office, !notText && !tooShort, out);
+}
+
+// The data alone: ASCII, the same bytes in every encoding.
+void RowAnnotator::AppendBarcode(size_t office, bool resolved, std::string& out) {
   out += texts_.separator;
-  out += texts_.agreement[static_cast<size_t>(agreement)];
+  if (!resolved || !barcode::HasBarcode(resolution_, office)) return;
+  const std::string_view code =
+      office != resolver::kNoOffice ? resolver::OfficeAt(book_, office).postalCode : resolution_.postalCode;
+  barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, barcode_);
+  out.append(barcode_.Data());
 }
 
 }  // namespace lists
