@@ -22,6 +22,7 @@
 #include "lists/address_column.h"
 #include "postal/text.h"
 #include "resolver/code_field.h"
+#include "resolver/offices.h"
 #include "win32/buffer_sizes.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
