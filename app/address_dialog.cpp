@@ -10,6 +10,7 @@
 
 #include "app/address_dialog.h"
 #include "app/app_state.h"
+#include "app/barcode_panel.h"
 #include "app/child_controls.h"
 #include "app/commands.h"
 #include "app/main_window.h"
@@ -98,6 +99,7 @@ void SearchAddress(HWND dialog, HWND window, AppState& app) {
   } else {
     ShowResolution(window, app, resolution);
   }
+  ShowBarcodeAnswer(dialog, *book, resolution, office, address, app.addressBarcode);
   // Ready for the next address.
   SetFocus(box);
   SendMessageA(box, EM_SETSEL, 0, -1);
@@ -117,12 +119,21 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         if (app != nullptr) SearchAddress(dialog, GetWindow(dialog, GW_OWNER), *app);
+      } else if (LOWORD(wParam) == IDC_RESOLVE_COPY_BARCODE) {
+        if (app != nullptr && app->addressBarcode.shown) CopyBarcode(dialog, app->addressBarcode.code);
       } else if (LOWORD(wParam) == IDCANCEL) {
         DestroyWindow(dialog);
       }
       return TRUE;
+    case WM_DRAWITEM:
+      if (wParam != IDC_RESOLVE_BARCODE || app == nullptr) return FALSE;
+      DrawBarcodeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), app->addressBarcode);
+      return TRUE;
     case WM_DESTROY:
-      if (app != nullptr) app->addressDialog = nullptr;
+      if (app != nullptr) {
+        app->addressDialog = nullptr;
+        app->addressBarcode.shown = false;
+      }
       return FALSE;
     default:
       return FALSE;

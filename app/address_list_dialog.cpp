@@ -18,9 +18,11 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "barcode/address_barcode.h"
 #include "lists/address_column.h"
 #include "postal/text.h"
 #include "resolver/code_field.h"
+#include "resolver/offices.h"
 #include "win32/buffer_sizes.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
@@ -315,13 +317,28 @@ void ReviewRow(const ListDialog& state, int index) {
   ShowResolution(state.owner, *state.app, row.answer);
 }
 
+// With バーコードも checked, "<TAB>DATA" after each line: the customer
+// barcode's data of an exact answer, empty for any other.
+void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFinder& towns,
+                       barcode::CustomerBarcode& made, std::string& text) {
+  if (IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) != BST_CHECKED) return;
+  text += '\t';
+  if (row.address.empty() || !barcode::HasBarcode(row.answer, resolver::kNoOffice)) return;
+  barcode::MakeAddressBarcode(*state.app->book, row.answer, resolver::kNoOffice, row.answer.postalCode, row.address,
+                              towns, made);
+  text.append(made.Data());
+}
+
 // One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
 // an empty line for an empty row; CR LF after each, as a spreadsheet pastes.
 std::string CodesColumn(const ListDialog& state) {
   std::string text;
   text.reserve(state.rows.size() * 20);
+  barcode::TownFinder towns;
+  barcode::CustomerBarcode made;
   for (const Row& row : state.rows) {
     if (!row.address.empty()) text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
+    AppendBarcodeData(state, row, towns, made, text);
     text += "\r\n";
   }
   return text;
@@ -371,6 +388,7 @@ void LayOut(HWND dialog) {
   Place(dialog, IDOK, buttons, boxesTop, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_STOP, buttons, boxesTop + buttonHeight + gap, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_COPY_ALL, buttons, resultsTop, buttonWidth, buttonHeight);
+  Place(dialog, IDC_LIST_COPY_BARCODE, buttons, resultsTop + buttonHeight + gap, buttonWidth, buttonHeight);
   Place(dialog, IDCANCEL, buttons, bottom - buttonHeight, buttonWidth, buttonHeight);
   // What the controls left behind at their old places goes too.
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/barcode_panel.h"
 #include "datafiles/file_set.h"
 #include "datafiles/index_store.h"
 #include "datafiles/index_build.h"
@@ -98,6 +99,7 @@ struct AppState {
   MenuSlots menuSlots;
   ComPtr<IDropSource> dropSource;  // TextDropSource: from WM_CREATE to WM_CLOSE
   HWND addressDialog = nullptr;    // the modeless 住所から郵便番号 dialog while it is open
+  BarcodeAnswer addressBarcode;    // what that dialog draws under its answer
   HWND addressListDialog = nullptr;  // the modeless 住所の一覧から郵便番号 dialog while it is open
   std::unique_ptr<resolver::AddressBook> book;  // the address file read for resolving, at first need
 };

@@ -75,6 +75,7 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
   if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
+  if (columns.barcode) texts.header += separator + OwnName(kBarcodeColumnName, encoding, headerCells);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
@@ -137,13 +138,25 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
-  if (columns_.code == 0) return;
-  given_.clear();
-  if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
-  const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
-  counts.byAgreement.Add(agreement);
+  if (columns_.code != 0) {
+    given_.clear();
+    if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
+    const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    counts.byAgreement.Add(agreement);
+    out += texts_.separator;
+    out += texts_.agreement[static_cast<size_t>(agreement)];
+  }
+  if (columns_.barcode) AppendBarcode(office, !notText && !tooShort, out);
+}
+
+// The data alone: ASCII, the same bytes in every encoding.
+void RowAnnotator::AppendBarcode(size_t office, bool resolved, std::string& out) {
   out += texts_.separator;
-  out += texts_.agreement[static_cast<size_t>(agreement)];
+  if (!resolved || !barcode::HasBarcode(resolution_, office)) return;
+  const std::string_view code =
+      office != resolver::kNoOffice ? resolver::OfficeAt(book_, office).postalCode : resolution_.postalCode;
+  barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, barcode_);
+  out.append(barcode_.Data());
 }
 
 }  // namespace lists

@@ -15,6 +15,8 @@ inline constexpr char kCodeColumnName[] = "\x97\x58\x95\xD6\x94\xD4\x8D\x86";
 inline constexpr char kStatusColumnName[] = "\x94\xBB\x92\xE8";
 // "照合"
 inline constexpr char kAgreementColumnName[] = "\x8F\xC6\x8D\x87";
+// "カスタマバーコード"
+inline constexpr char kBarcodeColumnName[] = "\x83\x4A\x83\x58\x83\x5E\x83\x7D\x83\x6F\x81\x5B\x83\x52\x81\x5B\x83\x68";
 // a name the file's header has already is told apart as coming from the address
 // "（住所から"
 inline constexpr char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
@@ -43,6 +45,7 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kCodeColumnName", kCodeColumnName, -1},
     {"kStatusColumnName", kStatusColumnName, -1},
     {"kAgreementColumnName", kAgreementColumnName, -1},
+    {"kBarcodeColumnName", kBarcodeColumnName, -1},
     {"kOwnNameOpen", kOwnNameOpen, -1},
     {"kOwnNameClose", kOwnNameClose, -1},
     {"kNameHeaders", kNameHeaders[0], 0},

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "barcode/address_barcode.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
 
@@ -37,6 +38,7 @@ class RowAnnotator {
 
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
+  void AppendBarcode(size_t office, bool resolved, std::string& out);
 
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
@@ -47,6 +49,8 @@ class RowAnnotator {
   std::string given_;
   std::string name_;
   resolver::Resolution resolution_;
+  barcode::TownFinder towns_;
+  barcode::CustomerBarcode barcode_;
 };
 
 }  // namespace lists

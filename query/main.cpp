@@ -24,7 +24,7 @@ const char kUsage[] =
     "                          edition into DIR's Ken_all.csv or Jigyosyo.csv (the UTF-8 edition\n"
     "                          converted into the Shift-JIS one), then build the index files\n"
     "  import-utf8 FILE        the same, FILE taken for the UTF-8 edition\n"
-    "  resolve [--code-first | --names] [ADDRESS...]\n"
+    "  resolve [--code-first | --names] [--barcode] [ADDRESS...]\n"
     "                          the postal code of each address (none given: one a line\n"
     "                          on standard input): CODE, STATUS (exact, ambiguous, city,\n"
     "                          none) and the candidates, tab-separated; --code-first\n"
@@ -36,12 +36,19 @@ const char kUsage[] =
     "                          registered at the address); --names reads NAME<TAB>ADDRESS:\n"
     "                          an office of that name there answers with its own code,\n"
     "                          status office\n"
+    "                          --barcode adds the customer barcode's data of each exact or\n"
+    "                          office answer (JSON: \"barcode\": {data, symbols, bars})\n"
     "  resolve --csv FILE --column N [--header] [--code-column M] [--name-column K]\n"
-    "          [--separator tab|comma] [--output OUT]\n"
+    "          [--separator tab|comma] [--output OUT] [--barcode]\n"
     "                          FILE with CODE,STATUS (and AGREEMENT) added to each row,\n"
     "                          to standard output or OUT; columns count from 1; cells\n"
     "                          split at the first row's tabs when it has no comma;\n"
     "                          UTF-8, Shift-JIS or UTF-16 with its byte order mark\n"
+    "  barcode [--svg FILE] CODE ADDRESS\n"
+    "                          Japan Post's customer barcode: DATA, SYMBOLS and the 67 BARS\n"
+    "                          (F long, A upper half, D lower half, T timing), tab-separated;\n"
+    "                          --svg also writes it at its real size; without ADDRESS,\n"
+    "                          CODE<TAB>ADDRESS lines on standard input\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
@@ -65,6 +72,7 @@ const Command kCommands[] = {
     {"import", query::RunImport},
     {"import-utf8", query::RunImportUtf8},
     {"resolve", query::RunResolve},
+    {"barcode", query::RunBarcode},
 };
 
 enum class ForcedEncoding { kNone, kUtf8, kCp932 };

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "barcode/customer_barcode.h"
 #include "lists/csv_annotate.h"
 #include "lists/list_form.h"
 #include "query/context.h"
@@ -22,6 +23,7 @@ struct ResolveRequest {
   size_t codeColumn = 0;   // 1-based; 0: none
   size_t nameColumn = 0;   // 1-based; 0: none
   bool header = false;
+  bool barcode = false;    // the customer barcode of each exact or office answer
   lists::Separator separator = lists::Separator::kFromFile;
   CommandArgs addresses;
 };
@@ -48,6 +50,9 @@ struct ResolvedLine {
   // given (事業所); resolver::kNoOffice when none.
   size_t office = resolver::kNoOffice;
   size_t givenOffice = resolver::kNoOffice;
+  // With --barcode: the answer's barcode, nullptr for an answer that has none.
+  bool barcodeAsked = false;
+  const barcode::CustomerBarcode* barcode = nullptr;
 };
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "barcode/address_barcode.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_encoding.h"
 #include "lists/text_lines.h"
@@ -33,6 +34,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.codeFirst = true;
     } else if (flag == "--names") {
       request.names = true;
+    } else if (flag == "--barcode") {
+      request.barcode = true;
     } else if (flag == "--header") {
       request.header = true;
     } else if (flag == "--csv" && hasValue) {
@@ -66,7 +69,11 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
 class LineResolver {
  public:
   LineResolver(const Context& context, const resolver::AddressBook& book, const ResolveRequest& request)
-      : context_(context), book_(book), codeFirst_(request.codeFirst), names_(request.names) {}
+      : context_(context),
+        book_(book),
+        codeFirst_(request.codeFirst),
+        names_(request.names),
+        barcode_(request.barcode) {}
 
   // `raw` in the encoding `utf8` names, without its line end; input line
   // `lineNumber`. A line that is no text gets the answer of no address.
@@ -96,6 +103,7 @@ class LineResolver {
       }
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
+    if (barcode_) AddBarcode(cp932, line);
     line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
     Print(line);
   }
@@ -113,8 +121,19 @@ class LineResolver {
     ResolvedLine line;
     given_.clear();
     if (codeFirst_) line.given = &given_;
+    line.barcodeAsked = barcode_;
     line.inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
     Print(line);
+  }
+
+  void AddBarcode(const std::string& address, ResolvedLine& line) {
+    line.barcodeAsked = true;
+    if (!barcode::HasBarcode(resolution_, line.office)) return;
+    const std::string_view code = line.office != resolver::kNoOffice
+                                      ? resolver::OfficeAt(book_, line.office).postalCode
+                                      : std::string_view(resolution_.postalCode);
+    barcode::MakeAddressBarcode(book_, resolution_, line.office, code, address, towns_, made_);
+    line.barcode = &made_;
   }
 
   void Print(const ResolvedLine& line) {
@@ -130,6 +149,9 @@ class LineResolver {
   const resolver::AddressBook& book_;
   const bool codeFirst_;
   const bool names_;
+  const bool barcode_;
+  barcode::TownFinder towns_;
+  barcode::CustomerBarcode made_;
   std::string given_;
   resolver::Resolution resolution_;
   lists::CsvRowLines notText_;

@@ -37,6 +37,13 @@ std::string OfficeJson(const resolver::AddressBook& book, size_t index) {
          ", \"address\": " + JsonString(ToUtf8Text(OfficeAddress(office))) + "}";
 }
 
+// {"data", "symbols", "bars"}, or null for an answer without a barcode.
+std::string BarcodeJson(const barcode::CustomerBarcode* code) {
+  if (code == nullptr) return "null";
+  return "{\"data\": " + JsonString(std::string(code->Data())) + ", \"symbols\": " +
+         JsonString(barcode::SymbolsText(*code)) + ", \"bars\": " + JsonString(barcode::BarsText(*code)) + "}";
+}
+
 }  // namespace
 
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
@@ -56,6 +63,7 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     }
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
+  if (line.barcodeAsked) text += "\t" + std::string(line.barcode != nullptr ? line.barcode->Data() : "");
   return text;
 }
 
@@ -81,6 +89,7 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
     json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
     if (line.givenOffice != resolver::kNoOffice) json += ", \"office\": " + OfficeJson(book, line.givenOffice);
   }
+  if (line.barcodeAsked) json += ", \"barcode\": " + BarcodeJson(line.barcode);
   return json + "}";
 }
 

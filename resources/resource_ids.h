@@ -81,6 +81,11 @@
 #define IDC_CSV_PROGRESS_TEXT   1056
 #define IDC_RESOLVE_NAME        1057
 #define IDC_CSV_NAME_COLUMN     1058
+/* The customer barcode: under the answer, its copy button, the CSV column. */
+#define IDC_RESOLVE_BARCODE      1080
+#define IDC_RESOLVE_COPY_BARCODE 1081
+#define IDC_CSV_BARCODE          1082
+#define IDC_LIST_COPY_BARCODE    1083
 
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009

@@ -6,7 +6,9 @@
 # settings-address.png, settings-office.png, and the detail dialog of a row
 # opened by a right click (xdotool): address-details.png, office-details.png,
 # the 住所から郵便番号 dialog after a search over the main window showing its
-# row: resolve.png, and with a name over its office's row: resolve-office.png;
+# row: resolve.png, with a building and room number and its customer
+# barcode: resolve-barcode.png, and with a name over its office's row:
+# resolve-office.png;
 # the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV written
 # into the program folder: csv-columns.png, and the report after it is done:
 # csv-report.png; and the 住所の一覧から郵便番号 dialog with a few hundred
@@ -88,6 +90,10 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive command "$(id IDM_ADDRESS_TO_CODE)" box "住所から郵便番号" \
     box-set "$(id IDC_RESOLVE_ADDRESS)" "東京都千代田区神田神保町1-105" box-press 1 >/dev/null
   resolved resolve
+  # The customer barcode under an exact answer with a building and a room.
+  drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_ADDRESS)" \
+    "東京都千代田区神田神保町1丁目105番地　神保町ビルA棟501号" box-press 1 >/dev/null
+  resolved resolve-barcode
   drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_NAME)" "北海道庁" \
     box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区北3条西6丁目" box-press 1 >/dev/null
   resolved resolve-office

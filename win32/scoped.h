@@ -250,4 +250,40 @@ class ScopedRegKey {
   HKEY key_ = nullptr;
 };
 
+// A memory DC compatible with another, deleted at the end of the scope.
+class ScopedMemoryDC {
+ public:
+  explicit ScopedMemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  ~ScopedMemoryDC() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  ScopedMemoryDC(const ScopedMemoryDC&) = delete;
+  ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// An enhanced metafile, deleted unless ownership passes on (to the
+// clipboard) through release().
+class ScopedEnhMetaFile {
+ public:
+  explicit ScopedEnhMetaFile(HENHMETAFILE file) : file_(file) {}
+  ~ScopedEnhMetaFile() {
+    if (file_ != nullptr) DeleteEnhMetaFile(file_);
+  }
+  ScopedEnhMetaFile(const ScopedEnhMetaFile&) = delete;
+  ScopedEnhMetaFile& operator=(const ScopedEnhMetaFile&) = delete;
+  HENHMETAFILE get() const { return file_; }
+  HENHMETAFILE release() {
+    HENHMETAFILE file = file_;
+    file_ = nullptr;
+    return file;
+  }
+
+ private:
+  HENHMETAFILE file_;
+};
+
 }  // namespace kuranto

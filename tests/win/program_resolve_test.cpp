@@ -343,6 +343,70 @@ TEST_F(ProgramResolveTest, AddressDialogAnswersInTheAddressList) {
   CloseDialog(dialog);  // 閉じる, as Esc
 }
 
+// The bars a metafile draws, read back by playing it into a bitmap at
+// 10 pixels a millimetre: each bar's column sampled in its upper, middle and
+// lower third.
+std::string BarsOfMetafile(HENHMETAFILE metafile, const ENHMETAHEADER& header) {
+  constexpr int kPerMm = 10;
+  const int width = (header.rclFrame.right - header.rclFrame.left) * kPerMm / 100;
+  const int height = (header.rclFrame.bottom - header.rclFrame.top) * kPerMm / 100;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all = {0, 0, width, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+  PlayEnhMetaFile(dc, metafile, &all);
+  std::string bars;
+  const auto black = [&](double xMm, double yMm) {
+    return GetPixel(dc, static_cast<int>(xMm * kPerMm), static_cast<int>(yMm * kPerMm)) == RGB(0, 0, 0);
+  };
+  for (int i = 0; i < 67; ++i) {
+    const double x = 2.0 + i * 1.2 + 0.3;
+    const bool up = black(x, 2.6), middle = black(x, 3.8), down = black(x, 5.0);
+    bars += !middle ? '?' : up && down ? 'F' : up ? 'A' : down ? 'D' : 'T';
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return bars;
+}
+
+// The barcode under an exact answer, copied: a metafile of its real size
+// that draws Japan Post's bars, and a bitmap beside it.
+TEST_F(ProgramResolveTest, AddressDialogCopiesTheBarcodeAtRealSize) {
+  PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
+  HWND dialog = Dialog("住所から郵便番号");
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所から郵便番号";
+  HWND copy = GetDlgItem(dialog, IDC_RESOLVE_COPY_BARCODE);
+  EXPECT_FALSE(IsWindowEnabled(copy)) << "nothing to copy before an answer";
+  ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, "千葉市稲毛区緑町3丁目30-8　郵便ビル403号"));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
+  ASSERT_TRUE(IsWindowEnabled(copy));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_RESOLVE_COPY_BARCODE, kWaitMs));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  HENHMETAFILE metafile = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+  ASSERT_NE(metafile, nullptr);
+  ENHMETAHEADER header = {};
+  GetEnhMetaFileHeader(metafile, sizeof header, &header);
+  // 83.8 × 7.6 mm, in hundredths of a millimetre.
+  EXPECT_NEAR(header.rclFrame.right - header.rclFrame.left, 8380, 2);
+  EXPECT_NEAR(header.rclFrame.bottom - header.rclFrame.top, 760, 2);
+  EXPECT_EQ(BarsOfMetafile(metafile, header),
+            "FDFDADAFDFAFTTFTTFDADFADFATFTDFAFTTTFTADFTFTFADFTTDFATDATDATDAFTFDF");
+  CloseClipboard();
+  // A search with no town answer leaves nothing to copy.
+  ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, "北海道札幌市中央区大通西"));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
+  EXPECT_FALSE(IsWindowEnabled(copy));
+  CloseDialog(dialog);
+}
+
 TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
   PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
   HWND dialog = Dialog("住所から郵便番号");

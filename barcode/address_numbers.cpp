@@ -1,0 +1,217 @@
+// The address's numbers by Japan Post's rules (customer_barcode.h lists
+// them). The text is read into a small buffer of digits, letters and "-",
+// then the rules that look at neighbours run over that buffer in order.
+#include <cstring>
+
+#include "barcode/customer_barcode.h"
+#include "postal/text.h"
+#include "resolver/normalize.h"
+
+namespace barcode {
+
+namespace {
+
+// Enough for any address's numbers; a longer text is read this far.
+constexpr size_t kWorkSize = 256;
+constexpr size_t kMaxNumeralRun = 8;
+constexpr char kOther = '-';
+
+uint16_t CharAt(const char* p, size_t left) {
+  const unsigned char lead = static_cast<unsigned char>(p[0]);
+  if (left >= 2 && postal::IsDoubleByte(p)) return static_cast<uint16_t>(lead << 8 | static_cast<unsigned char>(p[1]));
+  return lead;
+}
+size_t Width(uint16_t code) { return code > 0xFF ? 2 : 1; }
+
+constexpr uint16_t kFullDigit0 = 0x824F;  // ０
+constexpr uint16_t kFullDigit9 = 0x8258;  // ９
+constexpr uint16_t kFullUpperA = 0x8260;  // Ａ
+constexpr uint16_t kFullUpperZ = 0x8279;  // Ｚ
+constexpr uint16_t kFullLowerA = 0x8281;  // ａ
+constexpr uint16_t kFullLowerZ = 0x829A;  // ｚ
+
+// Removed before anything else is read: & / ・ . and their full-width forms.
+constexpr uint16_t kRemoved[] = {
+    '&', '/', '.',
+    0x8195,  // ＆
+    0x815E,  // ／
+    0x8145,  // ・
+    0x8144,  // ．
+    0xA5,    // ･ (half-width)
+};
+
+// The words a kanji numeral is read as a number before. 丁 stands for 丁目
+// too, 番 for 番地.
+const char* const kNumeralUnits[] = {
+    "\x92\x9A",          // 丁
+    "\x94\xD4",          // 番
+    "\x8D\x86",          // 号
+    "\x92\x6E\x8A\x84",  // 地割
+    "\x90\xFC",          // 線
+    "\x82\xCC",          // の
+    "\x83\x6D",          // ノ
+};
+
+bool IsRemoved(uint16_t code) {
+  for (uint16_t removed : kRemoved) {
+    if (code == removed) return true;
+  }
+  return false;
+}
+
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The ASCII digit or capital letter `code` is, else 0.
+char AsAscii(uint16_t code) {
+  if (code >= '0' && code <= '9') return static_cast<char>(code);
+  if (code >= 'A' && code <= 'Z') return static_cast<char>(code);
+  if (code >= 'a' && code <= 'z') return static_cast<char>(code - 'a' + 'A');
+  if (code >= kFullDigit0 && code <= kFullDigit9) return static_cast<char>('0' + (code - kFullDigit0));
+  if (code >= kFullUpperA && code <= kFullUpperZ) return static_cast<char>('A' + (code - kFullUpperA));
+  if (code >= kFullLowerA && code <= kFullLowerZ) return static_cast<char>('A' + (code - kFullLowerA));
+  return 0;
+}
+
+bool StartsWithUnit(const char* p, size_t left) {
+  for (const char* unit : kNumeralUnits) {
+    const size_t n = std::strlen(unit);
+    if (n <= left && std::memcmp(p, unit, n) == 0) return true;
+  }
+  return false;
+}
+
+// 二十一 as 21, 百二 as 102: positional when 十百千 appear; 一〇 as 10 digit
+// by digit otherwise.
+unsigned long NumeralValue(const int* values, size_t count) {
+  bool positional = false;
+  for (size_t i = 0; i < count; ++i) positional = positional || values[i] >= 10;
+  unsigned long total = 0;
+  if (!positional) {
+    for (size_t i = 0; i < count; ++i) total = total * 10 + static_cast<unsigned long>(values[i]);
+    return total;
+  }
+  int digit = -1;
+  for (size_t i = 0; i < count; ++i) {
+    if (values[i] < 10) {
+      digit = values[i];
+    } else {
+      total += static_cast<unsigned long>((digit < 0 ? 1 : digit) * values[i]);
+      digit = -1;
+    }
+  }
+  return total + static_cast<unsigned long>(digit < 0 ? 0 : digit);
+}
+
+class Work {
+ public:
+  bool Full() const { return size_ + kNumberRoom >= kWorkSize; }
+  void Push(char c) {
+    // Runs of other characters are one "-" in the end; keeping one is enough.
+    if (c == kOther && size_ > 0 && at_[size_ - 1] == kOther) return;
+    at_[size_++] = c;
+  }
+  void PushNumber(unsigned long value) {
+    char digits[kNumberRoom];
+    size_t n = 0;
+    do {
+      digits[n++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value > 0 && n < kNumberRoom);
+    while (n > 0) Push(digits[--n]);
+  }
+
+  // Two or more letters in a row go; what stood around them closes up.
+  void DropLetterRuns() {
+    size_t kept = 0;
+    for (size_t i = 0; i < size_;) {
+      size_t end = i;
+      while (end < size_ && IsLetter(at_[end])) ++end;
+      if (end - i >= 2) {
+        i = end;
+        continue;
+      }
+      if (end == i) ++end;
+      while (i < end) at_[kept++] = at_[i++];
+    }
+    size_ = kept;
+  }
+
+  // An F after digits is a floor: another character.
+  void ReadFloors() {
+    for (size_t i = 1; i < size_; ++i) {
+      if (at_[i] == 'F' && IsDigit(at_[i - 1])) at_[i] = kOther;
+    }
+  }
+
+  // One "-" for a run, none beside a letter nor at either end.
+  void Write(char* out, size_t& outLength) const {
+    size_t first = outLength;
+    for (size_t i = 0; i < size_ && outLength < kMaxData; ++i) {
+      const char c = at_[i];
+      if (c != kOther) {
+        if (IsLetter(c) && outLength > first && out[outLength - 1] == kOther) --outLength;
+        out[outLength++] = c;
+        continue;
+      }
+      const bool afterNothing = outLength == first;
+      const bool repeated = !afterNothing && out[outLength - 1] == kOther;
+      const bool besideLetter = (!afterNothing && IsLetter(out[outLength - 1]));
+      if (!afterNothing && !repeated && !besideLetter) out[outLength++] = kOther;
+    }
+    if (outLength > first && out[outLength - 1] == kOther) --outLength;
+    out[outLength] = '\0';
+  }
+
+ private:
+  static constexpr size_t kNumberRoom = 12;
+  char at_[kWorkSize];
+  size_t size_ = 0;
+};
+
+// A kanji numeral run at `p` read as its number when a unit follows it: the
+// bytes it takes, 0 when it stays a word.
+size_t ReadNumeralRun(const char* p, size_t left, Work& work) {
+  int values[kMaxNumeralRun];
+  size_t count = 0, used = 0;
+  while (used < left && count < kMaxNumeralRun) {
+    const uint16_t code = CharAt(p + used, left - used);
+    const int value = resolver::KanjiNumeralValue(code);
+    if (value < 0) break;
+    values[count++] = value;
+    used += Width(code);
+  }
+  if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
+  work.PushNumber(NumeralValue(values, count));
+  return used;
+}
+
+}  // namespace
+
+void AppendAddressNumbers(const char* text, size_t length, char* out, size_t& outLength) {
+  Work work;
+  for (size_t i = 0; i < length && !work.Full();) {
+    const uint16_t code = CharAt(text + i, length - i);
+    if (IsRemoved(code)) {
+      i += Width(code);
+      continue;
+    }
+    if (const char ascii = AsAscii(code)) {
+      work.Push(ascii);
+      i += Width(code);
+      continue;
+    }
+    const size_t numeral = ReadNumeralRun(text + i, length - i, work);
+    if (numeral > 0) {
+      i += numeral;
+      continue;
+    }
+    work.Push(kOther);
+    i += Width(code);
+  }
+  work.DropLetterRuns();
+  work.ReadFloors();
+  work.Write(out, outLength);
+}
+
+}  // namespace barcode

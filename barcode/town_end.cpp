@@ -1,0 +1,59 @@
+#include "barcode/town_end.h"
+
+#include "postal/text.h"
+#include "resolver/normalize.h"
+
+namespace barcode {
+
+namespace {
+
+const char kNoteOpen[] = "\x81\x69";  // （
+
+// The text as the resolver compares it.
+void Spell(std::string_view text, std::string& out) {
+  resolver::NormalizeText(text, out);
+  resolver::FoldJoiningKana(out);
+  resolver::DropAza(out);
+}
+
+std::string_view WithoutNote(std::string_view town) {
+  for (size_t i = 0; i < town.size(); i += postal::IsDoubleByte(town.data() + i) && i + 1 < town.size() ? 2 : 1) {
+    if (town.compare(i, 2, kNoteOpen) == 0) return town.substr(0, i);
+  }
+  return town;
+}
+
+}  // namespace
+
+size_t TownFinder::AfterTown(std::string_view address, std::string_view city, std::string_view town) {
+  Spell(address, text_);
+  size_t from = 0;
+  if (!city.empty()) {
+    Spell(city, name_);
+    const size_t at = text_.find(name_);
+    if (at != std::string::npos) from = at + name_.size();
+  }
+  town = WithoutNote(town);
+  if (town.empty()) return from == 0 ? kNoTown : TypedOffset(address, from);
+  Spell(town, name_);
+  if (name_.empty()) return kNoTown;
+  const size_t at = text_.find(name_, from);
+  if (at == std::string::npos) return kNoTown;
+  return TypedOffset(address, at + name_.size());
+}
+
+// The shortest beginning of the typed text that spells as the first
+// `normalizedEnd` bytes of its whole spelling. Spelling a beginning alone is
+// what keeps this exact: the spelling of a character depends on what
+// follows it (二十 before 丁目), so no table of offsets could say it.
+size_t TownFinder::TypedOffset(std::string_view address, size_t normalizedEnd) {
+  for (size_t i = 0; i <= address.size();) {
+    Spell(address.substr(0, i), prefix_);
+    if (prefix_.size() >= normalizedEnd && prefix_.compare(0, normalizedEnd, text_, 0, normalizedEnd) == 0) return i;
+    if (i == address.size()) break;
+    i += postal::IsDoubleByte(address.data() + i) && i + 1 < address.size() ? 2 : 1;
+  }
+  return kNoTown;
+}
+
+}  // namespace barcode
