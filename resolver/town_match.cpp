@@ -195,22 +195,35 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
   bool anyNoted = false, namedRead = false, lastLoose = false, latin = false;
   uint32_t lastBuilding = 0xFFFFFFFF;
   size_t lastEnd = std::string::npos;
+  LatinFit lastLatin = LatinFit::kUnread;
   for (size_t r = 0; r < count; ++r) {
     const RecordInfo& info = book.info[records[r]];
     Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      if (!namedRead) NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
+      if (!namedRead) {
+        NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
+        if (latin) {
+          ReadLatinName(book, records, count, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
+                        scratch.latin);
+        }
+      }
       namedRead = true;
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
         FindBuilding(book, info, rest, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
                      std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastLoose);
+        if (latin) lastLatin = CompareLatinName(book, records[r], scratch.latin);
         lastBuilding = info.building;
       }
-      const size_t end = lastEnd;
-      t.buildingLoose = lastLoose || latin;  // "AER" may be any: アエル
+      size_t end = lastEnd;
+      // --- Latin letters against the listed buildings (latin_building.h): a
+      // name read as this building's is it, its floor after the name; one
+      // that can be none of them is in the rest of the town.
+      if (latin && end == std::string::npos && lastLatin == LatinFit::kSame) end = scratch.namedEnd;
+      t.buildingLoose = lastLoose || (latin && lastLatin != LatinFit::kNone);
+      // ---
       t.buildingSeen = end != std::string::npos;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
