@@ -16,9 +16,11 @@ namespace {
 constexpr size_t kTellingLetters = 4;
 // Two names may be one when their own keys share this many letters in a row
 // (MORI of ROPPONGI HILLS MORI TOWER), or their sounds this many classes
-// (SCRAMBLE and SUKURANBURU).
+// (SCRAMBLE and SUKURANBURU; three where either has no more), but not
+// three of longer ones (TRI SEVEN and TRUST share T R S).
 constexpr size_t kSharedLetters = 4;
-constexpr size_t kSharedSounds = 3;
+constexpr size_t kSharedSounds = 4;
+constexpr size_t kFewestSharedSounds = 3;
 
 constexpr char kKanaOpen = '(';                 // the kana column's note begins
 constexpr char kKanaDot = '\xA5';               // ･
@@ -116,8 +118,9 @@ void KanaReadings(std::string_view kana, std::string_view town, std::vector<std:
 }  // namespace
 
 void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* name,
-                   size_t length, LatinName& out) {
-  out.read = out.telling = false;
+                   size_t length, bool b, LatinName& out) {
+  out.read = out.telling = out.sameWithB = false;
+  out.withB.clear();
   out.places.clear();
   out.townKana.clear();
   if (count == 0) return;
@@ -142,6 +145,7 @@ void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
   if (!ReadKey(std::string_view(name, length), out.key)) return;
   out.read = true;
+  if (b) out.withB = out.key + 'B';
   out.afterTown.clear();
   if (!town.empty() && out.key.size() > town.size() && out.key.compare(0, town.size(), town) == 0) {
     out.afterTown = out.key.substr(town.size());
@@ -161,7 +165,9 @@ LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinN
   // Its own names, by their letters or their kana: the one meant. A part of
   // common words alone (タワー of ミッドタウン・タワー) names no building.
   const auto same = [&](std::string_view text, bool whole) {
-    if (!ReadKey(text, name.listed) || (name.listed != name.key && name.listed != name.afterTown)) return false;
+    if (!ReadKey(text, name.listed)) return false;
+    name.sameWithB = !name.withB.empty() && name.listed == name.withB;
+    if (name.listed != name.key && name.listed != name.afterTown && !name.sameWithB) return false;
     if (whole) return true;
     KeepOwn(name, name.listed);
     return !name.listed.empty();
@@ -190,7 +196,9 @@ LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinN
     const size_t letters = std::min({kSharedLetters, name.own.size(), name.listed.size()});
     if (LongestSharedRun(name.own, name.listed) >= letters) return true;
     LatinSkeleton(name.listed, name.listedSkeleton);
-    return LongestSharedRun(name.skeleton, name.listedSkeleton) >= kSharedSounds;
+    const size_t sounds = std::max(kFewestSharedSounds,
+                                   std::min({kSharedSounds, name.skeleton.size(), name.listedSkeleton.size()}));
+    return LongestSharedRun(name.skeleton, name.listedSkeleton) >= sounds;
   };
   if ((!listed.strict.empty() && shares(listed.strict[0])) || shares(kana[0])) return LatinFit::kMaybe;
   if (!anyRead) return LatinFit::kUnread;

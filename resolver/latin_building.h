@@ -27,6 +27,9 @@ struct LatinName {
   bool telling = false;   // enough of its own to tell one building from another
   std::string key;        // folded (FoldLatinKey)
   std::string afterTown;  // `key` after the town's name ("AKASAKA BIZ TOWER"), else empty
+  // "QUEENS TOWER B28F": the B may end the name or begin a basement floor
+  std::string withB;
+  bool sameWithB = false;  // the last kSame took the B
   std::string own;        // without the town's and municipality's names and common words
   std::string skeleton;   // of `own`
   std::vector<std::string> places;  // the town's and municipality's names, folded, longest first
@@ -36,9 +39,9 @@ struct LatinName {
 };
 
 // Reads `name` (normalised text, the building's name in the address) for
-// the town whose records are `records[0, count)`.
+// the town whose records are `records[0, count)`; `b`: a B follows it.
 void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* name,
-                   size_t length, LatinName& out);
+                   size_t length, bool b, LatinName& out);
 
 // How the name read fits the listed building of `record`, one of the town's records.
 LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinName& name);

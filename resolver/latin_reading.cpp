@@ -241,6 +241,12 @@ void ReadSmallY(char vowel, size_t lastKana, std::string& out) {
   out += vowel;
 }
 
+// Words any building may carry, longest first, as FoldLatinKey leaves
+// them, and the marks they stand as while it folds the rest.
+const char* const kCommonWords[] = {"BLDG", "TOWERS", "TOWER", "CENTER"};
+const char* const kCommonMarks[] = {"\x02", "\x03", "\x04", "\x05"};
+constexpr size_t kCommonWordCount = sizeof(kCommonWords) / sizeof(kCommonWords[0]);
+
 // `from` in `text` replaced by `to` wherever it is.
 void ReplaceAll(std::string& text, const char* from, const char* to) {
   const size_t n = std::strlen(from), m = std::strlen(to);
@@ -298,6 +304,9 @@ void FoldLatinKey(std::string& key) {
   ReplaceAll(key, "\x01", "BLDG");
   ReplaceAll(key, "CENTRE", "CENTER");
   ReplaceAll(key, "TCH", "CH");
+  // the common words stand apart, so that dropping them leaves the rest
+  // whole (TRUST TOWER is TRUST, not TRUS)
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(key, kCommonWords[w], kCommonMarks[w]);
   std::string folded;
   folded.reserve(key.size());
   for (size_t i = 0; i < key.size(); ++i) {
@@ -308,12 +317,12 @@ void FoldLatinKey(std::string& key) {
     if (c == 'H' && !folded.empty() && folded.back() == 'O' && !IsVowel(next) && next != 'Y') continue;  // OH
     folded += c == 'M' && (next == 'B' || next == 'P') ? 'N' : c;
   }
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(folded, kCommonMarks[w], kCommonWords[w]);
   key.swap(folded);
 }
 
 void DropCommonLatinWords(std::string& key) {
-  // folded as FoldLatinKey writes them: TOWERS, CENTER and BLDG keep their letters
-  for (const char* word : {"BLDG", "TOWERS", "TOWER", "CENTER"}) ReplaceAll(key, word, "");
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(key, kCommonWords[w], "");
 }
 
 void LatinSkeleton(const std::string& key, std::string& out) {

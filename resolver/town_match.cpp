@@ -205,8 +205,9 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
       if (!namedRead) {
         NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
         if (latin) {
+          const bool b = scratch.namedEnd < rest.length && rest.text[scratch.namedEnd] == 'B';
           ReadLatinName(book, records, count, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
-                        scratch.latin);
+                        b, scratch.latin);
         }
       }
       namedRead = true;
@@ -221,7 +222,9 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
       // --- Latin letters against the listed buildings (latin_building.h): a
       // name read as this building's is it, its floor after the name; one
       // that can be none of them is in the rest of the town.
-      if (latin && end == std::string::npos && lastLatin == LatinFit::kSame) end = scratch.namedEnd;
+      if (latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
+        end = scratch.namedEnd + (scratch.latin.sameWithB ? 1 : 0);
+      }
       t.buildingLoose = lastLoose || (latin && lastLatin != LatinFit::kNone);
       // ---
       t.buildingSeen = end != std::string::npos;
