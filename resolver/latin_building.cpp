@@ -145,10 +145,10 @@ void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
   if (!ReadKey(std::string_view(name, length), out.key)) return;
   out.read = true;
-  if (b) out.withB = out.key + 'B';
+  if (b) out.withB.assign(out.key).push_back('B');
   out.afterTown.clear();
   if (!town.empty() && out.key.size() > town.size() && out.key.compare(0, town.size(), town) == 0) {
-    out.afterTown = out.key.substr(town.size());
+    out.afterTown.assign(out.key, town.size(), std::string::npos);
   }
   out.own = out.key;
   KeepOwn(out, out.own);
