@@ -147,8 +147,8 @@ bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, siz
 // The name of a building the text gives after the lot numbers, floor left
 // out ("三矢ビル" of "2-6-10三矢ビル4階"): [begin, end) of `rest`, empty when
 // it gives none (two name characters at least, 号室 and the like not counted).
-// `latin`: it is mostly in Latin letters ("AER" for アエル), which the
-// listed names, mostly in katakana, cannot be told from.
+// `latin`: it is mostly in Latin letters ("AER" for アエル), compared with
+// the listed names read in Latin letters (latin_building.h).
 void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& latin) {
   begin = end = 0;
   latin = false;
