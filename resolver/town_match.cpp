@@ -164,8 +164,8 @@ bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, siz
 // The name of a building the text gives after the lot numbers, floor left
 // out ("三矢ビル" of "2-6-10三矢ビル4階"): [begin, end) of `rest`, empty when
 // it gives none (two name characters at least, 号室 and the like not counted).
-// `latin`: it is mostly in Latin letters ("AER" for アエル), which the
-// listed names, mostly in katakana, cannot be told from.
+// `latin`: it is mostly in Latin letters ("AER" for アエル), compared with
+// the listed names read in Latin letters (latin_building.h).
 void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& latin) {
   begin = end = 0;
   latin = false;
@@ -212,22 +212,38 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
   bool anyNoted = false, namedRead = false, lastLoose = false, lastWhole = false, latin = false;
   uint32_t lastBuilding = 0xFFFFFFFF;
   size_t lastEnd = std::string::npos;
+  LatinFit lastLatin = LatinFit::kUnread;
   for (size_t r = 0; r < count; ++r) {
     const RecordInfo& info = book.info[records[r]];
     Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false, false};
     context.floor = rest.floor;
     context.basement = rest.basement;
     if (t.building) {
-      if (!namedRead) NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
+      if (!namedRead) {
+        NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
+        if (latin) {
+          const bool b = scratch.namedEnd < rest.length && rest.text[scratch.namedEnd] == 'B';
+          ReadLatinName(book, records, count, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
+                        b, scratch.latin);
+        }
+      }
       namedRead = true;
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
         FindBuilding(book, info, rest, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
                      std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastWhole, lastLoose);
+        if (latin) lastLatin = CompareLatinName(book, records[r], scratch.latin);
         lastBuilding = info.building;
       }
-      const size_t end = lastEnd;
-      t.buildingLoose = lastLoose || latin;  // "AER" may be any: アエル
+      size_t end = lastEnd;
+      // --- Latin letters against the listed buildings (latin_building.h): a
+      // name read as this building's is it, its floor after the name; one
+      // that can be none of them is in the rest of the town.
+      if (latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
+        end = scratch.namedEnd + (scratch.latin.sameWithB ? 1 : 0);
+      }
+      t.buildingLoose = lastLoose || (latin && lastLatin != LatinFit::kNone);
+      // ---
       t.buildingSeen = end != std::string::npos;
       t.buildingWhole = t.buildingSeen && lastWhole;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);

@@ -9,6 +9,7 @@
 
 #include "resolver/address_rest.h"
 #include "resolver/book_impl.h"
+#include "resolver/latin_building.h"
 #include "resolver/note_match.h"
 
 namespace resolver {
@@ -32,6 +33,7 @@ struct Scratch {
   const char* townName = nullptr;       // the town being tested, as the address writes it
   size_t townNameLength = 0;
   std::vector<Tested> tested;
+  LatinName latin;  // the building's name, when the address writes it in Latin letters
   size_t nameLength = 0;  // of the place name the last town's fit rests on
   struct Reading {
     size_t begin, end;  // its records in `found`

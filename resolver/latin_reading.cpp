@@ -1,0 +1,368 @@
+#include "resolver/latin_reading.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "resolver/cp932_words.h"
+
+namespace resolver {
+
+namespace {
+
+// Katakana are read as Unicode code points (U+30A1 ァ … U+30F6 ヶ, U+30FC ー),
+// whichever width the text wrote them in.
+constexpr uint16_t kFirstKana = 0x30A1;  // ァ
+constexpr uint16_t kLastKana = 0x30F6;   // ヶ
+constexpr uint16_t kLongMark = 0x30FC;   // ー
+constexpr uint16_t kSmallTsu = 0x30C3;   // ッ
+constexpr uint16_t kSkipped = 0;         // a mark between words
+constexpr uint16_t kUnreadable = 1;      // a kanji
+
+// Modified Hepburn, as passports and road signs write Japanese, for
+// ァ (U+30A1) to ヶ (U+30F6) in Unicode order; small kana lower case, read
+// with the kana before them (ReadSmallVowel, ReadSmallY).
+const char* const kHepburn[] = {
+    "a",  "A",  "i",   "I",  "u",   "U",  "e",  "E",  "o",  "O",   // ァアィイゥウェエォオ
+    "KA", "GA", "KI",  "GI", "KU",  "GU", "KE", "GE", "KO", "GO",  // カガキギクグケゲコゴ
+    "SA", "ZA", "SHI", "JI", "SU",  "ZU", "SE", "ZE", "SO", "ZO",  // サザシジスズセゼソゾ
+    "TA", "DA", "CHI", "JI", "",    "TSU", "ZU", "TE", "DE", "TO", "DO",  // タダチヂッツヅテデトド
+    "NA", "NI", "NU",  "NE", "NO",                                  // ナニヌネノ
+    "HA", "BA", "PA",  "HI", "BI",  "PI", "FU", "BU", "PU",         // ハバパヒビピフブプ
+    "HE", "BE", "PE",  "HO", "BO",  "PO",                           // ヘベペホボポ
+    "MA", "MI", "MU",  "ME", "MO",                                  // マミムメモ
+    "ya", "YA", "yu",  "YU", "yo",  "YO",                           // ャヤュユョヨ
+    "RA", "RI", "RU",  "RE", "RO",                                  // ラリルレロ
+    "WA", "WA", "I",   "E",  "O",   "N",  "VU", "KA", "KE",         // ヮワヰヱヲンヴヵヶ
+};
+static_assert(sizeof(kHepburn) / sizeof(kHepburn[0]) == kLastKana - kFirstKana + 1, "one reading a kana");
+
+// The English words building names transcribe in katakana, read as the
+// buildings themselves write them in Latin letters (ＴｈｉｎｋＰａｒｋＴｏｗｅｒ,
+// the owners' English names of the file's towers, squares and hills), and
+// the generic words of office and apartment buildings. Half-width katakana,
+// as the address file's kana column writes them; the longest one found wins.
+struct Loanword {
+  const char* kana;
+  const char* latin;
+};
+constexpr Loanword kLoanwords[] = {
+    {"\xB2\xDD\xC0\xB0\xC5\xBC\xAE\xC5\xD9", "INTERNATIONAL"},  // インターナショナル
+    {"\xCB\xDE\xD9\xC3\xDE\xA8\xDD\xB8\xDE", "BUILDING"},  // ビルディング
+    {"\xBD\xC3\xB0\xBC\xAE\xDD", "STATION"},  // ステーション
+    {"\xD7\xDD\xC4\xDE\xCF\xB0\xB8", "LANDMARK"},  // ランドマーク
+    {"\xBD\xB8\xD7\xDD\xCC\xDE\xD9", "SCRAMBLE"},  // スクランブル
+    {"\xCA\xDF\xBC\xCC\xA8\xAF\xB8", "PACIFIC"},  // パシフィック
+    {"\xBE\xDD\xC1\xAD\xD8\xB0", "CENTURY"},  // センチュリー
+    {"\xD0\xAF\xC4\xDE\xC0\xB3\xDD", "MIDTOWN"},  // ミッドタウン
+    {"\xD0\xAF\xC4\xDE\xD7\xDD\xC4\xDE", "MIDLAND"},  // ミッドランド
+    {"\xBB\xDD\xBC\xAC\xB2\xDD", "SUNSHINE"},  // サンシャイン
+    {"\xCB\xDE\xD9\xC1\xDE\xDD\xB8\xDE", "BUILDING"},  // ビルヂング
+    {"\xBE\xDD\xC4\xD7\xD9", "CENTRAL"},  // セントラル
+    {"\xCC\xAB\xDA\xBD\xC4", "FOREST"},  // フォレスト
+    {"\xB8\xB2\xB0\xDD\xBD\xDE", "QUEENS"},  // クイーンズ
+    {"\xB1\xB2\xD7\xDD\xC4\xDE", "ISLAND"},  // アイランド
+    {"\xB8\xDE\xDB\xB0\xCA\xDE\xD9", "GLOBAL"},  // グローバル
+    {"\xB8\xD8\xBD\xC0\xD9", "CRYSTAL"},  // クリスタル
+    {"\xCC\xA7\xB0\xBD\xC4", "FIRST"},  // ファースト
+    {"\xCF\xDD\xBC\xAE\xDD", "MANSION"},  // マンション
+    {"\xDA\xBC\xDE\xC3\xDE\xDD\xBD", "RESIDENCE"},  // レジデンス
+    {"\xBD\xB8\xB3\xAA\xB1", "SQUARE"},  // スクウェア
+    {"\xC0\xDC\xB0\xBD\xDE", "TOWERS"},  // タワーズ
+    {"\xBD\xB8\xB4\xB1", "SQUARE"},  // スクエア
+    {"\xBD\xB8\xAA\xB1", "SQUARE"},  // スクェア
+    {"\xBE\xDD\xC0\xB0", "CENTER"},  // センター
+    {"\xB6\xDE\xB0\xC3\xDE\xDD", "GARDEN"},  // ガーデン
+    {"\xCC\xDF\xDA\xB2\xBD", "PLACE"},  // プレイス
+    {"\xCC\xDF\xDA\xB0\xBD", "PLACE"},  // プレース
+    {"\xBC\xC3\xA8\xB0", "CITY"},  // シティー
+    {"\xB8\xDE\xD7\xDD\xC4\xDE", "GRAND"},  // グランド
+    {"\xCC\xDB\xDD\xC4", "FRONT"},  // フロント
+    {"\xB5\xCC\xA8\xBD", "OFFICE"},  // オフィス
+    {"\xCB\xDE\xBC\xDE\xC8\xBD", "BUSINESS"},  // ビジネス
+    {"\xB2\xDD\xC0\xB0", "INTER"},  // インター
+    {"\xB2\xB0\xBD\xC4", "EAST"},  // イースト
+    {"\xB3\xB4\xBD\xC4", "WEST"},  // ウエスト
+    {"\xB3\xAA\xBD\xC4", "WEST"},  // ウェスト
+    {"\xC4\xD7\xBD\xC4", "TRUST"},  // トラスト
+    {"\xDC\xB0\xD9\xC4\xDE", "WORLD"},  // ワールド
+    {"\xD2\xC3\xDE\xA8\xB1", "MEDIA"},  // メディア
+    {"\xB8\xDE\xD8\xB0\xDD", "GREEN"},  // グリーン
+    {"\xBD\xCD\xDF\xB0\xBD", "SPACE"},  // スペース
+    {"\xDB\xB2\xD4\xD9", "ROYAL"},  // ロイヤル
+    {"\xBD\xC3\xB0\xBC\xDE", "STAGE"},  // ステージ
+    {"\xC0\xDC\xB0", "TOWER"},  // タワー
+    {"\xCB\xD9\xBD\xDE", "HILLS"},  // ヒルズ
+    {"\xCC\xDF\xD7\xBB\xDE", "PLAZA"},  // プラザ
+    {"\xCA\xDF\xB0\xB8", "PARK"},  // パーク
+    {"\xBC\xC3\xA8", "CITY"},  // シティ
+    {"\xB9\xDE\xB0\xC4", "GATE"},  // ゲート
+    {"\xBD\xB6\xB2", "SKY"},  // スカイ
+    {"\xC3\xD7\xBD", "TERRACE"},  // テラス
+    {"\xBA\xB0\xC4", "COURT"},  // コート
+    {"\xCA\xB3\xBD", "HOUSE"},  // ハウス
+    {"\xBB\xB3\xBD", "SOUTH"},  // サウス
+    {"\xC9\xB0\xBD", "NORTH"},  // ノース
+    {"\xCE\xDF\xB0\xC4", "PORT"},  // ポート
+    {"\xB8\xDB\xBD", "CROSS"},  // クロス
+    {"\xB5\xCD\xDF\xD7", "OPERA"},  // オペラ
+    {"\xD0\xAF\xC4\xDE", "MID"},  // ミッド
+    {"\xB1\xB0\xB8", "ARK"},  // アーク
+    {"\xC6\xAD\xB0", "NEW"},  // ニュー
+    {"\xD8\xCA\xDE\xB0", "RIVER"},  // リバー
+    {"\xCE\xC3\xD9", "HOTEL"},  // ホテル
+    {"\xCE\xB0\xD9", "HALL"},  // ホール
+    {"\xCA\xB2\xC2", "HEIGHTS"},  // ハイツ
+    {"\xCA\xDF\xDA\xBD", "PALACE"},  // パレス
+    {"\xCB\xDE\xD9", "BUILDING"},  // ビル
+    {"\xCB\xD9", "HILL"},  // ヒル
+    {"\xCD\xDE\xB2", "BAY"},  // ベイ
+};
+
+// Half-width katakana (0xA6 ｦ … 0xDD ﾝ) as the full-width ones' code points.
+constexpr uint16_t kHalfWidth[] = {
+    0x30F2, 0x30A1, 0x30A3, 0x30A5, 0x30A7, 0x30A9, 0x30E3, 0x30E5, 0x30E7, 0x30C3,  // ｦｧｨｩｪｫｬｭｮｯ
+    0x30FC, 0x30A2, 0x30A4, 0x30A6, 0x30A8, 0x30AA, 0x30AB, 0x30AD, 0x30AF, 0x30B1,  // ｰｱｲｳｴｵｶｷｸｹ
+    0x30B3, 0x30B5, 0x30B7, 0x30B9, 0x30BB, 0x30BD, 0x30BF, 0x30C1, 0x30C4, 0x30C6,  // ｺｻｼｽｾｿﾀﾁﾂﾃ
+    0x30C8, 0x30CA, 0x30CB, 0x30CC, 0x30CD, 0x30CE, 0x30CF, 0x30D2, 0x30D5, 0x30D8,  // ﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍ
+    0x30DB, 0x30DE, 0x30DF, 0x30E0, 0x30E1, 0x30E2, 0x30E4, 0x30E6, 0x30E8, 0x30E9,  // ﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗ
+    0x30EA, 0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3,                                  // ﾘﾙﾚﾛﾜﾝ
+};
+constexpr unsigned char kFirstHalf = 0xA6, kLastHalf = 0xDD;
+constexpr unsigned char kVoiced = 0xDE, kSemiVoiced = 0xDF;  // ﾞ ﾟ
+constexpr uint16_t kU = 0x30A6, kVu = 0x30F4;                // ウ ヴ
+
+bool TakesVoicedMark(uint16_t kana) { return kana >= 0x30AB && kana <= 0x30DB; }  // カ … ホ
+bool TakesSemiVoicedMark(uint16_t kana) { return kana >= 0x30CF && kana <= 0x30DB; }  // ハ … ホ
+
+// One character of cp932 text, as a letter, a digit, a katakana's code
+// point, kSkipped or kUnreadable; `width` receives its bytes.
+uint16_t DecodeOne(const char* p, size_t left, size_t& width) {
+  const uint16_t code = CharCode(p, left);
+  width = CharWidth(code);
+  if (code < 0x80) {
+    if (code >= 'a' && code <= 'z') return static_cast<uint16_t>(code - 'a' + 'A');
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return code;
+    return kSkipped;
+  }
+  if (code >= kFirstHalf && code <= kLastHalf) {
+    uint16_t kana = kHalfWidth[code - kFirstHalf];
+    const unsigned char mark = width < left ? static_cast<unsigned char>(p[width]) : 0;
+    if (mark == kVoiced && (TakesVoicedMark(kana) || kana == kU)) {
+      kana = kana == kU ? kVu : static_cast<uint16_t>(kana + 1);
+      ++width;
+    } else if (mark == kSemiVoiced && TakesSemiVoicedMark(kana)) {
+      kana = static_cast<uint16_t>(kana + 2);
+      ++width;
+    }
+    return kana;
+  }
+  if (code <= 0xFF) return kSkipped;  // ｡｢｣､･ and a stray ﾞ
+  if (code >= 0x8340 && code <= 0x837E) return static_cast<uint16_t>(kFirstKana + (code - 0x8340));       // ァ … ミ
+  if (code >= 0x8380 && code <= 0x8396) return static_cast<uint16_t>(kFirstKana + 63 + (code - 0x8380));  // ム … ヶ
+  if (code >= 0x829F && code <= 0x82F1) return static_cast<uint16_t>(kFirstKana + (code - 0x829F));       // ぁ … ん
+  if (code == ch::kLong) return kLongMark;
+  if (code >= ch::kUpperA && code <= ch::kUpperZ) return static_cast<uint16_t>('A' + (code - ch::kUpperA));
+  if (code >= ch::kLowerA && code <= ch::kLowerZ) return static_cast<uint16_t>('A' + (code - ch::kLowerA));
+  if (code >= ch::kDigit0 && code <= ch::kDigit9) return static_cast<uint16_t>('0' + (code - ch::kDigit0));
+  if (IsKanji(code)) return kUnreadable;
+  return kSkipped;  // blanks, ・, dashes, ＆ and the like
+}
+
+bool Decode(const char* text, size_t length, std::vector<uint16_t>& out) {
+  out.clear();
+  for (size_t i = 0; i < length;) {
+    size_t width;
+    const uint16_t unit = DecodeOne(text + i, length - i, width);
+    if (unit == kUnreadable) return false;
+    if (unit != kSkipped) out.push_back(unit);
+    i += width;
+  }
+  return true;
+}
+
+struct DecodedLoanword {
+  std::vector<uint16_t> kana;
+  const char* latin;
+};
+
+const std::vector<DecodedLoanword>& Loanwords() {
+  static const std::vector<DecodedLoanword> words = [] {
+    std::vector<DecodedLoanword> decoded;
+    for (const Loanword& word : kLoanwords) {
+      DecodedLoanword one{{}, word.latin};
+      Decode(word.kana, std::strlen(word.kana), one.kana);
+      decoded.push_back(std::move(one));
+    }
+    return decoded;
+  }();
+  return words;
+}
+
+// The longest loanword at `units[at]`, or nullptr; `length` receives its units.
+const DecodedLoanword* LoanwordAt(const std::vector<uint16_t>& units, size_t at, size_t& length) {
+  const DecodedLoanword* best = nullptr;
+  length = 0;
+  for (const DecodedLoanword& word : Loanwords()) {
+    const size_t n = word.kana.size();
+    if (n <= length || at + n > units.size()) continue;
+    if (std::equal(word.kana.begin(), word.kana.end(), units.begin() + static_cast<std::ptrdiff_t>(at))) {
+      best = &word;
+      length = n;
+    }
+  }
+  return best;
+}
+
+bool IsVowel(char c) { return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U'; }
+
+// ァィゥェォ after a kana take its vowel's place: ティ TI, ファ FA, シェ SHE,
+// ウィ WI, イェ YE.
+void ReadSmallVowel(char vowel, size_t lastKana, std::string& out) {
+  if (lastKana != std::string::npos && out.size() > lastKana && IsVowel(out.back())) {
+    const bool alone = out.size() - lastKana == 1;  // ウ, イ
+    const char last = out.back();
+    out.pop_back();
+    if (alone) out += last == 'U' ? 'W' : last == 'I' ? 'Y' : last;
+  }
+  out += vowel;
+}
+
+// ャュョ: キャ KYA, シャ SHA, チョ CHO, ジュ JU, テュ TYU.
+void ReadSmallY(char vowel, size_t lastKana, std::string& out) {
+  if (lastKana != std::string::npos && out.size() > lastKana && IsVowel(out.back())) {
+    const char last = out.back();
+    out.pop_back();
+    const std::string onset = out.substr(lastKana);
+    if (!(last == 'I' && (onset == "SH" || onset == "CH" || onset == "J"))) out += 'Y';
+  } else {
+    out += 'Y';
+  }
+  out += vowel;
+}
+
+// Words any building may carry, longest first, as FoldLatinKey leaves
+// them, and the marks they stand as while it folds the rest.
+const char* const kCommonWords[] = {"BLDG", "TOWERS", "TOWER", "CENTER"};
+const char* const kCommonMarks[] = {"\x02", "\x03", "\x04", "\x05"};
+constexpr size_t kCommonWordCount = sizeof(kCommonWords) / sizeof(kCommonWords[0]);
+
+// `from` in `text` replaced by `to` wherever it is.
+void ReplaceAll(std::string& text, const char* from, const char* to) {
+  const size_t n = std::strlen(from), m = std::strlen(to);
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + m)) text.replace(at, n, to);
+}
+
+}  // namespace
+
+bool AppendLatinReading(const char* text, size_t length, std::string& out) {
+  thread_local std::vector<uint16_t> units;
+  if (!Decode(text, length, units)) return false;
+  size_t lastKana = std::string::npos;  // where the last kana's reading begins in `out`
+  for (size_t i = 0; i < units.size();) {
+    const uint16_t unit = units[i];
+    size_t n;
+    if (const DecodedLoanword* word = LoanwordAt(units, i, n)) {
+      out += word->latin;
+      lastKana = std::string::npos;
+      i += n;
+      continue;
+    }
+    ++i;
+    if (unit < 0x80) {
+      out += static_cast<char>(unit);
+      lastKana = std::string::npos;
+      continue;
+    }
+    // ー and ッ: vowel length and doubled consonants are not in the key
+    if (unit == kLongMark || unit == kSmallTsu || unit < kFirstKana || unit > kLastKana) continue;
+    const char* reading = kHepburn[unit - kFirstKana];
+    if (reading[0] >= 'a' && reading[0] <= 'z') {
+      const bool y = reading[0] == 'y';
+      const char vowel = static_cast<char>(reading[y ? 1 : 0] - 'a' + 'A');
+      if (y) {
+        ReadSmallY(vowel, lastKana, out);
+      } else {
+        ReadSmallVowel(vowel, lastKana, out);
+      }
+      lastKana = std::string::npos;
+      continue;
+    }
+    lastKana = out.size();
+    out += reading;
+  }
+  return true;
+}
+
+void FoldLatinKey(std::string& key) {
+  ReplaceAll(key, "BIRUDINGU", "BLDG");
+  ReplaceAll(key, "BIRUJINGU", "BLDG");
+  ReplaceAll(key, "BUILDING", "BLDG");
+  ReplaceAll(key, "BIRU", "BLDG");
+  ReplaceAll(key, "BLDG", "\x01");  // BLD alone, then BLDG back
+  ReplaceAll(key, "BLD", "\x01");
+  ReplaceAll(key, "\x01", "BLDG");
+  ReplaceAll(key, "CENTRE", "CENTER");
+  ReplaceAll(key, "TCH", "CH");
+  // the common words stand apart, so that dropping them leaves the rest
+  // whole (TRUST TOWER is TRUST, not TRUS)
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(key, kCommonWords[w], kCommonMarks[w]);
+  std::string folded;
+  folded.reserve(key.size());
+  for (size_t i = 0; i < key.size(); ++i) {
+    const char c = key[i];
+    const char next = i + 1 < key.size() ? key[i + 1] : '\0';
+    if (!folded.empty() && folded.back() == c) continue;               // PP, LL, AA
+    if (c == 'U' && !folded.empty() && folded.back() == 'O') continue;  // OU
+    if (c == 'H' && !folded.empty() && folded.back() == 'O' && !IsVowel(next) && next != 'Y') continue;  // OH
+    folded += c == 'M' && (next == 'B' || next == 'P') ? 'N' : c;
+  }
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(folded, kCommonMarks[w], kCommonWords[w]);
+  key.swap(folded);
+}
+
+void DropCommonLatinWords(std::string& key) {
+  for (size_t w = 0; w < kCommonWordCount; ++w) ReplaceAll(key, kCommonWords[w], "");
+}
+
+void LatinSkeleton(const std::string& key, std::string& out) {
+  out.clear();
+  const auto vowelAt = [&](size_t k) { return k < key.size() && (IsVowel(key[k]) || key[k] == 'Y'); };
+  for (size_t i = 0; i < key.size(); ++i) {
+    const char c = key[i];
+    const char next = i + 1 < key.size() ? key[i + 1] : '\0';
+    char sound = 0;
+    if (IsVowel(c) || c == 'W' || c == 'Y') continue;
+    if ((c == 'S' || c == 'C' || c == 'T') && next == 'H') {
+      sound = 'S';  // SH, CH, TH
+      ++i;
+    } else if (c == 'P' && next == 'H') {
+      sound = 'P';
+      ++i;
+    } else if (c == 'T' && next == 'S') {
+      sound = 'S';  // ツ TSU
+      ++i;
+    } else if (c == 'R') {
+      if (!vowelAt(i + 1)) continue;  // TOWER, PARK: no R is heard
+      sound = 'R';
+    } else if (c == 'X') {
+      if (out.empty() || out.back() != 'K') out += 'K';
+      sound = 'S';
+    } else if (c == 'C') {
+      sound = next == 'E' || next == 'I' || next == 'Y' ? 'S' : 'K';
+    } else {
+      switch (c) {
+        case 'B': case 'P': case 'F': case 'V': sound = 'P'; break;
+        case 'K': case 'G': case 'Q': sound = 'K'; break;
+        case 'S': case 'Z': case 'J': sound = 'S'; break;
+        case 'T': case 'D': sound = 'T'; break;
+        case 'N': case 'M': sound = 'N'; break;
+        case 'L': sound = 'R'; break;
+        default: sound = c;  // H and digits
+      }
+    }
+    if (out.empty() || out.back() != sound) out += sound;
+  }
+}
+
+}  // namespace resolver
