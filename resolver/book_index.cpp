@@ -1,4 +1,5 @@
 #include "resolver/book_index.h"
+#include "resolver/office_words.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,7 +61,7 @@ void SplitTown(const std::string& town, TownPieces& pieces) {
   pieces.noteCut = depth > 0;
   if (pieces.noteCut) {
     cut = lastTop;
-  } else if (lastTop != std::string::npos && EndsWith(town, "\x81\x6A")) {
+  } else if (lastTop != std::string::npos && EndsWith(town, word::kCloseParen)) {
     cut = lastTop;
     pieces.note.assign(town, lastTop + 2, town.size() - lastTop - 4);
   }
@@ -455,16 +456,6 @@ class IndexBuilder {
 void BuildIndex(AddressBook::Impl& impl) { IndexBuilder(impl).Build(); }
 
 bool IsCommonBuildingWords(std::string_view name, std::string_view town) {
-  static const char* const kCommon[] = {
-      "\x83\x72\x83\x8B\x83\x66\x83\x42\x83\x93\x83\x4F",  // ビルディング
-      "\x83\x5E\x83\x8F\x81\x5B\x83\x59",                  // タワーズ
-      "\x83\x5E\x83\x8F\x81\x5B",                          // タワー
-      "\x83\x5A\x83\x93\x83\x5E\x81\x5B",                  // センター
-      "\x83\x72\x83\x8B",                                  // ビル
-      "\x90\x58",                                          // 森
-      "\x96\x7B\x8A\xD9", "\x95\xCA\x8A\xD9", "\x90\x56\x8A\xD9",  // 本館 別館 新館
-      "\x8A\xD9", "\x93\x8F",                              // 館 棟
-  };
   for (size_t i = 0; i < name.size();) {
     if (!town.empty() && name.compare(i, town.size(), town) == 0) {
       i += town.size();
@@ -479,7 +470,7 @@ bool IsCommonBuildingWords(std::string_view name, std::string_view town) {
       continue;
     }
     bool common = false;
-    for (const char* word : kCommon) {
+    for (const char* word : kCommonBuildingWords) {
       const size_t n = std::strlen(word);
       if (name.compare(i, n, word) == 0) {
         i += n;

@@ -3,6 +3,7 @@
 
 #include "postal/number_text.h"
 #include "resolver/book_impl.h"
+#include "resolver/cp932_words.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
 
@@ -34,17 +35,17 @@ bool IsCodeOfMunicipality(const AddressBook::Impl& book, const std::string& city
 const char* AgreementText(Agreement agreement) {
   switch (agreement) {
     case Agreement::kAgrees:
-      return "\x88\xEA\x92\x76";  // 一致
+      return word::kAgrees;
     case Agreement::kAmongCandidates:
-      return "\x8C\xF3\x95\xE2\x93\xE0";  // 候補内
+      return word::kAmongCandidates;
     case Agreement::kDisagrees:
-      return "\x95\x73\x88\xEA\x92\x76";  // 不一致
+      return word::kDisagrees;
     case Agreement::kOffice:
-      return "\x8E\x96\x8B\xC6\x8F\x8A";  // 事業所
+      return word::kAgreesOffice;
     case Agreement::kUndecidable:
       break;
   }
-  return "\x94\xBB\x92\xE8\x95\x73\x94\x5C";  // 判定不能
+  return word::kUndecidable;
 }
 
 namespace {

@@ -205,7 +205,7 @@ void ReadExclusion(const char* text, size_t length, Parsed& item) {
 // no range, limit or exclusion in it ("1区", "15号の沢", "3丁目本通り").
 void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item) {
   const std::string text(note + start, end - start);
-  const char* const ranged[] = {"\x81\x75", "\x81\x60", word::kBanchi};  // 「 ～ 番地
+  const char* const ranged[] = {word::kQuoteOpen, word::kWave, word::kBanchi};
   for (const char* mark : ranged) {
     if (text.find(mark) != std::string::npos) return;
   }

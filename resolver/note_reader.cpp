@@ -177,9 +177,7 @@ void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool) {
 }
 
 void CanonicalStreet(const char* text, size_t length, std::string& out) {
-  static constexpr char kIn[] = "\x93\xFC";    // 入
-  static constexpr char kTori[] = "\x92\xCA";  // 通
-  static constexpr char kRi[] = "\x82\xE8";    // り
+  using word::kIn, word::kTori, word::kRi;
   out.clear();
   for (size_t i = 0; i < length;) {
     const size_t w = CharWidth(CharCode(text + i, length - i));

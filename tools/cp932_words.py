@@ -15,7 +15,9 @@ A table:
 
     # a comment for the next word
     kName = "text with JSON-style escapes: \\n \\" \\\\"
-    kList[] = "one", "two"
+    kList[] = "one", "two",
+        "three"                 (an indented line goes on with the entry)
+    kCharacter = char "　"      (a uint16_t of its code)
 
 Usage: cp932_words.py            rewrites every header
        cp932_words.py --check    exits 1, naming it, when a header is stale
@@ -62,7 +64,13 @@ def parse_strings(text, where):
 def read_table(path):
     head, namespace, entries, comment = [], None, [], []
     in_head = True
+    lines = []  # (number, line) with continuation lines joined to their entry
     for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        if line[:1] in (" ", "\t") and line.strip() and lines and lines[-1][1].startswith("k"):
+            lines[-1] = (lines[-1][0], lines[-1][1] + " " + line.strip())
+        else:
+            lines.append((number, line))
+    for number, line in lines:
         where = "%s:%d" % (path.relative_to(ROOT), number)
         if line.startswith("#"):
             (head if in_head else comment).append(line[1:].strip())

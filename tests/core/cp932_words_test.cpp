@@ -15,6 +15,9 @@
 #include "lists/list_words.h"
 #include "postal/template_words.h"
 #include "postal/texts.h"
+#include "resolver/characters.h"
+#include "resolver/office_words.h"
+#include "resolver/words.h"
 
 namespace {
 
@@ -43,9 +46,18 @@ std::map<WordKey, std::string> TableAsUtf8(const std::string& relativePath) {
   std::ifstream in(std::string(KURANTO_SOURCE_DIR) + "/" + relativePath);
   EXPECT_TRUE(in) << relativePath;
   std::map<WordKey, std::string> words;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] != 'k') continue;
+  std::vector<std::string> entries;  // an indented line goes on with the entry above it
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line[0] == 'k') {
+      entries.push_back(line);
+    } else if (!line.empty() && (line[0] == ' ' || line[0] == '\t') && !entries.empty() && !entries.back().empty()) {
+      entries.back() += line;
+    } else {
+      entries.emplace_back();
+    }
+  }
+  for (const std::string& line : entries) {
+    if (line.empty()) continue;
     const size_t equals = line.find('=');
     std::string name = line.substr(0, line.find_first_of(" [="));
     const bool isList = line.compare(name.size(), 2, "[]") == 0;
@@ -73,6 +85,9 @@ TEST(Cp932Words, EveryGeneratedWordIsItsTablesTextInTheProjectsCp932) {
   ExpectTableMatches("postal/template_words.words", postal::kTemplateWordsTable);
   ExpectTableMatches("datafiles/download_texts.words", datafiles::kDownloadTextsTable);
   ExpectTableMatches("lists/list_words.words", lists::kListWordsTable);
+  ExpectTableMatches("resolver/characters.words", resolver::ch::kCharactersTable);
+  ExpectTableMatches("resolver/words.words", resolver::word::kWordsTable);
+  ExpectTableMatches("resolver/office_words.words", resolver::kOfficeWordsTable);
 }
 
 }  // namespace

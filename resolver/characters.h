@@ -1,0 +1,105 @@
+// Generated from characters.words by tools/cp932_words.py: edit the table, not this file.
+// The cp932 characters the resolver reads in addresses and in the town
+// column's notes, as their codes.
+#pragma once
+
+#include <cstdint>
+
+#include "postal/cp932_word.h"
+
+namespace resolver::ch {
+
+constexpr uint16_t kFullBlank = 0x8140;  // "　"
+constexpr uint16_t kComma = 0x8141;  // "、"
+constexpr uint16_t kDot = 0x8145;  // "・"
+constexpr uint16_t kLong = 0x815B;  // "ー"
+constexpr uint16_t kBar = 0x815C;  // "―"
+constexpr uint16_t kHyphen = 0x815D;  // "‐"
+constexpr uint16_t kWave = 0x8160;  // "～"
+constexpr uint16_t kOpen = 0x8169;  // "（"
+constexpr uint16_t kClose = 0x816A;  // "）"
+constexpr uint16_t kSquareOpen = 0x816B;  // "〔"
+constexpr uint16_t kSquareClose = 0x816C;  // "〕"
+constexpr uint16_t kQuoteOpen = 0x8175;  // "「"
+constexpr uint16_t kQuoteClose = 0x8176;  // "」"
+// also read for −, which cp932 writes the same way
+constexpr uint16_t kMinus = 0x817C;  // "－"
+constexpr uint16_t kDigit0 = 0x824F;  // "０"
+constexpr uint16_t kDigit9 = 0x8258;  // "９"
+constexpr uint16_t kUpperA = 0x8260;  // "Ａ"
+constexpr uint16_t kUpperZ = 0x8279;  // "Ｚ"
+constexpr uint16_t kLowerA = 0x8281;  // "ａ"
+constexpr uint16_t kLowerZ = 0x829A;  // "ｚ"
+constexpr uint16_t kNo = 0x82CC;  // "の"
+constexpr uint16_t kKa = 0x834A;  // "カ"
+constexpr uint16_t kNoKana = 0x836D;  // "ノ"
+constexpr uint16_t kKe = 0x8350;  // "ケ"
+constexpr uint16_t kSmallKa = 0x8395;  // "ヵ"
+constexpr uint16_t kSmallKe = 0x8396;  // "ヶ"
+constexpr uint16_t kDai = 0x91E6;  // "第"
+constexpr uint16_t kGun = 0x8C53;  // "郡"
+constexpr uint16_t kShi = 0x8E73;  // "市"
+constexpr uint16_t kKu = 0x8BE6;  // "区"
+constexpr uint16_t kKai = 0x8A4B;  // "階"
+constexpr uint16_t kJo = 0x8FF0;  // "条"
+constexpr uint16_t kSen = 0x90FC;  // "線"
+constexpr uint16_t kGo = 0x8D86;  // "号"
+constexpr uint16_t kBan = 0x94D4;  // "番"
+constexpr uint16_t kChi = 0x926E;  // "地"
+constexpr uint16_t kMe = 0x96DA;  // "目"
+constexpr uint16_t kShita = 0x89BA;  // "下"
+constexpr uint16_t kShitsu = 0x8EBA;  // "室"
+constexpr uint16_t kEast = 0x938C;  // "東"
+constexpr uint16_t kWest = 0x90BC;  // "西"
+constexpr uint16_t kSouth = 0x93EC;  // "南"
+constexpr uint16_t kNorth = 0x966B;  // "北"
+constexpr uint16_t kRepeat = 0x8158;  // "々"
+
+inline constexpr postal::Cp932Word kCharactersTable[] = {
+    {"kFullBlank", "\x81\x40", -1},
+    {"kComma", "\x81\x41", -1},
+    {"kDot", "\x81\x45", -1},
+    {"kLong", "\x81\x5B", -1},
+    {"kBar", "\x81\x5C", -1},
+    {"kHyphen", "\x81\x5D", -1},
+    {"kWave", "\x81\x60", -1},
+    {"kOpen", "\x81\x69", -1},
+    {"kClose", "\x81\x6A", -1},
+    {"kSquareOpen", "\x81\x6B", -1},
+    {"kSquareClose", "\x81\x6C", -1},
+    {"kQuoteOpen", "\x81\x75", -1},
+    {"kQuoteClose", "\x81\x76", -1},
+    {"kMinus", "\x81\x7C", -1},
+    {"kDigit0", "\x82\x4F", -1},
+    {"kDigit9", "\x82\x58", -1},
+    {"kUpperA", "\x82\x60", -1},
+    {"kUpperZ", "\x82\x79", -1},
+    {"kLowerA", "\x82\x81", -1},
+    {"kLowerZ", "\x82\x9A", -1},
+    {"kNo", "\x82\xCC", -1},
+    {"kKa", "\x83\x4A", -1},
+    {"kNoKana", "\x83\x6D", -1},
+    {"kKe", "\x83\x50", -1},
+    {"kSmallKa", "\x83\x95", -1},
+    {"kSmallKe", "\x83\x96", -1},
+    {"kDai", "\x91\xE6", -1},
+    {"kGun", "\x8C\x53", -1},
+    {"kShi", "\x8E\x73", -1},
+    {"kKu", "\x8B\xE6", -1},
+    {"kKai", "\x8A\x4B", -1},
+    {"kJo", "\x8F\xF0", -1},
+    {"kSen", "\x90\xFC", -1},
+    {"kGo", "\x8D\x86", -1},
+    {"kBan", "\x94\xD4", -1},
+    {"kChi", "\x92\x6E", -1},
+    {"kMe", "\x96\xDA", -1},
+    {"kShita", "\x89\xBA", -1},
+    {"kShitsu", "\x8E\xBA", -1},
+    {"kEast", "\x93\x8C", -1},
+    {"kWest", "\x90\xBC", -1},
+    {"kSouth", "\x93\xEC", -1},
+    {"kNorth", "\x96\x6B", -1},
+    {"kRepeat", "\x81\x58", -1},
+};
+
+}  // namespace resolver::ch
