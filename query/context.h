@@ -95,5 +95,6 @@ int RunOffice(Context& context, const CommandArgs& args);
 int RunImport(Context& context, const CommandArgs& args);
 int RunImportUtf8(Context& context, const CommandArgs& args);
 int RunResolve(Context& context, const CommandArgs& args);
+int RunLookup(Context& context, const CommandArgs& args);
 
 }  // namespace query

@@ -42,6 +42,12 @@ const char kUsage[] =
     "                          to standard output or OUT; columns count from 1; cells\n"
     "                          split at the first row's tabs when it has no comma;\n"
     "                          UTF-8, Shift-JIS or UTF-16 with its byte order mark\n"
+    "  lookup [CODE...]        the address of each postal code (none given: one a line on\n"
+    "                          standard input): CODE, STATUS (exact, ambiguous, office,\n"
+    "                          none), PREFECTURE, CITY, TOWN, tab-separated; a building's\n"
+    "                          floor adds the building, an office its name and lot\n"
+    "  lookup --csv FILE --column N [--header] [--separator tab|comma] [--output OUT]\n"
+    "                          FILE with PREFECTURE,CITY,TOWN,STATUS added to each row\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
@@ -65,6 +71,7 @@ const Command kCommands[] = {
     {"import", query::RunImport},
     {"import-utf8", query::RunImportUtf8},
     {"resolve", query::RunResolve},
+    {"lookup", query::RunLookup},
 };
 
 enum class ForcedEncoding { kNone, kUtf8, kCp932 };
