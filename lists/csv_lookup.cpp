@@ -1,9 +1,9 @@
 #include "lists/csv_lookup.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "datafiles/text_encoding.h"
@@ -26,10 +26,6 @@ const char* const kColumnNames[] = {
 // apart as coming from the code.
 const char kOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
 const char kOwnNameClose[] = "\x81\x6A";
-
-// A thread's texts converted to UTF-8 are kept, up to this many: a list
-// names the same prefectures, municipalities and towns over and over.
-constexpr size_t kMostKeptTexts = 1 << 16;
 
 std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
   if (!IsUtf8(encoding)) return cp932;
@@ -69,7 +65,7 @@ void AppendCell(const std::string& text, char separator, std::string& out) {
 class LookupCells : public RowCells {
  public:
   LookupCells(const resolver::CodeIndex& index, const LookupColumns& columns, CsvEncoding encoding, char separator)
-      : index_(index), columns_(columns), encoding_(encoding), separator_(separator) {}
+      : index_(index), columns_(columns), encoding_(encoding), separator_(separator), added_(index.CodeCount() + 1) {}
 
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
     const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
@@ -85,21 +81,22 @@ class LookupCells : public RowCells {
     }
     ++counts.rows;
     counts.byCode.Add(match.status);
-    index_.Cells(match, cells_);
-    AppendCell(InFile(cells_.prefecture), separator_, out);
-    AppendCell(InFile(cells_.city), separator_, out);
-    AppendCell(InFile(cells_.town), separator_, out);
-    out += separator_;
-    out += resolver::LookupStatusName(match.status);
+    out += Added(match);
   }
 
  private:
-  const std::string& InFile(const std::string& cp932) {
-    if (!IsUtf8(encoding_) || cp932.empty()) return cp932;
-    const auto kept = utf8_.find(cp932);
-    if (kept != utf8_.end()) return kept->second;
-    if (utf8_.size() >= kMostKeptTexts) utf8_.clear();
-    return utf8_.emplace(cp932, InFileEncoding(cp932, encoding_)).first->second;
+  // The cells of a code, made once: a list holds the same codes over and
+  // over. Every code's cells end in its status, so an empty one is not made yet.
+  const std::string& Added(const resolver::CodeMatch& match) {
+    std::string& added = added_[match.entry];
+    if (!added.empty()) return added;
+    index_.Cells(match, cells_);
+    AppendCell(InFileEncoding(cells_.prefecture, encoding_), separator_, added);
+    AppendCell(InFileEncoding(cells_.city, encoding_), separator_, added);
+    AppendCell(InFileEncoding(cells_.town, encoding_), separator_, added);
+    added += separator_;
+    added += resolver::LookupStatusName(match.status);
+    return added;
   }
 
   const resolver::CodeIndex& index_;
@@ -108,7 +105,7 @@ class LookupCells : public RowCells {
   const char separator_;
   std::string cp932_;
   resolver::AddressCells cells_;
-  std::unordered_map<std::string, std::string> utf8_;
+  std::vector<std::string> added_;  // by CodeMatch::entry
 };
 
 class LookupWork : public ListWork {

@@ -35,7 +35,7 @@ struct Job {
 class Workers {
  public:
   Workers(const ListWork& work, char separator, const std::string& headerText, unsigned threads)
-      : work_(work), separator_(separator), headerText_(headerText), inline_(work.MakeCells()) {
+      : work_(work), separator_(separator), headerText_(headerText), inline_(threads > 1 ? nullptr : work.MakeCells()) {
     for (unsigned i = 0; threads > 1 && i < threads; ++i) threads_.emplace_back(&Workers::Run, this);
   }
 
@@ -104,7 +104,7 @@ class Workers {
   const ListWork& work_;
   const char separator_;
   const std::string& headerText_;
-  const std::unique_ptr<RowCells> inline_;
+  const std::unique_ptr<RowCells> inline_;  // with one thread only
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable todoReady_;

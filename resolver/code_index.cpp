@@ -192,6 +192,7 @@ void CodeIndex::PlaceBuildings() {
 
 CodeMatch CodeIndex::Find(std::string_view cp932) const {
   CodeMatch match;
+  match.entry = codes_.size();
   uint32_t code;
   if (!ReadPostalCode(cp932, match.postalCode) || !CodeNumber(match.postalCode, code)) {
     match.postalCode[0] = '\0';
@@ -199,7 +200,8 @@ CodeMatch CodeIndex::Find(std::string_view cp932) const {
   }
   const auto found = std::lower_bound(codes_.begin(), codes_.end(), code);
   if (found == codes_.end() || *found != code) return match;
-  const Entry& entry = entries_[static_cast<size_t>(found - codes_.begin())];
+  match.entry = static_cast<size_t>(found - codes_.begin());
+  const Entry& entry = entries_[match.entry];
   if (entry.townCount != 0) {
     match.status = entry.townCount == 1 ? LookupStatus::kExact : LookupStatus::kAmbiguous;
     match.towns = towns_.data() + entry.firstTown;

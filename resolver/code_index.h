@@ -49,6 +49,9 @@ struct CodeMatch {
   const uint32_t* towns = nullptr;
   size_t townCount = 0;
   size_t office = static_cast<size_t>(-1);  // kOffice: the first office of the code
+  // The code's place among the index's codes, below CodeIndex::CodeCount();
+  // CodeCount() itself for none.
+  size_t entry = 0;
 };
 
 // The answer as the three cells a list fills, in cp932. kAmbiguous: the
@@ -72,6 +75,7 @@ class CodeIndex {
   void Cells(const CodeMatch& match, AddressCells& out) const;
 
   const AddressBook& book() const { return book_; }
+  size_t CodeCount() const { return codes_.size(); }
 
  private:
   struct Entry {
