@@ -88,7 +88,7 @@ class LookupCells : public RowCells {
   // The cells of a code, made once: a list holds the same codes over and
   // over. Every code's cells end in its status, so an empty one is not made yet.
   const std::string& Added(const resolver::CodeMatch& match) {
-    std::string& added = added_[match.entry];
+    std::string& added = added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
     if (!added.empty()) return added;
     index_.Cells(match, cells_);
     AppendCell(InFileEncoding(cells_.prefecture, encoding_), separator_, added);

@@ -192,7 +192,6 @@ void CodeIndex::PlaceBuildings() {
 
 CodeMatch CodeIndex::Find(std::string_view cp932) const {
   CodeMatch match;
-  match.entry = codes_.size();
   uint32_t code;
   if (!ReadPostalCode(cp932, match.postalCode) || !CodeNumber(match.postalCode, code)) {
     match.postalCode[0] = '\0';

@@ -49,8 +49,8 @@ struct CodeMatch {
   const uint32_t* towns = nullptr;
   size_t townCount = 0;
   size_t office = static_cast<size_t>(-1);  // kOffice: the first office of the code
-  // The code's place among the index's codes, below CodeIndex::CodeCount();
-  // CodeCount() itself for none.
+  // Not kNone: the code's place among the index's codes, below
+  // CodeIndex::CodeCount().
   size_t entry = 0;
 };
 
