@@ -226,7 +226,7 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   choice.columns.address = address == 0 ? 1 : address;
   choice.columns.code = lists::GuessCodeColumn(head.data(), head.size());
   // Codes and no addresses: a list whose addresses are to be filled in.
-  choice.fillAddresses = address == 0 && choice.columns.code != 0;
+  choice.fillAddresses = lists::GuessCodesWithoutAddresses(book, head.data(), head.size());
   choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
   choice.columns.header = lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
   return read;

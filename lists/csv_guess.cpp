@@ -128,4 +128,16 @@ bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t 
   return resolved * 2 > rows.size() - 1;
 }
 
+bool GuessCodesWithoutAddresses(const resolver::AddressBook& book, const char* data, size_t size) {
+  if (GuessCodeColumn(data, size) == 0) return false;
+  const auto rows = SampleRows(data, size);
+  resolver::Resolution scratch;
+  for (size_t column = 1; column <= Widest(rows); ++column) {
+    size_t count = 0;
+    for (const auto& cells : rows) count += Resolves(book, cells, column, scratch) ? 1 : 0;
+    if (count * 2 >= rows.size()) return false;
+  }
+  return true;
+}
+
 }  // namespace lists

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/csv_guess.h"
 #include "lists/csv_lookup.h"
 #include "resolver/code_index.h"
 #include "resolver/offices.h"
@@ -239,6 +240,18 @@ TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
   // UTF-16 with its mark: read, and written back in UTF-16.
   const Written utf16 = LookUp(testing_support::Utf16(u8"〒\r\n1070052\r\n"), 1, true);
   EXPECT_EQ(testing_support::Utf16(u8"〒,都道府県,市区町村,町域,判定\r\n1070052,東京都,港区,赤坂,exact\r\n"), utf16.out);
+  // A list of codes without addresses, as the window preselects it.
+  const struct {
+    std::string csv;
+    bool codesOnly;
+  } guesses[] = {
+      {"名前,郵便番号\r\n札幌市の店,107-0052\r\nA,0600000\r\nB,〒1076001\r\nC,9999999\r\n", true},
+      {"住所,〒\r\n東京都港区赤坂,1070052\r\n東京都港区,1070052\r\n", false},
+      {"a,b\r\n1,2\r\n", false},
+  };
+  for (const auto& g : guesses) {
+    EXPECT_EQ(g.codesOnly, lists::GuessCodesWithoutAddresses(Book(), g.csv.data(), g.csv.size())) << g.csv;
+  }
   // Blocks on threads write what one thread writes.
   std::string many = "name,code\r\n";
   for (int i = 0; i < 40000; ++i) many += "row" + std::to_string(i) + "," + (i % 3 ? "1070052" : "〒0391801") + "\r\n";

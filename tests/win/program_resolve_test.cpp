@@ -610,6 +610,7 @@ TEST_F(ProgramResolveTest, CodeColumnWithoutAddressesGetsTheQueryToolsAddresses)
   EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_GETCURSEL), 0) << "no address column: none";
   EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 2) << "code column";
   // None of both is no work: the dialog asks for the code column.
+  Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_SETCURSEL, 0);
   Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 0);
   PostMessageA(columns, WM_COMMAND, IDOK, 0);
   HWND ask = Dialog("確認");
