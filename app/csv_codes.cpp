@@ -228,7 +228,9 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   // Codes and no addresses: a list whose addresses are to be filled in.
   choice.fillAddresses = lists::GuessCodesWithoutAddresses(book, head.data(), head.size());
   choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
-  choice.columns.header = lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
+  choice.columns.header = choice.fillAddresses
+                              ? lists::GuessCodeHeaderRow(head.data(), head.size(), choice.columns.code)
+                              : lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
   return read;
 }
 

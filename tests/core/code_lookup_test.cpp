@@ -252,6 +252,9 @@ TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
   for (const auto& g : guesses) {
     EXPECT_EQ(g.codesOnly, lists::GuessCodesWithoutAddresses(Book(), g.csv.data(), g.csv.size())) << g.csv;
   }
+  EXPECT_TRUE(lists::GuessCodeHeaderRow(guesses[0].csv.data(), guesses[0].csv.size(), 2));
+  const std::string rows = guesses[0].csv.substr(guesses[0].csv.find("\r\n") + 2);
+  EXPECT_FALSE(lists::GuessCodeHeaderRow(rows.data(), rows.size(), 2));
   // Blocks on threads write what one thread writes.
   std::string many = "name,code\r\n";
   for (int i = 0; i < 40000; ++i) many += "row" + std::to_string(i) + "," + (i % 3 ? "1070052" : "〒0391801") + "\r\n";
