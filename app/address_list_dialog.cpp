@@ -251,8 +251,9 @@ std::string CountsText(const ListDialog& state) {
       byStatus.Add(row.answer.status);
     }
   }
-  const std::string codes = byCode.Total() == 0 ? std::string() : texts::AddressListCodesText(byCode);
-  return texts::AddressListCountsText(done, byStatus, empty) + codes;
+  if (byCode.Total() == 0) return texts::AddressListCountsText(done, byStatus, empty);
+  if (byStatus.Total() == 0) return texts::AddressListCodesOnlyText(done, byCode, empty);
+  return texts::AddressListCountsText(done, byStatus, empty) + texts::AddressListCodesText(byCode);
 }
 
 void ShowProgress(const ListDialog& state) {

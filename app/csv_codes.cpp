@@ -227,7 +227,8 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   choice.columns.code = lists::GuessCodeColumn(head.data(), head.size());
   // Codes and no addresses: a list whose addresses are to be filled in.
   choice.fillAddresses = lists::GuessCodesWithoutAddresses(book, head.data(), head.size());
-  choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
+  // Names find offices at an address: a list of codes has no use for them.
+  choice.columns.name = choice.fillAddresses ? 0 : lists::GuessNameColumn(head.data(), head.size());
   choice.columns.header = choice.fillAddresses
                               ? lists::GuessCodeHeaderRow(head.data(), head.size(), choice.columns.code)
                               : lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);

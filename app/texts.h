@@ -170,6 +170,16 @@ inline std::string AddressListCodesText(const resolver::LookupCounts& n) {
   return FormatText(kAddressListCodesFormat, count(n.Total()), count(n[LookupStatus::kExact]),
                     count(n[LookupStatus::kAmbiguous]), count(n[LookupStatus::kOffice]), count(n[LookupStatus::kNone]));
 }
+// A list of codes only: their counts alone.
+inline constexpr char kAddressListCodesOnlyFormat[] =
+    "%lu 行（郵便番号）: 決定 (exact) %lu、候補あり (ambiguous) %lu、事業所 (office) %lu、見つからない (none) %lu、空の行 %lu";
+inline std::string AddressListCodesOnlyText(size_t rows, const resolver::LookupCounts& n, size_t empty) {
+  using resolver::LookupStatus;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kAddressListCodesOnlyFormat, count(rows), count(n[LookupStatus::kExact]),
+                    count(n[LookupStatus::kAmbiguous]), count(n[LookupStatus::kOffice]), count(n[LookupStatus::kNone]),
+                    count(empty));
+}
 inline constexpr char kUnknownCode[] = "この郵便番号は住所データにも事業所データにもありません。";
 
 }  // namespace kuranto::texts

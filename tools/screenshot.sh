@@ -139,13 +139,12 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list.png"
   echo "screenshot: $KURANTO_OUT/resolve-list.png"
-  drive box "住所の一覧から郵便番号" box-press 2 >/dev/null
-  # The same dialog with a column of codes: the towns', the offices', one in neither file.
+  # The same dialog with a column of codes: of towns, of offices, and one in neither file.
   { iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f3 | tr -d "\"" | sed -n "1~5p"
     iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Jigyosyo.csv" | cut -d, -f8 | tr -d "\"" | sed -e "1~2s/^/〒/"
     echo 9999999
   } >"$KURANTO_OUT/program/codes.txt"
-  drive command "$(id IDM_ADDRESS_LIST_TO_CODES)" box "住所の一覧から郵便番号" \
+  drive box "住所の一覧から郵便番号" box-set "$(id IDC_LIST_ADDRESSES)" "" \
     box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\codes.txt" box-click 1 box-wait 1 box-status "$(id IDC_LIST_STATUS)"
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list-codes.png"
