@@ -1,6 +1,7 @@
 // 住所の一覧から郵便番号: a column of addresses pasted from a spreadsheet,
 // each row answered in a list for review, and the codes copied back as a
-// column that lines up with it row for row.
+// column that lines up with it row for row. A row that is only a postal code
+// is answered the other way, with its address.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,6 +24,7 @@
 #include "postal/text.h"
 #include "resolver/code_field.h"
 #include "resolver/offices.h"
+#include "resolver/code_index.h"
 #include "win32/buffer_sizes.h"
 #include "win32/clipboard.h"
 #include "win32/list_view.h"
@@ -53,7 +55,28 @@ struct Row {
   std::string address;  // the row's first cell; "" for an empty row
   resolver::Resolution answer;
   std::string code;  // the code field beside the status, as the query tool prints it
+  // A row that is a code: its address, and the records of its towns.
+  bool isCode = false;
+  resolver::LookupStatus lookup = resolver::LookupStatus::kNone;
+  resolver::AddressCells cells;
+  std::vector<size_t> towns;
 };
+
+// A row that reads as a postal code is looked up, any other resolved.
+void Answer(const resolver::AddressBook& book, const resolver::CodeIndex& index, Row& row) {
+  char digits[resolver::kCodeDigits + 1];
+  row.isCode = resolver::ReadPostalCode(row.address, digits);
+  if (!row.isCode) {
+    resolver::Resolve(book, row.address, row.answer);
+    row.code = resolver::CodeField(book, row.answer);
+    return;
+  }
+  const resolver::CodeMatch match = index.Find(row.address);
+  row.lookup = match.status;
+  row.code = match.postalCode;
+  index.Cells(match, row.cells);
+  row.towns.assign(match.towns, match.towns + match.townCount);
+}
 
 // Resolves the rows of one search on a thread of its own, so the dialog
 // answers meanwhile. Rows below Done() are the worker's no longer: the
@@ -73,7 +96,11 @@ class ColumnWork {
     done_ = 0;
     stop_ = false;
     const LPARAM run = ++run_;
-    thread_ = std::thread([this, dialog, &book, &rows, run] { Run(dialog, book, rows, run); });
+    thread_ = std::thread([this, dialog, &book, &rows, run] {
+      // Made on the worker: the dialog answers meanwhile.
+      const resolver::CodeIndex index(book);
+      Run(dialog, book, index, rows, run);
+    });
   }
 
   // Asks the worker to stop and waits for it; nothing when none runs.
@@ -86,15 +113,13 @@ class ColumnWork {
   bool IsCurrent(LPARAM run) const { return run == run_; }
 
  private:
-  void Run(HWND dialog, const resolver::AddressBook& book, std::vector<Row>& rows, LPARAM run) {
+  void Run(HWND dialog, const resolver::AddressBook& book, const resolver::CodeIndex& index, std::vector<Row>& rows,
+           LPARAM run) {
     DWORD posted = GetTickCount();
     for (size_t i = 0; i < rows.size(); ++i) {
       if (stop_.load(std::memory_order_relaxed)) return;
       Row& row = rows[i];
-      if (!row.address.empty()) {
-        resolver::Resolve(book, row.address, row.answer);
-        row.code = resolver::CodeField(book, row.answer);
-      }
+      if (!row.address.empty()) Answer(book, index, row);
       done_.store(i + 1, std::memory_order_release);
       if (GetTickCount() - posted >= kProgressEveryMs) {
         PostMessageA(dialog, kWorkProgress, 0, run);
@@ -140,6 +165,16 @@ std::string CandidatesText(const resolver::AddressBook& book, const resolver::Re
   return postal::TruncateText(text, kCandidatesShownBytes);
 }
 
+// A code's address in one cell: "PREFECTURE CITY TOWN".
+std::string CodeAddressText(const Row& row) {
+  std::string text = row.cells.prefecture;
+  for (const std::string* part : {&row.cells.city, &row.cells.town}) {
+    if (!part->empty() && !text.empty()) text += ' ';
+    text += *part;
+  }
+  return postal::TruncateText(text, kCandidatesShownBytes);
+}
+
 // A cell's text; the results only of rows the worker has answered.
 std::string CellText(const ListDialog& state, size_t index, int column) {
   const Row& row = state.rows[index];
@@ -150,9 +185,9 @@ std::string CellText(const ListDialog& state, size_t index, int column) {
     case kCodeColumn:
       return row.code;
     case kStatusColumn:
-      return resolver::StatusName(row.answer.status);
+      return row.isCode ? resolver::LookupStatusName(row.lookup) : resolver::StatusName(row.answer.status);
     default:
-      return CandidatesText(*state.app->book, row.answer);
+      return row.isCode ? CodeAddressText(row) : CandidatesText(*state.app->book, row.answer);
   }
 }
 
@@ -205,17 +240,22 @@ void SetStatus(HWND dialog, const std::string& text) {
 // How many of the answered rows are of each status, and how many empty.
 std::string CountsText(const ListDialog& state) {
   resolver::StatusCounts byStatus;
+  resolver::LookupCounts byCode;
   size_t empty = 0;
   const size_t done = state.work.Done();
   for (size_t i = 0; i < done; ++i) {
     const Row& row = state.rows[i];
     if (row.address.empty()) {
       ++empty;
+    } else if (row.isCode) {
+      byCode.Add(row.lookup);
     } else {
       byStatus.Add(row.answer.status);
     }
   }
-  return texts::AddressListCountsText(done, byStatus, empty);
+  if (byCode.Total() == 0) return texts::AddressListCountsText(done, byStatus, empty);
+  if (byStatus.Total() == 0) return texts::AddressListCodesOnlyText(done, byCode, empty);
+  return texts::AddressListCountsText(done, byStatus, empty) + texts::AddressListCodesText(byCode);
 }
 
 void ShowProgress(const ListDialog& state) {
@@ -304,12 +344,32 @@ void CancelRun(ListDialog& state) {
   SetFocus(Item(state.dialog, IDC_LIST_RESULTS));
 }
 
+// A code's towns in the main window's address list; an office's code, or
+// one in neither file, gets a box.
+void ReviewCode(const ListDialog& state, const Row& row) {
+  if (row.towns.empty()) {
+    const bool office = row.lookup == resolver::LookupStatus::kOffice;
+    const std::string text = office ? row.code + " " + CodeAddressText(row) : std::string(texts::kUnknownCode);
+    ShowMessage(state.dialog, text.c_str(), texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  resolver::Resolution shown;
+  shown.status = row.towns.size() == 1 ? resolver::Status::kExact : resolver::Status::kAmbiguous;
+  shown.postalCode = row.code;
+  shown.candidates = row.towns;
+  ShowResolution(state.owner, *state.app, shown);
+}
+
 // The row's answer in the main window's address list, as the one-address
 // dialog shows it; a row whose municipality is unknown gets the same box.
 void ReviewRow(const ListDialog& state, int index) {
   if (index < 0 || static_cast<size_t>(index) >= state.work.Done()) return;
   const Row& row = state.rows[static_cast<size_t>(index)];
   if (row.address.empty()) return;
+  if (row.isCode) {
+    ReviewCode(state, row);
+    return;
+  }
   if (row.answer.status == resolver::Status::kNone) {
     ShowMessage(state.dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
     return;
@@ -329,16 +389,24 @@ void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFin
   text.append(made.Data());
 }
 
-// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
-// an empty line for an empty row; CR LF after each, as a spreadsheet pastes.
+// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines
+// (a code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
+// column), an empty line for an empty row; CR LF after each, as a
+// spreadsheet pastes.
 std::string CodesColumn(const ListDialog& state) {
   std::string text;
   text.reserve(state.rows.size() * 20);
   barcode::TownFinder towns;
   barcode::CustomerBarcode made;
   for (const Row& row : state.rows) {
-    if (!row.address.empty()) text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
-    AppendBarcodeData(state, row, towns, made, text);
+    if (row.address.empty()) {
+      // An empty row stays empty.
+    } else if (row.isCode) {
+      text.append(row.cells.prefecture).append("\t").append(row.cells.city).append("\t").append(row.cells.town);
+    } else {
+      text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
+    }
+    if (!row.isCode) AppendBarcodeData(state, row, towns, made, text);
     text += "\r\n";
   }
   return text;

@@ -1,13 +1,16 @@
 // CSV ファイルに郵便番号を付ける: a list of addresses gets a code and a status
 // on each row, written beside it as NAME_郵便番号.csv (a .tsv or .txt file's
-// extension kept), the same bytes the query tool's resolve --csv writes. The input is never touched; a cancel or a
-// failure leaves no output file.
+// extension kept), the same bytes the query tool's resolve --csv writes. With
+// no address column but a code column, the other way: each row gets its
+// code's address, NAME_住所.csv, as lookup --csv writes it. The input is
+// never touched; a cancel or a failure leaves no output file.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,9 +23,11 @@
 #include "datafiles/file_access.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_guess.h"
+#include "lists/csv_lookup.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
 #include "postal/text.h"
+#include "resolver/code_index.h"
 #include "win32/buffer_sizes.h"
 #include "win32/form_controls.h"
 
@@ -38,6 +43,7 @@ struct ColumnChoice {
   std::string fileName;
   std::vector<std::string> firstRow;  // cp932
   lists::CsvColumns columns;
+  bool fillAddresses = false;  // no address column: the code column's addresses are added
 };
 
 void Report(HWND owner, const std::string& text, UINT icon) {
@@ -61,7 +67,7 @@ bool ChooseCsvFile(HWND owner, std::string& path) {
 // "NAME_郵便番号.csv" beside the input, NAME its name without the extension;
 // a .tsv or .txt file keeps its extension, so that what opens it splits the
 // rows as before.
-std::string OutputPathFor(const std::string& input) {
+std::string OutputPathFor(const std::string& input, bool fillAddresses) {
   std::string dir, name;
   postal::SplitPath(input, dir, name);
   const size_t dot = name.rfind('.');
@@ -72,6 +78,9 @@ std::string OutputPathFor(const std::string& input) {
   }
   const bool ownExtension = lstrcmpiA(extension.c_str(), ".tsv") == 0 || lstrcmpiA(extension.c_str(), ".txt") == 0;
   const std::string base = (dir.empty() ? std::string() : dir + "\\") + name;
+  if (fillAddresses) {
+    return ownExtension ? base + texts::kCsvAddressOutputStem + extension : base + texts::kCsvAddressOutputSuffix;
+  }
   return ownExtension ? base + texts::kCsvOutputStem + extension : base + texts::kCsvOutputSuffix;
 }
 
@@ -89,10 +98,11 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       const auto* choice = reinterpret_cast<const ColumnChoice*>(lParam);
       SetDlgItemTextA(dialog, IDC_CSV_FILE_NAME, choice->fileName.c_str());
-      FillColumnList(GetDlgItem(dialog, IDC_CSV_ADDRESS_COLUMN), choice->firstRow, choice->columns.address - 1);
-      // Item 0 of these lists is "none".
-      const std::pair<int, size_t> optional[] = {{IDC_CSV_CODE_COLUMN, choice->columns.code},
-                                                 {IDC_CSV_NAME_COLUMN, choice->columns.name}};
+      // Item 0 of these lists is "none"; the address column's none fills in addresses from the codes.
+      const std::pair<int, size_t> optional[] = {
+          {IDC_CSV_ADDRESS_COLUMN, choice->fillAddresses ? 0 : choice->columns.address},
+          {IDC_CSV_CODE_COLUMN, choice->columns.code},
+          {IDC_CSV_NAME_COLUMN, choice->columns.name}};
       for (const auto& [id, chosen] : optional) {
         HWND list = GetDlgItem(dialog, id);
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCsvNoCodeColumn));
@@ -110,7 +120,13 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         const LRESULT address = SendDlgItemMessageA(dialog, IDC_CSV_ADDRESS_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT code = SendDlgItemMessageA(dialog, IDC_CSV_CODE_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT name = SendDlgItemMessageA(dialog, IDC_CSV_NAME_COLUMN, LB_GETCURSEL, 0, 0);
-        choice->columns.address = address == LB_ERR ? 1 : static_cast<size_t>(address) + 1;
+        if (address == 0 && code <= 0) {
+          ShowMessage(dialog, texts::kCsvNeedCodeColumn, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+          SetFocus(GetDlgItem(dialog, IDC_CSV_CODE_COLUMN));
+          return TRUE;
+        }
+        choice->fillAddresses = address == 0;
+        choice->columns.address = address <= 0 ? 1 : static_cast<size_t>(address);
         choice->columns.code = code == LB_ERR ? 0 : static_cast<size_t>(code);
         choice->columns.name = name == LB_ERR ? 0 : static_cast<size_t>(name);
         choice->columns.header = IsDlgButtonChecked(dialog, IDC_CSV_HEADER) == BST_CHECKED;
@@ -129,11 +145,11 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 // writes the file and takes the window's messages between.
 class CsvProgress {
  public:
-  explicit CsvProgress(HWND owner) : owner_(owner) {
+  CsvProgress(HWND owner, const char* text) : owner_(owner) {
     dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, Proc,
                                  reinterpret_cast<LPARAM>(&cancelled_));
     if (dialog_ == nullptr) return;
-    SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_TEXT, texts::kCsvProgressText);
+    SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_TEXT, text);
     SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETRANGE32, 0, kProgressSteps);
     EnableWindow(owner_, FALSE);
     ShowWindow(dialog_, SW_SHOW);
@@ -211,8 +227,13 @@ lists::CsvReader::Result PrepareChoice(const resolver::AddressBook& book, const 
   choice.columns.separator = listHead.separator == '\t' ? lists::Separator::kTab : lists::Separator::kComma;
   choice.columns.address = address == 0 ? 1 : address;
   choice.columns.code = lists::GuessCodeColumn(head.data(), head.size());
-  choice.columns.name = lists::GuessNameColumn(head.data(), head.size());
-  choice.columns.header = lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
+  // Codes and no addresses: a list whose addresses are to be filled in.
+  choice.fillAddresses = lists::GuessCodesWithoutAddresses(book, head.data(), head.size());
+  // Names find offices at an address: a list of codes has no use for them.
+  choice.columns.name = choice.fillAddresses ? 0 : lists::GuessNameColumn(head.data(), head.size());
+  choice.columns.header = choice.fillAddresses
+                              ? lists::GuessCodeHeaderRow(head.data(), head.size(), choice.columns.code)
+                              : lists::GuessHeaderRow(book, head.data(), head.size(), choice.columns.address);
   return read;
 }
 
@@ -237,8 +258,14 @@ std::string ApartText(const char* format, const lists::CsvRowLines& rows) {
   return FormatText(format, static_cast<unsigned long>(rows.count), lines.c_str());
 }
 
-std::string DoneText(const lists::CsvResult& result, const lists::CsvColumns& columns, const std::string& output) {
+std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice, const std::string& output) {
   const lists::CsvCounts& n = result.counts;
+  if (choice.fillAddresses) {
+    const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
+                              ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
+    return texts::CsvLookupDoneText(n.rows, n.byCode, apart, output);
+  }
+  const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
       columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.offices)) : "";
   const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.byAgreement) : "";
@@ -248,26 +275,45 @@ std::string DoneText(const lists::CsvResult& result, const lists::CsvColumns& co
   return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
 }
 
-// Annotates `input` into `output` through a temporary file and a rename, with
-// the progress dialog; true when `output` was written. A cancel or a failure
-// leaves no file, and the temporary one is gone before the caller reports.
-bool AnnotateToFile(HWND window, const resolver::AddressBook& book, const std::string& input,
-                    const std::string& output, const lists::CsvColumns& columns, lists::CsvResult& result) {
+// The work on one file: the resolver's or the lookup's.
+using ListWork = std::function<lists::CsvResult(lists::CsvInput&, const lists::CsvSink&, const lists::CsvProgress&)>;
+
+ListWork WorkFor(const resolver::AddressBook& book, const resolver::CodeIndex& index, const ColumnChoice& choice) {
+  if (!choice.fillAddresses) {
+    return [&book, &choice](lists::CsvInput& input, const lists::CsvSink& sink, const lists::CsvProgress& progress) {
+      return lists::AnnotateCsv(book, input, choice.columns, sink, progress);
+    };
+  }
+  return [&index, &choice](lists::CsvInput& input, const lists::CsvSink& sink, const lists::CsvProgress& progress) {
+    lists::LookupColumns columns;
+    columns.code = choice.columns.code;
+    columns.header = choice.columns.header;
+    columns.separator = choice.columns.separator;
+    return lists::LookupCsv(index, input, columns, sink, progress);
+  };
+}
+
+// Writes `input` with `work` into `output` through a temporary file and a
+// rename, with the progress dialog; true when `output` was written. A cancel
+// or a failure leaves no file, and the temporary one is gone before the
+// caller reports.
+bool WorkToFile(HWND window, const ListWork& work, const char* progressText, const std::string& input,
+                const std::string& output, lists::CsvResult& result) {
   lists::FileInput bytes(input);
   datafiles::ReplacingFile annotated(output);
   if (!annotated.ok()) {
     result.outcome = lists::CsvOutcome::kCannotWrite;
     return false;
   }
-  CsvProgress progress(window);
-  result = lists::AnnotateCsv(
-      book, bytes, columns, [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
+  CsvProgress progress(window, progressText);
+  result = work(
+      bytes, [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
       [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
   return result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
 }
 
-void ReportOutcome(HWND window, const std::string& input, const std::string& output,
-                   const lists::CsvColumns& columns, const lists::CsvResult& result, bool written) {
+void ReportOutcome(HWND window, const std::string& input, const std::string& output, const ColumnChoice& choice,
+                   const lists::CsvResult& result, bool written) {
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
       return;
@@ -285,7 +331,7 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
       break;
     case lists::CsvOutcome::kDone:
       if (written) {
-        Report(window, DoneText(result, columns, output), MB_ICONINFORMATION);
+        Report(window, DoneText(result, choice, output), MB_ICONINFORMATION);
         return;
       }
       break;
@@ -338,16 +384,18 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     return;
   }
 
-  const std::string output = OutputPathFor(input);
+  const std::string output = OutputPathFor(input, choice.fillAddresses);
   if (datafiles::FileExists(output) &&
       ShowMessage(window, FormatText(texts::kCsvReplaceFormat, output.c_str()).c_str(), texts::kConfirmCaption,
                   MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return;
   }
 
+  const resolver::CodeIndex index(*book);
+  const char* progressText = choice.fillAddresses ? texts::kCsvLookupProgressText : texts::kCsvProgressText;
   lists::CsvResult result;
-  const bool written = AnnotateToFile(window, *book, input, output, choice.columns, result);
-  ReportOutcome(window, input, output, choice.columns, result, written);
+  const bool written = WorkToFile(window, WorkFor(*book, index, choice), progressText, input, output, result);
+  ReportOutcome(window, input, output, choice, result, written);
 }
 
 }  // namespace kuranto

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "resolver/code_index.h"
 #include "resolver/status_counts.h"
 #include "win32/format_text.h"
 
@@ -153,5 +154,45 @@ inline std::string CsvAgreementText(const resolver::AgreementCounts& n) {
   return FormatText(kCsvAgreementFormat, count(n[Agreement::kAgrees]), count(n[Agreement::kAmongCandidates]),
                     count(n[Agreement::kOffice]), count(n[Agreement::kDisagrees]), count(n[Agreement::kUndecidable]));
 }
+
+// Filling in addresses from codes: the CSV command without an address
+// column, and the list dialog's lines that are a code.
+inline constexpr char kCsvAddressOutputSuffix[] = "_住所.csv";
+inline constexpr char kCsvAddressOutputStem[] = "_住所";  // before a .tsv or .txt file's own extension
+inline constexpr char kCsvLookupProgressText[] = "郵便番号から住所を調べています...";
+inline constexpr char kCsvNeedCodeColumn[] =
+    "住所の列が（なし）のときは、郵便番号が入っている列を選んでください。その郵便番号から住所を付けます。";
+inline constexpr char kCsvLookupNotUtf8Format[] = "　うち UTF-8 でない行: %lu（%s 行目。郵便番号を読んでいません）\n";
+inline constexpr char kCsvLookupTooShortFormat[] = "　うち郵便番号の列がない行: %lu（%s 行目）\n";
+inline constexpr char kCsvLookupDoneFormat[] =
+    "住所を付けました（%lu 行）。\n\n決定 (exact): %lu\n候補あり (ambiguous): %lu\n事業所 (office): %lu\n"
+    "見つからない (none): %lu\n%s\n書き出したファイル:\n%s";
+inline std::string CsvLookupDoneText(size_t rows, const resolver::LookupCounts& n, const std::string& apart,
+                                     const std::string& output) {
+  using resolver::LookupStatus;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kCsvLookupDoneFormat, count(rows), count(n[LookupStatus::kExact]),
+                    count(n[LookupStatus::kAmbiguous]), count(n[LookupStatus::kOffice]), count(n[LookupStatus::kNone]),
+                    apart.c_str(), output.c_str());
+}
+inline constexpr char kAddressListCodesFormat[] =
+    "（うち郵便番号の行 %lu: 決定 %lu、候補あり %lu、事業所 %lu、見つからない %lu）";
+inline std::string AddressListCodesText(const resolver::LookupCounts& n) {
+  using resolver::LookupStatus;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kAddressListCodesFormat, count(n.Total()), count(n[LookupStatus::kExact]),
+                    count(n[LookupStatus::kAmbiguous]), count(n[LookupStatus::kOffice]), count(n[LookupStatus::kNone]));
+}
+// A list of codes only: their counts alone.
+inline constexpr char kAddressListCodesOnlyFormat[] =
+    "%lu 行（郵便番号）: 決定 (exact) %lu、候補あり (ambiguous) %lu、事業所 (office) %lu、見つからない (none) %lu、空の行 %lu";
+inline std::string AddressListCodesOnlyText(size_t rows, const resolver::LookupCounts& n, size_t empty) {
+  using resolver::LookupStatus;
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  return FormatText(kAddressListCodesOnlyFormat, count(rows), count(n[LookupStatus::kExact]),
+                    count(n[LookupStatus::kAmbiguous]), count(n[LookupStatus::kOffice]), count(n[LookupStatus::kNone]),
+                    count(empty));
+}
+inline constexpr char kUnknownCode[] = "この郵便番号は住所データにも事業所データにもありません。";
 
 }  // namespace kuranto::texts

@@ -1,9 +1,11 @@
 #include "lists/csv_annotate.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "datafiles/text_encoding.h"
 #include "lists/list_words.h"
+#include "lists/csv_work.h"
 #include "lists/row_annotator.h"
 #include "resolver/offices.h"
 
@@ -66,6 +68,7 @@ void CsvCounts::Add(const CsvCounts& later) {
   byAgreement.Add(later.byAgreement);
   notUtf8.Add(later.notUtf8);
   tooShort.Add(later.tooShort);
+  byCode.Add(later.byCode);
 }
 
 AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
@@ -80,28 +83,6 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
   return texts;
-}
-
-void RowAnnotator::Block(const char* data, size_t size, long line, bool header, std::string& out,
-                         CsvCounts& counts) {
-  CsvReader reader(data, size, 0, line, texts_.separator);
-  bool headerDue = header;
-  CsvReader::Result read;
-  while ((read = reader.Next(row_)) == CsvReader::kRow) {
-    out.append(data + row_.begin, row_.contentEnd - row_.begin);
-    if (row_.contentEnd == row_.begin) {
-      // A blank line stays blank.
-    } else if (headerDue) {
-      out += texts_.header;
-      headerDue = false;
-    } else {
-      AppendResolution(data, row_, out, counts);
-    }
-    out.append(data + row_.contentEnd, row_.end - row_.contentEnd);
-  }
-  // The survey cuts blocks where rows end, so no quote runs past one; should
-  // it, the bytes still go out as they came rather than be lost.
-  if (read == CsvReader::kUnclosedQuote) out.append(data + row_.begin, size - row_.begin);
 }
 
 // One row: its address resolved unless the row cannot hold one, then the
@@ -157,6 +138,41 @@ void RowAnnotator::AppendBarcode(size_t office, bool resolved, std::string& out)
       office != resolver::kNoOffice ? resolver::OfficeAt(book_, office).postalCode : resolution_.postalCode;
   barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, barcode_);
   out.append(barcode_.Data());
+}
+
+namespace {
+
+// The resolver's work on a list: the address column's code and status.
+class ResolveWork : public ListWork {
+ public:
+  ResolveWork(const resolver::AddressBook& book, const CsvColumns& columns) : book_(book), columns_(columns) {}
+
+  std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) override {
+    encoding_ = encoding;
+    texts_ = MakeAddedTexts(columns_, encoding, separator, headerCells);
+    return texts_.header;
+  }
+  std::unique_ptr<RowCells> MakeCells() const override {
+    return std::make_unique<RowAnnotator>(book_, columns_, encoding_, texts_);
+  }
+
+ private:
+  const resolver::AddressBook& book_;
+  const CsvColumns& columns_;
+  CsvEncoding encoding_ = CsvEncoding::kCp932;
+  AddedTexts texts_;
+};
+
+}  // namespace
+
+CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns,
+                      const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+  ResolveWork work(book, columns);
+  ListShape shape;
+  shape.rightmost = columns.Rightmost();
+  shape.header = columns.header;
+  shape.separator = columns.separator;
+  return StreamCsv(input, shape, work, sink, progress, threads);
 }
 
 }  // namespace lists

@@ -14,6 +14,7 @@
 #include "lists/csv_input.h"
 #include "lists/list_form.h"
 #include "lists/utf16.h"
+#include "resolver/code_index.h"
 #include "resolver/resolver.h"
 #include "resolver/status_counts.h"
 
@@ -50,6 +51,7 @@ struct CsvCounts {
   resolver::AgreementCounts byAgreement;  // with a code column only
   CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
   CsvRowLines tooShort; // rows that end before the address column: none
+  resolver::LookupCounts byCode;  // rows of codes looked up (csv_lookup.h)
 
   void Add(const CsvCounts& later);
 };

@@ -109,4 +109,27 @@ bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t 
   return resolved * 2 > rows.size() - 1;
 }
 
+bool GuessCodesWithoutAddresses(const resolver::AddressBook& book, const char* data, size_t size) {
+  if (GuessCodeColumn(data, size) == 0) return false;
+  const auto rows = SampleRows(data, size);
+  resolver::Resolution scratch;
+  for (size_t column = 1; column <= Widest(rows); ++column) {
+    size_t count = 0;
+    for (const auto& cells : rows) count += Resolves(book, cells, column, scratch) ? 1 : 0;
+    if (count * 2 >= rows.size()) return false;
+  }
+  return true;
+}
+
+bool GuessCodeHeaderRow(const char* data, size_t size, size_t codeColumn) {
+  const auto rows = SampleRows(data, size);
+  const auto isCode = [codeColumn](const std::vector<std::string>& cells) {
+    return codeColumn >= 1 && codeColumn <= cells.size() && IsCode(cells[codeColumn - 1]);
+  };
+  if (rows.size() < 2 || isCode(rows[0])) return false;
+  size_t codes = 0;
+  for (size_t i = 1; i < rows.size(); ++i) codes += isCode(rows[i]) ? 1 : 0;
+  return codes * 2 >= rows.size() - 1;
+}
+
 }  // namespace lists

@@ -29,4 +29,12 @@ size_t GuessNameColumn(const char* data, size_t size);
 // of the rows after it resolve to something else.
 bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn);
 
+// True for a list of codes to be given their addresses: a code column as
+// GuessCodeColumn finds one, and no column whose cells resolve in as many as
+// half of the rows (a name that holds a place name resolves now and then).
+bool GuessCodesWithoutAddresses(const resolver::AddressBook& book, const char* data, size_t size);
+// For such a list: true when the first row's code cell is no code and at
+// least half of the rows after it hold one.
+bool GuessCodeHeaderRow(const char* data, size_t size, size_t codeColumn);
+
 }  // namespace lists

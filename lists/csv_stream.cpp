@@ -1,16 +1,17 @@
-// AnnotateCsv: the file looked over once, then read again in blocks that
+// StreamCsv: the file looked over once, then read again in blocks that
 // worker threads annotate while this thread writes their output in order.
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 
 #include "lists/csv_annotate.h"
 #include "lists/csv_survey.h"
-#include "lists/row_annotator.h"
+#include "lists/csv_work.h"
 
 namespace lists {
 
@@ -33,9 +34,8 @@ struct Job {
 // blocks are done on the caller's thread as they come.
 class Workers {
  public:
-  Workers(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding, const AddedTexts& texts,
-          unsigned threads)
-      : book_(book), columns_(columns), encoding_(encoding), texts_(texts), inline_(book, columns, encoding, texts) {
+  Workers(const ListWork& work, char separator, const std::string& headerText, unsigned threads)
+      : work_(work), separator_(separator), headerText_(headerText), inline_(threads > 1 ? nullptr : work.MakeCells()) {
     for (unsigned i = 0; threads > 1 && i < threads; ++i) threads_.emplace_back(&Workers::Run, this);
   }
 
@@ -53,7 +53,7 @@ class Workers {
 
   void Submit(Job job) {
     if (threads_.empty()) {
-      Annotate(inline_, job);
+      Annotate(*inline_, job);
       done_.emplace(job.index, std::move(job));
       return;
     }
@@ -75,13 +75,14 @@ class Workers {
   }
 
  private:
-  static void Annotate(RowAnnotator& annotator, Job& job) {
-    annotator.Block(job.in.data(), job.in.size(), job.line, job.header, job.out, job.counts);
+  void Annotate(RowCells& cells, Job& job) const {
+    AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, cells, job.out,
+                  job.counts);
     job.in = std::string();
   }
 
   void Run() {
-    RowAnnotator annotator(book_, columns_, encoding_, texts_);
+    const std::unique_ptr<RowCells> cells = work_.MakeCells();
     for (;;) {
       Job job;
       {
@@ -91,7 +92,7 @@ class Workers {
         job = std::move(todo_.front());
         todo_.pop_front();
       }
-      Annotate(annotator, job);
+      Annotate(*cells, job);
       {
         std::lock_guard<std::mutex> lock(mutex_);
         done_.emplace(job.index, std::move(job));
@@ -100,11 +101,10 @@ class Workers {
     }
   }
 
-  const resolver::AddressBook& book_;
-  const CsvColumns& columns_;
-  const CsvEncoding encoding_;
-  const AddedTexts& texts_;
-  RowAnnotator inline_;
+  const ListWork& work_;
+  const char separator_;
+  const std::string& headerText_;
+  const std::unique_ptr<RowCells> inline_;  // with one thread only
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable todoReady_;
@@ -198,8 +198,8 @@ CsvOutcome RefusedStart(const std::string& head) {
 }
 
 // The work on a file of UTF-8 or Shift-JIS text, its separator known.
-CsvResult AnnotateText(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns, char separator,
-                       const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, char separator, const CsvSink& sink,
+                     const CsvProgress& progress, unsigned threads) {
   CsvResult result;
   result.separator = separator;
   // 1. Look the file over: nothing is written before it is known to be whole.
@@ -231,28 +231,28 @@ CsvResult AnnotateText(const resolver::AddressBook& book, CsvInput& input, const
   const std::vector<std::string> firstRow =
       survey.blocks.empty() ? std::vector<std::string>() : FirstRowCells(firstBlock, survey.blocks[0].line, separator);
   result.width = firstRow.size();
-  if (!firstRow.empty() && columns.Rightmost() > result.width) {
+  if (!firstRow.empty() && shape.rightmost > result.width) {
     result.outcome = CsvOutcome::kColumnPastWidth;
     return result;
   }
   // 3. The blocks, annotated on the threads and written in order.
-  const AddedTexts texts =
-      MakeAddedTexts(columns, result.encoding, separator, columns.header ? firstRow : std::vector<std::string>());
+  const std::string headerText =
+      work.Prepare(result.encoding, separator, shape.header ? firstRow : std::vector<std::string>());
   if (!bom.empty() && !sink(bom.data(), bom.size())) {
     result.outcome = CsvOutcome::kCannotWrite;
     return result;
   }
   const unsigned count = ThreadCount(threads);
-  Workers workers(book, columns, result.encoding, texts, count);
+  Workers workers(work, separator, headerText, count);
   Stream stream(input, survey, sink, progress);
-  result.outcome = stream.Run(workers, std::move(firstBlock), columns.header, count, result.counts);
+  result.outcome = stream.Run(workers, std::move(firstBlock), shape.header, count, result.counts);
   return result;
 }
 
 }  // namespace
 
-CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const CsvColumns& columns,
-                      const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+CsvResult StreamCsv(CsvInput& input, const ListShape& shape, ListWork& work, const CsvSink& sink,
+                    const CsvProgress& progress, unsigned threads) {
   CsvResult result;
   // 0. The file's form, from its start.
   std::string head;
@@ -265,8 +265,8 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   if (result.outcome != CsvOutcome::kDone) return result;
   const Utf16Order utf16 = Utf16ByteOrderMark(head.data(), head.size());
   if (utf16 == Utf16Order::kNone) {
-    return AnnotateText(book, input, columns, SeparatorFor(columns.separator, head.data(), head.size()), sink,
-                        progress, threads);
+    return StreamText(input, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), sink, progress,
+                      threads);
   }
   // UTF-16: read as UTF-8, and what goes out written back in UTF-16.
   Utf16Input text(input, utf16);
@@ -283,8 +283,8 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
     encoder.Append(data, size, encoded);
     return sink(encoded.data(), encoded.size());
   };
-  result = AnnotateText(book, text, columns, SeparatorFor(columns.separator, head.data(), head.size()), inUtf16,
-                        progress, threads);
+  result = StreamText(text, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), inUtf16, progress,
+                      threads);
   result.utf16 = utf16;
   return result;
 }

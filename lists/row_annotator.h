@@ -9,6 +9,7 @@
 #include "barcode/address_barcode.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
+#include "lists/csv_work.h"
 
 namespace lists {
 
@@ -25,16 +26,15 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
                           const std::vector<std::string>& headerCells);
 
 // One per thread: it keeps its buffers from block to block.
-class RowAnnotator {
+class RowAnnotator : public RowCells {
  public:
   RowAnnotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding,
                const AddedTexts& texts)
       : book_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
 
-  // Appends the block's rows, annotated, to `out`. The block holds whole rows,
-  // the first starting on `line`; with `header` its first row that is not
-  // blank names the columns.
-  void Block(const char* data, size_t size, long line, bool header, std::string& out, CsvCounts& counts);
+  void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
+    AppendResolution(data, row, out, counts);
+  }
 
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
@@ -44,7 +44,6 @@ class RowAnnotator {
   const CsvColumns& columns_;
   const CsvEncoding encoding_;
   const AddedTexts& texts_;
-  CsvRow row_;
   std::string cp932_;
   std::string given_;
   std::string name_;

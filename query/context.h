@@ -96,5 +96,6 @@ int RunImport(Context& context, const CommandArgs& args);
 int RunImportUtf8(Context& context, const CommandArgs& args);
 int RunResolve(Context& context, const CommandArgs& args);
 int RunBarcode(Context& context, const CommandArgs& args);
+int RunLookup(Context& context, const CommandArgs& args);
 
 }  // namespace query

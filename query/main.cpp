@@ -49,6 +49,12 @@ const char kUsage[] =
     "                          (F long, A upper half, D lower half, T timing), tab-separated;\n"
     "                          --svg also writes it at its real size; without ADDRESS,\n"
     "                          CODE<TAB>ADDRESS lines on standard input\n"
+    "  lookup [CODE...]        the address of each postal code (none given: one a line on\n"
+    "                          standard input): CODE, STATUS (exact, ambiguous, office,\n"
+    "                          none), PREFECTURE, CITY, TOWN, tab-separated; a building's\n"
+    "                          floor adds the building, an office its name and lot\n"
+    "  lookup --csv FILE --column N [--header] [--separator tab|comma] [--output OUT]\n"
+    "                          FILE with PREFECTURE,CITY,TOWN,STATUS added to each row\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
@@ -73,6 +79,7 @@ const Command kCommands[] = {
     {"import-utf8", query::RunImportUtf8},
     {"resolve", query::RunResolve},
     {"barcode", query::RunBarcode},
+    {"lookup", query::RunLookup},
 };
 
 enum class ForcedEncoding { kNone, kUtf8, kCp932 };

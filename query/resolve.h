@@ -54,6 +54,11 @@ struct ResolvedLine {
   bool barcodeAsked = false;
   const barcode::CustomerBarcode* barcode = nullptr;
 };
+// An office's address as one text: prefecture, city, town and lot (cp932).
+std::string OfficeAddress(const resolver::Office& office);
+// {"postal_code", "name", "address"} of office `index`, as Jigyosyo.csv writes them.
+std::string OfficeJson(const resolver::AddressBook& book, size_t index);
+
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 

@@ -9,6 +9,7 @@
 #include "lists/text_lines.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"
+#include "query/standard_input.h"
 #include "query/terminal.h"
 #include "resolver/book_files.h"
 
@@ -17,12 +18,6 @@ namespace query {
 namespace {
 
 const char kLabel[] = "kuranto-query: ";
-
-bool ReadColumn(const std::string& text, size_t& column) {
-  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-  column = static_cast<size_t>(std::strtoul(text.c_str(), nullptr, 10));
-  return column >= 1;
-}
 
 // The options after "resolve"; what is left are addresses. False on bad usage.
 bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
@@ -157,51 +152,6 @@ class LineResolver {
   lists::CsvRowLines notText_;
 };
 
-// What a terminal has typed: up to a line end, so that each line is answered
-// as it is typed.
-size_t ReadTypedLine(char* buffer, size_t size) {
-  size_t got = 0;
-  int c;
-  while (got < size && (c = std::getc(stdin)) != EOF) {
-    buffer[got++] = static_cast<char>(c);
-    if (c == '\n') break;
-  }
-  return got;
-}
-
-// Standard input a line at a time (LF or CR LF), answering as it goes, one
-// answer for every line whatever it holds. At a terminal each answer is
-// flushed at once; in a pipe stdio's buffer decides. kExitRefused, nothing
-// written, for input whose lines cannot be told apart.
-int ResolveStandardInput(const Context& context, LineResolver& lines) {
-  const bool interactive = IsTerminal(stdin);
-  if (!interactive) SetBinaryMode(stdin);
-  lists::TextLines input([interactive](char* buffer, size_t size) {
-    return interactive ? ReadTypedLine(buffer, size) : std::fread(buffer, 1, size, stdin);
-  });
-  switch (input.Open()) {
-    case lists::ListStart::kUtf16WithoutBom:
-      std::fprintf(stderr,
-                   "%sstandard input looks like UTF-16 without a byte order mark; give it one (as Excel's "
-                   "\"Unicode text\" has), or UTF-8 or Shift-JIS; nothing written\n",
-                   kLabel);
-      return kExitRefused;
-    case lists::ListStart::kCrOnly:
-      std::fprintf(stderr, "%sstandard input ends its lines with CR alone, not LF or CR LF; nothing written\n", kLabel);
-      return kExitRefused;
-    case lists::ListStart::kText:
-      break;
-  }
-  const bool utf8 = input.fromUtf16() || context.options().utf8;
-  std::string line;
-  while (input.Next(line)) {
-    lines.Line(line, utf8, input.lineNumber());
-    if (interactive) std::fflush(stdout);
-  }
-  lines.PrintSetApart();
-  return kExitOk;
-}
-
 }  // namespace
 
 int LoadBook(Context& context, resolver::AddressBook& book) {
@@ -225,7 +175,10 @@ int RunResolve(Context& context, const CommandArgs& args) {
   LineResolver lines(context, book, request);
   int code = kExitOk;
   if (request.addresses.empty()) {
-    code = ResolveStandardInput(context, lines);
+    code = ReadStandardInput(context, [&lines](const std::string& raw, bool utf8, long number) {
+      lines.Line(raw, utf8, number);
+    });
+    if (code == kExitOk) lines.PrintSetApart();
   } else {
     long number = 0;
     for (const std::string& address : request.addresses) lines.Line(address, context.options().utf8Arguments, ++number);

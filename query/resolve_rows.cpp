@@ -26,6 +26,8 @@ std::string CandidateJson(const resolver::TownRecord& record) {
   return json + "}";
 }
 
+}  // namespace
+
 std::string OfficeAddress(const resolver::Office& office) {
   return std::string(office.prefecture).append(office.city).append(office.town).append(office.lot);
 }
@@ -36,6 +38,8 @@ std::string OfficeJson(const resolver::AddressBook& book, size_t index) {
          ", \"name\": " + JsonString(ToUtf8Text(std::string(office.name))) +
          ", \"address\": " + JsonString(ToUtf8Text(OfficeAddress(office))) + "}";
 }
+
+namespace {
 
 // {"data", "symbols", "bars"}, or null for an answer without a barcode.
 std::string BarcodeJson(const barcode::CustomerBarcode* code) {

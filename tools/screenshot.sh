@@ -11,8 +11,10 @@
 # resolve-office.png;
 # the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV written
 # into the program folder: csv-columns.png, and the report after it is done:
-# csv-report.png; and the 住所の一覧から郵便番号 dialog with a few hundred
-# results: resolve-list.png.
+# csv-report.png; the same for a CSV of codes and no addresses, whose
+# address column is none: csv-codes-columns.png and csv-codes-report.png;
+# and the 住所の一覧から郵便番号 dialog with a few hundred results:
+# resolve-list.png, and with a pasted column of codes: resolve-list-codes.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -115,6 +117,21 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-report.png"
   echo "screenshot: $KURANTO_OUT/csv-report.png"
   drive box "報告" box-press 1 >/dev/null
+  # The same for a list of codes: the address column none, the addresses filled in.
+  { echo "名前,郵便番号"
+    iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f3 | tr -d "\"" | sed -n "1~7p" |
+      awk "{ print \"顧客\" NR \",\" substr(\$0, 1, 3) \"-\" substr(\$0, 4) }"
+    echo "転居,9999999"
+  } | sed "s/\$/\r/" >"$KURANTO_OUT/program/codes.csv"
+  read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\codes.csv" \
+    box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-codes-columns.png"
+  echo "screenshot: $KURANTO_OUT/csv-codes-columns.png"
+  read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect | tail -n 1 |
+    tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-codes-report.png"
+  echo "screenshot: $KURANTO_OUT/csv-codes-report.png"
+  drive box "報告" box-press 1 >/dev/null
   # ファイル → 住所の一覧から郵便番号: a column of a few hundred addresses made
   # from the sample files (an empty row, a text that is no address and rows
   # with a second cell among them) pasted, searched, the dialog shot.
@@ -128,6 +145,16 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list.png"
   echo "screenshot: $KURANTO_OUT/resolve-list.png"
+  # The same dialog with a column of codes: of towns, of offices, and one in neither file.
+  { iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f3 | tr -d "\"" | sed -n "1~5p"
+    iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Jigyosyo.csv" | cut -d, -f8 | tr -d "\"" | sed -e "1~2s/^/〒/"
+    echo 9999999
+  } >"$KURANTO_OUT/program/codes.txt"
+  drive box "住所の一覧から郵便番号" box-set "$(id IDC_LIST_ADDRESSES)" "" \
+    box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\codes.txt" box-click 1 box-wait 1 box-status "$(id IDC_LIST_STATUS)"
+  read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list-codes.png"
+  echo "screenshot: $KURANTO_OUT/resolve-list-codes.png"
   drive box "住所の一覧から郵便番号" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '

@@ -2,7 +2,8 @@
 // through its File menu as a user would: 住所から郵便番号 answering in the
 // address list, CSV ファイルに郵便番号を付ける writing the query tool's
 // bytes, leaving nothing behind when cancelled or refused, and 住所の一覧から
-// 郵便番号 copying back the query tool's codes for a pasted column. One
+// 郵便番号 copying back the query tool's codes for a pasted column; and from
+// codes to addresses, a code column filled in and pasted codes answered. One
 // program serves every test: its first start builds the index files of the
 // whole country. Texts are cp932.
 #include <windows.h>
@@ -224,16 +225,17 @@ class ProgramResolveTest : public testing::Test {
     return bytes;
   }
 
-  // The query tool's `resolve` lines (cp932, line ends dropped) for these
-  // addresses, one a line on its standard input.
-  static std::vector<std::string> QueryToolLines(const std::vector<std::string>& addresses) {
+  // The query tool's `resolve` (or `lookup`) lines (cp932, line ends
+  // dropped) for these addresses, one a line on its standard input.
+  static std::vector<std::string> QueryToolLines(const std::vector<std::string>& addresses,
+                                                 const char* command = "resolve") {
     std::string input;
     for (const std::string& address : addresses) input += address + "\r\n";
     dir_->Write("addresses.txt", input);
     {
       InheritedFile in(dir_->File("addresses.txt"), false), out(dir_->File("resolved.txt"), true);
-      const std::string command = QueryTool() + " --cp932 resolve";
-      EXPECT_EQ(RunCommand(command, in.get(), out.get()), 0) << command;
+      const std::string line = QueryTool() + " --cp932 " + command;
+      EXPECT_EQ(RunCommand(line, in.get(), out.get()), 0) << line;
     }
     std::vector<std::string> lines;
     const std::string bytes = dir_->Read("resolved.txt");
@@ -491,7 +493,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     ASSERT_TRUE(ChooseCsvFile(dir_->File(c.name)));
     HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
     ASSERT_NE(columns, nullptr) << "no columns dialog";
-    EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_GETCURSEL), 1) << "address column";
+    EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_GETCURSEL), 2) << "address column (0 is none)";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 3) << "code column (0 is none)";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_GETCURSEL), c.header ? 1 : 0) << "name column";
     EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_HEADER), c.header);
@@ -649,6 +651,98 @@ TEST_F(ProgramResolveTest, PastedColumnCopiesTheQueryToolsCodesRowForRow) {
   // An empty row shows nothing: the list stays as it was.
   ASSERT_TRUE(driver::DoubleClickRow(dialog, IDC_LIST_RESULTS, 10, kWaitMs));
   EXPECT_EQ(driver::ItemCount(main_, IDC_ADDRESS_LIST), rows);
+  CloseDialog(dialog);
+}
+
+// A list of codes and no addresses: the address column left at none, the
+// codes' addresses are written beside it as NAME_住所.csv, the query tool's
+// lookup --csv bytes, threaded over some 2,000 rows.
+TEST_F(ProgramResolveTest, CodeColumnWithoutAddressesGetsTheQueryToolsAddresses) {
+  std::string cp932 = "名称,郵便番号\r\n";
+  for (size_t i = 0; i < offices_->size(); i += 11) {
+    const std::string& row = (*offices_)[i];
+    const std::string code = row.substr(row.size() - 9, 7);
+    cp932 += row.substr(0, row.find("\",\"") + 1) + "," + (i % 2 ? code : code.substr(0, 3) + "-" + code.substr(3)) + "\r\n";
+  }
+  cp932 += "町,1070052\r\n村,0040000\r\nビル,1076001\r\n古い,0608600\r\n短い\r\n";
+  const std::string bytes = driver::Cp932ToUtf8(cp932);
+  dir_->Write("codes.csv", bytes);
+
+  ASSERT_TRUE(ChooseCsvFile(dir_->File("codes.csv")));
+  HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
+  ASSERT_NE(columns, nullptr) << "no columns dialog";
+  EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_GETCURSEL), 0) << "no address column: none";
+  EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 2) << "code column";
+  // None of both is no work: the dialog asks for the code column.
+  Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_SETCURSEL, 0);
+  Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 0);
+  PostMessageA(columns, WM_COMMAND, IDOK, 0);
+  HWND ask = Dialog("確認");
+  ASSERT_NE(ask, nullptr) << "none and none were taken";
+  EXPECT_NE(driver::MessageBoxText(ask).find("郵便番号が入っている列を選んでください"), std::string::npos);
+  driver::PressDialogButton(ask);
+  ASSERT_TRUE(IsWindow(columns));
+  Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 2);
+  driver::PressDialogButton(columns);
+
+  HWND report = Dialog("報告");
+  ASSERT_NE(report, nullptr) << "no report";
+  const std::string text = driver::MessageBoxText(report);
+  EXPECT_EQ(text.find("住所を付けました（"), 0u) << text;
+  EXPECT_NE(text.find("見つからない (none): 2\n　うち郵便番号の列がない行: 1（"), std::string::npos) << text;
+  EXPECT_NE(text.find("書き出したファイル:\n" + dir_->File("codes_住所.csv")), std::string::npos) << text;
+  driver::PressDialogButton(report);
+  ASSERT_TRUE(dir_->Has("codes_住所.csv"));
+  const std::string out = dir_->File("query_tool.csv");
+  const std::string command = QueryTool() + " lookup --csv \"" + dir_->File("codes.csv") +
+                              "\" --column 2 --header --output \"" + out + "\"";
+  ASSERT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
+  EXPECT_TRUE(dir_->Read("codes_住所.csv") == dir_->Read("query_tool.csv")) << "the window wrote other bytes than the tool";
+  EXPECT_NE(dir_->Read("codes_住所.csv").find(driver::Cp932ToUtf8("ビル,1076001,東京都,港区,赤坂,exact\r\n")),
+            std::string::npos);
+  DeleteFileA(out.c_str());
+}
+
+// Pasted lines that are only a code are answered with their addresses, and
+// すべてコピー gives PREFECTURE<TAB>CITY<TAB>TOWN for them, as the query tool's
+// lookup gives them; the addresses among them are resolved as before.
+TEST_F(ProgramResolveTest, PastedCodesAreAnsweredWithTheirAddresses) {
+  const std::vector<std::string> cells = {"〒107-0052", "１０７－６００１", "0040000", "東京都港区赤坂1-2-3",
+                                          "0608661", "0608600", ""};
+  std::string pasted;
+  for (const std::string& cell : cells) pasted += cell + "\r\n";
+  HWND dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所の一覧から郵便番号";
+  ASSERT_TRUE(SearchPasted(dialog, pasted));
+  ASSERT_EQ(driver::ItemCount(dialog, IDC_LIST_RESULTS), static_cast<int>(cells.size()));
+  const std::vector<std::string> tool = QueryToolLines(cells, "lookup");
+  std::string expected;
+  for (size_t row = 0; row < cells.size(); ++row) {
+    if (row == 3) {
+      expected += "1070052\texact";
+    } else if (!cells[row].empty()) {
+      // CODE<TAB>STATUS<TAB>PREFECTURE<TAB>CITY<TAB>TOWN...: the three address fields.
+      const size_t third = tool[row].find('\t', tool[row].find('\t') + 1) + 1;
+      size_t end = third - 1;
+      for (int tab = 0; tab < 3 && end != std::string::npos; ++tab) end = tool[row].find('\t', end + 1);
+      expected += tool[row].substr(third, end == std::string::npos ? std::string::npos : end - third);
+    }
+    expected += "\r\n";
+  }
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 3), "exact");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 4), "東京都 港区 赤坂");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 2, 3), "ambiguous");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 4, 3), "office");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 5, 3), "none");
+  EXPECT_NE(driver::StatusBarText(dialog, IDC_LIST_STATUS).find("（うち郵便番号の行 5: 決定 2、候補あり 1、事業所 1、見つからない 1）"),
+            std::string::npos)
+      << driver::StatusBarText(dialog, IDC_LIST_STATUS);
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_ALL, kWaitMs));
+  EXPECT_TRUE(ClipboardText(CF_TEXT) == expected) << ClipboardText(CF_TEXT);
+  EXPECT_TRUE(ClipboardText(CF_UNICODETEXT) == expected);
+  // Review: a code's town in the address list.
+  ASSERT_TRUE(driver::DoubleClickRow(dialog, IDC_LIST_RESULTS, 0, kWaitMs));
+  EXPECT_EQ(driver::StatusText(main_), "郵便番号が決まりました: 1070052（1 件）");
   CloseDialog(dialog);
 }
 

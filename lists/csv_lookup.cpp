@@ -1,0 +1,145 @@
+#include "lists/csv_lookup.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "datafiles/text_encoding.h"
+#include "lists/csv_work.h"
+
+namespace lists {
+
+namespace {
+
+using resolver::LookupStatus;
+
+// "都道府県", "市区町村", "町域", "判定"
+const char* const kColumnNames[] = {
+    "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",
+    "\x8E\x73\x8B\xE6\x92\xAC\x91\xBA",
+    "\x92\xAC\x88\xE6",
+    "\x94\xBB\x92\xE8",
+};
+// "（郵便番号から" and "）": a name the file's header has already is told
+// apart as coming from the code.
+const char kOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
+const char kOwnNameClose[] = "\x81\x6A";
+
+std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
+  if (!IsUtf8(encoding)) return cp932;
+  std::string utf8;
+  return datafiles::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
+}
+
+// `name`, or `name`（郵便番号から）, （郵便番号から2）... when the header has it already.
+std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
+  const auto taken = [&](const std::string& text) {
+    return std::find(headerCells.begin(), headerCells.end(), text) != headerCells.end();
+  };
+  std::string own = InFileEncoding(name, encoding);
+  for (int n = 1; taken(own); ++n) {
+    own = InFileEncoding(std::string(name) + kOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
+                         encoding);
+  }
+  return own;
+}
+
+// A cell as the file writes it: quoted when it holds the separator, a
+// quote or a line end.
+void AppendCell(const std::string& text, char separator, std::string& out) {
+  out += separator;
+  if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    out += c;
+    if (c == '"') out += '"';
+  }
+  out += '"';
+}
+
+class LookupCells : public RowCells {
+ public:
+  LookupCells(const resolver::CodeIndex& index, const LookupColumns& columns, CsvEncoding encoding, char separator)
+      : index_(index), columns_(columns), encoding_(encoding), separator_(separator), added_(index.CodeCount() + 1) {}
+
+  void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
+    const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+    const bool tooShort = row.cells.size() < columns_.code;
+    resolver::CodeMatch match;
+    if (notText) {
+      counts.notUtf8.Add(row.line);
+    } else if (tooShort) {
+      counts.tooShort.Add(row.line);
+    } else {
+      CellAsCp932(row.cells[columns_.code - 1], encoding_, cp932_);
+      match = index_.Find(cp932_);
+    }
+    ++counts.rows;
+    counts.byCode.Add(match.status);
+    out += Added(match);
+  }
+
+ private:
+  // The cells of a code, made once: a list holds the same codes over and
+  // over. Every code's cells end in its status, so an empty one is not made yet.
+  const std::string& Added(const resolver::CodeMatch& match) {
+    std::string& added = added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
+    if (!added.empty()) return added;
+    index_.Cells(match, cells_);
+    AppendCell(InFileEncoding(cells_.prefecture, encoding_), separator_, added);
+    AppendCell(InFileEncoding(cells_.city, encoding_), separator_, added);
+    AppendCell(InFileEncoding(cells_.town, encoding_), separator_, added);
+    added += separator_;
+    added += resolver::LookupStatusName(match.status);
+    return added;
+  }
+
+  const resolver::CodeIndex& index_;
+  const LookupColumns& columns_;
+  const CsvEncoding encoding_;
+  const char separator_;
+  std::string cp932_;
+  resolver::AddressCells cells_;
+  std::vector<std::string> added_;  // by CodeMatch::entry
+};
+
+class LookupWork : public ListWork {
+ public:
+  LookupWork(const resolver::CodeIndex& index, const LookupColumns& columns) : index_(index), columns_(columns) {}
+
+  std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) override {
+    encoding_ = encoding;
+    separator_ = separator;
+    std::string header;
+    for (const char* name : kColumnNames) header += separator + OwnName(name, encoding, headerCells);
+    return header;
+  }
+  std::unique_ptr<RowCells> MakeCells() const override {
+    return std::make_unique<LookupCells>(index_, columns_, encoding_, separator_);
+  }
+
+ private:
+  const resolver::CodeIndex& index_;
+  const LookupColumns& columns_;
+  CsvEncoding encoding_ = CsvEncoding::kCp932;
+  char separator_ = ',';
+};
+
+}  // namespace
+
+CsvResult LookupCsv(const resolver::CodeIndex& index, CsvInput& input, const LookupColumns& columns,
+                    const CsvSink& sink, const CsvProgress& progress, unsigned threads) {
+  LookupWork work(index, columns);
+  ListShape shape;
+  shape.rightmost = columns.code;
+  shape.header = columns.header;
+  shape.separator = columns.separator;
+  return StreamCsv(input, shape, work, sink, progress, threads);
+}
+
+}  // namespace lists

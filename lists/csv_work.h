@@ -1,0 +1,52 @@
+// What every kind of list work shares: the file checked, cut into blocks of
+// rows that threads annotate, and written in order, each row kept byte for
+// byte with cells added before its line end. The work says which cells.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lists/csv_annotate.h"
+#include "lists/csv_reader.h"
+
+namespace lists {
+
+// The cells added to one row that is neither blank nor the header, each
+// with its separator in front. One per thread, which keeps its buffers.
+class RowCells {
+ public:
+  virtual ~RowCells() = default;
+  virtual void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) = 0;
+};
+
+class ListWork {
+ public:
+  virtual ~ListWork() = default;
+  // Once the file is known, before any row: the cells added to the header
+  // row. `headerCells`: the file's own names (none without a header).
+  virtual std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) = 0;
+  // After Prepare, one for each thread.
+  virtual std::unique_ptr<RowCells> MakeCells() const = 0;
+};
+
+// How the file is read: the rightmost column the work reads (the first row
+// must reach it), whether row 1 names the columns, and the separator.
+struct ListShape {
+  size_t rightmost = 1;
+  bool header = false;
+  Separator separator = Separator::kFromFile;
+};
+
+// The stream behind AnnotateCsv, with the same outcomes and guarantees.
+CsvResult StreamCsv(CsvInput& input, const ListShape& shape, ListWork& work, const CsvSink& sink,
+                    const CsvProgress& progress, unsigned threads);
+
+// A block of whole rows, the first on `line`, to `out` with `cells` added
+// to each; with `header`, its first row that is not blank gets
+// `headerText` instead. Blank lines stay blank.
+void AnnotateBlock(const char* data, size_t size, long line, char separator, bool header,
+                   const std::string& headerText, RowCells& cells, std::string& out, CsvCounts& counts);
+
+}  // namespace lists

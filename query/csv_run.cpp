@@ -1,0 +1,96 @@
+#include "query/csv_run.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "query/terminal.h"
+
+namespace query {
+
+namespace {
+
+constexpr auto kQuietTime = std::chrono::seconds(1);  // a quicker file shows no progress
+constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+const char kLabel[] = "kuranto-query: ";
+
+// "--column 5 and --code-column 7 are past the header's 3 columns"
+std::string PastWidth(const ResolveRequest& request, size_t width) {
+  const struct {
+    const char* flag;
+    size_t column;
+  } asked[] = {{"--column", request.column}, {"--code-column", request.codeColumn}, {"--name-column", request.nameColumn}};
+  std::string past;
+  size_t count = 0;
+  for (const auto& a : asked) {
+    if (a.column <= width) continue;
+    past += std::string(count == 0 ? "" : " and ") + a.flag + " " + std::to_string(a.column);
+    ++count;
+  }
+  return past + (count == 1 ? " is" : " are") + " past the " + (request.header ? "header's " : "first row's ") +
+         Plural(width, "column");
+}
+
+}  // namespace
+
+int CannotWrite(const ResolveRequest& request) {
+  std::fprintf(stderr, "%scannot write %s\n", kLabel,
+               request.output.empty() ? "the standard output" : request.output.c_str());
+  return kExitNoData;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  return std::filesystem::equivalent(a, b, ignored);
+}
+
+ProgressLine::ProgressLine() : shown_(IsTerminal(stderr)), start_(Clock::now()), last_(start_) {}
+
+void ProgressLine::Finish() {
+  if (printed_) std::fprintf(stderr, "\r%*s\r", static_cast<int>(sizeof kLabel + 4), "");
+  printed_ = false;
+}
+
+bool ProgressLine::operator()(uint64_t done, uint64_t total) {
+  if (!shown_) return true;
+  const Clock::time_point now = Clock::now();
+  if (now - start_ < kQuietTime || now - last_ < kProgressInterval) return true;
+  last_ = now;
+  printed_ = true;
+  std::fprintf(stderr, "\r%s%3u%%", kLabel, static_cast<unsigned>(total == 0 ? 100 : done * 100 / total));
+  std::fflush(stderr);
+  return true;
+}
+
+int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
+  const char* file = request.csvFile.c_str();
+  switch (result.outcome) {
+    case lists::CsvOutcome::kDone:
+      return kExitOk;
+    case lists::CsvOutcome::kUnclosedQuote:
+      std::fprintf(stderr, "%s%s line %ld: a quoted cell is never closed; nothing written\n", kLabel, file, result.line);
+      return kExitRefused;
+    case lists::CsvOutcome::kNotText:
+      std::fprintf(stderr, "%s%s line %ld: neither UTF-8 nor Shift-JIS; nothing written\n", kLabel, file, result.line);
+      return kExitRefused;
+    case lists::CsvOutcome::kUtf16WithoutBom:
+      std::fprintf(stderr, "%s%s looks like UTF-16 without a byte order mark; save it with one (as Excel's "
+                   "\"Unicode text\" has), or as UTF-8 or Shift-JIS; nothing written\n", kLabel, file);
+      return kExitRefused;
+    case lists::CsvOutcome::kCrOnly:
+      std::fprintf(stderr, "%s%s ends its lines with CR alone, not LF or CR LF; nothing written\n", kLabel, file);
+      return kExitRefused;
+    case lists::CsvOutcome::kColumnPastWidth:
+      std::fprintf(stderr, "%s%s: %s; nothing written\n", kLabel, file, PastWidth(request, result.width).c_str());
+      return kExitRefused;
+    case lists::CsvOutcome::kCancelled:
+    case lists::CsvOutcome::kCannotRead:
+      std::fprintf(stderr, "%scannot read %s\n", kLabel, file);
+      return kExitNoData;
+    case lists::CsvOutcome::kCannotWrite:
+      return CannotWrite(request);
+  }
+  return kExitOk;
+}
+
+}  // namespace query

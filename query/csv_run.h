@@ -1,0 +1,40 @@
+// What the commands that work through a CSV file share: the progress line,
+// the check that OUT is not FILE, and the messages of a file refused.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "lists/csv_annotate.h"
+#include "query/resolve.h"
+
+namespace query {
+
+bool SameFile(const std::string& a, const std::string& b);
+
+// A percentage on stderr, when it is a terminal and the file takes a while.
+class ProgressLine {
+ public:
+  ProgressLine();
+
+  // Clears the line for what stderr says next.
+  void Finish();
+  bool operator()(uint64_t done, uint64_t total);
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  const bool shown_;
+  const Clock::time_point start_;
+  Clock::time_point last_;
+  bool printed_ = false;
+};
+
+// "cannot write OUT" on stderr; kExitNoData.
+int CannotWrite(const ResolveRequest& request);
+
+// The message of a file refused or a failure, and the exit code; kExitOk
+// for a done file. The columns are named by the request's flags.
+int Refusal(const ResolveRequest& request, const lists::CsvResult& result);
+
+}  // namespace query

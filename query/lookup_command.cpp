@@ -1,0 +1,244 @@
+// lookup [CODE...] | lookup --csv FILE --column N [--header] [--separator S] [--output OUT]
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "datafiles/file_access.h"
+#include "lists/csv_encoding.h"
+#include "lists/csv_lookup.h"
+#include "lists/text_lines.h"
+#include "query/csv_run.h"
+#include "query/json_rows.h"
+#include "query/resolve.h"
+#include "query/standard_input.h"
+#include "query/terminal.h"
+#include "resolver/code_index.h"
+#include "resolver/offices.h"
+
+namespace query {
+
+namespace {
+
+using resolver::LookupStatus;
+
+const char kLabel[] = "kuranto-query: ";
+
+// The options after "lookup"; what is left are codes. Without --csv the
+// CSV options are bad usage. False on bad usage.
+bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+  size_t i = 0;
+  for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
+    const std::string& flag = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (flag == "--header") {
+      request.header = true;
+    } else if (flag == "--csv" && hasValue) {
+      request.csvFile = args[++i];
+    } else if (flag == "--output" && hasValue) {
+      request.output = args[++i];
+    } else if (flag == "--column" && hasValue) {
+      if (!ReadColumn(args[++i], request.column)) return false;
+    } else if (flag == "--separator" && hasValue) {
+      const std::string& value = args[++i];
+      if (value != "tab" && value != "comma") return false;
+      request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
+    } else {
+      return false;
+    }
+  }
+  request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+  if (request.csvFile.empty()) {
+    return request.column == 0 && !request.header && request.output.empty() &&
+           request.separator == lists::Separator::kFromFile;
+  }
+  return request.column != 0 && request.addresses.empty();
+}
+
+// {"prefecture", "city", "town"}, and "building" and "floor" for a building's code.
+std::string PartsJson(const resolver::TownParts& parts) {
+  const auto field = [](const char* name, std::string_view cp932) {
+    return JsonString(name) + ": " + JsonString(ToUtf8Text(std::string(cp932)));
+  };
+  std::string json = "{" + field("prefecture", parts.prefecture) + ", " + field("city", parts.city) + ", " +
+                     field("town", parts.town);
+  if (!parts.building.empty()) json += ", " + field("building", parts.building) + ", " + field("floor", parts.floor);
+  return json + "}";
+}
+
+resolver::TownParts OfficeParts(const resolver::Office& office) {
+  resolver::TownParts parts;
+  parts.prefecture = office.prefecture;
+  parts.city = office.city;
+  parts.town = office.town;
+  return parts;
+}
+
+// Looks up and prints one input after another.
+class LineLookup {
+ public:
+  LineLookup(const Context& context, const resolver::CodeIndex& index) : context_(context), index_(index) {}
+
+  // `raw` in the encoding `utf8` names; input line `lineNumber`. A line that
+  // is no text gets the answer of no code.
+  void Line(const std::string& raw, bool utf8, long lineNumber) {
+    resolver::CodeMatch match;
+    std::string inputUtf8;
+    if (lists::IsTextLine(raw, utf8)) {
+      const std::string cp932 = lists::CellAsCp932(raw, utf8 ? lists::CsvEncoding::kUtf8 : lists::CsvEncoding::kCp932);
+      match = index_.Find(cp932);
+      inputUtf8 = utf8 ? raw : ToUtf8Text(cp932);
+    } else {
+      notText_.Add(lineNumber);
+      inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
+    }
+    if (context_.options().json) {
+      const std::string json = Json(match, inputUtf8) + "\n";
+      std::fwrite(json.data(), 1, json.size(), stdout);
+    } else {
+      context_.PrintLine(Text(match));
+    }
+  }
+
+  // On stderr, when lines were set apart: how many, and the first ones.
+  void PrintSetApart() const {
+    if (notText_.count == 0) return;
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_));
+  }
+
+ private:
+  // CODE<TAB>STATUS<TAB>PREFECTURE<TAB>CITY<TAB>TOWN, then a building's
+  // name and floor, or an office's name and the rest of its address.
+  std::string Text(const resolver::CodeMatch& match) {
+    index_.Cells(match, cells_);
+    std::string text = std::string(match.postalCode) + "\t" + resolver::LookupStatusName(match.status) + "\t" +
+                       cells_.prefecture + "\t" + cells_.city + "\t" + cells_.town;
+    if (match.status == LookupStatus::kExact) {
+      const resolver::TownParts parts = index_.Parts(match.towns[0]);
+      if (!parts.building.empty()) text.append("\t").append(parts.building).append(" ").append(parts.floor);
+    } else if (match.status == LookupStatus::kOffice) {
+      const resolver::Office office = resolver::OfficeAt(index_.book(), match.office);
+      text.append("\t").append(office.name).append("\t").append(office.lot);
+    }
+    return text;
+  }
+
+  std::string Json(const resolver::CodeMatch& match, const std::string& inputUtf8) const {
+    std::string json = "{\"input\": " + JsonString(inputUtf8);
+    json += ", \"postal_code\": " + (match.postalCode[0] == '\0' ? std::string("null") : JsonString(match.postalCode));
+    json += ", \"status\": " + JsonString(resolver::LookupStatusName(match.status));
+    switch (match.status) {
+      case LookupStatus::kExact:
+        json += ", \"parts\": " + PartsJson(index_.Parts(match.towns[0]));
+        break;
+      case LookupStatus::kAmbiguous:
+        json += ", \"candidates\": [";
+        for (size_t i = 0; i < match.townCount; ++i) {
+          json += (i == 0 ? "" : ", ") + PartsJson(index_.Parts(match.towns[i]));
+        }
+        json += "]";
+        break;
+      case LookupStatus::kOffice:
+        json += ", \"parts\": " + PartsJson(OfficeParts(resolver::OfficeAt(index_.book(), match.office)));
+        json += ", \"office\": " + OfficeJson(index_.book(), match.office);
+        break;
+      case LookupStatus::kNone:
+        break;
+    }
+    return json + "}";
+  }
+
+  const Context& context_;
+  const resolver::CodeIndex& index_;
+  resolver::AddressCells cells_;
+  lists::CsvRowLines notText_;
+};
+
+void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
+  std::string line = kLabel + Plural(counts.rows, "row") + ":";
+  for (size_t i = 0; i < resolver::LookupCounts::kSize; ++i) {
+    const LookupStatus status = resolver::LookupCounts::At(i);
+    line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.byCode[status]);
+  }
+  context.PrintError(line);
+  if (counts.notUtf8.count != 0) {
+    context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, not looked up" +
+                       NamedLines(counts.notUtf8));
+  }
+  if (counts.tooShort.count != 0) {
+    context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +
+                       std::to_string(request.column) + NamedLines(counts.tooShort));
+  }
+}
+
+// The CSV mode, in the steps of resolve --csv.
+int RunLookupCsv(Context& context, const ResolveRequest& request) {
+  const bool toFile = !request.output.empty();
+  if (toFile && SameFile(request.csvFile, request.output)) {
+    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
+    return kExitUsage;
+  }
+  lists::FileInput input(request.csvFile);
+  if (!input.ok()) {
+    std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
+    return kExitNoData;
+  }
+  resolver::AddressBook book;
+  const int loaded = LoadBook(context, book);
+  if (loaded != kExitOk) return loaded;
+  const resolver::CodeIndex index(book);
+
+  // 1. Stream into OUT's temporary file, or standard output.
+  std::unique_ptr<datafiles::ReplacingFile> out;
+  if (toFile) {
+    out = std::make_unique<datafiles::ReplacingFile>(request.output);
+    if (!out->ok()) return CannotWrite(request);
+  } else {
+    SetBinaryMode(stdout);
+  }
+  const lists::CsvSink sink = [&](const char* data, size_t size) {
+    return toFile ? out->Write(data, size) : std::fwrite(data, 1, size, stdout) == size;
+  };
+  lists::LookupColumns columns;
+  columns.code = request.column;
+  columns.header = request.header;
+  columns.separator = request.separator;
+  ProgressLine progress;
+  const lists::CsvResult result = lists::LookupCsv(index, input, columns, sink, std::ref(progress));
+  progress.Finish();
+  const int refused = Refusal(request, result);
+  if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
+  // 2. OUT takes its name only when the whole file is done.
+  if (!(toFile ? out->Commit() : std::fflush(stdout) == 0)) return CannotWrite(request);
+  // 3. Tell what was found.
+  PrintSummary(context, result.counts, request);
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunLookup(Context& context, const CommandArgs& args) {
+  ResolveRequest request;
+  if (!ReadRequest(args, request)) return kExitUsage;
+  if (!request.csvFile.empty()) return RunLookupCsv(context, request);
+  resolver::AddressBook book;
+  const int loaded = LoadBook(context, book);
+  if (loaded != kExitOk) return loaded;
+  const resolver::CodeIndex index(book);
+  LineLookup lines(context, index);
+  int code = kExitOk;
+  if (request.addresses.empty()) {
+    code = ReadStandardInput(context, [&lines](const std::string& raw, bool utf8, long number) {
+      lines.Line(raw, utf8, number);
+    });
+    if (code == kExitOk) lines.PrintSetApart();
+  } else {
+    long number = 0;
+    for (const std::string& text : request.addresses) lines.Line(text, context.options().utf8Arguments, ++number);
+    lines.PrintSetApart();
+  }
+  std::fflush(stdout);
+  return code;
+}
+
+}  // namespace query

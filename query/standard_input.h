@@ -1,0 +1,26 @@
+// What the commands that answer lines share: standard input read a line at
+// a time, and a column number read from an option.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "query/context.h"
+
+namespace query {
+
+// `raw` in the encoding `utf8` names, without its line end; input line `lineNumber`.
+using InputLine = std::function<void(const std::string& raw, bool utf8, long lineNumber)>;
+
+// Standard input a line at a time (LF or CR LF; UTF-16 with its byte order
+// mark read as UTF-8), `line` told each one, whatever it holds, as it comes.
+// At a terminal each answer is flushed at once; in a pipe stdio's buffer
+// decides. kExitRefused, nothing told, for input whose lines cannot be told
+// apart (UTF-16 without a byte order mark, CR alone); else kExitOk.
+int ReadStandardInput(const Context& context, const InputLine& line);
+
+// A column number of an option, from 1; false for anything else.
+bool ReadColumn(const std::string& text, size_t& column);
+
+}  // namespace query
