@@ -332,9 +332,15 @@ class IndexBuilder {
     }
   }
 
-  // `ownTown`: a town read from its own line, while its municipality's names are at hand.
-  void AddToTown(uint32_t municipality, const std::string& name, uint32_t index, bool ownTown = true) {
-    if (ownTown && StartsWithCityName(name)) impl_.municipalities[municipality].townStartsWithName = true;
+  // Where a town's name comes from: its own line, read while its
+  // municipality's names are at hand, or a building's line placed later.
+  enum class TownSource { kOwnLine, kBuildingLine };
+
+  void AddToTown(uint32_t municipality, const std::string& name, uint32_t index,
+                 TownSource source = TownSource::kOwnLine) {
+    if (source == TownSource::kOwnLine && StartsWithCityName(name)) {
+      impl_.municipalities[municipality].townStartsWithName = true;
+    }
     const uint32_t town = impl_.townNames.Insert(municipality, name.data(), name.size(), townCount_);
     if (town == townCount_) ++townCount_;
     members_.push_back(Member{town, index});
@@ -372,7 +378,9 @@ class IndexBuilder {
         ++end;
       }
       AddTownBuildings(placed.data() + first, end - first);
-      for (size_t i = first; i < end; ++i) AddToTown(placed[i].municipality, placed[i].town, placed[i].record, false);
+      for (size_t i = first; i < end; ++i) {
+        AddToTown(placed[i].municipality, placed[i].town, placed[i].record, TownSource::kBuildingLine);
+      }
       first = end;
     }
   }
