@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "datafiles/cp932_encode.h"
 #include "datafiles/text_encoding.h"
 #include "lists/row_annotator.h"
 #include "resolver/offices.h"
@@ -44,6 +45,20 @@ std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<st
   return own;
 }
 
+// Appends `cell` (in the file's encoding) quoted where it must be.
+void AppendCell(const std::string& cell, char separator, std::string& out) {
+  if (cell.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+    out += cell;
+    return;
+  }
+  out += '"';
+  for (char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
 const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
   static const std::string empty;
   return column >= 1 && column <= row.cells.size() ? row.cells[column - 1] : empty;
@@ -84,6 +99,12 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   texts.separator = separator;
   texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
+  if (columns.split) {
+    for (int i = 0; i < resolver::kSplitPartCount; ++i) {
+      texts.header += separator + OwnName(resolver::SplitPartName(i), encoding, headerCells);
+      texts.noParts += separator;
+    }
+  }
   if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
@@ -147,6 +168,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
+  if (columns_.split) AppendParts(!notText && !tooShort, out);
   if (columns_.code == 0) return;
   given_.clear();
   if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
@@ -154,6 +176,27 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   counts.byAgreement.Add(agreement);
   out += texts_.separator;
   out += texts_.agreement[static_cast<size_t>(agreement)];
+}
+
+void RowAnnotator::AppendParts(bool resolved, std::string& out) {
+  if (!resolved || !resolver::ReadAddressParts(book_, resolution_, cp932_, parts_)) {
+    out += texts_.noParts;
+    return;
+  }
+  for (int i = 0; i < resolver::kSplitPartCount; ++i) {
+    out += texts_.separator;
+    const std::string_view part = resolver::SplitPart(parts_, i);
+    if (IsUtf8(encoding_)) {
+      cell_.clear();
+      if (!datafiles::AppendUtf8OfCp932(part, cell_)) {
+        given_.assign(part);
+        if (!datafiles::Cp932ToUtf8(given_, cell_)) cell_ = given_;
+      }
+    } else {
+      cell_.assign(part);
+    }
+    AppendCell(cell_, texts_.separator, out);
+  }
 }
 
 }  // namespace lists

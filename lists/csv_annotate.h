@@ -24,6 +24,7 @@ struct CsvColumns {
   size_t code = 0;     // 1-based; 0: no code column
   size_t name = 0;     // 1-based; 0: no name column (resolver/offices.h: FindOffice)
   bool header = false; // the first row names the columns
+  bool split = false;  // add the address's seven parts (resolver/address_parts.h)
   Separator separator = Separator::kFromFile;
 
   // The rightmost column asked for; the first row must reach it.
@@ -95,7 +96,9 @@ struct CsvResult {
 // column, an office's own code and "office" where the row's name and address
 // find one), AGREEMENT the agreement word, in the file's encoding; the header row gets 郵便番号, 判定
 // and 照合, each with （住所から） added where the header has that name
-// already. A row that ends before the address column, or in a UTF-8 file a
+// already. With `columns.split` the address's seven parts (SplitPart, empty
+// where it has none) follow STATUS, quoted where they hold a separator or
+// a quote, named 都道府県 市区町村 町域 字 丁目 番地 建物 in the header. A row that ends before the address column, or in a UTF-8 file a
 // row that is not UTF-8, is status none and counted apart. A row with no
 // bytes at all before its line end is kept as it is and not counted: blank
 // lines are no rows of the table.

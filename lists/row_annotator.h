@@ -8,6 +8,7 @@
 
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
+#include "resolver/address_parts.h"
 
 namespace lists {
 
@@ -16,6 +17,7 @@ namespace lists {
 struct AddedTexts {
   char separator = ',';
   std::string header;
+  std::string noParts;  // the split columns of a row without parts
   std::string agreement[resolver::kAgreementCount];
 };
 
@@ -37,6 +39,7 @@ class RowAnnotator {
 
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
+  void AppendParts(bool resolved, std::string& out);
 
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
@@ -47,6 +50,8 @@ class RowAnnotator {
   std::string given_;
   std::string name_;
   resolver::Resolution resolution_;
+  resolver::AddressParts parts_;
+  std::string cell_;
 };
 
 }  // namespace lists

@@ -8,6 +8,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/list_form.h"
 #include "query/context.h"
+#include "resolver/address_parts.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
 
@@ -22,6 +23,7 @@ struct ResolveRequest {
   size_t codeColumn = 0;   // 1-based; 0: none
   size_t nameColumn = 0;   // 1-based; 0: none
   bool header = false;
+  bool split = false;      // --split: the address's seven parts added
   lists::Separator separator = lists::Separator::kFromFile;
   CommandArgs addresses;
 };
@@ -48,6 +50,10 @@ struct ResolvedLine {
   // given (事業所); resolver::kNoOffice when none.
   size_t office = resolver::kNoOffice;
   size_t givenOffice = resolver::kNoOffice;
+  // The address's parts, nullptr where it has none; `split` adds them to
+  // the text line (JSON always gives them).
+  const resolver::AddressParts* parts = nullptr;
+  bool split = false;
 };
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);

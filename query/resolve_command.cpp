@@ -33,6 +33,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.codeFirst = true;
     } else if (flag == "--names") {
       request.names = true;
+    } else if (flag == "--split") {
+      request.split = true;
     } else if (flag == "--header") {
       request.header = true;
     } else if (flag == "--csv" && hasValue) {
@@ -66,7 +68,7 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
 class LineResolver {
  public:
   LineResolver(const Context& context, const resolver::AddressBook& book, const ResolveRequest& request)
-      : context_(context), book_(book), codeFirst_(request.codeFirst), names_(request.names) {}
+      : context_(context), book_(book), codeFirst_(request.codeFirst), names_(request.names), split_(request.split) {}
 
   // `raw` in the encoding `utf8` names, without its line end; input line
   // `lineNumber`. A line that is no text gets the answer of no address.
@@ -97,6 +99,10 @@ class LineResolver {
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
+    line.split = split_;
+    if ((split_ || context_.options().json) && resolver::ReadAddressParts(book_, resolution_, cp932, parts_)) {
+      line.parts = &parts_;
+    }
     Print(line);
   }
 
@@ -113,6 +119,7 @@ class LineResolver {
     ResolvedLine line;
     given_.clear();
     if (codeFirst_) line.given = &given_;
+    line.split = split_;
     line.inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
     Print(line);
   }
@@ -130,7 +137,9 @@ class LineResolver {
   const resolver::AddressBook& book_;
   const bool codeFirst_;
   const bool names_;
+  const bool split_;
   std::string given_;
+  resolver::AddressParts parts_;
   resolver::Resolution resolution_;
   lists::CsvRowLines notText_;
 };

@@ -179,6 +179,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.code = request.codeColumn;
   columns.name = request.nameColumn;
   columns.header = request.header;
+  columns.split = request.split;
   columns.separator = request.separator;
   ProgressLine progress;
   const lists::CsvResult result = lists::AnnotateCsv(book, input, columns, sink, std::ref(progress));

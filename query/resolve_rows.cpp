@@ -37,6 +37,28 @@ std::string OfficeJson(const resolver::AddressBook& book, size_t index) {
          ", \"address\": " + JsonString(ToUtf8Text(OfficeAddress(office))) + "}";
 }
 
+// "parts": {…} with every part, or null.
+std::string PartsJson(const resolver::AddressParts* parts) {
+  if (parts == nullptr) return "null";
+  const struct {
+    const char* name;
+    std::string_view cp932;
+  } fields[] = {
+      {"prefecture", parts->prefecture},          {"city", parts->city},
+      {"town", parts->town},                      {"subarea", parts->subarea},
+      {"chome", parts->chome},                    {"lot", parts->lot},
+      {"building", parts->building},              {"prefecture_kana", parts->prefectureKana},
+      {"city_kana", parts->cityKana},             {"town_kana", parts->townKana},
+      {"normalized", parts->normalized},
+  };
+  std::string json = "{";
+  for (const auto& field : fields) {
+    if (json.size() > 1) json += ", ";
+    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(std::string(field.cp932)));
+  }
+  return json + "}";
+}
+
 }  // namespace
 
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
@@ -56,6 +78,10 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     }
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
+  for (int i = 0; line.split && i < resolver::kSplitPartCount; ++i) {
+    text += '\t';
+    if (line.parts != nullptr) text += resolver::SplitPart(*line.parts, i);
+  }
   return text;
 }
 
@@ -81,7 +107,7 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
     json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
     if (line.givenOffice != resolver::kNoOffice) json += ", \"office\": " + OfficeJson(book, line.givenOffice);
   }
-  return json + "}";
+  return json + ", \"parts\": " + PartsJson(line.parts) + "}";
 }
 
 }  // namespace query
