@@ -99,6 +99,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         FillColumnList(list, choice->firstRow, chosen);
       }
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
+      CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;
     }
     case WM_COMMAND: {
@@ -113,6 +114,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         choice->columns.code = code == LB_ERR ? 0 : static_cast<size_t>(code);
         choice->columns.name = name == LB_ERR ? 0 : static_cast<size_t>(name);
         choice->columns.header = IsDlgButtonChecked(dialog, IDC_CSV_HEADER) == BST_CHECKED;
+        choice->columns.split = IsDlgButtonChecked(dialog, IDC_CSV_SPLIT) == BST_CHECKED;
       }
       EndDialog(dialog, id);
       return TRUE;
