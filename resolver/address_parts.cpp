@@ -231,8 +231,8 @@ std::string_view TownKana(const AddressBook::Impl& book, size_t record, std::str
 }
 
 // The one record the parts' names come from, or npos: every candidate in
-// one prefecture, municipality and town.
-size_t NamingRecord(const AddressBook::Impl& book, const Resolution& r, std::string& key) {
+// one prefecture, municipality and town, which `town` receives.
+size_t NamingRecord(const AddressBook::Impl& book, const Resolution& r, std::string& key, std::string_view& town) {
   if (r.status == Status::kNone) return std::string::npos;
   if (r.candidates.empty()) {
     if (r.status != Status::kCity || r.cityCode.empty()) return std::string::npos;
@@ -242,8 +242,9 @@ size_t NamingRecord(const AddressBook::Impl& book, const Resolution& r, std::str
     return m.firstRecord < m.endRecord ? m.firstRecord : std::string::npos;
   }
   const size_t first = r.candidates.front();
-  const std::string_view town = RecordTown(book, first, key);
-  for (size_t c : r.candidates) {
+  town = RecordTown(book, first, key);
+  for (size_t i = 1; i < r.candidates.size(); ++i) {
+    const size_t c = r.candidates[i];
     if (book.info[c].municipality != book.info[first].municipality) return std::string::npos;
     if (r.status != Status::kCity && RecordTown(book, c, key) != town) return std::string::npos;
   }
@@ -265,7 +266,8 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
   Clear(parts);
   const AddressBook::Impl& impl = book.impl();
   AddressParts::Work& work = parts.work;
-  const size_t record = NamingRecord(impl, resolution, work.key);
+  std::string_view town;
+  const size_t record = NamingRecord(impl, resolution, work.key, town);
   if (record == std::string::npos) return false;
 
   // 1. The names, from the record.
@@ -290,7 +292,7 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
     Normalized(parts);
     return true;
   }
-  parts.town = RecordTown(impl, record, work.key);
+  parts.town = town;
   postal::AppendFullWidthKatakana(TownKana(impl, record, parts.town), parts.townKana);
 
   // 3. A street clause: before the town, or right after it.
