@@ -14,15 +14,18 @@ namespace resolver {
 namespace {
 
 constexpr char kCho[] = "\x92\x9A";  // 丁: "3丁" where the town writes 丁
+constexpr char kBu[] = "\x95\x94";   // 部: "8部3-1", a lot's first number as 地割 is
 
+constexpr char kBancho[] = "\x94\xD4\x92\xAC";  // 番町
 // Words that begin with a unit but are parts of a name: the number before
-// them is the building's ("十五番館", "5号棟"), not the lot's.
+// them is the building's ("十五番館", "5号棟"), not the lot's; or before
+// the lot, a place's ("上大川前通8番町1251-1").
 const char* const kNameWords[] = {
     "\x94\xD4\x8A\xD9",  // 番館
     "\x8D\x86\x8A\xD9",  // 号館
     "\x8D\x86\x93\x8F",  // 号棟
     "\x8D\x86\x8E\xBA",  // 号室
-    "\x94\xD4\x92\xAC",  // 番町
+    kBancho,
 };
 
 struct UnitWord {
@@ -34,13 +37,15 @@ const UnitWord kUnits[] = {
     {word::kChome, Unit::kChome}, {word::kMachime, Unit::kChome}, {kCho, Unit::kChome},
     {word::kBanchi, Unit::kBan},  {word::kBan, Unit::kBan},       {word::kGo, Unit::kGo},
     {word::kChiwari, Unit::kChiwari}, {word::kSen, Unit::kSen},   {word::kJo, Unit::kJo},
+    {kBu, Unit::kChiwari},
 };
 
-// After a 丁目 a lot has 番 and 号; without one, 番地 and two more at most
-// (地割 or 線, 番地, 枝番). A further number is a room's.
+// After a 丁目 a lot has 番 and 号 (a third only written 号: 21番1-2号);
+// without one, 番地 and two more (a 地割, 線 or 部 before them). A further
+// number is a room's.
 constexpr int kLotAfterChome = 2;
 constexpr int kLotAlone = 3;
-constexpr int kMaxNumbers = 4;
+constexpr int kMaxNumbers = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -86,6 +91,7 @@ std::string_view Trimmed(std::string_view text) {
 struct Number {
   size_t begin, end;  // its digits in the spelled text
   Unit unit;
+  size_t after;       // just past its unit
 };
 
 // Reads the spelled text after the town (and a street clause) into the lot.
@@ -112,17 +118,26 @@ class LotReader {
       size_t end = pos;
       while (end < s_.size() && IsDigit(s_[end]) && FromKanji(end) == kanji) ++end;
       const bool nameFollows = end < s_.size() && IsDigit(s_[end]);  // Arabic giving way to kanji
+      const size_t afterBlock = end + std::strlen(kBancho);
+      if (count == 0 && !nameFollows && At(s_, end, kBancho) && afterBlock < s_.size() && IsDigit(s_[afterBlock]) &&
+          placeBegin == placeEnd) {
+        placeBegin = pos;  // "8番町" before the lot: a place of the town
+        placeEnd = afterBlock;
+        pos = afterBlock;
+        continue;
+      }
       if (!nameFollows && (IsFloor(end) || IsNameWord(end))) break;
       Unit unit = Unit::kPlain;
       size_t after = end;
       for (const UnitWord& u : kUnits) {
         if (nameFollows || !At(s_, end, u.word)) continue;
-        if (u.unit == Unit::kChome && u.word == kCho && count > 0) continue;
+        if ((u.word == kCho || u.word == kBu) && count > 0) continue;
+        if (u.word == kBu && !(end + 2 < s_.size() && IsDigit(s_[end + 2]))) continue;
         unit = u.unit;
         after = end + std::strlen(u.word);
         break;
       }
-      numbers[count++] = Number{pos, end, unit};
+      numbers[count++] = Number{pos, end, unit, after};
       buildingAt = after;
       lastArabic = !kanji;
       if (nameFollows) break;
@@ -137,7 +152,11 @@ class LotReader {
     const size_t at = origins_[pos];
     return KanjiNumeralValue(CharCode(address_.data() + at, address_.size() - at)) >= 0;
   }
-  bool IsFloor(size_t end) const { return At(s_, end, word::kKai) || (end < s_.size() && s_[end] == 'F'); }
+  // 12階, 12F; not 1FKビル.
+  bool IsFloor(size_t end) const {
+    if (At(s_, end, word::kKai)) return true;
+    return end < s_.size() && s_[end] == 'F' && !(end + 1 < s_.size() && s_[end + 1] >= 'A' && s_[end + 1] <= 'Z');
+  }
   bool IsNameWord(size_t end) const {
     for (const char* name : kNameWords) {
       if (At(s_, end, name)) return true;
@@ -345,13 +364,16 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
       first = 1;
     }
   }
-  const int most = first == 1 ? kLotAfterChome : kLotAlone;
+  int most = first == 1 ? kLotAfterChome : kLotAlone;
+  if (first == 1 && count > 3 && numbers[3].unit == Unit::kGo) ++most;  // 21番1-2号
+  const Unit lead = count > 0 ? numbers[0].unit : Unit::kPlain;
+  if (first == 0 && (lead == Unit::kChiwari || lead == Unit::kSen || lead == Unit::kJo)) ++most;
   int last = first;
   for (; last < count && last - first < most; ++last) {
     if (last > first) parts.lot += '-';
     AppendNumber(spelled, numbers[last], parts.lot);
   }
-  if (last < count) buildingAt = numbers[last].begin;  // a room's number
+  if (last < count) buildingAt = numbers[last - 1].after;  // a room's number, or 第3弘安ビル
   parts.building = Trimmed(reader.Written(buildingAt, spelled.size()));
   Normalized(parts);
   return true;
