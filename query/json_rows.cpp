@@ -37,10 +37,10 @@ std::string Object(const Field (&fields)[N]) {
 
 }  // namespace
 
-std::string JsonString(const std::string& utf8) {
-  std::string out;
-  out.reserve(utf8.size() + 2);
-  out += '"';
+namespace {
+
+// Appends `utf8` escaped, without the quotes around it.
+void AppendEscaped(std::string& out, std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
     // The run that needs no escape goes in whole: a list prints millions of these.
     size_t plain = i;
@@ -52,7 +52,6 @@ std::string JsonString(const std::string& utf8) {
     if (plain == utf8.size()) break;
     i = plain + 1;
     const char c = utf8[plain];
-    const unsigned char byte = static_cast<unsigned char>(c);
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -63,13 +62,34 @@ std::string JsonString(const std::string& utf8) {
       case '\t': out += "\\t"; break;
       default: {  // the other control characters
         char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
         out += escaped;
       }
     }
   }
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size() + 2);
+  out += '"';
+  AppendEscaped(out, utf8);
   out += '"';
   return out;
+}
+
+void AppendJsonField(std::string& json, const char* name, std::string_view cp932) {
+  thread_local std::string utf8;
+  utf8.clear();
+  if (!datafiles::AppendUtf8OfCp932(cp932, utf8)) utf8 = ToUtf8Text(std::string(cp932));
+  if (!json.empty() && json.back() != '{') json += ", ";
+  json += '"';
+  json += name;
+  json += "\": \"";
+  AppendEscaped(json, utf8);
+  json += '"';
 }
 
 std::string ToUtf8Text(const std::string& cp932) {

@@ -10,20 +10,14 @@ namespace {
 
 const char kCandidateSeparator[] = " / ";
 
-std::string CandidateJson(const resolver::TownRecord& record) {
-  const struct {
-    const char* name;
-    std::string_view cp932;
-  } fields[] = {
-      {"postal_code", record.postalCode}, {"city_code", record.cityCode}, {"prefecture", record.prefecture},
-      {"city", record.city},              {"town", record.town},
-  };
-  std::string json = "{";
-  for (const auto& field : fields) {
-    if (json.size() > 1) json += ", ";
-    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(std::string(field.cp932)));
-  }
-  return json + "}";
+void AppendCandidateJson(const resolver::TownRecord& record, std::string& json) {
+  json += '{';
+  AppendJsonField(json, "postal_code", record.postalCode);
+  AppendJsonField(json, "city_code", record.cityCode);
+  AppendJsonField(json, "prefecture", record.prefecture);
+  AppendJsonField(json, "city", record.city);
+  AppendJsonField(json, "town", record.town);
+  json += '}';
 }
 
 std::string OfficeAddress(const resolver::Office& office) {
@@ -38,25 +32,24 @@ std::string OfficeJson(const resolver::AddressBook& book, size_t index) {
 }
 
 // "parts": {…} with every part, or null.
-std::string PartsJson(const resolver::AddressParts* parts) {
-  if (parts == nullptr) return "null";
-  const struct {
-    const char* name;
-    std::string_view cp932;
-  } fields[] = {
-      {"prefecture", parts->prefecture},          {"city", parts->city},
-      {"town", parts->town},                      {"subarea", parts->subarea},
-      {"chome", parts->chome},                    {"lot", parts->lot},
-      {"building", parts->building},              {"prefecture_kana", parts->prefectureKana},
-      {"city_kana", parts->cityKana},             {"town_kana", parts->townKana},
-      {"normalized", parts->normalized},
-  };
-  std::string json = "{";
-  for (const auto& field : fields) {
-    if (json.size() > 1) json += ", ";
-    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(std::string(field.cp932)));
+void AppendPartsJson(const resolver::AddressParts* parts, std::string& json) {
+  if (parts == nullptr) {
+    json += "null";
+    return;
   }
-  return json + "}";
+  json += '{';
+  AppendJsonField(json, "prefecture", parts->prefecture);
+  AppendJsonField(json, "city", parts->city);
+  AppendJsonField(json, "town", parts->town);
+  AppendJsonField(json, "subarea", parts->subarea);
+  AppendJsonField(json, "chome", parts->chome);
+  AppendJsonField(json, "lot", parts->lot);
+  AppendJsonField(json, "building", parts->building);
+  AppendJsonField(json, "prefecture_kana", parts->prefectureKana);
+  AppendJsonField(json, "city_kana", parts->cityKana);
+  AppendJsonField(json, "town_kana", parts->townKana);
+  AppendJsonField(json, "normalized", parts->normalized);
+  json += '}';
 }
 
 }  // namespace
@@ -99,7 +92,7 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
   json += ", \"candidates\": [";
   for (size_t i = 0; i < r.candidates.size(); ++i) {
     if (i > 0) json += ", ";
-    json += CandidateJson(book.Record(r.candidates[i]));
+    AppendCandidateJson(book.Record(r.candidates[i]), json);
   }
   json += "]";
   if (line.given != nullptr) {
@@ -107,7 +100,10 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
     json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
     if (line.givenOffice != resolver::kNoOffice) json += ", \"office\": " + OfficeJson(book, line.givenOffice);
   }
-  return json + ", \"parts\": " + PartsJson(line.parts) + "}";
+  json += ", \"parts\": ";
+  AppendPartsJson(line.parts, json);
+  json += '}';
+  return json;
 }
 
 }  // namespace query
