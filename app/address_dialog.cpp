@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/address_dialog.h"
+#include "app/address_parts_view.h"
 #include "app/app_state.h"
 #include "app/barcode_panel.h"
 #include "app/child_controls.h"
@@ -91,6 +92,7 @@ void SearchAddress(HWND dialog, HWND window, AppState& app) {
   resolver::Resolve(*book, address, resolution);
   const std::string name = TextOf(GetDlgItem(dialog, IDC_RESOLVE_NAME), kAddressBytes);
   const size_t office = name.empty() ? resolver::kNoOffice : resolver::FindOffice(*book, resolution, name);
+  ShowAddressParts(dialog, *book, resolution, address);
   if (office != resolver::kNoOffice) {
     ShowOfficeAnswer(window, app, office);
   } else if (resolution.status == resolver::Status::kNone) {
@@ -115,12 +117,15 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       SendDlgItemMessageA(dialog, IDC_RESOLVE_ADDRESS, EM_LIMITTEXT, kAddressBytes - 1, 0);
       SendDlgItemMessageA(dialog, IDC_RESOLVE_NAME, EM_LIMITTEXT, kAddressBytes - 1, 0);
+      ClearAddressParts(dialog);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         if (app != nullptr) SearchAddress(dialog, GetWindow(dialog, GW_OWNER), *app);
       } else if (LOWORD(wParam) == IDC_RESOLVE_COPY_BARCODE) {
         if (app != nullptr && app->addressBarcode.shown) CopyBarcode(dialog, app->addressBarcode.code);
+      } else if (LOWORD(wParam) == IDC_PARTS_COPY) {
+        CopyNormalizedAddress(dialog);
       } else if (LOWORD(wParam) == IDCANCEL) {
         DestroyWindow(dialog);
       }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "barcode/address_barcode.h"
 #include "lists/address_column.h"
 #include "postal/text.h"
+#include "resolver/address_parts.h"
 #include "resolver/code_field.h"
 #include "resolver/offices.h"
 #include "resolver/code_index.h"
@@ -389,13 +391,15 @@ void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFin
   text.append(made.Data());
 }
 
-// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines
-// (a code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
-// column), an empty line for an empty row; CR LF after each, as a
+// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
+// with the choice the seven parts after them as --split gives them (a
+// code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
+// column); an empty line for an empty row; CR LF after each, as a
 // spreadsheet pastes.
-std::string CodesColumn(const ListDialog& state) {
+std::string CodesColumn(const ListDialog& state, bool withParts) {
   std::string text;
-  text.reserve(state.rows.size() * 20);
+  text.reserve(state.rows.size() * (withParts ? 80 : 20));
+  resolver::AddressParts parts;
   barcode::TownFinder towns;
   barcode::CustomerBarcode made;
   for (const Row& row : state.rows) {
@@ -405,6 +409,14 @@ std::string CodesColumn(const ListDialog& state) {
       text.append(row.cells.prefecture).append("\t").append(row.cells.city).append("\t").append(row.cells.town);
     } else {
       text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
+      const bool has = withParts && resolver::ReadAddressParts(*state.app->book, row.answer, row.address, parts);
+      for (int i = 0; withParts && i < resolver::kSplitPartCount; ++i) {
+        text += '\t';
+        // A quoted cell of several lines keeps to one line, one cell: the rows stay in line.
+        for (char c : has ? resolver::SplitPart(parts, i) : std::string_view()) {
+          text += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
+        }
+      }
     }
     if (!row.isCode) AppendBarcodeData(state, row, towns, made, text);
     text += "\r\n";
@@ -413,7 +425,14 @@ std::string CodesColumn(const ListDialog& state) {
 }
 
 // Both forms, so a Unicode program reads the same codes.
-void CopyAll(const ListDialog& state) { PutTextOnClipboard(state.dialog, CodesColumn(state)); }
+void CopyAll(const ListDialog& state) {
+  PutTextOnClipboard(state.dialog, CodesColumn(state, state.app->settings.copyParts));
+}
+
+// The choice beside すべてコピー, kept in the settings.
+void OnCopyPartsClicked(const ListDialog& state) {
+  state.app->settings.copyParts = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_PARTS) == BST_CHECKED;
+}
 
 RECT DialogUnits(HWND dialog, int left, int top, int width, int height) {
   RECT r = {left, top, left + width, top + height};
@@ -457,6 +476,8 @@ void LayOut(HWND dialog) {
   Place(dialog, IDC_LIST_STOP, buttons, boxesTop + buttonHeight + gap, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_COPY_ALL, buttons, resultsTop, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_COPY_BARCODE, buttons, resultsTop + buttonHeight + gap, buttonWidth, buttonHeight);
+  Place(dialog, IDC_LIST_COPY_PARTS, buttons, resultsTop + 2 * (buttonHeight + gap), buttonWidth,
+        buttonHeight * 10 / 7);
   Place(dialog, IDCANCEL, buttons, bottom - buttonHeight, buttonWidth, buttonHeight);
   // What the controls left behind at their old places goes too.
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -490,6 +511,7 @@ void OnInitDialog(HWND dialog, LPARAM param) {
   state->smallest = {opened.right - opened.left, opened.bottom - opened.top};
   SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETLIMITTEXT, kPastedBytes, 0);
   AddColumns(dialog);
+  CheckDlgButton(dialog, IDC_LIST_COPY_PARTS, state->app->settings.copyParts ? BST_CHECKED : BST_UNCHECKED);
   EnableForRun(*state);
   LayOut(dialog);
 }
@@ -509,6 +531,9 @@ void OnCommand(ListDialog& state, int id) {
       break;
     case IDC_LIST_COPY_ALL:
       CopyAll(state);
+      break;
+    case IDC_LIST_COPY_PARTS:
+      OnCopyPartsClicked(state);
       break;
     case IDCANCEL:
       DestroyWindow(state.dialog);

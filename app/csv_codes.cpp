@@ -110,6 +110,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       }
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_BARCODE, choice->columns.barcode ? BST_CHECKED : BST_UNCHECKED);
+      CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;
     }
     case WM_COMMAND: {
@@ -131,6 +132,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         choice->columns.name = name == LB_ERR ? 0 : static_cast<size_t>(name);
         choice->columns.header = IsDlgButtonChecked(dialog, IDC_CSV_HEADER) == BST_CHECKED;
         choice->columns.barcode = IsDlgButtonChecked(dialog, IDC_CSV_BARCODE) == BST_CHECKED;
+        choice->columns.split = IsDlgButtonChecked(dialog, IDC_CSV_SPLIT) == BST_CHECKED;
       }
       EndDialog(dialog, id);
       return TRUE;

@@ -5,6 +5,7 @@
 // address and code, UTF-8 with a header, codes written like 157-0062.
 //   kuranto-lists-bench [DATA_DIR]
 #include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +27,7 @@ namespace {
 
 constexpr size_t kRows = 2000000;
 constexpr size_t kWriteEvery = 1 << 20;
+constexpr size_t kJsonLines = 500000;
 
 double Seconds(std::chrono::steady_clock::time_point from) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
@@ -66,13 +68,20 @@ uint64_t WriteList(const std::vector<std::string>& rows, const std::string& path
 
 // Runs the query tool to its end; its wall time, processor time (user and
 // system, so that a run on a busy machine can be judged) and peak memory (KiB).
-bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuSeconds, long& peakKb) {
+// `input`, when given, is its standard input, and its output goes nowhere.
+bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuSeconds, long& peakKb,
+             const std::string& input = std::string()) {
   std::vector<char*> argv;
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child == 0) {
+    if (!input.empty()) {
+      const int in = open(input.c_str(), O_RDONLY);
+      const int out = open("/dev/null", O_WRONLY);
+      if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0) _exit(126);
+    }
     execv(argv[0], argv.data());
     _exit(127);
   }
@@ -83,6 +92,21 @@ bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuS
   cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   peakKb = usage.ru_maxrss;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The addresses alone, one a line in UTF-8, for `resolve --json` on
+// standard input; the number of lines, 0 on failure.
+size_t WriteAddressLines(const std::vector<std::string>& rows, const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return 0;
+  for (size_t i = 0; i < kJsonLines; ++i) {
+    const std::string& row = rows[i % rows.size()];
+    const size_t open = row.find("\",\"") + 3;
+    const size_t close = row.find('"', open);
+    std::fwrite(row.data() + open, 1, close - open, f);
+    std::fputc('\n', f);
+  }
+  return std::fclose(f) == 0 ? kJsonLines : 0;
 }
 
 // Rows a second in this process, the book loaded, on `threads`.
@@ -140,7 +164,9 @@ int main(int argc, char** argv) {
     const struct {
       const char* what;
       std::vector<std::string> more;
-    } runs[] = {{"address and code columns", {}}, {"with the name column too", {"--name-column", "1"}}};
+    } runs[] = {{"address and code columns", {}},
+                {"with the name column too", {"--name-column", "1"}},
+                {"the seven parts too (--split)", {"--split"}}};
     exitCode = 0;
     for (const auto& run : runs) {
       std::vector<std::string> args = {KURANTO_QUERY_TOOL, "--dir", dir, "resolve", "--csv", list, "--column", "2",
@@ -170,6 +196,14 @@ int main(int argc, char** argv) {
       std::printf("lookup --csv, the code column, whole process: %.2f s, %.0f rows/s (target >= 500000), peak memory "
                   "%.1f MiB (target <= 100 MiB); processor time %.2f s\n",
                   seconds, kRows / seconds, peakKb / 1024.0, cpuSeconds);
+      std::fflush(stdout);
+    }
+    const std::string lines = dir + "/addresses.txt";
+    if (exitCode == 0 && WriteAddressLines(rows, lines) != 0 &&
+        RunTool({KURANTO_QUERY_TOOL, "--dir", dir, "--utf8", "--json", "resolve"}, seconds, cpuSeconds, peakKb, lines)) {
+      std::printf("resolve --json, %zu addresses on standard input, whole process: %.2f s, %.0f addresses/s "
+                  "(target >= 100000), parts included; processor time %.2f s\n",
+                  kJsonLines, seconds, kJsonLines / seconds, cpuSeconds);
       std::fflush(stdout);
     }
     resolver::AddressBook book;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "resolver/address_parts.h"
 #include "resolver/resolver.h"
 
 namespace {
@@ -144,6 +145,27 @@ int main(int argc, char** argv) {
   std::printf("resolve %zu office addresses (%zu distinct): %.1f ms, %.0f addresses/s on one thread (target >= 100000), %zu exact\n",
               kAddresses, offices.size(), ms, kAddresses / (ms / 1000.0), exact);
   std::printf("allocations while resolving: %ld (%.3f an address)\n", allocated, double(allocated) / kAddresses);
+
+  // The same, each address then taken apart: the parts must cost little.
+  resolver::AddressParts parts;
+  size_t withParts = 0;
+  resolver::ReadAddressParts(book, r, offices.back(), parts);  // its buffers grow once
+  for (const std::string& office : offices) {  // and to the longest address
+    resolver::Resolve(book, office, r);
+    resolver::ReadAddressParts(book, r, office, parts);
+  }
+  const long partsAllocationsBefore = bench::AllocationCount();
+  const auto partsStart = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < kAddresses; ++i) {
+    const std::string& office = offices[i % offices.size()];
+    resolver::Resolve(book, office, r);
+    withParts += resolver::ReadAddressParts(book, r, office, parts) ? 1 : 0;
+  }
+  const double partsMs = Ms(partsStart);
+  const long partsAllocated = bench::AllocationCount() - partsAllocationsBefore;
+  std::printf("resolve and take apart: %.1f ms, %.0f addresses/s on one thread (without parts %.0f), %zu with parts, "
+              "%ld allocations\n",
+              partsMs, kAddresses / (partsMs / 1000.0), kAddresses / (ms / 1000.0), withParts, partsAllocated);
 
   // The same with the business offices loaded beside the towns: the rate
   // must hold, and each address's code checked against its own office code.

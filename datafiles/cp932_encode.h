@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace datafiles {
 
@@ -20,5 +21,11 @@ bool AppendCp932(uint32_t codePoint, std::string& out);
 // makes that way (arguments, lines, cells). False, `out` untouched, when a
 // byte is no UTF-8 or a character has no cp932 code.
 bool Utf8ToCp932(const std::string& utf8, std::string& out);
+
+// The other way, from the same table: appends cp932 `text` to `out` as
+// UTF-8. False, `out` holding a beginning, at a byte or code the table has
+// no character for (a code cp932 holds twice for one character among them:
+// the caller converts such a text another way).
+bool AppendUtf8OfCp932(std::string_view text, std::string& out);
 
 }  // namespace datafiles

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "datafiles/cp932_encode.h"
 #include "datafiles/text_encoding.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
@@ -34,6 +35,20 @@ std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<st
                          encoding);
   }
   return own;
+}
+
+// Appends `cell` (in the file's encoding) quoted where it must be.
+void AppendCell(const std::string& cell, char separator, std::string& out) {
+  if (cell.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+    out += cell;
+    return;
+  }
+  out += '"';
+  for (char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
@@ -77,6 +92,12 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   texts.separator = separator;
   texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
                  OwnName(kStatusColumnName, encoding, headerCells);
+  if (columns.split) {
+    for (int i = 0; i < resolver::kSplitPartCount; ++i) {
+      texts.header += separator + OwnName(resolver::SplitPartName(i), encoding, headerCells);
+      texts.noParts += separator;
+    }
+  }
   if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
   if (columns.barcode) texts.header += separator + OwnName(kBarcodeColumnName, encoding, headerCells);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
@@ -119,6 +140,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
+  if (columns_.split) AppendParts(!notText && !tooShort, out);
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
@@ -173,6 +195,27 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   shape.header = columns.header;
   shape.separator = columns.separator;
   return StreamCsv(input, shape, work, sink, progress, threads);
+}
+
+void RowAnnotator::AppendParts(bool resolved, std::string& out) {
+  if (!resolved || !resolver::ReadAddressParts(book_, resolution_, cp932_, parts_)) {
+    out += texts_.noParts;
+    return;
+  }
+  for (int i = 0; i < resolver::kSplitPartCount; ++i) {
+    out += texts_.separator;
+    const std::string_view part = resolver::SplitPart(parts_, i);
+    if (IsUtf8(encoding_)) {
+      cell_.clear();
+      if (!datafiles::AppendUtf8OfCp932(part, cell_)) {
+        given_.assign(part);
+        if (!datafiles::Cp932ToUtf8(given_, cell_)) cell_ = given_;
+      }
+    } else {
+      cell_.assign(part);
+    }
+    AppendCell(cell_, texts_.separator, out);
+  }
 }
 
 }  // namespace lists

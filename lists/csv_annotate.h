@@ -25,6 +25,7 @@ struct CsvColumns {
   size_t code = 0;     // 1-based; 0: no code column
   size_t name = 0;     // 1-based; 0: no name column (resolver/offices.h: FindOffice)
   bool header = false; // the first row names the columns
+  bool split = false;  // add the address's seven parts (resolver/address_parts.h)
   bool barcode = false; // add the customer barcode's data (barcode/address_barcode.h)
   Separator separator = Separator::kFromFile;
 
@@ -98,9 +99,12 @@ struct CsvResult {
 // column, an office's own code and "office" where the row's name and address
 // find one), AGREEMENT the agreement word, in the file's encoding; the header row gets 郵便番号, 判定
 // and 照合, each with （住所から） added where the header has that name
-// already. With `columns.barcode` a last cell holds the customer barcode's
-// data of an exact or office answer (empty for any other), its header
-// カスタマバーコード. A row that ends before the address column, or in a UTF-8 file a
+// already. With `columns.split` the address's seven parts (SplitPart, empty
+// where it has none) follow STATUS, quoted where they hold a separator or
+// a quote, named 都道府県 市区町村 町域 字 丁目 番地 建物 in the header. With
+// `columns.barcode` a last cell holds the customer barcode's data of an exact
+// or office answer (empty for any other), its header カスタマバーコード. A row
+// that ends before the address column, or in a UTF-8 file a
 // row that is not UTF-8, is status none and counted apart. A row with no
 // bytes at all before its line end is kept as it is and not counted: blank
 // lines are no rows of the table.

@@ -10,6 +10,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_work.h"
+#include "resolver/address_parts.h"
 
 namespace lists {
 
@@ -18,6 +19,7 @@ namespace lists {
 struct AddedTexts {
   char separator = ',';
   std::string header;
+  std::string noParts;  // the split columns of a row without parts
   std::string agreement[resolver::kAgreementCount];
 };
 
@@ -39,6 +41,7 @@ class RowAnnotator : public RowCells {
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
   void AppendBarcode(size_t office, bool resolved, std::string& out);
+  void AppendParts(bool resolved, std::string& out);
 
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
@@ -50,6 +53,8 @@ class RowAnnotator : public RowCells {
   resolver::Resolution resolution_;
   barcode::TownFinder towns_;
   barcode::CustomerBarcode barcode_;
+  resolver::AddressParts parts_;
+  std::string cell_;
 };
 
 }  // namespace lists

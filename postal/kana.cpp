@@ -77,7 +77,43 @@ void Put(std::string& out, uint16_t code) {
   out += static_cast<char>(code & 0xFF);
 }
 
+// The katakana of a full-width hiragana code, or the code itself: the
+// inverse of ToHiragana.
+uint16_t ToKatakana(uint16_t code) {
+  if (code >= 0x829F && code <= 0x82F1) {
+    const unsigned trail = code & 0xFF;
+    return static_cast<uint16_t>(0x8300 | (trail <= 0xDD ? trail - 0x5F : trail - 0x5E));
+  }
+  if (code == kKatakanaIteration + kHiraganaIterationOffset || code == kKatakanaVoicedIteration + kHiraganaIterationOffset) {
+    return static_cast<uint16_t>(code - kHiraganaIterationOffset);
+  }
+  return code;
+}
+
 }  // namespace
+
+void AppendFullWidthKatakana(std::string_view src, std::string& out) {
+  const size_t n = src.size();
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char c = static_cast<unsigned char>(src[i]);
+    if (i + 1 < n && IsDoubleByte(src.data() + i)) {
+      Put(out, static_cast<uint16_t>((c << 8) | static_cast<unsigned char>(src[i + 1])));
+      ++i;
+    } else if (c == ' ') {
+      Put(out, 0x8140);
+    } else if (InRange(c, 0x21, 0x7E)) {
+      Put(out, kFullWidthAscii[c - 0x21]);
+    } else if (InRange(c, 0xA1, 0xDF)) {
+      const unsigned char next = i + 1 < n ? static_cast<unsigned char>(src[i + 1]) : 0;
+      const uint16_t joined =
+          (next == kVoicedMark || next == kSemiVoicedMark) ? JoinedLetter(c, next == kSemiVoicedMark) : 0;
+      if (joined != 0) ++i;
+      Put(out, ToKatakana(joined != 0 ? joined : kFullWidthKana[c - 0xA1]));
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+}
 
 std::string ToFullWidthHiragana(const std::string& src) {
   std::string out;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace postal {
 
@@ -17,5 +18,10 @@ constexpr size_t kMaxHiraganaBytes = 255;
 // letter exists (ｶﾞ → が, ﾊﾟ → ぱ, ｳﾞ → ヴ). Other characters are copied.
 // Returns the empty text when the result would exceed kMaxHiraganaBytes.
 std::string ToFullWidthHiragana(const std::string& src);
+
+// Appends `src` (cp932) to `out` as full-width katakana: the conversion
+// above, with the kana left katakana (ｱｶｻｶ → アカサカ, ｶﾞ → ガ). No length
+// limit; `out`'s storage is reused.
+void AppendFullWidthKatakana(std::string_view src, std::string& out);
 
 }  // namespace postal

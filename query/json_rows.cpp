@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "datafiles/cp932_encode.h"
 #include "datafiles/text_encoding.h"
 #include "postal/text.h"
 
@@ -36,10 +37,21 @@ std::string Object(const Field (&fields)[N]) {
 
 }  // namespace
 
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (char c : utf8) {
-    const unsigned char byte = static_cast<unsigned char>(c);
+namespace {
+
+// Appends `utf8` escaped, without the quotes around it.
+void AppendEscaped(std::string& out, std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    // The run that needs no escape goes in whole: a list prints millions of these.
+    size_t plain = i;
+    while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) >= 0x20 && utf8[plain] != '"' &&
+           utf8[plain] != '\\') {
+      ++plain;
+    }
+    out.append(utf8, i, plain - i);
+    if (plain == utf8.size()) break;
+    i = plain + 1;
+    const char c = utf8[plain];
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -48,21 +60,44 @@ std::string JsonString(const std::string& utf8) {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:
-        if (byte < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-          out += escaped;
-        } else {
-          out += c;
-        }
+      default: {  // the other control characters
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+        out += escaped;
+      }
     }
   }
-  return out + "\"";
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size() + 2);
+  out += '"';
+  AppendEscaped(out, utf8);
+  out += '"';
+  return out;
+}
+
+void AppendJsonField(std::string& json, const char* name, std::string_view cp932) {
+  thread_local std::string utf8;
+  utf8.clear();
+  if (!datafiles::AppendUtf8OfCp932(cp932, utf8)) utf8 = ToUtf8Text(std::string(cp932));
+  if (!json.empty() && json.back() != '{') json += ", ";
+  json += '"';
+  json += name;
+  json += "\": \"";
+  AppendEscaped(json, utf8);
+  json += '"';
 }
 
 std::string ToUtf8Text(const std::string& cp932) {
   std::string utf8;
+  // The program's own table first: it gives what the converter gives, without
+  // opening a converter for each of a list's many fields.
+  if (datafiles::AppendUtf8OfCp932(cp932, utf8)) return utf8;
+  utf8.clear();
   if (datafiles::Cp932ToUtf8(cp932, utf8)) return utf8;
   // Some byte is no character: convert character by character.
   utf8.clear();

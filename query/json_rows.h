@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "postal/records.h"
 
@@ -11,6 +12,11 @@ namespace query {
 // A JSON string literal of UTF-8 text: quote, backslash and the control
 // characters escaped, everything else as it is.
 std::string JsonString(const std::string& utf8);
+
+// Appends `"NAME": "TEXT"` to an object being written: ", " first unless
+// `json` ends with its "{"; TEXT is cp932, written as UTF-8. `name` needs no
+// escape.
+void AppendJsonField(std::string& json, const char* name, std::string_view cp932);
 
 // cp932 text as UTF-8; a byte that is no cp932 character becomes U+FFFD.
 std::string ToUtf8Text(const std::string& cp932);

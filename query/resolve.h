@@ -9,6 +9,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/list_form.h"
 #include "query/context.h"
+#include "resolver/address_parts.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
 
@@ -24,6 +25,7 @@ struct ResolveRequest {
   size_t nameColumn = 0;   // 1-based; 0: none
   bool header = false;
   bool barcode = false;    // the customer barcode of each exact or office answer
+  bool split = false;      // --split: the address's seven parts added
   lists::Separator separator = lists::Separator::kFromFile;
   CommandArgs addresses;
 };
@@ -53,6 +55,10 @@ struct ResolvedLine {
   // With --barcode: the answer's barcode, nullptr for an answer that has none.
   bool barcodeAsked = false;
   const barcode::CustomerBarcode* barcode = nullptr;
+  // The address's parts, nullptr where it has none; `split` adds them to
+  // the text line (JSON always gives them).
+  const resolver::AddressParts* parts = nullptr;
+  bool split = false;
 };
 // An office's address as one text: prefecture, city, town and lot (cp932).
 std::string OfficeAddress(const resolver::Office& office);

@@ -31,6 +31,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.names = true;
     } else if (flag == "--barcode") {
       request.barcode = true;
+    } else if (flag == "--split") {
+      request.split = true;
     } else if (flag == "--header") {
       request.header = true;
     } else if (flag == "--csv" && hasValue) {
@@ -68,7 +70,8 @@ class LineResolver {
         book_(book),
         codeFirst_(request.codeFirst),
         names_(request.names),
-        barcode_(request.barcode) {}
+        barcode_(request.barcode),
+        split_(request.split) {}
 
   // `raw` in the encoding `utf8` names, without its line end; input line
   // `lineNumber`. A line that is no text gets the answer of no address.
@@ -100,6 +103,10 @@ class LineResolver {
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     if (barcode_) AddBarcode(cp932, line);
     line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
+    line.split = split_;
+    if ((split_ || context_.options().json) && resolver::ReadAddressParts(book_, resolution_, cp932, parts_)) {
+      line.parts = &parts_;
+    }
     Print(line);
   }
 
@@ -117,6 +124,7 @@ class LineResolver {
     given_.clear();
     if (codeFirst_) line.given = &given_;
     line.barcodeAsked = barcode_;
+    line.split = split_;
     line.inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
     Print(line);
   }
@@ -145,9 +153,11 @@ class LineResolver {
   const bool codeFirst_;
   const bool names_;
   const bool barcode_;
+  const bool split_;
   barcode::TownFinder towns_;
   barcode::CustomerBarcode made_;
   std::string given_;
+  resolver::AddressParts parts_;
   resolver::Resolution resolution_;
   lists::CsvRowLines notText_;
 };

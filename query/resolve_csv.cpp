@@ -89,6 +89,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.name = request.nameColumn;
   columns.header = request.header;
   columns.barcode = request.barcode;
+  columns.split = request.split;
   columns.separator = request.separator;
   ProgressLine progress;
   const lists::CsvResult result = lists::AnnotateCsv(book, input, columns, sink, std::ref(progress));

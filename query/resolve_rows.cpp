@@ -10,20 +10,14 @@ namespace {
 
 const char kCandidateSeparator[] = " / ";
 
-std::string CandidateJson(const resolver::TownRecord& record) {
-  const struct {
-    const char* name;
-    std::string_view cp932;
-  } fields[] = {
-      {"postal_code", record.postalCode}, {"city_code", record.cityCode}, {"prefecture", record.prefecture},
-      {"city", record.city},              {"town", record.town},
-  };
-  std::string json = "{";
-  for (const auto& field : fields) {
-    if (json.size() > 1) json += ", ";
-    json += JsonString(field.name) + ": " + JsonString(ToUtf8Text(std::string(field.cp932)));
-  }
-  return json + "}";
+void AppendCandidateJson(const resolver::TownRecord& record, std::string& json) {
+  json += '{';
+  AppendJsonField(json, "postal_code", record.postalCode);
+  AppendJsonField(json, "city_code", record.cityCode);
+  AppendJsonField(json, "prefecture", record.prefecture);
+  AppendJsonField(json, "city", record.city);
+  AppendJsonField(json, "town", record.town);
+  json += '}';
 }
 
 }  // namespace
@@ -48,6 +42,27 @@ std::string BarcodeJson(const barcode::CustomerBarcode* code) {
          JsonString(barcode::SymbolsText(*code)) + ", \"bars\": " + JsonString(barcode::BarsText(*code)) + "}";
 }
 
+// "parts": {…} with every part, or null.
+void AppendPartsJson(const resolver::AddressParts* parts, std::string& json) {
+  if (parts == nullptr) {
+    json += "null";
+    return;
+  }
+  json += '{';
+  AppendJsonField(json, "prefecture", parts->prefecture);
+  AppendJsonField(json, "city", parts->city);
+  AppendJsonField(json, "town", parts->town);
+  AppendJsonField(json, "subarea", parts->subarea);
+  AppendJsonField(json, "chome", parts->chome);
+  AppendJsonField(json, "lot", parts->lot);
+  AppendJsonField(json, "building", parts->building);
+  AppendJsonField(json, "prefecture_kana", parts->prefectureKana);
+  AppendJsonField(json, "city_kana", parts->cityKana);
+  AppendJsonField(json, "town_kana", parts->townKana);
+  AppendJsonField(json, "normalized", parts->normalized);
+  json += '}';
+}
+
 }  // namespace
 
 std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
@@ -67,6 +82,10 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     }
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
+  for (int i = 0; line.split && i < resolver::kSplitPartCount; ++i) {
+    text += '\t';
+    if (line.parts != nullptr) text += resolver::SplitPart(*line.parts, i);
+  }
   if (line.barcodeAsked) text += "\t" + std::string(line.barcode != nullptr ? line.barcode->Data() : "");
   return text;
 }
@@ -85,7 +104,7 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
   json += ", \"candidates\": [";
   for (size_t i = 0; i < r.candidates.size(); ++i) {
     if (i > 0) json += ", ";
-    json += CandidateJson(book.Record(r.candidates[i]));
+    AppendCandidateJson(book.Record(r.candidates[i]), json);
   }
   json += "]";
   if (line.given != nullptr) {
@@ -93,8 +112,11 @@ std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Re
     json += ", \"agrees\": " + JsonString(ToUtf8Text(resolver::AgreementText(line.agreement)));
     if (line.givenOffice != resolver::kNoOffice) json += ", \"office\": " + OfficeJson(book, line.givenOffice);
   }
+  json += ", \"parts\": ";
+  AppendPartsJson(line.parts, json);
   if (line.barcodeAsked) json += ", \"barcode\": " + BarcodeJson(line.barcode);
-  return json + "}";
+  json += '}';
+  return json;
 }
 
 }  // namespace query

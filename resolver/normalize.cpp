@@ -128,7 +128,9 @@ constexpr uint16_t kGaKana = 0x834B;        // ガ
 
 }  // namespace
 
-void FoldJoiningKana(std::string& text) {
+void FoldJoiningKana(std::string& text) { FoldJoiningKana(text, nullptr); }
+
+void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins) {
   constexpr uint16_t kTori = 0x92CA;  // 通
   constexpr uint16_t kRi = 0x82E8;    // り
   uint16_t before = 0;
@@ -155,9 +157,16 @@ void FoldJoiningKana(std::string& text) {
     } else {
       for (size_t k = 0; k < width; ++k) text[kept + k] = text[i + k];
     }
+    if (origins != nullptr) {
+      for (size_t k = 0; k < width; ++k) (*origins)[kept + k] = (*origins)[i + k];
+    }
     kept += width;
     before = code;
     i += width;
+  }
+  if (origins != nullptr) {
+    (*origins)[kept] = (*origins)[text.size()];
+    origins->resize(kept + 1);
   }
   text.resize(kept);
 }
@@ -169,50 +178,66 @@ int KanjiNumeralValue(unsigned code) {
   return -1;
 }
 
+namespace {
+
+// Spells the character (or numeral run) at `i`, appending to `out`; returns
+// the bytes of `text` it used.
+size_t NormalizeAt(const char* text, size_t length, size_t i, std::string& out) {
+  const uint16_t code = CharCode(text + i, length - i);
+  const size_t width = CharWidth(code);
+  const char* next = text + i + width;
+  const size_t left = length - i - width;
+  if (IsBlank(code)) {
+    // dropped; between two numbers a "-" ("1-2-3 4階": not floor 34)
+    size_t j = i + width;
+    while (j < length && IsBlank(CharCode(text + j, length - j))) j += CharWidth(CharCode(text + j, length - j));
+    if (!out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(text + j, length - j)) out += '-';
+  } else if (code >= ch::kDigit0 && code <= ch::kDigit9) {
+    out += static_cast<char>('0' + (code - ch::kDigit0));
+  } else if (code >= ch::kUpperA && code <= ch::kUpperZ) {
+    out += static_cast<char>('A' + (code - ch::kUpperA));
+  } else if (code >= ch::kLowerA && code <= ch::kLowerZ) {
+    out += static_cast<char>('A' + (code - ch::kLowerA));
+  } else if (code >= 'a' && code <= 'z') {
+    out += static_cast<char>(code - 'a' + 'A');
+  } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
+    out += '-';
+  } else if (code == ch::kLong && !out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(next, left)) {
+    out += '-';
+  } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
+    const uint16_t plain = code == ch::kSmallKe ? ch::kKe : ch::kKa;
+    out += static_cast<char>(plain >> 8);
+    out += static_cast<char>(plain & 0xFF);
+  } else if (KanjiNumeralValue(code) >= 0) {
+    const size_t used = ConvertNumeralRun(text + i, length - i, out);
+    if (used > 0) return used;
+    out.append(text + i, width);
+  } else if (width == 2) {
+    const uint16_t folded = FoldVariantKanji(code);
+    out += static_cast<char>(folded >> 8);
+    out += static_cast<char>(folded & 0xFF);
+  } else {
+    out.append(text + i, width);
+  }
+  return width;
+}
+
+}  // namespace
+
 void NormalizeText(const char* text, size_t length, std::string& out) {
   out.clear();
+  for (size_t i = 0; i < length;) i += NormalizeAt(text, length, i, out);
+}
+
+void NormalizeText(const char* text, size_t length, std::string& out, std::vector<uint32_t>& origins) {
+  out.clear();
+  origins.clear();
   for (size_t i = 0; i < length;) {
-    const uint16_t code = CharCode(text + i, length - i);
-    const size_t width = CharWidth(code);
-    const char* next = text + i + width;
-    const size_t left = length - i - width;
-    if (IsBlank(code)) {
-      // dropped; between two numbers a "-" ("1-2-3 4階": not floor 34)
-      size_t j = i + width;
-      while (j < length && IsBlank(CharCode(text + j, length - j))) j += CharWidth(CharCode(text + j, length - j));
-      if (!out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(text + j, length - j)) out += '-';
-    } else if (code >= ch::kDigit0 && code <= ch::kDigit9) {
-      out += static_cast<char>('0' + (code - ch::kDigit0));
-    } else if (code >= ch::kUpperA && code <= ch::kUpperZ) {
-      out += static_cast<char>('A' + (code - ch::kUpperA));
-    } else if (code >= ch::kLowerA && code <= ch::kLowerZ) {
-      out += static_cast<char>('A' + (code - ch::kLowerA));
-    } else if (code >= 'a' && code <= 'z') {
-      out += static_cast<char>(code - 'a' + 'A');
-    } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
-      out += '-';
-    } else if (code == ch::kLong && !out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(next, left)) {
-      out += '-';
-    } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
-      const uint16_t plain = code == ch::kSmallKe ? ch::kKe : ch::kKa;
-      out += static_cast<char>(plain >> 8);
-      out += static_cast<char>(plain & 0xFF);
-    } else if (KanjiNumeralValue(code) >= 0) {
-      const size_t used = ConvertNumeralRun(text + i, length - i, out);
-      if (used > 0) {
-        i += used;
-        continue;
-      }
-      out.append(text + i, width);
-    } else if (width == 2) {
-      const uint16_t folded = FoldVariantKanji(code);
-      out += static_cast<char>(folded >> 8);
-      out += static_cast<char>(folded & 0xFF);
-    } else {
-      out.append(text + i, width);
-    }
-    i += width;
+    const size_t used = NormalizeAt(text, length, i, out);
+    origins.resize(out.size(), static_cast<uint32_t>(i));
+    i += used;
   }
+  origins.push_back(static_cast<uint32_t>(length));
 }
 
 }  // namespace resolver

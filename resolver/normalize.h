@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace resolver {
 
@@ -23,6 +24,10 @@ namespace resolver {
 //   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
 void NormalizeText(const char* text, size_t length, std::string& out);
 inline void NormalizeText(std::string_view text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
+// The same, and for each byte of `out` the offset in `text` of the
+// character (or numeral run) it was spelled from, plus `length` at the end:
+// origins.size() == out.size() + 1. Its storage is reused too.
+void NormalizeText(const char* text, size_t length, std::string& out, std::vector<uint32_t>& origins);
 
 // Drops every 大字 and 字 from `text` (normalised), in place: people write
 // them or leave them out anywhere in a town's name ("浪岡大字高屋敷字野尻"),
@@ -34,6 +39,8 @@ void DropAza(std::string& text);
 // place: 霞ヶ関 = 霞が関, 一の橋 = 一ノ橋; and 通り as 通 (岐山通り = 岐山通).
 // Applied alike to every name the resolver compares and to the typed text.
 void FoldJoiningKana(std::string& text);
+// The same, keeping `origins` (as NormalizeText fills it) beside the text.
+void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins);
 
 // The form a variant kanji is folded to (澤 → 沢, 髙 → 高, U+FA10 → 塚),
 // else `code`. The table is data (variant_kanji.cpp, made by

@@ -157,10 +157,38 @@ void KeepTownsOfNamedBuilding(const AddressBook::Impl& book, Scratch& towns) {
               found.end());
 }
 
-// The towns of every hit in the text at `from`. True when any fit. `rest`
-// gets the text the towns were read from (without 大字 and 字).
+// The offset in `text` of byte `kept` of DropAza's text from `from`: the
+// town's place in the text as written, before 大字 and 字 were dropped.
+size_t SpelledOffset(const std::string& text, size_t from, size_t kept) {
+  size_t i = from;
+  for (size_t n = 0; i < text.size() && n < kept;) {
+    if (text.compare(i, 4, word::kOaza) == 0) {
+      i += 4;
+    } else if (text.compare(i, 2, word::kAza) == 0) {
+      i += 2;
+    } else {
+      const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));
+      i += width;
+      n += width;
+    }
+  }
+  return i;
+}
+
+// Where the town the last fit was read from stands in `text`.
+void PlaceTown(const std::string& text, size_t from, size_t ward, const Scratch& towns, Resolution& out) {
+  out.cityEnd = from;
+  out.townBegin = SpelledOffset(text, from, ward + towns.townBegin);
+  out.townEnd = SpelledOffset(text, from, ward + towns.townEnd);
+}
+
+// The towns of every hit in the text at `from`. True when any fit. `out`
+// gets the text the towns were read from (without 大字 and 字) and where
+// the town stands.
 bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t from, ResolveScratch& s,
-                std::string& rest) {
+                Resolution& out) {
+  std::string& rest = out.afterCity;
+  out.cityEnd = from;
   s.towns.wholeBuildings.clear();
   rest.assign(text, from, std::string::npos);
   DropAza(rest);
@@ -178,13 +206,16 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
     }
     if (!s.towns.found.empty()) {
       KeepTownsOfNamedBuilding(book, s.towns);
+      PlaceTown(text, from, ward, s.towns, out);
       rest.erase(0, ward);
       return true;
     }
   }
   for (const MunicipalityHit& hit : s.hits) MatchTownsOf(book, hit.municipality, rest.data(), rest.size(), s.towns);
   KeepTownsOfNamedBuilding(book, s.towns);
-  return !s.towns.found.empty();
+  if (s.towns.found.empty()) return false;
+  PlaceTown(text, from, 0, s.towns, out);
+  return true;
 }
 
 void Finish(const AddressBook::Impl& book, std::vector<uint32_t>& found, Resolution& out) {
@@ -241,6 +272,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   out.candidates.clear();
   out.cityCode.clear();
   out.afterCity.clear();
+  out.cityEnd = out.townBegin = out.townEnd = 0;
   const AddressBook::Impl& impl = book.impl();
   ResolveScratch& s = ThreadScratch();
   std::string& text = s.towns.text;
@@ -274,14 +306,14 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
     }
     const size_t again = from + s.again.front().nameLength;
     s.hits.swap(s.again);
-    if (!MatchTowns(impl, text, again, s, out.afterCity) && townNamedLikeIt) {
+    if (!MatchTowns(impl, text, again, s, out) && townNamedLikeIt) {
       found.clear();
       s.hits.swap(s.again);
-      MatchTowns(impl, text, from, s, out.afterCity);
+      MatchTowns(impl, text, from, s, out);
     }
     length = s.hits.front().nameLength;
   } else {
-    MatchTowns(impl, text, from, s, out.afterCity);
+    MatchTowns(impl, text, from, s, out);
   }
   if (!found.empty()) {
     Finish(impl, found, out);

@@ -83,6 +83,12 @@ struct Resolution {
   // The address after the municipality's name, spelled as the resolver
   // compares it (大字 and 字 dropped): where offices read their town and lot.
   std::string afterCity;
+  // Where the answer stands in the address as Resolve spells it
+  // (NormalizeText, then FoldJoiningKana), as byte offsets: the
+  // municipality's name ends at `cityEnd` (kExact, kAmbiguous, kCity), the
+  // town's name is [townBegin, townEnd), empty where the address writes
+  // none. A Kyoto street clause written first is [cityEnd, townBegin).
+  size_t cityEnd = 0, townBegin = 0, townEnd = 0;
 };
 
 // Resolves one address. `out` is overwritten; its storage is reused, so a

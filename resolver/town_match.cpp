@@ -387,7 +387,7 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
       return;
     }
     const size_t reach = nameEnd + scratch.nameLength;
-    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach});
+    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach, nameEnd});
     best = std::max(best, reach);
   };
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
@@ -409,8 +409,11 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   }
   if (scratch.readings.empty()) return false;
   size_t kept = before;
+  bool first = true;
   for (const Scratch::Reading& reading : scratch.readings) {
     if (reading.reach != best) continue;
+    if (first) scratch.townEnd = reading.nameEnd;  // the longest name of those kept
+    first = false;
     for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
   }
   scratch.found.resize(kept);
@@ -423,13 +426,15 @@ bool IsDirection(uint16_t code) {
 }
 
 // "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
-// Writes "南8条西5" to `out`; false when the text is no such town.
-bool GridTown(const char* text, size_t length, std::string& out) {
+// Writes "南8条西5" to `out`, `put` receiving where 条 went; false when the
+// text is no such town.
+bool GridTown(const char* text, size_t length, std::string& out, size_t& put) {
   if (length < 5 || !IsDirection(CharCode(text, length))) return false;
   size_t i = 2;
   while (i < length && IsDigit(text[i])) ++i;
   if (i == 2 || i + 2 > length || !IsDirection(CharCode(text + i, length - i))) return false;
   out.assign(text, i);
+  put = i;
   out += word::kJo;
   out.append(text + i, length - i);
   return true;
@@ -442,11 +447,19 @@ bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, s
   size_t clauseEnd;
   if (FindStreetClause(text, length, clauseEnd) && clauseEnd < length &&
       MatchTownAt(book, m, text + clauseEnd, length - clauseEnd, text, clauseEnd, scratch)) {
+    scratch.townBegin = clauseEnd;
+    scratch.townEnd += clauseEnd;
     return true;
   }
-  if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) return true;
-  if (GridTown(text, length, scratch.grid) &&
+  if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) {
+    scratch.townBegin = 0;
+    return true;
+  }
+  size_t put = 0;
+  if (GridTown(text, length, scratch.grid, put) &&
       MatchTownAt(book, m, scratch.grid.data(), scratch.grid.size(), nullptr, 0, scratch)) {
+    scratch.townBegin = 0;
+    if (scratch.townEnd > put) scratch.townEnd -= std::strlen(word::kJo);  // the 条 put back
     return true;
   }
   const Municipality& municipality = book.municipalities[m];
@@ -454,10 +467,12 @@ bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, s
   if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
       TestTownWithRest(book, book.numberAfterRecords.data() + municipality.firstNumberAfter,
                        municipality.numberAfterCount, text, length, nullptr, 0, scratch)) {
+    scratch.townBegin = scratch.townEnd = 0;
     return true;
   }
   if (municipality.whole >= 0) {
     scratch.found.push_back(static_cast<uint32_t>(municipality.whole));
+    scratch.townBegin = scratch.townEnd = 0;
     return true;
   }
   return false;

@@ -38,9 +38,13 @@ struct Scratch {
   struct Reading {
     size_t begin, end;  // its records in `found`
     size_t reach;       // bytes of the text it accounts for
+    size_t nameEnd;     // just past the town's name
   };
   std::vector<Reading> readings;
   AddressRest rest;
+  // The town's name of the last municipality whose towns fit: [townBegin,
+  // townEnd) of the text MatchTownsOf was given; empty where none is written.
+  size_t townBegin = 0, townEnd = 0;
 };
 
 // Adds to `scratch.found` the records of municipality `m` that fit `text`

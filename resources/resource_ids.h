@@ -87,6 +87,22 @@
 #define IDC_CSV_BARCODE          1082
 #define IDC_LIST_COPY_BARCODE    1083
 
+/* An address taken apart: the parts' read-only boxes of IDD_ADDRESS_TO_CODE,
+   in the order of their columns, its normalised line and
+   the button copying it; the CSV columns dialog's check box; the address
+   list's choice of what すべてコピー copies. */
+#define IDC_PARTS_PREFECTURE    1070
+#define IDC_PARTS_CITY          1071
+#define IDC_PARTS_TOWN          1072
+#define IDC_PARTS_SUBAREA       1073
+#define IDC_PARTS_CHOME         1074
+#define IDC_PARTS_LOT           1075
+#define IDC_PARTS_BUILDING      1076
+#define IDC_PARTS_NORMALIZED    1077
+#define IDC_PARTS_COPY          1078
+#define IDC_CSV_SPLIT           1079
+#define IDC_LIST_COPY_PARTS     1084
+
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009
 #define IDC_ABOUT_HOME_PAGE     1010

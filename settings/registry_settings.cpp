@@ -62,6 +62,8 @@ void LoadSettingKey(const SettingsKey& key, const SettingsWindows& windows, Stor
   settings.hyphen = section.ReadNumber("Bar", number) && number != 0;
   number = 0;
   settings.hiragana = section.ReadNumber("Zenkaku", number) && number != 0;
+  number = 0;
+  settings.copyParts = section.ReadNumber("ListCopyParts", number) && number != 0;
   number = kDefaultFontType;
   section.ReadNumber("FontType", number);
   settings.fontSizeIndex = static_cast<int>(number);
@@ -144,6 +146,7 @@ void SaveSettings(const SettingsKey& key, const SettingsWindows& windows, const 
   const SettingsSection setting = SettingsSection::Create(key, kSettingKey);
   setting.WriteNumber("Bar", settings.hyphen ? 1 : 0);
   setting.WriteNumber("Zenkaku", settings.hiragana ? 1 : 0);
+  setting.WriteNumber("ListCopyParts", settings.copyParts ? 1 : 0);
   setting.WriteText("Line1", settings.addressTemplate);
   setting.WriteText("Line2", settings.officeTemplate);
   setting.WriteText("Time", settings.currentDate);

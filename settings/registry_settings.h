@@ -32,6 +32,8 @@ struct StoredSettings {
   // "radio" as stored. It may name no radio button (outside 0..2); it is
   // then written back unchanged while no button is checked.
   int radio = 0;
+  // 住所の一覧から郵便番号's すべてコピー adds the address's seven parts.
+  bool copyParts = false;  // "ListCopyParts"
   std::string storedDate;   // "Time" as read at start-up
   std::string currentDate;  // written as "Time" at exit
 };

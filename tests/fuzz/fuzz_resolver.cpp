@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "resolver/address_parts.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
 
@@ -56,10 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (r.status == resolver::Status::kNone) Check(r.candidates.empty());
   resolver::CheckCode(book, r, address);
+  // Its parts: the building a piece of the address's end, read from the address.
+  resolver::AddressParts parts;
+  if (resolver::ReadAddressParts(book, r, address, parts) && !parts.building.empty()) {
+    Check(parts.building.data() >= address.data() &&
+          parts.building.data() + parts.building.size() <= address.data() + address.size());
+  }
   // The fuzzed text as an address file of its own.
   resolver::AddressBook raw;
   raw.LoadFromMemory(bytes.data(), bytes.size());
   resolver::Resolve(raw, address, r);
+  resolver::ReadAddressParts(raw, r, address, parts);
   // An office registered in the fuzzed town and lot, found by its name and
   // its code; then the fuzzed text as an office file of its own.
   const std::string office = "01101,\"x\",\"" + town + "\",\"\x96k\x8A\x43\x93\xB9\",\"\x8E\x44\x96y\x8Es\x92\x86\x89\x9B\x8B\xE6\",\"" +

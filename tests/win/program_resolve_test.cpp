@@ -214,11 +214,12 @@ class ProgramResolveTest : public testing::Test {
   }
 
   // The query tool's output for the same file and columns.
-  static std::string QueryToolOutput(const std::string& file, bool header) {
+  static std::string QueryToolOutput(const std::string& file, bool header, bool split = false) {
     const std::string out = dir_->File("query_tool.csv");
     // A header names column 1 名称: the dialog offers it as the name column.
     const std::string command = QueryTool() + " resolve --csv \"" + file + "\" --column 2 --code-column 3" +
-                                (header ? " --header --name-column 1" : "") + " --output \"" + out + "\"";
+                                (header ? " --header --name-column 1" : "") + (split ? " --split" : "") +
+                                " --output \"" + out + "\"";
     EXPECT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
     const std::string bytes = dir_->Read("query_tool.csv");
     DeleteFileA(out.c_str());
@@ -228,13 +229,13 @@ class ProgramResolveTest : public testing::Test {
   // The query tool's `resolve` (or `lookup`) lines (cp932, line ends
   // dropped) for these addresses, one a line on its standard input.
   static std::vector<std::string> QueryToolLines(const std::vector<std::string>& addresses,
-                                                 const char* command = "resolve") {
+                                                 const char* command = "resolve", const std::string& flags = "") {
     std::string input;
     for (const std::string& address : addresses) input += address + "\r\n";
     dir_->Write("addresses.txt", input);
     {
       InheritedFile in(dir_->File("addresses.txt"), false), out(dir_->File("resolved.txt"), true);
-      const std::string line = QueryTool() + " --cp932 " + command;
+      const std::string line = QueryTool() + " --cp932 " + command + flags;
       EXPECT_EQ(RunCommand(line, in.get(), out.get()), 0) << line;
     }
     std::vector<std::string> lines;
@@ -460,6 +461,46 @@ std::string Utf16Text(const std::string& cp932, bool withBom = true) {
 
 }  // namespace
 
+TEST_F(ProgramResolveTest, AddressDialogShowsThePartsAndCopiesTheLine) {
+  PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
+  HWND dialog = Dialog("住所から郵便番号");
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所から郵便番号";
+  const int boxes[] = {IDC_PARTS_PREFECTURE, IDC_PARTS_CITY, IDC_PARTS_TOWN,    IDC_PARTS_SUBAREA,
+                       IDC_PARTS_CHOME,      IDC_PARTS_LOT,  IDC_PARTS_BUILDING, IDC_PARTS_NORMALIZED};
+  struct Case {
+    const char* address;
+    std::vector<std::string> parts;  // the boxes' texts, in order; the last the normalised line
+  };
+  const Case cases[] = {
+      {"千代田区九段南２番地４三番町ＫＳビル１０階",
+       {"東京都", "千代田区", "九段南", "", "", "2-4", "三番町ＫＳビル１０階", "東京都千代田区九段南2-4 三番町ＫＳビル１０階"}},
+      {"京都市中京区河原町通四条上る米屋町１２３",
+       {"京都府", "京都市中京区", "米屋町", "河原町通四条上る", "", "123", "", "京都府京都市中京区米屋町河原町通四条上る123"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.address);
+    ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, c.address));
+    ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
+    std::vector<std::string> shown;
+    for (int id : boxes) shown.push_back(driver::ControlText(dialog, id));
+    EXPECT_EQ(shown, c.parts);
+    EXPECT_TRUE(driver::IsEnabled(dialog, IDC_PARTS_COPY));
+    ASSERT_TRUE(driver::ClickButton(dialog, IDC_PARTS_COPY, kWaitMs));
+    EXPECT_EQ(ClipboardText(CF_TEXT), c.parts.back());
+    EXPECT_EQ(ClipboardText(CF_UNICODETEXT), c.parts.back());
+  }
+  // No municipality: the boxes empty, nothing to copy.
+  ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, "こんにちは"));
+  driver::PressDialogButton(dialog, IDOK);
+  HWND box = Dialog("確認");
+  ASSERT_NE(box, nullptr) << "no box 確認";
+  driver::PressDialogButton(box);
+  ASSERT_TRUE(driver::WaitIdle(dialog, kWaitMs));
+  EXPECT_EQ(driver::ControlText(dialog, IDC_PARTS_TOWN), "");
+  EXPECT_FALSE(driver::IsEnabled(dialog, IDC_PARTS_COPY));
+  CloseDialog(dialog);
+}
+
 TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
   enum Encoding { kShiftJis, kUtf8, kUtf8WithBom, kUnicodeText };
   struct Case {
@@ -467,6 +508,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     Encoding encoding;
     bool header;
     const char* apart;  // the report's line for rows set apart
+    bool split;         // 住所を分けた列も付ける checked
   };
   const Case cases[] = {
       {"sjis_header.csv", kShiftJis, true, nullptr},
@@ -475,6 +517,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
       {"utf8.csv", kUtf8, false, nullptr},
       {"utf8_one_sjis_row.csv", kUtf8, true, "　うち UTF-8 でない行: 1（3 行目。住所を読んでいません）\n"},
       {"excel.txt", kUnicodeText, true, nullptr},
+      {"utf8_split.csv", kUtf8, true, nullptr, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -497,6 +540,8 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 3) << "code column (0 is none)";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_GETCURSEL), c.header ? 1 : 0) << "name column";
     EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_HEADER), c.header);
+    EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_SPLIT));
+    if (c.split) Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_CHECKED);
     driver::PressDialogButton(columns);
 
     HWND report = Dialog("報告");
@@ -514,7 +559,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     driver::PressDialogButton(report);
     ASSERT_TRUE(dir_->Has(output));
     EXPECT_TRUE(dir_->Read(c.name) == bytes) << "the input changed";
-    EXPECT_TRUE(dir_->Read(output) == QueryToolOutput(dir_->File(c.name), c.header))
+    EXPECT_TRUE(dir_->Read(output) == QueryToolOutput(dir_->File(c.name), c.header, c.split))
         << "the window wrote other bytes than the tool";
   }
 }
@@ -743,6 +788,46 @@ TEST_F(ProgramResolveTest, PastedCodesAreAnsweredWithTheirAddresses) {
   // Review: a code's town in the address list.
   ASSERT_TRUE(driver::DoubleClickRow(dialog, IDC_LIST_RESULTS, 0, kWaitMs));
   EXPECT_EQ(driver::StatusText(main_), "郵便番号が決まりました: 1070052（1 件）");
+  CloseDialog(dialog);
+}
+
+TEST_F(ProgramResolveTest, PastedColumnCopiesThePartsWhenAsked) {
+  std::vector<std::string> cells;
+  for (size_t i = 0; i < officeAddresses_->size(); i += 500) cells.push_back((*officeAddresses_)[i]);
+  cells.insert(cells.begin() + 5, "");
+  cells.insert(cells.begin() + 10, "こんにちは");
+  std::string pasted;
+  for (const std::string& cell : cells) pasted += cell + "\r\n";
+
+  HWND dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所の一覧から郵便番号";
+  EXPECT_FALSE(driver::IsChecked(dialog, IDC_LIST_COPY_PARTS));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_PARTS, kWaitMs));
+  ASSERT_TRUE(SearchPasted(dialog, pasted));
+  // CODE, STATUS and the seven parts: the tool's --split line without its candidates.
+  const std::vector<std::string> tool = QueryToolLines(cells, "resolve", " --split");
+  ASSERT_EQ(tool.size(), cells.size());
+  std::string expected;
+  for (size_t row = 0; row < cells.size(); ++row) {
+    if (!cells[row].empty()) {
+      const std::string& line = tool[row];
+      const size_t status = line.find('\t', line.find('\t') + 1);
+      size_t parts = line.size();
+      for (int tabs = 0; tabs < 7; ++tabs) parts = line.rfind('\t', parts - 1);
+      expected += line.substr(0, status) + line.substr(parts);
+    }
+    expected += "\r\n";
+  }
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_ALL, kWaitMs));
+  EXPECT_TRUE(ClipboardText(CF_TEXT) == expected) << ClipboardText(CF_TEXT).substr(0, 400);
+  EXPECT_TRUE(ClipboardText(CF_UNICODETEXT) == expected);
+  // The choice is kept: the dialog opened again has it, and unchecked it copies codes alone.
+  CloseDialog(dialog);
+  dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(driver::IsChecked(dialog, IDC_LIST_COPY_PARTS));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_PARTS, kWaitMs));
+  EXPECT_FALSE(driver::IsChecked(dialog, IDC_LIST_COPY_PARTS));
   CloseDialog(dialog);
 }
 
