@@ -3,6 +3,7 @@
 // then the rules that look at neighbours run over that buffer in order.
 #include <cstring>
 
+#include "barcode/barcode_words.h"
 #include "barcode/customer_barcode.h"
 #include "postal/text.h"
 #include "resolver/normalize.h"
@@ -40,17 +41,7 @@ constexpr uint16_t kRemoved[] = {
     0xA5,    // ･ (half-width)
 };
 
-// The words a kanji numeral is read as a number before. 丁 stands for 丁目
-// too, 番 for 番地.
-const char* const kNumeralUnits[] = {
-    "\x92\x9A",          // 丁
-    "\x94\xD4",          // 番
-    "\x8D\x86",          // 号
-    "\x92\x6E\x8A\x84",  // 地割
-    "\x90\xFC",          // 線
-    "\x82\xCC",          // の
-    "\x83\x6D",          // ノ
-};
+// kNumeralUnits (barcode_words.words): 丁 stands for 丁目 too, 番 for 番地.
 
 bool IsRemoved(uint16_t code) {
   for (uint16_t removed : kRemoved) {

@@ -1,5 +1,7 @@
 #include "barcode/town_end.h"
 
+#include "barcode/barcode_words.h"
+
 #include "postal/text.h"
 #include "resolver/normalize.h"
 
@@ -7,7 +9,6 @@ namespace barcode {
 
 namespace {
 
-const char kNoteOpen[] = "\x81\x69";  // （
 
 // The text as the resolver compares it.
 void Spell(std::string_view text, std::string& out) {

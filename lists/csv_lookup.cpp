@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "datafiles/text_encoding.h"
+#include "lists/list_words.h"
 #include "lists/csv_work.h"
 
 namespace lists {
@@ -15,17 +16,6 @@ namespace {
 
 using resolver::LookupStatus;
 
-// "都道府県", "市区町村", "町域", "判定"
-const char* const kColumnNames[] = {
-    "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",
-    "\x8E\x73\x8B\xE6\x92\xAC\x91\xBA",
-    "\x92\xAC\x88\xE6",
-    "\x94\xBB\x92\xE8",
-};
-// "（郵便番号から" and "）": a name the file's header has already is told
-// apart as coming from the code.
-const char kOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
-const char kOwnNameClose[] = "\x81\x6A";
 
 std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
   if (!IsUtf8(encoding)) return cp932;
@@ -40,7 +30,7 @@ std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<st
   };
   std::string own = InFileEncoding(name, encoding);
   for (int n = 1; taken(own); ++n) {
-    own = InFileEncoding(std::string(name) + kOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
+    own = InFileEncoding(std::string(name) + kLookupOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
                          encoding);
   }
   return own;
@@ -116,7 +106,7 @@ class LookupWork : public ListWork {
     encoding_ = encoding;
     separator_ = separator;
     std::string header;
-    for (const char* name : kColumnNames) header += separator + OwnName(name, encoding, headerCells);
+    for (const char* name : kLookupColumnNames) header += separator + OwnName(name, encoding, headerCells);
     return header;
   }
   std::unique_ptr<RowCells> MakeCells() const override {

@@ -40,6 +40,15 @@ inline constexpr const char* kNameHeaders[] = {
     "\x8C\xDA\x8B\x71\x96\xBC",  // "顧客名"
     "\x8E\xE6\x88\xF8\x90\xE6\x96\xBC",  // "取引先名"
 };
+// the columns the lookup adds, and the mark of a name the header has already
+inline constexpr const char* kLookupColumnNames[] = {
+    "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",  // "都道府県"
+    "\x8E\x73\x8B\xE6\x92\xAC\x91\xBA",  // "市区町村"
+    "\x92\xAC\x88\xE6",  // "町域"
+    "\x94\xBB\x92\xE8",  // "判定"
+};
+// "（郵便番号から"
+inline constexpr char kLookupOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
 
 inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kCodeColumnName", kCodeColumnName, -1},
@@ -63,6 +72,11 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kNameHeaders", kNameHeaders[12], 12},
     {"kNameHeaders", kNameHeaders[13], 13},
     {"kNameHeaders", kNameHeaders[14], 14},
+    {"kLookupColumnNames", kLookupColumnNames[0], 0},
+    {"kLookupColumnNames", kLookupColumnNames[1], 1},
+    {"kLookupColumnNames", kLookupColumnNames[2], 2},
+    {"kLookupColumnNames", kLookupColumnNames[3], 3},
+    {"kLookupOwnNameOpen", kLookupOwnNameOpen, -1},
 };
 
 }  // namespace lists

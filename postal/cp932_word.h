@@ -7,7 +7,14 @@ namespace postal {
 struct Cp932Word {
   const char* name;
   const char* bytes;
-  int index;  // the place in a list, or -1 for a single word
+  int index;  // the place in a list (a pair's first 2n, its second 2n + 1), or -1 for a single word
+};
+
+// Two words that go together in a generated table: a reading and its
+// spelling, a word and what it stands for.
+struct Cp932Pair {
+  const char* first;
+  const char* second;
 };
 
 }  // namespace postal

@@ -5,6 +5,7 @@
 
 #include "query/context.h"
 #include "query/terminal.h"
+#include "resolver/words.h"
 
 namespace {
 
@@ -28,11 +29,10 @@ const char kUsage[] =
     "                          the postal code of each address (none given: one a line\n"
     "                          on standard input): CODE, STATUS (exact, ambiguous, city,\n"
     "                          none) and the candidates, tab-separated; --code-first\n"
-    "                          reads CODE<TAB>ADDRESS and adds the code and the agreement\n"
-    // "(一致 agrees / 候補内 among the candidates / 不一致 disagrees / 判定不能 undecidable /"
-    // " 事業所 a business office's own code registered at the address)"
-    "                          (\x88\xEA\x92\x76 agrees / \x8C\xF3\x95\xE2\x93\xE0 among the candidates / \x95\x73\x88\xEA\x92\x76 disagrees /\n"
-    "                          \x94\xBB\x92\xE8\x95\x73\x94\x5C undecidable / \x8E\x96\x8B\xC6\x8F\x8A a business office's own code\n"
+    "                          reads CODE<TAB>ADDRESS and adds the code and the agreement\n";
+// The agreement's words, as the tool writes them, between the two halves.
+const char kUsageAfterAgreements[] =
+    " a business office's own code\n"
     "                          registered at the address); --names reads NAME<TAB>ADDRESS:\n"
     "                          an office of that name there answers with its own code,\n"
     "                          status office; --split adds the address's parts, tab-\n"
@@ -98,7 +98,11 @@ void ApplyEncoding(ForcedEncoding forced, query::Options& options) {
 }
 
 int Usage(const query::Options& options) {
-  query::Context(options).PrintError(kUsage);
+  using namespace resolver::word;
+  const std::string agreements = std::string("                          (") + kAgrees + " agrees / " + kAmongCandidates +
+                                 " among the candidates / " + kDisagrees + " disagrees /\n                          " +
+                                 kUndecidable + " undecidable / " + kAgreesOffice;
+  query::Context(options).PrintError(kUsage + agreements + kUsageAfterAgreements);
   return query::kExitUsage;
 }
 

@@ -13,20 +13,7 @@ namespace resolver {
 
 namespace {
 
-constexpr char kCho[] = "\x92\x9A";  // 丁: "3丁" where the town writes 丁
-constexpr char kBu[] = "\x95\x94";   // 部: "8部3-1", a lot's first number as 地割 is
-
-constexpr char kBancho[] = "\x94\xD4\x92\xAC";  // 番町
-// Words that begin with a unit but are parts of a name: the number before
-// them is the building's ("十五番館", "5号棟"), not the lot's; or before
-// the lot, a place's ("上大川前通8番町1251-1").
-const char* const kNameWords[] = {
-    "\x94\xD4\x8A\xD9",  // 番館
-    "\x8D\x86\x8A\xD9",  // 号館
-    "\x8D\x86\x93\x8F",  // 号棟
-    "\x8D\x86\x8E\xBA",  // 号室
-    kBancho,
-};
+using word::kCho, word::kBu, word::kBancho, word::kNameWords;
 
 struct UnitWord {
   const char* word;
@@ -380,16 +367,8 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
 }
 
 const char* SplitPartName(int index) {
-  static const char* const kNames[kSplitPartCount] = {
-      "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",  // 都道府県
-      "\x8E\x73\x8B\xE6\x92\xAC\x91\xBA",  // 市区町村
-      "\x92\xAC\x88\xE6",                  // 町域
-      "\x8E\x9A",                          // 字
-      "\x92\x9A\x96\xDA",                  // 丁目
-      "\x94\xD4\x92\x6E",                  // 番地
-      "\x8C\x9A\x95\xA8",                  // 建物
-  };
-  return index >= 0 && index < kSplitPartCount ? kNames[index] : "";
+  static_assert(sizeof(word::kSplitPartNames) / sizeof(word::kSplitPartNames[0]) == kSplitPartCount, "a name a part");
+  return index >= 0 && index < kSplitPartCount ? word::kSplitPartNames[index] : "";
 }
 
 std::string_view SplitPart(const AddressParts& parts, int index) {

@@ -75,7 +75,7 @@ bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
   for (;;) {
     if (end >= 1 && (normal[end - 1] == ' ' || normal[end - 1] == '\t')) {
       --end;
-    } else if (end >= 2 && normal.compare(end - 2, 2, "\x81\x40") == 0) {  // 　
+    } else if (end >= 2 && normal.compare(end - 2, 2, word::kFullBlankText) == 0) {
       end -= 2;
     } else {
       break;

@@ -6,6 +6,7 @@
 
 #include "resolver/cp932_words.h"
 #include "resolver/latin_reading.h"
+#include "resolver/latin_words.h"
 
 namespace resolver {
 
@@ -23,9 +24,7 @@ constexpr size_t kSharedSounds = 4;
 constexpr size_t kFewestSharedSounds = 3;
 
 constexpr char kKanaOpen = '(';                 // the kana column's note begins
-constexpr char kKanaDot = '\xA5';               // ･
-// Endings of a municipality's reading: ｸ ｼ ﾁｮｳ ﾏﾁ ﾑﾗ ｿﾝ (区 市 町 村)
-const char* const kMunicipalityEndings[] = {"\xB8", "\xBC", "\xC1\xAE\xB3", "\xCF\xC1", "\xD1\xD7", "\xBF\xDD"};
+constexpr char kKanaDot = kKanaDotText[0];  // ･
 
 std::string_view KanaBeforeNote(std::string_view kana) {
   const size_t open = kana.find(kKanaOpen);

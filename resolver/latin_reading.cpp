@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "resolver/cp932_words.h"
+#include "resolver/latin_words.h"
 
 namespace resolver {
 
@@ -37,87 +38,8 @@ const char* const kHepburn[] = {
 };
 static_assert(sizeof(kHepburn) / sizeof(kHepburn[0]) == kLastKana - kFirstKana + 1, "one reading a kana");
 
-// The English words building names transcribe in katakana, read as the
-// buildings themselves write them in Latin letters (ＴｈｉｎｋＰａｒｋＴｏｗｅｒ,
-// the owners' English names of the file's towers, squares and hills), and
-// the generic words of office and apartment buildings. Half-width katakana,
-// as the address file's kana column writes them; the longest one found wins.
-struct Loanword {
-  const char* kana;
-  const char* latin;
-};
-constexpr Loanword kLoanwords[] = {
-    {"\xB2\xDD\xC0\xB0\xC5\xBC\xAE\xC5\xD9", "INTERNATIONAL"},  // インターナショナル
-    {"\xCB\xDE\xD9\xC3\xDE\xA8\xDD\xB8\xDE", "BUILDING"},  // ビルディング
-    {"\xBD\xC3\xB0\xBC\xAE\xDD", "STATION"},  // ステーション
-    {"\xD7\xDD\xC4\xDE\xCF\xB0\xB8", "LANDMARK"},  // ランドマーク
-    {"\xBD\xB8\xD7\xDD\xCC\xDE\xD9", "SCRAMBLE"},  // スクランブル
-    {"\xCA\xDF\xBC\xCC\xA8\xAF\xB8", "PACIFIC"},  // パシフィック
-    {"\xBE\xDD\xC1\xAD\xD8\xB0", "CENTURY"},  // センチュリー
-    {"\xD0\xAF\xC4\xDE\xC0\xB3\xDD", "MIDTOWN"},  // ミッドタウン
-    {"\xD0\xAF\xC4\xDE\xD7\xDD\xC4\xDE", "MIDLAND"},  // ミッドランド
-    {"\xBB\xDD\xBC\xAC\xB2\xDD", "SUNSHINE"},  // サンシャイン
-    {"\xCB\xDE\xD9\xC1\xDE\xDD\xB8\xDE", "BUILDING"},  // ビルヂング
-    {"\xBE\xDD\xC4\xD7\xD9", "CENTRAL"},  // セントラル
-    {"\xCC\xAB\xDA\xBD\xC4", "FOREST"},  // フォレスト
-    {"\xB8\xB2\xB0\xDD\xBD\xDE", "QUEENS"},  // クイーンズ
-    {"\xB1\xB2\xD7\xDD\xC4\xDE", "ISLAND"},  // アイランド
-    {"\xB8\xDE\xDB\xB0\xCA\xDE\xD9", "GLOBAL"},  // グローバル
-    {"\xB8\xD8\xBD\xC0\xD9", "CRYSTAL"},  // クリスタル
-    {"\xCC\xA7\xB0\xBD\xC4", "FIRST"},  // ファースト
-    {"\xCF\xDD\xBC\xAE\xDD", "MANSION"},  // マンション
-    {"\xDA\xBC\xDE\xC3\xDE\xDD\xBD", "RESIDENCE"},  // レジデンス
-    {"\xBD\xB8\xB3\xAA\xB1", "SQUARE"},  // スクウェア
-    {"\xC0\xDC\xB0\xBD\xDE", "TOWERS"},  // タワーズ
-    {"\xBD\xB8\xB4\xB1", "SQUARE"},  // スクエア
-    {"\xBD\xB8\xAA\xB1", "SQUARE"},  // スクェア
-    {"\xBE\xDD\xC0\xB0", "CENTER"},  // センター
-    {"\xB6\xDE\xB0\xC3\xDE\xDD", "GARDEN"},  // ガーデン
-    {"\xCC\xDF\xDA\xB2\xBD", "PLACE"},  // プレイス
-    {"\xCC\xDF\xDA\xB0\xBD", "PLACE"},  // プレース
-    {"\xBC\xC3\xA8\xB0", "CITY"},  // シティー
-    {"\xB8\xDE\xD7\xDD\xC4\xDE", "GRAND"},  // グランド
-    {"\xCC\xDB\xDD\xC4", "FRONT"},  // フロント
-    {"\xB5\xCC\xA8\xBD", "OFFICE"},  // オフィス
-    {"\xCB\xDE\xBC\xDE\xC8\xBD", "BUSINESS"},  // ビジネス
-    {"\xB2\xDD\xC0\xB0", "INTER"},  // インター
-    {"\xB2\xB0\xBD\xC4", "EAST"},  // イースト
-    {"\xB3\xB4\xBD\xC4", "WEST"},  // ウエスト
-    {"\xB3\xAA\xBD\xC4", "WEST"},  // ウェスト
-    {"\xC4\xD7\xBD\xC4", "TRUST"},  // トラスト
-    {"\xDC\xB0\xD9\xC4\xDE", "WORLD"},  // ワールド
-    {"\xD2\xC3\xDE\xA8\xB1", "MEDIA"},  // メディア
-    {"\xB8\xDE\xD8\xB0\xDD", "GREEN"},  // グリーン
-    {"\xBD\xCD\xDF\xB0\xBD", "SPACE"},  // スペース
-    {"\xDB\xB2\xD4\xD9", "ROYAL"},  // ロイヤル
-    {"\xBD\xC3\xB0\xBC\xDE", "STAGE"},  // ステージ
-    {"\xC0\xDC\xB0", "TOWER"},  // タワー
-    {"\xCB\xD9\xBD\xDE", "HILLS"},  // ヒルズ
-    {"\xCC\xDF\xD7\xBB\xDE", "PLAZA"},  // プラザ
-    {"\xCA\xDF\xB0\xB8", "PARK"},  // パーク
-    {"\xBC\xC3\xA8", "CITY"},  // シティ
-    {"\xB9\xDE\xB0\xC4", "GATE"},  // ゲート
-    {"\xBD\xB6\xB2", "SKY"},  // スカイ
-    {"\xC3\xD7\xBD", "TERRACE"},  // テラス
-    {"\xBA\xB0\xC4", "COURT"},  // コート
-    {"\xCA\xB3\xBD", "HOUSE"},  // ハウス
-    {"\xBB\xB3\xBD", "SOUTH"},  // サウス
-    {"\xC9\xB0\xBD", "NORTH"},  // ノース
-    {"\xCE\xDF\xB0\xC4", "PORT"},  // ポート
-    {"\xB8\xDB\xBD", "CROSS"},  // クロス
-    {"\xB5\xCD\xDF\xD7", "OPERA"},  // オペラ
-    {"\xD0\xAF\xC4\xDE", "MID"},  // ミッド
-    {"\xB1\xB0\xB8", "ARK"},  // アーク
-    {"\xC6\xAD\xB0", "NEW"},  // ニュー
-    {"\xD8\xCA\xDE\xB0", "RIVER"},  // リバー
-    {"\xCE\xC3\xD9", "HOTEL"},  // ホテル
-    {"\xCE\xB0\xD9", "HALL"},  // ホール
-    {"\xCA\xB2\xC2", "HEIGHTS"},  // ハイツ
-    {"\xCA\xDF\xDA\xBD", "PALACE"},  // パレス
-    {"\xCB\xDE\xD9", "BUILDING"},  // ビル
-    {"\xCB\xD9", "HILL"},  // ヒル
-    {"\xCD\xDE\xB2", "BAY"},  // ベイ
-};
+// The English words of building names and their Latin spellings: kLoanwords
+// in latin_words.words.
 
 // Half-width katakana (0xA6 ｦ … 0xDD ﾝ) as the full-width ones' code points.
 constexpr uint16_t kHalfWidth[] = {
@@ -189,9 +111,9 @@ struct DecodedLoanword {
 const std::vector<DecodedLoanword>& Loanwords() {
   static const std::vector<DecodedLoanword> words = [] {
     std::vector<DecodedLoanword> decoded;
-    for (const Loanword& word : kLoanwords) {
-      DecodedLoanword one{{}, word.latin};
-      Decode(word.kana, std::strlen(word.kana), one.kana);
+    for (const postal::Cp932Pair& word : kLoanwords) {
+      DecodedLoanword one{{}, word.second};
+      Decode(word.first, std::strlen(word.first), one.kana);
       decoded.push_back(std::move(one));
     }
     return decoded;

@@ -102,8 +102,7 @@ bool IsBlank(uint16_t code) {
 }  // namespace
 
 void DropAza(std::string& text) {
-  static constexpr char kOaza[] = "\x91\xE5\x8E\x9A";  // 大字
-  static constexpr char kAza[] = "\x8E\x9A";           // 字
+  using word::kOaza, word::kAza;
   size_t kept = 0;
   for (size_t i = 0; i < text.size();) {
     if (text.compare(i, 4, kOaza) == 0) {

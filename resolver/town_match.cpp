@@ -20,13 +20,12 @@ struct DroppedEnding {
   const char* prefecture;  // normalised, as AddressBook::Impl::prefectures holds it
 };
 const DroppedEnding kDroppedEndings[] = {
-    {"\x92\xAC", nullptr},  // 町: "藤棚1-120" for 横浜市西区藤棚町
+    {word::kMachi, nullptr},  // "藤棚1-120" for 横浜市西区藤棚町
     // 郷: 長崎県's villages, "時津町左底245-2" for 左底郷 (Japan Post writes
     // the 郷, the prefecture's own lists mostly do not)
-    {"\x8B\xBD", "\x92\xB7\x8D\xE8\x8C\xA7"},  // 長崎県
+    {word::kGoEnding, word::kNagasaki},
 };
-constexpr char kBiru[] = "\x83\x72\x83\x8B";              // ビル
-constexpr char kDingu[] = "\x83\x66\x83\x42\x83\x93\x83\x4F";  // ディング
+using word::kBiru, word::kDingu;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -111,6 +111,49 @@ inline constexpr char kDisagrees[] = "\x95\x73\x88\xEA\x92\x76";
 inline constexpr char kAgreesOffice[] = "\x8E\x96\x8B\xC6\x8F\x8A";
 // "判定不能"
 inline constexpr char kUndecidable[] = "\x94\xBB\x92\xE8\x95\x73\x94\x5C";
+// the full-width blank as text
+// "　"
+inline constexpr char kFullBlankText[] = "\x81\x40";
+// the address parts' words: 3丁 where the town writes 丁, 8部3-1 whose first
+// number is read as a 地割's, and 番町 before a lot, a place
+// "丁"
+inline constexpr char kCho[] = "\x92\x9A";
+// "部"
+inline constexpr char kBu[] = "\x95\x94";
+// "番町"
+inline constexpr char kBancho[] = "\x94\xD4\x92\xAC";
+// words that begin with a unit but are parts of a name: the number before
+// them is the building's (十五番館, 5号棟), not the lot's; or before the lot,
+// a place's (上大川前通8番町1251-1)
+inline constexpr const char* kNameWords[] = {
+    "\x94\xD4\x8A\xD9",  // "番館"
+    "\x8D\x86\x8A\xD9",  // "号館"
+    "\x8D\x86\x93\x8F",  // "号棟"
+    "\x8D\x86\x8E\xBA",  // "号室"
+    "\x94\xD4\x92\xAC",  // "番町"
+};
+// the address parts' column names, in their order
+inline constexpr const char* kSplitPartNames[] = {
+    "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",  // "都道府県"
+    "\x8E\x73\x8B\xE6\x92\xAC\x91\xBA",  // "市区町村"
+    "\x92\xAC\x88\xE6",  // "町域"
+    "\x8E\x9A",  // "字"
+    "\x92\x9A\x96\xDA",  // "丁目"
+    "\x94\xD4\x92\x6E",  // "番地"
+    "\x8C\x9A\x95\xA8",  // "建物"
+};
+// a town's final word an address may leave out, and where: 町 everywhere, 郷 in 長崎県
+// "町"
+inline constexpr char kMachi[] = "\x92\xAC";
+// "郷"
+inline constexpr char kGoEnding[] = "\x8B\xBD";
+// "長崎県"
+inline constexpr char kNagasaki[] = "\x92\xB7\x8D\xE8\x8C\xA7";
+// a building's ビル and the ディング of ビルディング
+// "ビル"
+inline constexpr char kBiru[] = "\x83\x72\x83\x8B";
+// "ディング"
+inline constexpr char kDingu[] = "\x83\x66\x83\x42\x83\x93\x83\x4F";
 
 inline constexpr postal::Cp932Word kWordsTable[] = {
     {"kChome", kChome, -1},
@@ -161,6 +204,27 @@ inline constexpr postal::Cp932Word kWordsTable[] = {
     {"kDisagrees", kDisagrees, -1},
     {"kAgreesOffice", kAgreesOffice, -1},
     {"kUndecidable", kUndecidable, -1},
+    {"kFullBlankText", kFullBlankText, -1},
+    {"kCho", kCho, -1},
+    {"kBu", kBu, -1},
+    {"kBancho", kBancho, -1},
+    {"kNameWords", kNameWords[0], 0},
+    {"kNameWords", kNameWords[1], 1},
+    {"kNameWords", kNameWords[2], 2},
+    {"kNameWords", kNameWords[3], 3},
+    {"kNameWords", kNameWords[4], 4},
+    {"kSplitPartNames", kSplitPartNames[0], 0},
+    {"kSplitPartNames", kSplitPartNames[1], 1},
+    {"kSplitPartNames", kSplitPartNames[2], 2},
+    {"kSplitPartNames", kSplitPartNames[3], 3},
+    {"kSplitPartNames", kSplitPartNames[4], 4},
+    {"kSplitPartNames", kSplitPartNames[5], 5},
+    {"kSplitPartNames", kSplitPartNames[6], 6},
+    {"kMachi", kMachi, -1},
+    {"kGoEnding", kGoEnding, -1},
+    {"kNagasaki", kNagasaki, -1},
+    {"kBiru", kBiru, -1},
+    {"kDingu", kDingu, -1},
 };
 
 }  // namespace resolver::word

@@ -17,6 +17,7 @@ A table:
     kName = "text with JSON-style escapes: \\n \\" \\\\"
     kList[] = "one", "two",
         "three"                 (an indented line goes on with the entry)
+    kPairs[] = ["a", "b"], ["c", "d"]   (postal::Cp932Pair, first and second)
     kCharacter = char "　"      (a uint16_t of its code)
 
 Usage: cp932_words.py            rewrites every header
@@ -28,7 +29,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver")
+TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver", "barcode")
                 for p in (ROOT / folder).glob("*.words"))
 
 # Where Python's cp932 codec and the project's table (tools/cp932/) part:
@@ -56,8 +57,9 @@ def parse_strings(text, where):
         values = json.loads("[" + text + "]")
     except json.JSONDecodeError as error:
         sys.exit("%s: %s" % (where, error))
-    if not values or not all(isinstance(v, str) for v in values):
-        sys.exit("%s: expected strings" % where)
+    pairs = all(isinstance(v, list) and len(v) == 2 and all(isinstance(x, str) for x in v) for v in values)
+    if not values or not (pairs or all(isinstance(v, str) for v in values)):
+        sys.exit("%s: expected strings, or pairs of strings [\"a\", \"b\"]" % where)
     return values
 
 
@@ -86,7 +88,8 @@ def read_table(path):
             values = parse_strings(match.group(4), where)
             if not match.group(2) and len(values) != 1:
                 sys.exit("%s: one string for %s, or write %s[]" % (where, match.group(1), match.group(1)))
-            kind = "list" if match.group(2) else "char" if match.group(3) else "text"
+            kind = ("pairs" if isinstance(values[0], list) else "list") if match.group(2) else \
+                "char" if match.group(3) else "text"
             if kind == "char" and len(values[0]) != 1:
                 sys.exit("%s: a char is one character" % where)
             entries.append((match.group(1), kind, values, comment))
@@ -107,6 +110,12 @@ def header_text(path):
         if kind == "char":
             code = int.from_bytes(cp932(values[0]), "big")
             out.append("constexpr uint16_t %s = 0x%X;  // %s" % (name, code, json.dumps(values[0], ensure_ascii=False)))
+        elif kind == "pairs":
+            out.append("inline constexpr postal::Cp932Pair %s[] = {" % name)
+            for a, b in values:
+                out.append("    {%s, %s},  // %s %s" % (" ".join(escaped(cp932(a))), " ".join(escaped(cp932(b))),
+                                                   json.dumps(a, ensure_ascii=False), json.dumps(b, ensure_ascii=False)))
+            out.append("};")
         elif kind == "list":
             out.append("inline constexpr const char* %s[] = {" % name)
             for value in values:
@@ -128,6 +137,10 @@ def header_text(path):
     for name, kind, values, _ in entries:
         if kind == "char":
             out.append('    {"%s", %s, -1},' % (name, escaped(cp932(values[0]))[0]))
+        elif kind == "pairs":
+            for i in range(len(values)):
+                out.append('    {"%s", %s[%d].first, %d},' % (name, name, i, 2 * i))
+                out.append('    {"%s", %s[%d].second, %d},' % (name, name, i, 2 * i + 1))
         elif kind == "list":
             out += ['    {"%s", %s[%d], %d},' % (name, name, i, i) for i in range(len(values))]
         else:

@@ -11,11 +11,13 @@
 #include <vector>
 
 #include "datafiles/cp932_encode.h"
+#include "barcode/barcode_words.h"
 #include "datafiles/download_texts.h"
 #include "lists/list_words.h"
 #include "postal/template_words.h"
 #include "postal/texts.h"
 #include "resolver/characters.h"
+#include "resolver/latin_words.h"
 #include "resolver/office_words.h"
 #include "resolver/words.h"
 
@@ -88,6 +90,8 @@ TEST(Cp932Words, EveryGeneratedWordIsItsTablesTextInTheProjectsCp932) {
   ExpectTableMatches("resolver/characters.words", resolver::ch::kCharactersTable);
   ExpectTableMatches("resolver/words.words", resolver::word::kWordsTable);
   ExpectTableMatches("resolver/office_words.words", resolver::kOfficeWordsTable);
+  ExpectTableMatches("resolver/latin_words.words", resolver::kLatinWordsTable);
+  ExpectTableMatches("barcode/barcode_words.words", barcode::kBarcodeWordsTable);
 }
 
 }  // namespace
