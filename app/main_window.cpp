@@ -18,7 +18,7 @@
 #include "app/texts.h"
 #include "transfer/drop_source.h"
 #include "transfer/row_drag.h"
-#include "transfer/row_painting.h"
+#include "rows/row_painting.h"
 #include "win32/list_view.h"
 
 namespace kuranto {

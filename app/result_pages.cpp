@@ -10,7 +10,7 @@
 #include "postal/office_search.h"
 #include "postal/templates.h"
 #include "transfer/row_drag.h"
-#include "transfer/row_painting.h"
+#include "rows/row_painting.h"
 
 namespace kuranto {
 

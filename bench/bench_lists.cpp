@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "datafiles/file_access.h"
-#include "datafiles/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_lookup.h"
 #include "lists/csv_reader.h"
@@ -46,7 +46,7 @@ std::vector<std::string> OfficeRows(const std::string& jigyosyo) {
     if (c.size() < 8 || c[7].size() != 7) continue;
     const std::string cp932 = "\"" + c[2] + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," + c[7].substr(0, 3) + "-" +
                               c[7].substr(3) + "\r\n";
-    if (datafiles::Cp932ToUtf8(cp932, utf8)) rows.push_back(utf8);
+    if (encoding::Cp932ToUtf8(cp932, utf8)) rows.push_back(utf8);
   }
   return rows;
 }

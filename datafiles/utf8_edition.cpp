@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "datafiles/file_access.h"
-#include "datafiles/utf8_decode.h"
+#include "encoding/utf8_decode.h"
 
 namespace datafiles {
 
@@ -28,7 +28,7 @@ bool LooksLikeUtf8Edition(const std::string& head) {
   const char* const stop = head.data() + end;
   while (p < stop) {
     uint32_t codePoint;
-    const size_t length = DecodeUtf8(p, stop, codePoint);
+    const size_t length = encoding::DecodeUtf8(p, stop, codePoint);
     if (length == 0) return false;
     if (codePoint >= kFirstJapanese) japanese = true;
     p += length;

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 #include "datafiles/file_access.h"
-#include "datafiles/utf8_decode.h"
+#include "encoding/utf8_decode.h"
 #include "postal/line_reader.h"
 #include "postal/records.h"
 #include "postal/text.h"
@@ -93,7 +93,7 @@ bool AppendKana(uint32_t codePoint, std::string& out) {
     out += static_cast<char>(codePoint - kFullWidthOffset);
     return true;
   }
-  return AppendCp932(codePoint, out);
+  return encoding::AppendCp932(codePoint, out);
 }
 
 // Cuts the text between a column's quotes to at most `maxBytes` bytes at a
@@ -145,7 +145,7 @@ ImportResult ConvertUtf8Edition(const std::string& utf8, std::string& cp932, con
     columns.assign(1, std::string());
     while (p < lineEnd) {
       uint32_t codePoint;
-      const size_t length = DecodeUtf8(p, lineEnd, codePoint);
+      const size_t length = encoding::DecodeUtf8(p, lineEnd, codePoint);
       if (length == 0) {
         result.status = ImportStatus::kNotUtf8;
         result.line = index + 1;
@@ -159,7 +159,7 @@ ImportResult ConvertUtf8Edition(const std::string& utf8, std::string& cp932, con
         continue;
       }
       const bool kana = column >= kFirstKanaColumn && column <= kLastKanaColumn;
-      if (!(kana ? AppendKana(codePoint, columns.back()) : AppendCp932(codePoint, columns.back()))) {
+      if (!(kana ? AppendKana(codePoint, columns.back()) : encoding::AppendCp932(codePoint, columns.back()))) {
         result.status = ImportStatus::kNoCp932Form;
         result.line = index + 1;
         result.character = codePoint;

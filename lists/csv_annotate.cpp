@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "datafiles/cp932_encode.h"
-#include "datafiles/text_encoding.h"
+#include "encoding/cp932_encode.h"
+#include "encoding/text_encoding.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
 #include "lists/row_annotator.h"
@@ -21,7 +21,7 @@ namespace {
 std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
   if (!IsUtf8(encoding)) return cp932;
   std::string utf8;
-  return datafiles::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
+  return encoding::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
 }
 
 // `name`, or `name`（住所から）, （住所から2）... when the header has it already.
@@ -207,9 +207,9 @@ void RowAnnotator::AppendParts(bool resolved, std::string& out) {
     const std::string_view part = resolver::SplitPart(parts_, i);
     if (IsUtf8(encoding_)) {
       cell_.clear();
-      if (!datafiles::AppendUtf8OfCp932(part, cell_)) {
+      if (!encoding::AppendUtf8OfCp932(part, cell_)) {
         given_.assign(part);
-        if (!datafiles::Cp932ToUtf8(given_, cell_)) cell_ = given_;
+        if (!encoding::Cp932ToUtf8(given_, cell_)) cell_ = given_;
       }
     } else {
       cell_.assign(part);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "datafiles/cp932_encode.h"
-#include "datafiles/utf8_decode.h"
+#include "encoding/cp932_encode.h"
+#include "encoding/utf8_decode.h"
 #include "postal/text.h"
 
 namespace lists {
@@ -28,7 +28,7 @@ bool IsAscii(const char* data, size_t size) {
 bool IsUtf8Line(const char* p, const char* end, bool cut) {
   uint32_t codePoint;
   while (p < end) {
-    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
+    const size_t length = encoding::DecodeUtf8(p, end, codePoint);
     if (length == 0) return cut && static_cast<size_t>(end - p) < kLongestUtf8;
     p += length;
   }
@@ -98,8 +98,8 @@ void CellAsCp932(const std::string& cell, CsvEncoding encoding, std::string& cp9
   const char* end = cell.data() + cell.size();
   for (const char* p = cell.data(); p < end;) {
     uint32_t codePoint = 0;
-    const size_t length = datafiles::DecodeUtf8(p, end, codePoint);
-    if (length == 0 || !datafiles::AppendCp932(codePoint, cp932)) cp932 += kUnwritable;
+    const size_t length = encoding::DecodeUtf8(p, end, codePoint);
+    if (length == 0 || !encoding::AppendCp932(codePoint, cp932)) cp932 += kUnwritable;
     p += length == 0 ? 1 : length;
   }
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
 
@@ -20,7 +20,7 @@ using resolver::LookupStatus;
 std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
   if (!IsUtf8(encoding)) return cp932;
   std::string utf8;
-  return datafiles::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
+  return encoding::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
 }
 
 // `name`, or `name`（郵便番号から）, （郵便番号から2）... when the header has it already.

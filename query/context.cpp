@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 #include "datafiles/downloads.h"
 #include "datafiles/file_access.h"
 #include "datafiles/due_builds.h"
 #include "datafiles/index_load.h"
 #include "datafiles/startup_check.h"
-#include "datafiles/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "postal/templates.h"
 #include "postal/texts.h"
 #include "query/json_rows.h"
@@ -33,7 +33,7 @@ void Print(std::FILE* stream, bool utf8, const std::string& cp932) {
   std::string text = cp932;
   if (utf8) {
     std::string converted;
-    if (datafiles::Cp932ToUtf8(cp932, converted)) text.swap(converted);
+    if (encoding::Cp932ToUtf8(cp932, converted)) text.swap(converted);
   }
   WriteLine(stream, text);
 }
@@ -64,7 +64,7 @@ bool Context::Argument(const std::string& raw, std::string& cp932) const {
     cp932 = raw;
     return true;
   }
-  if (datafiles::Utf8ToCp932(raw, cp932)) return true;
+  if (encoding::Utf8ToCp932(raw, cp932)) return true;
   std::fprintf(stderr, "kuranto-query: not UTF-8 text that cp932 can hold: %s\n", raw.c_str());
   return false;
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "datafiles/cp932_encode.h"
-#include "datafiles/text_encoding.h"
+#include "encoding/cp932_encode.h"
+#include "encoding/text_encoding.h"
 #include "postal/text.h"
 
 namespace query {
@@ -83,7 +83,7 @@ std::string JsonString(const std::string& utf8) {
 void AppendJsonField(std::string& json, const char* name, std::string_view cp932) {
   thread_local std::string utf8;
   utf8.clear();
-  if (!datafiles::AppendUtf8OfCp932(cp932, utf8)) utf8 = ToUtf8Text(std::string(cp932));
+  if (!encoding::AppendUtf8OfCp932(cp932, utf8)) utf8 = ToUtf8Text(std::string(cp932));
   if (!json.empty() && json.back() != '{') json += ", ";
   json += '"';
   json += name;
@@ -96,15 +96,15 @@ std::string ToUtf8Text(const std::string& cp932) {
   std::string utf8;
   // The program's own table first: it gives what the converter gives, without
   // opening a converter for each of a list's many fields.
-  if (datafiles::AppendUtf8OfCp932(cp932, utf8)) return utf8;
+  if (encoding::AppendUtf8OfCp932(cp932, utf8)) return utf8;
   utf8.clear();
-  if (datafiles::Cp932ToUtf8(cp932, utf8)) return utf8;
+  if (encoding::Cp932ToUtf8(cp932, utf8)) return utf8;
   // Some byte is no character: convert character by character.
   utf8.clear();
   for (size_t i = 0; i < cp932.size();) {
     const size_t length = postal::IsDoubleByte(cp932.c_str() + i) ? 2 : 1;
     std::string one;
-    utf8 += datafiles::Cp932ToUtf8(cp932.substr(i, length), one) ? one : kReplacement;
+    utf8 += encoding::Cp932ToUtf8(cp932.substr(i, length), one) ? one : kReplacement;
     i += length;
   }
   return utf8;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 #include "barcode/barcode_words.h"
 #include "datafiles/download_texts.h"
 #include "lists/list_words.h"
@@ -77,7 +77,7 @@ void ExpectTableMatches(const std::string& relativePath, const postal::Cp932Word
     const auto found = utf8.find({word.name, word.index});
     ASSERT_NE(found, utf8.end()) << relativePath << ": " << word.name;
     std::string expected;
-    ASSERT_TRUE(datafiles::Utf8ToCp932(found->second, expected)) << word.name << " has a character cp932 lacks";
+    ASSERT_TRUE(encoding::Utf8ToCp932(found->second, expected)) << word.name << " has a character cp932 lacks";
     EXPECT_EQ(expected, word.bytes) << relativePath << ": " << word.name << " " << word.index;
   }
 }

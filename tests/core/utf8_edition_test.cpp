@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 #include "datafiles/file_set.h"
 #include "datafiles/startup_check.h"
 #include "datafiles/utf8_edition.h"
@@ -190,7 +190,7 @@ TEST(Cp932Table, WritesWhatTheSystemConverterWrites) {
   for (uint32_t cp = 0; cp <= 0xFFFF; ++cp) {
     if (cp >= 0xD800 && cp <= 0xDFFF) continue;
     std::string ours;
-    const bool written = AppendCp932(cp, ours);
+    const bool written = encoding::AppendCp932(cp, ours);
     char in[4] = {static_cast<char>(cp & 0xFF), static_cast<char>(cp >> 8), 0, 0};
     char out[8];
     char* src = in;

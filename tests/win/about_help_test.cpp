@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
-#include "settings/about_box.h"
-#include "settings/help.h"
-#include "settings/shell_open.h"
+#include "help/about_box.h"
+#include "help/help.h"
+#include "help/shell_open.h"
 #include "tests/win/shell_test_support.h"
 
 namespace {

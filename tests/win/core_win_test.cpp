@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 #include "datafiles/file_access.h"
 #include "datafiles/file_set.h"
 #include "datafiles/index_build.h"
@@ -118,7 +118,7 @@ TEST(WindowsCore, Cp932TableWritesWhatWindowsWrites) {
   for (unsigned cp = 0; cp <= 0xFFFF; ++cp) {
     if (cp >= 0xD800 && cp <= 0xDFFF) continue;
     std::string ours;
-    const bool written = datafiles::AppendCp932(cp, ours);
+    const bool written = encoding::AppendCp932(cp, ours);
     const wchar_t wide = static_cast<wchar_t>(cp);
     char bytes[8];
     BOOL defaulted = FALSE;

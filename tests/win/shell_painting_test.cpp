@@ -7,7 +7,7 @@
 
 #include "postal/records.h"
 #include "tests/win/shell_test_support.h"
-#include "transfer/row_painting.h"
+#include "rows/row_painting.h"
 
 namespace {
 

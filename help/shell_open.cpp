@@ -1,4 +1,4 @@
-#include "settings/shell_open.h"
+#include "help/shell_open.h"
 
 #include <shellapi.h>
 

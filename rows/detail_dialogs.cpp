@@ -1,4 +1,4 @@
-#include "transfer/detail_dialogs.h"
+#include "rows/detail_dialogs.h"
 
 #include "resources/resource_ids.h"
 #include "win32/list_view.h"

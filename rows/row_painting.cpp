@@ -1,4 +1,4 @@
-#include "transfer/row_painting.h"
+#include "rows/row_painting.h"
 
 #include <commctrl.h>
 

@@ -1,10 +1,10 @@
-#include "datafiles/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 
-namespace datafiles {
+namespace encoding {
 
 namespace {
 
@@ -29,4 +29,4 @@ bool Convert(const char* to, const char* from, const std::string& in, std::strin
 
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert("UTF-8", "CP932", cp932, out); }
 
-}  // namespace datafiles
+}  // namespace encoding

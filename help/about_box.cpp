@@ -1,10 +1,10 @@
-#include "settings/about_box.h"
+#include "help/about_box.h"
 
 #include <cstdio>
 #include <memory>
 
 #include "resources/resource_ids.h"
-#include "settings/shell_open.h"
+#include "help/shell_open.h"
 #include "win32/buffer_sizes.h"
 #include "win32/fonts.h"
 #include "win32/scoped.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace datafiles {
+namespace encoding {
 
 // Appends the cp932 bytes of `codePoint` to `out`: one byte for ASCII and
 // half-width katakana (U+FF61..U+FF9F), two for the rest of cp932. U+2212
@@ -28,4 +28,4 @@ bool Utf8ToCp932(const std::string& utf8, std::string& out);
 // the caller converts such a text another way).
 bool AppendUtf8OfCp932(std::string_view text, std::string& out);
 
-}  // namespace datafiles
+}  // namespace encoding

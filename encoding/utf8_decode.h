@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace datafiles {
+namespace encoding {
 
 // Decodes the character at `p` (p < end). Returns its length in bytes (1 to
 // 4) with `codePoint` set, or 0 when the bytes there are not UTF-8: a stray
@@ -44,4 +44,4 @@ inline size_t DecodeUtf8(const char* p, const char* end, uint32_t& codePoint) {
   return length;
 }
 
-}  // namespace datafiles
+}  // namespace encoding

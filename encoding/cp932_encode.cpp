@@ -1,10 +1,10 @@
-#include "datafiles/cp932_encode.h"
+#include "encoding/cp932_encode.h"
 
 #include <vector>
 
-#include "datafiles/utf8_decode.h"
+#include "encoding/utf8_decode.h"
 
-namespace datafiles {
+namespace encoding {
 
 namespace {
 
@@ -14,7 +14,7 @@ struct Cp932Pair {
 };
 
 const Cp932Pair kTable[] = {
-#include "datafiles/cp932_table.inc"
+#include "encoding/cp932_table.inc"
 };
 
 // The table spread out by code point, 0 where cp932 has no character: a list
@@ -107,4 +107,4 @@ bool Utf8ToCp932(const std::string& utf8, std::string& out) {
   return true;
 }
 
-}  // namespace datafiles
+}  // namespace encoding

@@ -1,8 +1,8 @@
-#include "datafiles/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 #include <windows.h>
 
-namespace datafiles {
+namespace encoding {
 
 namespace {
 
@@ -31,4 +31,4 @@ bool Convert(UINT from, UINT to, const std::string& in, std::string& out) {
 
 bool Cp932ToUtf8(const std::string& cp932, std::string& out) { return Convert(kCp932, CP_UTF8, cp932, out); }
 
-}  // namespace datafiles
+}  // namespace encoding

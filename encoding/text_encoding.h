@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace datafiles {
+namespace encoding {
 
 // False when the text cannot be converted (nothing is written to `out` then).
 bool Cp932ToUtf8(const std::string& cp932, std::string& out);
 
-}  // namespace datafiles
+}  // namespace encoding

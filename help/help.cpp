@@ -1,9 +1,9 @@
-#include "settings/help.h"
+#include "help/help.h"
 
 #include <windows.h>
 
 #include "datafiles/file_set.h"
-#include "settings/shell_open.h"
+#include "help/shell_open.h"
 
 namespace kuranto {
 
