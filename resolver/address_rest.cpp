@@ -147,7 +147,8 @@ bool AddressRest::HasBanchiFirst() const {
          (numbers[0].unit == Unit::kBan || (numbers[0].unit == Unit::kPlain && numbers[0].value > kLargestChome));
 }
 
-LotValues AddressRest::Values(bool chomeTown) const {
+LotValues AddressRest::Values(FirstNumber firstNumber) const {
+  const bool chomeTown = firstNumber == FirstNumber::kChome;
   LotValues v;
   for (long& value : v.value) value = kUnknown;
   if (numberCount == 0) return v;

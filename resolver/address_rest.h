@@ -29,6 +29,10 @@ struct LotValues {
   long At(Level level) const { return value[static_cast<int>(level)]; }
 };
 
+// How a town reads a bare first number: as its 丁目 where it has 丁目
+// lines, as the 番地 where it has none.
+enum class FirstNumber { kChome, kBanchi };
+
 struct AddressRest {
   static constexpr int kMaxNumbers = 6;
 
@@ -48,7 +52,7 @@ struct AddressRest {
   bool HasThreeNumbers() const;
   // The first number is no 丁目: written 番地, or too large for one.
   bool HasBanchiFirst() const;
-  LotValues Values(bool chomeTown) const;
+  LotValues Values(FirstNumber firstNumber) const;
 };
 
 // Reads the lot numbers and the floor from `text` (normalised). A street

@@ -13,7 +13,7 @@ enum class Fit : unsigned char { kNo, kMaybe, kYes };
 
 struct MatchContext {
   const AddressRest* rest = nullptr;
-  LotValues chomeView, banchiView;  // rest->Values(true), rest->Values(false)
+  LotValues chomeView, banchiView;  // the rest read with each FirstNumber
   const char* street = nullptr;     // canonical street clause, or nullptr
   size_t streetLength = 0;
   bool relaxNames = false;          // the text names no place a sibling lists

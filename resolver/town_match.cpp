@@ -340,8 +340,8 @@ bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, si
   ReadRest(rest, length, scratch.rest);
   MatchContext context;
   context.rest = &scratch.rest;
-  context.chomeView = scratch.rest.Values(true);
-  context.banchiView = scratch.rest.Values(false);
+  context.chomeView = scratch.rest.Values(FirstNumber::kChome);
+  context.banchiView = scratch.rest.Values(FirstNumber::kBanchi);
   size_t clauseEnd;
   if (street == nullptr && FindStreetClause(rest, length, clauseEnd)) {
     street = rest;  // "二条殿町烏丸通御池上る": the clause after the town

@@ -64,7 +64,8 @@ std::string Lot(const std::string& text, bool chomeTown) {
   const std::string normal = Normal(text);
   resolver::AddressRest rest;
   resolver::ReadRest(normal.data(), normal.size(), rest);
-  const resolver::LotValues v = rest.Values(chomeTown);
+  const resolver::LotValues v =
+      rest.Values(chomeTown ? resolver::FirstNumber::kChome : resolver::FirstNumber::kBanchi);
   std::string out;
   for (resolver::Level level : {resolver::Level::kChome, resolver::Level::kBan, resolver::Level::kGo,
                                 resolver::Level::kChiwari}) {
@@ -140,8 +141,8 @@ Fit NoteFits(const std::string& note, const std::string& after, const std::strin
   resolver::ReadRest(text.data(), text.size(), rest);
   resolver::MatchContext context;
   context.rest = &rest;
-  context.chomeView = rest.Values(true);
-  context.banchiView = rest.Values(false);
+  context.chomeView = rest.Values(resolver::FirstNumber::kChome);
+  context.banchiView = rest.Values(resolver::FirstNumber::kBanchi);
   std::string canonical;
   if (!street.empty()) {
     const std::string normalStreet = Normal(street);
