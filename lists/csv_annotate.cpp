@@ -5,6 +5,7 @@
 
 #include "encoding/cp932_encode.h"
 #include "encoding/text_encoding.h"
+#include "lists/added_cells.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
 #include "lists/row_annotator.h"
@@ -16,40 +17,6 @@ using resolver::Agreement;
 using resolver::Resolution;
 
 namespace {
-
-// A fixed cp932 text in the file's encoding.
-std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
-  if (!IsUtf8(encoding)) return cp932;
-  std::string utf8;
-  return encoding::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
-}
-
-// `name`, or `name`（住所から）, （住所から2）... when the header has it already.
-std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
-  const auto taken = [&](const std::string& text) {
-    return std::find(headerCells.begin(), headerCells.end(), text) != headerCells.end();
-  };
-  std::string own = InFileEncoding(name, encoding);
-  for (int n = 1; taken(own); ++n) {
-    own = InFileEncoding(std::string(name) + kOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
-                         encoding);
-  }
-  return own;
-}
-
-// Appends `cell` (in the file's encoding) quoted where it must be.
-void AppendCell(const std::string& cell, char separator, std::string& out) {
-  if (cell.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
-    out += cell;
-    return;
-  }
-  out += '"';
-  for (char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
 
 const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
   static const std::string empty;
@@ -90,16 +57,16 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
                           const std::vector<std::string>& headerCells) {
   AddedTexts texts;
   texts.separator = separator;
-  texts.header = separator + OwnName(kCodeColumnName, encoding, headerCells) + separator +
-                 OwnName(kStatusColumnName, encoding, headerCells);
+  const auto own = [&](const char* name) { return separator + OwnName(name, kOwnNameOpen, encoding, headerCells); };
+  texts.header = own(kCodeColumnName) + own(kStatusColumnName);
   if (columns.split) {
     for (int i = 0; i < resolver::kSplitPartCount; ++i) {
-      texts.header += separator + OwnName(resolver::SplitPartName(i), encoding, headerCells);
+      texts.header += own(resolver::SplitPartName(i));
       texts.noParts += separator;
     }
   }
-  if (columns.code != 0) texts.header += separator + OwnName(kAgreementColumnName, encoding, headerCells);
-  if (columns.barcode) texts.header += separator + OwnName(kBarcodeColumnName, encoding, headerCells);
+  if (columns.code != 0) texts.header += own(kAgreementColumnName);
+  if (columns.barcode) texts.header += own(kBarcodeColumnName);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "encoding/text_encoding.h"
+#include "lists/added_cells.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
 
@@ -15,42 +16,6 @@ namespace lists {
 namespace {
 
 using resolver::LookupStatus;
-
-
-std::string InFileEncoding(const std::string& cp932, CsvEncoding encoding) {
-  if (!IsUtf8(encoding)) return cp932;
-  std::string utf8;
-  return encoding::Cp932ToUtf8(cp932, utf8) ? utf8 : cp932;
-}
-
-// `name`, or `name`（郵便番号から）, （郵便番号から2）... when the header has it already.
-std::string OwnName(const char* name, CsvEncoding encoding, const std::vector<std::string>& headerCells) {
-  const auto taken = [&](const std::string& text) {
-    return std::find(headerCells.begin(), headerCells.end(), text) != headerCells.end();
-  };
-  std::string own = InFileEncoding(name, encoding);
-  for (int n = 1; taken(own); ++n) {
-    own = InFileEncoding(std::string(name) + kLookupOwnNameOpen + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose,
-                         encoding);
-  }
-  return own;
-}
-
-// A cell as the file writes it: quoted when it holds the separator, a
-// quote or a line end.
-void AppendCell(const std::string& text, char separator, std::string& out) {
-  out += separator;
-  if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
-    out += text;
-    return;
-  }
-  out += '"';
-  for (const char c : text) {
-    out += c;
-    if (c == '"') out += '"';
-  }
-  out += '"';
-}
 
 class LookupCells : public RowCells {
  public:
@@ -81,9 +46,10 @@ class LookupCells : public RowCells {
     std::string& added = added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
     if (!added.empty()) return added;
     index_.Cells(match, cells_);
-    AppendCell(InFileEncoding(cells_.prefecture, encoding_), separator_, added);
-    AppendCell(InFileEncoding(cells_.city, encoding_), separator_, added);
-    AppendCell(InFileEncoding(cells_.town, encoding_), separator_, added);
+    for (const std::string* cell : {&cells_.prefecture, &cells_.city, &cells_.town}) {
+      added += separator_;
+      AppendCell(InFileEncoding(*cell, encoding_), separator_, added);
+    }
     added += separator_;
     added += resolver::LookupStatusName(match.status);
     return added;
@@ -106,7 +72,9 @@ class LookupWork : public ListWork {
     encoding_ = encoding;
     separator_ = separator;
     std::string header;
-    for (const char* name : kLookupColumnNames) header += separator + OwnName(name, encoding, headerCells);
+    for (const char* name : kLookupColumnNames) {
+      header += separator + OwnName(name, kLookupOwnNameOpen, encoding, headerCells);
+    }
     return header;
   }
   std::unique_ptr<RowCells> MakeCells() const override {

@@ -33,6 +33,18 @@ std::string PastWidth(const ResolveRequest& request, size_t width) {
 
 }  // namespace
 
+int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input) {
+  if (!request.output.empty() && SameFile(request.csvFile, request.output)) {
+    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
+    return kExitUsage;
+  }
+  if (!input.ok()) {
+    std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
+    return kExitNoData;
+  }
+  return kExitOk;
+}
+
 int CannotWrite(const ResolveRequest& request) {
   std::fprintf(stderr, "%scannot write %s\n", kLabel,
                request.output.empty() ? "the standard output" : request.output.c_str());

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "lists/csv_annotate.h"
+#include "lists/csv_input.h"
 #include "query/resolve.h"
 
 namespace query {
@@ -29,6 +30,10 @@ class ProgressLine {
   Clock::time_point last_;
   bool printed_ = false;
 };
+
+// The checks before a CSV run: OUT is not FILE (kExitUsage) and FILE can be
+// read (kExitNoData), each told on stderr; kExitOk when both hold.
+int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input);
 
 // "cannot write OUT" on stderr; kExitNoData.
 int CannotWrite(const ResolveRequest& request);

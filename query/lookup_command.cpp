@@ -174,15 +174,9 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
 // The CSV mode, in the steps of resolve --csv.
 int RunLookupCsv(Context& context, const ResolveRequest& request) {
   const bool toFile = !request.output.empty();
-  if (toFile && SameFile(request.csvFile, request.output)) {
-    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
-    return kExitUsage;
-  }
   lists::FileInput input(request.csvFile);
-  if (!input.ok()) {
-    std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
-    return kExitNoData;
-  }
+  const int checked = CheckCsvFiles(request, input);
+  if (checked != kExitOk) return checked;
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;
@@ -226,19 +220,7 @@ int RunLookup(Context& context, const CommandArgs& args) {
   if (loaded != kExitOk) return loaded;
   const resolver::CodeIndex index(book);
   LineLookup lines(context, index);
-  int code = kExitOk;
-  if (request.addresses.empty()) {
-    code = ReadStandardInput(context, [&lines](const std::string& raw, bool utf8, long number) {
-      lines.Line(raw, utf8, number);
-    });
-    if (code == kExitOk) lines.PrintSetApart();
-  } else {
-    long number = 0;
-    for (const std::string& text : request.addresses) lines.Line(text, context.options().utf8Arguments, ++number);
-    lines.PrintSetApart();
-  }
-  std::fflush(stdout);
-  return code;
+  return AnswerEachLine(context, request.addresses, lines);
 }
 
 }  // namespace query

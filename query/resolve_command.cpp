@@ -183,19 +183,7 @@ int RunResolve(Context& context, const CommandArgs& args) {
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;
   LineResolver lines(context, book, request);
-  int code = kExitOk;
-  if (request.addresses.empty()) {
-    code = ReadStandardInput(context, [&lines](const std::string& raw, bool utf8, long number) {
-      lines.Line(raw, utf8, number);
-    });
-    if (code == kExitOk) lines.PrintSetApart();
-  } else {
-    long number = 0;
-    for (const std::string& address : request.addresses) lines.Line(address, context.options().utf8Arguments, ++number);
-    lines.PrintSetApart();
-  }
-  std::fflush(stdout);
-  return code;
+  return AnswerEachLine(context, request.addresses, lines);
 }
 
 }  // namespace query

@@ -59,15 +59,9 @@ std::string NamedLines(const lists::CsvRowLines& rows) {
 
 int RunResolveCsv(Context& context, const ResolveRequest& request) {
   const bool toFile = !request.output.empty();
-  if (toFile && SameFile(request.csvFile, request.output)) {
-    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
-    return kExitUsage;
-  }
   lists::FileInput input(request.csvFile);
-  if (!input.ok()) {
-    std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
-    return kExitNoData;
-  }
+  const int checked = CheckCsvFiles(request, input);
+  if (checked != kExitOk) return checked;
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);
   if (loaded != kExitOk) return loaded;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "query/context.h"
 
@@ -19,6 +21,25 @@ using InputLine = std::function<void(const std::string& raw, bool utf8, long lin
 // decides. kExitRefused, nothing told, for input whose lines cannot be told
 // apart (UTF-16 without a byte order mark, CR alone); else kExitOk.
 int ReadStandardInput(const Context& context, const InputLine& line);
+
+// The lines of `arguments`, or of standard input where there are none, told
+// to `lines` (Line(raw, utf8, number), then PrintSetApart()) as they come.
+template <typename Lines>
+int AnswerEachLine(const Context& context, const std::vector<std::string>& arguments, Lines& lines) {
+  int code = kExitOk;
+  if (arguments.empty()) {
+    code = ReadStandardInput(context, [&lines](const std::string& raw, bool utf8, long number) {
+      lines.Line(raw, utf8, number);
+    });
+    if (code == kExitOk) lines.PrintSetApart();
+  } else {
+    long number = 0;
+    for (const std::string& text : arguments) lines.Line(text, context.options().utf8Arguments, ++number);
+    lines.PrintSetApart();
+  }
+  std::fflush(stdout);
+  return code;
+}
 
 // A column number of an option, from 1; false for anything else.
 bool ReadColumn(const std::string& text, size_t& column);
