@@ -214,12 +214,13 @@ class ProgramResolveTest : public testing::Test {
   }
 
   // The query tool's output for the same file and columns.
-  static std::string QueryToolOutput(const std::string& file, bool header, bool split = false) {
+  static std::string QueryToolOutput(const std::string& file, bool header, bool split = false,
+                                     bool barcode = false) {
     const std::string out = dir_->File("query_tool.csv");
     // A header names column 1 名称: the dialog offers it as the name column.
     const std::string command = QueryTool() + " resolve --csv \"" + file + "\" --column 2 --code-column 3" +
                                 (header ? " --header --name-column 1" : "") + (split ? " --split" : "") +
-                                " --output \"" + out + "\"";
+                                (barcode ? " --barcode" : "") + " --output \"" + out + "\"";
     EXPECT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
     const std::string bytes = dir_->Read("query_tool.csv");
     DeleteFileA(out.c_str());
@@ -509,6 +510,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     bool header;
     const char* apart;  // the report's line for rows set apart
     bool split;         // 住所を分けた列も付ける checked
+    bool barcode;       // カスタマバーコードを付ける checked
   };
   const Case cases[] = {
       {"sjis_header.csv", kShiftJis, true, nullptr},
@@ -518,6 +520,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
       {"utf8_one_sjis_row.csv", kUtf8, true, "　うち UTF-8 でない行: 1（3 行目。住所を読んでいません）\n"},
       {"excel.txt", kUnicodeText, true, nullptr},
       {"utf8_split.csv", kUtf8, true, nullptr, true},
+      {"sjis_barcode.csv", kShiftJis, true, nullptr, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -542,6 +545,8 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_HEADER), c.header);
     EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_SPLIT));
     if (c.split) Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_CHECKED);
+    EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_BARCODE));
+    if (c.barcode) Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_CHECKED);
     driver::PressDialogButton(columns);
 
     HWND report = Dialog("報告");
@@ -559,7 +564,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     driver::PressDialogButton(report);
     ASSERT_TRUE(dir_->Has(output));
     EXPECT_TRUE(dir_->Read(c.name) == bytes) << "the input changed";
-    EXPECT_TRUE(dir_->Read(output) == QueryToolOutput(dir_->File(c.name), c.header, c.split))
+    EXPECT_TRUE(dir_->Read(output) == QueryToolOutput(dir_->File(c.name), c.header, c.split, c.barcode))
         << "the window wrote other bytes than the tool";
   }
 }
