@@ -92,12 +92,22 @@ uint16_t ToKatakana(uint16_t code) {
 
 }  // namespace
 
-void AppendFullWidthKatakana(std::string_view src, std::string& out) {
+namespace {
+
+enum class KanaKind { kHiragana, kKatakana };
+
+// `src` (cp932) appended as full-width characters, its kana as `kind`: ASCII
+// and half-width kana widened (ｶﾞ joined into ガ), double-byte text kept but
+// for its kana. Control bytes, 0x7F, 0x80, 0xA0, 0xFD..0xFF and a lead byte
+// without its trail have no full-width form and stay as they are.
+void AppendFullWidth(std::string_view src, KanaKind kind, std::string& out) {
+  const bool hiragana = kind == KanaKind::kHiragana;
   const size_t n = src.size();
   for (size_t i = 0; i < n; ++i) {
     const unsigned char c = static_cast<unsigned char>(src[i]);
     if (i + 1 < n && IsDoubleByte(src.data() + i)) {
-      Put(out, static_cast<uint16_t>((c << 8) | static_cast<unsigned char>(src[i + 1])));
+      const uint16_t code = static_cast<uint16_t>((c << 8) | static_cast<unsigned char>(src[i + 1]));
+      Put(out, hiragana ? ToHiragana(code) : code);
       ++i;
     } else if (c == ' ') {
       Put(out, 0x8140);
@@ -108,44 +118,25 @@ void AppendFullWidthKatakana(std::string_view src, std::string& out) {
       const uint16_t joined =
           (next == kVoicedMark || next == kSemiVoicedMark) ? JoinedLetter(c, next == kSemiVoicedMark) : 0;
       if (joined != 0) ++i;
-      Put(out, ToKatakana(joined != 0 ? joined : kFullWidthKana[c - 0xA1]));
+      const uint16_t letter = joined != 0 ? joined : kFullWidthKana[c - 0xA1];
+      Put(out, hiragana ? letter : ToKatakana(letter));
     } else {
       out += static_cast<char>(c);
     }
   }
 }
 
+}  // namespace
+
+void AppendFullWidthKatakana(std::string_view src, std::string& out) {
+  AppendFullWidth(src, KanaKind::kKatakana, out);
+}
+
 std::string ToFullWidthHiragana(const std::string& src) {
   std::string out;
   out.reserve(src.size() * 2);
-  const size_t n = src.size();
-  for (size_t i = 0; i < n; ++i) {
-    const unsigned char c = static_cast<unsigned char>(src[i]);
-    if (i + 1 < n && IsDoubleByte(src.c_str() + i)) {
-      const uint16_t code = static_cast<uint16_t>((c << 8) | static_cast<unsigned char>(src[i + 1]));
-      Put(out, ToHiragana(code));
-      ++i;
-    } else if (c == ' ') {
-      Put(out, 0x8140);
-    } else if (InRange(c, 0x21, 0x7E)) {
-      Put(out, kFullWidthAscii[c - 0x21]);
-    } else if (InRange(c, 0xA1, 0xDF)) {
-      const unsigned char next = i + 1 < n ? static_cast<unsigned char>(src[i + 1]) : 0;
-      const uint16_t joined =
-          (next == kVoicedMark || next == kSemiVoicedMark) ? JoinedLetter(c, next == kSemiVoicedMark) : 0;
-      if (joined != 0) {
-        Put(out, joined);
-        ++i;
-      } else {
-        Put(out, kFullWidthKana[c - 0xA1]);
-      }
-    } else {
-      // Control bytes, 0x7F, 0x80, 0xA0, 0xFD..0xFF and a lead byte without
-      // its trail have no full-width form.
-      out += static_cast<char>(c);
-    }
-    if (out.size() > kMaxHiraganaBytes) return std::string();
-  }
+  AppendFullWidth(src, KanaKind::kHiragana, out);
+  if (out.size() > kMaxHiraganaBytes) return std::string();
   return out;
 }
 

@@ -45,6 +45,22 @@ int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input) 
   return kExitOk;
 }
 
+CsvOutput::CsvOutput(const std::string& output) {
+  if (output.empty()) {
+    SetBinaryMode(stdout);
+  } else {
+    file_ = std::make_unique<datafiles::ReplacingFile>(output);
+  }
+}
+
+lists::CsvSink CsvOutput::Sink() {
+  return [this](const char* data, size_t size) {
+    return file_ != nullptr ? file_->Write(data, size) : std::fwrite(data, 1, size, stdout) == size;
+  };
+}
+
+bool CsvOutput::Commit() { return file_ != nullptr ? file_->Commit() : std::fflush(stdout) == 0; }
+
 int CannotWrite(const ResolveRequest& request) {
   std::fprintf(stderr, "%scannot write %s\n", kLabel,
                request.output.empty() ? "the standard output" : request.output.c_str());

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "datafiles/file_access.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_input.h"
 #include "query/resolve.h"
@@ -34,6 +36,21 @@ class ProgressLine {
 // The checks before a CSV run: OUT is not FILE (kExitUsage) and FILE can be
 // read (kExitNoData), each told on stderr; kExitOk when both hold.
 int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input);
+
+// Where a CSV run writes: OUT's temporary file, which takes OUT's name only
+// when the whole file is done, or standard output in binary mode.
+class CsvOutput {
+ public:
+  explicit CsvOutput(const std::string& output);
+  bool ok() const { return file_ == nullptr || file_->ok(); }
+  lists::CsvSink Sink();
+  // OUT renamed into place, or standard output flushed; false when it fails.
+  // A run that stops before it leaves no OUT: the temporary file goes with this.
+  bool Commit();
+
+ private:
+  std::unique_ptr<datafiles::ReplacingFile> file_;
+};
 
 // "cannot write OUT" on stderr; kExitNoData.
 int CannotWrite(const ResolveRequest& request);

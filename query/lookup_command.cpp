@@ -173,7 +173,6 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
 
 // The CSV mode, in the steps of resolve --csv.
 int RunLookupCsv(Context& context, const ResolveRequest& request) {
-  const bool toFile = !request.output.empty();
   lists::FileInput input(request.csvFile);
   const int checked = CheckCsvFiles(request, input);
   if (checked != kExitOk) return checked;
@@ -183,27 +182,19 @@ int RunLookupCsv(Context& context, const ResolveRequest& request) {
   const resolver::CodeIndex index(book);
 
   // 1. Stream into OUT's temporary file, or standard output.
-  std::unique_ptr<datafiles::ReplacingFile> out;
-  if (toFile) {
-    out = std::make_unique<datafiles::ReplacingFile>(request.output);
-    if (!out->ok()) return CannotWrite(request);
-  } else {
-    SetBinaryMode(stdout);
-  }
-  const lists::CsvSink sink = [&](const char* data, size_t size) {
-    return toFile ? out->Write(data, size) : std::fwrite(data, 1, size, stdout) == size;
-  };
+  CsvOutput out(request.output);
+  if (!out.ok()) return CannotWrite(request);
   lists::LookupColumns columns;
   columns.code = request.column;
   columns.header = request.header;
   columns.separator = request.separator;
   ProgressLine progress;
-  const lists::CsvResult result = lists::LookupCsv(index, input, columns, sink, std::ref(progress));
+  const lists::CsvResult result = lists::LookupCsv(index, input, columns, out.Sink(), std::ref(progress));
   progress.Finish();
   const int refused = Refusal(request, result);
   if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
   // 2. OUT takes its name only when the whole file is done.
-  if (!(toFile ? out->Commit() : std::fflush(stdout) == 0)) return CannotWrite(request);
+  if (!out.Commit()) return CannotWrite(request);
   // 3. Tell what was found.
   PrintSummary(context, result.counts, request);
   return kExitOk;
