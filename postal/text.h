@@ -8,8 +8,12 @@ namespace postal {
 
 // True when p[0], p[1] form a double-byte character: lead 0x81-0x9F or
 // 0xE0-0xFC, trail 0x40-0xFC other than 0x7F. p[1] must be readable
-// (a terminator is fine).
-bool IsDoubleByte(const char* p);
+// (a terminator is fine). Inline: every scan over cp932 text calls it.
+inline bool IsDoubleByte(const char* p) {
+  const unsigned char lead = static_cast<unsigned char>(p[0]), trail = static_cast<unsigned char>(p[1]);
+  return ((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) && trail >= 0x40 && trail <= 0xFC &&
+         trail != 0x7F;
+}
 
 // True when `needle` occurs in `hay` at a character boundary of `hay`.
 // An empty needle occurs everywhere, the empty hay included.

@@ -178,7 +178,7 @@ bool FindStreetClause(const char* text, size_t length, size_t& end) {
   bool found = false;
   for (size_t i = 0; i < length;) {
     for (const char* clause : clauses) {
-      if (At(text, length, i, clause)) {
+      if (text[i] == clause[0] && At(text, length, i, clause)) {  // the first byte: most places are no clause
         end = i + std::strlen(clause);
         if (At(text, length, end, word::kRu)) end += std::strlen(word::kRu);
         // "堀川通寺之内上る4丁目天神北町": the 丁目 belongs to the clause

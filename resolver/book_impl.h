@@ -51,6 +51,8 @@ struct Municipality {
   // A town's name begins with the municipality's (養父市場 of 養父市): the
   // name written twice may be the town's.
   bool townStartsWithName = false;
+  // The longest of its towns' names: no longer prefix of a text need be looked up.
+  uint32_t longestTownName = 0;
 };
 
 // A town continued over several lines, joined: the file holds it only in pieces.

@@ -345,6 +345,8 @@ class IndexBuilder {
     if (town == townCount_) ++townCount_;
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
+    uint32_t& longest = impl_.municipalities[municipality].longestTownName;
+    longest = std::max(longest, static_cast<uint32_t>(name.size()));
   }
 
   // "中央アエル（1階）" is the building アエル in the town 中央: the longest

@@ -10,13 +10,19 @@ namespace {
 constexpr size_t kMinSlots = 64;
 }
 
-uint64_t NameTable::Hash(uint32_t owner, const char* name, size_t length) {
-  uint64_t h = 14695981039346656037ull ^ owner;  // FNV-1a
-  for (size_t i = 0; i < length; ++i) {
-    h ^= static_cast<unsigned char>(name[i]);
-    h *= 1099511628211ull;
+NameTable::PrefixHash::PrefixHash(uint32_t owner) : hash_(14695981039346656037ull ^ owner) {}  // FNV-1a
+
+void NameTable::PrefixHash::Add(const char* bytes, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    hash_ ^= static_cast<unsigned char>(bytes[i]);
+    hash_ *= 1099511628211ull;
   }
-  return h;
+}
+
+uint64_t NameTable::Hash(uint32_t owner, const char* name, size_t length) {
+  PrefixHash hash(owner);
+  hash.Add(name, length);
+  return hash.value();
 }
 
 void NameTable::Reserve(size_t count) {
@@ -61,8 +67,12 @@ uint32_t NameTable::Insert(uint32_t owner, const char* name, size_t length, uint
 }
 
 uint32_t NameTable::Find(uint32_t owner, const char* name, size_t length) const {
+  return FindHashed(owner, name, length, Hash(owner, name, length));
+}
+
+uint32_t NameTable::FindHashed(uint32_t owner, const char* name, size_t length, uint64_t hash) const {
   if (slots_.empty()) return kAbsent;
-  for (size_t i = Hash(owner, name, length) & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+  for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
     const Slot& slot = slots_[i];
     if (slot.value == kAbsent) return kAbsent;
     if (slot.owner == owner && slot.length == length && std::memcmp(keys_.data() + slot.key, name, length) == 0) {

@@ -20,6 +20,20 @@ class NameTable {
   uint32_t Insert(uint32_t owner, const char* name, size_t length, uint32_t value);
   uint32_t Find(uint32_t owner, const char* name, size_t length) const;
 
+  // The hashes of a text's prefixes, made in one pass so that looking up
+  // every prefix of a text costs one hash of it, not one a prefix.
+  class PrefixHash {
+   public:
+    explicit PrefixHash(uint32_t owner);
+    void Add(const char* bytes, size_t count);
+    uint64_t value() const { return hash_; }
+
+   private:
+    uint64_t hash_;
+  };
+  // Find, given the name's hash from PrefixHash.
+  uint32_t FindHashed(uint32_t owner, const char* name, size_t length, uint64_t hash) const;
+
  private:
   struct Slot {
     uint32_t owner = 0;

@@ -368,9 +368,15 @@ bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, si
 bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, const char* street,
                  size_t streetLength, Scratch& scratch) {
   scratch.bounds.clear();
-  for (size_t i = 0; i < length && i < book.longestTownName;) {
+  scratch.boundHashes.clear();
+  NameTable::PrefixHash hash(m);
+  for (size_t i = 0; i < length && i < book.municipalities[m].longestTownName;) {
+    const size_t start = i;
     i += CharWidth(CharCode(text + i, length - i));
-    if (i <= length) scratch.bounds.push_back(i);
+    if (i > length) break;
+    hash.Add(text + start, i - start);
+    scratch.bounds.push_back(i);
+    scratch.boundHashes.push_back(hash.value());
   }
   const size_t before = scratch.found.size();
   scratch.readings.clear();
@@ -391,7 +397,7 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   };
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.Find(m, text, nameEnd);
+    const uint32_t town = book.townNames.FindHashed(m, text, nameEnd, scratch.boundHashes[b]);
     if (town != NameTable::kAbsent) {
       test(town, nameEnd);
       continue;

@@ -19,6 +19,7 @@ struct Scratch {
   std::string text, key, street;  // key: a municipality name looked up
   std::string grid;               // a grid town with its 条 put back
   std::vector<size_t> bounds;
+  std::vector<uint64_t> boundHashes;  // NameTable hashes of the text up to each bound
   std::vector<uint32_t> found;  // fitting records, in no order
   std::vector<uint32_t> wholeBuildings;  // those of them whose building the text names in full
   struct Tested {

@@ -1164,8 +1164,26 @@ constexpr VariantKanji kVariantKanji[] = {
 
 }  // namespace
 
+namespace {
+
+// One bit per code that has a folded form: most kanji have none, and the
+// bit spares them the search.
+class VariantBits {
+ public:
+  VariantBits() {
+    for (const VariantKanji& v : kVariantKanji) bits_[v.variant / 64] |= uint64_t{1} << (v.variant % 64);
+  }
+  bool Has(uint16_t code) const { return (bits_[code / 64] >> (code % 64)) & 1; }
+
+ private:
+  uint64_t bits_[65536 / 64] = {};
+};
+
+}  // namespace
+
 uint16_t FoldVariantKanji(uint16_t code) {
-  if (code < 0x889F) return code;  // no kanji before 亜
+  static const VariantBits variants;
+  if (!variants.Has(code)) return code;
   const VariantKanji* const end = kVariantKanji + sizeof(kVariantKanji) / sizeof(kVariantKanji[0]);
   const VariantKanji* const at =
       std::lower_bound(kVariantKanji, end, code, [](const VariantKanji& v, uint16_t c) { return v.variant < c; });
