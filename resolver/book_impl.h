@@ -18,6 +18,7 @@ namespace resolver {
 
 constexpr char kAliasSeparator = '\t';  // normalised text holds no tab
 constexpr char kLooseSeparator = '\n';  // nor a line end
+constexpr uint32_t kMunicipalityNameOwner = 0;  // municipalityNames has names of the whole country
 
 enum class RecordRole : uint8_t {
   kTown,         // a town, with or without a note
@@ -93,7 +94,9 @@ struct AddressBook::Impl {
   std::unordered_map<std::string, uint32_t> municipalityByCode;
   // Full name, name without the county, designated city without the ward,
   // and a designated city's ward alone ("北区": every 北区, Tokyo's too).
-  std::unordered_map<std::string, std::vector<uint32_t>> municipalityNames;
+  // Each name (owner 0) → municipalityLists[i], the municipalities it names.
+  NameTable municipalityNames;
+  std::vector<std::vector<uint32_t>> municipalityLists;
   size_t longestMunicipalityName = 0;
   // (municipality, town name) → town t, whose records are
   // townRecords[townStart[t], townStart[t + 1]).

@@ -265,7 +265,10 @@ class IndexBuilder {
 
   void AddName(std::string name, uint32_t id) {
     FoldJoiningKana(name);
-    std::vector<uint32_t>& ids = impl_.municipalityNames[name];
+    const uint32_t list = impl_.municipalityNames.Insert(kMunicipalityNameOwner, name.data(), name.size(),
+                                                         static_cast<uint32_t>(impl_.municipalityLists.size()));
+    if (list == impl_.municipalityLists.size()) impl_.municipalityLists.emplace_back();
+    std::vector<uint32_t>& ids = impl_.municipalityLists[list];
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     impl_.longestMunicipalityName = std::max(impl_.longestMunicipalityName, name.size());
   }

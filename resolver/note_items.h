@@ -83,7 +83,8 @@ void SplitItems(const char* text, size_t length, Each each) {
     const size_t w = CharWidth(code);
     if (code == ch::kQuoteOpen) ++depth;
     if (code == ch::kQuoteClose && depth > 0) --depth;
-    const bool andAlso = depth == 0 && std::strncmp(text + i, word::kAndAlso, 4) == 0 && i + 4 <= length;
+    // the bounds first: the note is no terminated string
+    const bool andAlso = depth == 0 && i + 4 <= length && std::memcmp(text + i, word::kAndAlso, 4) == 0;
     if (depth == 0 && (code == ch::kComma || code == ch::kDot || andAlso)) {
       each(start, i);
       i += andAlso ? 4 : w;

@@ -64,16 +64,23 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
                         ResolveScratch& s, std::vector<MunicipalityHit>& hits) {
   hits.clear();
   std::vector<size_t>& bounds = s.towns.bounds;
+  std::vector<uint64_t>& hashes = s.towns.boundHashes;
   bounds.clear();
+  hashes.clear();
+  NameTable::PrefixHash hash(kMunicipalityNameOwner);
   for (size_t i = pos; i < text.size() && i - pos < book.longestMunicipalityName;) {
+    const size_t start = i;
     i += CharWidth(CharCode(text.data() + i, text.size() - i));
-    if (i <= text.size()) bounds.push_back(i - pos);
+    if (i > text.size()) break;
+    hash.Add(text.data() + start, i - start);
+    bounds.push_back(i - pos);
+    hashes.push_back(hash.value());
   }
   for (size_t b = bounds.size(); b-- > 0;) {
-    s.towns.key.assign(text, pos, bounds[b]);
-    const auto found = book.municipalityNames.find(s.towns.key);
-    if (found == book.municipalityNames.end()) continue;
-    for (uint32_t m : found->second) {
+    const uint32_t list =
+        book.municipalityNames.FindHashed(kMunicipalityNameOwner, text.data() + pos, bounds[b], hashes[b]);
+    if (list == NameTable::kAbsent) continue;
+    for (uint32_t m : book.municipalityLists[list]) {
       if (prefecture < 0 || book.municipalities[m].prefecture == static_cast<uint32_t>(prefecture)) {
         hits.push_back(MunicipalityHit{m, bounds[b]});
       }
