@@ -54,19 +54,24 @@ bool StandsAlone(const AddressRest& rest, size_t at, uint16_t before, size_t end
 bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength, std::string_view town);
 bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength);
 
-// Where the building of a record is named in `rest`: `strict` the end of
-// the first of its own names found standing alone, else npos, and `whole`
-// whether that is its whole name; `loose` true when any of its names is
-// found at all, or when the name the text gives (`named`) could be a short
-// form of its name (丸ビル, 丸の内ビルディング).
-void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest,
-                  const char* named, size_t namedLength, std::string_view town, size_t& strict, bool& whole,
-                  bool& loose) {
+// Where the building of a record is named in an address's rest.
+struct BuildingFound {
+  size_t strict = std::string::npos;  // the end of the first of its own names standing alone
+  bool whole = false;                 // that name is its whole name
+  // Any of its names is found at all, or the name the text gives could be
+  // a short form of its name (丸ビル, 丸の内ビルディング).
+  bool loose = false;
+};
+
+// `named`: the building's name the text gives (NamedBuilding); `town` the
+// town as the text writes it.
+BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const AddressRest& rest,
+                           std::string_view named, std::string_view town) {
   const char* names = book.names.data() + info.building;
   const char* const end = names + info.buildingLength;
-  strict = std::string::npos;
-  whole = false;
-  loose = false;
+  BuildingFound building;
+  size_t& strict = building.strict;
+  bool& loose = building.loose;
   bool own = true;
   const char* const wholeName = names;
   size_t wholeLength = 0;
@@ -87,7 +92,7 @@ void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const A
         }
         if (own && StandsAlone(rest, i, before, found) && (strict == std::string::npos || found < strict)) {
           strict = found;
-          whole = names == wholeName;
+          building.whole = names == wholeName;
         }
       }
       before = code;
@@ -96,9 +101,10 @@ void FindBuilding(const AddressBook::Impl& book, const RecordInfo& info, const A
     if (names + n < end && names[n] == kLooseSeparator) own = false;
     names += n + 1;
   }
-  if (loose || namedLength == 0) return;
-  loose = SharesOwnWords(named, namedLength, wholeName, wholeLength, town) ||
-          IsShortFormOf(named, namedLength, wholeName, wholeLength);
+  if (loose || named.empty()) return building;
+  loose = SharesOwnWords(named.data(), named.size(), wholeName, wholeLength, town) ||
+          IsShortFormOf(named.data(), named.size(), wholeName, wholeLength);
+  return building;
 }
 
 // The text's name and a building's share three characters or more, a kanji
@@ -165,9 +171,17 @@ bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, siz
 // it gives none (two name characters at least, 号室 and the like not counted).
 // `latin`: it is mostly in Latin letters ("AER" for アエル), compared with
 // the listed names read in Latin letters (latin_building.h).
-void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& latin) {
-  begin = end = 0;
-  latin = false;
+struct NamedSpan {
+  size_t begin = 0, end = 0;
+  bool latin = false;
+  bool Empty() const { return end <= begin; }
+  std::string_view In(const AddressRest& rest) const { return std::string_view(rest.text + begin, end - begin); }
+};
+
+NamedSpan NamedBuilding(const AddressRest& rest) {
+  NamedSpan span;
+  size_t& begin = span.begin;
+  size_t& end = span.end;
   int count = 0, letters = 0;
   const char* const text = rest.text;
   for (size_t i = rest.numbersEnd; i < rest.length;) {
@@ -193,7 +207,8 @@ void NamedBuilding(const AddressRest& rest, size_t& begin, size_t& end, bool& la
     i += w;
   }
   if (count < 2) begin = end = 0;
-  latin = count >= 2 && letters * 2 >= count;
+  span.latin = count >= 2 && letters * 2 >= count;
+  return span;
 }
 
 ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
@@ -201,16 +216,22 @@ ItemKind FirstKind(const AddressBook::Impl& book, uint32_t record) {
   return rule.count == 0 ? ItemKind::kEverything : book.notes.items[rule.first].kind;
 }
 
+struct RecordsTested {
+  bool anyNoted = false;  // some record has a note that is no "その他"
+  NamedSpan named;        // the building's name the text gives, read where a record is a building
+};
+
 // Step 1: each record's note against the address, a building's floor read
-// after its name. True when some record has a note that is no "その他".
-bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
-                    Scratch& scratch) {
+// after its name.
+RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count,
+                             MatchContext& context, Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
-  scratch.namedBegin = scratch.namedEnd = 0;
-  bool anyNoted = false, namedRead = false, lastLoose = false, lastWhole = false, latin = false;
+  RecordsTested result;
+  NamedSpan& named = result.named;
+  bool namedRead = false;
   uint32_t lastBuilding = 0xFFFFFFFF;
-  size_t lastEnd = std::string::npos;
+  BuildingFound last;
   LatinFit lastLatin = LatinFit::kUnread;
   for (size_t r = 0; r < count; ++r) {
     const RecordInfo& info = book.info[records[r]];
@@ -219,43 +240,42 @@ bool TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size
     context.basement = rest.basement;
     if (t.building) {
       if (!namedRead) {
-        NamedBuilding(rest, scratch.namedBegin, scratch.namedEnd, latin);
-        if (latin) {
-          const bool b = scratch.namedEnd < rest.length && rest.text[scratch.namedEnd] == 'B';
-          ReadLatinName(book, records, count, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
-                        b, scratch.latin);
+        named = NamedBuilding(rest);
+        if (named.latin) {
+          const bool b = named.end < rest.length && rest.text[named.end] == 'B';
+          ReadLatinName(book, records, count, rest.text + named.begin, named.end - named.begin, b, scratch.latin);
         }
       }
       namedRead = true;
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
-        FindBuilding(book, info, rest, rest.text + scratch.namedBegin, scratch.namedEnd - scratch.namedBegin,
-                     std::string_view(scratch.townName, scratch.townNameLength), lastEnd, lastWhole, lastLoose);
-        if (latin) lastLatin = CompareLatinName(book, records[r], scratch.latin);
+        last = FindBuilding(book, info, rest, named.In(rest), std::string_view(scratch.townName, scratch.townNameLength));
+        if (named.latin) lastLatin = CompareLatinName(book, records[r], scratch.latin);
         lastBuilding = info.building;
       }
-      size_t end = lastEnd;
+      size_t end = last.strict;
       // --- Latin letters against the listed buildings (latin_building.h): a
       // name read as this building's is it, its floor after the name; one
       // that can be none of them is in the rest of the town.
-      if (latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
-        end = scratch.namedEnd + (scratch.latin.sameWithB ? 1 : 0);
+      if (named.latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
+        end = named.end + (scratch.latin.sameWithB ? 1 : 0);
       }
-      t.buildingLoose = lastLoose || (latin && lastLatin != LatinFit::kNone);
+      t.buildingLoose = last.loose || (named.latin && lastLatin != LatinFit::kNone);
       // ---
       t.buildingSeen = end != std::string::npos;
-      t.buildingWhole = t.buildingSeen && lastWhole;
+      t.buildingWhole = t.buildingSeen && last.whole;
       if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
-    anyNoted = anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
+    result.anyNoted = result.anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
     scratch.tested.push_back(t);
   }
-  return anyNoted;
+  return result;
 }
 
 // Step 2: the listed buildings. Returns whether one is named.
-bool SettleBuildings(const AddressBook::Impl& book, MatchContext& context, Scratch& scratch) {
+bool SettleBuildings(const AddressBook::Impl& book, const NamedSpan& namedSpan, MatchContext& context,
+                     Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   bool seen = false, fits = false, unknownFloor = false;
   for (const Scratch::Tested& t : scratch.tested) {
@@ -275,7 +295,7 @@ bool SettleBuildings(const AddressBook::Impl& book, MatchContext& context, Scrat
   if (seen) return true;
   bool anyLoose = false;
   for (const Scratch::Tested& t : scratch.tested) anyLoose = anyLoose || t.buildingLoose;
-  const bool named = scratch.namedEnd > scratch.namedBegin;
+  const bool named = !namedSpan.Empty();
   // A building that may be a listed one written another way ("東京ミッドタウン・
   // タワー", "丸ビル"): its line for the floor may be meant. A building the
   // text names that is none of them is in the rest of the town. A floor
@@ -322,8 +342,9 @@ void SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildin
 // Tests one town's records; adds those that fit to scratch.found, true when any.
 bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
               Scratch& scratch) {
-  const bool anyNoted = TestEachRecord(book, records, count, context, scratch);
-  const bool buildingSeen = SettleBuildings(book, context, scratch);
+  const RecordsTested tested = TestEachRecord(book, records, count, context, scratch);
+  const bool anyNoted = tested.anyNoted;
+  const bool buildingSeen = SettleBuildings(book, tested.named, context, scratch);
   SettleRestOfTown(book, anyNoted, buildingSeen, scratch);
   bool any = false;
   for (const Scratch::Tested& t : scratch.tested) {

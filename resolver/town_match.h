@@ -30,7 +30,6 @@ struct Scratch {
     bool buildingLoose;  // the address may mean its building
     bool buildingWhole;  // its building is named by its whole name
   };
-  size_t namedBegin = 0, namedEnd = 0;  // the building's name the address gives, in `rest`
   const char* townName = nullptr;       // the town being tested, as the address writes it
   size_t townNameLength = 0;
   std::vector<Tested> tested;
