@@ -183,10 +183,21 @@ size_t SpelledOffset(const std::string& text, size_t from, size_t kept) {
 }
 
 // Where the town the last fit was read from stands in `text`.
-void PlaceTown(const std::string& text, size_t from, size_t ward, const Scratch& towns, Resolution& out) {
+void PlaceTown(const std::string& text, size_t from, size_t ward, const TownFound& place, Resolution& out) {
   out.cityEnd = from;
-  out.townBegin = SpelledOffset(text, from, ward + towns.townBegin);
-  out.townEnd = SpelledOffset(text, from, ward + towns.townEnd);
+  out.townBegin = SpelledOffset(text, from, ward + place.townBegin);
+  out.townEnd = SpelledOffset(text, from, ward + place.townEnd);
+}
+
+// The towns of each hit in `rest`: where the last that fits has its town.
+TownFound MatchTownsOfEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
+                           std::string_view rest, Scratch& towns) {
+  TownFound last;
+  for (const MunicipalityHit& hit : hits) {
+    const TownFound place = MatchTownsOf(book, hit.municipality, rest, towns);
+    if (place.found) last = place;
+  }
+  return last;
 }
 
 // The towns of every hit in the text at `from`. True when any fit. `out`
@@ -208,20 +219,18 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
     cityOnly = cityOnly && book.municipalities[hit.municipality].cityOnlyLength == hit.nameLength;
   }
   if (cityOnly) {
-    for (const MunicipalityHit& hit : s.hits) {
-      MatchTownsOf(book, hit.municipality, rest.data() + ward, rest.size() - ward, s.towns);
-    }
+    const TownFound place = MatchTownsOfEach(book, s.hits, std::string_view(rest).substr(ward), s.towns);
     if (!s.towns.found.empty()) {
       KeepTownsOfNamedBuilding(book, s.towns);
-      PlaceTown(text, from, ward, s.towns, out);
+      PlaceTown(text, from, ward, place, out);
       rest.erase(0, ward);
       return true;
     }
   }
-  for (const MunicipalityHit& hit : s.hits) MatchTownsOf(book, hit.municipality, rest.data(), rest.size(), s.towns);
+  const TownFound place = MatchTownsOfEach(book, s.hits, rest, s.towns);
   KeepTownsOfNamedBuilding(book, s.towns);
   if (s.towns.found.empty()) return false;
-  PlaceTown(text, from, 0, s.towns, out);
+  PlaceTown(text, from, 0, place, out);
   return true;
 }
 

@@ -224,7 +224,7 @@ struct RecordsTested {
 // Step 1: each record's note against the address, a building's floor read
 // after its name.
 RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count,
-                             MatchContext& context, Scratch& scratch) {
+                             std::string_view town, MatchContext& context, Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   RecordsTested result;
@@ -249,7 +249,7 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
       namedRead = true;
       // a building's lines side by side share its names: looked for once
       if (info.building != lastBuilding) {
-        last = FindBuilding(book, info, rest, named.In(rest), std::string_view(scratch.townName, scratch.townNameLength));
+        last = FindBuilding(book, info, rest, named.In(rest), town);
         if (named.latin) lastLatin = CompareLatinName(book, records[r], scratch.latin);
         lastBuilding = info.building;
       }
@@ -315,12 +315,12 @@ bool SettleBuildings(const AddressBook::Impl& book, const NamedSpan& namedSpan, 
 // Step 3: the longest place name written wins over a shorter one it begins
 // with, a named building over the town around it; "その他" (and a plain line
 // beside noted ones) takes what no sibling takes.
-void SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildingSeen, Scratch& scratch) {
+// Returns the length of the place name the fit rests on.
+size_t SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildingSeen, Scratch& scratch) {
   size_t longestName = 0;
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit != Fit::kNo) longestName = std::max(longestName, t.fit.nameLength);
   }
-  scratch.nameLength = longestName;
   Fit siblings = Fit::kNo;  // the best of the records with a note of their own
   for (Scratch::Tested& t : scratch.tested) {
     if (t.fit.nameLength > 0 && t.fit.nameLength < longestName) t.fit.fit = Fit::kNo;
@@ -337,65 +337,77 @@ void SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool buildin
       t.fit.fit = restOfTown;
     }
   }
+  return longestName;
 }
 
-// Tests one town's records; adds those that fit to scratch.found, true when any.
-bool TestTown(const AddressBook::Impl& book, const uint32_t* records, size_t count, MatchContext& context,
-              Scratch& scratch) {
-  const RecordsTested tested = TestEachRecord(book, records, count, context, scratch);
-  const bool anyNoted = tested.anyNoted;
+// The records of one town, or of one municipality's number-after lines.
+struct RecordRun {
+  const uint32_t* first;
+  size_t count;
+};
+
+struct TownTest {
+  bool any = false;       // some record fits
+  size_t nameLength = 0;  // of the place name the fit rests on
+};
+
+// Tests one town's records; adds those that fit to scratch.found.
+TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_view town, MatchContext& context,
+                  Scratch& scratch) {
+  const RecordsTested tested = TestEachRecord(book, records.first, records.count, town, context, scratch);
   const bool buildingSeen = SettleBuildings(book, tested.named, context, scratch);
-  SettleRestOfTown(book, anyNoted, buildingSeen, scratch);
-  bool any = false;
+  TownTest result;
+  result.nameLength = SettleRestOfTown(book, tested.anyNoted, buildingSeen, scratch);
   for (const Scratch::Tested& t : scratch.tested) {
     if (t.fit.fit == Fit::kNo) continue;
     scratch.found.push_back(t.record);
     if (t.buildingWhole) scratch.wholeBuildings.push_back(t.record);
-    any = true;
+    result.any = true;
   }
-  return any;
+  return result;
 }
 
-bool TestTownWithRest(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* rest,
-                      size_t length, const char* street, size_t streetLength, Scratch& scratch) {
-  ReadRest(rest, length, scratch.rest);
+// `town`: the town as the address writes it; `rest` what follows it;
+// `street` a street clause written before it, or empty.
+TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std::string_view town,
+                          std::string_view rest, std::string_view street, Scratch& scratch) {
+  ReadRest(rest.data(), rest.size(), scratch.rest);
   MatchContext context;
   context.rest = &scratch.rest;
   context.chomeView = scratch.rest.Values(FirstNumber::kChome);
   context.banchiView = scratch.rest.Values(FirstNumber::kBanchi);
   size_t clauseEnd;
-  if (street == nullptr && FindStreetClause(rest, length, clauseEnd)) {
-    street = rest;  // "二条殿町烏丸通御池上る": the clause after the town
-    streetLength = clauseEnd;
+  if (street.empty() && FindStreetClause(rest.data(), rest.size(), clauseEnd)) {
+    street = rest.substr(0, clauseEnd);  // "二条殿町烏丸通御池上る": the clause after the town
   }
-  if (street != nullptr) {
+  if (!street.empty()) {
     // "一町目（松屋町通出水下る）"
-    if (streetLength >= 2 && CharCode(street, streetLength) == ch::kOpen) {
-      street += 2;
-      streetLength -= 2;
-    }
-    CanonicalStreet(street, streetLength, scratch.street);
+    if (street.size() >= 2 && CharCode(street.data(), street.size()) == ch::kOpen) street.remove_prefix(2);
+    CanonicalStreet(street.data(), street.size(), scratch.street);
     context.street = scratch.street.data();
     context.streetLength = scratch.street.size();
   }
-  if (TestTown(book, records, count, context, scratch)) return true;
+  const TownTest test = TestTown(book, records, town, context, scratch);
+  if (test.any) return test;
   context.relaxNames = true;  // the text names no listed place: each may be it
-  return TestTown(book, records, count, context, scratch);
+  return TestTown(book, records, town, context, scratch);
 }
 
 // Every town whose name begins `text`: the reading that accounts for the
 // most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
 // readings of equal reach stand together.
-bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, const char* street,
-                 size_t streetLength, Scratch& scratch) {
+// Returns where the kept town's name ends in `text`, `found` false when none fits.
+TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
+                      Scratch& scratch) {
+  const size_t length = text.size();
   scratch.bounds.clear();
   scratch.boundHashes.clear();
   NameTable::PrefixHash hash(m);
   for (size_t i = 0; i < length && i < book.municipalities[m].longestTownName;) {
     const size_t start = i;
-    i += CharWidth(CharCode(text + i, length - i));
+    i += CharWidth(CharCode(text.data() + i, length - i));
     if (i > length) break;
-    hash.Add(text + start, i - start);
+    hash.Add(text.data() + start, i - start);
     scratch.bounds.push_back(i);
     scratch.boundHashes.push_back(hash.value());
   }
@@ -404,21 +416,18 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
   size_t best = 0;
   const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
   const auto test = [&](uint32_t town, size_t nameEnd) {
-    scratch.townName = text;
-    scratch.townNameLength = nameEnd;
     const uint32_t first = book.townStart[town];
     const size_t begin = scratch.found.size();
-    if (!TestTownWithRest(book, book.townRecords.data() + first, book.townStart[town + 1] - first, text + nameEnd,
-                          length - nameEnd, street, streetLength, scratch)) {
-      return;
-    }
-    const size_t reach = nameEnd + scratch.nameLength;
+    const RecordRun records{book.townRecords.data() + first, book.townStart[town + 1] - first};
+    const TownTest fit = TestTownWithRest(book, records, text.substr(0, nameEnd), text.substr(nameEnd), street, scratch);
+    if (!fit.any) return;
+    const size_t reach = nameEnd + fit.nameLength;
     scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach, nameEnd});
     best = std::max(best, reach);
   };
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.FindHashed(m, text, nameEnd, scratch.boundHashes[b]);
+    const uint32_t town = book.townNames.FindHashed(m, text.data(), nameEnd, scratch.boundHashes[b]);
     if (town != NameTable::kAbsent) {
       test(town, nameEnd);
       continue;
@@ -426,24 +435,24 @@ bool MatchTownAt(const AddressBook::Impl& book, uint32_t m, const char* text, si
     if (nameEnd != length && !IsDigit(text[nameEnd])) continue;
     for (const DroppedEnding& dropped : kDroppedEndings) {
       if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
-      scratch.key.assign(text, nameEnd);
+      scratch.key.assign(text.data(), nameEnd);
       scratch.key += dropped.ending;
       FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
       const uint32_t longer = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
       if (longer != NameTable::kAbsent) test(longer, nameEnd);
     }
   }
-  if (scratch.readings.empty()) return false;
+  TownFound place;
+  if (scratch.readings.empty()) return place;
   size_t kept = before;
-  bool first = true;
   for (const Scratch::Reading& reading : scratch.readings) {
     if (reading.reach != best) continue;
-    if (first) scratch.townEnd = reading.nameEnd;  // the longest name of those kept
-    first = false;
+    if (!place.found) place.townEnd = reading.nameEnd;  // the longest name of those kept
+    place.found = true;
     for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
   }
   scratch.found.resize(kept);
-  return true;
+  return place;
 }
 
 
@@ -468,40 +477,43 @@ bool GridTown(const char* text, size_t length, std::string& out, size_t& put) {
 
 }  // namespace
 
-bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch) {
+TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  const size_t length = text.size();
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
   size_t clauseEnd;
-  if (FindStreetClause(text, length, clauseEnd) && clauseEnd < length &&
-      MatchTownAt(book, m, text + clauseEnd, length - clauseEnd, text, clauseEnd, scratch)) {
-    scratch.townBegin = clauseEnd;
-    scratch.townEnd += clauseEnd;
-    return true;
+  if (FindStreetClause(text.data(), length, clauseEnd) && clauseEnd < length) {
+    TownFound place = MatchTownAt(book, m, text.substr(clauseEnd), text.substr(0, clauseEnd), scratch);
+    if (place.found) {
+      place.townBegin = clauseEnd;
+      place.townEnd += clauseEnd;
+      return place;
+    }
   }
-  if (MatchTownAt(book, m, text, length, nullptr, 0, scratch)) {
-    scratch.townBegin = 0;
-    return true;
-  }
+  TownFound place = MatchTownAt(book, m, text, std::string_view(), scratch);
+  if (place.found) return place;
   size_t put = 0;
-  if (GridTown(text, length, scratch.grid, put) &&
-      MatchTownAt(book, m, scratch.grid.data(), scratch.grid.size(), nullptr, 0, scratch)) {
-    scratch.townBegin = 0;
-    if (scratch.townEnd > put) scratch.townEnd -= std::strlen(word::kJo);  // the 条 put back
-    return true;
+  if (GridTown(text.data(), length, scratch.grid, put)) {
+    place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
+    if (place.found) {
+      if (place.townEnd > put) place.townEnd -= std::strlen(word::kJo);  // the 条 put back
+      return place;
+    }
   }
   const Municipality& municipality = book.municipalities[m];
-  const size_t skip = VillagePrefixLength(text, length);
+  const size_t skip = VillagePrefixLength(text.data(), length);
+  const RecordRun numberAfter{book.numberAfterRecords.data() + municipality.firstNumberAfter,
+                              municipality.numberAfterCount};
+  place = TownFound();
   if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
-      TestTownWithRest(book, book.numberAfterRecords.data() + municipality.firstNumberAfter,
-                       municipality.numberAfterCount, text, length, nullptr, 0, scratch)) {
-    scratch.townBegin = scratch.townEnd = 0;
-    return true;
+      TestTownWithRest(book, numberAfter, std::string_view(), text, std::string_view(), scratch).any) {
+    place.found = true;  // no town written
+    return place;
   }
   if (municipality.whole >= 0) {
     scratch.found.push_back(static_cast<uint32_t>(municipality.whole));
-    scratch.townBegin = scratch.townEnd = 0;
-    return true;
+    place.found = true;
   }
-  return false;
+  return place;
 }
 
 }  // namespace resolver

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resolver/address_rest.h"
@@ -30,11 +31,8 @@ struct Scratch {
     bool buildingLoose;  // the address may mean its building
     bool buildingWhole;  // its building is named by its whole name
   };
-  const char* townName = nullptr;       // the town being tested, as the address writes it
-  size_t townNameLength = 0;
   std::vector<Tested> tested;
   LatinName latin;  // the building's name, when the address writes it in Latin letters
-  size_t nameLength = 0;  // of the place name the last town's fit rests on
   struct Reading {
     size_t begin, end;  // its records in `found`
     size_t reach;       // bytes of the text it accounts for
@@ -42,13 +40,18 @@ struct Scratch {
   };
   std::vector<Reading> readings;
   AddressRest rest;
-  // The town's name of the last municipality whose towns fit: [townBegin,
-  // townEnd) of the text MatchTownsOf was given; empty where none is written.
+};
+
+// Whether a municipality's towns fit, and where the town's name stands:
+// [townBegin, townEnd) of the text MatchTownsOf was given, empty where
+// none is written.
+struct TownFound {
+  bool found = false;
   size_t townBegin = 0, townEnd = 0;
 };
 
 // Adds to `scratch.found` the records of municipality `m` that fit `text`
-// (normalised, what follows the municipality's name). True when any did.
-bool MatchTownsOf(const AddressBook::Impl& book, uint32_t m, const char* text, size_t length, Scratch& scratch);
+// (normalised, what follows the municipality's name).
+TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
 
 }  // namespace resolver
