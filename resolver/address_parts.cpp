@@ -36,11 +36,6 @@ constexpr int kMaxNumbers = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool At(std::string_view text, size_t pos, const char* word) {
-  const size_t n = std::strlen(word);
-  return pos + n <= text.size() && std::memcmp(text.data() + pos, word, n) == 0;
-}
-
 uint16_t CodeAt(std::string_view text, size_t pos) {
   return pos < text.size() ? CharCode(text.data() + pos, text.size() - pos) : 0;
 }
@@ -106,7 +101,7 @@ class LotReader {
       while (end < s_.size() && IsDigit(s_[end]) && FromKanji(end) == kanji) ++end;
       const bool nameFollows = end < s_.size() && IsDigit(s_[end]);  // Arabic giving way to kanji
       const size_t afterBlock = end + std::strlen(kBancho);
-      if (count == 0 && !nameFollows && At(s_, end, kBancho) && afterBlock < s_.size() && IsDigit(s_[afterBlock]) &&
+      if (count == 0 && !nameFollows && WordAt(s_, end, kBancho) && afterBlock < s_.size() && IsDigit(s_[afterBlock]) &&
           placeBegin == placeEnd) {
         placeBegin = pos;  // "8番町" before the lot: a place of the town
         placeEnd = afterBlock;
@@ -117,7 +112,7 @@ class LotReader {
       Unit unit = Unit::kPlain;
       size_t after = end;
       for (const UnitWord& u : kUnits) {
-        if (nameFollows || !At(s_, end, u.word)) continue;
+        if (nameFollows || !WordAt(s_, end, u.word)) continue;
         if ((u.word == kCho || u.word == kBu) && count > 0) continue;
         if (u.word == kBu && !(end + 2 < s_.size() && IsDigit(s_[end + 2]))) continue;
         unit = u.unit;
@@ -141,12 +136,12 @@ class LotReader {
   }
   // 12階, 12F; not 1FKビル.
   bool IsFloor(size_t end) const {
-    if (At(s_, end, word::kKai)) return true;
+    if (WordAt(s_, end, word::kKai)) return true;
     return end < s_.size() && s_[end] == 'F' && !(end + 1 < s_.size() && s_[end + 1] >= 'A' && s_[end + 1] <= 'Z');
   }
   bool IsNameWord(size_t end) const {
     for (const char* name : kNameWords) {
-      if (At(s_, end, name)) return true;
+      if (WordAt(s_, end, name)) return true;
     }
     return false;
   }

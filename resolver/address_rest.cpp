@@ -14,8 +14,7 @@ constexpr long kMaxNumber = 100000000;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool At(const char* text, size_t length, size_t pos, const char* word) {
-  const size_t n = std::strlen(word);
-  return pos + n <= length && std::memcmp(text + pos, word, n) == 0;
+  return WordAt(std::string_view(text, length), pos, word);
 }
 
 size_t ReadNumber(const char* text, size_t length, size_t pos, long& value) {

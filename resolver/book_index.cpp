@@ -13,10 +13,6 @@ namespace resolver {
 
 namespace {
 
-bool EndsWith(const std::string& text, const char* word) {
-  const size_t n = std::strlen(word);
-  return text.size() >= n && text.compare(text.size() - n, n, word) == 0;
-}
 
 // Byte offset of the first `code` at a character boundary, or npos.
 size_t FindChar(const std::string& text, uint16_t code, size_t from = 0) {
@@ -61,9 +57,10 @@ void SplitTown(const std::string& town, TownPieces& pieces) {
   pieces.noteCut = depth > 0;
   if (pieces.noteCut) {
     cut = lastTop;
-  } else if (lastTop != std::string::npos && EndsWith(town, word::kCloseParen)) {
+  } else if (lastTop != std::string::npos && EndsWithWord(town, word::kCloseParen)) {
     cut = lastTop;
-    pieces.note.assign(town, lastTop + 2, town.size() - lastTop - 4);
+    const size_t open = CharWidth(ch::kOpen), close = std::strlen(word::kCloseParen);
+    pieces.note.assign(town, lastTop + open, town.size() - lastTop - open - close);
   }
   pieces.base.assign(town, 0, cut);
   const size_t inner = FindChar(pieces.base, ch::kOpen);
@@ -128,13 +125,13 @@ BuildingNames BuildingAliases(const std::string& building, const std::string& to
   for (size_t i = 0; i < building.size();) {
     const uint16_t code = CharCode(building.data() + i, building.size() - i);
     if (code == ch::kDot) {
-      names.loose.push_back(building.substr(lastDot == std::string::npos ? 0 : lastDot + 2,
-                                            i - (lastDot == std::string::npos ? 0 : lastDot + 2)));
+      const size_t from = lastDot == std::string::npos ? 0 : lastDot + CharWidth(ch::kDot);
+      names.loose.push_back(building.substr(from, i - from));
       lastDot = i;
     }
     i += CharWidth(code);
   }
-  if (lastDot != std::string::npos) own.push_back(building.substr(lastDot + 2));
+  if (lastDot != std::string::npos) own.push_back(building.substr(lastDot + CharWidth(ch::kDot)));
   const auto variants = [&](std::vector<std::string>& list) {
     for (size_t k = 0, count = list.size(); k < count; ++k) {
       if (!town.empty() && list[k].compare(0, town.size(), town) == 0) list.push_back(list[k].substr(town.size()));
@@ -289,7 +286,7 @@ class IndexBuilder {
       if (m.notListed < 0) m.notListed = static_cast<int>(index);
       return;
     }
-    if (EndsWith(town_, word::kWhole) && IsCityName(town_.substr(0, town_.size() - std::strlen(word::kWhole)))) {
+    if (EndsWithWord(town_, word::kWhole) && IsCityName(town_.substr(0, town_.size() - std::strlen(word::kWhole)))) {
       info.role = RecordRole::kWhole;
       if (m.whole < 0) m.whole = static_cast<int>(index);
       return;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "postal/text.h"
 #include "resolver/characters.h"
@@ -26,5 +27,19 @@ inline bool IsKanji(uint16_t code) {
          (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
 }
 inline bool IsKatakana(uint16_t code) { return code >= 0x8340 && code <= 0x8396; }
+
+// `word` at byte `pos` of `text` (`pos` a character boundary).
+inline bool WordAt(std::string_view text, size_t pos, std::string_view word) {
+  return pos <= text.size() && text.size() - pos >= word.size() && text.compare(pos, word.size(), word) == 0;
+}
+
+// `word` ends `text` at a character boundary: 院 (0x8940) does not end in
+// the @ of its trail byte.
+inline bool EndsWithWord(std::string_view text, std::string_view word) {
+  if (word.size() > text.size()) return false;
+  size_t i = 0;
+  while (i < text.size() - word.size()) i += CharWidth(CharCode(text.data() + i, text.size() - i));
+  return i == text.size() - word.size() && text.compare(i, word.size(), word) == 0;
+}
 
 }  // namespace resolver

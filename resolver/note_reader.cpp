@@ -77,8 +77,7 @@ bool Equals(const char* text, size_t length, const char* word) {
 }
 
 bool EndsWith(const char* text, size_t length, const char* word) {
-  const size_t n = std::strlen(word);
-  return length >= n && std::memcmp(text + length - n, word, n) == 0;
+  return EndsWithWord(std::string_view(text, length), word);
 }
 
 // "乙を除く": the whole town but the place `name`.

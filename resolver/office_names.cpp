@@ -45,13 +45,6 @@ void RemoveWord(std::string& text, const std::string& word) {
   }
 }
 
-// True when `word` ends `text` at a character boundary.
-bool EndsWithWord(const std::string& text, const std::string& word) {
-  if (word.size() > text.size()) return false;
-  size_t i = 0;
-  while (i < text.size() - word.size()) i += CharWidth(CharCode(text.data() + i, text.size() - i));
-  return i == text.size() - word.size() && text.compare(i, word.size(), word) == 0;
-}
 
 }  // namespace
 

@@ -86,9 +86,9 @@ BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info
         loose = true;
         size_t found = i + n;
         // 霞が関ビル written 霞が関ビルディング
-        if (n >= 4 && std::memcmp(names + n - 4, kBiru, 4) == 0 && found + 8 <= rest.length &&
-            std::memcmp(rest.text + found, kDingu, 8) == 0) {
-          found += 8;
+        if (EndsWithWord(std::string_view(names, n), kBiru) &&
+            WordAt(std::string_view(rest.text, rest.length), found, kDingu)) {
+          found += std::strlen(kDingu);
         }
         if (own && StandsAlone(rest, i, before, found) && (strict == std::string::npos || found < strict)) {
           strict = found;
