@@ -78,13 +78,14 @@ void ReadNumbers(AddressRest& rest) {
 
 }  // namespace
 
-void ReadFloorAt(const char* text, size_t length, size_t from, long& floor, bool& basement) {
-  floor = kUnknown;
-  basement = false;
+Floor ReadFloorAt(std::string_view written, size_t from) {
+  const char* const text = written.data();
+  const size_t length = written.size();
+  Floor floor;
   for (size_t i = from; i < length;) {
     if (At(text, length, i, word::kChikai)) {
-      basement = true;
-      return;
+      floor.basement = true;
+      return floor;
     }
     const bool underground = At(text, length, i, word::kChika);
     const bool b = text[i] == 'B' && (i == 0 || !(text[i - 1] >= 'A' && text[i - 1] <= 'Z'));
@@ -95,17 +96,18 @@ void ReadFloorAt(const char* text, size_t length, size_t from, long& floor, bool
       const bool letterAfter = end < length && text[end] >= 'A' && text[end] <= 'Z' && text[end] != 'F';
       if (IsFloorMark(text, length, end) || (b && !letterAfter)) {
         if (underground || b) {
-          basement = true;
+          floor.basement = true;
         } else {
-          floor = value;
+          floor.number = value;
         }
-        return;
+        return floor;
       }
       i = end;
       continue;
     }
     i += CharWidth(CharCode(text + i, length - i));
   }
+  return floor;
 }
 
 size_t VillagePrefixLength(const char* text, size_t length) {
@@ -114,19 +116,20 @@ size_t VillagePrefixLength(const char* text, size_t length) {
   return 0;
 }
 
-void ReadRest(const char* text, size_t length, AddressRest& rest) {
+AddressRest ReadRest(std::string_view written) {
+  const char* const text = written.data();
+  const size_t length = written.size();
+  AddressRest rest;
   rest.text = text;
   rest.length = length;
-  rest.numberCount = 0;
-  rest.numbersEnd = 0;
-  rest.afterChome = 0;
-  rest.floor = kUnknown;
-  rest.basement = false;
   const size_t skip = VillagePrefixLength(text, length);
   rest.numberFirst = skip < length && IsDigit(text[skip]);
   ReadNumbers(rest);
   if (rest.numberCount == 1 && rest.numbers[0].unit == Unit::kChome) rest.afterChome = rest.numbersEnd;
-  ReadFloorAt(text, length, rest.numbersEnd, rest.floor, rest.basement);
+  const Floor floor = ReadFloorAt(written, rest.numbersEnd);
+  rest.floor = floor.number;
+  rest.basement = floor.basement;
+  return rest;
 }
 
 bool AddressRest::HasChomeWritten() const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace resolver {
 
@@ -55,13 +56,17 @@ struct AddressRest {
   LotValues Values(FirstNumber firstNumber) const;
 };
 
-// Reads the lot numbers and the floor from `text` (normalised). A street
-// clause is the caller's to find (FindStreetClause).
-void ReadRest(const char* text, size_t length, AddressRest& rest);
+// Reads the lot numbers and the floor from `text` (normalised; the rest
+// views into it). A street clause is the caller's to find (FindStreetClause).
+AddressRest ReadRest(std::string_view text);
+
+struct Floor {
+  long number = kUnknown;  // 12 for "12階"; kUnknown for a basement or none
+  bool basement = false;
+};
 
 // The first floor written at or after `from`: 12階, 12F, 地下1階, B1, 地階.
-// Leaves `floor` kUnknown and `basement` false when there is none.
-void ReadFloorAt(const char* text, size_t length, size_t from, long& floor, bool& basement);
+Floor ReadFloorAt(std::string_view text, size_t from);
 
 // The first ASCII digit at a character boundary, or `length`.
 size_t FirstDigit(const char* text, size_t length);

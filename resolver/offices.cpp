@@ -182,9 +182,8 @@ bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r,
 // may stop early.
 bool LotFits(const LotStart& lot, const std::string& written) {
   if (lot.written == std::string::npos) return true;
-  AddressRest office, typed;
-  ReadRest(lot.office.data(), lot.office.size(), office);
-  ReadRest(written.data() + lot.written, written.size() - lot.written, typed);
+  const AddressRest office = ReadRest(lot.office);
+  const AddressRest typed = ReadRest(std::string_view(written).substr(lot.written));
   const int both = std::min(office.numberCount, typed.numberCount);
   for (int i = 0; i < both; ++i) {
     if (office.numbers[i].value != typed.numbers[i].value) return false;

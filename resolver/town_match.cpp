@@ -264,7 +264,11 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
       // ---
       t.buildingSeen = end != std::string::npos;
       t.buildingWhole = t.buildingSeen && last.whole;
-      if (t.buildingSeen) ReadFloorAt(rest.text, rest.length, end, context.floor, context.basement);
+      if (t.buildingSeen) {
+        const Floor floor = ReadFloorAt(std::string_view(rest.text, rest.length), end);
+        context.floor = floor.number;
+        context.basement = floor.basement;
+      }
     }
     if (!t.building || t.buildingSeen) t.fit = MatchRule(info.rule, book.notes, context);
     result.anyNoted = result.anyNoted || (info.rule.count > 0 && !t.fit.usesOther);
@@ -371,11 +375,11 @@ TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_
 // `street` a street clause written before it, or empty.
 TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std::string_view town,
                           std::string_view rest, std::string_view street, Scratch& scratch) {
-  ReadRest(rest.data(), rest.size(), scratch.rest);
+  const AddressRest lot = ReadRest(rest);
   MatchContext context;
-  context.rest = &scratch.rest;
-  context.chomeView = scratch.rest.Values(FirstNumber::kChome);
-  context.banchiView = scratch.rest.Values(FirstNumber::kBanchi);
+  context.rest = &lot;
+  context.chomeView = lot.Values(FirstNumber::kChome);
+  context.banchiView = lot.Values(FirstNumber::kBanchi);
   size_t clauseEnd;
   if (street.empty() && FindStreetClause(rest.data(), rest.size(), clauseEnd)) {
     street = rest.substr(0, clauseEnd);  // "二条殿町烏丸通御池上る": the clause after the town

@@ -39,7 +39,6 @@ struct Scratch {
     size_t nameEnd;     // just past the town's name
   };
   std::vector<Reading> readings;
-  AddressRest rest;
 };
 
 // Whether a municipality's towns fit, and where the town's name stands:

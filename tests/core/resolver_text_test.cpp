@@ -62,8 +62,7 @@ TEST(ResolverNormalize, DropsAzaAnywhere) {
 // The lot values a note reads, as "chome ban go chiwari".
 std::string Lot(const std::string& text, bool chomeTown) {
   const std::string normal = Normal(text);
-  resolver::AddressRest rest;
-  resolver::ReadRest(normal.data(), normal.size(), rest);
+  const resolver::AddressRest rest = resolver::ReadRest(normal);
   const resolver::LotValues v =
       rest.Values(chomeTown ? resolver::FirstNumber::kChome : resolver::FirstNumber::kBanchi);
   std::string out;
@@ -110,8 +109,7 @@ TEST(ResolverRest, ReadsTheFloorAfterTheLot) {
   };
   for (const auto& c : cases) {
     const std::string normal = Normal(c.text);
-    resolver::AddressRest rest;
-    resolver::ReadRest(normal.data(), normal.size(), rest);
+    const resolver::AddressRest rest = resolver::ReadRest(normal);
     EXPECT_EQ(c.floor, rest.floor) << c.text;
     EXPECT_EQ(c.basement, rest.basement) << c.text;
   }
@@ -137,8 +135,7 @@ Fit NoteFits(const std::string& note, const std::string& after, const std::strin
   const std::string normalNote = Normal(note);
   const resolver::NoteRule rule = resolver::ReadNote(normalNote.data(), normalNote.size(), pool);
   const std::string text = Normal(after);
-  resolver::AddressRest rest;
-  resolver::ReadRest(text.data(), text.size(), rest);
+  const resolver::AddressRest rest = resolver::ReadRest(text);
   resolver::MatchContext context;
   context.rest = &rest;
   context.chomeView = rest.Values(resolver::FirstNumber::kChome);
