@@ -61,8 +61,8 @@ bool TakeLevel(Cursor& c, Level& level) {
 bool StartsTerm(const Cursor& c) {
   if (c.Digit()) return true;
   if (c.Peek() != ch::kDai) return false;
-  const size_t next = c.pos + 2;
-  return next < c.length && c.text[next] >= '0' && c.text[next] <= '9';
+  const uint16_t next = c.PeekSecond();
+  return next >= '0' && next <= '9';
 }
 
 }  // namespace
@@ -73,11 +73,9 @@ bool StartsTerm(const Cursor& c) {
 bool SkipEndLimit(Cursor& c, bool low) {
   const size_t save = c.pos;
   if (!c.TakeChar(ch::kQuoteOpen)) return false;
-  while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.pos += CharWidth(c.Peek());
+  while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.Next();
   // Anywhere else it is an exclusion or a remark, read by the item.
-  const bool placed = low ? c.Peek() == ch::kQuoteClose && c.pos + 2 < c.length &&
-                                CharCode(c.text + c.pos + 2, c.length - c.pos - 2) == ch::kWave
-                          : true;
+  const bool placed = low ? c.Peek() == ch::kQuoteClose && c.PeekSecond() == ch::kWave : true;
   if (!placed || !c.TakeChar(ch::kQuoteClose) || !(c.AtEnd() || c.Peek() == ch::kWave || c.Peek() == ch::kComma)) {
     c.pos = save;
     return false;
@@ -217,33 +215,32 @@ void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item) 
 
 void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
   Cursor c{note + start, end - start};
-  if (c.length == 0) {
+  if (c.text.empty()) {
     item.failed = true;
     return;
   }
   size_t streetEnd;
-  if (FindStreetClause(c.text, c.length, streetEnd)) {
+  if (FindStreetClause(c.text.data(), c.text.size(), streetEnd)) {
     item.kind = ItemKind::kStreet;
     item.nameStart = start;
-    item.nameLength = c.length;
+    item.nameLength = c.text.size();
     return;
   }
-  if (c.length == std::strlen(word::kChome) && c.Take(word::kChome)) {
+  if (c.text == word::kChome) {
     item.kind = ItemKind::kChomeForm;
     return;
   }
-  if ((c.length == 4 && (c.Take(word::kBanchi) || c.Take(word::kOaza))) ||
-      (c.length == std::strlen(word::kOnlyBanchi) && c.Take(word::kOnlyBanchi))) {
+  if (c.text == word::kBanchi || c.text == word::kOaza || c.text == word::kOnlyBanchi) {
     item.kind = ItemKind::kBanchiForm;
     return;
   }
-  while (!c.AtEnd() && !StartsTerm(c) && c.Peek() != ch::kQuoteOpen) c.pos += CharWidth(c.Peek());
+  while (!c.AtEnd() && !StartsTerm(c) && c.Peek() != ch::kQuoteOpen) c.Next();
   if (c.pos > 0) {
     item.kind = ItemKind::kName;
     item.nameStart = start;
     item.nameLength = c.pos;
     const size_t other = std::strlen(word::kOther);
-    if (c.AtEnd() && c.pos > other && std::memcmp(c.text + c.pos - other, word::kOther, other) == 0) {
+    if (c.AtEnd() && c.pos > other && c.AfterWord(word::kOther)) {
       item.nameLength -= other;  // "国見その他": the rest of 国見, read as "may fit"
       item.qualified = true;
       return;
@@ -260,18 +257,19 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
       item.terms.push_back(term);
     } else if (c.TakeChar(ch::kQuoteOpen)) {
       const size_t open = c.pos;
-      while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.pos += CharWidth(c.Peek());
+      while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.Next();
       const size_t close = c.pos;
       c.TakeChar(ch::kQuoteClose);
+      const std::string_view quoted = c.text.substr(open, close - open);
       const size_t n = std::strlen(word::kExcept);
-      if (close - open > n && std::memcmp(c.text + close - n, word::kExcept, n) == 0) {
-        ReadExclusion(c.text + open, close - open - n, item);
+      if (quoted.size() > n && EndsWithWord(quoted, word::kExcept)) {
+        ReadExclusion(quoted.data(), quoted.size() - n, item);
       } else if (c.Take(word::kOutside)) {
-        ReadExclusion(c.text + open, close - open, item);
+        ReadExclusion(quoted.data(), quoted.size(), item);
       } else if (item.exclusions.empty() && !item.qualified) {
         // 「9番地の4、12番地」: only these; 「榛名湖畔」: a part the rules cannot tell
         Parsed only = item;
-        ReadExclusion(c.text + open, close - open, only);
+        ReadExclusion(quoted.data(), quoted.size(), only);
         if (only.failed) {
           item.qualified = true;
         } else {

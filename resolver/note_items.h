@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/note_reader.h"
 
@@ -16,26 +17,10 @@ namespace note_items {
 // 丁目, 地割, 条, 線 first (0), then 番地 (1), then 号 (2).
 int Rank(Level level);
 
-// Reads a normalised note from `pos` on.
-struct Cursor {
-  const char* text;
-  size_t length;
-  size_t pos = 0;
+// Reads a normalised note from `pos` on, its numbers too.
+struct Cursor : Cp932Cursor {
+  Cursor(const char* note, size_t length) : Cp932Cursor{std::string_view(note, length)} {}
 
-  bool AtEnd() const { return pos >= length; }
-  uint16_t Peek() const { return AtEnd() ? 0 : CharCode(text + pos, length - pos); }
-  bool Digit() const { return !AtEnd() && text[pos] >= '0' && text[pos] <= '9'; }
-  bool Take(const char* word) {
-    const size_t n = std::strlen(word);
-    if (pos + n > length || std::memcmp(text + pos, word, n) != 0) return false;
-    pos += n;
-    return true;
-  }
-  bool TakeChar(uint16_t code) {
-    if (AtEnd() || Peek() != code) return false;
-    pos += CharWidth(code);
-    return true;
-  }
   long Number() {
     long value = 0;
     while (Digit()) {
