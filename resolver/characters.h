@@ -48,6 +48,13 @@ constexpr uint16_t kBan = 0x94D4;  // "番"
 constexpr uint16_t kChi = 0x926E;  // "地"
 constexpr uint16_t kMe = 0x96DA;  // "目"
 constexpr uint16_t kShita = 0x89BA;  // "下"
+// a Kyoto street clause's marks, which CanonicalStreet evens out
+constexpr uint16_t kUe = 0x8FE3;  // "上"
+constexpr uint16_t kIri = 0x93FC;  // "入"
+constexpr uint16_t kTsu = 0x92CA;  // "通"
+constexpr uint16_t kRiKana = 0x82E8;  // "り"
+constexpr uint16_t kRuKana = 0x838B;  // "ル"
+constexpr uint16_t kRuHiragana = 0x82E9;  // "る"
 constexpr uint16_t kShitsu = 0x8EBA;  // "室"
 constexpr uint16_t kEast = 0x938C;  // "東"
 constexpr uint16_t kWest = 0x90BC;  // "西"
@@ -94,6 +101,12 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kChi", "\x92\x6E", -1},
     {"kMe", "\x96\xDA", -1},
     {"kShita", "\x89\xBA", -1},
+    {"kUe", "\x8F\xE3", -1},
+    {"kIri", "\x93\xFC", -1},
+    {"kTsu", "\x92\xCA", -1},
+    {"kRiKana", "\x82\xE8", -1},
+    {"kRuKana", "\x83\x8B", -1},
+    {"kRuHiragana", "\x82\xE9", -1},
     {"kShitsu", "\x8E\xBA", -1},
     {"kEast", "\x93\x8C", -1},
     {"kWest", "\x90\xBC", -1},

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "postal/text.h"
@@ -20,6 +21,10 @@ inline uint16_t CharCode(const char* p, size_t left) {
   return lead;
 }
 inline size_t CharWidth(uint16_t code) { return code > 0xFF ? 2 : 1; }
+inline void AppendChar(uint16_t code, std::string& out) {
+  if (code > 0xFF) out += static_cast<char>(code >> 8);
+  out += static_cast<char>(code & 0xFF);
+}
 
 // Kanji of cp932 (JIS levels 1 and 2, NEC's and IBM's extensions), and 々.
 inline bool IsKanji(uint16_t code) {

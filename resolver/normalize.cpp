@@ -130,14 +130,12 @@ constexpr uint16_t kGaKana = 0x834B;        // ガ
 void FoldJoiningKana(std::string& text) { FoldJoiningKana(text, nullptr); }
 
 void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins) {
-  constexpr uint16_t kTori = 0x92CA;  // 通
-  constexpr uint16_t kRi = 0x82E8;    // り
   uint16_t before = 0;
   size_t kept = 0;
   for (size_t i = 0; i < text.size();) {
     const uint16_t code = CharCode(text.data() + i, text.size() - i);
     const size_t width = CharWidth(code);
-    if (code == kRi && before == kTori) {
+    if (code == ch::kRiKana && before == ch::kTsu) {
       before = code;
       i += width;
       continue;

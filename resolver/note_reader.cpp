@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/note_items.h"
@@ -176,24 +177,24 @@ void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool) {
 }
 
 void CanonicalStreet(const char* text, size_t length, std::string& out) {
-  using word::kIn, word::kTori, word::kRi;
   out.clear();
-  for (size_t i = 0; i < length;) {
-    const size_t w = CharWidth(CharCode(text + i, length - i));
-    if (w == 2 && std::memcmp(text + i, kTori, 2) == 0) {
+  uint16_t previous = 0;
+  for (Cp932Cursor c{std::string_view(text, length)}; !c.AtEnd();) {
+    if (c.TakeChar(ch::kTsu)) {
       // "西中筋六条下る" is the file's 西中筋通六条下る: the street's 通 (通り) left out
-      i += 2;
-      if (i + 2 <= length && std::memcmp(text + i, kRi, 2) == 0) i += 2;
+      c.TakeChar(ch::kRiKana);
+      previous = 0;
       continue;
     }
-    const bool ru = w == 2 && std::memcmp(text + i, word::kRu, 2) == 0;
-    const char* before = ru && i >= 2 ? text + i - 2 : nullptr;
-    if (before && (std::memcmp(before, word::kUp, 2) == 0 || std::memcmp(before, word::kDown, 2) == 0)) {
-      out.append(word::kUp + 2, 2);  // る
-    } else if (!(before && std::memcmp(before, kIn, 2) == 0)) {
-      out.append(text + i, w);
+    const size_t at = c.pos;
+    const uint16_t code = c.Peek();
+    c.Next();
+    if (code == ch::kRuKana && (previous == ch::kUe || previous == ch::kShita)) {
+      AppendChar(ch::kRuHiragana, out);  // 上ル is 上る
+    } else if (!(code == ch::kRuKana && previous == ch::kIri)) {  // 東入ル is 東入
+      out.append(text + at, c.pos - at);
     }
-    i += w;
+    previous = code;
   }
 }
 

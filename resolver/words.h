@@ -88,13 +88,6 @@ inline constexpr char kOnlyBanchi[] = "\x94\xD4\x92\x6E\x82\xCC\x82\xDD";
 // the close of a town's note
 // "）"
 inline constexpr char kCloseParen[] = "\x81\x6A";
-// a Kyoto street clause's marks, which CanonicalStreet evens out
-// "入"
-inline constexpr char kIn[] = "\x93\xFC";
-// "通"
-inline constexpr char kTori[] = "\x92\xCA";
-// "り"
-inline constexpr char kRi[] = "\x82\xE8";
 // marks of a range in a note: an item holding one is never a place name
 // "「"
 inline constexpr char kQuoteOpen[] = "\x81\x75";
@@ -194,9 +187,6 @@ inline constexpr postal::Cp932Word kWordsTable[] = {
     {"kWithin", kWithin, -1},
     {"kOnlyBanchi", kOnlyBanchi, -1},
     {"kCloseParen", kCloseParen, -1},
-    {"kIn", kIn, -1},
-    {"kTori", kTori, -1},
-    {"kRi", kRi, -1},
     {"kQuoteOpen", kQuoteOpen, -1},
     {"kWave", kWave, -1},
     {"kAgrees", kAgrees, -1},
