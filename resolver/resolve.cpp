@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "resolver/book_impl.h"
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
@@ -102,13 +103,18 @@ void KeepLongest(std::vector<MunicipalityHit>& hits) {
 // "練馬区練馬区"): true with s.again holding those of s.hits it names.
 bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t pos, size_t from, int prefecture,
                 ResolveScratch& s) {
-  // it begins as the name did, or as the name after its county ("松前郡福島町福島町")
-  if (from + 2 > text.size()) return false;
-  bool repeats = text.compare(from, 2, text, pos, 2) == 0;
-  for (size_t i = pos; !repeats && i + 2 < from;) {
-    const uint16_t code = CharCode(text.data() + i, from - i);
-    i += CharWidth(code);
-    if (code == ch::kGun) repeats = text.compare(from, 2, text, i, 2) == 0;
+  // its first character is the name's, or the first after its county ("松前郡福島町福島町")
+  const auto firstIs = [&](size_t at) {
+    const size_t width = CharWidth(CharCode(text.data() + at, text.size() - at));
+    return from + width <= text.size() && text.compare(from, width, text, at, width) == 0;
+  };
+  bool repeats = from < text.size() && firstIs(pos);
+  for (Cp932Cursor c{std::string_view(text).substr(0, from), pos}; !repeats && !c.AtEnd();) {
+    if (c.TakeChar(ch::kGun) && !c.AtEnd()) {
+      repeats = firstIs(c.pos);
+    } else if (!c.AtEnd()) {
+      c.Next();
+    }
   }
   if (!repeats) return false;
   FindMunicipalities(book, text, from, prefecture, s, s.again);
@@ -129,11 +135,13 @@ bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t p
 
 // The length of a ward's name at the start of `rest` ("西区", "浜北区"), else 0.
 size_t WardLength(const std::string& rest) {
-  for (size_t i = 0, chars = 0; i + 2 <= rest.size() && chars < 4; ++chars) {
-    const uint16_t code = CharCode(rest.data() + i, rest.size() - i);
-    if (CharWidth(code) != 2) return 0;
-    i += 2;
-    if (code == ch::kKu) return chars > 0 ? i : 0;
+  constexpr int kLongestWard = 4;  // characters, 区 included
+  Cp932Cursor c{rest};
+  for (int chars = 0; !c.AtEnd() && chars < kLongestWard; ++chars) {
+    const uint16_t code = c.Peek();
+    if (CharWidth(code) == 1) return 0;  // a ward's name is kanji and kana
+    c.Next();
+    if (code == ch::kKu) return chars > 0 ? c.pos : 0;
   }
   return 0;
 }
