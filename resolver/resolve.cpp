@@ -64,19 +64,9 @@ int FindPrefecture(const AddressBook::Impl& book, const std::string& text, size_
 void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
                         ResolveScratch& s, std::vector<MunicipalityHit>& hits) {
   hits.clear();
-  std::vector<size_t>& bounds = s.towns.bounds;
-  std::vector<uint64_t>& hashes = s.towns.boundHashes;
-  bounds.clear();
-  hashes.clear();
-  NameTable::PrefixHash hash(kMunicipalityNameOwner);
-  for (size_t i = pos; i < text.size() && i - pos < book.longestMunicipalityName;) {
-    const size_t start = i;
-    i += CharWidth(CharCode(text.data() + i, text.size() - i));
-    if (i > text.size()) break;
-    hash.Add(text.data() + start, i - start);
-    bounds.push_back(i - pos);
-    hashes.push_back(hash.value());
-  }
+  PrefixBounds(std::string_view(text).substr(pos), book.longestMunicipalityName, kMunicipalityNameOwner, s.towns);
+  const std::vector<size_t>& bounds = s.towns.bounds;
+  const std::vector<uint64_t>& hashes = s.towns.boundHashes;
   for (size_t b = bounds.size(); b-- > 0;) {
     const uint32_t list =
         book.municipalityNames.FindHashed(kMunicipalityNameOwner, text.data() + pos, bounds[b], hashes[b]);

@@ -243,7 +243,8 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
         named = NamedBuilding(rest);
         if (named.latin) {
           const bool b = named.end < rest.length && rest.text[named.end] == 'B';
-          ReadLatinName(book, records, count, rest.text + named.begin, named.end - named.begin, b, scratch.latin);
+          const std::string_view name = named.In(rest);
+          ReadLatinName(book, records, count, name.data(), name.size(), b, scratch.latin);
         }
       }
       namedRead = true;
@@ -404,17 +405,7 @@ TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std:
 TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
                       Scratch& scratch) {
   const size_t length = text.size();
-  scratch.bounds.clear();
-  scratch.boundHashes.clear();
-  NameTable::PrefixHash hash(m);
-  for (size_t i = 0; i < length && i < book.municipalities[m].longestTownName;) {
-    const size_t start = i;
-    i += CharWidth(CharCode(text.data() + i, length - i));
-    if (i > length) break;
-    hash.Add(text.data() + start, i - start);
-    scratch.bounds.push_back(i);
-    scratch.boundHashes.push_back(hash.value());
-  }
+  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
   const size_t before = scratch.found.size();
   scratch.readings.clear();
   size_t best = 0;
@@ -480,6 +471,20 @@ bool GridTown(const char* text, size_t length, std::string& out, size_t& put) {
 }
 
 }  // namespace
+
+void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch& scratch) {
+  scratch.bounds.clear();
+  scratch.boundHashes.clear();
+  NameTable::PrefixHash hash(owner);
+  for (size_t i = 0; i < text.size() && i < longest;) {
+    const size_t start = i;
+    i += CharWidth(CharCode(text.data() + i, text.size() - i));
+    if (i > text.size()) break;
+    hash.Add(text.data() + start, i - start);
+    scratch.bounds.push_back(i);
+    scratch.boundHashes.push_back(hash.value());
+  }
+}
 
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
   const size_t length = text.size();

@@ -49,6 +49,11 @@ struct TownFound {
   size_t townBegin = 0, townEnd = 0;
 };
 
+// The ends of the first characters of `text`, up to `longest` bytes, into
+// scratch.bounds, and the NameTable hash of `owner` and the text up to each
+// into scratch.boundHashes: every prefix looked up for one pass over it.
+void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch& scratch);
+
 // Adds to `scratch.found` the records of municipality `m` that fit `text`
 // (normalised, what follows the municipality's name).
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
