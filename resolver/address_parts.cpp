@@ -5,6 +5,7 @@
 #include "postal/kana.h"
 #include "resolver/address_rest.h"
 #include "resolver/book_impl.h"
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/town_name.h"
@@ -76,6 +77,14 @@ struct Number {
   size_t after;       // just past its unit
 };
 
+struct Lot {
+  Number numbers[kMaxNumbers];
+  int count = 0;
+  size_t buildingAt = 0;                // where the building begins
+  size_t placeBegin = 0, placeEnd = 0;  // a 小字 written among the numbers
+  bool HasPlace() const { return placeEnd > placeBegin; }
+};
+
 // Reads the spelled text after the town (and a street clause) into the lot.
 class LotReader {
  public:
@@ -87,24 +96,23 @@ class LotReader {
     return address_.substr(origins_[begin], origins_[end] - origins_[begin]);
   }
 
-  // Numbers from `pos`: count, and where the building begins (spelled).
-  // `place` receives a 小字 between a 地割 or 線 number and the next.
-  int Read(size_t pos, Number* numbers, size_t& buildingAt, size_t& placeBegin, size_t& placeEnd) const {
-    int count = 0;
-    buildingAt = pos;
+  // The numbers from `pos`, and where the building begins.
+  Lot Read(size_t pos) const {
+    Lot lot;
+    lot.buildingAt = pos;
     bool lastArabic = false;
-    while (pos < s_.size() && IsDigit(s_[pos]) && count < kMaxNumbers) {
+    while (pos < s_.size() && IsDigit(s_[pos]) && lot.count < kMaxNumbers) {
       const bool kanji = FromKanji(pos);
       // "２番地４三番町", "１５番５十五番館": the kanji numeral begins a name
-      if (count > 0 && lastArabic && kanji && numbers[count - 1].unit != Unit::kChome) break;
+      if (lot.count > 0 && lastArabic && kanji && lot.numbers[lot.count - 1].unit != Unit::kChome) break;
       size_t end = pos;
       while (end < s_.size() && IsDigit(s_[end]) && FromKanji(end) == kanji) ++end;
       const bool nameFollows = end < s_.size() && IsDigit(s_[end]);  // Arabic giving way to kanji
       const size_t afterBlock = end + std::strlen(kBancho);
-      if (count == 0 && !nameFollows && WordAt(s_, end, kBancho) && afterBlock < s_.size() && IsDigit(s_[afterBlock]) &&
-          placeBegin == placeEnd) {
-        placeBegin = pos;  // "8番町" before the lot: a place of the town
-        placeEnd = afterBlock;
+      if (lot.count == 0 && !nameFollows && WordAt(s_, end, kBancho) && afterBlock < s_.size() &&
+          IsDigit(s_[afterBlock]) && !lot.HasPlace()) {
+        lot.placeBegin = pos;  // "8番町" before the lot: a place of the town
+        lot.placeEnd = afterBlock;
         pos = afterBlock;
         continue;
       }
@@ -113,23 +121,33 @@ class LotReader {
       size_t after = end;
       for (const UnitWord& u : kUnits) {
         if (nameFollows || !WordAt(s_, end, u.word)) continue;
-        if ((u.word == kCho || u.word == kBu) && count > 0) continue;
-        if (u.word == kBu && !(end + 2 < s_.size() && IsDigit(s_[end + 2]))) continue;
+        if ((u.word == kCho || u.word == kBu) && lot.count > 0) continue;
+        if (u.word == kBu && !IsDigit(At(end + std::strlen(kBu)))) continue;
         unit = u.unit;
         after = end + std::strlen(u.word);
         break;
       }
-      numbers[count++] = Number{pos, end, unit, after};
-      buildingAt = after;
+      lot.numbers[lot.count++] = Number{pos, end, unit, after};
+      lot.buildingAt = after;
       lastArabic = !kanji;
       if (nameFollows) break;
-      pos = NextNumber(after, unit, placeBegin, placeEnd);
+      pos = NextNumber(after, unit);
+      // "第21地割大淵川480": a 小字 between a 地割 or 線 number and the next
+      if (pos == std::string_view::npos && (unit == Unit::kChiwari || unit == Unit::kSen) && !lot.HasPlace()) {
+        Cp932Cursor place{s_, after};
+        while (IsPlaceChar(place.Peek())) place.Next();
+        if (place.pos > after && place.Digit()) {
+          lot.placeBegin = after;
+          lot.placeEnd = pos = place.pos;
+        }
+      }
       if (pos == std::string_view::npos) break;
     }
-    return count;
+    return lot;
   }
 
  private:
+  char At(size_t pos) const { return pos < s_.size() ? s_[pos] : '\0'; }
   bool FromKanji(size_t pos) const {
     const size_t at = origins_[pos];
     return KanjiNumeralValue(CharCode(address_.data() + at, address_.size() - at)) >= 0;
@@ -137,7 +155,7 @@ class LotReader {
   // 12階, 12F; not 1FKビル.
   bool IsFloor(size_t end) const {
     if (WordAt(s_, end, word::kKai)) return true;
-    return end < s_.size() && s_[end] == 'F' && !(end + 1 < s_.size() && s_[end + 1] >= 'A' && s_[end + 1] <= 'Z');
+    return At(end) == 'F' && !IsLatinCapital(static_cast<unsigned char>(At(end + 1)));
   }
   bool IsNameWord(size_t end) const {
     for (const char* name : kNameWords) {
@@ -147,24 +165,14 @@ class LotReader {
   }
 
   // Where the next number of the lot begins after a number ending at
-  // `after`, or npos: "-", "の", 第, right after a unit, or after a 小字
-  // that follows a 地割 or 線 ("第21地割大淵川480").
-  size_t NextNumber(size_t after, Unit unit, size_t& placeBegin, size_t& placeEnd) const {
-    const auto digitAt = [this](size_t p) { return p < s_.size() && IsDigit(s_[p]); };
-    if (after < s_.size() && s_[after] == '-' && digitAt(after + 1)) return after + 1;
-    if (CodeAt(s_, after) == ch::kNo && digitAt(after + 2)) return after + 2;
+  // `after`, or npos: "-", "の", 第, or right after a unit.
+  size_t NextNumber(size_t after, Unit unit) const {
+    const Cp932Cursor at{s_, after};
+    const auto digitAfter = [&at](uint16_t joiner) { return at.Peek() == joiner && IsAsciiDigit(at.PeekSecond()); };
+    if (digitAfter('-') || digitAfter(ch::kNo)) return after + CharWidth(at.Peek());
     if (unit == Unit::kPlain) return std::string_view::npos;
-    if (digitAt(after)) return after;
-    if (CodeAt(s_, after) == ch::kDai && digitAt(after + 2)) return after + 2;
-    if ((unit == Unit::kChiwari || unit == Unit::kSen) && placeBegin == placeEnd) {
-      size_t p = after;
-      while (p < s_.size() && IsPlaceChar(CodeAt(s_, p))) p += CharWidth(CodeAt(s_, p));
-      if (p > after && digitAt(p)) {
-        placeBegin = after;
-        placeEnd = p;
-        return p;
-      }
-    }
+    if (at.Digit()) return after;
+    if (digitAfter(ch::kDai)) return after + CharWidth(ch::kDai);
     return std::string_view::npos;
   }
 
@@ -298,18 +306,19 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
 
   // 3. A street clause: before the town, or right after it.
   size_t pos = resolution.townEnd;
-  size_t firstDigit = pos + FirstDigit(spelled.data() + pos, spelled.size() - pos);
-  size_t clauseEnd = 0;
+  const size_t firstDigit = pos + FirstDigit(spelled.substr(pos));
+  const size_t clauseEnd = StreetClauseEnd(spelled.substr(pos, firstDigit - pos));
   if (resolution.townBegin > resolution.cityEnd) {
     parts.subarea = Trimmed(reader.Written(resolution.cityEnd, resolution.townBegin));
-  } else if (FindStreetClause(spelled.data() + pos, firstDigit - pos, clauseEnd)) {
+  } else if (clauseEnd != 0) {
     parts.subarea = Trimmed(reader.Written(pos, pos + clauseEnd));
     pos += clauseEnd;
   }
 
   // 4. A 小字 before the numbers: place names only, else it is a building's.
   size_t placeEnd = firstDigit;
-  if (placeEnd >= pos + 2 && CodeAt(spelled, placeEnd - 2) == ch::kDai) placeEnd -= 2;  // 第21地割
+  const size_t lastBefore = pos + LastCharAt(spelled.substr(pos, placeEnd - pos));
+  if (placeEnd > pos && CodeAt(spelled, lastBefore) == ch::kDai) placeEnd = lastBefore;  // 第21地割
   bool placeOnly = true;
   for (size_t i = pos; i < placeEnd;) {
     const uint16_t code = CodeAt(spelled, i);
@@ -318,18 +327,17 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
   }
 
   // 5. The numbers, then the building.
-  Number numbers[kMaxNumbers];
-  size_t buildingAt = pos, innerBegin = 0, innerEnd = 0;
-  int count = 0;
-  if (firstDigit < spelled.size() && placeOnly) {
-    count = reader.Read(firstDigit, numbers, buildingAt, innerBegin, innerEnd);
-  }
+  Lot lot;
+  if (firstDigit < spelled.size() && placeOnly) lot = reader.Read(firstDigit);
+  const Number* const numbers = lot.numbers;
+  const int count = lot.count;
+  size_t buildingAt = lot.buildingAt;
   if (count == 0) {
     buildingAt = pos;
   } else if (placeEnd > pos && parts.subarea.empty()) {
     parts.subarea = Trimmed(reader.Written(pos, placeEnd));
-  } else if (innerEnd > innerBegin && parts.subarea.empty()) {
-    parts.subarea = Trimmed(reader.Written(innerBegin, innerEnd));
+  } else if (lot.HasPlace() && parts.subarea.empty()) {
+    parts.subarea = Trimmed(reader.Written(lot.placeBegin, lot.placeEnd));
   }
   const RecordInfo& info = impl.info[record];
   int first = 0;

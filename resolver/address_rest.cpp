@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 
 namespace resolver {
@@ -12,19 +13,19 @@ namespace {
 constexpr long kMaxNumber = 100000000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigitAt(std::string_view text, size_t pos) { return pos < text.size() && IsDigit(text[pos]); }
 
-bool At(const char* text, size_t length, size_t pos, const char* word) {
-  return WordAt(std::string_view(text, length), pos, word);
-}
+struct Number {
+  long value;
+  size_t end;  // just past its digits
+};
 
-size_t ReadNumber(const char* text, size_t length, size_t pos, long& value) {
-  value = 0;
-  size_t i = pos;
-  while (i < length && IsDigit(text[i])) {
-    if (value < kMaxNumber) value = value * 10 + (text[i] - '0');
-    ++i;
+Number ReadNumber(std::string_view text, size_t pos) {
+  Number number{0, pos};
+  for (; IsDigitAt(text, number.end); ++number.end) {
+    if (number.value < kMaxNumber) number.value = number.value * 10 + (text[number.end] - '0');
   }
-  return i;
+  return number;
 }
 
 struct UnitWord {
@@ -38,92 +39,92 @@ const UnitWord kUnitWords[] = {
     {word::kJo, Unit::kJo},       {word::kSen, Unit::kSen},
 };
 
-bool IsFloorMark(const char* text, size_t length, size_t pos) {
-  return At(text, length, pos, word::kKai) || (pos < length && text[pos] == 'F');
+bool IsFloorMark(std::string_view text, size_t pos) {
+  return WordAt(text, pos, word::kKai) || (pos < text.size() && text[pos] == 'F');
+}
+
+// What joins a number to the next: "-", の before a digit, or 第 after a unit.
+bool TakeJoiner(Cp932Cursor& at, Unit unit) {
+  if (at.Peek() == ch::kNo && IsAsciiDigit(at.PeekSecond())) {
+    at.Next();
+    return true;
+  }
+  return at.TakeChar('-') || (unit != Unit::kPlain && at.TakeChar(ch::kDai));
 }
 
 void ReadNumbers(AddressRest& rest) {
-  const char* text = rest.text;
-  const size_t length = rest.length;
-  size_t pos = FirstDigit(text, length);
+  const std::string_view text = rest.text;
+  size_t pos = FirstDigit(text);
   rest.numbersEnd = 0;
-  while (pos < length && IsDigit(text[pos]) && rest.numberCount < AddressRest::kMaxNumbers) {
-    long value;
-    size_t end = ReadNumber(text, length, pos, value);
-    if (IsFloorMark(text, length, end)) break;  // "12階" is a floor, not a lot
+  while (IsDigitAt(text, pos) && rest.numberCount < AddressRest::kMaxNumbers) {
+    const Number number = ReadNumber(text, pos);
+    size_t end = number.end;
+    if (IsFloorMark(text, end)) break;  // "12階" is a floor, not a lot
     Unit unit = Unit::kPlain;
     for (const UnitWord& u : kUnitWords) {
-      if (At(text, length, end, u.word)) {
+      if (WordAt(text, end, u.word)) {
         unit = u.unit;
         end += std::strlen(u.word);
         break;
       }
     }
-    rest.numbers[rest.numberCount++] = LotNumber{value, unit};
+    rest.numbers[rest.numberCount++] = LotNumber{number.value, unit};
     rest.numbersEnd = end;
-    // What joins this number to the next: "-", "の", nothing after a unit, or 第.
-    pos = end;
-    if (pos < length && text[pos] == '-') {
-      ++pos;
-    } else if (CharCode(text + pos, length - pos) == ch::kNo && pos + 2 < length && IsDigit(text[pos + 2])) {
-      pos += 2;
-    } else if (unit != Unit::kPlain && CharCode(text + pos, length - pos) == ch::kDai) {
-      pos += 2;
-    } else if (unit == Unit::kPlain) {
-      break;
-    }
-    if (!(pos < length && IsDigit(text[pos]))) break;
+    // A plain number needs a joiner before the next; after a unit it may follow directly.
+    Cp932Cursor next{text, end};
+    if (!TakeJoiner(next, unit) && unit == Unit::kPlain) break;
+    if (!next.Digit()) break;
+    pos = next.pos;
   }
 }
 
 }  // namespace
 
-Floor ReadFloorAt(std::string_view written, size_t from) {
-  const char* const text = written.data();
-  const size_t length = written.size();
+Floor ReadFloorAt(std::string_view text, size_t from) {
   Floor floor;
-  for (size_t i = from; i < length;) {
-    if (At(text, length, i, word::kChikai)) {
+  const size_t last = LastCharAt(text.substr(0, from));
+  uint16_t before = from > 0 ? CharCode(text.data() + last, from - last) : 0;  // the character before the cursor
+  for (Cp932Cursor at{text, from}; !at.AtEnd();) {
+    const size_t i = at.pos;
+    if (WordAt(text, i, word::kChikai)) {
       floor.basement = true;
       return floor;
     }
-    const bool underground = At(text, length, i, word::kChika);
-    const bool b = text[i] == 'B' && (i == 0 || !(text[i - 1] >= 'A' && text[i - 1] <= 'Z'));
+    const bool underground = WordAt(text, i, word::kChika);
+    const bool b = text[i] == 'B' && (i == 0 || !IsLatinCapital(before));
     const size_t start = underground ? i + std::strlen(word::kChika) : (b ? i + 1 : i);
-    if (start < length && IsDigit(text[start])) {
-      long value;
-      const size_t end = ReadNumber(text, length, start, value);
-      const bool letterAfter = end < length && text[end] >= 'A' && text[end] <= 'Z' && text[end] != 'F';
-      if (IsFloorMark(text, length, end) || (b && !letterAfter)) {
+    if (IsDigitAt(text, start)) {
+      const Number number = ReadNumber(text, start);
+      const bool letterAfter = number.end < text.size() && IsLatinCapital(text[number.end]) && text[number.end] != 'F';
+      if (IsFloorMark(text, number.end) || (b && !letterAfter)) {
         if (underground || b) {
           floor.basement = true;
         } else {
-          floor.number = value;
+          floor.number = number.value;
         }
         return floor;
       }
-      i = end;
+      before = '0';  // a digit
+      at.pos = number.end;
       continue;
     }
-    i += CharWidth(CharCode(text + i, length - i));
+    before = at.Peek();
+    at.Next();
   }
   return floor;
 }
 
-size_t VillagePrefixLength(const char* text, size_t length) {
-  if (At(text, length, 0, word::kOaza)) return std::strlen(word::kOaza);
-  if (At(text, length, 0, word::kAza)) return std::strlen(word::kAza);
+size_t VillagePrefixLength(std::string_view text) {
+  if (WordAt(text, 0, word::kOaza)) return std::strlen(word::kOaza);
+  if (WordAt(text, 0, word::kAza)) return std::strlen(word::kAza);
   return 0;
 }
 
 AddressRest ReadRest(std::string_view written) {
-  const char* const text = written.data();
-  const size_t length = written.size();
   AddressRest rest;
-  rest.text = text;
-  rest.length = length;
-  const size_t skip = VillagePrefixLength(text, length);
-  rest.numberFirst = skip < length && IsDigit(text[skip]);
+  rest.text = written;
+  const size_t skip = VillagePrefixLength(written);
+  rest.numberFirst = skip < written.size() && IsDigit(written[skip]);
   ReadNumbers(rest);
   if (rest.numberCount == 1 && rest.numbers[0].unit == Unit::kChome) rest.afterChome = rest.numbersEnd;
   const Floor floor = ReadFloorAt(written, rest.numbersEnd);
@@ -175,32 +176,28 @@ LotValues AddressRest::Values(FirstNumber firstNumber) const {
   return v;
 }
 
-bool FindStreetClause(const char* text, size_t length, size_t& end) {
+size_t StreetClauseEnd(std::string_view text) {
   const char* const clauses[] = {word::kUp, word::kUpKana, word::kDown, word::kDownKana, word::kEastIn, word::kWestIn};
-  bool found = false;
-  for (size_t i = 0; i < length;) {
+  size_t end = 0;
+  for (Cp932Cursor at{text}; !at.AtEnd(); at.Next()) {
     for (const char* clause : clauses) {
-      if (text[i] == clause[0] && At(text, length, i, clause)) {  // the first byte: most places are no clause
-        end = i + std::strlen(clause);
-        if (At(text, length, end, word::kRu)) end += std::strlen(word::kRu);
-        // "堀川通寺之内上る4丁目天神北町": the 丁目 belongs to the clause
-        size_t digits = end;
-        while (digits < length && IsDigit(text[digits])) ++digits;
-        if (digits > end && At(text, length, digits, word::kChome)) end = digits + std::strlen(word::kChome);
-        found = true;
-      }
+      // the first byte: most places are no clause
+      if (text[at.pos] != clause[0] || !WordAt(text, at.pos, clause)) continue;
+      Cp932Cursor after{text, at.pos + std::strlen(clause)};
+      after.Take(word::kRu);
+      end = after.pos;
+      // "堀川通寺之内上る4丁目天神北町": the 丁目 belongs to the clause
+      while (after.Digit()) after.Next();
+      if (after.pos > end && after.Take(word::kChome)) end = after.pos;
     }
-    i += CharWidth(CharCode(text + i, length - i));
   }
-  return found;
+  return end;
 }
 
-size_t FirstDigit(const char* text, size_t length) {
-  for (size_t i = 0; i < length;) {
-    if (IsDigit(text[i])) return i;
-    i += CharWidth(CharCode(text + i, length - i));
-  }
-  return length;
+size_t FirstDigit(std::string_view text) {
+  Cp932Cursor at{text};
+  while (!at.AtEnd() && !at.Digit()) at.Next();
+  return at.pos;
 }
 
 }  // namespace resolver

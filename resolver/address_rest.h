@@ -37,8 +37,7 @@ enum class FirstNumber { kChome, kBanchi };
 struct AddressRest {
   static constexpr int kMaxNumbers = 6;
 
-  const char* text = nullptr;  // normalised, after the town's name
-  size_t length = 0;
+  std::string_view text;       // normalised, after the town's name
   LotNumber numbers[kMaxNumbers];
   int numberCount = 0;
   size_t numbersEnd = 0;       // offset just past the lot numbers
@@ -68,14 +67,14 @@ struct Floor {
 // The first floor written at or after `from`: 12階, 12F, 地下1階, B1, 地階.
 Floor ReadFloorAt(std::string_view text, size_t from);
 
-// The first ASCII digit at a character boundary, or `length`.
-size_t FirstDigit(const char* text, size_t length);
+// The first ASCII digit at a character boundary, or the text's size.
+size_t FirstDigit(std::string_view text);
 
 // The length of a leading "大字" or "字", 0 when there is none.
-size_t VillagePrefixLength(const char* text, size_t length);
+size_t VillagePrefixLength(std::string_view text);
 
-// True when `text` holds a Kyoto street clause (上る, 下る, 東入, 西入, with
-// ル forms); `end` receives the offset just past the last one.
-bool FindStreetClause(const char* text, size_t length, size_t& end);
+// Just past the last Kyoto street clause of `text` (上る, 下る, 東入, 西入,
+// with ル forms), 0 when it holds none.
+size_t StreetClauseEnd(std::string_view text);
 
 }  // namespace resolver

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "resolver/address_rest.h"
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/page_prefault.h"
@@ -71,13 +72,10 @@ void SplitTown(const std::string& town, TownPieces& pieces) {
 // 地割 written after it as a note. False for a town without 地割.
 bool SplitChiwariTown(const std::string& base, std::string& name, std::string& note) {
   if (FindWord(base, word::kChiwari) == std::string::npos) return false;
-  size_t i = 0;
-  while (i < base.size() && !(base[i] >= '0' && base[i] <= '9')) {
-    const uint16_t code = CharCode(base.data() + i, base.size() - i);
-    if (code == ch::kDai && i + 2 < base.size() && base[i + 2] >= '0' && base[i + 2] <= '9') break;
-    i += CharWidth(code);
-  }
-  if (i == 0 || i == base.size()) return false;
+  Cp932Cursor at{base};
+  while (!at.AtEnd() && !at.Digit() && !(at.Peek() == ch::kDai && IsAsciiDigit(at.PeekSecond()))) at.Next();
+  const size_t i = at.pos;
+  if (i == 0 || at.AtEnd()) return false;
   name = base.substr(0, i);
   note.clear();
   for (size_t j = i; j < base.size();) {
@@ -137,11 +135,14 @@ BuildingNames BuildingAliases(const std::string& building, const std::string& to
       if (!town.empty() && list[k].compare(0, town.size(), town) == 0) list.push_back(list[k].substr(town.size()));
     }
     for (size_t k = 0, count = list.size(); k < count; ++k) {
-      size_t i = 0;
-      while (i + 1 < list[k].size() && IsKanji(CharCode(list[k].data() + i, list[k].size() - i))) i += 2;
+      Cp932Cursor at{list[k]};
+      int kanji = 0;
+      for (; IsKanji(at.Peek()); at.Next()) ++kanji;
       // two kanji at least, and no ノ or ケ joining them to the name (丸ノ内)
-      const uint16_t next = i < list[k].size() ? CharCode(list[k].data() + i, list[k].size() - i) : 0;
-      if (i >= 4 && IsKatakanaOrLetter(next) && next != ch::kNoKana && next != ch::kKe) list.push_back(list[k].substr(i));
+      const uint16_t next = at.Peek();
+      if (kanji >= 2 && IsKatakanaOrLetter(next) && next != ch::kNoKana && next != ch::kKe) {
+        list.push_back(list[k].substr(at.pos));
+      }
     }
   };
   variants(own);
@@ -221,26 +222,27 @@ class IndexBuilder {
     NormalizeText(record.city, cityName_);
     shortName_.clear();
     const size_t county = FindChar(cityName_, ch::kGun);
-    if (county != std::string::npos && county > 0 && county + 2 < cityName_.size()) {
-      shortName_ = cityName_.substr(county + 2);
+    const size_t afterCounty = county + CharWidth(ch::kGun);
+    if (county != std::string::npos && county > 0 && afterCounty < cityName_.size()) {
+      shortName_ = cityName_.substr(afterCounty);
     }
     AddName(cityName_, id);
     if (!shortName_.empty()) AddName(shortName_, id);
     cityOnly_.clear();
     // "札幌市中央区" is also reached as "札幌市" with the ward left to the
     // town, and as "中央区" alone.
-    const size_t ward = cityName_.size() >= 2 ? cityName_.size() - 2 : 0;
-    if (CharCode(cityName_.data() + ward, 2) == ch::kKu) {
-      size_t city = std::string::npos;
-      for (size_t i = 0; i < ward;) {
-        const uint16_t code = CharCode(cityName_.data() + i, ward - i);
-        if (code == ch::kShi && i + 2 < ward) city = i;
-        i += CharWidth(code);
+    const size_t ward = LastCharAt(cityName_);
+    if (CharCode(cityName_.data() + ward, cityName_.size() - ward) == ch::kKu) {
+      size_t cityEnd = 0;  // after the last 市 that leaves a ward's name
+      for (Cp932Cursor at{std::string_view(cityName_).substr(0, ward)}; !at.AtEnd();) {
+        const bool city = at.TakeChar(ch::kShi);
+        if (!city) at.Next();
+        if (city && !at.AtEnd()) cityEnd = at.pos;
       }
-      if (city != std::string::npos) {
-        cityOnly_ = cityName_.substr(0, city + 2);
+      if (cityEnd != 0) {
+        cityOnly_ = cityName_.substr(0, cityEnd);
         AddName(cityOnly_, id);
-        AddName(cityName_.substr(city + 2), id);
+        AddName(cityName_.substr(cityEnd), id);
         FoldJoiningKana(cityOnly_);
         impl_.municipalities[id].cityOnlyLength = static_cast<uint32_t>(cityOnly_.size());
       }

@@ -32,6 +32,8 @@ inline bool IsKanji(uint16_t code) {
          (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
 }
 inline bool IsKatakana(uint16_t code) { return code >= 0x8340 && code <= 0x8396; }
+inline bool IsAsciiDigit(uint16_t code) { return code >= '0' && code <= '9'; }
+inline bool IsLatinCapital(uint16_t code) { return code >= 'A' && code <= 'Z'; }
 
 // `word` at byte `pos` of `text` (`pos` a character boundary).
 inline bool WordAt(std::string_view text, size_t pos, std::string_view word) {
@@ -45,6 +47,13 @@ inline bool EndsWithWord(std::string_view text, std::string_view word) {
   size_t i = 0;
   while (i < text.size() - word.size()) i += CharWidth(CharCode(text.data() + i, text.size() - i));
   return i == text.size() - word.size() && text.compare(i, word.size(), word) == 0;
+}
+
+// Where the last character of `text` begins (0 for empty text).
+inline size_t LastCharAt(std::string_view text) {
+  size_t last = 0;
+  for (size_t i = 0; i < text.size(); i += CharWidth(CharCode(text.data() + i, text.size() - i))) last = i;
+  return last;
 }
 
 }  // namespace resolver

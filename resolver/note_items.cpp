@@ -219,8 +219,7 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
     item.failed = true;
     return;
   }
-  size_t streetEnd;
-  if (FindStreetClause(c.text.data(), c.text.size(), streetEnd)) {
+  if (StreetClauseEnd(c.text) != 0) {
     item.kind = ItemKind::kStreet;
     item.nameStart = start;
     item.nameLength = c.text.size();

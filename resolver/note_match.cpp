@@ -1,6 +1,6 @@
 #include "resolver/note_match.h"
 
-#include <cstring>
+#include "resolver/cp932_words.h"
 
 namespace resolver {
 
@@ -18,14 +18,17 @@ Fit MatchRanges(const NoteItem& item, const NotePool& pool, const LotValues& val
   return fit;
 }
 
+std::string_view ItemText(const NoteItem& item, const NotePool& pool) {
+  return std::string_view(pool.text.data() + item.text, item.textLength);
+}
+
 bool NameAt(const NoteItem& item, const NotePool& pool, const AddressRest& rest, size_t at) {
-  return at + item.textLength <= rest.length &&
-         std::memcmp(rest.text + at, pool.text.data() + item.text, item.textLength) == 0;
+  return WordAt(rest.text, at, ItemText(item, pool));
 }
 
 // The place comes first, or right after the 丁目 ("本通21丁目南1番" for 本通（南）).
 bool NameMatches(const NoteItem& item, const NotePool& pool, const AddressRest& rest) {
-  return NameAt(item, pool, rest, VillagePrefixLength(rest.text, rest.length)) ||
+  return NameAt(item, pool, rest, VillagePrefixLength(rest.text)) ||
          (rest.afterChome > 0 && NameAt(item, pool, rest, rest.afterChome));
 }
 
@@ -37,15 +40,12 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
       return MatchRanges(item, pool, values);
     case ItemKind::kName:
       // Nothing after the town says which place is meant: any may be.
-      if (!NameMatches(item, pool, rest)) return context.relaxNames || rest.length == 0 ? Fit::kMaybe : Fit::kNo;
+      if (!NameMatches(item, pool, rest)) return context.relaxNames || rest.text.empty() ? Fit::kMaybe : Fit::kNo;
       if (item.textLength > result.nameLength) result.nameLength = item.textLength;
       return MatchRanges(item, pool, values);
     case ItemKind::kStreet:
-      if (context.street == nullptr) return Fit::kMaybe;
-      if (context.streetLength == item.textLength &&
-          std::memcmp(context.street, pool.text.data() + item.text, item.textLength) == 0) {
-        return Fit::kYes;
-      }
+      if (!context.street) return Fit::kMaybe;
+      if (*context.street == ItemText(item, pool)) return Fit::kYes;
       return context.relaxNames ? Fit::kMaybe : Fit::kNo;
     case ItemKind::kFloor:
       return !context.basement && context.floor == item.floor ? Fit::kYes : Fit::kNo;
@@ -56,14 +56,14 @@ Fit MatchItem(const NoteItem& item, const NotePool& pool, const MatchContext& co
     case ItemKind::kChomeForm:
       if (rest.HasChomeWritten() || rest.HasThreeNumbers()) return Fit::kYes;
       // "下地町柳目8": a place written first has no 丁目
-      if (rest.HasBanchiFirst() || (!rest.numberFirst && rest.length > 0)) return Fit::kNo;
+      if (rest.HasBanchiFirst() || (!rest.numberFirst && !rest.text.empty())) return Fit::kNo;
       return Fit::kMaybe;
     case ItemKind::kBanchiForm:
       if (rest.HasChomeWritten() || rest.HasThreeNumbers()) return Fit::kNo;
       return rest.numberFirst ? Fit::kYes : Fit::kMaybe;
     case ItemKind::kNumberNext:
       if (rest.numberFirst) return MatchRanges(item, pool, values);
-      return rest.length == 0 ? Fit::kMaybe : Fit::kNo;
+      return rest.text.empty() ? Fit::kMaybe : Fit::kNo;
     case ItemKind::kOther:
     case ItemKind::kExceptBuildings:
       result.usesOther = true;

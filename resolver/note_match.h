@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string_view>
 
 #include "resolver/address_rest.h"
 #include "resolver/note_reader.h"
@@ -14,8 +16,7 @@ enum class Fit : unsigned char { kNo, kMaybe, kYes };
 struct MatchContext {
   const AddressRest* rest = nullptr;
   LotValues chomeView, banchiView;  // the rest read with each FirstNumber
-  const char* street = nullptr;     // canonical street clause, or nullptr
-  size_t streetLength = 0;
+  std::optional<std::string_view> street;  // the canonical street clause the address writes
   bool relaxNames = false;          // the text names no place a sibling lists
   long floor = kUnknown;            // of the building being tested
   bool basement = false;

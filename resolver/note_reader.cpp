@@ -36,7 +36,7 @@ void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
   if (item.kind == ItemKind::kName || item.kind == ItemKind::kStreet) {
     std::string text;
     if (item.kind == ItemKind::kStreet) {
-      CanonicalStreet(note + p.nameStart, p.nameLength, text);
+      CanonicalStreet(std::string_view(note + p.nameStart, p.nameLength), text);
     } else {
       text.assign(note + p.nameStart, p.nameLength);
       DropAza(text);
@@ -176,10 +176,10 @@ void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool) {
   ++rule.count;
 }
 
-void CanonicalStreet(const char* text, size_t length, std::string& out) {
+void CanonicalStreet(std::string_view text, std::string& out) {
   out.clear();
   uint16_t previous = 0;
-  for (Cp932Cursor c{std::string_view(text, length)}; !c.AtEnd();) {
+  for (Cp932Cursor c{text}; !c.AtEnd();) {
     if (c.TakeChar(ch::kTsu)) {
       // "西中筋六条下る" is the file's 西中筋通六条下る: the street's 通 (通り) left out
       c.TakeChar(ch::kRiKana);
@@ -192,7 +192,7 @@ void CanonicalStreet(const char* text, size_t length, std::string& out) {
     if (code == ch::kRuKana && (previous == ch::kUe || previous == ch::kShita)) {
       AppendChar(ch::kRuHiragana, out);  // 上ル is 上る
     } else if (!(code == ch::kRuKana && previous == ch::kIri)) {  // 東入ル is 東入
-      out.append(text + at, c.pos - at);
+      out.append(text, at, c.pos - at);
     }
     previous = code;
   }

@@ -76,6 +76,6 @@ NoteRule ReadNumberNext(const char* middle, size_t length, NotePool& pool);
 void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool);
 
 // Kyoto clauses written one way: 上ル → 上る, 下ル → 下る, 東入ル → 東入.
-void CanonicalStreet(const char* text, size_t length, std::string& out);
+void CanonicalStreet(std::string_view text, std::string& out);
 
 }  // namespace resolver

@@ -34,7 +34,7 @@ std::string Spelled(std::string_view text) {
 }
 
 // The text before the first digit.
-std::string_view BeforeDigits(std::string_view text) { return text.substr(0, FirstDigit(text.data(), text.size())); }
+std::string_view BeforeDigits(std::string_view text) { return text.substr(0, FirstDigit(text)); }
 
 // A town name of the address file without its note, or the ○○ of
 // "○○の次に番地がくる場合".
@@ -63,8 +63,7 @@ StoredOffice Store(std::string_view* const* columns, OfficeStore& store) {
   // Kyoto writes the street clause in the town column ("烏丸通二条上る") and
   // the town itself before the lot ("蒔絵屋町260"): the town the address
   // file lists.
-  size_t clauseEnd;
-  if (FindStreetClause(full.data(), townLength, clauseEnd)) {
+  if (StreetClauseEnd(std::string_view(full).substr(0, townLength)) != 0) {
     const std::string spelledLot = Spelled(lot);
     if (!BeforeDigits(spelledLot).empty()) {
       place = spelledLot;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resolver/book_index.h"
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 
@@ -44,15 +45,16 @@ bool IsUnitChar(uint16_t code) {
 // goes on before or after it (鉄鋼ビルディング does not name ビルディング).
 bool StandsAlone(const AddressRest& rest, size_t at, uint16_t before, size_t end) {
   if (at > 0 && IsNameChar(before) && !IsUnitChar(before)) return false;
-  if (end >= rest.length) return true;
-  const uint16_t after = CharCode(rest.text + end, rest.length - end);
+  const Cp932Cursor next{rest.text, end};
+  if (next.AtEnd()) return true;
+  const uint16_t after = next.Peek();
   if (!IsNameChar(after) || IsUnitChar(after)) return true;
-  if (after == 'B' || after == 'F') return end + 1 == rest.length || !(rest.text[end + 1] >= 'A' && rest.text[end + 1] <= 'Z');
+  if (after == 'B' || after == 'F') return !IsLatinCapital(next.PeekSecond());
   return false;
 }
 
-bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength, std::string_view town);
-bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength);
+bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view town);
+bool IsShortFormOf(std::string_view named, std::string_view whole);
 
 // Where the building of a record is named in an address's rest.
 struct BuildingFound {
@@ -80,14 +82,14 @@ BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info
     while (names + n < end && names[n] != kAliasSeparator && names[n] != kLooseSeparator) ++n;
     if (wholeName == names) wholeLength = n;
     uint16_t before = 0;
-    for (size_t i = 0; n > 0 && i + n <= rest.length;) {
-      const uint16_t code = CharCode(rest.text + i, rest.length - i);
-      if (std::memcmp(rest.text + i, names, n) == 0) {
+    for (size_t i = 0; n > 0 && i + n <= rest.text.size();) {
+      const uint16_t code = CharCode(rest.text.data() + i, rest.text.size() - i);
+      if (WordAt(rest.text, i, std::string_view(names, n))) {
         loose = true;
         size_t found = i + n;
         // 霞が関ビル written 霞が関ビルディング
         if (EndsWithWord(std::string_view(names, n), kBiru) &&
-            WordAt(std::string_view(rest.text, rest.length), found, kDingu)) {
+            WordAt(rest.text, found, kDingu)) {
           found += std::strlen(kDingu);
         }
         if (own && StandsAlone(rest, i, before, found) && (strict == std::string::npos || found < strict)) {
@@ -102,42 +104,35 @@ BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info
     names += n + 1;
   }
   if (loose || named.empty()) return building;
-  loose = SharesOwnWords(named.data(), named.size(), wholeName, wholeLength, town) ||
-          IsShortFormOf(named.data(), named.size(), wholeName, wholeLength);
+  const std::string_view whole(wholeName, wholeLength);
+  loose = SharesOwnWords(named, whole, town) || IsShortFormOf(named, whole);
   return building;
 }
 
 // The text's name and a building's share three characters or more, a kanji
 // among them (five without), that are not common words alone
 // (小田急第一生命ビル, 新宿第一生命ビルディング).
-bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength, std::string_view town) {
+bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view town) {
   constexpr size_t kShortestShared = 6;  // bytes: three characters, one a kanji
   constexpr size_t kShortestKana = 10;   // five: マーク is in many names
   uint16_t beforeA = 0;
-  for (size_t i = 0; i < aLength;) {
-    const uint16_t codeA = CharCode(a + i, aLength - i);
+  for (size_t i = 0; i < a.size();) {
+    const uint16_t codeA = CharCode(a.data() + i, a.size() - i);
     uint16_t beforeB = 0;
-    for (size_t j = 0; j < bLength;) {
-      const uint16_t codeB = CharCode(b + j, bLength - j);
+    for (size_t j = 0; j < b.size();) {
+      const uint16_t codeB = CharCode(b.data() + j, b.size() - j);
       if (codeA == codeB && (i == 0 || j == 0 || beforeA != beforeB)) {  // the run begins here
         size_t n = 0;
-        while (i + n < aLength && j + n < bLength && a[i + n] == b[j + n]) ++n;
+        while (i + n < a.size() && j + n < b.size() && a[i + n] == b[j + n]) ++n;
         // whole characters: cut back to the last boundary of a
-        size_t whole = 0;
-        for (size_t k = 0; k < n;) {
-          const size_t w = CharWidth(CharCode(a + i + k, aLength - i - k));
-          if (k + w > n) break;
-          k += w;
-          whole = k;
-        }
+        Cp932Cursor run{a, i};
         bool kanji = false;
-        for (size_t k = 0; k < whole;) {
-          const uint16_t code = CharCode(a + i + k, whole - k);
-          kanji = kanji || IsKanji(code);
-          k += CharWidth(code);
+        while (!run.AtEnd() && run.pos + CharWidth(run.Peek()) <= i + n) {
+          kanji = kanji || IsKanji(run.Peek());
+          run.Next();
         }
-        if (whole >= (kanji ? kShortestShared : kShortestKana) &&
-            !IsCommonBuildingWords(std::string_view(a + i, whole), town)) {
+        const std::string_view shared = a.substr(i, run.pos - i);
+        if (shared.size() >= (kanji ? kShortestShared : kShortestKana) && !IsCommonBuildingWords(shared, town)) {
           return true;
         }
       }
@@ -152,16 +147,12 @@ bool SharesOwnWords(const char* a, size_t aLength, const char* b, size_t bLength
 
 // Every character of the text's name in a building's name, in order: 丸ビル
 // for 丸の内ビルディング.
-bool IsShortFormOf(const char* named, size_t namedLength, const char* whole, size_t wholeLength) {
-  size_t k = 0;
-  for (size_t i = 0; i < namedLength;) {
-    const size_t w = CharWidth(CharCode(named + i, namedLength - i));
-    while (k + w <= wholeLength && std::memcmp(whole + k, named + i, w) != 0) {
-      k += CharWidth(CharCode(whole + k, wholeLength - k));
-    }
-    if (k + w > wholeLength) return false;
-    k += w;
-    i += w;
+bool IsShortFormOf(std::string_view named, std::string_view whole) {
+  Cp932Cursor in{whole};
+  for (Cp932Cursor at{named}; !at.AtEnd(); at.Next()) {
+    const std::string_view character = named.substr(at.pos, CharWidth(at.Peek()));
+    while (!in.AtEnd() && !WordAt(whole, in.pos, character)) in.Next();
+    if (!in.Take(character)) return false;
   }
   return true;
 }
@@ -175,38 +166,29 @@ struct NamedSpan {
   size_t begin = 0, end = 0;
   bool latin = false;
   bool Empty() const { return end <= begin; }
-  std::string_view In(const AddressRest& rest) const { return std::string_view(rest.text + begin, end - begin); }
+  std::string_view In(const AddressRest& rest) const { return rest.text.substr(begin, end - begin); }
 };
 
 NamedSpan NamedBuilding(const AddressRest& rest) {
   NamedSpan span;
-  size_t& begin = span.begin;
-  size_t& end = span.end;
   int count = 0, letters = 0;
-  const char* const text = rest.text;
-  for (size_t i = rest.numbersEnd; i < rest.length;) {
-    const uint16_t code = CharCode(text + i, rest.length - i);
-    const size_t w = CharWidth(code);
-    if (code >= '0' && code <= '9') {
-      size_t j = i;
-      while (j < rest.length && text[j] >= '0' && text[j] <= '9') ++j;
-      if (j < rest.length && (text[j] == 'F' || CharCode(text + j, rest.length - j) == ch::kKai)) break;  // a floor
-      i = j;
+  for (Cp932Cursor at{rest.text, rest.numbersEnd}; !at.AtEnd();) {
+    const uint16_t code = at.Peek();
+    if (at.Digit()) {
+      while (at.Digit()) at.Next();
+      if (at.Peek() == 'F' || at.Peek() == ch::kKai) break;  // a floor
       continue;
     }
-    if (code == 'B' && i + 1 < rest.length && text[i + 1] >= '0' && text[i + 1] <= '9') break;
-    if (code == ch::kChi && i + 2 < rest.length) {
-      const uint16_t next = CharCode(text + i + 2, rest.length - i - 2);
-      if (next == ch::kShita || next == ch::kKai) break;  // 地下, 地階
-    }
+    if (code == 'B' && IsAsciiDigit(at.PeekSecond())) break;
+    if (code == ch::kChi && (at.PeekSecond() == ch::kShita || at.PeekSecond() == ch::kKai)) break;  // 地下, 地階
     if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu) {
-      if (count++ == 0) begin = i;
-      if (code >= 'A' && code <= 'Z') ++letters;
-      end = i + w;
+      if (count++ == 0) span.begin = at.pos;
+      if (IsLatinCapital(code)) ++letters;
+      span.end = at.pos + CharWidth(code);
     }
-    i += w;
+    at.Next();
   }
-  if (count < 2) begin = end = 0;
+  if (count < 2) span.begin = span.end = 0;
   span.latin = count >= 2 && letters * 2 >= count;
   return span;
 }
@@ -242,7 +224,7 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
       if (!namedRead) {
         named = NamedBuilding(rest);
         if (named.latin) {
-          const bool b = named.end < rest.length && rest.text[named.end] == 'B';
+          const bool b = named.end < rest.text.size() && rest.text[named.end] == 'B';
           const std::string_view name = named.In(rest);
           ReadLatinName(book, records, count, name.data(), name.size(), b, scratch.latin);
         }
@@ -266,7 +248,7 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
       t.buildingSeen = end != std::string::npos;
       t.buildingWhole = t.buildingSeen && last.whole;
       if (t.buildingSeen) {
-        const Floor floor = ReadFloorAt(std::string_view(rest.text, rest.length), end);
+        const Floor floor = ReadFloorAt(rest.text, end);
         context.floor = floor.number;
         context.basement = floor.basement;
       }
@@ -381,16 +363,12 @@ TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std:
   context.rest = &lot;
   context.chomeView = lot.Values(FirstNumber::kChome);
   context.banchiView = lot.Values(FirstNumber::kBanchi);
-  size_t clauseEnd;
-  if (street.empty() && FindStreetClause(rest.data(), rest.size(), clauseEnd)) {
-    street = rest.substr(0, clauseEnd);  // "二条殿町烏丸通御池上る": the clause after the town
-  }
+  if (street.empty()) street = rest.substr(0, StreetClauseEnd(rest));  // "二条殿町烏丸通御池上る": the clause after the town
   if (!street.empty()) {
-    // "一町目（松屋町通出水下る）"
-    if (street.size() >= 2 && CharCode(street.data(), street.size()) == ch::kOpen) street.remove_prefix(2);
-    CanonicalStreet(street.data(), street.size(), scratch.street);
-    context.street = scratch.street.data();
-    context.streetLength = scratch.street.size();
+    Cp932Cursor clause{street};
+    clause.TakeChar(ch::kOpen);  // "一町目（松屋町通出水下る）"
+    CanonicalStreet(street.substr(clause.pos), scratch.street);
+    context.street = scratch.street;
   }
   const TownTest test = TestTown(book, records, town, context, scratch);
   if (test.any) return test;
@@ -456,18 +434,19 @@ bool IsDirection(uint16_t code) {
 }
 
 // "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
-// Writes "南8条西5" to `out`, `put` receiving where 条 went; false when the
-// text is no such town.
-bool GridTown(const char* text, size_t length, std::string& out, size_t& put) {
-  if (length < 5 || !IsDirection(CharCode(text, length))) return false;
-  size_t i = 2;
-  while (i < length && IsDigit(text[i])) ++i;
-  if (i == 2 || i + 2 > length || !IsDirection(CharCode(text + i, length - i))) return false;
-  out.assign(text, i);
-  put = i;
+// Writes "南8条西5" to `out` and returns where 条 went, 0 when the text is
+// no such town.
+size_t GridTown(std::string_view text, std::string& out) {
+  Cp932Cursor at{text};
+  if (!IsDirection(at.Peek())) return 0;
+  at.Next();
+  const size_t digits = at.pos;
+  while (at.Digit()) at.Next();
+  if (at.pos == digits || !IsDirection(at.Peek())) return 0;
+  out.assign(text, 0, at.pos);
   out += word::kJo;
-  out.append(text + i, length - i);
-  return true;
+  out.append(text, at.pos);
+  return at.pos;
 }
 
 }  // namespace
@@ -489,8 +468,8 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
   const size_t length = text.size();
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
-  size_t clauseEnd;
-  if (FindStreetClause(text.data(), length, clauseEnd) && clauseEnd < length) {
+  const size_t clauseEnd = StreetClauseEnd(text);
+  if (clauseEnd != 0 && clauseEnd < length) {
     TownFound place = MatchTownAt(book, m, text.substr(clauseEnd), text.substr(0, clauseEnd), scratch);
     if (place.found) {
       place.townBegin = clauseEnd;
@@ -500,8 +479,8 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   }
   TownFound place = MatchTownAt(book, m, text, std::string_view(), scratch);
   if (place.found) return place;
-  size_t put = 0;
-  if (GridTown(text.data(), length, scratch.grid, put)) {
+  const size_t put = GridTown(text, scratch.grid);
+  if (put != 0) {
     place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
     if (place.found) {
       if (place.townEnd > put) place.townEnd -= std::strlen(word::kJo);  // the 条 put back
@@ -509,7 +488,7 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
     }
   }
   const Municipality& municipality = book.municipalities[m];
-  const size_t skip = VillagePrefixLength(text.data(), length);
+  const size_t skip = VillagePrefixLength(text);
   const RecordRun numberAfter{book.numberAfterRecords.data() + municipality.firstNumberAfter,
                               municipality.numberAfterCount};
   place = TownFound();

@@ -120,13 +120,9 @@ TEST(ResolverRest, FindsKyotoStreetClauses) {
                            "丸太町通大宮東入ル"};
   for (const char* text : clauses) {
     const std::string normal = Normal(text);
-    size_t end = 0;
-    EXPECT_TRUE(resolver::FindStreetClause(normal.data(), normal.size(), end)) << text;
-    EXPECT_EQ(normal.size(), end) << text;
+    EXPECT_EQ(normal.size(), resolver::StreetClauseEnd(normal)) << text;
   }
-  const std::string plain = Normal("上野1丁目");
-  size_t end;
-  EXPECT_FALSE(resolver::FindStreetClause(plain.data(), plain.size(), end));
+  EXPECT_EQ(0u, resolver::StreetClauseEnd(Normal("上野1丁目")));
 }
 
 // A note (its text inside the （）) tested against the text after the town.
@@ -143,9 +139,8 @@ Fit NoteFits(const std::string& note, const std::string& after, const std::strin
   std::string canonical;
   if (!street.empty()) {
     const std::string normalStreet = Normal(street);
-    resolver::CanonicalStreet(normalStreet.data(), normalStreet.size(), canonical);
-    context.street = canonical.data();
-    context.streetLength = canonical.size();
+    resolver::CanonicalStreet(normalStreet, canonical);
+    context.street = canonical;
   }
   context.floor = rest.floor;
   context.basement = rest.basement;
