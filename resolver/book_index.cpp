@@ -300,7 +300,7 @@ class IndexBuilder {
       DropAza(name);
       FoldJoiningKana(name);
       const size_t middle = next + std::strlen(word::kNextTo);
-      info.rule = ReadNumberNext(town_.data() + middle, comes - middle, impl_.notes);
+      info.rule = ReadNumberNext(std::string_view(town_).substr(middle, comes - middle), impl_.notes);
       if (IsCityName(name)) {
         info.role = RecordRole::kNumberAfter;
         // A municipality's lines are together, so its list is too.
@@ -315,14 +315,14 @@ class IndexBuilder {
     SplitTown(town_, pieces_);
     std::string& name = name_;
     if (SplitChiwariTown(pieces_.base, name, chiwari_)) {
-      info.rule = ReadNote(chiwari_.data(), chiwari_.size(), impl_.notes);
+      info.rule = ReadNote(chiwari_, impl_.notes);
     } else {
       name = pieces_.base;
       if (pieces_.noteCut) {
         info.rule.first = static_cast<uint32_t>(impl_.notes.items.size());
         AddPlainItem(ItemKind::kUnreadable, info.rule, impl_.notes);
       } else {
-        info.rule = ReadNote(pieces_.note.data(), pieces_.note.size(), impl_.notes);
+        info.rule = ReadNote(pieces_.note, impl_.notes);
       }
     }
     DropAza(name);

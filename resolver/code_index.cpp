@@ -1,6 +1,7 @@
 #include "resolver/code_index.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "postal/number_text.h"
@@ -75,8 +76,8 @@ bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
   for (;;) {
     if (end >= 1 && (normal[end - 1] == ' ' || normal[end - 1] == '\t')) {
       --end;
-    } else if (end >= 2 && normal.compare(end - 2, 2, word::kFullBlankText) == 0) {
-      end -= 2;
+    } else if (EndsWithWord(std::string_view(normal).substr(0, end), word::kFullBlankText)) {
+      end -= std::strlen(word::kFullBlankText);
     } else {
       break;
     }
@@ -227,8 +228,8 @@ TownParts CodeIndex::Parts(size_t record) const {
   if (open == std::string_view::npos || open < townLength) return parts;
   parts.town = column.substr(0, townLength);
   parts.building = column.substr(townLength, open - townLength);
-  std::string_view floor = column.substr(open + 2);
-  if (floor.size() >= 2 && CharCode(floor.data() + floor.size() - 2, 2) == ch::kClose) floor.remove_suffix(2);
+  std::string_view floor = column.substr(open + CharWidth(ch::kOpen));
+  if (EndsWithWord(floor, word::kCloseParen)) floor.remove_suffix(std::strlen(word::kCloseParen));
   parts.floor = floor;
   return parts;
 }

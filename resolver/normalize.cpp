@@ -86,7 +86,7 @@ size_t ConvertNumeralRun(const char* p, size_t left, std::string& out) {
     if (value < 0) break;
     if (count == kMaxNumeralRun) return 0;
     values[count++] = value;
-    used += 2;
+    used += CharWidth(code);
   }
   if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
   out += std::to_string(NumeralRunValue(values, count));
@@ -105,12 +105,12 @@ void DropAza(std::string& text) {
   using word::kOaza, word::kAza;
   size_t kept = 0;
   for (size_t i = 0; i < text.size();) {
-    if (text.compare(i, 4, kOaza) == 0) {
-      i += 4;
+    if (WordAt(text, i, kOaza)) {
+      i += std::strlen(kOaza);
       continue;
     }
-    if (text.compare(i, 2, kAza) == 0) {
-      i += 2;
+    if (WordAt(text, i, kAza)) {
+      i += std::strlen(kAza);
       continue;
     }
     const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));

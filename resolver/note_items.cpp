@@ -176,10 +176,10 @@ void SettleLevels(std::vector<Term>& terms, const Level* following) {
   }
 }
 
-void ReadExclusion(const char* text, size_t length, Parsed& item) {
+void ReadExclusion(std::string_view text, Parsed& item) {
   std::vector<Term> all;
-  SplitItems(text, length, [&](size_t start, size_t end) {
-    Cursor c{text + start, end - start};
+  SplitItems(text, [&](size_t start, size_t end) {
+    Cursor c{text.substr(start, end - start)};
     Term term;
     if (!ReadTerm(c, term) || !c.AtEnd()) {
       item.failed = true;
@@ -201,8 +201,8 @@ void ReadExclusion(const char* text, size_t length, Parsed& item) {
 
 // An item the number reader gave up on is read as a place name when it has
 // no range, limit or exclusion in it ("1区", "15号の沢", "3丁目本通り").
-void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item) {
-  const std::string text(note + start, end - start);
+void ReadFailedAsName(std::string_view note, size_t start, size_t end, Parsed& item) {
+  const std::string_view text = note.substr(start, end - start);
   const char* const ranged[] = {word::kQuoteOpen, word::kWave, word::kBanchi};
   for (const char* mark : ranged) {
     if (text.find(mark) != std::string::npos) return;
@@ -213,25 +213,26 @@ void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item) 
   item.nameLength = end - start;
 }
 
-void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
-  Cursor c{note + start, end - start};
+Parsed ReadItem(std::string_view note, size_t start, size_t end) {
+  Parsed item;
+  Cursor c{note.substr(start, end - start)};
   if (c.text.empty()) {
     item.failed = true;
-    return;
+    return item;
   }
   if (StreetClauseEnd(c.text) != 0) {
     item.kind = ItemKind::kStreet;
     item.nameStart = start;
     item.nameLength = c.text.size();
-    return;
+    return item;
   }
   if (c.text == word::kChome) {
     item.kind = ItemKind::kChomeForm;
-    return;
+    return item;
   }
   if (c.text == word::kBanchi || c.text == word::kOaza || c.text == word::kOnlyBanchi) {
     item.kind = ItemKind::kBanchiForm;
-    return;
+    return item;
   }
   while (!c.AtEnd() && !StartsTerm(c) && c.Peek() != ch::kQuoteOpen) c.Next();
   if (c.pos > 0) {
@@ -242,7 +243,7 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
     if (c.AtEnd() && c.pos > other && c.AfterWord(word::kOther)) {
       item.nameLength -= other;  // "国見その他": the rest of 国見, read as "may fit"
       item.qualified = true;
-      return;
+      return item;
     }
   }
   while (!c.AtEnd()) {
@@ -251,7 +252,7 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
       Term term;
       if (!ReadTerm(c, term)) {
         item.failed = true;
-        return;
+        return item;
       }
       item.terms.push_back(term);
     } else if (c.TakeChar(ch::kQuoteOpen)) {
@@ -262,13 +263,13 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
       const std::string_view quoted = c.text.substr(open, close - open);
       const size_t n = std::strlen(word::kExcept);
       if (quoted.size() > n && EndsWithWord(quoted, word::kExcept)) {
-        ReadExclusion(quoted.data(), quoted.size() - n, item);
+        ReadExclusion(quoted.substr(0, quoted.size() - n), item);
       } else if (c.Take(word::kOutside)) {
-        ReadExclusion(quoted.data(), quoted.size(), item);
+        ReadExclusion(quoted, item);
       } else if (item.exclusions.empty() && !item.qualified) {
         // 「9番地の4、12番地」: only these; 「榛名湖畔」: a part the rules cannot tell
         Parsed only = item;
-        ReadExclusion(quoted.data(), quoted.size(), only);
+        ReadExclusion(quoted, only);
         if (only.failed) {
           item.qualified = true;
         } else {
@@ -278,12 +279,13 @@ void ReadItem(const char* note, size_t start, size_t end, Parsed& item) {
       } else {
         item.qualified = true;
       }
-      if (item.failed) return;
+      if (item.failed) return item;
     } else {
       item.failed = true;
-      return;
+      return item;
     }
   }
+  return item;
 }
 
 }  // namespace note_items

@@ -19,7 +19,7 @@ int Rank(Level level);
 
 // Reads a normalised note from `pos` on, its numbers too.
 struct Cursor : Cp932Cursor {
-  Cursor(const char* note, size_t length) : Cp932Cursor{std::string_view(note, length)} {}
+  explicit Cursor(std::string_view note) : Cp932Cursor{note} {}
 
   long Number() {
     long value = 0;
@@ -60,25 +60,26 @@ struct Parsed {
 
 // Splits at 、 ・ and 及び outside 「」; calls `each(start, end)`.
 template <class Each>
-void SplitItems(const char* text, size_t length, Each each) {
+void SplitItems(std::string_view text, Each each) {
   int depth = 0;
   size_t start = 0;
-  for (size_t i = 0; i < length;) {
-    const uint16_t code = CharCode(text + i, length - i);
-    const size_t w = CharWidth(code);
+  for (Cp932Cursor at{text}; !at.AtEnd();) {
+    const uint16_t code = at.Peek();
     if (code == ch::kQuoteOpen) ++depth;
     if (code == ch::kQuoteClose && depth > 0) --depth;
-    // the bounds first: the note is no terminated string
-    const bool andAlso = depth == 0 && i + 4 <= length && std::memcmp(text + i, word::kAndAlso, 4) == 0;
-    if (depth == 0 && (code == ch::kComma || code == ch::kDot || andAlso)) {
-      each(start, i);
-      i += andAlso ? 4 : w;
-      start = i;
+    if (depth > 0) {
+      at.Next();
       continue;
     }
-    i += w;
+    const size_t end = at.pos;
+    if (at.Take(word::kAndAlso) || at.TakeChar(ch::kComma) || at.TakeChar(ch::kDot)) {
+      each(start, end);
+      start = at.pos;
+      continue;
+    }
+    at.Next();
   }
-  each(start, length);
+  each(start, text.size());
 }
 
 // [第]N[-M][unit][～[第]N[-M][unit] | ～][以上|以降|以下|以内]
@@ -90,12 +91,12 @@ void SettleLevels(std::vector<Term>& terms, const Level* following);
 
 // Reads "1770-1～2、1862-42" (an exclusion, or with `required` the only lots)
 // into `item`'s exclusions; sets item.failed when it cannot.
-void ReadExclusion(const char* text, size_t length, Parsed& item);
+void ReadExclusion(std::string_view text, Parsed& item);
 
 // Reads the item note[start, end); then, when it failed, as a place name if it
 // looks like one.
-void ReadItem(const char* note, size_t start, size_t end, Parsed& item);
-void ReadFailedAsName(const char* note, size_t start, size_t end, Parsed& item);
+Parsed ReadItem(std::string_view note, size_t start, size_t end);
+void ReadFailedAsName(std::string_view note, size_t start, size_t end, Parsed& item);
 
 }  // namespace note_items
 }  // namespace resolver

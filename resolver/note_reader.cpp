@@ -30,15 +30,15 @@ uint32_t AddRanges(const std::vector<Term>& terms, NotePool& pool) {
 
 // Writes one item to the pool, then its children (whose parent is its
 // index within the rule): a "may fit" for an unread tail, its exclusions.
-void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
+void Emit(const Parsed& p, std::string_view note, NoteRule& rule, NotePool& pool) {
   NoteItem item;
   item.kind = p.failed && p.nameLength == 0 ? ItemKind::kUnreadable : p.kind;
   if (item.kind == ItemKind::kName || item.kind == ItemKind::kStreet) {
     std::string text;
     if (item.kind == ItemKind::kStreet) {
-      CanonicalStreet(std::string_view(note + p.nameStart, p.nameLength), text);
+      CanonicalStreet(note.substr(p.nameStart, p.nameLength), text);
     } else {
-      text.assign(note + p.nameStart, p.nameLength);
+      text = note.substr(p.nameStart, p.nameLength);
       DropAza(text);
     }
     FoldJoiningKana(text);
@@ -73,21 +73,13 @@ void Emit(const Parsed& p, const char* note, NoteRule& rule, NotePool& pool) {
   }
 }
 
-bool Equals(const char* text, size_t length, const char* word) {
-  return length == std::strlen(word) && std::memcmp(text, word, length) == 0;
-}
-
-bool EndsWith(const char* text, size_t length, const char* word) {
-  return EndsWithWord(std::string_view(text, length), word);
-}
-
 // "乙を除く": the whole town but the place `name`.
-void AddEverythingBut(const char* name, size_t length, NoteRule& rule, NotePool& pool) {
+void AddEverythingBut(std::string_view name, NoteRule& rule, NotePool& pool) {
   AddPlainItem(ItemKind::kEverything, rule, pool);
   NoteItem place;
   place.kind = ItemKind::kName;
   place.parent = static_cast<int16_t>(rule.count - 1);
-  std::string text(name, length);
+  std::string text(name);
   DropAza(text);
   FoldJoiningKana(text);
   place.text = static_cast<uint32_t>(pool.text.size());
@@ -97,16 +89,16 @@ void AddEverythingBut(const char* name, size_t length, NoteRule& rule, NotePool&
   ++rule.count;
 }
 
-// "12階" alone.
-bool ReadFloorNote(const char* note, size_t length, long& floor) {
-  Cursor c{note, length};
-  if (!c.Digit()) return false;
-  floor = c.Number();
-  return c.Take(word::kKai) && c.AtEnd();
+// "12階" alone: 12, else kUnknown.
+long ReadFloorNote(std::string_view note) {
+  Cursor c{note};
+  if (!c.Digit()) return kUnknown;
+  const long floor = c.Number();
+  return c.Take(word::kKai) && c.AtEnd() ? floor : kUnknown;
 }
 
 // The phrases that make up a whole note.
-bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& pool) {
+bool ReadWholePhrase(std::string_view note, NoteRule& rule, NotePool& pool) {
   struct Phrase {
     const char* text;
     ItemKind kind;
@@ -118,13 +110,13 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
       {word::kAllArea, ItemKind::kEverything},
   };
   for (const Phrase& phrase : phrases) {
-    if (Equals(note, length, phrase.text)) {
+    if (note == phrase.text) {
       AddPlainItem(phrase.kind, rule, pool);
       return true;
     }
   }
-  long floor;
-  if (ReadFloorNote(note, length, floor)) {
+  const long floor = ReadFloorNote(note);
+  if (floor != kUnknown) {
     NoteItem item;
     item.kind = ItemKind::kFloor;
     item.floor = floor;
@@ -132,18 +124,19 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
     ++rule.count;
     return true;
   }
-  if (EndsWith(note, length, word::kIncluding)) {
+  if (EndsWithWord(note, word::kIncluding)) {
     AddPlainItem(ItemKind::kEverything, rule, pool);
     return true;
   }
   const size_t except = std::strlen(word::kExcept);
-  if (length > except && EndsWith(note, length, word::kExcept)) {
+  if (note.size() > except && EndsWithWord(note, word::kExcept)) {
     // "110-2、110-7番地を除く", "乙を除く": the whole town but these.
+    const std::string_view excepted = note.substr(0, note.size() - except);
     Parsed item;
     item.kind = ItemKind::kEverything;
-    ReadExclusion(note, length - except, item);
+    ReadExclusion(excepted, item);
     if (item.failed) {
-      AddEverythingBut(note, length - except, rule, pool);
+      AddEverythingBut(excepted, rule, pool);
     } else {
       Emit(item, note, rule, pool);
     }
@@ -153,16 +146,15 @@ bool ReadWholePhrase(const char* note, size_t length, NoteRule& rule, NotePool& 
 }
 
 // Drops 〔…〕: a remark on the place ("〔…発電所構内〕"), no condition.
-void DropRemarks(const char* note, size_t length, std::string& out) {
+void DropRemarks(std::string_view note, std::string& out) {
   out.clear();
   int depth = 0;
-  for (size_t i = 0; i < length;) {
-    const uint16_t code = CharCode(note + i, length - i);
-    const size_t w = CharWidth(code);
+  for (Cp932Cursor at{note}; !at.AtEnd();) {
+    const uint16_t code = at.Peek();
     if (code == ch::kSquareOpen) ++depth;
-    if (depth == 0) out.append(note + i, w);
+    if (depth == 0) out.append(note, at.pos, CharWidth(code));
     if (code == ch::kSquareClose && depth > 0) --depth;
-    i += w;
+    at.Next();
   }
 }
 
@@ -198,18 +190,17 @@ void CanonicalStreet(std::string_view text, std::string& out) {
   }
 }
 
-NoteRule ReadNote(const char* noteText, size_t noteLength, NotePool& pool) {
+NoteRule ReadNote(std::string_view written, NotePool& pool) {
   NoteRule rule;
   rule.first = static_cast<uint32_t>(pool.items.size());
-  if (noteLength == 0) return rule;
-  if (ReadWholePhrase(noteText, noteLength, rule, pool)) return rule;
+  if (written.empty()) return rule;
+  if (ReadWholePhrase(written, rule, pool)) return rule;
   std::string clean;
-  DropRemarks(noteText, noteLength, clean);
-  const char* note = clean.c_str();
+  DropRemarks(written, clean);
+  const std::string_view note = clean;
   std::vector<Parsed> parsed;
-  SplitItems(note, clean.size(), [&](size_t start, size_t end) {
-    parsed.emplace_back();
-    ReadItem(note, start, end, parsed.back());
+  SplitItems(note, [&](size_t start, size_t end) {
+    parsed.push_back(ReadItem(note, start, end));
     if (parsed.back().failed) ReadFailedAsName(note, start, end, parsed.back());
   });
   for (size_t i = 0; i < parsed.size(); ++i) {
@@ -246,13 +237,13 @@ NoteRule ReadNote(const char* noteText, size_t noteLength, NotePool& pool) {
   return rule;
 }
 
-NoteRule ReadNumberNext(const char* middle, size_t length, NotePool& pool) {
+NoteRule ReadNumberNext(std::string_view middle, NotePool& pool) {
   NoteRule rule;
   rule.first = static_cast<uint32_t>(pool.items.size());
   Parsed item;
   item.kind = ItemKind::kNumberNext;
-  if (!Equals(middle, length, word::kBanchi)) {
-    Cursor c{middle, length};
+  if (middle != word::kBanchi) {
+    Cursor c{middle};
     Term term;
     if (ReadTerm(c, term) && c.AtEnd()) {
       item.terms.push_back(term);

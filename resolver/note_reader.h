@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resolver/address_rest.h"
@@ -66,11 +67,11 @@ struct NoteRule {
 
 // Reads `note` (normalised, without its outer parentheses) into the pool.
 // An item it cannot read becomes kUnreadable; `note` empty gives no items.
-NoteRule ReadNote(const char* note, size_t length, NotePool& pool);
+NoteRule ReadNote(std::string_view note, NotePool& pool);
 
 // Reads the number part of "○○の次に…がくる場合" ("番地", "664番地以降",
 // "1～426番地") as one kNumberNext item with its ranges.
-NoteRule ReadNumberNext(const char* middle, size_t length, NotePool& pool);
+NoteRule ReadNumberNext(std::string_view middle, NotePool& pool);
 
 // Adds a kind-only item (kChomeForm, kUnreadable...) to `rule`.
 void AddPlainItem(ItemKind kind, NoteRule& rule, NotePool& pool);

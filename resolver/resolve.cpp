@@ -167,10 +167,10 @@ void KeepTownsOfNamedBuilding(const AddressBook::Impl& book, Scratch& towns) {
 size_t SpelledOffset(const std::string& text, size_t from, size_t kept) {
   size_t i = from;
   for (size_t n = 0; i < text.size() && n < kept;) {
-    if (text.compare(i, 4, word::kOaza) == 0) {
-      i += 4;
-    } else if (text.compare(i, 2, word::kAza) == 0) {
-      i += 2;
+    if (WordAt(text, i, word::kOaza)) {
+      i += std::strlen(word::kOaza);
+    } else if (WordAt(text, i, word::kAza)) {
+      i += std::strlen(word::kAza);
     } else {
       const size_t width = CharWidth(CharCode(text.data() + i, text.size() - i));
       i += width;

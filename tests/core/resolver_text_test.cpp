@@ -129,7 +129,7 @@ TEST(ResolverRest, FindsKyotoStreetClauses) {
 Fit NoteFits(const std::string& note, const std::string& after, const std::string& street = std::string()) {
   resolver::NotePool pool;
   const std::string normalNote = Normal(note);
-  const resolver::NoteRule rule = resolver::ReadNote(normalNote.data(), normalNote.size(), pool);
+  const resolver::NoteRule rule = resolver::ReadNote(normalNote, pool);
   const std::string text = Normal(after);
   const resolver::AddressRest rest = resolver::ReadRest(text);
   resolver::MatchContext context;
