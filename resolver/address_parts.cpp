@@ -216,10 +216,10 @@ std::string_view RecordTown(const AddressBook::Impl& book, size_t record, std::s
   for (size_t i = 0; i < town.size();) {
     i += CharWidth(CharCode(town.data() + i, town.size() - i));
     if (i == town.size()) break;
-    NormalizeText(town.data(), i, key);
+    NormalizeText(town.substr(0, i), key);
     DropAza(key);
     FoldJoiningKana(key);
-    if (book.townNames.Find(info.municipality, key.data(), key.size()) != NameTable::kAbsent) last = i;
+    if (book.townNames.Find(info.municipality, key) != NameTable::kAbsent) last = i;
   }
   return last > 0 ? town.substr(0, last) : town;
 }
@@ -286,7 +286,7 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
   postal::AppendFullWidthKatakana(impl.Text(record, StoredRecord::kCityKana), parts.cityKana);
 
   // 2. The address spelled as Resolve spelled it, each byte knowing where it came from.
-  NormalizeText(address.data(), address.size(), work.spelled, work.origins);
+  NormalizeText(address, work.spelled, work.origins);
   FoldJoiningKana(work.spelled, &work.origins);
   const std::string_view spelled = work.spelled;
   const bool placed = resolution.cityEnd <= resolution.townBegin && resolution.townBegin <= resolution.townEnd;

@@ -264,7 +264,7 @@ class IndexBuilder {
 
   void AddName(std::string name, uint32_t id) {
     FoldJoiningKana(name);
-    const uint32_t list = impl_.municipalityNames.Insert(kMunicipalityNameOwner, name.data(), name.size(),
+    const uint32_t list = impl_.municipalityNames.Insert(kMunicipalityNameOwner, name,
                                                          static_cast<uint32_t>(impl_.municipalityLists.size()));
     if (list == impl_.municipalityLists.size()) impl_.municipalityLists.emplace_back();
     std::vector<uint32_t>& ids = impl_.municipalityLists[list];
@@ -343,7 +343,7 @@ class IndexBuilder {
     if (source == TownSource::kOwnLine && StartsWithCityName(name)) {
       impl_.municipalities[municipality].townStartsWithName = true;
     }
-    const uint32_t town = impl_.townNames.Insert(municipality, name.data(), name.size(), townCount_);
+    const uint32_t town = impl_.townNames.Insert(municipality, name, townCount_);
     if (town == townCount_) ++townCount_;
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
@@ -363,7 +363,7 @@ class IndexBuilder {
       for (size_t b = name.size(); b > 0;) {
         b = PreviousBound(name, b);
         if (b == 0) break;
-        if (impl_.townNames.Find(info.municipality, name.data(), b) == NameTable::kAbsent) continue;
+        if (impl_.townNames.Find(info.municipality, std::string_view(name).substr(0, b)) == NameTable::kAbsent) continue;
         p.town = name.substr(0, b);
         p.building = name.substr(b);
         break;

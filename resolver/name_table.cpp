@@ -12,17 +12,21 @@ constexpr size_t kMinSlots = 64;
 
 NameTable::PrefixHash::PrefixHash(uint32_t owner) : hash_(14695981039346656037ull ^ owner) {}  // FNV-1a
 
-void NameTable::PrefixHash::Add(const char* bytes, size_t count) {
-  for (size_t i = 0; i < count; ++i) {
-    hash_ ^= static_cast<unsigned char>(bytes[i]);
+void NameTable::PrefixHash::Add(std::string_view bytes) {
+  for (const char byte : bytes) {
+    hash_ ^= static_cast<unsigned char>(byte);
     hash_ *= 1099511628211ull;
   }
 }
 
-uint64_t NameTable::Hash(uint32_t owner, const char* name, size_t length) {
+uint64_t NameTable::Hash(uint32_t owner, std::string_view name) {
   PrefixHash hash(owner);
-  hash.Add(name, length);
+  hash.Add(name);
   return hash.value();
+}
+
+bool NameTable::Holds(const Slot& slot, uint32_t owner, std::string_view name) const {
+  return slot.owner == owner && slot.length == name.size() && std::memcmp(keys_.data() + slot.key, name.data(), name.size()) == 0;
 }
 
 void NameTable::Reserve(size_t count) {
@@ -37,7 +41,7 @@ void NameTable::Reserve(size_t count) {
   used_ = 0;
   for (const Slot& slot : old) {
     if (slot.value == kAbsent) continue;
-    size_t i = Hash(slot.owner, keys_.data() + slot.key, slot.length) & (slots_.size() - 1);
+    size_t i = Hash(slot.owner, std::string_view(keys_).substr(slot.key, slot.length)) & (slots_.size() - 1);
     while (slots_[i].value != kAbsent) i = (i + 1) & (slots_.size() - 1);
     slots_[i] = slot;
     ++used_;
@@ -46,38 +50,34 @@ void NameTable::Reserve(size_t count) {
 
 void NameTable::Grow() { Reserve(slots_.empty() ? kMinSlots / 2 : slots_.size()); }
 
-uint32_t NameTable::Insert(uint32_t owner, const char* name, size_t length, uint32_t value) {
+uint32_t NameTable::Insert(uint32_t owner, std::string_view name, uint32_t value) {
   if ((used_ + 1) * 2 > slots_.size()) Grow();
-  size_t i = Hash(owner, name, length) & (slots_.size() - 1);
+  size_t i = Hash(owner, name) & (slots_.size() - 1);
   for (;; i = (i + 1) & (slots_.size() - 1)) {
-    Slot& slot = slots_[i];
+    const Slot& slot = slots_[i];
     if (slot.value == kAbsent) break;
-    if (slot.owner == owner && slot.length == length && std::memcmp(keys_.data() + slot.key, name, length) == 0) {
-      return slot.value;
-    }
+    if (Holds(slot, owner, name)) return slot.value;
   }
   Slot& slot = slots_[i];
   slot.owner = owner;
   slot.key = static_cast<uint32_t>(keys_.size());
-  slot.length = static_cast<uint32_t>(length);
+  slot.length = static_cast<uint32_t>(name.size());
   slot.value = value;
-  keys_.append(name, length);
+  keys_.append(name);
   ++used_;
   return value;
 }
 
-uint32_t NameTable::Find(uint32_t owner, const char* name, size_t length) const {
-  return FindHashed(owner, name, length, Hash(owner, name, length));
+uint32_t NameTable::Find(uint32_t owner, std::string_view name) const {
+  return FindHashed(owner, name, Hash(owner, name));
 }
 
-uint32_t NameTable::FindHashed(uint32_t owner, const char* name, size_t length, uint64_t hash) const {
+uint32_t NameTable::FindHashed(uint32_t owner, std::string_view name, uint64_t hash) const {
   if (slots_.empty()) return kAbsent;
   for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
     const Slot& slot = slots_[i];
     if (slot.value == kAbsent) return kAbsent;
-    if (slot.owner == owner && slot.length == length && std::memcmp(keys_.data() + slot.key, name, length) == 0) {
-      return slot.value;
-    }
+    if (Holds(slot, owner, name)) return slot.value;
   }
 }
 

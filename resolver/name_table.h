@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace resolver {
@@ -17,22 +18,22 @@ class NameTable {
   // Room for `count` names without growing.
   void Reserve(size_t count);
   // The value of (owner, name); `value` is stored when the pair is new.
-  uint32_t Insert(uint32_t owner, const char* name, size_t length, uint32_t value);
-  uint32_t Find(uint32_t owner, const char* name, size_t length) const;
+  uint32_t Insert(uint32_t owner, std::string_view name, uint32_t value);
+  uint32_t Find(uint32_t owner, std::string_view name) const;
 
   // The hashes of a text's prefixes, made in one pass so that looking up
   // every prefix of a text costs one hash of it, not one a prefix.
   class PrefixHash {
    public:
     explicit PrefixHash(uint32_t owner);
-    void Add(const char* bytes, size_t count);
+    void Add(std::string_view bytes);
     uint64_t value() const { return hash_; }
 
    private:
     uint64_t hash_;
   };
   // Find, given the name's hash from PrefixHash.
-  uint32_t FindHashed(uint32_t owner, const char* name, size_t length, uint64_t hash) const;
+  uint32_t FindHashed(uint32_t owner, std::string_view name, uint64_t hash) const;
 
  private:
   struct Slot {
@@ -41,7 +42,8 @@ class NameTable {
     uint32_t length = 0;
     uint32_t value = kAbsent;
   };
-  static uint64_t Hash(uint32_t owner, const char* name, size_t length);
+  static uint64_t Hash(uint32_t owner, std::string_view name);
+  bool Holds(const Slot& slot, uint32_t owner, std::string_view name) const;
   void Grow();
 
   std::vector<Slot> slots_;

@@ -221,20 +221,20 @@ size_t NormalizeAt(const char* text, size_t length, size_t i, std::string& out) 
 
 }  // namespace
 
-void NormalizeText(const char* text, size_t length, std::string& out) {
+void NormalizeText(std::string_view text, std::string& out) {
   out.clear();
-  for (size_t i = 0; i < length;) i += NormalizeAt(text, length, i, out);
+  for (size_t i = 0; i < text.size();) i += NormalizeAt(text.data(), text.size(), i, out);
 }
 
-void NormalizeText(const char* text, size_t length, std::string& out, std::vector<uint32_t>& origins) {
+void NormalizeText(std::string_view text, std::string& out, std::vector<uint32_t>& origins) {
   out.clear();
   origins.clear();
-  for (size_t i = 0; i < length;) {
-    const size_t used = NormalizeAt(text, length, i, out);
+  for (size_t i = 0; i < text.size();) {
+    const size_t used = NormalizeAt(text.data(), text.size(), i, out);
     origins.resize(out.size(), static_cast<uint32_t>(i));
     i += used;
   }
-  origins.push_back(static_cast<uint32_t>(length));
+  origins.push_back(static_cast<uint32_t>(text.size()));
 }
 
 }  // namespace resolver

@@ -22,12 +22,11 @@ namespace resolver {
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
 //   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
 //   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
-void NormalizeText(const char* text, size_t length, std::string& out);
-inline void NormalizeText(std::string_view text, std::string& out) { NormalizeText(text.data(), text.size(), out); }
+void NormalizeText(std::string_view text, std::string& out);
 // The same, and for each byte of `out` the offset in `text` of the
-// character (or numeral run) it was spelled from, plus `length` at the end:
+// character (or numeral run) it was spelled from, plus the text's size at the end:
 // origins.size() == out.size() + 1. Its storage is reused too.
-void NormalizeText(const char* text, size_t length, std::string& out, std::vector<uint32_t>& origins);
+void NormalizeText(std::string_view text, std::string& out, std::vector<uint32_t>& origins);
 
 // Drops every 大字 and 字 from `text` (normalised), in place: people write
 // them or leave them out anywhere in a town's name ("浪岡大字高屋敷字野尻"),

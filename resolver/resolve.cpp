@@ -68,8 +68,8 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
   const std::vector<size_t>& bounds = s.towns.bounds;
   const std::vector<uint64_t>& hashes = s.towns.boundHashes;
   for (size_t b = bounds.size(); b-- > 0;) {
-    const uint32_t list =
-        book.municipalityNames.FindHashed(kMunicipalityNameOwner, text.data() + pos, bounds[b], hashes[b]);
+    const std::string_view name = std::string_view(text).substr(pos, bounds[b]);
+    const uint32_t list = book.municipalityNames.FindHashed(kMunicipalityNameOwner, name, hashes[b]);
     if (list == NameTable::kAbsent) continue;
     for (uint32_t m : book.municipalityLists[list]) {
       if (prefecture < 0 || book.municipalities[m].prefecture == static_cast<uint32_t>(prefecture)) {

@@ -400,7 +400,7 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
   };
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.FindHashed(m, text.data(), nameEnd, scratch.boundHashes[b]);
+    const uint32_t town = book.townNames.FindHashed(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
     if (town != NameTable::kAbsent) {
       test(town, nameEnd);
       continue;
@@ -411,7 +411,7 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
       scratch.key.assign(text.data(), nameEnd);
       scratch.key += dropped.ending;
       FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
-      const uint32_t longer = book.townNames.Find(m, scratch.key.data(), scratch.key.size());
+      const uint32_t longer = book.townNames.Find(m, scratch.key);
       if (longer != NameTable::kAbsent) test(longer, nameEnd);
     }
   }
@@ -459,7 +459,7 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
     const size_t start = i;
     i += CharWidth(CharCode(text.data() + i, text.size() - i));
     if (i > text.size()) break;
-    hash.Add(text.data() + start, i - start);
+    hash.Add(text.substr(start, i - start));
     scratch.bounds.push_back(i);
     scratch.boundHashes.push_back(hash.value());
   }
