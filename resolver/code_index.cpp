@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "postal/number_text.h"
@@ -18,15 +19,15 @@ const char kTownSeparator[] = " / ";
 
 using CodeAndIndex = std::pair<uint32_t, uint32_t>;
 
-// Seven ASCII digits as a number; false for anything else.
-bool CodeNumber(std::string_view digits, uint32_t& code) {
-  if (digits.size() != kCodeDigits) return false;
-  code = 0;
+// Seven ASCII digits as a number; nothing for anything else.
+std::optional<uint32_t> CodeNumber(std::string_view digits) {
+  if (digits.size() != kCodeDigits) return std::nullopt;
+  uint32_t code = 0;
   for (const char c : digits) {
-    if (c < '0' || c > '9') return false;
+    if (c < '0' || c > '9') return std::nullopt;
     code = code * 10 + static_cast<uint32_t>(c - '0');
   }
-  return true;
+  return code;
 }
 
 bool SameTown(const AddressBook::Impl& book, uint32_t a, uint32_t b) {
@@ -105,8 +106,8 @@ void CodeIndex::AddTowns() {
   std::vector<CodeAndIndex> byCode;
   byCode.reserve(impl.records.size());
   for (size_t i = 0; i < impl.records.size(); ++i) {
-    uint32_t code;
-    if (CodeNumber(impl.Text(i, StoredRecord::kPostalCode), code)) byCode.emplace_back(code, static_cast<uint32_t>(i));
+    const std::optional<uint32_t> code = CodeNumber(impl.Text(i, StoredRecord::kPostalCode));
+    if (code) byCode.emplace_back(*code, static_cast<uint32_t>(i));
   }
   std::sort(byCode.begin(), byCode.end());
   codes_.reserve(byCode.size());
@@ -136,8 +137,8 @@ void CodeIndex::AddOffices() {
   std::vector<CodeAndIndex> byCode;
   byCode.reserve(store.offices.size());
   for (size_t i = 0; i < store.offices.size(); ++i) {
-    uint32_t code;
-    if (CodeNumber(store.Text(i, StoredOffice::kPostalCode), code)) byCode.emplace_back(code, static_cast<uint32_t>(i));
+    const std::optional<uint32_t> code = CodeNumber(store.Text(i, StoredOffice::kPostalCode));
+    if (code) byCode.emplace_back(*code, static_cast<uint32_t>(i));
   }
   std::sort(byCode.begin(), byCode.end());
   std::vector<uint32_t> codes;
@@ -193,13 +194,14 @@ void CodeIndex::PlaceBuildings() {
 
 CodeMatch CodeIndex::Find(std::string_view cp932) const {
   CodeMatch match;
-  uint32_t code;
-  if (!ReadPostalCode(cp932, match.postalCode) || !CodeNumber(match.postalCode, code)) {
+  const std::optional<uint32_t> code =
+      ReadPostalCode(cp932, match.postalCode) ? CodeNumber(match.postalCode) : std::nullopt;
+  if (!code) {
     match.postalCode[0] = '\0';
     return match;
   }
-  const auto found = std::lower_bound(codes_.begin(), codes_.end(), code);
-  if (found == codes_.end() || *found != code) return match;
+  const auto found = std::lower_bound(codes_.begin(), codes_.end(), *code);
+  if (found == codes_.end() || *found != *code) return match;
   match.entry = static_cast<size_t>(found - codes_.begin());
   const Entry& entry = entries_[match.entry];
   if (entry.townCount != 0) {

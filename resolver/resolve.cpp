@@ -47,17 +47,17 @@ size_t LeadingCodeLength(const std::string& text) {
   return i;
 }
 
-// The prefecture written at `from`, or -1; `end` receives where it ends.
-int FindPrefecture(const AddressBook::Impl& book, const std::string& text, size_t from, size_t& end) {
+struct PrefectureFound {
+  int index;   // -1: none written
+  size_t end;  // where its name ends, or where it was looked for
+};
+
+PrefectureFound FindPrefecture(const AddressBook::Impl& book, std::string_view text, size_t from) {
   for (size_t p = 0; p < book.prefectures.size(); ++p) {
     const std::string& name = book.prefectures[p];
-    if (text.compare(from, name.size(), name) == 0) {
-      end = from + name.size();
-      return static_cast<int>(p);
-    }
+    if (WordAt(text, from, name)) return PrefectureFound{static_cast<int>(p), from + name.size()};
   }
-  end = from;
-  return -1;
+  return PrefectureFound{-1, from};
 }
 
 // Every municipality whose name begins the text at `pos`, longest names first.
@@ -294,14 +294,14 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   FoldJoiningKana(text);
   // The municipality's name is read whole first: 三条市 is "3条市" once
   // normalised, which would otherwise begin with a code's digits.
-  size_t pos;
-  int prefecture = FindPrefecture(impl, text, 0, pos);
-  FindMunicipalities(impl, text, pos, prefecture, s, s.hits);
+  PrefectureFound prefecture = FindPrefecture(impl, text, 0);
+  FindMunicipalities(impl, text, prefecture.end, prefecture.index, s, s.hits);
   const size_t code = LeadingCodeLength(text);
   if (s.hits.empty() && code > 0) {
-    prefecture = FindPrefecture(impl, text, code, pos);
-    FindMunicipalities(impl, text, pos, prefecture, s, s.hits);
+    prefecture = FindPrefecture(impl, text, code);
+    FindMunicipalities(impl, text, prefecture.end, prefecture.index, s, s.hits);
   }
+  const size_t pos = prefecture.end;
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();
@@ -310,7 +310,7 @@ void Resolve(const AddressBook& book, const std::string& address, Resolution& ou
   KeepLongest(s.hits);
   size_t length = s.hits.front().nameLength;
   size_t from = pos + length;
-  if (FindRepeat(impl, text, pos, from, prefecture, s)) {
+  if (FindRepeat(impl, text, pos, from, prefecture.index, s)) {
     // "館山市館山市上真倉", "静岡市静岡市葵区": read the repeat as one; where
     // a town of the municipality begins with its name (養父市場 of 養父市,
     // 蘭越町 of 蘭越町) and nothing follows the repeat, as that town.
