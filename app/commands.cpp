@@ -308,22 +308,24 @@ void ShowFirstSelectedRow(const AppState& app, const ResultPage& page) {
 
 namespace {
 
+enum class FormState { kLocked, kOpen };
+
 // Every control a running search greys out.
-void EnableSearchForm(const Controls& c, bool enable) {
+void SetSearchForm(const Controls& c, FormState state) {
   const HWND form[] = {c.radioNumber, c.radioPlace, c.radioFuzzy, c.numberKind, c.charWidth, c.prefecture, c.areaPlace,
                        c.townLabel,   c.number,     c.city,       c.town,       c.fuzzy,     c.conditionList};
-  for (HWND control : form) EnableWindow(control, enable);
+  for (HWND control : form) EnableWindow(control, state == FormState::kOpen);
 }
 
 }  // namespace
 
 void LockSearchForm(const Controls& controls) {
-  EnableSearchForm(controls, false);
+  SetSearchForm(controls, FormState::kLocked);
   UpdateWindow(GetParent(controls.search));
 }
 
 void UnlockSearchForm(const Controls& controls) {
-  EnableSearchForm(controls, true);
+  SetSearchForm(controls, FormState::kOpen);
   // Back to what the checked mode enables, not simply everything.
   ApplyModeEnabling(controls);
   UpdateWindow(GetParent(controls.search));

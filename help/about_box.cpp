@@ -46,7 +46,7 @@ bool IsLink(HWND dialog, HWND control) {
 
 void OnInitDialog(HWND dialog, LPARAM lParam) {
   auto state = std::make_unique<AboutState>();
-  state->linkFont.reset(MakeFont(0, kLinkFontHeight, kLinkFontFace, true));
+  state->linkFont.reset(MakeFont(0, kLinkFontHeight, kLinkFontFace, FontLine::kUnderlined));
   // The statics select their own font after asking for their colours, so the
   // links get the link font as their own too.
   for (int id : {IDC_ABOUT_HOME_PAGE, IDC_ABOUT_MAIL}) {

@@ -60,7 +60,7 @@ bool StartsWithBom(const char* data, size_t size) {
   return size >= kBomLength && std::memcmp(data, kBom, kBomLength) == 0;
 }
 
-EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, bool lastLineCut) {
+EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, SampleEnd sampleEnd) {
   size_t utf8 = 0, notUtf8 = 0;
   long firstNotCp932 = 0;
   long line = firstLine;
@@ -68,7 +68,7 @@ EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, b
   for (const char* p = data; p < end; ++line) {
     const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
     if (lineEnd == nullptr) lineEnd = end;
-    const bool cut = lastLineCut && lineEnd == end;
+    const bool cut = sampleEnd == SampleEnd::kCut && lineEnd == end;
     if (!IsAscii(p, static_cast<size_t>(lineEnd - p))) {
       ++(IsUtf8Line(p, lineEnd, cut) ? utf8 : notUtf8);
       if (firstNotCp932 == 0 && !IsCp932Line(p, lineEnd, cut)) firstNotCp932 = line;

@@ -28,13 +28,16 @@ struct EncodingDecision {
   long line = 0;  // not decided: the first line that is not Shift-JIS
 };
 
-// Decides from a sample of whole lines (LF ends each; `lastLineCut` when
-// the last runs on past the sample), the first on line `firstLine`. Lines of
+// Whether a sample's last line ends in it or runs on past it.
+enum class SampleEnd { kWholeLine, kCut };
+
+// Decides from a sample of whole lines (LF ends each, but for a last line
+// cut), the first on line `firstLine`. Lines of
 // ASCII only say nothing. UTF-8 when more lines are valid UTF-8 than not (a
 // row typed in another program does not turn the file); otherwise Shift-JIS
 // when every line is; otherwise not decided. A sample of ASCII only is
 // cp932, as a file of ASCII only is.
-EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, bool lastLineCut);
+EncodingDecision DecideEncoding(const char* data, size_t size, long firstLine, SampleEnd end);
 
 // True when the bytes are UTF-8 throughout, or Shift-JIS (cp932) throughout.
 bool IsUtf8Text(const char* data, size_t size);

@@ -61,7 +61,7 @@ class Surveyor {
   }
 
   void End() {
-    if (sampleState_ == kSampling) Decide(false);
+    if (sampleState_ == kSampling) Decide(SampleEnd::kWholeLine);
     survey_.size = offset_;
     if (quoting_ == Quoting::kQuoted) {
       survey_.unclosedQuoteLine = rowLine_;
@@ -107,14 +107,14 @@ class Surveyor {
     const size_t lineEnd = sample_.find('\n', kEncodingSample - 1);
     if (lineEnd != std::string::npos) {
       sample_.resize(lineEnd + 1);
-      Decide(false);
+      Decide(SampleEnd::kWholeLine);
     } else if (sample_.size() >= kLongestSample) {
-      Decide(true);
+      Decide(SampleEnd::kCut);
     }
   }
 
-  void Decide(bool cut) {
-    survey_.encoding = DecideEncoding(sample_.data(), sample_.size(), sampleLine_, cut);
+  void Decide(SampleEnd end) {
+    survey_.encoding = DecideEncoding(sample_.data(), sample_.size(), sampleLine_, end);
     sampleState_ = kSampled;
     sample_ = std::string();
   }

@@ -73,6 +73,14 @@ struct StoredRecord {
   uint32_t joined = kNotJoined;  // index into joinedTowns
 };
 
+// Record numbers side by side: one town's records, or one municipality's
+// number-after lines.
+struct RecordRun {
+  const uint32_t* first;
+  size_t count;
+  uint32_t operator[](size_t i) const { return first[i]; }
+};
+
 // Splits one line of a Japan Post file into its first `count` columns,
 // quotes removed: the views point into `line`. False when it has fewer.
 bool SplitLine(const char* line, size_t length, std::string_view* const* columns, int count);

@@ -97,8 +97,12 @@ StoredRecord Store(const TownRecord& record, const std::string& text) {
   return stored;
 }
 
+// Japan Post's cp932 files cut a long town over lines, to be joined; its
+// UTF-8 edition joined them already, and a town cut there stays cut.
+enum class SplitTowns { kJoin, kKeep };
+
 // Reads the records of `book.text`, their fields viewing into it.
-void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
+void ReadRecords(SplitTowns splitTowns, AddressBook::Impl& book) {
   // One reservation, no regrowth: at most a record a line.
   book.records.reserve(static_cast<size_t>(std::count(book.text.begin(), book.text.end(), '\n')) + 1);
   PrefaultForWrite(book.records.data(), book.records.capacity() * sizeof(StoredRecord));
@@ -114,7 +118,7 @@ void ReadRecords(bool joinSplitTowns, AddressBook::Impl& book) {
                                                  &record.prefectureKana, &record.cityKana, &record.townKana,
                                                  &record.prefecture,     &record.city,     &record.town};
     if (!SplitLine(line, length, columns, kColumns)) continue;
-    if (open && joinSplitTowns && ContinuesTown(record.town) && !book.records.empty()) {
+    if (open && splitTowns == SplitTowns::kJoin && ContinuesTown(record.town) && !book.records.empty()) {
       const size_t lastIndex = book.records.size() - 1;
       if (book.Text(lastIndex, StoredRecord::kPostalCode) == record.postalCode &&
           book.Text(lastIndex, StoredRecord::kCityCode) == record.cityCode) {
@@ -217,9 +221,7 @@ bool AddressBook::Load(const std::string& path, std::string& error) {
   } else {
     book.text.swap(bytes);
   }
-  // Japan Post joined the UTF-8 edition's split towns already; a town cut
-  // to fit a line stays cut.
-  ReadRecords(!utf8, book);
+  ReadRecords(utf8 ? SplitTowns::kKeep : SplitTowns::kJoin, book);
   BuildIndex(book);
   return true;
 }
@@ -227,7 +229,7 @@ bool AddressBook::Load(const std::string& path, std::string& error) {
 void AddressBook::LoadFromMemory(const char* data, size_t size) {
   impl_.reset(new Impl);
   impl_->text.assign(data, size);
-  ReadRecords(true, *impl_);
+  ReadRecords(SplitTowns::kJoin, *impl_);
   BuildIndex(*impl_);
 }
 

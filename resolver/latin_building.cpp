@@ -116,14 +116,14 @@ void KanaReadings(std::string_view kana, std::string_view town, std::vector<std:
 
 }  // namespace
 
-void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* name,
-                   size_t length, bool b, LatinName& out) {
+void ReadLatinName(const AddressBook::Impl& book, RecordRun records, std::string_view name, TrailingB b,
+                   LatinName& out) {
   out.read = out.telling = out.sameWithB = false;
   out.withB.clear();
   out.places.clear();
   out.townKana.clear();
-  if (count == 0) return;
-  for (size_t r = 0; r < count; ++r) {
+  if (records.count == 0) return;
+  for (size_t r = 0; r < records.count; ++r) {
     if (book.info[records[r]].buildingLength != 0) continue;
     out.townKana.assign(KanaBeforeNote(book.Text(records[r], StoredRecord::kTownKana)));
     break;
@@ -142,9 +142,9 @@ void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_
   if (ReadKey(city, out.scratch)) out.places.push_back(out.scratch);
   std::sort(out.places.begin(), out.places.end(),
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-  if (!ReadKey(std::string_view(name, length), out.key)) return;
+  if (!ReadKey(name, out.key)) return;
   out.read = true;
-  if (b) out.withB.assign(out.key).push_back('B');
+  if (b == TrailingB::kFollows) out.withB.assign(out.key).push_back('B');
   out.afterTown.clear();
   if (!town.empty() && out.key.size() > town.size() && out.key.compare(0, town.size(), town) == 0) {
     out.afterTown.assign(out.key, town.size(), std::string::npos);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resolver/book_impl.h"
@@ -38,10 +39,14 @@ struct LatinName {
   std::string scratch, listed, listedSkeleton;
 };
 
+// "QUEENS TOWER B28F": a B right after the name, which may be its last
+// letter or begin a basement floor.
+enum class TrailingB { kNone, kFollows };
+
 // Reads `name` (normalised text, the building's name in the address) for
-// the town whose records are `records[0, count)`; `b`: a B follows it.
-void ReadLatinName(const AddressBook::Impl& book, const uint32_t* records, size_t count, const char* name,
-                   size_t length, bool b, LatinName& out);
+// the town whose records are `records`.
+void ReadLatinName(const AddressBook::Impl& book, RecordRun records, std::string_view name, TrailingB b,
+                   LatinName& out);
 
 // How the name read fits the listed building of `record`, one of the town's records.
 LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinName& name);

@@ -69,13 +69,14 @@ bool StartsTerm(const Cursor& c) {
 
 // Passes over a 「…」 that limits one end of a range ("第2地割「70～136」～第4地割"):
 // that end is then only partly in it.
-// `low`: the 「」 must be followed by ～; else it ends the range.
-bool SkipEndLimit(Cursor& c, bool low) {
+// At the low end the 「」 must be followed by ～; at the high end it ends the range.
+enum class RangeEnd { kLow, kHigh };
+bool SkipEndLimit(Cursor& c, RangeEnd end) {
   const size_t save = c.pos;
   if (!c.TakeChar(ch::kQuoteOpen)) return false;
   while (!c.AtEnd() && c.Peek() != ch::kQuoteClose) c.Next();
   // Anywhere else it is an exclusion or a remark, read by the item.
-  const bool placed = low ? c.Peek() == ch::kQuoteClose && c.PeekSecond() == ch::kWave : true;
+  const bool placed = end == RangeEnd::kLow ? c.Peek() == ch::kQuoteClose && c.PeekSecond() == ch::kWave : true;
   if (!placed || !c.TakeChar(ch::kQuoteClose) || !(c.AtEnd() || c.Peek() == ch::kWave || c.Peek() == ch::kComma)) {
     c.pos = save;
     return false;
@@ -92,7 +93,7 @@ bool ReadTerm(Cursor& c, Term& term) {
   Level level;
   bool known = TakeLevel(c, level);
   if (known && r.loSub == Range::kNoSub) r.loSub = c.Sub();  // "10番地の2"
-  const bool loPartial = known && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, true);
+  const bool loPartial = known && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, RangeEnd::kLow);
   r.hi = r.lo;
   r.hiSub = r.loSub;
   if (loPartial) r.loSub = Range::kPartial;
@@ -106,7 +107,7 @@ bool ReadTerm(Cursor& c, Term& term) {
         level = end;
         known = true;
         // only where the range began with one: elsewhere 「」 is the item's to read
-        if (loPartial && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, false)) r.hiSub = Range::kPartial;
+        if (loPartial && c.Peek() == ch::kQuoteOpen && SkipEndLimit(c, RangeEnd::kHigh)) r.hiSub = Range::kPartial;
       }
       if (r.loSub >= 0 && r.hiSub == Range::kNoSub) {
         // "5363-7～8" is 5363番地7～8; "1-97～116" could be read two ways.

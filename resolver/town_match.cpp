@@ -205,8 +205,8 @@ struct RecordsTested {
 
 // Step 1: each record's note against the address, a building's floor read
 // after its name.
-RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* records, size_t count,
-                             std::string_view town, MatchContext& context, Scratch& scratch) {
+RecordsTested TestEachRecord(const AddressBook::Impl& book, RecordRun records, std::string_view town,
+                             MatchContext& context, Scratch& scratch) {
   const AddressRest& rest = *context.rest;
   scratch.tested.clear();
   RecordsTested result;
@@ -215,7 +215,7 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
   uint32_t lastBuilding = 0xFFFFFFFF;
   BuildingFound last;
   LatinFit lastLatin = LatinFit::kUnread;
-  for (size_t r = 0; r < count; ++r) {
+  for (size_t r = 0; r < records.count; ++r) {
     const RecordInfo& info = book.info[records[r]];
     Scratch::Tested t{records[r], RuleFit(), info.buildingLength > 0, false, false, false};
     context.floor = rest.floor;
@@ -225,8 +225,7 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, const uint32_t* reco
         named = NamedBuilding(rest);
         if (named.latin) {
           const bool b = named.end < rest.text.size() && rest.text[named.end] == 'B';
-          const std::string_view name = named.In(rest);
-          ReadLatinName(book, records, count, name.data(), name.size(), b, scratch.latin);
+          ReadLatinName(book, records, named.In(rest), b ? TrailingB::kFollows : TrailingB::kNone, scratch.latin);
         }
       }
       namedRead = true;
@@ -327,12 +326,6 @@ size_t SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool build
   return longestName;
 }
 
-// The records of one town, or of one municipality's number-after lines.
-struct RecordRun {
-  const uint32_t* first;
-  size_t count;
-};
-
 struct TownTest {
   bool any = false;       // some record fits
   size_t nameLength = 0;  // of the place name the fit rests on
@@ -341,7 +334,7 @@ struct TownTest {
 // Tests one town's records; adds those that fit to scratch.found.
 TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_view town, MatchContext& context,
                   Scratch& scratch) {
-  const RecordsTested tested = TestEachRecord(book, records.first, records.count, town, context, scratch);
+  const RecordsTested tested = TestEachRecord(book, records, town, context, scratch);
   const bool buildingSeen = SettleBuildings(book, tested.named, context, scratch);
   TownTest result;
   result.nameLength = SettleRestOfTown(book, tested.anyNoted, buildingSeen, scratch);
