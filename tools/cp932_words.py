@@ -33,17 +33,32 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver", "barcode")
                 for p in (ROOT / folder).glob("*.words"))
 
+sys.path.insert(0, str(ROOT / "tools" / "cp932"))
+import make_table  # noqa: E402
+
 # Where Python's cp932 codec and the project's table (tools/cp932/) part:
-# the project writes the JIS minus sign and wave dash as KEN_ALL.CSV does.
+# the project writes the JIS minus sign and wave dash as KEN_ALL.CSV does,
+# and the IBM extension's own codes (＂ 0xFA57) for the codec's NEC-selected
+# ones (0xEEFC).
 PROJECT_CODES = {"\u2212": b"\x81\x7c", "\u301c": b"\x81\x60"}
+IBM_CODES = make_table.ibm_codes()
 
 ENTRY = re.compile(r"^(k\w+)(\[\])?\s*=\s*(char\s+)?(.+)$")
 BYTES_PER_LINE = 28
 CODES_PER_LINE = 12
 
 
+def cp932_character(c):
+    if c in PROJECT_CODES:
+        return PROJECT_CODES[c]
+    encoded = c.encode("cp932")
+    if len(encoded) == 2 and 0xED40 <= int.from_bytes(encoded, "big") <= 0xEEFC and c in IBM_CODES:
+        return IBM_CODES[c].to_bytes(2, "big")
+    return encoded
+
+
 def cp932(text):
-    return b"".join(PROJECT_CODES.get(c) or c.encode("cp932") for c in text)
+    return b"".join(cp932_character(c) for c in text)
 
 
 def escaped(data):
