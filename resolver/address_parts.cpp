@@ -50,7 +50,8 @@ bool IsSeparator(uint16_t code) {
 // A 小字's characters: kanji and kana, no letters or digits (those begin a
 // building's name).
 bool IsPlaceChar(uint16_t code) {
-  return IsKanji(code) || IsKatakana(code) || (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) || code == ch::kLong;
+  return IsKanji(code) || IsKatakana(code) || (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) ||
+         code == ch::kLong;
 }
 
 bool IsBlank(uint16_t code) {
