@@ -24,27 +24,20 @@ uint16_t CharAt(const char* p, size_t left) {
 }
 size_t Width(uint16_t code) { return code > 0xFF ? 2 : 1; }
 
-constexpr uint16_t kFullDigit0 = 0x824F;  // ０
-constexpr uint16_t kFullDigit9 = 0x8258;  // ９
-constexpr uint16_t kFullUpperA = 0x8260;  // Ａ
-constexpr uint16_t kFullUpperZ = 0x8279;  // Ｚ
-constexpr uint16_t kFullLowerA = 0x8281;  // ａ
-constexpr uint16_t kFullLowerZ = 0x829A;  // ｚ
-
-// Removed before anything else is read: & / ・ . and their full-width forms.
+// Removed before anything else is read: & / ・ . and their full-width forms
+// (kRemovedFullWidth, barcode_words.words).
 constexpr uint16_t kRemoved[] = {
     '&', '/', '.',
-    0x8195,  // ＆
-    0x815E,  // ／
-    0x8145,  // ・
-    0x8144,  // ．
-    0xA5,    // ･ (half-width)
+    0xA5,  // ･ (half-width)
 };
 
 // kNumeralUnits (barcode_words.words): 丁 stands for 丁目 too, 番 for 番地.
 
 bool IsRemoved(uint16_t code) {
   for (uint16_t removed : kRemoved) {
+    if (code == removed) return true;
+  }
+  for (uint16_t removed : kRemovedFullWidth) {
     if (code == removed) return true;
   }
   return false;

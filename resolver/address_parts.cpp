@@ -44,14 +44,15 @@ uint16_t CodeAt(std::string_view text, size_t pos) {
 // What stands between a lot and its building, or around a part: dropped.
 bool IsSeparator(uint16_t code) {
   return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ',' || code == '-' ||
-         code == ch::kFullBlank || code == ch::kComma || code == 0x8143 /* ， */ || code == ch::kDot ||
+         code == ch::kFullBlank || code == ch::kComma || code == ch::kFullComma || code == ch::kDot ||
          code == ch::kMinus || code == ch::kHyphen || code == ch::kBar;
 }
 
 // A 小字's characters: kanji and kana, no letters or digits (those begin a
 // building's name).
 bool IsPlaceChar(uint16_t code) {
-  return IsKanji(code) || IsKatakana(code) || (code >= 0x829F && code <= 0x82F1) || code == ch::kLong;
+  return IsKanji(code) || IsKatakana(code) || (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) ||
+         code == ch::kLong;
 }
 
 bool IsBlank(uint16_t code) {

@@ -11,6 +11,8 @@ namespace resolver::ch {
 
 constexpr uint16_t kFullBlank = 0x8140;  // "　"
 constexpr uint16_t kComma = 0x8141;  // "、"
+// the full-width comma, dropped between a lot and its building like 、
+constexpr uint16_t kFullComma = 0x8143;  // "，"
 constexpr uint16_t kDot = 0x8145;  // "・"
 constexpr uint16_t kLong = 0x815B;  // "ー"
 constexpr uint16_t kBar = 0x815C;  // "―"
@@ -31,8 +33,19 @@ constexpr uint16_t kUpperZ = 0x8279;  // "Ｚ"
 constexpr uint16_t kLowerA = 0x8281;  // "ａ"
 constexpr uint16_t kLowerZ = 0x829A;  // "ｚ"
 constexpr uint16_t kNo = 0x82CC;  // "の"
+// the hiragana, ぁ..ん
+constexpr uint16_t kHiraganaFirst = 0x829F;  // "ぁ"
+constexpr uint16_t kHiraganaLast = 0x82F1;  // "ん"
+// the katakana, ァ..ヶ (kSmallKe); cp932 has no code between ミ and ム (no
+// 0x7F trail), so a reading by code steps over it
+constexpr uint16_t kKatakanaFirst = 0x8340;  // "ァ"
+constexpr uint16_t kMiKana = 0x837E;  // "ミ"
+constexpr uint16_t kMuKana = 0x8380;  // "ム"
 constexpr uint16_t kKa = 0x834A;  // "カ"
 constexpr uint16_t kNoKana = 0x836D;  // "ノ"
+// read as ケ between kanji, as ヵ and カ are
+constexpr uint16_t kGa = 0x82AA;  // "が"
+constexpr uint16_t kGaKana = 0x834B;  // "ガ"
 constexpr uint16_t kKe = 0x8350;  // "ケ"
 constexpr uint16_t kSmallKa = 0x8395;  // "ヵ"
 constexpr uint16_t kSmallKe = 0x8396;  // "ヶ"
@@ -61,10 +74,17 @@ constexpr uint16_t kWest = 0x90BC;  // "西"
 constexpr uint16_t kSouth = 0x93EC;  // "南"
 constexpr uint16_t kNorth = 0x966B;  // "北"
 constexpr uint16_t kRepeat = 0x8158;  // "々"
+// the kanji numerals, 〇 to 九 then 十 百 千 (normalize.cpp holds their values
+// in this order)
+inline constexpr uint16_t kNumerals[] = {
+    0x815A, 0x88EA, 0x93F1, 0x8E4F, 0x8E6C, 0x8CDC, 0x985A, 0x8EB5, 0x94AA, 0x8BE3, 0x8F5C, 0x9553,  // "〇" "一" "二" "三" "四" "五" "六" "七" "八" "九" "十" "百"
+    0x90E7,  // "千"
+};
 
 inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kFullBlank", "\x81\x40", -1},
     {"kComma", "\x81\x41", -1},
+    {"kFullComma", "\x81\x43", -1},
     {"kDot", "\x81\x45", -1},
     {"kLong", "\x81\x5B", -1},
     {"kBar", "\x81\x5C", -1},
@@ -84,8 +104,15 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kLowerA", "\x82\x81", -1},
     {"kLowerZ", "\x82\x9A", -1},
     {"kNo", "\x82\xCC", -1},
+    {"kHiraganaFirst", "\x82\x9F", -1},
+    {"kHiraganaLast", "\x82\xF1", -1},
+    {"kKatakanaFirst", "\x83\x40", -1},
+    {"kMiKana", "\x83\x7E", -1},
+    {"kMuKana", "\x83\x80", -1},
     {"kKa", "\x83\x4A", -1},
     {"kNoKana", "\x83\x6D", -1},
+    {"kGa", "\x82\xAA", -1},
+    {"kGaKana", "\x83\x4B", -1},
     {"kKe", "\x83\x50", -1},
     {"kSmallKa", "\x83\x95", -1},
     {"kSmallKe", "\x83\x96", -1},
@@ -113,6 +140,19 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kSouth", "\x93\xEC", -1},
     {"kNorth", "\x96\x6B", -1},
     {"kRepeat", "\x81\x58", -1},
+    {"kNumerals", "\x81\x5A", 0},
+    {"kNumerals", "\x88\xEA", 1},
+    {"kNumerals", "\x93\xF1", 2},
+    {"kNumerals", "\x8E\x4F", 3},
+    {"kNumerals", "\x8E\x6C", 4},
+    {"kNumerals", "\x8C\xDC", 5},
+    {"kNumerals", "\x98\x5A", 6},
+    {"kNumerals", "\x8E\xB5", 7},
+    {"kNumerals", "\x94\xAA", 8},
+    {"kNumerals", "\x8B\xE3", 9},
+    {"kNumerals", "\x8F\x5C", 10},
+    {"kNumerals", "\x95\x53", 11},
+    {"kNumerals", "\x90\xE7", 12},
 };
 
 }  // namespace resolver::ch

@@ -31,7 +31,7 @@ inline bool IsKanji(uint16_t code) {
   return code == ch::kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
          (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
 }
-inline bool IsKatakana(uint16_t code) { return code >= 0x8340 && code <= 0x8396; }
+inline bool IsKatakana(uint16_t code) { return code >= ch::kKatakanaFirst && code <= ch::kSmallKe; }
 inline bool IsAsciiDigit(uint16_t code) { return code >= '0' && code <= '9'; }
 inline bool IsLatinCapital(uint16_t code) { return code >= 'A' && code <= 'Z'; }
 

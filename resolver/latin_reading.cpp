@@ -80,9 +80,15 @@ uint16_t DecodeOne(const char* p, size_t left, size_t& width) {
     return kana;
   }
   if (code <= 0xFF) return kSkipped;  // ｡｢｣､･ and a stray ﾞ
-  if (code >= 0x8340 && code <= 0x837E) return static_cast<uint16_t>(kFirstKana + (code - 0x8340));       // ァ … ミ
-  if (code >= 0x8380 && code <= 0x8396) return static_cast<uint16_t>(kFirstKana + 63 + (code - 0x8380));  // ム … ヶ
-  if (code >= 0x829F && code <= 0x82F1) return static_cast<uint16_t>(kFirstKana + (code - 0x829F));       // ぁ … ん
+  if (code >= ch::kKatakanaFirst && code <= ch::kMiKana) {
+    return static_cast<uint16_t>(kFirstKana + (code - ch::kKatakanaFirst));
+  }
+  if (code >= ch::kMuKana && code <= ch::kSmallKe) {  // past the code cp932 leaves out after ミ
+    return static_cast<uint16_t>(kFirstKana + (ch::kMiKana - ch::kKatakanaFirst + 1) + (code - ch::kMuKana));
+  }
+  if (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) {
+    return static_cast<uint16_t>(kFirstKana + (code - ch::kHiraganaFirst));
+  }
   if (code == ch::kLong) return kLongMark;
   if (code >= ch::kUpperA && code <= ch::kUpperZ) return static_cast<uint16_t>('A' + (code - ch::kUpperA));
   if (code >= ch::kLowerA && code <= ch::kLowerZ) return static_cast<uint16_t>('A' + (code - ch::kLowerA));

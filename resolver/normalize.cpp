@@ -11,25 +11,10 @@ namespace {
 // Longer runs are no numbers anyone writes before 丁目; they stay as written.
 constexpr size_t kMaxNumeralRun = 8;
 
-struct Numeral {
-  uint16_t code;
-  int value;
-};
-constexpr Numeral kNumerals[] = {
-    {0x815A, 0},    // 〇
-    {0x88EA, 1},    // 一
-    {0x93F1, 2},    // 二
-    {0x8E4F, 3},    // 三
-    {0x8E6C, 4},    // 四
-    {0x8CDC, 5},    // 五
-    {0x985A, 6},    // 六
-    {0x8EB5, 7},    // 七
-    {0x94AA, 8},    // 八
-    {0x8BE3, 9},    // 九
-    {0x8F5C, 10},   // 十
-    {0x9553, 100},  // 百
-    {0x90E7, 1000}, // 千
-};
+// The values of ch::kNumerals, 〇 to 九 then 十 百 千.
+constexpr int kNumeralValues[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 100, 1000};
+static_assert(sizeof(kNumeralValues) / sizeof(kNumeralValues[0]) == sizeof(ch::kNumerals) / sizeof(ch::kNumerals[0]),
+              "a value for each numeral");
 
 // The units a numeral is converted before; 階 too, for the floor.
 const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi,  word::kBan, word::kGo,
@@ -120,13 +105,6 @@ void DropAza(std::string& text) {
   text.resize(kept);
 }
 
-namespace {
-
-constexpr uint16_t kGa = 0x82AA;            // が
-constexpr uint16_t kGaKana = 0x834B;        // ガ
-
-}  // namespace
-
 void FoldJoiningKana(std::string& text) { FoldJoiningKana(text, nullptr); }
 
 void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins) {
@@ -142,7 +120,7 @@ void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins) {
     }
     uint16_t folded = 0;
     // ヵ is カ already: "五ヵ所浦" is the file's 五ケ所浦
-    if (code == ch::kKe || code == ch::kSmallKe || code == kGa || code == kGaKana || code == ch::kKa) {
+    if (code == ch::kKe || code == ch::kSmallKe || code == ch::kGa || code == ch::kGaKana || code == ch::kKa) {
       folded = ch::kKe;
     }
     if (code == ch::kNo || code == ch::kNoKana) folded = ch::kNoKana;
@@ -169,8 +147,8 @@ void FoldJoiningKana(std::string& text, std::vector<uint32_t>* origins) {
 }
 
 int KanjiNumeralValue(unsigned code) {
-  for (const Numeral& numeral : kNumerals) {
-    if (numeral.code == code) return numeral.value;
+  for (size_t i = 0; i < sizeof(kNumeralValues) / sizeof(kNumeralValues[0]); ++i) {
+    if (ch::kNumerals[i] == code) return kNumeralValues[i];
   }
   return -1;
 }

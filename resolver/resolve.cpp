@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "postal/characters.h"
 #include "resolver/book_impl.h"
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
@@ -33,9 +34,8 @@ ResolveScratch& ThreadScratch() {
 // seven digits at most, so that "〒955-0065 三条市" (normalised
 // "〒955-0065-3条市") keeps the 3 of its municipality.
 size_t LeadingCodeLength(const std::string& text) {
-  constexpr uint16_t kPostalMark = 0x81A7;  // 〒
   constexpr int kCodeDigits = 7;
-  size_t i = !text.empty() && CharCode(text.data(), text.size()) == kPostalMark ? 2 : 0;
+  size_t i = !text.empty() && CharCode(text.data(), text.size()) == postal::ch::kPostalMark ? 2 : 0;
   for (int digits = 0; i < text.size() && digits < kCodeDigits; ++i) {
     if (text[i] >= '0' && text[i] <= '9') {
       ++digits;

@@ -32,7 +32,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsNameChar(uint16_t code) {
   return IsKatakana(code) || code == ch::kLong || code == ch::kDot ||  // ー ・
-         (code >= 0x829F && code <= 0x82F1 && code != ch::kNo) ||       // hiragana but の
+         (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast && code != ch::kNo) ||  // hiragana but の
          IsKanji(code) || (code >= 'A' && code <= 'Z');
 }
 

@@ -19,6 +19,7 @@ A table:
         "three"                 (an indented line goes on with the entry)
     kPairs[] = ["a", "b"], ["c", "d"]   (postal::Cp932Pair, first and second)
     kCharacter = char "　"      (a uint16_t of its code)
+    kCharacters[] = char "ａ", "ｂ"   (an array of uint16_t, the codes in order)
 
 Usage: cp932_words.py            rewrites every header
        cp932_words.py --check    exits 1, naming it, when a header is stale
@@ -32,16 +33,32 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver", "barcode")
                 for p in (ROOT / folder).glob("*.words"))
 
+sys.path.insert(0, str(ROOT / "tools" / "cp932"))
+import make_table  # noqa: E402
+
 # Where Python's cp932 codec and the project's table (tools/cp932/) part:
-# the project writes the JIS minus sign and wave dash as KEN_ALL.CSV does.
+# the project writes the JIS minus sign and wave dash as KEN_ALL.CSV does,
+# and the IBM extension's own codes (＂ 0xFA57) for the codec's NEC-selected
+# ones (0xEEFC).
 PROJECT_CODES = {"\u2212": b"\x81\x7c", "\u301c": b"\x81\x60"}
+IBM_CODES = make_table.ibm_codes()
 
 ENTRY = re.compile(r"^(k\w+)(\[\])?\s*=\s*(char\s+)?(.+)$")
 BYTES_PER_LINE = 28
+CODES_PER_LINE = 12
+
+
+def cp932_character(c):
+    if c in PROJECT_CODES:
+        return PROJECT_CODES[c]
+    encoded = c.encode("cp932")
+    if len(encoded) == 2 and 0xED40 <= int.from_bytes(encoded, "big") <= 0xEEFC and c in IBM_CODES:
+        return IBM_CODES[c].to_bytes(2, "big")
+    return encoded
 
 
 def cp932(text):
-    return b"".join(PROJECT_CODES.get(c) or c.encode("cp932") for c in text)
+    return b"".join(cp932_character(c) for c in text)
 
 
 def escaped(data):
@@ -49,6 +66,14 @@ def escaped(data):
     pieces = ["".join("\\x%02X" % b for b in data[i:i + BYTES_PER_LINE])
               for i in range(0, len(data), BYTES_PER_LINE)] or [""]
     return ['"%s"' % p for p in pieces]
+
+
+def code(character):
+    return int.from_bytes(cp932(character), "big")
+
+
+def quoted(characters):
+    return " ".join(json.dumps(c, ensure_ascii=False) for c in characters)
 
 
 def parse_strings(text, where):
@@ -88,9 +113,9 @@ def read_table(path):
             values = parse_strings(match.group(4), where)
             if not match.group(2) and len(values) != 1:
                 sys.exit("%s: one string for %s, or write %s[]" % (where, match.group(1), match.group(1)))
-            kind = ("pairs" if isinstance(values[0], list) else "list") if match.group(2) else \
-                "char" if match.group(3) else "text"
-            if kind == "char" and len(values[0]) != 1:
+            kind = ("pairs" if isinstance(values[0], list) else "chars" if match.group(3) else "list") \
+                if match.group(2) else "char" if match.group(3) else "text"
+            if kind in ("char", "chars") and any(len(v) != 1 for v in values):
                 sys.exit("%s: a char is one character" % where)
             entries.append((match.group(1), kind, values, comment))
             comment = []
@@ -108,8 +133,16 @@ def header_text(path):
     for name, kind, values, comment in entries:
         out += ["// " + line for line in comment]
         if kind == "char":
-            code = int.from_bytes(cp932(values[0]), "big")
-            out.append("constexpr uint16_t %s = 0x%X;  // %s" % (name, code, json.dumps(values[0], ensure_ascii=False)))
+            out.append("constexpr uint16_t %s = 0x%X;  // %s" % (name, code(values[0]), json.dumps(values[0], ensure_ascii=False)))
+        elif kind == "chars":
+            rows = [values[i:i + CODES_PER_LINE] for i in range(0, len(values), CODES_PER_LINE)]
+            codes = [", ".join("0x%X" % code(c) for c in row) for row in rows]
+            if len(rows) == 1:
+                out.append("inline constexpr uint16_t %s[] = {%s};  // %s" % (name, codes[0], quoted(values)))
+            else:
+                out.append("inline constexpr uint16_t %s[] = {" % name)
+                out += ["    %s,  // %s" % (line, quoted(row)) for line, row in zip(codes, rows)]
+                out.append("};")
         elif kind == "pairs":
             out.append("inline constexpr postal::Cp932Pair %s[] = {" % name)
             for a, b in values:
@@ -143,6 +176,8 @@ def header_text(path):
                 out.append('    {"%s", %s[%d].second, %d},' % (name, name, i, 2 * i + 1))
         elif kind == "list":
             out += ['    {"%s", %s[%d], %d},' % (name, name, i, i) for i in range(len(values))]
+        elif kind == "chars":
+            out += ['    {"%s", %s, %d},' % (name, escaped(cp932(c))[0], i) for i, c in enumerate(values)]
         else:
             out.append('    {"%s", %s, -1},' % (name, name))
     out += ["};", "", "}  // namespace %s" % namespace, ""]

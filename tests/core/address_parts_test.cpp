@@ -12,6 +12,7 @@
 #include "lists/csv_reader.h"
 #include "postal/text.h"
 #include "resolver/address_parts.h"
+#include "resolver/characters.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"
@@ -118,9 +119,9 @@ std::vector<std::string> WrittenNumbers(const std::string& address) {
     if (code >= '0' && code <= '9') {
       if (!kanji.empty()) flush();
       digits += static_cast<char>(code);
-    } else if (code >= 0x824F && code <= 0x8258) {  // ０..９
+    } else if (code >= resolver::ch::kDigit0 && code <= resolver::ch::kDigit9) {
       if (!kanji.empty()) flush();
-      digits += static_cast<char>('0' + (code - 0x824F));
+      digits += static_cast<char>('0' + (code - resolver::ch::kDigit0));
     } else if (wide && resolver::KanjiNumeralValue(code) >= 0) {
       if (!digits.empty()) flush();
       kanji.append(address, i, 2);

@@ -14,6 +14,7 @@
 #include "barcode/barcode_words.h"
 #include "datafiles/download_texts.h"
 #include "lists/list_words.h"
+#include "postal/characters.h"
 #include "postal/template_words.h"
 #include "postal/texts.h"
 #include "resolver/characters.h"
@@ -84,6 +85,7 @@ void ExpectTableMatches(const std::string& relativePath, const postal::Cp932Word
 
 TEST(Cp932Words, EveryGeneratedWordIsItsTablesTextInTheProjectsCp932) {
   ExpectTableMatches("postal/texts.words", postal::kTextsTable);
+  ExpectTableMatches("postal/characters.words", postal::ch::kCharactersTable);
   ExpectTableMatches("postal/template_words.words", postal::kTemplateWordsTable);
   ExpectTableMatches("datafiles/download_texts.words", datafiles::kDownloadTextsTable);
   ExpectTableMatches("lists/list_words.words", lists::kListWordsTable);

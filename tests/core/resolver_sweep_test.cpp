@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "postal/text.h"
+#include "resolver/characters.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"
@@ -43,7 +44,7 @@ bool EndsWith(const std::string& text, const std::string& word) {
 size_t SkipNumber(const std::string& text, size_t pos) {
   while (pos + 1 < text.size()) {
     const unsigned code = static_cast<unsigned char>(text[pos]) << 8 | static_cast<unsigned char>(text[pos + 1]);
-    if (!((code >= 0x824F && code <= 0x8258) || code == 0x817C)) break;
+    if (!((code >= resolver::ch::kDigit0 && code <= resolver::ch::kDigit9) || code == resolver::ch::kMinus)) break;
     pos += 2;
   }
   return pos;
