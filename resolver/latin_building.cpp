@@ -43,7 +43,7 @@ void EraseAll(std::string& text, const std::string& word) {
 // The folded reading of cp932 `text`, in `out`; false when it holds a kanji.
 bool ReadKey(std::string_view text, std::string& out) {
   out.clear();
-  if (!AppendLatinReading(text.data(), text.size(), out)) return false;
+  if (!AppendLatinReading(text, out)) return false;
   FoldLatinKey(out);
   return !out.empty();
 }

@@ -57,27 +57,13 @@ constexpr uint16_t kU = 0x30A6, kVu = 0x30F4;                // ウ ヴ
 bool TakesVoicedMark(uint16_t kana) { return kana >= 0x30AB && kana <= 0x30DB; }  // カ … ホ
 bool TakesSemiVoicedMark(uint16_t kana) { return kana >= 0x30CF && kana <= 0x30DB; }  // ハ … ホ
 
-// One character of cp932 text, as a letter, a digit, a katakana's code
-// point, kSkipped or kUnreadable; `width` receives its bytes.
-uint16_t DecodeOne(const char* p, size_t left, size_t& width) {
-  const uint16_t code = CharCode(p, left);
-  width = CharWidth(code);
+// A character that is no half-width kana, as a letter, a digit, a
+// katakana's code point, kSkipped or kUnreadable.
+uint16_t UnitOf(uint16_t code) {
   if (code < 0x80) {
     if (code >= 'a' && code <= 'z') return static_cast<uint16_t>(code - 'a' + 'A');
     if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return code;
     return kSkipped;
-  }
-  if (code >= kFirstHalf && code <= kLastHalf) {
-    uint16_t kana = kHalfWidth[code - kFirstHalf];
-    const unsigned char mark = width < left ? static_cast<unsigned char>(p[width]) : 0;
-    if (mark == kVoiced && (TakesVoicedMark(kana) || kana == kU)) {
-      kana = kana == kU ? kVu : static_cast<uint16_t>(kana + 1);
-      ++width;
-    } else if (mark == kSemiVoiced && TakesSemiVoicedMark(kana)) {
-      kana = static_cast<uint16_t>(kana + 2);
-      ++width;
-    }
-    return kana;
   }
   if (code <= 0xFF) return kSkipped;  // ｡｢｣､･ and a stray ﾞ
   if (code >= ch::kKatakanaFirst && code <= ch::kMiKana) {
@@ -97,14 +83,30 @@ uint16_t DecodeOne(const char* p, size_t left, size_t& width) {
   return kSkipped;  // blanks, ・, dashes, ＆ and the like
 }
 
-bool Decode(const char* text, size_t length, std::vector<uint16_t>& out) {
+struct Decoded {
+  uint16_t unit;
+  size_t width;  // the bytes it was read from: a half-width kana's voiced mark too
+};
+
+// The character of cp932 `text` at `at`.
+Decoded DecodeOne(std::string_view text, size_t at) {
+  const uint16_t code = CharCode(text.data() + at, text.size() - at);
+  if (code < kFirstHalf || code > kLastHalf) return Decoded{UnitOf(code), CharWidth(code)};
+  const uint16_t kana = kHalfWidth[code - kFirstHalf];
+  const unsigned char mark = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0;
+  if (mark == kVoiced && kana == kU) return Decoded{kVu, 2};
+  if (mark == kVoiced && TakesVoicedMark(kana)) return Decoded{static_cast<uint16_t>(kana + 1), 2};
+  if (mark == kSemiVoiced && TakesSemiVoicedMark(kana)) return Decoded{static_cast<uint16_t>(kana + 2), 2};
+  return Decoded{kana, 1};
+}
+
+bool Decode(std::string_view text, std::vector<uint16_t>& out) {
   out.clear();
-  for (size_t i = 0; i < length;) {
-    size_t width;
-    const uint16_t unit = DecodeOne(text + i, length - i, width);
-    if (unit == kUnreadable) return false;
-    if (unit != kSkipped) out.push_back(unit);
-    i += width;
+  for (size_t i = 0; i < text.size();) {
+    const Decoded one = DecodeOne(text, i);
+    if (one.unit == kUnreadable) return false;
+    if (one.unit != kSkipped) out.push_back(one.unit);
+    i += one.width;
   }
   return true;
 }
@@ -119,7 +121,7 @@ const std::vector<DecodedLoanword>& Loanwords() {
     std::vector<DecodedLoanword> decoded;
     for (const postal::Cp932Pair& word : kLoanwords) {
       DecodedLoanword one{{}, word.second};
-      Decode(word.first, std::strlen(word.first), one.kana);
+      Decode(word.first, one.kana);
       decoded.push_back(std::move(one));
     }
     return decoded;
@@ -127,17 +129,13 @@ const std::vector<DecodedLoanword>& Loanwords() {
   return words;
 }
 
-// The longest loanword at `units[at]`, or nullptr; `length` receives its units.
-const DecodedLoanword* LoanwordAt(const std::vector<uint16_t>& units, size_t at, size_t& length) {
+// The longest loanword at `units[at]`, or nullptr.
+const DecodedLoanword* LoanwordAt(const std::vector<uint16_t>& units, size_t at) {
   const DecodedLoanword* best = nullptr;
-  length = 0;
   for (const DecodedLoanword& word : Loanwords()) {
     const size_t n = word.kana.size();
-    if (n <= length || at + n > units.size()) continue;
-    if (std::equal(word.kana.begin(), word.kana.end(), units.begin() + static_cast<std::ptrdiff_t>(at))) {
-      best = &word;
-      length = n;
-    }
+    if ((best != nullptr && n <= best->kana.size()) || n == 0 || at + n > units.size()) continue;
+    if (std::equal(word.kana.begin(), word.kana.end(), units.begin() + static_cast<std::ptrdiff_t>(at))) best = &word;
   }
   return best;
 }
@@ -183,17 +181,16 @@ void ReplaceAll(std::string& text, const char* from, const char* to) {
 
 }  // namespace
 
-bool AppendLatinReading(const char* text, size_t length, std::string& out) {
+bool AppendLatinReading(std::string_view text, std::string& out) {
   thread_local std::vector<uint16_t> units;
-  if (!Decode(text, length, units)) return false;
+  if (!Decode(text, units)) return false;
   size_t lastKana = std::string::npos;  // where the last kana's reading begins in `out`
   for (size_t i = 0; i < units.size();) {
     const uint16_t unit = units[i];
-    size_t n;
-    if (const DecodedLoanword* word = LoanwordAt(units, i, n)) {
+    if (const DecodedLoanword* word = LoanwordAt(units, i)) {
       out += word->latin;
       lastKana = std::string::npos;
-      i += n;
+      i += word->kana.size();
       continue;
     }
     ++i;

@@ -8,13 +8,14 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace resolver {
 
 // Appends the Latin reading of cp932 `text` to `out`: letters upper case,
 // digits kept, blanks, ・, - and other marks dropped. False when the text
 // holds a character it cannot read (a kanji): `out` is then incomplete.
-bool AppendLatinReading(const char* text, size_t length, std::string& out);
+bool AppendLatinReading(std::string_view text, std::string& out);
 
 // Folds a reading, in place, into the key two spellings of one name share:
 // BUILDING, BLDG and BIRU alike, CENTRE as CENTER, long vowels (OU, OH, OO,
