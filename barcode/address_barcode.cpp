@@ -50,10 +50,10 @@ bool MakeAddressBarcode(const resolver::AddressBook& book, const resolver::Resol
   size_t end = AfterFoundTown(book, resolution, office, address, finder);
   if (end == kNoTown) end = AfterTownOfCode(book, code, address, finder);
   if (end == kNoTown) {
-    MakeBarcode(code, nullptr, 0, out);
+    MakeBarcode(code, std::string_view(), out);
     return false;
   }
-  MakeBarcode(code, address.data() + end, address.size() - end, out);
+  MakeBarcode(code, address.substr(end), out);
   return true;
 }
 

@@ -129,8 +129,9 @@ class Work {
   }
 
   // One "-" for a run, none beside a letter nor at either end.
-  void Write(char* out, size_t& outLength) const {
-    size_t first = outLength;
+  size_t Write(char* out, size_t written) const {
+    size_t outLength = written;
+    const size_t first = outLength;
     for (size_t i = 0; i < size_ && outLength < kMaxData; ++i) {
       const char c = at_[i];
       if (c != kOther) {
@@ -145,6 +146,7 @@ class Work {
     }
     if (outLength > first && out[outLength - 1] == kOther) --outLength;
     out[outLength] = '\0';
+    return outLength;
   }
 
  private:
@@ -172,10 +174,11 @@ size_t ReadNumeralRun(const char* p, size_t left, Work& work) {
 
 }  // namespace
 
-void AppendAddressNumbers(const char* text, size_t length, char* out, size_t& outLength) {
+size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
+  const size_t length = text.size();
   Work work;
   for (size_t i = 0; i < length && !work.Full();) {
-    const uint16_t code = CharAt(text + i, length - i);
+    const uint16_t code = CharAt(text.data() + i, length - i);
     if (IsRemoved(code)) {
       i += Width(code);
       continue;
@@ -185,7 +188,7 @@ void AppendAddressNumbers(const char* text, size_t length, char* out, size_t& ou
       i += Width(code);
       continue;
     }
-    const size_t numeral = ReadNumeralRun(text + i, length - i, work);
+    const size_t numeral = ReadNumeralRun(text.data() + i, length - i, work);
     if (numeral > 0) {
       i += numeral;
       continue;
@@ -195,7 +198,7 @@ void AppendAddressNumbers(const char* text, size_t length, char* out, size_t& ou
   }
   work.DropLetterRuns();
   work.ReadFloors();
-  work.Write(out, outLength);
+  return work.Write(out, written);
 }
 
 }  // namespace barcode

@@ -41,10 +41,10 @@ std::string BarcodeCode(const std::string& typed) {
   return IsBarcodeCode(code) ? code : std::string();
 }
 
-void MakeBarcode(std::string_view code, const char* rest, size_t restLength, CustomerBarcode& out) {
+void MakeBarcode(std::string_view code, std::string_view rest, CustomerBarcode& out) {
   size_t length = 0;
   for (size_t i = 0; i < code.size() && i < kCodeDigits; ++i) out.data[length++] = code[i];
-  AppendAddressNumbers(rest, restLength, out.data, length);
+  length = AppendAddressNumbers(rest, out.data, length);
   EncodeData(std::string_view(out.data, length), out);
 }
 

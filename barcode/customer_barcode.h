@@ -48,7 +48,8 @@ bool IsBarcodeCode(std::string_view code);
 std::string BarcodeCode(const std::string& typed);
 
 // The address's numbers (住所表示番号) from the text after the town's name
-// (cp932), by Japan Post's rules; appended to `out` up to kMaxData bytes.
+// (cp932), by Japan Post's rules; appended to the `written` bytes of `out`
+// up to kMaxData bytes, and the bytes now written returned.
 // The rules, in their order:
 //   full-width letters and digits as ASCII, letters upper case;
 //   & / ・ . removed;
@@ -56,11 +57,11 @@ std::string BarcodeCode(const std::string& typed);
 //   two or more letters in a row removed, a single letter kept;
 //   any other character (and an F after digits: a floor) as "-";
 //   runs of "-" as one, no "-" beside a letter nor at either end.
-void AppendAddressNumbers(const char* text, size_t length, char* out, size_t& outLength);
+size_t AppendAddressNumbers(std::string_view text, char* out, size_t written);
 
 // Fills `out` from a 7-digit code (IsBarcodeCode) and the text after the
 // town's name (cp932; empty for the code alone): data, symbols, bars.
-void MakeBarcode(std::string_view code, const char* rest, size_t restLength, CustomerBarcode& out);
+void MakeBarcode(std::string_view code, std::string_view rest, CustomerBarcode& out);
 
 // Fills symbols and bars from data already made (digits, A-Z, "-"), as
 // zint takes it. Other bytes are read as "-".

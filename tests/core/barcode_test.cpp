@@ -66,7 +66,7 @@ const RuleCase kRuleCases[] = {
 TEST(CustomerBarcode, FollowsJapanPostsRulesCaseByCase) {
   for (const RuleCase& c : kRuleCases) {
     CustomerBarcode made;
-    barcode::MakeBarcode(c.code, c.rest, std::strlen(c.rest), made);
+    barcode::MakeBarcode(c.code, c.rest, made);
     EXPECT_EQ(std::string(made.Data()), c.data) << c.rule;
     if (*c.symbols != '\0') {
       EXPECT_EQ(barcode::SymbolsText(made), c.symbols) << c.rule;
@@ -277,7 +277,7 @@ TEST(CustomerBarcode, RealOfficesAgreeWithZintAndTheirTown) {
     if (cells.size() < 8) continue;
     const std::string& code = cells[7];
     made.emplace_back();
-    barcode::MakeBarcode(code, cells[6].data(), cells[6].size(), made.back());
+    barcode::MakeBarcode(code, cells[6], made.back());
     if (!ZintInput(made.back().Data(), data)) made.pop_back();
     const std::string address = cells[3] + cells[4] + cells[5] + cells[6];
     resolver::Resolve(*book, address, resolution);
