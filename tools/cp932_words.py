@@ -30,7 +30,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver", "barcode")
+TABLES = sorted(p for folder in ("postal", "datafiles", "lists", "resolver", "barcode", "tests/fuzz")
                 for p in (ROOT / folder).glob("*.words"))
 
 sys.path.insert(0, str(ROOT / "tools" / "cp932"))

@@ -21,12 +21,13 @@
 #include "resolver/latin_words.h"
 #include "resolver/office_words.h"
 #include "resolver/words.h"
+#include "tests/fuzz/fuzz_words.h"
 
 namespace {
 
 using WordKey = std::pair<std::string, int>;  // name, place in a list or -1
 
-// The strings of an entry's right-hand side: "a", "b" with \n \t \" \\.
+// The strings of an entry's right-hand side: "a", "b" with \n \r \t \" \\.
 std::vector<std::string> Strings(const std::string& text) {
   std::vector<std::string> values;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -35,7 +36,7 @@ std::vector<std::string> Strings(const std::string& text) {
     for (++i; i < text.size() && text[i] != '"'; ++i) {
       if (text[i] == '\\' && i + 1 < text.size()) {
         const char c = text[++i];
-        value += c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        value += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
       } else {
         value += text[i];
       }
@@ -94,6 +95,7 @@ TEST(Cp932Words, EveryGeneratedWordIsItsTablesTextInTheProjectsCp932) {
   ExpectTableMatches("resolver/office_words.words", resolver::kOfficeWordsTable);
   ExpectTableMatches("resolver/latin_words.words", resolver::kLatinWordsTable);
   ExpectTableMatches("barcode/barcode_words.words", barcode::kBarcodeWordsTable);
+  ExpectTableMatches("tests/fuzz/fuzz_words.words", fuzz_words::kFuzzWordsTable);
 }
 
 }  // namespace

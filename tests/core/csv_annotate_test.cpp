@@ -250,7 +250,7 @@ TEST(CsvAnnotate, ThreadsWriteTheSameBytesOverRealAddresses) {
   const std::string utf8Rows = testing_support::ToUtf8(rows);
   while (csv.size() < (3u << 20)) csv += utf8Rows;
   const size_t middle = csv.find("\r\n", csv.size() / 2) + 2;
-  csv.insert(middle, "X,\"\x93\x8C\x8B\x9E\x93\x73\",100-0001\r\n");  // 東京都 in Shift-JIS
+  csv.insert(middle, "X,\"東京都\",100-0001\r\n");  // Shift-JIS in a UTF-8 file
   const long badLine = static_cast<long>(std::count(csv.begin(), csv.begin() + middle, '\n')) + 1;
 
   const Annotated one = Annotate(csv, Columns(2, true, 3), {}, 1, *book);

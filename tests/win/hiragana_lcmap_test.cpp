@@ -16,8 +16,8 @@ namespace {
 constexpr DWORD kFlags = LCMAP_HIRAGANA | LCMAP_FULLWIDTH;
 constexpr unsigned char kVoicedMark = 0xDE;      // ﾞ
 constexpr unsigned char kSemiVoicedMark = 0xDF;  // ﾟ
-const std::string kSpacingVoiced = "\x81\x4A";     // ゛
-const std::string kSpacingSemiVoiced = "\x81\x4B"; // ゜
+const std::string kSpacingVoiced = "゛";
+const std::string kSpacingSemiVoiced = "゜";
 
 std::string LcMap(const std::string& src) {
   char out[512];
@@ -51,7 +51,7 @@ bool Joins(unsigned char c, bool semi) {
 std::map<std::string, std::string> KnownDifferences() {
   std::map<std::string, std::string> known;
   // Backslash: Wine leaves it half-width; the full-width block gives ＼.
-  known[Bytes(0x5C)] = "\x81\x5F";
+  known[Bytes(0x5C)] = "＼";
   // A lone voiced mark becomes the combining mark U+3099 / U+309A, which
   // cp932 lacks; we give the spacing mark.
   known[Bytes(kVoicedMark)] = kSpacingVoiced;
@@ -69,7 +69,7 @@ std::map<std::string, std::string> KnownDifferences() {
   }
   // Full-width characters whose Unicode hiragana or full-width form cp932
   // has no code for: we keep them as they are.
-  for (const char* keep : {"\x83\x95", "\x83\x96", "\x81\x4A", "\x81\x4B"}) known[keep] = keep;  // ヵ ヶ ゛ ゜
+  for (const char* keep : {"ヵ", "ヶ", "゛", "゜"}) known[keep] = keep;
   return known;
 }
 
@@ -109,8 +109,7 @@ TEST_F(HiraganaAgainstLcMap, FullWidthKatakanaAndKanaSigns) {
     if (trail != 0x7F) Check(Bytes(0x83, static_cast<unsigned char>(trail)));
   }
   for (int trail = 0x9F; trail <= 0xF1; ++trail) Check(Bytes(0x82, static_cast<unsigned char>(trail)));  // hiragana
-  for (const char* sign : {"\x81\x45", "\x81\x4A", "\x81\x4B", "\x81\x52", "\x81\x53", "\x81\x54", "\x81\x55",
-                           "\x81\x5B", "\x81\x40"}) {
+  for (const char* sign : {"・", "゛", "゜", "ヽ", "ヾ", "ゝ", "ゞ", "ー", "　"}) {
     Check(sign);
   }
 }
