@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/running_window.h"
 #include "app/texts.h"
+#include "win32/buffer_sizes.h"
 
 namespace kuranto {
 
@@ -30,7 +31,7 @@ std::string ProcessDirectory(DWORD processId) {
 
 BOOL CALLBACK CheckWindow(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
-  char className[32] = {};
+  char className[kClassNameBytes] = {};
   GetClassNameA(window, className, sizeof className);
   if (lstrcmpA(className, texts::kWindowClass) != 0) return TRUE;
   DWORD processId = 0;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
+#include <string>
 
 #include "win32/buffer_sizes.h"
 #include "win32/form_controls.h"
@@ -16,11 +16,7 @@ constexpr char kOfficeWidthKey[] = "Width2";
 constexpr char kSizeKey[] = "Size";
 constexpr char kSettingKey[] = "Setting";
 
-std::string ColumnName(size_t column) {
-  char name[16];
-  std::snprintf(name, sizeof name, "Column%u", static_cast<unsigned>(column));
-  return name;
-}
+std::string ColumnName(size_t column) { return "Column" + std::to_string(column); }
 
 void LoadColumnWidths(const SettingsKey& key, const char* subkey, const ListColumns& columns) {
   const SettingsSection section = SettingsSection::Open(key, subkey);

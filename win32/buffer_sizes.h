@@ -17,5 +17,6 @@ constexpr size_t kCellShownBytes = 60;             // a cell of the CSV columns 
 constexpr size_t kCsvHeadBytes = 1 << 20;          // what the CSV columns dialog and its guesses look at
 constexpr unsigned long kUserNameBytes = 257;      // UNLEN + 1: the About box's user name
 constexpr size_t kUserLineBytes = 300;             // the About box's line that holds it
+constexpr int kClassNameBytes = 32;                // a window's class name, compared with ours
 
 }  // namespace kuranto
