@@ -6,6 +6,7 @@
 #include "barcode/barcode_words.h"
 #include "barcode/customer_barcode.h"
 #include "postal/text.h"
+#include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 
 namespace barcode {
@@ -51,9 +52,11 @@ char AsAscii(uint16_t code) {
   if (code >= '0' && code <= '9') return static_cast<char>(code);
   if (code >= 'A' && code <= 'Z') return static_cast<char>(code);
   if (code >= 'a' && code <= 'z') return static_cast<char>(code - 'a' + 'A');
-  if (code >= kFullDigit0 && code <= kFullDigit9) return static_cast<char>('0' + (code - kFullDigit0));
-  if (code >= kFullUpperA && code <= kFullUpperZ) return static_cast<char>('A' + (code - kFullUpperA));
-  if (code >= kFullLowerA && code <= kFullLowerZ) return static_cast<char>('A' + (code - kFullLowerA));
+  // full-width digits and letters, read as their ASCII
+  using namespace resolver::ch;
+  if (code >= kDigit0 && code <= kDigit9) return static_cast<char>('0' + (code - kDigit0));
+  if (code >= kUpperA && code <= kUpperZ) return static_cast<char>('A' + (code - kUpperA));
+  if (code >= kLowerA && code <= kLowerZ) return static_cast<char>('A' + (code - kLowerA));
   return 0;
 }
 

@@ -18,16 +18,6 @@ inline constexpr const char* kNumeralUnits[] = {
     "\x82\xCC",  // "の"
     "\x83\x6D",  // "ノ"
 };
-// the town's note begins
-// "（"
-inline constexpr char kNoteOpen[] = "\x81\x69";
-// full-width digits and letters, read as their ASCII
-constexpr uint16_t kFullDigit0 = 0x824F;  // "０"
-constexpr uint16_t kFullDigit9 = 0x8258;  // "９"
-constexpr uint16_t kFullUpperA = 0x8260;  // "Ａ"
-constexpr uint16_t kFullUpperZ = 0x8279;  // "Ｚ"
-constexpr uint16_t kFullLowerA = 0x8281;  // "ａ"
-constexpr uint16_t kFullLowerZ = 0x829A;  // "ｚ"
 // removed before anything else is read, as & / ・ . are
 inline constexpr uint16_t kRemovedFullWidth[] = {0x8195, 0x815E, 0x8145, 0x8144};  // "＆" "／" "・" "．"
 
@@ -39,13 +29,6 @@ inline constexpr postal::Cp932Word kBarcodeWordsTable[] = {
     {"kNumeralUnits", kNumeralUnits[4], 4},
     {"kNumeralUnits", kNumeralUnits[5], 5},
     {"kNumeralUnits", kNumeralUnits[6], 6},
-    {"kNoteOpen", kNoteOpen, -1},
-    {"kFullDigit0", "\x82\x4F", -1},
-    {"kFullDigit9", "\x82\x58", -1},
-    {"kFullUpperA", "\x82\x60", -1},
-    {"kFullUpperZ", "\x82\x79", -1},
-    {"kFullLowerA", "\x82\x81", -1},
-    {"kFullLowerZ", "\x82\x9A", -1},
     {"kRemovedFullWidth", "\x81\x95", 0},
     {"kRemovedFullWidth", "\x81\x5E", 1},
     {"kRemovedFullWidth", "\x81\x45", 2},

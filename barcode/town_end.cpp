@@ -4,6 +4,7 @@
 
 #include "postal/text.h"
 #include "resolver/normalize.h"
+#include "resolver/town_name.h"
 
 namespace barcode {
 
@@ -17,13 +18,6 @@ void Spell(std::string_view text, std::string& out) {
   resolver::DropAza(out);
 }
 
-std::string_view WithoutNote(std::string_view town) {
-  for (size_t i = 0; i < town.size(); i += postal::IsDoubleByte(town.data() + i) && i + 1 < town.size() ? 2 : 1) {
-    if (town.compare(i, 2, kNoteOpen) == 0) return town.substr(0, i);
-  }
-  return town;
-}
-
 }  // namespace
 
 size_t TownFinder::AfterTown(std::string_view address, std::string_view city, std::string_view town) {
@@ -34,7 +28,7 @@ size_t TownFinder::AfterTown(std::string_view address, std::string_view city, st
     const size_t at = text_.find(name_);
     if (at != std::string::npos) from = at + name_.size();
   }
-  town = WithoutNote(town);
+  town = resolver::BeforeNote(town);
   if (town.empty()) return from == 0 ? kNoTown : TypedOffset(address, from);
   Spell(town, name_);
   if (name_.empty()) return kNoTown;

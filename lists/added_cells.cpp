@@ -4,6 +4,7 @@
 
 #include "encoding/text_encoding.h"
 #include "lists/list_words.h"
+#include "resolver/words.h"
 
 namespace lists {
 
@@ -20,7 +21,7 @@ std::string OwnName(const char* name, const char* mark, CsvEncoding encoding,
   };
   std::string own = InFileEncoding(name, encoding);
   for (int n = 1; taken(own); ++n) {
-    own = InFileEncoding(std::string(name) + mark + (n == 1 ? "" : std::to_string(n)) + kOwnNameClose, encoding);
+    own = InFileEncoding(std::string(name) + mark + (n == 1 ? "" : std::to_string(n)) + resolver::word::kCloseParen, encoding);
   }
   return own;
 }

@@ -20,8 +20,6 @@ inline constexpr char kBarcodeColumnName[] = "\x83\x4A\x83\x58\x83\x5E\x83\x7D\x
 // a name the file's header has already is told apart as coming from the address
 // "（住所から"
 inline constexpr char kOwnNameOpen[] = "\x81\x69\x8F\x5A\x8F\x8A\x82\xA9\x82\xE7";
-// "）"
-inline constexpr char kOwnNameClose[] = "\x81\x6A";
 // header cells over a column of names, as address lists and office directories write them
 inline constexpr const char* kNameHeaders[] = {
     "\x96\xBC\x8F\xCC",  // "名称"
@@ -56,7 +54,6 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kAgreementColumnName", kAgreementColumnName, -1},
     {"kBarcodeColumnName", kBarcodeColumnName, -1},
     {"kOwnNameOpen", kOwnNameOpen, -1},
-    {"kOwnNameClose", kOwnNameClose, -1},
     {"kNameHeaders", kNameHeaders[0], 0},
     {"kNameHeaders", kNameHeaders[1], 1},
     {"kNameHeaders", kNameHeaders[2], 2},

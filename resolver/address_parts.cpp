@@ -44,7 +44,7 @@ uint16_t CodeAt(std::string_view text, size_t pos) {
 // What stands between a lot and its building, or around a part: dropped.
 bool IsSeparator(uint16_t code) {
   return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ',' || code == '-' ||
-         code == ch::kFullBlank || code == ch::kComma || code == ch::kFullComma || code == ch::kDot ||
+         code == ch::kFullWidthBlank || code == ch::kComma || code == ch::kFullComma || code == ch::kDot ||
          code == ch::kMinus || code == ch::kHyphen || code == ch::kBar;
 }
 
@@ -56,7 +56,7 @@ bool IsPlaceChar(uint16_t code) {
 }
 
 bool IsBlank(uint16_t code) {
-  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullBlank;
+  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
 }
 
 // Without the separators before it and the blanks after it.

@@ -9,7 +9,6 @@
 
 namespace resolver::ch {
 
-constexpr uint16_t kFullBlank = 0x8140;  // "　"
 constexpr uint16_t kComma = 0x8141;  // "、"
 // the full-width comma, dropped between a lot and its building like 、
 constexpr uint16_t kFullComma = 0x8143;  // "，"
@@ -26,19 +25,14 @@ constexpr uint16_t kQuoteOpen = 0x8175;  // "「"
 constexpr uint16_t kQuoteClose = 0x8176;  // "」"
 // also read for −, which cp932 writes the same way
 constexpr uint16_t kMinus = 0x817C;  // "－"
-constexpr uint16_t kDigit0 = 0x824F;  // "０"
-constexpr uint16_t kDigit9 = 0x8258;  // "９"
 constexpr uint16_t kUpperA = 0x8260;  // "Ａ"
 constexpr uint16_t kUpperZ = 0x8279;  // "Ｚ"
 constexpr uint16_t kLowerA = 0x8281;  // "ａ"
 constexpr uint16_t kLowerZ = 0x829A;  // "ｚ"
 constexpr uint16_t kNo = 0x82CC;  // "の"
 // the hiragana, ぁ..ん
-constexpr uint16_t kHiraganaFirst = 0x829F;  // "ぁ"
-constexpr uint16_t kHiraganaLast = 0x82F1;  // "ん"
 // the katakana, ァ..ヶ (kSmallKe); cp932 has no code between ミ and ム (no
 // 0x7F trail), so a reading by code steps over it
-constexpr uint16_t kKatakanaFirst = 0x8340;  // "ァ"
 constexpr uint16_t kMiKana = 0x837E;  // "ミ"
 constexpr uint16_t kMuKana = 0x8380;  // "ム"
 constexpr uint16_t kKa = 0x834A;  // "カ"
@@ -82,7 +76,6 @@ inline constexpr uint16_t kNumerals[] = {
 };
 
 inline constexpr postal::Cp932Word kCharactersTable[] = {
-    {"kFullBlank", "\x81\x40", -1},
     {"kComma", "\x81\x41", -1},
     {"kFullComma", "\x81\x43", -1},
     {"kDot", "\x81\x45", -1},
@@ -97,16 +90,11 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kQuoteOpen", "\x81\x75", -1},
     {"kQuoteClose", "\x81\x76", -1},
     {"kMinus", "\x81\x7C", -1},
-    {"kDigit0", "\x82\x4F", -1},
-    {"kDigit9", "\x82\x58", -1},
     {"kUpperA", "\x82\x60", -1},
     {"kUpperZ", "\x82\x79", -1},
     {"kLowerA", "\x82\x81", -1},
     {"kLowerZ", "\x82\x9A", -1},
     {"kNo", "\x82\xCC", -1},
-    {"kHiraganaFirst", "\x82\x9F", -1},
-    {"kHiraganaLast", "\x82\xF1", -1},
-    {"kKatakanaFirst", "\x83\x40", -1},
     {"kMiKana", "\x83\x7E", -1},
     {"kMuKana", "\x83\x80", -1},
     {"kKa", "\x83\x4A", -1},

@@ -8,11 +8,22 @@
 #include <string>
 #include <string_view>
 
+#include "postal/characters.h"
 #include "postal/text.h"
 #include "resolver/characters.h"
 #include "resolver/words.h"
 
 namespace resolver {
+
+namespace ch {
+// Postal's conversions read and write these too; defined there once.
+using postal::ch::kDigit0;
+using postal::ch::kDigit9;
+using postal::ch::kFullWidthBlank;
+using postal::ch::kHiraganaFirst;
+using postal::ch::kHiraganaLast;
+using postal::ch::kKatakanaFirst;
+}  // namespace ch
 
 // One character of cp932 text: the double-byte code, or the single byte.
 inline uint16_t CharCode(const char* p, size_t left) {

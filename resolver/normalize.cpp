@@ -81,7 +81,7 @@ size_t ConvertNumeralRun(const char* p, size_t left, std::string& out) {
 bool NextIsDigit(const char* p, size_t left) { return left > 0 && IsDigitCode(CharCode(p, left)); }
 
 bool IsBlank(uint16_t code) {
-  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullBlank;
+  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 namespace resolver {
 
 std::string_view TownWithoutNote(std::string_view town) {
-  if (town == word::kNotListed) return std::string_view();
+  return town == word::kNotListed ? std::string_view() : BeforeNote(town);
+}
+
+std::string_view BeforeNote(std::string_view town) {
   // By characters: a trail byte may look like the （'s first byte.
   for (size_t i = 0; i < town.size();) {
     const uint16_t code = CharCode(town.data() + i, town.size() - i);

@@ -10,4 +10,7 @@ namespace resolver {
 // view into `town`.
 std::string_view TownWithoutNote(std::string_view town);
 
+// The town column before its note's （, whatever the town.
+std::string_view BeforeNote(std::string_view town);
+
 }  // namespace resolver

@@ -12,7 +12,7 @@
 #include "lists/csv_reader.h"
 #include "postal/text.h"
 #include "resolver/address_parts.h"
-#include "resolver/characters.h"
+#include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "postal/text.h"
-#include "resolver/characters.h"
+#include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
 #include "tests/core/real_book.h"

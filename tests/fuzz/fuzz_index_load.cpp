@@ -8,6 +8,7 @@
 
 #include "datafiles/index_load.h"
 #include "postal/address_search.h"
+#include "postal/texts.h"
 #include "tests/fuzz/fuzz_words.h"
 
 namespace {
@@ -33,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   datafiles::LoadPrefectureRanges(bytes, tables.prefectures);
   datafiles::LoadNumberRanges(bytes, tables.newNumbers);
   datafiles::LoadNumberRanges(bytes.size() > 20 ? bytes.substr(20) : bytes, tables.oldNumbers);
-  datafiles::CitiesOf(bytes, fuzz_words::kHokkaido);
+  datafiles::CitiesOf(bytes, postal::kHokkaido);
   datafiles::CitiesOf(bytes, "");
 
-  const std::string texts[] = {"10", "06", "107", fuzz_words::kHokkaido, fuzz_words::kTokyo, ""};
+  const std::string texts[] = {"10", "06", "107", postal::kHokkaido, fuzz_words::kTokyo, ""};
   for (const std::string& text : texts) {
     postal::SearchForm form;
     form.number = text;

@@ -6,6 +6,7 @@
 #include "resolver/address_parts.h"
 #include "resolver/offices.h"
 #include "resolver/resolver.h"
+#include "postal/texts.h"
 #include "tests/fuzz/fuzz_words.h"
 
 namespace {
@@ -20,7 +21,7 @@ const std::string& BookLines() {
 }
 
 // 札幌市中央区 in the order of a line's columns.
-std::string SapporoChuoKu() { return std::string(fuzz_words::kHokkaido) + "\",\"" + fuzz_words::kSapporoChuoKu; }
+std::string SapporoChuoKu() { return std::string(postal::kHokkaido) + "\",\"" + fuzz_words::kSapporoChuoKu; }
 
 // A line whose town column is `town`, in 札幌市中央区.
 std::string FuzzedLine(const std::string& town) {
