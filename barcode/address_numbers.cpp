@@ -18,12 +18,8 @@ constexpr size_t kWorkSize = 256;
 constexpr size_t kMaxNumeralRun = 8;
 constexpr char kOther = '-';
 
-uint16_t CharAt(const char* p, size_t left) {
-  const unsigned char lead = static_cast<unsigned char>(p[0]);
-  if (left >= 2 && postal::IsDoubleByte(p)) return static_cast<uint16_t>(lead << 8 | static_cast<unsigned char>(p[1]));
-  return lead;
-}
-size_t Width(uint16_t code) { return code > 0xFF ? 2 : 1; }
+using resolver::CharCode;
+using resolver::CharWidth;
 
 // Removed before anything else is read: & / ・ . and their full-width forms
 // (kRemovedFullWidth, barcode_words.words).
@@ -66,28 +62,6 @@ bool StartsWithUnit(const char* p, size_t left) {
     if (n <= left && std::memcmp(p, unit, n) == 0) return true;
   }
   return false;
-}
-
-// 二十一 as 21, 百二 as 102: positional when 十百千 appear; 一〇 as 10 digit
-// by digit otherwise.
-unsigned long NumeralValue(const int* values, size_t count) {
-  bool positional = false;
-  for (size_t i = 0; i < count; ++i) positional = positional || values[i] >= 10;
-  unsigned long total = 0;
-  if (!positional) {
-    for (size_t i = 0; i < count; ++i) total = total * 10 + static_cast<unsigned long>(values[i]);
-    return total;
-  }
-  int digit = -1;
-  for (size_t i = 0; i < count; ++i) {
-    if (values[i] < 10) {
-      digit = values[i];
-    } else {
-      total += static_cast<unsigned long>((digit < 0 ? 1 : digit) * values[i]);
-      digit = -1;
-    }
-  }
-  return total + static_cast<unsigned long>(digit < 0 ? 0 : digit);
 }
 
 class Work {
@@ -164,14 +138,14 @@ size_t ReadNumeralRun(const char* p, size_t left, Work& work) {
   int values[kMaxNumeralRun];
   size_t count = 0, used = 0;
   while (used < left && count < kMaxNumeralRun) {
-    const uint16_t code = CharAt(p + used, left - used);
+    const uint16_t code = CharCode(p + used, left - used);
     const int value = resolver::KanjiNumeralValue(code);
     if (value < 0) break;
     values[count++] = value;
-    used += Width(code);
+    used += CharWidth(code);
   }
   if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
-  work.PushNumber(NumeralValue(values, count));
+  work.PushNumber(static_cast<unsigned long>(resolver::NumeralRunValue(values, count)));
   return used;
 }
 
@@ -181,14 +155,14 @@ size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
   const size_t length = text.size();
   Work work;
   for (size_t i = 0; i < length && !work.Full();) {
-    const uint16_t code = CharAt(text.data() + i, length - i);
+    const uint16_t code = CharCode(text.data() + i, length - i);
     if (IsRemoved(code)) {
-      i += Width(code);
+      i += CharWidth(code);
       continue;
     }
     if (const char ascii = AsAscii(code)) {
       work.Push(ascii);
-      i += Width(code);
+      i += CharWidth(code);
       continue;
     }
     const size_t numeral = ReadNumeralRun(text.data() + i, length - i, work);
@@ -197,7 +171,7 @@ size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
       continue;
     }
     work.Push(kOther);
-    i += Width(code);
+    i += CharWidth(code);
   }
   work.DropLetterRuns();
   work.ReadFloors();

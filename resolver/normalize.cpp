@@ -37,27 +37,6 @@ bool StartsWithUnit(const char* p, size_t left) {
   return false;
 }
 
-// Reads 二十三 as 23 and 一〇 as 10: positional when 十百千 appear, digit by
-// digit otherwise.
-long NumeralRunValue(const int* values, size_t count) {
-  bool positional = false;
-  for (size_t i = 0; i < count; ++i) positional = positional || values[i] >= 10;
-  long total = 0;
-  if (!positional) {
-    for (size_t i = 0; i < count; ++i) total = total * 10 + values[i];
-    return total;
-  }
-  long digit = -1;
-  for (size_t i = 0; i < count; ++i) {
-    if (values[i] < 10) {
-      digit = values[i];
-    } else {
-      total += (digit < 0 ? 1 : digit) * values[i];
-      digit = -1;
-    }
-  }
-  return total + (digit < 0 ? 0 : digit);
-}
 
 // Converts the numeral run at `p` when a unit follows it; returns the bytes
 // consumed, 0 when the run stays as written.
@@ -85,6 +64,26 @@ bool IsBlank(uint16_t code) {
 }
 
 }  // namespace
+
+long NumeralRunValue(const int* values, size_t count) {
+  bool positional = false;
+  for (size_t i = 0; i < count; ++i) positional = positional || values[i] >= 10;
+  long total = 0;
+  if (!positional) {
+    for (size_t i = 0; i < count; ++i) total = total * 10 + values[i];
+    return total;
+  }
+  long digit = -1;
+  for (size_t i = 0; i < count; ++i) {
+    if (values[i] < 10) {
+      digit = values[i];
+    } else {
+      total += (digit < 0 ? 1 : digit) * values[i];
+      digit = -1;
+    }
+  }
+  return total + (digit < 0 ? 0 : digit);
+}
 
 void DropAza(std::string& text) {
   using word::kOaza, word::kAza;

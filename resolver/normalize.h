@@ -49,4 +49,8 @@ uint16_t FoldVariantKanji(uint16_t code);
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
 int KanjiNumeralValue(unsigned code);
 
+// A run of kanji numerals' values read as one number: positional when
+// 十百千 appear (二十三 is 23, 百二 is 102), digit by digit otherwise (一〇 is 10).
+long NumeralRunValue(const int* values, size_t count);
+
 }  // namespace resolver
