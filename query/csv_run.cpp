@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "query/standard_input.h"
 #include "query/terminal.h"
 
 namespace query {
@@ -119,6 +120,62 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
       return CannotWrite(request);
   }
   return kExitOk;
+}
+
+CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request) {
+  const std::string& flag = args[i];
+  const bool hasValue = i + 1 < args.size();
+  if (flag == "--header") {
+    request.header = true;
+  } else if (flag == "--csv" && hasValue) {
+    request.csvFile = args[++i];
+  } else if (flag == "--output" && hasValue) {
+    request.output = args[++i];
+  } else if (flag == "--column" && hasValue) {
+    if (!ReadColumn(args[++i], request.column)) return CsvFlag::kBad;
+  } else if (flag == "--separator" && hasValue) {
+    const std::string& value = args[++i];
+    if (value != "tab" && value != "comma") return CsvFlag::kBad;
+    request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
+  } else {
+    return CsvFlag::kOther;
+  }
+  return CsvFlag::kRead;
+}
+
+int RunCsvSteps(Context& context, const ResolveRequest& request, const CsvAnnotator& annotate, CsvSummary summary) {
+  lists::FileInput input(request.csvFile);
+  const int checked = CheckCsvFiles(request, input);
+  if (checked != kExitOk) return checked;
+  resolver::AddressBook book;
+  const int loaded = LoadBook(context, book);
+  if (loaded != kExitOk) return loaded;
+
+  // 1. Stream into OUT's temporary file, or standard output.
+  CsvOutput out(request.output);
+  if (!out.ok()) return CannotWrite(request);
+  ProgressLine progress;
+  const lists::CsvResult result = annotate(book, input, out.Sink(), std::ref(progress));
+  progress.Finish();
+  const int refused = Refusal(request, result);
+  if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
+  // 2. OUT takes its name only when the whole file is done.
+  if (!out.Commit()) return CannotWrite(request);
+  // 3. Tell what was found.
+  summary(context, result.counts, request);
+  return kExitOk;
+}
+
+void PrintRowsSetApart(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request,
+                       const char* skipped) {
+  if (counts.notUtf8.count != 0) {
+    context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, " + skipped +
+                       NamedLines(counts.notUtf8));
+  }
+  if (counts.tooShort.count != 0) {
+    context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +
+                       std::to_string(request.column) + NamedLines(counts.tooShort));
+  }
 }
 
 }  // namespace query

@@ -4,13 +4,16 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "datafiles/file_access.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_input.h"
+#include "query/context.h"
 #include "query/resolve.h"
+#include "resolver/resolver.h"
 
 namespace query {
 
@@ -51,6 +54,27 @@ class CsvOutput {
  private:
   std::unique_ptr<datafiles::ReplacingFile> file_;
 };
+
+// The flags resolve and lookup read alike: --header, --csv FILE, --output
+// OUT, --column N, --separator tab|comma, at args[i] (i moved past its value).
+enum class CsvFlag { kRead, kOther, kBad };
+CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request);
+
+// What a CSV run does to the rows of the loaded book's file.
+using CsvAnnotator = std::function<lists::CsvResult(const resolver::AddressBook& book, lists::CsvInput& input,
+                                                    const lists::CsvSink& sink, const lists::CsvProgress& progress)>;
+// What it tells on stderr once the file is done.
+using CsvSummary = void (*)(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request);
+
+// The steps of a CSV run: the files checked, the book loaded, the rows
+// streamed into OUT's temporary file or standard output, OUT named only
+// when the whole file is done, then the counts told.
+int RunCsvSteps(Context& context, const ResolveRequest& request, const CsvAnnotator& annotate, CsvSummary summary);
+
+// The rows set apart, told after a summary's counts: not UTF-8 in a UTF-8
+// file ("not resolved", "not looked up": `skipped`), or too short for the column.
+void PrintRowsSetApart(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request,
+                       const char* skipped);
 
 // "cannot write OUT" on stderr; kExitNoData.
 int CannotWrite(const ResolveRequest& request);

@@ -29,23 +29,7 @@ const char kLabel[] = "kuranto-query: ";
 bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
-    const std::string& flag = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (flag == "--header") {
-      request.header = true;
-    } else if (flag == "--csv" && hasValue) {
-      request.csvFile = args[++i];
-    } else if (flag == "--output" && hasValue) {
-      request.output = args[++i];
-    } else if (flag == "--column" && hasValue) {
-      if (!ReadColumn(args[++i], request.column)) return false;
-    } else if (flag == "--separator" && hasValue) {
-      const std::string& value = args[++i];
-      if (value != "tab" && value != "comma") return false;
-      request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
-    } else {
-      return false;
-    }
+    if (ReadCsvFlag(args, i, request) != CsvFlag::kRead) return false;
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
   if (request.csvFile.empty()) {
@@ -161,43 +145,21 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
     line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.byCode[status]);
   }
   context.PrintError(line);
-  if (counts.notUtf8.count != 0) {
-    context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, not looked up" +
-                       NamedLines(counts.notUtf8));
-  }
-  if (counts.tooShort.count != 0) {
-    context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +
-                       std::to_string(request.column) + NamedLines(counts.tooShort));
-  }
+  PrintRowsSetApart(context, counts, request, "not looked up");
 }
 
 // The CSV mode, in the steps of resolve --csv.
 int RunLookupCsv(Context& context, const ResolveRequest& request) {
-  lists::FileInput input(request.csvFile);
-  const int checked = CheckCsvFiles(request, input);
-  if (checked != kExitOk) return checked;
-  resolver::AddressBook book;
-  const int loaded = LoadBook(context, book);
-  if (loaded != kExitOk) return loaded;
-  const resolver::CodeIndex index(book);
-
-  // 1. Stream into OUT's temporary file, or standard output.
-  CsvOutput out(request.output);
-  if (!out.ok()) return CannotWrite(request);
   lists::LookupColumns columns;
   columns.code = request.column;
   columns.header = request.header;
   columns.separator = request.separator;
-  ProgressLine progress;
-  const lists::CsvResult result = lists::LookupCsv(index, input, columns, out.Sink(), std::ref(progress));
-  progress.Finish();
-  const int refused = Refusal(request, result);
-  if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
-  // 2. OUT takes its name only when the whole file is done.
-  if (!out.Commit()) return CannotWrite(request);
-  // 3. Tell what was found.
-  PrintSummary(context, result.counts, request);
-  return kExitOk;
+  const auto lookUp = [&columns](const resolver::AddressBook& book, lists::CsvInput& input, const lists::CsvSink& sink,
+                                 const lists::CsvProgress& progress) {
+    const resolver::CodeIndex index(book);
+    return lists::LookupCsv(index, input, columns, sink, progress);
+  };
+  return RunCsvSteps(context, request, lookUp, PrintSummary);
 }
 
 }  // namespace

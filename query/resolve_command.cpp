@@ -7,6 +7,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/csv_encoding.h"
 #include "lists/text_lines.h"
+#include "query/csv_run.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"
 #include "query/standard_input.h"
@@ -23,6 +24,9 @@ const char kLabel[] = "kuranto-query: ";
 bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
+    const CsvFlag csv = ReadCsvFlag(args, i, request);
+    if (csv == CsvFlag::kBad) return false;
+    if (csv == CsvFlag::kRead) continue;
     const std::string& flag = args[i];
     const bool hasValue = i + 1 < args.size();
     if (flag == "--code-first") {
@@ -33,22 +37,10 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.barcode = true;
     } else if (flag == "--split") {
       request.split = true;
-    } else if (flag == "--header") {
-      request.header = true;
-    } else if (flag == "--csv" && hasValue) {
-      request.csvFile = args[++i];
-    } else if (flag == "--output" && hasValue) {
-      request.output = args[++i];
-    } else if (flag == "--column" && hasValue) {
-      if (!ReadColumn(args[++i], request.column)) return false;
     } else if (flag == "--code-column" && hasValue) {
       if (!ReadColumn(args[++i], request.codeColumn)) return false;
     } else if (flag == "--name-column" && hasValue) {
       if (!ReadColumn(args[++i], request.nameColumn)) return false;
-    } else if (flag == "--separator" && hasValue) {
-      const std::string& value = args[++i];
-      if (value != "tab" && value != "comma") return false;
-      request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
     } else {
       return false;
     }

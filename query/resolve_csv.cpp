@@ -36,14 +36,7 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
     }
     context.PrintError(line);
   }
-  if (counts.notUtf8.count != 0) {
-    context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, not resolved" +
-                       NamedLines(counts.notUtf8));
-  }
-  if (counts.tooShort.count != 0) {
-    context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +
-                       std::to_string(request.column) + NamedLines(counts.tooShort));
-  }
+  PrintRowsSetApart(context, counts, request, "not resolved");
 }
 
 }  // namespace
@@ -58,16 +51,6 @@ std::string NamedLines(const lists::CsvRowLines& rows) {
 }
 
 int RunResolveCsv(Context& context, const ResolveRequest& request) {
-  lists::FileInput input(request.csvFile);
-  const int checked = CheckCsvFiles(request, input);
-  if (checked != kExitOk) return checked;
-  resolver::AddressBook book;
-  const int loaded = LoadBook(context, book);
-  if (loaded != kExitOk) return loaded;
-
-  // 1. Stream into OUT's temporary file, or standard output.
-  CsvOutput out(request.output);
-  if (!out.ok()) return CannotWrite(request);
   lists::CsvColumns columns;
   columns.address = request.column;
   columns.code = request.codeColumn;
@@ -76,16 +59,11 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.barcode = request.barcode;
   columns.split = request.split;
   columns.separator = request.separator;
-  ProgressLine progress;
-  const lists::CsvResult result = lists::AnnotateCsv(book, input, columns, out.Sink(), std::ref(progress));
-  progress.Finish();
-  const int refused = Refusal(request, result);
-  if (refused != kExitOk) return refused;  // OUT's temporary file goes with `out`
-  // 2. OUT takes its name only when the whole file is done.
-  if (!out.Commit()) return CannotWrite(request);
-  // 3. Tell what was found.
-  PrintSummary(context, result.counts, request);
-  return kExitOk;
+  const auto annotate = [&columns](const resolver::AddressBook& book, lists::CsvInput& input,
+                                   const lists::CsvSink& sink, const lists::CsvProgress& progress) {
+    return lists::AnnotateCsv(book, input, columns, sink, progress);
+  };
+  return RunCsvSteps(context, request, annotate, PrintSummary);
 }
 
 }  // namespace query
