@@ -33,11 +33,15 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive() { wine "$KURANTO_DRIVER" window 60000 "$@"; }
   # id NAME: a control or command id as the program defines it.
   id() { awk -v name="$1" '"'"'$1 == "#define" && $2 == name { print $3 }'"'"' "$KURANTO_IDS"; }
+  # crop NAME X Y W H: that rectangle of the screen saved as NAME.png.
+  crop() {
+    import -window root -crop "${4}x${5}+${2}+${3}" +repage "$KURANTO_OUT/$1.png"
+    echo "screenshot: $KURANTO_OUT/$1.png"
+  }
   # shot NAME: the main window cut from the screen (the virtual desktop fills it).
   shot() {
     read -r x y w h < <(drive paint sleep 300 rect)
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/$1.png"
-    echo "screenshot: $KURANTO_OUT/$1.png"
+    crop "$1" "$x" "$y" "$w" "$h"
   }
   # details LIST NAME: right click on row 3, プロパティ(&P), shoot, Enter.
   details() {
@@ -45,8 +49,7 @@ export KURANTO_IDS=$root/resources/resource_ids.h
     read -r x y w h < <(drive item-rect "$1" 3 | tr -d "\r")
     xdotool mousemove $((x + 20)) $((y + h / 2)) click 3 sleep 0.5 key Up Return
     read -r x y w h < <(drive box "プロパティ" 20000 box-rect | tail -n 1 | tr -d "\r")
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/$2.png"
-    echo "screenshot: $KURANTO_OUT/$2.png"
+    crop "$2" "$x" "$y" "$w" "$h"
     xdotool key Return
   }
   program=$(winepath -w "$KURANTO_OUT/program")
@@ -64,14 +67,12 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   shot conditions
   # ヘルプ → バージョン情報, cut from the screen while it is open.
   read -r x y w h < <(drive command "$(id IDM_ABOUT)" box "バージョン情報" sleep 300 box-rect | tail -n 1)
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/about.png"
-  echo "screenshot: $KURANTO_OUT/about.png"
+  crop "about" "$x" "$y" "$w" "$h"
   wine "$KURANTO_DRIVER" box "バージョン情報" press-ok
   page=0
   for name in display address office; do
     read -r x y w h < <(drive sheet $page)
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/settings-$name.png"
-    echo "screenshot: $KURANTO_OUT/settings-$name.png"
+    crop "settings-$name" "$x" "$y" "$w" "$h"
     page=$((page + 1))
   done
   drive sheet-cancel
@@ -85,8 +86,7 @@ export KURANTO_IDS=$root/resources/resource_ids.h
     bottom=$((y + h > by + bh ? y + h : by + bh))
     x=$((x < bx ? x : bx))
     y=$((y < by ? y : by))
-    import -window root -crop "$((right - x))x$((bottom - y))+${x}+${y}" +repage "$KURANTO_OUT/$1.png"
-    echo "screenshot: $KURANTO_OUT/$1.png"
+    crop "$1" "$x" "$y" "$((right - x))" "$((bottom - y))"
   }
   # ファイル → 住所から郵便番号, one exact address, then an office by its name.
   drive command "$(id IDM_ADDRESS_TO_CODE)" box "住所から郵便番号" \
@@ -100,38 +100,34 @@ export KURANTO_IDS=$root/resources/resource_ids.h
     box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区北3条西6丁目" box-press 1 >/dev/null
   resolved resolve-office
   drive box "住所から郵便番号" box-press 2 >/dev/null
-  # ファイル → CSV ファイルに郵便番号を付ける, the file chosen in the open
-  # dialog (its file-name box is control 1148), the columns dialog shot and
-  # accepted, then the report shot: among the rows one typed in Shift-JIS and
-  # one without the address column.
+  # csv_run FILE NAME: ファイル → CSV ファイルに郵便番号を付ける on FILE of the
+  # program folder, chosen in the open dialog (its file-name box is control
+  # 1148); the columns dialog shot as NAME-columns and accepted, then the
+  # report shot as NAME-report.
+  csv_run() {
+    read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\$1" \
+      box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
+    crop "$2-columns" "$x" "$y" "$w" "$h"
+    read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect |
+      tail -n 1 | tr -d "\r")
+    crop "$2-report" "$x" "$y" "$w" "$h"
+    drive box "報告" box-press 1 >/dev/null
+  }
+  # A small CSV: among the rows one typed in Shift-JIS and one without the
+  # address column.
   printf "%s\r\n" 名前,住所,郵便番号 神保町店,東京都千代田区神田神保町1-105,1010051 \
     函館店,北海道函館市五稜郭町43-1,0400001 仙台店,宮城県仙台市青葉区国分町3-7-1,9800803 \
     >"$KURANTO_OUT/program/addresses.csv"
-  printf "\x8e\x44\x96\x79\x93\x58,\x96\x6b\x8a\x43\x93\xb9\r\n閉店\r\n" >>"$KURANTO_OUT/program/addresses.csv"
-  read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\addresses.csv" \
-    box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-columns.png"
-  echo "screenshot: $KURANTO_OUT/csv-columns.png"
-  read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect | tail -n 1 |
-    tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-report.png"
-  echo "screenshot: $KURANTO_OUT/csv-report.png"
-  drive box "報告" box-press 1 >/dev/null
+  printf "札幌店,北海道\r\n" | iconv -f utf-8 -t cp932 >>"$KURANTO_OUT/program/addresses.csv"
+  printf "閉店\r\n" >>"$KURANTO_OUT/program/addresses.csv"
+  csv_run addresses.csv csv
   # The same for a list of codes: the address column none, the addresses filled in.
   { echo "名前,郵便番号"
     iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f3 | tr -d "\"" | sed -n "1~7p" |
       awk "{ print \"顧客\" NR \",\" substr(\$0, 1, 3) \"-\" substr(\$0, 4) }"
     echo "転居,9999999"
   } | sed "s/\$/\r/" >"$KURANTO_OUT/program/codes.csv"
-  read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\codes.csv" \
-    box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-codes-columns.png"
-  echo "screenshot: $KURANTO_OUT/csv-codes-columns.png"
-  read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect | tail -n 1 |
-    tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/csv-codes-report.png"
-  echo "screenshot: $KURANTO_OUT/csv-codes-report.png"
-  drive box "報告" box-press 1 >/dev/null
+  csv_run codes.csv csv-codes
   # ファイル → 住所の一覧から郵便番号: a column of a few hundred addresses made
   # from the sample files (an empty row, a text that is no address and rows
   # with a second cell among them) pasted, searched, the dialog shot.
@@ -143,8 +139,7 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive command "$(id IDM_ADDRESS_LIST_TO_CODES)" box "住所の一覧から郵便番号" \
     box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\column.txt" box-click 1 box-wait 1 box-status "$(id IDC_LIST_STATUS)"
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list.png"
-  echo "screenshot: $KURANTO_OUT/resolve-list.png"
+  crop "resolve-list" "$x" "$y" "$w" "$h"
   # The same dialog with a column of codes: of towns, of offices, and one in neither file.
   { iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f3 | tr -d "\"" | sed -n "1~5p"
     iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Jigyosyo.csv" | cut -d, -f8 | tr -d "\"" | sed -e "1~2s/^/〒/"
@@ -153,8 +148,7 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive box "住所の一覧から郵便番号" box-set "$(id IDC_LIST_ADDRESSES)" "" \
     box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\codes.txt" box-click 1 box-wait 1 box-status "$(id IDC_LIST_STATUS)"
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$KURANTO_OUT/resolve-list-codes.png"
-  echo "screenshot: $KURANTO_OUT/resolve-list-codes.png"
+  crop "resolve-list-codes" "$x" "$y" "$w" "$h"
   drive box "住所の一覧から郵便番号" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '
