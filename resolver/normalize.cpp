@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 
 namespace resolver {
@@ -22,42 +23,38 @@ const char* const kNumberUnits[] = {word::kChome, word::kMachime, word::kBanchi,
 
 bool IsDigitCode(uint16_t code) { return (code >= '0' && code <= '9') || (code >= ch::kDigit0 && code <= ch::kDigit9); }
 
-// A unit at `p`, its kanji read folded (條 is 条).
-bool StartsWithUnit(const char* p, size_t left) {
+// A unit at `at`, its kanji read folded (條 is 条).
+bool StartsWithUnit(std::string_view text, size_t at) {
   for (const char* unit : kNumberUnits) {
-    const size_t n = std::strlen(unit);
-    size_t i = 0;
-    while (i < n && i < left) {
-      const uint16_t code = CharCode(p + i, left - i);
-      if (FoldVariantKanji(code) != CharCode(unit + i, n - i)) break;
-      i += CharWidth(code);
+    const std::string_view word(unit);
+    Cp932Cursor c{text, at};
+    while (c.pos - at < word.size() && !c.AtEnd()) {
+      const size_t i = c.pos - at;
+      if (FoldVariantKanji(c.Peek()) != CharCode(word.data() + i, word.size() - i)) break;
+      c.Next();
     }
-    if (i == n) return true;
+    if (c.pos - at == word.size()) return true;
   }
   return false;
 }
 
 
-// Converts the numeral run at `p` when a unit follows it; returns the bytes
+// Converts the numeral run at `at` when a unit follows it; returns the bytes
 // consumed, 0 when the run stays as written.
-size_t ConvertNumeralRun(const char* p, size_t left, std::string& out) {
+size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
   int values[kMaxNumeralRun];
   size_t count = 0;
-  size_t used = 0;
-  while (used < left) {
-    const uint16_t code = CharCode(p + used, left - used);
-    const int value = KanjiNumeralValue(code);
-    if (value < 0) break;
+  Cp932Cursor c{text, at};
+  for (; KanjiNumeralValue(c.Peek()) >= 0; c.Next()) {
     if (count == kMaxNumeralRun) return 0;
-    values[count++] = value;
-    used += CharWidth(code);
+    values[count++] = KanjiNumeralValue(c.Peek());
   }
-  if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
+  if (count == 0 || !StartsWithUnit(text, c.pos)) return 0;
   out += std::to_string(NumeralRunValue(values, count));
-  return used;
+  return c.pos - at;
 }
 
-bool NextIsDigit(const char* p, size_t left) { return left > 0 && IsDigitCode(CharCode(p, left)); }
+bool DigitAt(std::string_view text, size_t at) { return IsDigitCode(Cp932Cursor{text, at}.Peek()); }
 
 bool IsBlank(uint16_t code) {
   return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
@@ -156,16 +153,15 @@ namespace {
 
 // Spells the character (or numeral run) at `i`, appending to `out`; returns
 // the bytes of `text` it used.
-size_t NormalizeAt(const char* text, size_t length, size_t i, std::string& out) {
-  const uint16_t code = CharCode(text + i, length - i);
+size_t NormalizeAt(std::string_view text, size_t i, std::string& out) {
+  const uint16_t code = CharCode(text.data() + i, text.size() - i);
   const size_t width = CharWidth(code);
-  const char* next = text + i + width;
-  const size_t left = length - i - width;
+  const bool afterDigit = !out.empty() && out.back() >= '0' && out.back() <= '9';
   if (IsBlank(code)) {
     // dropped; between two numbers a "-" ("1-2-3 4階": not floor 34)
-    size_t j = i + width;
-    while (j < length && IsBlank(CharCode(text + j, length - j))) j += CharWidth(CharCode(text + j, length - j));
-    if (!out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(text + j, length - j)) out += '-';
+    Cp932Cursor next{text, i + width};
+    while (IsBlank(next.Peek())) next.Next();
+    if (afterDigit && IsDigitCode(next.Peek())) out += '-';
   } else if (code >= ch::kDigit0 && code <= ch::kDigit9) {
     out += static_cast<char>('0' + (code - ch::kDigit0));
   } else if (code >= ch::kUpperA && code <= ch::kUpperZ) {
@@ -176,22 +172,22 @@ size_t NormalizeAt(const char* text, size_t length, size_t i, std::string& out) 
     out += static_cast<char>(code - 'a' + 'A');
   } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
     out += '-';
-  } else if (code == ch::kLong && !out.empty() && out.back() >= '0' && out.back() <= '9' && NextIsDigit(next, left)) {
+  } else if (code == ch::kLong && afterDigit && DigitAt(text, i + width)) {
     out += '-';
   } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
     const uint16_t plain = code == ch::kSmallKe ? ch::kKe : ch::kKa;
     out += static_cast<char>(plain >> 8);
     out += static_cast<char>(plain & 0xFF);
   } else if (KanjiNumeralValue(code) >= 0) {
-    const size_t used = ConvertNumeralRun(text + i, length - i, out);
+    const size_t used = ConvertNumeralRun(text, i, out);
     if (used > 0) return used;
-    out.append(text + i, width);
+    out.append(text, i, width);
   } else if (width == 2) {
     const uint16_t folded = FoldVariantKanji(code);
     out += static_cast<char>(folded >> 8);
     out += static_cast<char>(folded & 0xFF);
   } else {
-    out.append(text + i, width);
+    out.append(text, i, width);
   }
   return width;
 }
@@ -200,14 +196,14 @@ size_t NormalizeAt(const char* text, size_t length, size_t i, std::string& out) 
 
 void NormalizeText(std::string_view text, std::string& out) {
   out.clear();
-  for (size_t i = 0; i < text.size();) i += NormalizeAt(text.data(), text.size(), i, out);
+  for (size_t i = 0; i < text.size();) i += NormalizeAt(text, i, out);
 }
 
 void NormalizeText(std::string_view text, std::string& out, std::vector<uint32_t>& origins) {
   out.clear();
   origins.clear();
   for (size_t i = 0; i < text.size();) {
-    const size_t used = NormalizeAt(text.data(), text.size(), i, out);
+    const size_t used = NormalizeAt(text, i, out);
     origins.resize(out.size(), static_cast<uint32_t>(i));
     i += used;
   }
