@@ -6,6 +6,7 @@
 #include "barcode/barcode_words.h"
 #include "barcode/customer_barcode.h"
 #include "postal/text.h"
+#include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 
@@ -18,8 +19,6 @@ constexpr size_t kWorkSize = 256;
 constexpr size_t kMaxNumeralRun = 8;
 constexpr char kOther = '-';
 
-using resolver::CharCode;
-using resolver::CharWidth;
 
 // Removed before anything else is read: & / ・ . and their full-width forms
 // (kRemovedFullWidth, barcode_words.words).
@@ -56,10 +55,9 @@ char AsAscii(uint16_t code) {
   return 0;
 }
 
-bool StartsWithUnit(const char* p, size_t left) {
+bool StartsWithUnit(std::string_view text, size_t at) {
   for (const char* unit : kNumeralUnits) {
-    const size_t n = std::strlen(unit);
-    if (n <= left && std::memcmp(p, unit, n) == 0) return true;
+    if (resolver::WordAt(text, at, unit)) return true;
   }
   return false;
 }
@@ -132,46 +130,42 @@ class Work {
   size_t size_ = 0;
 };
 
-// A kanji numeral run at `p` read as its number when a unit follows it: the
-// bytes it takes, 0 when it stays a word.
-size_t ReadNumeralRun(const char* p, size_t left, Work& work) {
+// A kanji numeral run at `at` read as its number when a unit follows it:
+// the bytes it takes, 0 when it stays a word.
+size_t ReadNumeralRun(std::string_view text, size_t at, Work& work) {
   int values[kMaxNumeralRun];
-  size_t count = 0, used = 0;
-  while (used < left && count < kMaxNumeralRun) {
-    const uint16_t code = CharCode(p + used, left - used);
-    const int value = resolver::KanjiNumeralValue(code);
-    if (value < 0) break;
-    values[count++] = value;
-    used += CharWidth(code);
+  size_t count = 0;
+  resolver::Cp932Cursor c{text, at};
+  for (; count < kMaxNumeralRun && resolver::KanjiNumeralValue(c.Peek()) >= 0; c.Next()) {
+    values[count++] = resolver::KanjiNumeralValue(c.Peek());
   }
-  if (count == 0 || !StartsWithUnit(p + used, left - used)) return 0;
+  if (count == 0 || !StartsWithUnit(text, c.pos)) return 0;
   work.PushNumber(static_cast<unsigned long>(resolver::NumeralRunValue(values, count)));
-  return used;
+  return c.pos - at;
 }
 
 }  // namespace
 
 size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
-  const size_t length = text.size();
   Work work;
-  for (size_t i = 0; i < length && !work.Full();) {
-    const uint16_t code = CharCode(text.data() + i, length - i);
+  for (resolver::Cp932Cursor c{text}; !c.AtEnd() && !work.Full();) {
+    const uint16_t code = c.Peek();
     if (IsRemoved(code)) {
-      i += CharWidth(code);
+      c.Next();
       continue;
     }
     if (const char ascii = AsAscii(code)) {
       work.Push(ascii);
-      i += CharWidth(code);
+      c.Next();
       continue;
     }
-    const size_t numeral = ReadNumeralRun(text.data() + i, length - i, work);
+    const size_t numeral = ReadNumeralRun(text, c.pos, work);
     if (numeral > 0) {
-      i += numeral;
+      c.pos += numeral;
       continue;
     }
     work.Push(kOther);
-    i += CharWidth(code);
+    c.Next();
   }
   work.DropLetterRuns();
   work.ReadFloors();
