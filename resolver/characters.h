@@ -68,6 +68,14 @@ constexpr uint16_t kWest = 0x90BC;  // "西"
 constexpr uint16_t kSouth = 0x93EC;  // "南"
 constexpr uint16_t kNorth = 0x966B;  // "北"
 constexpr uint16_t kRepeat = 0x8158;  // "々"
+// the first and last kanji of JIS levels 1 and 2, and of IBM's extension
+// (its ⅰ…∵ come before 纊)
+constexpr uint16_t kLevel1First = 0x889F;  // "亜"
+constexpr uint16_t kLevel1Last = 0x9FFC;  // "滌"
+constexpr uint16_t kLevel2First = 0xE040;  // "漾"
+constexpr uint16_t kLevel2Last = 0xEAA4;  // "熙"
+constexpr uint16_t kIbmKanjiFirst = 0xFA5C;  // "纊"
+constexpr uint16_t kIbmKanjiLast = 0xFC4B;  // "黑"
 // the kanji numerals, 〇 to 九 then 十 百 千 (normalize.cpp holds their values
 // in this order)
 inline constexpr uint16_t kNumerals[] = {
@@ -128,6 +136,12 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kSouth", "\x93\xEC", -1},
     {"kNorth", "\x96\x6B", -1},
     {"kRepeat", "\x81\x58", -1},
+    {"kLevel1First", "\x88\x9F", -1},
+    {"kLevel1Last", "\x9F\xFC", -1},
+    {"kLevel2First", "\xE0\x40", -1},
+    {"kLevel2Last", "\xEA\xA4", -1},
+    {"kIbmKanjiFirst", "\xFA\x5C", -1},
+    {"kIbmKanjiLast", "\xFC\x4B", -1},
     {"kNumerals", "\x81\x5A", 0},
     {"kNumerals", "\x88\xEA", 1},
     {"kNumerals", "\x93\xF1", 2},

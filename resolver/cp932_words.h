@@ -37,10 +37,18 @@ inline void AppendChar(uint16_t code, std::string& out) {
   out += static_cast<char>(code & 0xFF);
 }
 
+// NEC's selection of IBM's kanji, copies at their own codes that text from
+// older programs holds; a converter writes the IBM codes, so they are named
+// here by code. Its ⅰ…＂ after 黑 are no kanji.
+constexpr uint16_t kNecSelectedKanjiFirst = 0xED40;  // 纊
+constexpr uint16_t kNecSelectedKanjiLast = 0xEEEC;   // 黑
+
 // Kanji of cp932 (JIS levels 1 and 2, NEC's and IBM's extensions), and 々.
 inline bool IsKanji(uint16_t code) {
-  return code == ch::kRepeat || (code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
-         (code >= 0xED40 && code <= 0xEEFC) || (code >= 0xFA40 && code <= 0xFC4B);
+  return code == ch::kRepeat || (code >= ch::kLevel1First && code <= ch::kLevel1Last) ||
+         (code >= ch::kLevel2First && code <= ch::kLevel2Last) ||
+         (code >= kNecSelectedKanjiFirst && code <= kNecSelectedKanjiLast) ||
+         (code >= ch::kIbmKanjiFirst && code <= ch::kIbmKanjiLast);
 }
 inline bool IsKatakana(uint16_t code) { return code >= ch::kKatakanaFirst && code <= ch::kSmallKe; }
 inline bool IsAsciiDigit(uint16_t code) { return code >= '0' && code <= '9'; }

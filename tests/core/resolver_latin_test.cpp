@@ -177,6 +177,8 @@ TEST_F(ResolverLatinBuildings, KanaNamesInEnglish) {
       {"東京都渋谷区渋谷2-24-12 Shibuya Scramble Square 4F", Status::kExact, "1506104"},
       {"神奈川県横浜市西区みなとみらい2-2-1 Landmark Tower 20F", Status::kExact, "2208120"},
       {"東京都千代田区丸の内2-4-1 Marunouchi Bldg. 5F", Status::kExact, "1006305"},
+      // the full-width apostrophe has an IBM extension code, among its kanji
+      {"神奈川県横浜市西区みなとみらい２－３－１　Ｑｕｅｅｎ＇ｓ　Ｔｏｗｅｒ　Ａ　１０階", Status::kExact, "2206010"},
       {"東京都港区赤坂1-12-32 Ark Mori Building 12F", Status::kExact, "1076012"},
       // a short form, or the whole name and more: it may be the listed one
       {"東京都千代田区丸の内2-4-1 Marubiru 5F", Status::kAmbiguous, "1000005 1006905 1006305"},
