@@ -14,6 +14,9 @@ namespace barcode {
 
 namespace {
 
+using resolver::IsAsciiDigit;
+using resolver::IsLatinCapital;
+
 // Enough for any address's numbers; a longer text is read this far.
 constexpr size_t kWorkSize = 256;
 constexpr size_t kMaxNumeralRun = 8;
@@ -39,8 +42,6 @@ bool IsRemoved(uint16_t code) {
   return false;
 }
 
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The ASCII digit or capital letter `code` is, else 0.
 char AsAscii(uint16_t code) {
@@ -85,7 +86,7 @@ class Work {
     size_t kept = 0;
     for (size_t i = 0; i < size_;) {
       size_t end = i;
-      while (end < size_ && IsLetter(at_[end])) ++end;
+      while (end < size_ && IsLatinCapital(at_[end])) ++end;
       if (end - i >= 2) {
         i = end;
         continue;
@@ -99,7 +100,7 @@ class Work {
   // An F after digits is a floor: another character.
   void ReadFloors() {
     for (size_t i = 1; i < size_; ++i) {
-      if (at_[i] == 'F' && IsDigit(at_[i - 1])) at_[i] = kOther;
+      if (at_[i] == 'F' && IsAsciiDigit(at_[i - 1])) at_[i] = kOther;
     }
   }
 
@@ -110,13 +111,13 @@ class Work {
     for (size_t i = 0; i < size_ && outLength < kMaxData; ++i) {
       const char c = at_[i];
       if (c != kOther) {
-        if (IsLetter(c) && outLength > first && out[outLength - 1] == kOther) --outLength;
+        if (IsLatinCapital(c) && outLength > first && out[outLength - 1] == kOther) --outLength;
         out[outLength++] = c;
         continue;
       }
       const bool afterNothing = outLength == first;
       const bool repeated = !afterNothing && out[outLength - 1] == kOther;
-      const bool besideLetter = (!afterNothing && IsLetter(out[outLength - 1]));
+      const bool besideLetter = (!afterNothing && IsLatinCapital(out[outLength - 1]));
       if (!afterNothing && !repeated && !besideLetter) out[outLength++] = kOther;
     }
     if (outLength > first && out[outLength - 1] == kOther) --outLength;

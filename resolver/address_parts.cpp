@@ -35,7 +35,6 @@ constexpr int kLotAfterChome = 2;
 constexpr int kLotAlone = 3;
 constexpr int kMaxNumbers = 5;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 uint16_t CodeAt(std::string_view text, size_t pos) {
   return pos < text.size() ? CharCode(text.data() + pos, text.size() - pos) : 0;
@@ -53,10 +52,6 @@ bool IsSeparator(uint16_t code) {
 bool IsPlaceChar(uint16_t code) {
   return IsKanji(code) || IsKatakana(code) || (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) ||
          code == ch::kLong;
-}
-
-bool IsBlank(uint16_t code) {
-  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
 }
 
 // Without the separators before it and the blanks after it.
@@ -102,16 +97,16 @@ class LotReader {
     Lot lot;
     lot.buildingAt = pos;
     bool lastArabic = false;
-    while (pos < s_.size() && IsDigit(s_[pos]) && lot.count < kMaxNumbers) {
+    while (pos < s_.size() && IsAsciiDigit(s_[pos]) && lot.count < kMaxNumbers) {
       const bool kanji = FromKanji(pos);
       // "２番地４三番町", "１５番５十五番館": the kanji numeral begins a name
       if (lot.count > 0 && lastArabic && kanji && lot.numbers[lot.count - 1].unit != Unit::kChome) break;
       size_t end = pos;
-      while (end < s_.size() && IsDigit(s_[end]) && FromKanji(end) == kanji) ++end;
-      const bool nameFollows = end < s_.size() && IsDigit(s_[end]);  // Arabic giving way to kanji
+      while (end < s_.size() && IsAsciiDigit(s_[end]) && FromKanji(end) == kanji) ++end;
+      const bool nameFollows = end < s_.size() && IsAsciiDigit(s_[end]);  // Arabic giving way to kanji
       const size_t afterBlock = end + std::strlen(kBancho);
       if (lot.count == 0 && !nameFollows && WordAt(s_, end, kBancho) && afterBlock < s_.size() &&
-          IsDigit(s_[afterBlock]) && !lot.HasPlace()) {
+          IsAsciiDigit(s_[afterBlock]) && !lot.HasPlace()) {
         lot.placeBegin = pos;  // "8番町" before the lot: a place of the town
         lot.placeEnd = afterBlock;
         pos = afterBlock;
@@ -123,7 +118,7 @@ class LotReader {
       for (const UnitWord& u : kUnits) {
         if (nameFollows || !WordAt(s_, end, u.word)) continue;
         if ((u.word == kCho || u.word == kBu) && lot.count > 0) continue;
-        if (u.word == kBu && !IsDigit(At(end + std::strlen(kBu)))) continue;
+        if (u.word == kBu && !IsAsciiDigit(At(end + std::strlen(kBu)))) continue;
         unit = u.unit;
         after = end + std::strlen(u.word);
         break;

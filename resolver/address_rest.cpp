@@ -12,8 +12,7 @@ namespace {
 // No lot or floor number is this long; more digits are a misreading.
 constexpr long kMaxNumber = 100000000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsDigitAt(std::string_view text, size_t pos) { return pos < text.size() && IsDigit(text[pos]); }
+bool IsDigitAt(std::string_view text, size_t pos) { return pos < text.size() && IsAsciiDigit(text[pos]); }
 
 struct Number {
   long value;
@@ -124,7 +123,7 @@ AddressRest ReadRest(std::string_view written) {
   AddressRest rest;
   rest.text = written;
   const size_t skip = VillagePrefixLength(written);
-  rest.numberFirst = skip < written.size() && IsDigit(written[skip]);
+  rest.numberFirst = skip < written.size() && IsAsciiDigit(written[skip]);
   ReadNumbers(rest);
   if (rest.numberCount == 1 && rest.numbers[0].unit == Unit::kChome) rest.afterChome = rest.numbersEnd;
   const Floor floor = ReadFloorAt(written, rest.numbersEnd);

@@ -56,7 +56,7 @@ struct AddressRest {
 };
 
 // Reads the lot numbers and the floor from `text` (normalised; the rest
-// views into it). A street clause is the caller's to find (FindStreetClause).
+// views into it). A street clause is the caller's to find (StreetClauseEnd).
 AddressRest ReadRest(std::string_view text);
 
 struct Floor {

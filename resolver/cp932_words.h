@@ -53,6 +53,10 @@ inline bool IsKanji(uint16_t code) {
 inline bool IsKatakana(uint16_t code) { return code >= ch::kKatakanaFirst && code <= ch::kSmallKe; }
 inline bool IsAsciiDigit(uint16_t code) { return code >= '0' && code <= '9'; }
 inline bool IsLatinCapital(uint16_t code) { return code >= 'A' && code <= 'Z'; }
+// Blanks ASCII and full-width, and line ends.
+inline bool IsBlank(uint16_t code) {
+  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
+}
 
 // `word` at byte `pos` of `text` (`pos` a character boundary).
 inline bool WordAt(std::string_view text, size_t pos, std::string_view word) {

@@ -56,10 +56,6 @@ size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
 
 bool DigitAt(std::string_view text, size_t at) { return IsDigitCode(Cp932Cursor{text, at}.Peek()); }
 
-bool IsBlank(uint16_t code) {
-  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ch::kFullWidthBlank;
-}
-
 }  // namespace
 
 long NumeralRunValue(const int* values, size_t count) {
@@ -175,17 +171,13 @@ size_t NormalizeAt(std::string_view text, size_t i, std::string& out) {
   } else if (code == ch::kLong && afterDigit && DigitAt(text, i + width)) {
     out += '-';
   } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
-    const uint16_t plain = code == ch::kSmallKe ? ch::kKe : ch::kKa;
-    out += static_cast<char>(plain >> 8);
-    out += static_cast<char>(plain & 0xFF);
+    AppendChar(code == ch::kSmallKe ? ch::kKe : ch::kKa, out);
   } else if (KanjiNumeralValue(code) >= 0) {
     const size_t used = ConvertNumeralRun(text, i, out);
     if (used > 0) return used;
     out.append(text, i, width);
   } else if (width == 2) {
-    const uint16_t folded = FoldVariantKanji(code);
-    out += static_cast<char>(folded >> 8);
-    out += static_cast<char>(folded & 0xFF);
+    AppendChar(FoldVariantKanji(code), out);
   } else {
     out.append(text, i, width);
   }

@@ -21,7 +21,6 @@ namespace {
 constexpr size_t kLongestLine = 1 << 16;
 constexpr size_t kCodeDigits = 7;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A name of the address files spelled as Resolve spells the typed address
 // after its municipality.
@@ -171,7 +170,7 @@ bool TownFits(const AddressBook::Impl& book, size_t office, const Resolution& r,
   const std::string_view full = book.offices.Full(office);
   const std::string_view words = BeforeDigits(full);
   if (written.compare(0, words.size(), words) != 0) return false;
-  if (words.size() < full.size() && (words.size() >= written.size() || !IsDigit(written[words.size()]))) return false;
+  if (words.size() < full.size() && (words.size() >= written.size() || !IsAsciiDigit(written[words.size()]))) return false;
   lot.office = full.substr(words.size());
   lot.written = words.size();
   return true;

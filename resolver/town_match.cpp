@@ -28,7 +28,6 @@ const DroppedEnding kDroppedEndings[] = {
 };
 using word::kBiru, word::kDingu;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsNameChar(uint16_t code) {
   return IsKatakana(code) || code == ch::kLong || code == ch::kDot ||  // ー ・
@@ -398,7 +397,7 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
       test(town, nameEnd);
       continue;
     }
-    if (nameEnd != length && !IsDigit(text[nameEnd])) continue;
+    if (nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
     for (const DroppedEnding& dropped : kDroppedEndings) {
       if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
       scratch.key.assign(text.data(), nameEnd);
