@@ -14,7 +14,6 @@ namespace resolver {
 
 namespace {
 
-
 // Byte offset of the first `code` at a character boundary, or npos.
 size_t FindChar(const std::string& text, uint16_t code, size_t from = 0) {
   for (size_t i = from; i < text.size();) {

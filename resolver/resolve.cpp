@@ -35,7 +35,7 @@ ResolveScratch& ThreadScratch() {
 // "〒955-0065-3条市") keeps the 3 of its municipality.
 size_t LeadingCodeLength(const std::string& text) {
   constexpr int kCodeDigits = 7;
-  size_t i = !text.empty() && CharCode(text.data(), text.size()) == postal::ch::kPostalMark ? 2 : 0;
+  size_t i = Cp932Cursor{text}.Peek() == postal::ch::kPostalMark ? CharWidth(postal::ch::kPostalMark) : 0;
   for (int digits = 0; i < text.size() && digits < kCodeDigits; ++i) {
     if (text[i] >= '0' && text[i] <= '9') {
       ++digits;
@@ -100,11 +100,9 @@ bool FindRepeat(const AddressBook::Impl& book, const std::string& text, size_t p
   };
   bool repeats = from < text.size() && firstIs(pos);
   for (Cp932Cursor c{std::string_view(text).substr(0, from), pos}; !repeats && !c.AtEnd();) {
-    if (c.TakeChar(ch::kGun) && !c.AtEnd()) {
-      repeats = firstIs(c.pos);
-    } else if (!c.AtEnd()) {
-      c.Next();
-    }
+    const bool county = c.TakeChar(ch::kGun);
+    if (!county) c.Next();
+    if (county && !c.AtEnd()) repeats = firstIs(c.pos);
   }
   if (!repeats) return false;
   FindMunicipalities(book, text, from, prefecture, s, s.again);
