@@ -51,6 +51,7 @@ void CsvCounts::Add(const CsvCounts& later) {
   notUtf8.Add(later.notUtf8);
   tooShort.Add(later.tooShort);
   byCode.Add(later.byCode);
+  duplicates.Add(later.duplicates);
 }
 
 AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
@@ -67,6 +68,8 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
   }
   if (columns.code != 0) texts.header += own(kAgreementColumnName);
   if (columns.barcode) texts.header += own(kBarcodeColumnName);
+  if (columns.duplicates) texts.header += own(kDuplicateColumnName);
+  if (columns.duplicates && columns.name != 0) texts.header += own(kSameRecipientColumnName);
   for (size_t i = 0; i < resolver::kAgreementCount; ++i) {
     texts.agreement[i] = InFileEncoding(resolver::AgreementText(static_cast<Agreement>(i)), encoding);
   }
@@ -117,6 +120,18 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.agreement[static_cast<size_t>(agreement)];
   }
   if (columns_.barcode) AppendBarcode(office, !notText && !tooShort, out);
+  if (columns_.duplicates) NoteKeys(office, !notText && !tooShort, row.line, out.size());
+}
+
+// Where the row's duplicate cells go, and its keys: they are decided in the
+// file's order, as the blocks are written (ResolveWork::InOrder).
+void RowAnnotator::NoteKeys(size_t office, bool resolved, long line, size_t at) {
+  RowKeys keys;
+  keys.at = at;
+  keys.line = line;
+  keys.hasAddress = resolved && keys_.Key(book_, resolution_, office, cp932_, keys.address);
+  keys.hasRecipient = keys.hasAddress && columns_.name != 0 && keys_.RecipientKey(name_, keys.recipient);
+  rowKeys_.push_back(keys);
 }
 
 // The data alone: ASCII, the same bytes in every encoding.
@@ -144,12 +159,16 @@ class ResolveWork : public ListWork {
   std::unique_ptr<RowCells> MakeCells() const override {
     return std::make_unique<RowAnnotator>(book_, columns_, encoding_, texts_);
   }
+  void InOrder(const std::vector<RowKeys>& keys, std::string& out, CsvCounts& counts) override {
+    if (columns_.duplicates) duplicates_.Decide(keys, texts_.separator, out, counts.duplicates);
+  }
 
  private:
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
   CsvEncoding encoding_ = CsvEncoding::kCp932;
   AddedTexts texts_;
+  DuplicateColumns duplicates_{columns_.name != 0};
 };
 
 }  // namespace

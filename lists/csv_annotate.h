@@ -12,6 +12,7 @@
 
 #include "lists/csv_encoding.h"
 #include "lists/csv_input.h"
+#include "lists/duplicate_rows.h"
 #include "lists/list_form.h"
 #include "lists/utf16.h"
 #include "resolver/code_index.h"
@@ -27,6 +28,7 @@ struct CsvColumns {
   bool header = false; // the first row names the columns
   bool split = false;  // add the address's seven parts (resolver/address_parts.h)
   bool barcode = false; // add the customer barcode's data (barcode/address_barcode.h)
+  bool duplicates = false;  // add the line of the first row of the same address (duplicate_rows.h)
   Separator separator = Separator::kFromFile;
 
   // The rightmost column asked for; the first row must reach it.
@@ -53,6 +55,7 @@ struct CsvCounts {
   CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
   CsvRowLines tooShort; // rows that end before the address column: none
   resolver::LookupCounts byCode;  // rows of codes looked up (csv_lookup.h)
+  DuplicateCounts duplicates;     // with columns.duplicates only
 
   void Add(const CsvCounts& later);
 };
@@ -103,7 +106,11 @@ struct CsvResult {
 // where it has none) follow STATUS, quoted where they hold a separator or
 // a quote, named 都道府県 市区町村 町域 字 丁目 番地 建物 in the header. With
 // `columns.barcode` a last cell holds the customer barcode's data of an exact
-// or office answer (empty for any other), its header カスタマバーコード. A row
+// or office answer (empty for any other), its header カスタマバーコード. With
+// `columns.duplicates` a cell 重複 comes last: empty for the first row of an
+// address, for each later row the line of that first one (DuplicateColumns);
+// with a name column too, a cell 同一宛先 the same for one address and one
+// name. A row
 // that ends before the address column, or in a UTF-8 file a
 // row that is not UTF-8, is status none and counted apart. A row with no
 // bytes at all before its line end is kept as it is and not counted: blank

@@ -28,6 +28,7 @@ struct Job {
   std::string in;
   std::string out;
   CsvCounts counts;
+  std::vector<RowKeys> keys;
 };
 
 // Blocks handed to threads and handed back by index. With one thread the
@@ -78,6 +79,7 @@ class Workers {
   void Annotate(RowCells& cells, Job& job) const {
     AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, cells, job.out,
                   job.counts);
+    cells.TakeRowKeys(job.keys);
     job.in = std::string();
   }
 
@@ -141,7 +143,7 @@ class Stream {
   Stream(CsvInput& input, const CsvSurvey& survey, const CsvSink& sink, const CsvProgress& progress)
       : input_(input), survey_(survey), sink_(sink), progress_(progress) {}
 
-  CsvOutcome Run(Workers& workers, std::string firstBlock, bool header, unsigned threads, CsvCounts& counts) {
+  CsvOutcome Run(Workers& workers, ListWork& work, std::string firstBlock, bool header, unsigned threads, CsvCounts& counts) {
     const size_t inFlight = threads * kBlocksPerThread;
     const auto& blocks = survey_.blocks;
     size_t next = 0;
@@ -160,6 +162,7 @@ class Stream {
       }
       Job done;
       if (workers.Take(written, kProgressEvery, done)) {
+        work.InOrder(done.keys, done.out, done.counts);
         if (!sink_(done.out.data(), done.out.size())) return CsvOutcome::kCannotWrite;
         counts.Add(done.counts);
         ++written;
@@ -245,7 +248,7 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
   const unsigned count = ThreadCount(threads);
   Workers workers(work, separator, headerText, count);
   Stream stream(input, survey, sink, progress);
-  result.outcome = stream.Run(workers, std::move(firstBlock), shape.header, count, result.counts);
+  result.outcome = stream.Run(workers, work, std::move(firstBlock), shape.header, count, result.counts);
   return result;
 }
 

@@ -10,6 +10,7 @@
 
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
+#include "lists/duplicate_rows.h"
 
 namespace lists {
 
@@ -19,6 +20,9 @@ class RowCells {
  public:
   virtual ~RowCells() = default;
   virtual void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) = 0;
+  // After a block: the keys of its rows, for ListWork::InOrder; `keys` is
+  // left empty by a work that has none.
+  virtual void TakeRowKeys(std::vector<RowKeys>& keys) { keys.clear(); }
 };
 
 class ListWork {
@@ -29,6 +33,9 @@ class ListWork {
   virtual std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) = 0;
   // After Prepare, one for each thread.
   virtual std::unique_ptr<RowCells> MakeCells() const = 0;
+  // On the writing thread, each block in the file's order before it is
+  // written: the cells that only the rows before decide (duplicates).
+  virtual void InOrder(const std::vector<RowKeys>&, std::string&, CsvCounts&) {}
 };
 
 // How the file is read: the rightmost column the work reads (the first row

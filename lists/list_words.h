@@ -47,6 +47,11 @@ inline constexpr const char* kLookupColumnNames[] = {
 };
 // "（郵便番号から"
 inline constexpr char kLookupOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
+// the columns of rows written before: the same address, the same address and name
+// "重複"
+inline constexpr char kDuplicateColumnName[] = "\x8F\x64\x95\xA1";
+// "同一宛先"
+inline constexpr char kSameRecipientColumnName[] = "\x93\xAF\x88\xEA\x88\xB6\x90\xE6";
 
 inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kCodeColumnName", kCodeColumnName, -1},
@@ -74,6 +79,8 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kLookupColumnNames", kLookupColumnNames[2], 2},
     {"kLookupColumnNames", kLookupColumnNames[3], 3},
     {"kLookupOwnNameOpen", kLookupOwnNameOpen, -1},
+    {"kDuplicateColumnName", kDuplicateColumnName, -1},
+    {"kSameRecipientColumnName", kSameRecipientColumnName, -1},
 };
 
 }  // namespace lists

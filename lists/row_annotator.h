@@ -10,6 +10,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_work.h"
+#include "resolver/address_key.h"
 #include "resolver/address_parts.h"
 
 namespace lists {
@@ -37,11 +38,16 @@ class RowAnnotator : public RowCells {
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
     AppendResolution(data, row, out, counts);
   }
+  void TakeRowKeys(std::vector<RowKeys>& keys) override {
+    keys.swap(rowKeys_);
+    rowKeys_.clear();
+  }
 
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
   void AppendBarcode(size_t office, bool resolved, std::string& out);
   void AppendParts(bool resolved, std::string& out);
+  void NoteKeys(size_t office, bool resolved, long line, size_t at);
 
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
@@ -55,6 +61,8 @@ class RowAnnotator : public RowCells {
   barcode::CustomerBarcode barcode_;
   resolver::AddressParts parts_;
   std::string cell_;
+  resolver::AddressKeyMaker keys_;
+  std::vector<RowKeys> rowKeys_;  // the block's rows so far
 };
 
 }  // namespace lists

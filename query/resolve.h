@@ -26,6 +26,7 @@ struct ResolveRequest {
   bool header = false;
   bool barcode = false;    // the customer barcode of each exact or office answer
   bool split = false;      // --split: the address's seven parts added
+  bool duplicates = false; // --duplicates (CSV mode): the rows of one address told
   lists::Separator separator = lists::Separator::kFromFile;
   CommandArgs addresses;
 };

@@ -37,6 +37,8 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.barcode = true;
     } else if (flag == "--split") {
       request.split = true;
+    } else if (flag == "--duplicates") {
+      request.duplicates = true;
     } else if (flag == "--code-column" && hasValue) {
       if (!ReadColumn(args[++i], request.codeColumn)) return false;
     } else if (flag == "--name-column" && hasValue) {
@@ -49,7 +51,7 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   if (request.csvFile.empty()) {
     return request.column == 0 && request.codeColumn == 0 && request.nameColumn == 0 && !request.header &&
            request.output.empty() && request.separator == lists::Separator::kFromFile &&
-           !(request.codeFirst && request.names);
+           !request.duplicates && !(request.codeFirst && request.names);
   }
   return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
 }

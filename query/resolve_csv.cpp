@@ -1,4 +1,5 @@
 // resolve --csv FILE --column N [--header] [--code-column M] [--name-column K] [--separator S] [--output OUT]
+//   [--duplicates]
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +19,18 @@ namespace {
 
 const char kLabel[] = "kuranto-query: ";
 
+// "duplicates: 12 addresses written more than once, on 31 rows".
+void PrintDuplicates(const Context& context, const lists::DuplicateCounts& counts, const ResolveRequest& request) {
+  std::string line = kLabel + std::string("duplicates: ") + std::to_string(counts.addresses) +
+                     (counts.addresses == 1 ? " address" : " addresses") + " written more than once, on " +
+                     Plural(counts.rows, "row");
+  if (request.nameColumn != 0) {
+    line += "; " + Plural(counts.recipients, "recipient") + " (address and name) on " +
+            Plural(counts.recipientRows, "row");
+  }
+  context.PrintError(line);
+}
+
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
@@ -36,6 +49,7 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
     }
     context.PrintError(line);
   }
+  if (request.duplicates) PrintDuplicates(context, counts.duplicates, request);
   PrintRowsSetApart(context, counts, request, "not resolved");
 }
 
@@ -58,6 +72,7 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.header = request.header;
   columns.barcode = request.barcode;
   columns.split = request.split;
+  columns.duplicates = request.duplicates;
   columns.separator = request.separator;
   const auto annotate = [&columns](const resolver::AddressBook& book, lists::CsvInput& input,
                                    const lists::CsvSink& sink, const lists::CsvProgress& progress) {

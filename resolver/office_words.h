@@ -92,6 +92,30 @@ inline constexpr const char* kCommonBuildingWords[] = {
     "\x8A\xD9",  // "館"
     "\x93\x8F",  // "棟"
 };
+// The short forms of kLegalForms that letterheads and lists write, each with
+// the legal form it stands for (the abbreviations used in company registers
+// and bank transfer names): a name written with either is one name.
+inline constexpr postal::Cp932Pair kLegalFormShortForms[] = {
+    {"\x81\x69\x8A\x94\x81\x6A", "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0"},  // "（株）" "株式会社"
+    {"\x87\x8A", "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0"},  // "㈱" "株式会社"
+    {"\x81\x69\x97\x4C\x81\x6A", "\x97\x4C\x8C\xC0\x89\xEF\x8E\xD0"},  // "（有）" "有限会社"
+    {"\x87\x8B", "\x97\x4C\x8C\xC0\x89\xEF\x8E\xD0"},  // "㈲" "有限会社"
+    {"\x81\x69\x8D\x87\x81\x6A", "\x8D\x87\x93\xAF\x89\xEF\x8E\xD0"},  // "（合）" "合同会社"
+    {"\x81\x69\x8E\x91\x81\x6A", "\x8D\x87\x8E\x91\x89\xEF\x8E\xD0"},  // "（資）" "合資会社"
+    {"\x81\x69\x96\xBC\x81\x6A", "\x8D\x87\x96\xBC\x89\xEF\x8E\xD0"},  // "（名）" "合名会社"
+    {"\x81\x69\x8E\xD0\x81\x6A", "\x8E\xD0\x92\x63\x96\x40\x90\x6C"},  // "（社）" "社団法人"
+    {"\x81\x69\x8D\xE0\x81\x6A", "\x8D\xE0\x92\x63\x96\x40\x90\x6C"},  // "（財）" "財団法人"
+    {"\x81\x69\x8A\x77\x81\x6A", "\x8A\x77\x8D\x5A\x96\x40\x90\x6C"},  // "（学）" "学校法人"
+    {"\x81\x69\x88\xE3\x81\x6A", "\x88\xE3\x97\xC3\x96\x40\x90\x6C"},  // "（医）" "医療法人"
+    {"\x81\x69\x95\x9F\x81\x6A", "\x8E\xD0\x89\xEF\x95\x9F\x8E\x83\x96\x40\x90\x6C"},  // "（福）" "社会福祉法人"
+    {"\x81\x69\x93\xC6\x81\x6A", "\x93\xC6\x97\xA7\x8D\x73\x90\xAD\x96\x40\x90\x6C"},  // "（独）" "独立行政法人"
+    {"\x81\x69\x88\xEA\x8E\xD0\x81\x6A", "\x88\xEA\x94\xCA\x8E\xD0\x92\x63\x96\x40\x90\x6C"},  // "（一社）" "一般社団法人"
+    {"\x81\x69\x88\xEA\x8D\xE0\x81\x6A", "\x88\xEA\x94\xCA\x8D\xE0\x92\x63\x96\x40\x90\x6C"},  // "（一財）" "一般財団法人"
+    {"\x81\x69\x8C\xF6\x8E\xD0\x81\x6A", "\x8C\xF6\x89\x76\x8E\xD0\x92\x63\x96\x40\x90\x6C"},  // "（公社）" "公益社団法人"
+    {"\x81\x69\x8C\xF6\x8D\xE0\x81\x6A", "\x8C\xF6\x89\x76\x8D\xE0\x92\x63\x96\x40\x90\x6C"},  // "（公財）" "公益財団法人"
+    {"\x81\x69\x93\xC1\x94\xF1\x81\x6A", "\x93\xC1\x92\xE8\x94\xF1\x89\x63\x97\x98\x8A\x88\x93\xAE\x96\x40\x90\x6C"},  // "（特非）" "特定非営利活動法人"
+    {"\x82\x6D\x82\x6F\x82\x6E\x96\x40\x90\x6C", "\x93\xC1\x92\xE8\x94\xF1\x89\x63\x97\x98\x8A\x88\x93\xAE\x96\x40\x90\x6C"},  // "ＮＰＯ法人" "特定非営利活動法人"
+};
 
 inline constexpr postal::Cp932Word kOfficeWordsTable[] = {
     {"kLegalForms", kLegalForms[0], 0},
@@ -165,6 +189,44 @@ inline constexpr postal::Cp932Word kOfficeWordsTable[] = {
     {"kCommonBuildingWords", kCommonBuildingWords[8], 8},
     {"kCommonBuildingWords", kCommonBuildingWords[9], 9},
     {"kCommonBuildingWords", kCommonBuildingWords[10], 10},
+    {"kLegalFormShortForms", kLegalFormShortForms[0].first, 0},
+    {"kLegalFormShortForms", kLegalFormShortForms[0].second, 1},
+    {"kLegalFormShortForms", kLegalFormShortForms[1].first, 2},
+    {"kLegalFormShortForms", kLegalFormShortForms[1].second, 3},
+    {"kLegalFormShortForms", kLegalFormShortForms[2].first, 4},
+    {"kLegalFormShortForms", kLegalFormShortForms[2].second, 5},
+    {"kLegalFormShortForms", kLegalFormShortForms[3].first, 6},
+    {"kLegalFormShortForms", kLegalFormShortForms[3].second, 7},
+    {"kLegalFormShortForms", kLegalFormShortForms[4].first, 8},
+    {"kLegalFormShortForms", kLegalFormShortForms[4].second, 9},
+    {"kLegalFormShortForms", kLegalFormShortForms[5].first, 10},
+    {"kLegalFormShortForms", kLegalFormShortForms[5].second, 11},
+    {"kLegalFormShortForms", kLegalFormShortForms[6].first, 12},
+    {"kLegalFormShortForms", kLegalFormShortForms[6].second, 13},
+    {"kLegalFormShortForms", kLegalFormShortForms[7].first, 14},
+    {"kLegalFormShortForms", kLegalFormShortForms[7].second, 15},
+    {"kLegalFormShortForms", kLegalFormShortForms[8].first, 16},
+    {"kLegalFormShortForms", kLegalFormShortForms[8].second, 17},
+    {"kLegalFormShortForms", kLegalFormShortForms[9].first, 18},
+    {"kLegalFormShortForms", kLegalFormShortForms[9].second, 19},
+    {"kLegalFormShortForms", kLegalFormShortForms[10].first, 20},
+    {"kLegalFormShortForms", kLegalFormShortForms[10].second, 21},
+    {"kLegalFormShortForms", kLegalFormShortForms[11].first, 22},
+    {"kLegalFormShortForms", kLegalFormShortForms[11].second, 23},
+    {"kLegalFormShortForms", kLegalFormShortForms[12].first, 24},
+    {"kLegalFormShortForms", kLegalFormShortForms[12].second, 25},
+    {"kLegalFormShortForms", kLegalFormShortForms[13].first, 26},
+    {"kLegalFormShortForms", kLegalFormShortForms[13].second, 27},
+    {"kLegalFormShortForms", kLegalFormShortForms[14].first, 28},
+    {"kLegalFormShortForms", kLegalFormShortForms[14].second, 29},
+    {"kLegalFormShortForms", kLegalFormShortForms[15].first, 30},
+    {"kLegalFormShortForms", kLegalFormShortForms[15].second, 31},
+    {"kLegalFormShortForms", kLegalFormShortForms[16].first, 32},
+    {"kLegalFormShortForms", kLegalFormShortForms[16].second, 33},
+    {"kLegalFormShortForms", kLegalFormShortForms[17].first, 34},
+    {"kLegalFormShortForms", kLegalFormShortForms[17].second, 35},
+    {"kLegalFormShortForms", kLegalFormShortForms[18].first, 36},
+    {"kLegalFormShortForms", kLegalFormShortForms[18].second, 37},
 };
 
 }  // namespace resolver
