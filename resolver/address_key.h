@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "resolver/address_parts.h"
+#include "resolver/offices.h"
 #include "resolver/resolver.h"
 
 namespace resolver {

@@ -17,6 +17,7 @@
 #include "postal/characters.h"
 #include "postal/template_words.h"
 #include "postal/texts.h"
+#include "resolver/address_key_words.h"
 #include "resolver/characters.h"
 #include "resolver/latin_words.h"
 #include "resolver/office_words.h"
@@ -94,6 +95,7 @@ TEST(Cp932Words, EveryGeneratedWordIsItsTablesTextInTheProjectsCp932) {
   ExpectTableMatches("resolver/words.words", resolver::word::kWordsTable);
   ExpectTableMatches("resolver/office_words.words", resolver::kOfficeWordsTable);
   ExpectTableMatches("resolver/latin_words.words", resolver::kLatinWordsTable);
+  ExpectTableMatches("resolver/address_key_words.words", resolver::key_word::kAddressKeyWordsTable);
   ExpectTableMatches("barcode/barcode_words.words", barcode::kBarcodeWordsTable);
   ExpectTableMatches("tests/fuzz/fuzz_words.words", fuzz_words::kFuzzWordsTable);
 }
