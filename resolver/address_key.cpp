@@ -157,7 +157,10 @@ bool AddressKeyMaker::KeyText(const AddressBook& book, const Resolution& resolut
   AppendField(parts_.town, text);
   FoldBuilding(parts_.subarea, scratch_, folded_);
   AppendField(folded_, text);
-  AppendField(parts_.chome, text);
+  // 丁目 and lot as one run of numbers: where a town's 丁目 is written as the
+  // first of three numbers and where it is read as the lot's, 1-130 is 1丁目130.
+  text += parts_.chome;
+  if (!parts_.chome.empty() && !parts_.lot.empty()) text += '-';
   AppendField(parts_.lot, text);
   FoldBuilding(parts_.building, scratch_, folded_);
   text += folded_;
