@@ -23,6 +23,8 @@
 #include "barcode/address_barcode.h"
 #include "lists/address_column.h"
 #include "postal/text.h"
+#include "lists/duplicate_rows.h"
+#include "resolver/address_key.h"
 #include "resolver/address_parts.h"
 #include "resolver/code_field.h"
 #include "resolver/offices.h"
@@ -42,8 +44,8 @@ constexpr UINT kWorkDone = WM_APP + 2;      // lParam: the run
 const char kCandidateSeparator[] = " / ";
 
 // The result list's columns, in order, and their widths in dialog units.
-enum Column { kLineColumn, kAddressColumn, kCodeColumn, kStatusColumn, kCandidatesColumn };
-constexpr int kColumnWidths[] = {24, 130, 48, 40, 136};
+enum Column { kLineColumn, kAddressColumn, kCodeColumn, kStatusColumn, kDuplicateColumn, kCandidatesColumn };
+constexpr int kColumnWidths[] = {24, 130, 48, 40, 24, 136};
 
 // The layout, in dialog units.
 constexpr int kMargin = 7;
@@ -62,6 +64,8 @@ struct Row {
   resolver::LookupStatus lookup = resolver::LookupStatus::kNone;
   resolver::AddressCells cells;
   std::vector<size_t> towns;
+  // The line of the first row of the same address (resolver/address_key.h), 0 for none.
+  long firstRow = 0;
 };
 
 // A row that reads as a postal code is looked up, any other resolved.
@@ -118,10 +122,18 @@ class ColumnWork {
   void Run(HWND dialog, const resolver::AddressBook& book, const resolver::CodeIndex& index, std::vector<Row>& rows,
            LPARAM run) {
     DWORD posted = GetTickCount();
+    // The rows are answered in order: a row's first one is answered before it.
+    resolver::AddressKeyMaker keys;
+    lists::KeyTable seen;
+    lists::DuplicateCounts counts;
     for (size_t i = 0; i < rows.size(); ++i) {
       if (stop_.load(std::memory_order_relaxed)) return;
       Row& row = rows[i];
       if (!row.address.empty()) Answer(book, index, row);
+      resolver::AddressKey key;
+      if (!row.address.empty() && !row.isCode && keys.Key(book, row.answer, resolver::kNoOffice, row.address, key)) {
+        row.firstRow = seen.FirstLine(key, static_cast<long>(i + 1), counts.addresses, counts.rows, counts.collisions);
+      }
       done_.store(i + 1, std::memory_order_release);
       if (GetTickCount() - posted >= kProgressEveryMs) {
         PostMessageA(dialog, kWorkProgress, 0, run);
@@ -188,6 +200,8 @@ std::string CellText(const ListDialog& state, size_t index, int column) {
       return row.code;
     case kStatusColumn:
       return row.isCode ? resolver::LookupStatusName(row.lookup) : resolver::StatusName(row.answer.status);
+    case kDuplicateColumn:
+      return row.firstRow != 0 ? std::to_string(row.firstRow) : std::string();
     default:
       return row.isCode ? CodeAddressText(row) : CandidatesText(*state.app->book, row.answer);
   }
@@ -239,6 +253,24 @@ void SetStatus(HWND dialog, const std::string& text) {
   SendDlgItemMessageA(dialog, IDC_LIST_STATUS, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// "、重複 3 件（7 行）": the addresses on more than one row, and their rows;
+// empty when there are none.
+std::string DuplicatesText(const ListDialog& state) {
+  const size_t done = state.work.Done();
+  std::vector<bool> first(done);
+  size_t later = 0, addresses = 0;
+  for (size_t i = 0; i < done; ++i) {
+    const long firstRow = state.rows[i].firstRow;
+    if (firstRow == 0) continue;
+    ++later;
+    if (!first[static_cast<size_t>(firstRow - 1)]) ++addresses;
+    first[static_cast<size_t>(firstRow - 1)] = true;
+  }
+  if (addresses == 0) return std::string();
+  return FormatText(texts::kAddressListDuplicatesFormat, static_cast<unsigned long>(addresses),
+                    static_cast<unsigned long>(addresses + later));
+}
+
 // How many of the answered rows are of each status, and how many empty.
 std::string CountsText(const ListDialog& state) {
   resolver::StatusCounts byStatus;
@@ -255,9 +287,10 @@ std::string CountsText(const ListDialog& state) {
       byStatus.Add(row.answer.status);
     }
   }
-  if (byCode.Total() == 0) return texts::AddressListCountsText(done, byStatus, empty);
+  if (byCode.Total() == 0) return texts::AddressListCountsText(done, byStatus, empty) + DuplicatesText(state);
   if (byStatus.Total() == 0) return texts::AddressListCodesOnlyText(done, byCode, empty);
-  return texts::AddressListCountsText(done, byStatus, empty) + texts::AddressListCodesText(byCode);
+  return texts::AddressListCountsText(done, byStatus, empty) + texts::AddressListCodesText(byCode) +
+         DuplicatesText(state);
 }
 
 void ShowProgress(const ListDialog& state) {
@@ -391,6 +424,14 @@ void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFin
   text.append(made.Data());
 }
 
+// With 重複も checked, "<TAB>LINE" after each line: the line of the first row
+// of the same address, empty for any other.
+void AppendFirstRow(const ListDialog& state, const Row& row, std::string& text) {
+  if (IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_DUPLICATES) != BST_CHECKED) return;
+  text += '\t';
+  if (row.firstRow != 0) text += std::to_string(row.firstRow);
+}
+
 // One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
 // with the choice the seven parts after them as --split gives them (a
 // code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
@@ -419,6 +460,7 @@ std::string CodesColumn(const ListDialog& state, bool withParts) {
       }
     }
     if (!row.isCode) AppendBarcodeData(state, row, towns, made, text);
+    if (!row.isCode) AppendFirstRow(state, row, text);
     text += "\r\n";
   }
   return text;
@@ -478,6 +520,8 @@ void LayOut(HWND dialog) {
   Place(dialog, IDC_LIST_COPY_BARCODE, buttons, resultsTop + buttonHeight + gap, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_COPY_PARTS, buttons, resultsTop + 2 * (buttonHeight + gap), buttonWidth,
         buttonHeight * 10 / 7);
+  Place(dialog, IDC_LIST_COPY_DUPLICATES, buttons, resultsTop + 2 * (buttonHeight + gap) + buttonHeight * 10 / 7 + gap,
+        buttonWidth, buttonHeight);
   Place(dialog, IDCANCEL, buttons, bottom - buttonHeight, buttonWidth, buttonHeight);
   // What the controls left behind at their old places goes too.
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

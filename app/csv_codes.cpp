@@ -111,6 +111,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_BARCODE, choice->columns.barcode ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
+      CheckDlgButton(dialog, IDC_CSV_DUPLICATES, choice->columns.duplicates ? BST_CHECKED : BST_UNCHECKED);
       return TRUE;
     }
     case WM_COMMAND: {
@@ -133,6 +134,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         choice->columns.header = IsDlgButtonChecked(dialog, IDC_CSV_HEADER) == BST_CHECKED;
         choice->columns.barcode = IsDlgButtonChecked(dialog, IDC_CSV_BARCODE) == BST_CHECKED;
         choice->columns.split = IsDlgButtonChecked(dialog, IDC_CSV_SPLIT) == BST_CHECKED;
+        choice->columns.duplicates = IsDlgButtonChecked(dialog, IDC_CSV_DUPLICATES) == BST_CHECKED;
       }
       EndDialog(dialog, id);
       return TRUE;
@@ -271,9 +273,10 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   const std::string offices =
       columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.offices)) : "";
   const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.byAgreement) : "";
+  const std::string duplicates = columns.duplicates ? texts::CsvDuplicatesText(n.duplicates, columns.name != 0) : "";
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
-                            ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
+                            ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement + duplicates;
   return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "lists/duplicate_rows.h"
 #include "resolver/code_index.h"
 #include "resolver/status_counts.h"
 #include "win32/format_text.h"
@@ -67,7 +68,7 @@ inline constexpr char kImportNotUtf8Format[] =
 // Finding the codes of a column of addresses (住所の一覧から郵便番号).
 inline constexpr char kAddressListResource[] = "IDD_ADDRESS_LIST_TO_CODES";
 // The result list's columns, in order.
-inline constexpr const char* kAddressListColumns[] = {"行", "住所", "郵便番号", "判定", "候補"};
+inline constexpr const char* kAddressListColumns[] = {"行", "住所", "郵便番号", "判定", "重複", "候補"};
 inline constexpr char kAddressListLoading[] = "住所データを読んでいます...";
 inline constexpr char kAddressListRunningFormat[] = "調べています... %lu / %lu 行";
 inline constexpr char kAddressListCountsFormat[] =
@@ -79,6 +80,7 @@ inline std::string AddressListCountsText(size_t rows, const resolver::StatusCoun
                     count(n[Status::kCity]), count(n[Status::kNone]), count(empty));
 }
 inline constexpr char kAddressListCancelled[] = "キャンセルしました。";
+inline constexpr char kAddressListDuplicatesFormat[] = "、重複 %lu 件（%lu 行）";
 
 // Finding the code of an address (the 住所から郵便番号 dialog).
 inline constexpr char kAddressDialogResource[] = "IDD_ADDRESS_TO_CODE";
@@ -153,6 +155,17 @@ inline std::string CsvAgreementText(const resolver::AgreementCounts& n) {
   const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
   return FormatText(kCsvAgreementFormat, count(n[Agreement::kAgrees]), count(n[Agreement::kAmongCandidates]),
                     count(n[Agreement::kOffice]), count(n[Agreement::kDisagrees]), count(n[Agreement::kUndecidable]));
+}
+
+// 重複を調べる: addresses on more than one row, and with a name column the
+// same address and name.
+inline constexpr char kCsvDuplicatesFormat[] = "\n重複 (同じ住所): %lu 件（%lu 行）\n";
+inline constexpr char kCsvSameRecipientFormat[] = "同一宛先 (同じ住所と名称): %lu 件（%lu 行）\n";
+inline std::string CsvDuplicatesText(const lists::DuplicateCounts& n, bool names) {
+  const auto count = [](size_t value) { return static_cast<unsigned long>(value); };
+  std::string text = FormatText(kCsvDuplicatesFormat, count(n.addresses), count(n.rows));
+  if (names) text += FormatText(kCsvSameRecipientFormat, count(n.recipients), count(n.recipientRows));
+  return text;
 }
 
 // Filling in addresses from codes: the CSV command without an address

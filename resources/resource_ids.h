@@ -102,6 +102,10 @@
 #define IDC_PARTS_COPY          1078
 #define IDC_CSV_SPLIT           1079
 #define IDC_LIST_COPY_PARTS     1084
+/* Rows of one address: the CSV columns dialog's check box, and the address
+   list's choice of copying its 重複 column. */
+#define IDC_CSV_DUPLICATES      1085
+#define IDC_LIST_COPY_DUPLICATES 1086
 
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009

@@ -52,6 +52,7 @@ TEST(AddressKey, OneAddressHoweverWrittenAndNeverFurther) {
       {"東京都千代田区神田神保町1-2-3 神保ハイツA-101", "東京都千代田区神田神保町1-2-3 神保ハイツＡ－１０１", true},
       {"東京都千代田区神田神保町1-2-3 ｼﾞﾝﾎﾞｳﾋﾞﾙ", "東京都千代田区神田神保町1-2-3 ジンボウビル", true},
       {"東京都千代田区神田神保町1-2-3、神保ビル", "東京都千代田区神田神保町1-2-3神保ビル", true},
+      {"愛知県常滑市奥栄町1-130", "愛知県常滑市奥栄町１丁目１３０番地", true},
       // another lot, floor, room, building; a building and none; ー after kana is no dash
       {"東京都千代田区神田神保町1-2-3", "東京都千代田区神田神保町1-2-4", false},
       {"東京都千代田区神田神保町1-2-3", "東京都千代田区神田神保町2-2-3", false},
