@@ -43,8 +43,9 @@ class KeyTable {
   KeyTable();
   // The line of the first row with `key`, where it is not `line`'s own:
   // 0 when this row is the first (its line kept then). A line past 32 bits
-  // is neither kept nor found. `counts` tells the repeats: addresses when a
-  // key comes a second time, rows for each row of it then.
+  // is neither kept nor found. Counted: `repeated` once when a key comes a
+  // second time, `rows` for its first row then and each row after, and
+  // `collisions` for each first hash met by another key's on the way.
   long FirstLine(const resolver::AddressKey& key, long line, size_t& repeated, size_t& rows, size_t& collisions);
 
  private:

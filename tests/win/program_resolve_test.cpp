@@ -215,12 +215,13 @@ class ProgramResolveTest : public testing::Test {
 
   // The query tool's output for the same file and columns.
   static std::string QueryToolOutput(const std::string& file, bool header, bool split = false,
-                                     bool barcode = false) {
+                                     bool barcode = false, bool duplicates = false) {
     const std::string out = dir_->File("query_tool.csv");
     // A header names column 1 名称: the dialog offers it as the name column.
     const std::string command = QueryTool() + " resolve --csv \"" + file + "\" --column 2 --code-column 3" +
                                 (header ? " --header --name-column 1" : "") + (split ? " --split" : "") +
-                                (barcode ? " --barcode" : "") + " --output \"" + out + "\"";
+                                (barcode ? " --barcode" : "") + (duplicates ? " --duplicates" : "") + " --output \"" +
+                                out + "\"";
     EXPECT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
     const std::string bytes = dir_->Read("query_tool.csv");
     DeleteFileA(out.c_str());
@@ -511,6 +512,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     const char* apart;  // the report's line for rows set apart
     bool split;         // 住所を分けた列も付ける checked
     bool barcode;       // カスタマバーコードを付ける checked
+    bool duplicates;    // 重複を調べる checked
   };
   const Case cases[] = {
       {"sjis_header.csv", kShiftJis, true, nullptr},
@@ -521,12 +523,15 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
       {"excel.txt", kUnicodeText, true, nullptr},
       {"utf8_split.csv", kUtf8, true, nullptr, true},
       {"sjis_barcode.csv", kShiftJis, true, nullptr, true, true},
+      {"utf8_duplicates.csv", kUtf8, true, nullptr, false, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // A few hundred offices from all over the country.
     std::string cp932 = c.header ? "名称,住所,郵便番号\r\n" : "";
     for (size_t i = 0; i < offices_->size(); i += 75) cp932 += (*offices_)[i];
+    // Some of them again further down: the window's 重複 column is the tool's.
+    for (size_t i = 0; c.duplicates && i < offices_->size(); i += 150) cp932 += (*offices_)[i];
     if (c.encoding == kUnicodeText) std::replace(cp932.begin(), cp932.end(), ',', '\t');
     std::string bytes = c.encoding == kShiftJis      ? cp932
                         : c.encoding == kUtf8        ? driver::Cp932ToUtf8(cp932)
@@ -547,6 +552,8 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     if (c.split) Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_CHECKED);
     EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_BARCODE));
     if (c.barcode) Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_CHECKED);
+    EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_DUPLICATES));
+    if (c.duplicates) Ask(driver::Control(columns, IDC_CSV_DUPLICATES), BM_SETCHECK, BST_CHECKED);
     driver::PressDialogButton(columns);
 
     HWND report = Dialog("報告");
@@ -561,10 +568,12 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     if (c.apart != nullptr) {
       EXPECT_NE(text.find(c.apart), std::string::npos) << text;
     }
+    EXPECT_EQ(text.find("\n重複 (同じ住所): ") != std::string::npos, c.duplicates) << text;
     driver::PressDialogButton(report);
     ASSERT_TRUE(dir_->Has(output));
     EXPECT_TRUE(dir_->Read(c.name) == bytes) << "the input changed";
-    EXPECT_TRUE(dir_->Read(output) == QueryToolOutput(dir_->File(c.name), c.header, c.split, c.barcode))
+    EXPECT_TRUE(dir_->Read(output) ==
+                QueryToolOutput(dir_->File(c.name), c.header, c.split, c.barcode, c.duplicates))
         << "the window wrote other bytes than the tool";
   }
 }
@@ -780,7 +789,7 @@ TEST_F(ProgramResolveTest, PastedCodesAreAnsweredWithTheirAddresses) {
     expected += "\r\n";
   }
   EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 3), "exact");
-  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 4), "東京都 港区 赤坂");
+  EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 0, 5), "東京都 港区 赤坂");
   EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 2, 3), "ambiguous");
   EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 4, 3), "office");
   EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, 5, 3), "none");
@@ -833,6 +842,32 @@ TEST_F(ProgramResolveTest, PastedColumnCopiesThePartsWhenAsked) {
   EXPECT_TRUE(driver::IsChecked(dialog, IDC_LIST_COPY_PARTS));
   ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_PARTS, kWaitMs));
   EXPECT_FALSE(driver::IsChecked(dialog, IDC_LIST_COPY_PARTS));
+  CloseDialog(dialog);
+}
+
+// Rows of one address written apart: each later one names the first in 重複,
+// the status bar counts them, and 重複も copies the column.
+TEST_F(ProgramResolveTest, PastedColumnNamesTheFirstRowOfEachAddress) {
+  const std::vector<std::string> cells = {"東京都千代田区神田神保町1-2-3 神保ビル5F", "千代田区神田神保町一丁目２番３号　神保ビル５階",
+                                          "東京都千代田区神田神保町1-2-3 神保ビル6F", "",
+                                          "東京都千代田区神田神保町１－２－３神保ビル６階", "東京都千代田区神田神保町1-2-3"};
+  std::string pasted;
+  for (const std::string& cell : cells) pasted += cell + "\r\n";
+  HWND dialog = OpenListDialog();
+  ASSERT_NE(dialog, nullptr) << "no dialog 住所の一覧から郵便番号";
+  ASSERT_TRUE(SearchPasted(dialog, pasted));
+  const char* firstRows[] = {"", "1", "", "", "3", ""};
+  for (int row = 0; row < static_cast<int>(cells.size()); ++row) {
+    EXPECT_EQ(driver::ListCell(dialog, IDC_LIST_RESULTS, row, 4), firstRows[row]) << row;
+  }
+  const std::string status = driver::StatusBarText(dialog, IDC_LIST_STATUS);
+  EXPECT_NE(status.find("、重複 2 件（4 行）"), std::string::npos) << status;
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_DUPLICATES, kWaitMs));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_ALL, kWaitMs));
+  const std::string expected = "1010051\texact\t\r\n1010051\texact\t1\r\n1010051\texact\t\r\n\t\r\n"
+                               "1010051\texact\t3\r\n1010051\texact\t\r\n";
+  EXPECT_TRUE(ClipboardText(CF_TEXT) == expected) << ClipboardText(CF_TEXT);
+  ASSERT_TRUE(driver::ClickButton(dialog, IDC_LIST_COPY_DUPLICATES, kWaitMs));
   CloseDialog(dialog);
 }
 
