@@ -29,17 +29,18 @@ struct PairCase {
 };
 
 // The key's text of `address`, "-" for a row with no key.
-std::string KeyText(const resolver::AddressBook& book, const std::string& address) {
+std::string KeyText(resolver::Resolver& resolver, const std::string& address) {
   resolver::Resolution resolution;
-  resolver::Resolve(book, address, resolution);
+  resolver.Resolve(address, resolution);
   resolver::AddressKeyMaker maker;
   std::string text;
-  return maker.KeyText(book, resolution, resolver::kNoOffice, address, text) ? text : "-";
+  return maker.KeyText(resolver.book(), resolution, resolver::kNoOffice, address, text) ? text : "-";
 }
 
 TEST(AddressKey, OneAddressHoweverWrittenAndNeverFurther) {
   const resolver::AddressBook* book = testing_support::RealAddressBook();
   if (book == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
+  resolver::Resolver resolver(*book);
   const std::vector<PairCase> cases = {
       // the prefecture left out, 丁目 as a hyphen, kanji and full-width numbers, 階 and F
       {"東京都千代田区神田神保町1-2-3 神保ビル5F", "千代田区神田神保町一丁目２番３号　神保ビル５階", true},
@@ -66,13 +67,13 @@ TEST(AddressKey, OneAddressHoweverWrittenAndNeverFurther) {
       {"東京都中野区本町1-2-3", "東京都渋谷区本町1-2-3", false},
   };
   for (const PairCase& c : cases) {
-    const std::string a = KeyText(*book, c.a), b = KeyText(*book, c.b);
+    const std::string a = KeyText(resolver, c.a), b = KeyText(resolver, c.b);
     EXPECT_NE("-", a) << ToUtf8(c.a);
     EXPECT_EQ(c.same, a == b) << ToUtf8(c.a) << " | " << ToUtf8(c.b) << "\n" << ToUtf8(a) << "\n" << ToUtf8(b);
   }
   // an ambiguous, a city and a none answer have no key: never one address with another
   for (const char* address : {"東京都港区赤坂1-2-3 赤坂ビル", "東京都千代田区どこにもない町1-2", "架空県架空市"}) {
-    EXPECT_EQ("-", KeyText(*book, address)) << ToUtf8(address);
+    EXPECT_EQ("-", KeyText(resolver, address)) << ToUtf8(address);
   }
 }
 
@@ -154,6 +155,7 @@ TEST(AddressKey, EveryOfficeWrittenTwoWaysIsOneAddress) {
   const resolver::AddressBook* book = testing_support::RealAddressBook();
   const std::string offices = testing_support::SharedDataFile("JIGYOSYO.CSV");
   if (book == nullptr || offices.empty()) GTEST_SKIP() << "no KEN_ALL.CSV and JIGYOSYO.CSV in " << KURANTO_SHARED_DATA;
+  resolver::Resolver resolver(*book);
   size_t count = 0, keyed = 0, paired = 0;
   std::map<std::string, std::pair<std::string, std::string>> lotOfKey;  // a key's text: the first office's lot, address
   std::vector<std::string> apart, joined;
@@ -163,8 +165,8 @@ TEST(AddressKey, EveryOfficeWrittenTwoWaysIsOneAddress) {
     ++count;
     const std::string written = c[3] + c[4] + c[5] + c[6];
     const std::string typed = c[4] + c[5] + " " + AsciiDigits(c[6]);
-    const std::string a = KeyText(*book, written);
-    const std::string b = KeyText(*book, typed);
+    const std::string a = KeyText(resolver, written);
+    const std::string b = KeyText(resolver, typed);
     if (a == "-" || b == "-") continue;
     ++keyed;
     if (a == b) {
