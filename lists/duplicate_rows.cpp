@@ -1,6 +1,7 @@
 #include "lists/duplicate_rows.h"
 
 #include <limits>
+#include <utility>
 
 namespace lists {
 
@@ -33,10 +34,10 @@ size_t KeyTable::Find(uint64_t first, uint32_t check, size_t& collisions) const 
 }
 
 void KeyTable::Grow() {
-  std::vector<Slot> old(slots_.size() * 2);
-  std::vector<bool> oldRepeated(old.size());
-  old.swap(slots_);
-  oldRepeated.swap(repeated_);
+  const std::vector<Slot> old = std::move(slots_);
+  const std::vector<bool> oldRepeated = std::move(repeated_);
+  slots_.assign(old.size() * 2, Slot());
+  repeated_.assign(old.size() * 2, false);
   size_t unused = 0;
   for (size_t i = 0; i < old.size(); ++i) {
     if (old[i].line == 0) continue;
