@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,10 +145,16 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 // The progress dialog while the rows are resolved: its bar, and the Cancel
 // button read between blocks. Threads resolve the rows; this one reads and
-// writes the file and takes the window's messages between.
-class CsvProgress {
+// writes the file and takes the window's messages between. The window and
+// its modeless dialogs are disabled for the run, as under a modal dialog;
+// a WM_QUIT taken meanwhile cancels the run and is posted again for the
+// window's own loop.
+class ProgressDialog {
  public:
-  CsvProgress(HWND owner, const char* text) : owner_(owner) {
+  ProgressDialog(HWND owner, std::initializer_list<HWND> modeless, const char* text) : owner_(owner) {
+    for (HWND window : modeless) {
+      if (window != nullptr && !EnableWindow(window, FALSE)) disabled_.push_back(window);
+    }
     dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, Proc,
                                  reinterpret_cast<LPARAM>(&cancelled_));
     if (dialog_ == nullptr) return;
@@ -157,13 +164,15 @@ class CsvProgress {
     ShowWindow(dialog_, SW_SHOW);
     UpdateWindow(dialog_);
   }
-  ~CsvProgress() {
+  ~ProgressDialog() {
     EnableWindow(owner_, TRUE);
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
     if (dialog_ != nullptr) DestroyWindow(dialog_);
     SetActiveWindow(owner_);
+    if (quit_) PostQuitMessage(quitCode_);
   }
-  CsvProgress(const CsvProgress&) = delete;
-  CsvProgress& operator=(const CsvProgress&) = delete;
+  ProgressDialog(const ProgressDialog&) = delete;
+  ProgressDialog& operator=(const ProgressDialog&) = delete;
 
   // False once the user has pressed Cancel.
   bool operator()(uint64_t done, uint64_t total) {
@@ -174,7 +183,12 @@ class CsvProgress {
     step_ = step;
     pumped_ = now;
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!quit_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        quit_ = cancelled_ = true;
+        quitCode_ = static_cast<int>(message.wParam);
+        break;
+      }
       if (dialog_ != nullptr && IsDialogMessageA(dialog_, &message)) continue;
       TranslateMessage(&message);
       DispatchMessageA(&message);
@@ -196,15 +210,18 @@ class CsvProgress {
   }
 
   HWND owner_;
+  std::vector<HWND> disabled_;  // the modeless dialogs this run disabled
   HWND dialog_ = nullptr;
   bool cancelled_ = false;
+  bool quit_ = false;  // WM_QUIT was taken: posted again at the end
+  int quitCode_ = 0;
   int step_ = -1;
   DWORD pumped_ = 0;
 };
 
 // The start of the file, in whole lines of text: the column dialog shows its
 // first row and guesses from its first rows.
-bool ReadHead(const std::string& path, lists::ListHead& head) {
+bool ReadFileListHead(const std::string& path, lists::ListHead& head) {
   std::string raw;
   if (!datafiles::ReadFileHead(path, kCsvHeadBytes, raw)) return false;
   head = lists::ReadListHead(raw, raw.size() == kCsvHeadBytes);
@@ -278,9 +295,9 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
 }
 
 // The work on one file: the resolver's or the lookup's.
-using ListWork = std::function<lists::CsvResult(lists::CsvInput&, const lists::CsvSink&, const lists::CsvProgress&)>;
+using CsvJob = std::function<lists::CsvResult(lists::CsvInput&, const lists::CsvSink&, const lists::CsvProgress&)>;
 
-ListWork WorkFor(const resolver::AddressBook& book, const resolver::CodeIndex& index, const ColumnChoice& choice) {
+CsvJob JobFor(const resolver::AddressBook& book, const resolver::CodeIndex& index, const ColumnChoice& choice) {
   if (!choice.fillAddresses) {
     return [&book, &choice](lists::CsvInput& input, const lists::CsvSink& sink, const lists::CsvProgress& progress) {
       return lists::AnnotateCsv(book, input, choice.columns, sink, progress);
@@ -295,20 +312,20 @@ ListWork WorkFor(const resolver::AddressBook& book, const resolver::CodeIndex& i
   };
 }
 
-// Writes `input` with `work` into `output` through a temporary file and a
+// Writes `input` with `job` into `output` through a temporary file and a
 // rename, with the progress dialog; true when `output` was written. A cancel
 // or a failure leaves no file, and the temporary one is gone before the
 // caller reports.
-bool WorkToFile(HWND window, const ListWork& work, const char* progressText, const std::string& input,
-                const std::string& output, lists::CsvResult& result) {
+bool WorkToFile(HWND window, const AppState& app, const CsvJob& job, const char* progressText,
+                const std::string& input, const std::string& output, lists::CsvResult& result) {
   lists::FileInput bytes(input);
   datafiles::ReplacingFile annotated(output);
   if (!annotated.ok()) {
     result.outcome = lists::CsvOutcome::kCannotWrite;
     return false;
   }
-  CsvProgress progress(window, progressText);
-  result = work(
+  ProgressDialog progress(window, {app.addressDialog, app.addressListDialog}, progressText);
+  result = job(
       bytes, [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
       [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
   return result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
@@ -329,6 +346,9 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
     case lists::CsvOutcome::kCannotRead:
       Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;
+    case lists::CsvOutcome::kCannotStartThreads:
+      Report(window, FormatText(texts::kCsvCannotStartFormat, input.c_str()), MB_ICONEXCLAMATION);
+      return;
     case lists::CsvOutcome::kCannotWrite:
       break;
     case lists::CsvOutcome::kDone:
@@ -347,7 +367,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
-  if (!ReadHead(input, head)) {
+  if (!ReadFileListHead(input, head)) {
     Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
     return;
   }
@@ -396,7 +416,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   const resolver::CodeIndex index(*book);
   const char* progressText = choice.fillAddresses ? texts::kCsvLookupProgressText : texts::kCsvProgressText;
   lists::CsvResult result;
-  const bool written = WorkToFile(window, WorkFor(*book, index, choice), progressText, input, output, result);
+  const bool written = WorkToFile(window, app, JobFor(*book, index, choice), progressText, input, output, result);
   ReportOutcome(window, input, output, choice, result, written);
 }
 

@@ -75,6 +75,7 @@ enum class CsvOutcome {
   kColumnPastWidth,  // a column asked for is past the first row's cells
   kCannotRead,
   kCannotWrite,      // the sink said so
+  kCannotStartThreads,  // the system refused a worker thread
 };
 
 struct CsvResult {
@@ -113,8 +114,8 @@ struct CsvResult {
 // held. A file that starts with UTF-16's byte order mark is read as UTF-8
 // and written back in UTF-16 of its own byte order, each row as it was.
 // Every refusal (kUnclosedQuote, kNotText, kUtf16WithoutBom, kCrOnly,
-// kColumnPastWidth) comes
-// before anything reaches the sink; after kCancelled, kCannotRead or
+// kColumnPastWidth), and kCannotStartThreads, comes before anything reaches
+// the sink; after kCancelled, kCannotRead or
 // kCannotWrite the sink holds a beginning of the output only. `threads`
 // resolve the blocks, 0 for one a processor; the output is the same for any
 // number.

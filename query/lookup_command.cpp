@@ -154,10 +154,10 @@ int RunLookupCsv(Context& context, const ResolveRequest& request) {
   columns.code = request.column;
   columns.header = request.header;
   columns.separator = request.separator;
-  const auto lookUp = [&columns](const resolver::AddressBook& book, lists::CsvInput& input, const lists::CsvSink& sink,
-                                 const lists::CsvProgress& progress) {
+  const auto lookUp = [&columns, &request](const resolver::AddressBook& book, lists::CsvInput& input,
+                                           const lists::CsvSink& sink, const lists::CsvProgress& progress) {
     const resolver::CodeIndex index(book);
-    return lists::LookupCsv(index, input, columns, sink, progress);
+    return lists::LookupCsv(index, input, columns, sink, progress, request.threads);
   };
   return RunCsvSteps(context, request, lookUp, PrintSummary);
 }

@@ -27,6 +27,7 @@ struct ResolveRequest {
   bool barcode = false;    // the customer barcode of each exact or office answer
   bool split = false;      // --split: the address's seven parts added
   lists::Separator separator = lists::Separator::kFromFile;
+  unsigned threads = 0;    // CSV mode: 0 for one a processor
   CommandArgs addresses;
 };
 

@@ -59,9 +59,9 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.barcode = request.barcode;
   columns.split = request.split;
   columns.separator = request.separator;
-  const auto annotate = [&columns](const resolver::AddressBook& book, lists::CsvInput& input,
-                                   const lists::CsvSink& sink, const lists::CsvProgress& progress) {
-    return lists::AnnotateCsv(book, input, columns, sink, progress);
+  const auto annotate = [&columns, &request](const resolver::AddressBook& book, lists::CsvInput& input,
+                                             const lists::CsvSink& sink, const lists::CsvProgress& progress) {
+    return lists::AnnotateCsv(book, input, columns, sink, progress, request.threads);
   };
   return RunCsvSteps(context, request, annotate, PrintSummary);
 }

@@ -1,0 +1,122 @@
+// The list work's threads and its first look at a file: faults that only
+// some files or systems show, each case one that failed before its fix.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <thread>
+
+#include "lists/csv_annotate.h"
+#include "lists/csv_work.h"
+#include "lists/csv_workers.h"
+#include "lists/list_form.h"
+#include "tests/common/latin_threads.h"
+
+namespace {
+
+// Adds ",x" to each row and counts the cell makers asked for.
+class CountingWork : public lists::ListWork {
+ public:
+  class Cells : public lists::RowCells {
+   public:
+    void Append(const char*, const lists::CsvRow&, std::string& out, lists::CsvCounts& counts) override {
+      out += ",x";
+      ++counts.rows;
+    }
+  };
+  std::string Prepare(lists::CsvEncoding, char, const std::vector<std::string>&) override { return ",h"; }
+  std::unique_ptr<lists::RowCells> MakeCells() const override {
+    ++made;
+    return std::make_unique<Cells>();
+  }
+  mutable std::atomic<int> made{0};
+};
+
+lists::CsvResult Stream(const std::string& in, CountingWork& work, unsigned threads, std::string& out) {
+  lists::MemoryInput input(in);
+  const lists::ListShape shape;
+  return lists::StreamCsv(
+      input, shape, work,
+      [&out](const char* d, size_t n) {
+        out.append(d, n);
+        return true;
+      },
+      {}, threads);
+}
+
+}  // namespace
+
+TEST(ListWork, WorkersThatCannotAllStartAreStoppedAndJoined) {
+  CountingWork work;
+  const std::string header;
+  for (int failing = 0; failing < 4; ++failing) {
+    int starts = 0;
+    const lists::ThreadStart start = [&](std::function<void()> run) {
+      if (starts++ == failing) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+      return std::thread(std::move(run));
+    };
+    lists::Workers workers(work, ',', header);
+    EXPECT_FALSE(workers.Start(4, start)) << "thread " << failing << " failing";
+  }  // each ~Workers joins what started; before, std::terminate
+  lists::Workers workers(work, ',', header);
+  EXPECT_TRUE(workers.Start(4));
+}
+
+TEST(ListWork, NoMoreThreadsThanBlocks) {
+  struct Case {
+    size_t rows;
+    unsigned threads;
+    int cells;  // cell makers: one a thread
+  };
+  const Case cases[] = {{1, 8, 1}, {3, 16, 1}, {1, 1, 1}, {80000, 4, 4}};
+  for (const Case& c : cases) {
+    std::string in;
+    for (size_t i = 0; i < c.rows; ++i) in += "row " + std::to_string(i) + ",a,b\r\n";
+    CountingWork work;
+    std::string out;
+    ASSERT_EQ(lists::CsvOutcome::kDone, Stream(in, work, c.threads, out).outcome);
+    EXPECT_EQ(c.cells, work.made.load()) << c.rows << " rows, " << c.threads << " threads";
+    EXPECT_EQ(in.size() + 2 * c.rows, out.size());
+  }
+}
+
+// A quote opens a cell only at its start, as the reader reads it: a first
+// row's quote inside a cell hides neither its tab nor its line end.
+TEST(ListWork, SeparatorReadsQuotesAsTheReaderDoes) {
+  struct Case {
+    const char* text;
+    char separator;
+  };
+  const Case cases[] = {
+      {"5\" floppy\t東京都港区赤坂\r\n", '\t'},
+      {"5\" floppy\t東京都港区赤坂\r\nx,y\r\n", '\t'},
+      {"a\t\"x,y\"\tb\n", '\t'},
+      {"a,\"x\ty\",b\n", ','},
+      {"\"two\nlines\ta\",b\n", ','},
+      {"\r\n\"say \"\"hi\"\"\"\tb\n", '\t'},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.separator, lists::DecideSeparator(c.text, std::strlen(c.text))) << c.text;
+  }
+  // and the file is read as its separator says, not refused for its width
+  CountingWork work;
+  std::string out;
+  const std::string in = "5\" floppy\t東京都港区赤坂\r\n3\" disk\t東京都港区芝公園\r\n";
+  EXPECT_EQ(lists::CsvOutcome::kDone, Stream(in, work, 1, out).outcome);
+}
+
+TEST(ResolverThreads, ManyThreadsEachResolveLatinBuildingsAndEnd) {
+  resolver::AddressBook book;
+  const std::string bytes = test_lines::LatinBuildingBook();
+  book.LoadFromMemory(bytes.data(), bytes.size());
+  resolver::Resolver resolver(book);
+  resolver::Resolution r;
+  resolver.Resolve(test_lines::kLatinBuildingAddresses[0], r);
+  ASSERT_EQ(resolver::Status::kExact, r.status);  // the Latin reading took it
+  EXPECT_EQ("1076090", r.postalCode);
+  EXPECT_EQ(0, test_lines::LatinThreadMismatches(book, 16, 20));
+}
