@@ -20,8 +20,8 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/texts.h"
-#include "barcode/address_barcode.h"
 #include "lists/address_column.h"
+#include "lists/answer_cells.h"
 #include "postal/text.h"
 #include "resolver/address_parts.h"
 #include "resolver/code_field.h"
@@ -380,46 +380,37 @@ void ReviewRow(const ListDialog& state, int index) {
   ShowResolution(state.owner, *state.app, row.answer);
 }
 
-// With バーコードも checked, "<TAB>DATA" after each line: the customer
-// barcode's data of an exact answer, empty for any other.
-void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFinder& towns,
-                       barcode::CustomerBarcode& made, std::string& text) {
-  if (IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) != BST_CHECKED) return;
-  text += '\t';
-  if (row.address.empty() || !barcode::HasBarcode(row.answer, resolver::kNoOffice)) return;
-  barcode::MakeAddressBarcode(*state.app->book, row.answer, resolver::kNoOffice, row.answer.postalCode, row.address,
-                              towns, made);
-  text.append(made.Data());
-}
-
 // One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
 // with the choice the seven parts after them as --split gives them (a
 // code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
-// column); an empty line for an empty row; CR LF after each, as a
-// spreadsheet pastes.
+// column), then with the choice the barcode's data; an empty line for an
+// empty row; CR LF after each, as a spreadsheet pastes.
 std::string CodesColumn(const ListDialog& state, bool withParts) {
   std::string text;
   text.reserve(state.rows.size() * (withParts ? 80 : 20));
-  resolver::AddressParts parts;
-  barcode::TownFinder towns;
-  barcode::CustomerBarcode made;
+  lists::CellsAsked asked;
+  asked.parts = withParts;
+  asked.barcode = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) == BST_CHECKED;
+  lists::AnswerCellMaker maker(*state.app->book);
+  lists::AnswerCells cells;
   for (const Row& row : state.rows) {
     if (row.address.empty()) {
-      // An empty row stays empty.
+      // An empty row stays empty, the barcode's cell too.
+      if (asked.barcode) text += '\t';
     } else if (row.isCode) {
       text.append(row.cells.prefecture).append("\t").append(row.cells.city).append("\t").append(row.cells.town);
     } else {
-      text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
-      const bool has = withParts && resolver::ReadAddressParts(*state.app->book, row.answer, row.address, parts);
+      maker.Make(row.answer, resolver::kNoOffice, row.address, asked, cells);
+      text.append(cells.code).append("\t").append(cells.status);
       for (int i = 0; withParts && i < resolver::kSplitPartCount; ++i) {
         text += '\t';
         // A quoted cell of several lines keeps to one line, one cell: the rows stay in line.
-        for (char c : has ? resolver::SplitPart(parts, i) : std::string_view()) {
+        for (char c : cells.hasParts ? resolver::SplitPart(cells.parts, i) : std::string_view()) {
           text += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
         }
       }
+      if (asked.barcode) text.append("\t").append(cells.hasBarcode ? cells.barcode.Data() : "");
     }
-    if (!row.isCode) AppendBarcodeData(state, row, towns, made, text);
     text += "\r\n";
   }
   return text;

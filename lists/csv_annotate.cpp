@@ -83,31 +83,33 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   } else if (tooShort) {
     counts.tooShort.Add(row.line);
   }
+  ++counts.rows;
   if (notText || tooShort) {
     resolution_ = Resolution();
+    AnswerCellMaker::MakeNone(answer_);
   } else {
     CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
     resolver_.Resolve(cp932_, resolution_);
+    size_t office = resolver::kNoOffice;
+    if (columns_.name != 0) {
+      CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
+      office = resolver::FindOffice(book_, resolution_, name_);
+    }
+    CellsAsked asked;
+    asked.parts = columns_.split;
+    asked.barcode = columns_.barcode;
+    cells_.Make(resolution_, office, cp932_, asked, answer_);
   }
-  ++counts.rows;
-  size_t office = resolver::kNoOffice;
-  if (columns_.name != 0 && !notText && !tooShort) {
-    CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
-    office = resolver::FindOffice(book_, resolution_, name_);
-  }
-  out += texts_.separator;
-  if (office != resolver::kNoOffice) {
+  if (answer_.status == resolver::kOfficeStatusName) {
     ++counts.offices;
-    out.append(resolver::OfficeAt(book_, office).postalCode);
-    out += texts_.separator;
-    out += resolver::kOfficeStatusName;
   } else {
     counts.byStatus.Add(resolution_.status);
-    out += resolution_.postalCode;
-    out += texts_.separator;
-    out += resolver::StatusName(resolution_.status);
   }
-  if (columns_.split) AppendParts(!notText && !tooShort, out);
+  out += texts_.separator;
+  AppendCell(answer_.code, texts_.separator, out);  // an ambiguous row's codes hold commas
+  out += texts_.separator;
+  out += answer_.status;
+  if (columns_.split) AppendParts(out);
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
@@ -116,17 +118,11 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];
   }
-  if (columns_.barcode) AppendBarcode(office, !notText && !tooShort, out);
-}
-
-// The data alone: ASCII, the same bytes in every encoding.
-void RowAnnotator::AppendBarcode(size_t office, bool resolved, std::string& out) {
-  out += texts_.separator;
-  if (!resolved || !barcode::HasBarcode(resolution_, office)) return;
-  const std::string_view code =
-      office != resolver::kNoOffice ? resolver::OfficeAt(book_, office).postalCode : resolution_.postalCode;
-  barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, barcode_);
-  out.append(barcode_.Data());
+  if (columns_.barcode) {
+    // The data alone: ASCII, the same bytes in every encoding.
+    out += texts_.separator;
+    if (answer_.hasBarcode) out.append(answer_.barcode.Data());
+  }
 }
 
 namespace {
@@ -164,14 +160,14 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   return StreamCsv(input, shape, work, sink, progress, threads);
 }
 
-void RowAnnotator::AppendParts(bool resolved, std::string& out) {
-  if (!resolved || !resolver::ReadAddressParts(book_, resolution_, cp932_, parts_)) {
+void RowAnnotator::AppendParts(std::string& out) {
+  if (!answer_.hasParts) {
     out += texts_.noParts;
     return;
   }
   for (int i = 0; i < resolver::kSplitPartCount; ++i) {
     out += texts_.separator;
-    const std::string_view part = resolver::SplitPart(parts_, i);
+    const std::string_view part = resolver::SplitPart(answer_.parts, i);
     if (IsUtf8(encoding_)) {
       cell_.clear();
       if (!encoding::AppendUtf8OfCp932(part, cell_)) {
