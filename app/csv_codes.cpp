@@ -282,16 +282,16 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   if (choice.fillAddresses) {
     const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
                               ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
-    return texts::CsvLookupDoneText(n.rows, n.byCode, apart, output);
+    return texts::CsvLookupDoneText(n.rows, n.codes, apart, output);
   }
   const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
-      columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.offices)) : "";
-  const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.byAgreement) : "";
+      columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.addresses.offices)) : "";
+  const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.addresses.byAgreement) : "";
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
+  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, output);
 }
 
 // The work on one file: the resolver's or the lookup's.

@@ -25,34 +25,6 @@ const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
 
 }  // namespace
 
-void CsvRowLines::Add(long line) {
-  if (count < kNamedLines) lines[count] = line;
-  ++count;
-}
-
-std::string CsvRowLines::Named() const {
-  std::string named;
-  for (size_t i = 0; i < count && i < kNamedLines; ++i) named += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
-  return named;
-}
-
-void CsvRowLines::Add(const CsvRowLines& later) {
-  for (size_t i = 0; i < later.count && i < kNamedLines; ++i) {
-    if (count + i < kNamedLines) lines[count + i] = later.lines[i];
-  }
-  count += later.count;
-}
-
-void CsvCounts::Add(const CsvCounts& later) {
-  rows += later.rows;
-  offices += later.offices;
-  byStatus.Add(later.byStatus);
-  byAgreement.Add(later.byAgreement);
-  notUtf8.Add(later.notUtf8);
-  tooShort.Add(later.tooShort);
-  byCode.Add(later.byCode);
-}
-
 AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
                           const std::vector<std::string>& headerCells) {
   AddedTexts texts;
@@ -101,9 +73,9 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     cells_.Make(resolution_, office, cp932_, asked, answer_);
   }
   if (answer_.status == resolver::kOfficeStatusName) {
-    ++counts.offices;
+    ++counts.addresses.offices;
   } else {
-    counts.byStatus.Add(resolution_.status);
+    counts.addresses.byStatus.Add(resolution_.status);
   }
   out += texts_.separator;
   AppendCell(answer_.code, texts_.separator, out);  // an ambiguous row's codes hold commas
@@ -114,7 +86,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
     const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
-    counts.byAgreement.Add(agreement);
+    counts.addresses.byAgreement.Add(agreement);
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];
   }
@@ -132,20 +104,21 @@ class ResolveWork : public ListWork {
  public:
   ResolveWork(const resolver::AddressBook& book, const CsvColumns& columns) : book_(book), columns_(columns) {}
 
-  std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) override {
-    encoding_ = encoding;
-    texts_ = MakeAddedTexts(columns_, encoding, separator, headerCells);
-    return texts_.header;
-  }
-  std::unique_ptr<RowCells> MakeCells() const override {
-    return std::make_unique<RowAnnotator>(book_, columns_, encoding_, texts_);
+  PreparedWork Prepare(CsvEncoding encoding, char separator,
+                       const std::vector<std::string>& headerCells) const override {
+    // Made once, read by every thread's cells.
+    const auto texts = std::make_shared<const AddedTexts>(MakeAddedTexts(columns_, encoding, separator, headerCells));
+    PreparedWork prepared;
+    prepared.header = texts->header;
+    prepared.makeCells = [this, encoding, texts] {
+      return std::make_unique<RowAnnotator>(book_, columns_, encoding, *texts);
+    };
+    return prepared;
   }
 
  private:
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
-  CsvEncoding encoding_ = CsvEncoding::kCp932;
-  AddedTexts texts_;
 };
 
 }  // namespace

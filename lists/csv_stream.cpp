@@ -102,7 +102,7 @@ CsvOutcome RefusedStart(const std::string& head) {
 }
 
 // The work on a file of UTF-8 or Shift-JIS text, its separator known.
-CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, char separator, const CsvSink& sink,
+CsvResult StreamText(CsvInput& input, const ListShape& shape, const ListWork& work, char separator, const CsvSink& sink,
                      const CsvProgress& progress, unsigned threads) {
   CsvResult result;
   result.separator = separator;
@@ -140,10 +140,10 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
     return result;
   }
   // 3. The blocks, annotated on the threads and written in order.
-  const std::string headerText =
+  const PreparedWork prepared =
       work.Prepare(result.encoding, separator, shape.header ? firstRow : std::vector<std::string>());
   const unsigned count = ThreadCount(threads, survey.blocks.size());
-  Workers workers(work, separator, headerText);
+  Workers workers(prepared, separator);
   if (!workers.Start(count)) {
     result.outcome = CsvOutcome::kCannotStartThreads;
     return result;
@@ -159,7 +159,7 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
 
 }  // namespace
 
-CsvResult StreamCsv(CsvInput& input, const ListShape& shape, ListWork& work, const CsvSink& sink,
+CsvResult StreamCsv(CsvInput& input, const ListShape& shape, const ListWork& work, const CsvSink& sink,
                     const CsvProgress& progress, unsigned threads) {
   CsvResult result;
   // 0. The file's form, from its start.

@@ -7,14 +7,13 @@ namespace lists {
 
 std::thread StartThread(std::function<void()> run) { return std::thread(std::move(run)); }
 
-Workers::Workers(const ListWork& work, char separator, const std::string& headerText)
-    : work_(work), separator_(separator), headerText_(headerText) {}
+Workers::Workers(const PreparedWork& work, char separator) : work_(work), separator_(separator) {}
 
 Workers::~Workers() { StopAll(); }
 
 bool Workers::Start(unsigned threads, const ThreadStart& start) {
   if (threads <= 1) {
-    inline_ = work_.MakeCells();
+    inline_ = work_.makeCells();
     return true;
   }
   try {
@@ -22,7 +21,7 @@ bool Workers::Start(unsigned threads, const ThreadStart& start) {
     for (unsigned i = 0; i < threads; ++i) {
       // Each thread's cells are made on the thread that uses them: a cell
       // maker keeps its buffers, so no two threads share one.
-      threads_.push_back(start([this] { Run(*work_.MakeCells()); }));
+      threads_.push_back(start([this] { Run(*work_.makeCells()); }));
     }
   } catch (const std::exception&) {  // std::system_error, or std::bad_alloc for a thread's state
     StopAll();
@@ -66,7 +65,7 @@ bool Workers::Take(size_t index, std::chrono::milliseconds wait, Job& job) {
 }
 
 void Workers::Annotate(RowCells& cells, Job& job) const {
-  AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, cells, job.out,
+  AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, work_.header, cells, job.out,
                 job.counts);
   job.in = std::string();
 }

@@ -35,7 +35,7 @@ std::thread StartThread(std::function<void()> run);
 // With one thread the blocks are done on the caller's thread as they come.
 class Workers {
  public:
-  Workers(const ListWork& work, char separator, const std::string& headerText);
+  Workers(const PreparedWork& work, char separator);
   ~Workers();
   Workers(const Workers&) = delete;
   Workers& operator=(const Workers&) = delete;
@@ -54,9 +54,8 @@ class Workers {
   void Run(RowCells& cells);
   void StopAll();
 
-  const ListWork& work_;
+  const PreparedWork& work_;
   const char separator_;
-  const std::string& headerText_;
   std::unique_ptr<RowCells> inline_;  // with one thread only
   std::vector<std::thread> threads_;
   std::mutex mutex_;

@@ -142,7 +142,7 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
   for (size_t i = 0; i < resolver::LookupCounts::kSize; ++i) {
     const LookupStatus status = resolver::LookupCounts::At(i);
-    line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.byCode[status]);
+    line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.codes[status]);
   }
   context.PrintError(line);
   PrintRowsSetApart(context, counts, request, "not looked up");

@@ -102,11 +102,12 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
   EXPECT_EQ(5u, n.rows);
   using resolver::Agreement;
   using resolver::Status;
-  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), (std::vector<size_t>{n.byStatus[Status::kExact], n.byStatus[Status::kAmbiguous],
-                                                                    n.byStatus[Status::kCity], n.byStatus[Status::kNone]}));
+  const lists::AddressCounts& a = n.addresses;
+  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), (std::vector<size_t>{a.byStatus[Status::kExact], a.byStatus[Status::kAmbiguous],
+                                                                    a.byStatus[Status::kCity], a.byStatus[Status::kNone]}));
   EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}),
-            (std::vector<size_t>{n.byAgreement[Agreement::kAgrees], n.byAgreement[Agreement::kAmongCandidates],
-                                 n.byAgreement[Agreement::kDisagrees], n.byAgreement[Agreement::kUndecidable]}));
+            (std::vector<size_t>{a.byAgreement[Agreement::kAgrees], a.byAgreement[Agreement::kAmongCandidates],
+                                 a.byAgreement[Agreement::kDisagrees], a.byAgreement[Agreement::kUndecidable]}));
 
   const Annotated utf8 = Annotate(u8"東京都港区赤坂,1070052\n東京都渋谷区神宮前,1500001", Columns(1, false, 2));
   EXPECT_EQ(u8"東京都港区赤坂,1070052,1070052,exact,一致\n東京都渋谷区神宮前,1500001,\"1500001,1500009\",ambiguous,候補内", utf8.out);
@@ -264,7 +265,7 @@ TEST(CsvAnnotate, ThreadsWriteTheSameBytesOverRealAddresses) {
   EXPECT_EQ(one.result.counts.rows, several.result.counts.rows);
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
     const resolver::Status status = resolver::StatusCounts::At(i);
-    EXPECT_EQ(one.result.counts.byStatus[status], several.result.counts.byStatus[status]);
+    EXPECT_EQ(one.result.counts.addresses.byStatus[status], several.result.counts.addresses.byStatus[status]);
   }
 }
 

@@ -28,10 +28,14 @@ class CountingWork : public lists::ListWork {
       ++counts.rows;
     }
   };
-  std::string Prepare(lists::CsvEncoding, char, const std::vector<std::string>&) override { return ",h"; }
-  std::unique_ptr<lists::RowCells> MakeCells() const override {
-    ++made;
-    return std::make_unique<Cells>();
+  lists::PreparedWork Prepare(lists::CsvEncoding, char, const std::vector<std::string>&) const override {
+    lists::PreparedWork prepared;
+    prepared.header = ",h";
+    prepared.makeCells = [this] {
+      ++made;
+      return std::make_unique<Cells>();
+    };
+    return prepared;
   }
   mutable std::atomic<int> made{0};
 };
@@ -52,17 +56,17 @@ lists::CsvResult Stream(const std::string& in, CountingWork& work, unsigned thre
 
 TEST(ListWork, WorkersThatCannotAllStartAreStoppedAndJoined) {
   CountingWork work;
-  const std::string header;
+  const lists::PreparedWork prepared = work.Prepare(lists::CsvEncoding::kCp932, ',', {});
   for (int failing = 0; failing < 4; ++failing) {
     int starts = 0;
     const lists::ThreadStart start = [&](std::function<void()> run) {
       if (starts++ == failing) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
       return std::thread(std::move(run));
     };
-    lists::Workers workers(work, ',', header);
+    lists::Workers workers(prepared, ',');
     EXPECT_FALSE(workers.Start(4, start)) << "thread " << failing << " failing";
   }  // each ~Workers joins what started; before, std::terminate
-  lists::Workers workers(work, ',', header);
+  lists::Workers workers(prepared, ',');
   EXPECT_TRUE(workers.Start(4));
 }
 
