@@ -27,6 +27,7 @@
 #include "lists/csv_lookup.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
+#include "lists/list_head.h"
 #include "postal/text.h"
 #include "resolver/code_index.h"
 #include "win32/buffer_sizes.h"
@@ -371,17 +372,11 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
     return;
   }
+  const lists::HeadCheck check = lists::CheckListHead(head);
   lists::CsvResult refused;
-  if (head.start != lists::ListStart::kText) {
-    refused.outcome = head.start == lists::ListStart::kCrOnly ? lists::CsvOutcome::kCrOnly
-                                                             : lists::CsvOutcome::kUtf16WithoutBom;
-    ReportRefusal(window, input, refused);
-    return;
-  }
-  const lists::EncodingDecision encoding = lists::DecideHeadEncoding(head.text.data(), head.text.size());
-  if (!encoding.decided) {
-    refused.outcome = lists::CsvOutcome::kNotText;
-    refused.line = encoding.line;
+  if (check.outcome != lists::CsvOutcome::kDone) {
+    refused.outcome = check.outcome;
+    refused.line = check.line;
     ReportRefusal(window, input, refused);
     return;
   }
@@ -390,7 +385,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
-  switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
+  switch (PrepareChoice(*book, head, check.encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;

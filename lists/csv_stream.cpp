@@ -8,6 +8,7 @@
 #include "lists/csv_survey.h"
 #include "lists/csv_work.h"
 #include "lists/csv_workers.h"
+#include "lists/list_head.h"
 
 namespace lists {
 
@@ -88,19 +89,6 @@ bool ReadHead(CsvInput& input, std::string& head) {
   return !input.failed() && input.Restart();
 }
 
-// A start refused for its form, kDone for one that can be read.
-CsvOutcome RefusedStart(const std::string& head) {
-  switch (ClassifyStart(head.data(), head.size())) {
-    case ListStart::kUtf16WithoutBom:
-      return CsvOutcome::kUtf16WithoutBom;
-    case ListStart::kCrOnly:
-      return CsvOutcome::kCrOnly;
-    case ListStart::kText:
-      break;
-  }
-  return CsvOutcome::kDone;
-}
-
 // The work on a file of UTF-8 or Shift-JIS text, its separator known.
 CsvResult StreamText(CsvInput& input, const ListShape& shape, const ListWork& work, char separator, const CsvSink& sink,
                      const CsvProgress& progress, unsigned threads) {
@@ -162,38 +150,33 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, const ListWork& wo
 CsvResult StreamCsv(CsvInput& input, const ListShape& shape, const ListWork& work, const CsvSink& sink,
                     const CsvProgress& progress, unsigned threads) {
   CsvResult result;
-  // 0. The file's form, from its start.
-  std::string head;
-  if (!ReadHead(input, head)) {
+  // 0. The file's form, from its start. Its encoding is the survey's, of
+  // the whole start.
+  std::string raw;
+  if (!ReadHead(input, raw)) {
     result.outcome = CsvOutcome::kCannotRead;
     return result;
   }
-  result.outcome = RefusedStart(head);
-  result.line = 1;
-  if (result.outcome != CsvOutcome::kDone) return result;
-  const Utf16Order utf16 = Utf16ByteOrderMark(head.data(), head.size());
-  if (utf16 == Utf16Order::kNone) {
-    return StreamText(input, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), sink, progress,
-                      threads);
+  const ListHead head = ReadListHead(raw, raw.size() == kFormSample);
+  const HeadCheck check = CheckListHead(head);
+  if (IsFormRefusal(check.outcome)) {
+    result.outcome = check.outcome;
+    result.line = check.line;
+    return result;
   }
+  const char separator = SeparatorFor(shape.separator, head.text.data(), head.text.size());
+  if (head.utf16 == Utf16Order::kNone) return StreamText(input, shape, work, separator, sink, progress, threads);
   // UTF-16: read as UTF-8, and what goes out written back in UTF-16.
-  Utf16Input text(input, utf16);
-  if (!ReadHead(text, head)) {
-    result.outcome = CsvOutcome::kCannotRead;
-    return result;
-  }
-  result.outcome = RefusedStart(head);
-  if (result.outcome != CsvOutcome::kDone) return result;
-  Utf16Encoder encoder(utf16);
+  Utf16Input text(input, head.utf16);
+  Utf16Encoder encoder(head.utf16);
   std::string encoded;
   const CsvSink inUtf16 = [&](const char* data, size_t size) {
     encoded.clear();
     encoder.Append(data, size, encoded);
     return sink(encoded.data(), encoded.size());
   };
-  result = StreamText(text, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), inUtf16, progress,
-                      threads);
-  result.utf16 = utf16;
+  result = StreamText(text, shape, work, separator, inUtf16, progress, threads);
+  result.utf16 = head.utf16;
   return result;
 }
 
