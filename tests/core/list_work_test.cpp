@@ -5,16 +5,19 @@
 #include <atomic>
 #include <cstring>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 #include <system_error>
 #include <thread>
 
+#include "lists/address_rows.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_work.h"
 #include "lists/csv_workers.h"
 #include "lists/list_form.h"
 #include "tests/common/latin_threads.h"
+#include "tests/common/resolver_book.h"
 
 namespace {
 
@@ -123,4 +126,40 @@ TEST(ResolverThreads, ManyThreadsEachResolveLatinBuildingsAndEnd) {
   ASSERT_EQ(resolver::Status::kExact, r.status);  // the Latin reading took it
   EXPECT_EQ("1076090", r.postalCode);
   EXPECT_EQ(0, test_lines::LatinThreadMismatches(book, 16, 20));
+}
+
+// A pasted column answered on the worker and copied back line for line:
+// an ambiguous row's code as every front end writes it, a code's row its
+// address, an empty row empty, each line as wide as the others.
+TEST(AddressRows, WorkerAnswersAndTheColumnLinesUp) {
+  resolver::AddressBook book;
+  const std::string bytes = test_lines::CrLfLines(test_lines::ResolverBookLines());
+  book.LoadFromMemory(bytes.data(), bytes.size());
+  std::vector<lists::AddressRow> rows(5);
+  const char* const column[] = {"東京都港区赤坂", "東京都渋谷区神宮前", "107-0052", "", "大阪府"};
+  for (size_t i = 0; i < rows.size(); ++i) rows[i].address = column[i];
+  lists::RowWorker worker;
+  std::promise<long long> last;
+  worker.Start(book, rows, [&last](bool isLast, long long run) {
+    if (isLast) last.set_value(run);
+  });
+  const long long run = last.get_future().get();
+  worker.Stop();
+  EXPECT_TRUE(worker.IsCurrent(run));
+  ASSERT_EQ(rows.size(), worker.Done());
+  EXPECT_EQ("1070052\texact\r\n"
+            "1500001,1500009\tambiguous\r\n"
+            "東京都\t港区\t赤坂\r\n"
+            "\r\n"
+            "\tnone\r\n",
+            lists::RowsAsColumn(book, rows, lists::CellsAsked()));
+  const lists::AnsweredCounts n = lists::CountAnswered(rows, worker.Done());
+  EXPECT_EQ(1u, n.empty);
+  EXPECT_EQ(1u, n.byStatus[resolver::Status::kAmbiguous]);
+  EXPECT_EQ(1u, n.byCode.Total());
+  lists::CellsAsked barcode;
+  barcode.barcode = true;
+  const std::string withBarcode = lists::RowsAsColumn(book, rows, barcode);
+  EXPECT_EQ(0u, withBarcode.find("1070052\texact\t1070052")) << withBarcode;
+  EXPECT_NE(std::string::npos, withBarcode.find("\r\n\t\r\n\tnone\t\r\n")) << "empty and none rows keep the cell";
 }
