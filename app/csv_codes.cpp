@@ -19,6 +19,7 @@
 #include "app/address_dialog.h"
 #include "app/app_state.h"
 #include "app/csv_codes.h"
+#include "app/csv_progress_dialog.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
@@ -37,8 +38,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr DWORD kPumpEveryMs = 50;
-constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
@@ -143,82 +142,6 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       return FALSE;
   }
 }
-
-// The progress dialog while the rows are resolved: its bar, and the Cancel
-// button read between blocks. Threads resolve the rows; this one reads and
-// writes the file and takes the window's messages between. The window and
-// its modeless dialogs are disabled for the run, as under a modal dialog;
-// a WM_QUIT taken meanwhile cancels the run and is posted again for the
-// window's own loop.
-class ProgressDialog {
- public:
-  ProgressDialog(HWND owner, std::initializer_list<HWND> modeless, const char* text) : owner_(owner) {
-    for (HWND window : modeless) {
-      if (window != nullptr && !EnableWindow(window, FALSE)) disabled_.push_back(window);
-    }
-    dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, Proc,
-                                 reinterpret_cast<LPARAM>(&cancelled_));
-    if (dialog_ == nullptr) return;
-    SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_TEXT, text);
-    SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETRANGE32, 0, kProgressSteps);
-    EnableWindow(owner_, FALSE);
-    ShowWindow(dialog_, SW_SHOW);
-    UpdateWindow(dialog_);
-  }
-  ~ProgressDialog() {
-    EnableWindow(owner_, TRUE);
-    for (HWND window : disabled_) EnableWindow(window, TRUE);
-    if (dialog_ != nullptr) DestroyWindow(dialog_);
-    SetActiveWindow(owner_);
-    if (quit_) PostQuitMessage(quitCode_);
-  }
-  ProgressDialog(const ProgressDialog&) = delete;
-  ProgressDialog& operator=(const ProgressDialog&) = delete;
-
-  // False once the user has pressed Cancel.
-  bool operator()(uint64_t done, uint64_t total) {
-    const int step = total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total);
-    const DWORD now = GetTickCount();
-    if (step == step_ && now - pumped_ < kPumpEveryMs) return !cancelled_;
-    if (step != step_) SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(step), 0);
-    step_ = step;
-    pumped_ = now;
-    MSG message;
-    while (!quit_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        quit_ = cancelled_ = true;
-        quitCode_ = static_cast<int>(message.wParam);
-        break;
-      }
-      if (dialog_ != nullptr && IsDialogMessageA(dialog_, &message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    return !cancelled_;
-  }
-
- private:
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      return TRUE;
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-      *reinterpret_cast<bool*>(GetWindowLongPtrA(dialog, DWLP_USER)) = true;
-      return TRUE;
-    }
-    return FALSE;
-  }
-
-  HWND owner_;
-  std::vector<HWND> disabled_;  // the modeless dialogs this run disabled
-  HWND dialog_ = nullptr;
-  bool cancelled_ = false;
-  bool quit_ = false;  // WM_QUIT was taken: posted again at the end
-  int quitCode_ = 0;
-  int step_ = -1;
-  DWORD pumped_ = 0;
-};
 
 // The start of the file, in whole lines of text: the column dialog shows its
 // first row and guesses from its first rows.
