@@ -81,6 +81,11 @@ inline std::string AddressListCountsText(size_t rows, const resolver::StatusCoun
 }
 inline constexpr char kAddressListCancelled[] = "キャンセルしました。";
 inline constexpr char kAddressListDuplicatesFormat[] = "、重複 %lu 件（%lu 行）";
+// The addresses on more than one row and their rows; empty when there are none.
+inline std::string AddressListDuplicatesText(size_t addresses, size_t rows) {
+  if (addresses == 0) return std::string();
+  return FormatText(kAddressListDuplicatesFormat, static_cast<unsigned long>(addresses), static_cast<unsigned long>(rows));
+}
 
 // Finding the code of an address (the 住所から郵便番号 dialog).
 inline constexpr char kAddressDialogResource[] = "IDD_ADDRESS_TO_CODE";
@@ -113,6 +118,7 @@ inline std::string CsvUnclosedQuoteText(const std::string& file, long line) {
   return FormatText(kCsvUnclosedQuoteFormat, file.c_str(), line);
 }
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
+inline constexpr char kCsvCannotStartFormat[] = "%s を処理するスレッドを開始できませんでした。\n何も書き出していません。";
 inline constexpr char kCsvNotTextFormat[] =
     "%s の %ld 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。";
 inline std::string CsvNotTextText(const std::string& file, long line) {

@@ -230,14 +230,14 @@ TEST(CsvDuplicates, LaterRowsNameTheFirstRowOfTheirAddressInFileOrder) {
   const std::vector<std::string> lines = test_lines::SplitCrLfLines(out);
   ASSERT_EQ(static_cast<size_t>(last), lines.size());
   EXPECT_EQ("山田,東京都港区赤坂1-2-3 赤坂ビル5F,,1070052,exact,,", lines[1]);
-  EXPECT_EQ("山田,東京都渋谷区神宮前1-2-3,,,ambiguous,,", lines[2]);
+  EXPECT_EQ("山田,東京都渋谷区神宮前1-2-3,,\"1500001,1500009\",ambiguous,,", lines[2]);
   EXPECT_EQ("㈱山田,港区赤坂一丁目２番３号　赤坂ビル５階,,1070052,exact,2,", lines[last - 3]);
   EXPECT_EQ("山田,港区赤坂1-2-3赤坂ビル５Ｆ,,1070052,exact,2,2", lines[last - 2]);
-  EXPECT_EQ("山田,東京都渋谷区神宮前1-2-3,,,ambiguous,,", lines[last - 1]);
-  EXPECT_EQ(1u, several.counts.duplicates.addresses);
-  EXPECT_EQ(3u, several.counts.duplicates.rows);
-  EXPECT_EQ(1u, several.counts.duplicates.recipients);
-  EXPECT_EQ(2u, several.counts.duplicates.recipientRows);
+  EXPECT_EQ("山田,東京都渋谷区神宮前1-2-3,,\"1500001,1500009\",ambiguous,,", lines[last - 1]);
+  EXPECT_EQ(1u, several.counts.addresses.duplicates.addresses);
+  EXPECT_EQ(3u, several.counts.addresses.duplicates.rows);
+  EXPECT_EQ(1u, several.counts.addresses.duplicates.recipients);
+  EXPECT_EQ(2u, several.counts.addresses.duplicates.recipientRows);
 }
 
 }  // namespace
