@@ -25,6 +25,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -101,7 +102,8 @@ class Layout {
   const std::vector<Label>& labels() const { return labels_; }  // in printing order
 
  private:
-  double Width(const std::string& text, double points) const;
+  double Ems(std::string_view text) const;
+  void FitSender();
   bool FitLabel(const Label& label, FittedLabel& fitted) const;
   Rect LabelBox(size_t slot) const;  // slot: 0-based place counting from the first sheet's first label
   void PlaceLabel(const Label& label, const FittedLabel& fitted, const Rect& box, size_t index, Page& page) const;
@@ -113,6 +115,8 @@ class Layout {
   std::vector<Label> labels_;
   std::vector<FittedLabel> fitted_;
   double barcodePoints_ = 0;
+  std::vector<TextRun> sender_;  // relative to the page, fitted once
+  double recipientBottom_ = 0;   // where the recipient's lines must end
 };
 
 }  // namespace labels
