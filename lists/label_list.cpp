@@ -73,7 +73,7 @@ std::string LabelMaker::Utf8(const std::string& cell) {
 LabelMaker::Answer LabelMaker::Make(const LabelCells& cells, labels::Label& label) {
   Answer answer;
   CellAsCp932(cells.address, encoding_, cp932_);
-  resolver::Resolve(book_, cp932_, resolution_);
+  resolver_.Resolve(cp932_, resolution_);
   answer.status = resolution_.status;
   // 1. The office, found by the company's name (or the person's without one).
   size_t office = resolver::kNoOffice;

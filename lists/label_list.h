@@ -41,7 +41,7 @@ struct LabelCells {
 class LabelMaker {
  public:
   LabelMaker(const resolver::AddressBook& book, const LabelColumns& columns, CsvEncoding encoding)
-      : book_(book), columns_(columns), encoding_(encoding) {}
+      : book_(book), resolver_(book), columns_(columns), encoding_(encoding) {}
 
   // What the resolver answered for a label, for the counts.
   struct Answer {
@@ -64,6 +64,7 @@ class LabelMaker {
   std::string Utf8(const std::string& cell);
 
   const resolver::AddressBook& book_;
+  resolver::Resolver resolver_;
   const LabelColumns& columns_;
   const CsvEncoding encoding_;
   std::string cp932_, name_, given_, utf8_;
