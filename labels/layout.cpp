@@ -161,7 +161,7 @@ void Layout::FitSender() {
 static void AddBoxDigits(const Stock& stock, const std::string& digits, double digitEms[], std::vector<TextRun>& out) {
   const double em = kBoxDigitPoints * kMmPerPoint;
   for (size_t i = 0; i < kCodeBoxCount; ++i) {
-    const Box box = CodeBox(stock, i);
+    const Rect box = CodeBox(stock, i);
     const double width = digitEms[i] * em;
     out.push_back(TextRun{digits.substr(i, 1), box.x + (box.width - width) / 2,
                           box.y + box.height / 2 + (kAscent - kDescent) / 2 * em, kBoxDigitPoints, width});
@@ -303,7 +303,7 @@ void Layout::MakeAlignmentPage(Page& page) const {
   page.Clear();
   for (size_t slot = 0; slot < stock_.PerPage(); ++slot) page.frames.push_back(LabelBox(slot));
   for (size_t i = 0; stock_.codeBoxes && i < kCodeBoxCount; ++i) {
-    const Box box = CodeBox(stock_, i);
+    const Rect box = CodeBox(stock_, i);
     page.frames.push_back(Rect{box.x + options_.offsetX, box.y + options_.offsetY, box.width, box.height});
   }
 }

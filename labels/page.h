@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "labels/label.h"
+#include "labels/rect.h"
 
 namespace labels {
-
-struct Rect {
-  double x = 0, y = 0, width = 0, height = 0;
-  double Right() const { return x + width; }
-  double Bottom() const { return y + height; }
-};
 
 // One line of text in the one font the back end measured with (FontMetrics).
 struct TextRun {
