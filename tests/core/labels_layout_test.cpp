@@ -9,6 +9,7 @@
 #include "barcode/customer_barcode.h"
 #include "labels/layout.h"
 #include "labels/stock.h"
+#include "labels/text_fit.h"
 
 namespace {
 
@@ -217,6 +218,46 @@ TEST(LabelsLayout, StartOffsetAndOrderPlaceTheLabels) {
   layout.MakePage(1, page);
   EXPECT_EQ(3u, page.labels.size());
   EXPECT_NEAR(page.labels[0].box.y, 21.2 - 0.5, kEps);
+}
+
+// 1 em a character: 10 of them are 35.3 mm at 10 pt.
+double FullWidthEms(std::string_view utf8) {
+  double ems = 0;
+  for (char c : utf8) ems += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1.0 : 0.0;
+  return ems;
+}
+
+TEST(LabelsLayout, ALineIsSetSmallerThenWrappedOnceNeverCut) {
+  const std::string ten = u8"一二三四五六七八九十";
+  const struct {
+    const char* rule;
+    std::string text;
+    double width;
+    const char* lines;  // joined by "|", "" for refused
+    double points;
+  } cases[] = {
+      {"fits as it is", ten, 40, u8"一二三四五六七八九十", 10},
+      {"set smaller", ten, 28.3, u8"一二三四五六七八九十", 8.0},
+      {"wrapped where both halves are shortest", ten + ten + ten, 40,
+       u8"一二三四五六七八九十一二三四五|六七八九十一二三四五六七八九十", 7.5},
+      {"wrapped at the blank when it costs little", ten + ten + u8"　" + ten, 40,
+       u8"一二三四五六七八九十一二三四五六七八九十|一二三四五六七八九十", 5.6},
+      {"not at a blank that would not fit", ten + ten + u8"一二三四五六　" + ten + u8"一二三四", 50,
+       u8"一二三四五六七八九十一二三四五六七八九十|一二三四五六　一二三四五六七八九十一二三四", 6.7},
+      {"refused rather than cut", ten + ten + ten + ten + ten + ten, 50, "", 0},
+  };
+  for (const auto& c : cases) {
+    std::vector<labels::FittedText> lines;
+    const bool fitted = labels::FitText(c.text, c.width, 10, 5.5, FullWidthEms, lines);  // least 5.5 pt
+    std::string joined;
+    for (const auto& line : lines) {
+      joined += (joined.empty() ? "" : "|") + line.text;
+      EXPECT_NEAR(c.points, line.points, 1e-9) << c.rule;
+      EXPECT_LE(line.ems * line.points * labels::kMmPerPoint, c.width + 1e-9) << c.rule;
+    }
+    EXPECT_EQ(c.lines, joined) << c.rule;
+    EXPECT_EQ(fitted, !joined.empty()) << c.rule;
+  }
 }
 
 TEST(LabelsLayout, StocksByNameAndFigures) {
