@@ -81,6 +81,7 @@ struct Check {
   size_t without[kNoBarcodeCount] = {}; // by cause, NoBarcode as index (kNone unused)
   double barcodePoints = 0;             // the size the stock's labels take; 0: too narrow
   std::vector<long> tooLong;            // lines of labels whose texts do not fit
+  bool senderTooLong = false;           // a line of the sender does not fit
 
   // True when nothing would be cut and no barcode would be dropped for
   // want of width unless the options print without them.
@@ -120,6 +121,7 @@ class Layout {
   std::vector<FittedLabel> fitted_;
   double barcodePoints_ = 0;
   std::vector<TextRun> sender_;  // relative to the page, fitted once
+  bool senderFits_ = true;
   double recipientBottom_ = 0;   // where the recipient's lines must end
 };
 

@@ -26,7 +26,7 @@ struct TextRun {
 
 // What a back end or a preview may want to know of each label on the page.
 struct LabelPlace {
-  size_t label = 0;  // index into the labels the layout was given
+  size_t label = 0;  // index into Layout::labels(), the printing order
   Rect box;          // the label on the page
   NoBarcode noBarcode = NoBarcode::kNone;
 };

@@ -45,6 +45,11 @@ int LayoutRefusal(const LabelsRequest& request, const labels::Check& check) {
                  check.tooLong.size() == 1 ? "line" : "lines", Lines(check.tooLong).c_str());
     return kExitRefused;
   }
+  if (check.senderTooLong) {
+    std::fprintf(stderr, "%sthe sender does not fit on %s even at %.0f pt wrapped once; nothing written\n", kLabel, stock,
+                 labels::kLeastPoints);
+    return kExitRefused;
+  }
   const size_t narrow = check.without[static_cast<int>(labels::NoBarcode::kTooNarrow)];
   if (request.layout.barcodes && narrow != 0) {
     std::fprintf(stderr,
