@@ -162,10 +162,30 @@ double Layout::Ems(std::string_view text) const {
     uint32_t codePoint = 0xFFFD;
     const size_t length = encoding::DecodeUtf8(p, end, codePoint);
     p += length == 0 ? 1 : length;
-    const auto known = advances_.find(codePoint);
-    ems += known != advances_.end() ? known->second : (advances_[codePoint] = metrics_.Advance(codePoint));
+    auto known = advances_.find(codePoint);
+    if (known == advances_.end()) {
+      const double advance = metrics_.Advance(codePoint);
+      known = advances_.emplace(codePoint, metrics_.HasGlyph(codePoint) ? advance : -advance).first;
+    }
+    ems += std::fabs(known->second);
   }
   return ems;
+}
+
+bool Layout::HasEveryGlyph(const Label& label) const {
+  for (const std::string* text : {&label.code, &label.address, &label.building, &label.company, &label.department,
+                                  &label.name, &label.honorific}) {
+    Ems(*text);  // every character's advance known
+    const char* p = text->data();
+    const char* end = p + text->size();
+    while (p < end) {
+      uint32_t codePoint = 0xFFFD;
+      const size_t length = encoding::DecodeUtf8(p, end, codePoint);
+      p += length == 0 ? 1 : length;
+      if (advances_[codePoint] < 0) return false;
+    }
+  }
+  return true;
 }
 
 // The sender's lines from the bottom margin up, once for every page.
@@ -247,6 +267,7 @@ Check Layout::Fit(std::vector<Label> labels) {
     if (label.noBarcode == NoBarcode::kNone && !options_.barcodes) label.noBarcode = NoBarcode::kNotAsked;
     if (label.noBarcode == NoBarcode::kNone && barcodePoints_ == 0) label.noBarcode = NoBarcode::kTooNarrow;
     if (!FitLabel(label, fitted_[i])) check.tooLong.push_back(label.line);
+    if (!HasEveryGlyph(label)) check.missingGlyphs.push_back(label.line);
     if (label.noBarcode == NoBarcode::kNone) {
       ++check.barcodes;
     } else {

@@ -95,6 +95,8 @@ class CairoLabels : public PdfLabels, public labels::FontMetrics {
     return extents.x_advance / kMeasureSize;
   }
 
+  bool HasGlyph(uint32_t codePoint) const override { return Glyph(codePoint) != 0; }
+
   bool Write(const labels::Layout& layout, bool alignmentOnly, const std::string& path) override;
 
  private:

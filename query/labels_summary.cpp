@@ -76,6 +76,11 @@ void PrintLabelsSummary(const Context& context, const LabelsRequest& request, co
     without += (without.empty() ? "" : ", ") + std::to_string(check.without[cause]) + " " + kCauses[cause];
   }
   if (!without.empty()) context.PrintError(kLabel + std::string("without a barcode: ") + without);
+  if (!check.missingGlyphs.empty()) {
+    context.PrintError(kLabel + Plural(check.missingGlyphs.size(), "label") + " with a character the font has not, " +
+                       "printed as a box (" + (check.missingGlyphs.size() == 1 ? "line " : "lines ") +
+                       Lines(check.missingGlyphs) + ")");
+  }
   const lists::CsvCounts& counts = list.result.counts;
   std::string line = kLabel + std::string("addresses:");
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
