@@ -18,6 +18,7 @@
 #include "app/address_dialog.h"
 #include "app/app_state.h"
 #include "app/csv_codes.h"
+#include "app/label_sources.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
@@ -115,8 +116,8 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
-      if (id != IDOK && id != IDCANCEL) return FALSE;
-      if (id == IDOK) {
+      if (id != IDOK && id != IDCANCEL && id != IDC_CSV_PRINT_LABELS) return FALSE;
+      if (id != IDCANCEL) {
         auto* choice = reinterpret_cast<ColumnChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
         const LRESULT address = SendDlgItemMessageA(dialog, IDC_CSV_ADDRESS_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT code = SendDlgItemMessageA(dialog, IDC_CSV_CODE_COLUMN, LB_GETCURSEL, 0, 0);
@@ -381,10 +382,10 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     case lists::CsvReader::kRow:
       break;
   }
-  if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
-                      reinterpret_cast<LPARAM>(&choice)) != IDOK) {
-    return;
-  }
+  const INT_PTR chosen = DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
+                                         reinterpret_cast<LPARAM>(&choice));
+  if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.columns);
+  if (chosen != IDOK) return;
 
   const std::string output = OutputPathFor(input, choice.fillAddresses);
   if (datafiles::FileExists(output) &&
