@@ -4,11 +4,12 @@
 
 namespace labels {
 
+// UTF-8 written as bytes, so that no compiler reads them in another code page.
+const char kSama[] = "\xE6\xA7\x98";                    // 様
+const char kOnchu[] = "\xE5\xBE\xA1\xE4\xB8\xAD";  // 御中
+
 namespace {
 
-// UTF-8 written as bytes, so that no compiler reads them in another code page.
-const char kSama[] = "\xE6\xA7\x98";     // 様
-const char kOnchu[] = "\xE5\xBE\xA1\xE4\xB8\xAD";  // 御中
 // Honorifics a list may have written itself: none is added after them.
 const char* const kWritten[] = {kSama, "\xE6\xAE\xBF", kOnchu, "\xE5\x85\x88\xE7\x94\x9F", "\xE5\x90\x84\xE4\xBD\x8D"};  // 殿 先生 各位
 

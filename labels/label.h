@@ -32,6 +32,10 @@ struct Label {
   NoBarcode noBarcode = NoBarcode::kNotExact;
 };
 
+// 様 and 御中 in UTF-8.
+extern const char kSama[];
+extern const char kOnchu[];
+
 enum class HonorificRule {
   kAuto,     // 様 after a person's name; 御中 after a company or department with no person
   kSama,     // 様 always

@@ -55,13 +55,6 @@ Area RecipientArea(const Stock& stock) {
   return Area{left, top, w - kPieceMarginMm};
 }
 
-// The bars' width with their blanks at `points`.
-double BarcodeWidth(double points) {
-  const barcode::BarLayout bars = barcode::LayoutAt(points);
-  return static_cast<double>(barcode::kBarCount - 1) * bars.Pitch() + bars.BarWidth() + 2 * kBarcodeBlankMm;
-}
-double BarcodeHeight(double points) { return barcode::kLongBarMm * points / barcode::kStandardPoints + 2 * kBarcodeBlankMm; }
-
 double BarcodePointsFor(const Stock& stock) {
   const double room = IsPiece(stock) ? stock.labelWidth - 2 * kPieceMarginMm : stock.labelWidth;
   for (double p = kLargestBarcodePoints; p >= kSmallestBarcodePoints - 1e-9; p -= kBarcodeStep) {
@@ -107,6 +100,15 @@ std::vector<Wanted> RecipientLines(const Label& label, const Style& style, bool 
 }
 
 }  // namespace
+
+double BarcodeWidth(double points) {
+  const barcode::BarLayout bars = barcode::LayoutAt(points);
+  return static_cast<double>(barcode::kBarCount - 1) * bars.Pitch() + bars.BarWidth() + 2 * kBarcodeBlankMm;
+}
+
+double BarcodeHeight(double points) {
+  return barcode::kLongBarMm * points / barcode::kStandardPoints + 2 * kBarcodeBlankMm;
+}
 
 bool Check::Printable(const LayoutOptions& options) const {
   return tooLong.empty() && (!options.barcodes || without[static_cast<int>(NoBarcode::kTooNarrow)] == 0);
@@ -174,6 +176,7 @@ bool Layout::FitLabel(const Label& label, FittedLabel& fitted) const {
   const bool barcode = label.noBarcode == NoBarcode::kNone;
   const auto ems = [this](std::string_view text) { return Ems(text); };
   std::vector<FittedText> lines;
+  double height = 0;
   for (double factor = 1.0;; factor -= kShrinkStep) {
     lines.clear();
     bool wide = true, least = true;
@@ -182,14 +185,15 @@ bool Layout::FitLabel(const Label& label, FittedLabel& fitted) const {
       least = least && points <= kLeastPoints;
       wide = wide && FitText(w.text, area.right - area.left, points, kLeastPoints, ems, lines);
     }
-    double height = 0;
+    height = 0;
     for (const FittedText& line : lines) height += kLeading * line.points * kMmPerPoint;
     if (barcode) height += BarcodeHeight(barcodePoints_);
     fitted.fits = wide && area.top + height <= recipientBottom_ + 1e-9;
     if (fitted.fits || least) break;
   }
   fitted.lines.clear();
-  double y = area.top;
+  // A sheet's label holds its lines in the middle; a piece's start under the code boxes.
+  double y = area.top + (IsPiece(stock_) ? 0.0 : std::max(0.0, (recipientBottom_ - area.top - height) / 2));
   for (const FittedText& line : lines) {
     const double em = line.points * kMmPerPoint;
     fitted.lines.push_back(TextRun{line.text, area.left, y + (kLeading - 1) / 2 * em + kAscent * em, line.points,

@@ -42,6 +42,10 @@ constexpr double kBarcodeBlankMm = 2.0;
 constexpr double kLargestBarcodePoints = 10.0;
 constexpr double kSmallestBarcodePoints = 8.0;
 
+// The barcode's width and height with its blanks at `points`, mm.
+double BarcodeWidth(double points);
+double BarcodeHeight(double points);
+
 enum class Order { kList, kCode };  // kCode: by postal code, stable, labels without one last
 
 // The sender (差出人), printed small at the bottom left of envelopes and

@@ -10,9 +10,9 @@ namespace labels {
 
 namespace {
 
-// A break at a blank is taken when its longer half is at most this much
-// longer than the best break's.
-constexpr double kBlankBreakSlack = 1.2;
+// A break at a blank or a middle dot is taken when its longer half is at
+// most this much longer than the best break's.
+constexpr double kBlankBreakSlack = 1.3;
 
 double FloorTenth(double points) { return std::floor(points * 10.0 + 1e-6) / 10.0; }
 
@@ -35,6 +35,12 @@ size_t BlankAt(const std::string& text, size_t at) {
   return text.compare(at, 3, "\xE3\x80\x80") == 0 ? 3 : 0;
 }
 
+// True when a line may end at `at` without cutting a word: before a blank,
+// or after a middle dot (・, UTF-8) between the words of a name.
+bool SoftBreak(const std::string& text, size_t at) {
+  return BlankAt(text, at) != 0 || (at >= 3 && text.compare(at - 3, 3, "\xE3\x83\xBB") == 0);
+}
+
 struct Break {
   size_t end = 0, next = 0;  // the first line ends at `end`, the second starts at `next`
   double longer = 0;         // ems of the longer line
@@ -46,7 +52,7 @@ Break BestBreak(const std::string& text, const EmsOf& ems) {
   for (size_t at = CharLength(text, 0); at < text.size(); at += CharLength(text, at)) {
     const size_t skip = BlankAt(text, at);
     const double longer = std::fmax(ems(std::string_view(text).substr(0, at)), ems(std::string_view(text).substr(at + skip)));
-    Break& kind = skip != 0 ? blank : best;
+    Break& kind = SoftBreak(text, at) ? blank : best;
     if (longer < kind.longer) kind = Break{at, at + skip, longer};
   }
   if (blank.longer < best.longer * kBlankBreakSlack) return blank;

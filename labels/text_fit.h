@@ -20,7 +20,7 @@ struct FittedText {
 
 // `text` (UTF-8) in at most `widthMm`: one line at `points` when it fits,
 // else one line as large as fits down to `least`, else two lines, broken
-// where both are shortest (at a blank when that costs little), as large
+// where both are shortest (between words, at a blank or a middle dot, when that costs little), as large
 // as fits down to `least`. Sizes are cut to a tenth of a point. Appends
 // the lines to `out`; false, with nothing appended, when even two lines
 // at `least` are too wide.

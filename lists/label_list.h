@@ -41,23 +41,33 @@ struct LabelCells {
 class LabelMaker {
  public:
   LabelMaker(const resolver::AddressBook& book, const LabelColumns& columns, CsvEncoding encoding)
-      : book_(book), columns_(columns), encoding_(encoding) {}
+      : book_(book), resolver_(book), columns_(columns), encoding_(encoding) {}
+
+  // What the resolver answered for a label, for the counts.
+  struct Answer {
+    resolver::Status status = resolver::Status::kNone;
+    bool office = false;  // an office's own code, found by the company's name
+    resolver::Agreement agreement = resolver::Agreement::kUndecidable;  // with a code column
+  };
 
   // The label of `cells`. Its code is the list's own where it gives one
-  // (as written when it is no 7-digit code), else the answer's; its
-  // barcode only where the answer is exact or an office's and the list's
-  // code, if any, agrees (labels::NoBarcode says why not). `status` gets
-  // the answer's status, `office` true for an office's own code.
-  void Make(const LabelCells& cells, labels::Label& label, resolver::Status& status, bool& office);
+  // ("123-4567" when it reads as 7 digits, else as written), else the
+  // answer's; its barcode only where the answer is exact or an office's and
+  // the list's code, if any, agrees (labels::NoBarcode says why not). The
+  // address's building goes on a second line: the building column's, or
+  // what the parts read after the lot numbers, as the list wrote it.
+  Answer Make(const LabelCells& cells, labels::Label& label);
 
  private:
+  void MakeBarcode(size_t office, const std::string& code, labels::Label& label);
   void TakeAddress(const LabelCells& cells, labels::Label& label);
-  std::string Utf8(const std::string& cell) const;
+  std::string Utf8(const std::string& cell);
 
   const resolver::AddressBook& book_;
+  resolver::Resolver resolver_;
   const LabelColumns& columns_;
   const CsvEncoding encoding_;
-  std::string cp932_, name_, given_;
+  std::string cp932_, name_, given_, utf8_;
   resolver::Resolution resolution_;
   resolver::AddressParts parts_;
   barcode::TownFinder towns_;
