@@ -384,7 +384,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   }
   const INT_PTR chosen = DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
                                          reinterpret_cast<LPARAM>(&choice));
-  if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.columns);
+  if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.firstRow, choice.columns);
   if (chosen != IDOK) return;
 
   const std::string output = OutputPathFor(input, choice.fillAddresses);

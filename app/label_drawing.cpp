@@ -7,9 +7,9 @@
 
 namespace kuranto {
 
-const char kLabelFontFace[] = "ＭＳ ゴシック";
-
 namespace {
+
+const char* const kLabelFontFaces[] = {"IPAexGothic", "ＭＳ ゴシック"};
 
 constexpr int kMeasureEm = 1000;  // the size advances are measured at, in pixels
 constexpr COLORREF kInk = RGB(0, 0, 0);
@@ -17,13 +17,31 @@ constexpr COLORREF kOutline = RGB(200, 200, 200);
 constexpr COLORREF kNoBarcodeTint = RGB(255, 225, 225);
 constexpr double kMmPerInch = 25.4;
 
-HFONT MakeLabelFont(int emHeight) {
+int CALLBACK FoundFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+std::string InstalledFace() {
+  ScopedMemoryDC dc(nullptr);
+  for (const char* face : kLabelFontFaces) {
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    EnumFontFamiliesExA(dc, &wanted, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
+    if (found) return face;
+  }
+  return kLabelFontFaces[1];
+}
+
+HFONT MakeLabelFont(const std::string& face, int emHeight) {
   LOGFONTA font = {};
   font.lfHeight = -emHeight;  // negative: the em, not the cell
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = SHIFTJIS_CHARSET;
   font.lfQuality = ANTIALIASED_QUALITY;
-  lstrcpynA(font.lfFaceName, kLabelFontFace, LF_FACESIZE);
+  lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return CreateFontIndirectA(&font);
 }
 
@@ -72,7 +90,7 @@ void RunGlyphs(const labels::TextRun& run, const labels::FontMetrics& metrics, d
   }
 }
 
-void DrawTexts(HDC dc, const labels::Page& page, const PageMapping& m, const labels::FontMetrics& metrics) {
+void DrawTexts(HDC dc, const labels::Page& page, const PageMapping& m, const GdiFontMetrics& metrics) {
   SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
   SetTextColor(dc, kInk);
   ScopedBkMode transparent(dc, TRANSPARENT);
@@ -81,7 +99,7 @@ void DrawTexts(HDC dc, const labels::Page& page, const PageMapping& m, const lab
   for (const labels::TextRun& run : page.texts) {
     const int em = static_cast<int>(std::lround(run.points * labels::kMmPerPoint * m.perMmY));
     if (em <= 0) continue;
-    AutoDeleteFont font(MakeLabelFont(em));
+    AutoDeleteFont font(MakeLabelFont(metrics.Face(), em));
     ScopedSelectObject selected(dc, font);
     RunGlyphs(run, metrics, m.perMmX, text, dx);
     ExtTextOutW(dc, m.X(run.x), m.Y(run.baseline), 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
@@ -100,7 +118,7 @@ PageMapping PrinterMapping(HDC printer) {
   return m;
 }
 
-GdiFontMetrics::GdiFontMetrics() : dc_(nullptr), font_(MakeLabelFont(kMeasureEm)) {}
+GdiFontMetrics::GdiFontMetrics() : face_(InstalledFace()), dc_(nullptr), font_(MakeLabelFont(face_, kMeasureEm)) {}
 
 double GdiFontMetrics::Advance(uint32_t codePoint) const {
   const auto known = advances_.find(codePoint);
@@ -119,7 +137,7 @@ double GdiFontMetrics::Advance(uint32_t codePoint) const {
   return advance;
 }
 
-void DrawPage(HDC dc, const labels::Page& page, const PageMapping& m, const labels::FontMetrics& metrics,
+void DrawPage(HDC dc, const labels::Page& page, const PageMapping& m, const GdiFontMetrics& metrics,
               PageMarks marks) {
   if (marks == PageMarks::kPreview) {
     for (const labels::LabelPlace& place : page.labels) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <string>
 #include <unordered_map>
 
 #include "labels/font_metrics.h"
@@ -27,20 +28,20 @@ struct PageMapping {
 // printable area and not of the paper.
 PageMapping PrinterMapping(HDC printer);
 
-// The face labels are set in (cp932), measured and drawn alike.
-extern const char kLabelFontFace[];
-
 // The label font's advances as GDI gives them, for the layout to fit with:
 // measured once per character at a large size, so the layout's widths are
-// what DrawPage then sets.
+// what DrawPage then sets. The face is the first installed of the query
+// tool's PDF font (IPAexGothic, so that both print alike) and ＭＳ ゴシック.
 class GdiFontMetrics : public labels::FontMetrics {
  public:
   GdiFontMetrics();
   GdiFontMetrics(const GdiFontMetrics&) = delete;
   GdiFontMetrics& operator=(const GdiFontMetrics&) = delete;
   double Advance(uint32_t codePoint) const override;
+  const std::string& Face() const { return face_; }  // cp932
 
  private:
+  std::string face_;
   ScopedMemoryDC dc_;
   AutoDeleteFont font_;
   mutable std::unordered_map<uint32_t, double> advances_;
@@ -53,7 +54,7 @@ enum class PageMarks {
 };
 
 // Draws `page` as given: the layout has placed every item.
-void DrawPage(HDC dc, const labels::Page& page, const PageMapping& mapping, const labels::FontMetrics& metrics,
+void DrawPage(HDC dc, const labels::Page& page, const PageMapping& mapping, const GdiFontMetrics& metrics,
               PageMarks marks);
 
 }  // namespace kuranto

@@ -27,7 +27,7 @@ unsigned long Count(size_t n) { return static_cast<unsigned long>(n); }
 }  // namespace
 
 void DrawPreview(const DRAWITEMSTRUCT& item, const labels::Stock& stock, const labels::Page& page,
-                 const labels::FontMetrics& metrics) {
+                 const GdiFontMetrics& metrics) {
   HDC dc = item.hDC;
   const RECT& area = item.rcItem;
   Fill(dc, area, kDesk);

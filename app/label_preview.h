@@ -6,14 +6,14 @@
 
 #include <string>
 
-#include "labels/font_metrics.h"
+#include "app/label_drawing.h"
 #include "labels/layout.h"
 
 namespace kuranto {
 
 // Draws `page` of `stock` fitted into the owner-drawn control's rectangle.
 void DrawPreview(const DRAWITEMSTRUCT& item, const labels::Stock& stock, const labels::Page& page,
-                 const labels::FontMetrics& metrics);
+                 const GdiFontMetrics& metrics);
 
 // "ラベル 300 枚、バーコードあり 288 枚" and the labels without one by cause (cp932).
 std::string CountsText(const labels::Check& check);

@@ -12,10 +12,10 @@
 #include "app/label_drawing.h"
 #include "app/label_preview.h"
 #include "app/label_printer.h"
-#include "app/label_rows.h"
 #include "app/label_texts.h"
 #include "app/main_window.h"
 #include "app/settings_load.h"
+#include "app/texts.h"
 #include "labels/layout.h"
 #include "labels/stock.h"
 #include "postal/text.h"
@@ -48,6 +48,7 @@ struct PrintDialog {
   labels::Check check;
   size_t page = 0;
   labels::Page items;  // the page the preview shows
+  bool ready = false;  // the controls filled: their notices from then on are the user's
 };
 
 PrintDialog* StateOf(HWND dialog) { return reinterpret_cast<PrintDialog*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
@@ -125,33 +126,22 @@ bool ReadOptions(PrintDialog& s) {
   return true;
 }
 
-const std::string& Cell(const std::vector<std::string>& cells, size_t column) {
-  static const std::string kEmpty;
-  return column >= 1 && column <= cells.size() ? cells[column - 1] : kEmpty;
-}
-
+// The labels again for the columns and honorific chosen; a refused file is told.
 void MakeRowsIntoLabels(PrintDialog& s) {
-  const LabelSource& source = *s.source;
-  const size_t name = Selected(s.dialog, IDC_LABEL_NAME_COLUMN);
-  const size_t company = Selected(s.dialog, IDC_LABEL_COMPANY_COLUMN);
-  const size_t building = Selected(s.dialog, IDC_LABEL_BUILDING_COLUMN);
-  std::vector<LabelRow> rows;
-  for (size_t i = 0; i < source.cp932.size(); ++i) {
-    LabelRow row;
-    row.line = source.lines[i];
-    row.address = Cell(source.cp932[i], source.address);
-    if (row.address.empty()) continue;
-    row.addressText = Cell(source.utf8[i], source.address);
-    row.code = Cell(source.cp932[i], source.code);
-    row.name = Cell(source.utf8[i], name);
-    row.company = Cell(source.utf8[i], company);
-    row.building = Cell(source.utf8[i], building);
-    rows.push_back(std::move(row));
-  }
+  lists::LabelColumns columns = s.source->columns;
+  columns.name = Selected(s.dialog, IDC_LABEL_NAME_COLUMN);
+  columns.company = Selected(s.dialog, IDC_LABEL_COMPANY_COLUMN);
+  columns.building = Selected(s.dialog, IDC_LABEL_BUILDING_COLUMN);
   s.saved.honorific = static_cast<int>(Selected(s.dialog, IDC_LABEL_HONORIFIC));
+  columns.honorific = static_cast<labels::HonorificRule>(s.saved.honorific);
   HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  s.labels = MakeLabels(*s.book, rows, static_cast<labels::HonorificRule>(s.saved.honorific));
+  lists::CsvResult refused;
+  const bool made = MakeSourceLabels(*s.book, *s.source, columns, s.labels, refused);
   SetCursor(previous);
+  if (!made) {
+    ShowMessage(s.dialog, FormatText(texts::kCsvCannotReadFormat, s.source->path.c_str()).c_str(),
+                label_texts::kReportCaption, MB_OK | MB_ICONEXCLAMATION);
+  }
 }
 
 void ShowPage(PrintDialog& s) {
@@ -189,7 +179,7 @@ void FillColumnLists(PrintDialog& s) {
   const LabelSource& source = *s.source;
   const bool shown = source.columnNames.size() > 1;
   for (int id : kColumnControls) ShowWindow(GetDlgItem(s.dialog, id), shown ? SW_SHOW : SW_HIDE);
-  const size_t chosen[] = {source.name, source.company, source.building};
+  const size_t chosen[] = {source.columns.name, source.columns.company, source.columns.building};
   for (size_t list = 0; list < 3; ++list) {
     AddItem(s.dialog, kColumnLists[list], label_texts::kNoneColumn);
     for (size_t i = 0; i < source.columnNames.size(); ++i) {
@@ -347,10 +337,11 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     PrintDialog& s = *reinterpret_cast<PrintDialog*>(lParam);
     s.dialog = dialog;
     OnInit(s);
+    s.ready = true;
     return TRUE;
   }
   PrintDialog* s = StateOf(dialog);
-  if (s == nullptr || s->dialog == nullptr) return FALSE;
+  if (s == nullptr || !s->ready) return FALSE;
   switch (message) {
     case WM_COMMAND:
       OnCommand(*s, LOWORD(wParam), HIWORD(wParam));

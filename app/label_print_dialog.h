@@ -9,18 +9,25 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "labels/label.h"
+#include "lists/label_list.h"
 
 namespace kuranto {
 
-// The rows labels are made of: a CSV file's, or a pasted column's.
+// The rows labels are made of: a CSV file's, read again whenever the
+// columns change, or a pasted column's, cells split at tabs.
 struct LabelSource {
   std::string title;                     // cp932: the file's path, or what was pasted
   std::vector<std::string> columnNames;  // cp932: the first row's cells, for the column lists
-  std::vector<long> lines;               // each row's line in the list
-  std::vector<std::vector<std::string>> cp932, utf8;  // each row's cells, both ways
-  // 1-based columns; 0: none. The rows without an address cell are left out.
-  size_t address = 1, code = 0, name = 0, company = 0, building = 0;
+  std::string path;                      // the CSV file; "" for pasted rows
+  std::vector<std::vector<std::string>> pasted;  // cp932: each pasted row's cells ({} for an empty row)
+  lists::LabelColumns columns;           // the columns chosen before the dialog opens
 };
+
+// The labels of `source` with `columns`; false, and `refused` telling why,
+// when the file is refused.
+bool MakeSourceLabels(const resolver::AddressBook& book, const LabelSource& source, const lists::LabelColumns& columns,
+                      std::vector<labels::Label>& made, lists::CsvResult& refused);
 
 void ShowLabelPrintDialog(HWND owner, AppState& app, const LabelSource& source);
 

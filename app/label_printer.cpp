@@ -120,7 +120,7 @@ enum class JobEnd { kPrinted, kCancelled, kFailed };
 
 // Pages [first, last] (0-based) into the open document; `failedPage` is
 // the 1-based page a failure stopped at.
-JobEnd PrintPages(HDC dc, const labels::Layout& layout, const labels::FontMetrics& metrics, PrintRun run,
+JobEnd PrintPages(HDC dc, const labels::Layout& layout, const GdiFontMetrics& metrics, PrintRun run,
                   size_t first, size_t last, PrintProgress& progress, size_t& failedPage) {
   const PageMapping mapping = PrinterMapping(dc);
   labels::Page page;
@@ -144,7 +144,7 @@ JobEnd PrintPages(HDC dc, const labels::Layout& layout, const labels::FontMetric
 
 }  // namespace
 
-void PrintLabels(HWND owner, const labels::Layout& layout, const labels::FontMetrics& metrics, PrintRun run) {
+void PrintLabels(HWND owner, const labels::Layout& layout, const GdiFontMetrics& metrics, PrintRun run) {
   const size_t pages = run == PrintRun::kAlignment ? 1 : layout.PageCount();
   if (pages == 0) return;
   PRINTDLGA chosen;

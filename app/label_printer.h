@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "labels/font_metrics.h"
+#include "app/label_drawing.h"
 #include "labels/layout.h"
 
 namespace kuranto {
@@ -17,6 +17,6 @@ enum class PrintRun {
 
 // Asks for the printer and prints. A cancel or a failure deletes the job
 // whole, so no half page is left queued; the failure is told, with the page.
-void PrintLabels(HWND owner, const labels::Layout& layout, const labels::FontMetrics& metrics, PrintRun run);
+void PrintLabels(HWND owner, const labels::Layout& layout, const GdiFontMetrics& metrics, PrintRun run);
 
 }  // namespace kuranto

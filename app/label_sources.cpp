@@ -5,101 +5,88 @@
 
 #include "app/label_print_dialog.h"
 #include "app/label_texts.h"
-#include "app/texts.h"
-#include "datafiles/file_access.h"
-#include "encoding/text_encoding.h"
-#include "lists/csv_encoding.h"
-#include "lists/csv_reader.h"
-#include "lists/list_form.h"
+#include "lists/csv_input.h"
 #include "win32/format_text.h"
 
 namespace kuranto {
 
 namespace {
 
-std::string Utf8OfCp932(const std::string& cp932) {
-  std::string utf8;
-  return encoding::Cp932ToUtf8(cp932, utf8) ? utf8 : std::string();
+const std::string& Cell(const std::vector<std::string>& cells, size_t column) {
+  static const std::string kEmpty;
+  return column >= 1 && column <= cells.size() ? cells[column - 1] : kEmpty;
 }
 
-// The rows of `text` (UTF-8 or cp932 as `encoding` says) from `start`.
-bool ReadRows(const std::string& text, lists::CsvEncoding encoding, char separator, bool header, LabelSource& source) {
-  lists::CsvReader reader(text.data(), text.size(), lists::BomLength(encoding), 1, separator);
-  lists::CsvRow row;
-  bool first = true;
+std::vector<std::string> SplitAtTabs(const std::string& row) {
+  std::vector<std::string> cells;
+  size_t begin = 0;
   for (;;) {
-    const lists::CsvReader::Result read = reader.Next(row);
-    if (read == lists::CsvReader::kUnclosedQuote) return false;
-    if (read == lists::CsvReader::kEnd) return true;
-    if (row.contentEnd == row.begin) continue;
-    std::vector<std::string> cp932, utf8;
-    for (const std::string& cell : row.cells) {
-      cp932.push_back(lists::CellAsCp932(cell, encoding));
-      utf8.push_back(lists::IsUtf8(encoding) ? cell : Utf8OfCp932(cell));
-    }
-    if (first) source.columnNames = cp932;
-    const bool skip = first && header;
-    first = false;
-    if (skip) continue;
-    source.lines.push_back(row.line);
-    source.cp932.push_back(std::move(cp932));
-    source.utf8.push_back(std::move(utf8));
+    const size_t tab = row.find('\t', begin);
+    cells.push_back(row.substr(begin, tab == std::string::npos ? std::string::npos : tab - begin));
+    if (tab == std::string::npos) return cells;
+    begin = tab + 1;
   }
 }
 
 }  // namespace
 
-void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, const lists::CsvColumns& columns) {
-  std::string raw;
+bool MakeSourceLabels(const resolver::AddressBook& book, const LabelSource& source, const lists::LabelColumns& columns,
+                      std::vector<labels::Label>& made, lists::CsvResult& refused) {
+  made.clear();
+  if (!source.path.empty()) {
+    lists::FileInput input(source.path);
+    lists::LabelList list = lists::ReadLabelList(book, input, columns, [](uint64_t, uint64_t) { return true; });
+    refused = list.result;
+    made = std::move(list.labels);
+    return list.result.outcome == lists::CsvOutcome::kDone;
+  }
+  lists::LabelMaker maker(book, columns, lists::CsvEncoding::kCp932);
+  for (size_t i = 0; i < source.pasted.size(); ++i) {
+    const std::vector<std::string>& cells = source.pasted[i];
+    lists::LabelCells row;
+    row.line = static_cast<long>(i + 1);
+    row.address = Cell(cells, columns.address);
+    if (row.address.empty()) continue;
+    row.name = Cell(cells, columns.name);
+    row.company = Cell(cells, columns.company);
+    row.department = Cell(cells, columns.department);
+    row.code = Cell(cells, columns.code);
+    row.building = Cell(cells, columns.building);
+    labels::Label label;
+    maker.Make(row, label);
+    made.push_back(std::move(label));
+  }
+  return true;
+}
+
+void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, const std::vector<std::string>& firstRow,
+                        const lists::CsvColumns& columns) {
   LabelSource source;
-  bool read = datafiles::ReadSmallFile(path, raw);
-  if (read) {
-    // The whole file as its head: UTF-16 comes back as UTF-8.
-    const lists::ListHead whole = lists::ReadListHead(raw, false);
-    const lists::EncodingDecision encoding = lists::DecideEncoding(whole.text.data(), whole.text.size(), 1,
-                                                                   lists::SampleEnd::kWholeLine);
-    read = whole.start == lists::ListStart::kText && encoding.decided &&
-           ReadRows(whole.text, encoding.encoding, whole.separator, columns.header, source);
-  }
-  if (!read) {
-    ShowMessage(owner, FormatText(texts::kCsvCannotReadFormat, path.c_str()).c_str(), label_texts::kReportCaption,
-                MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
   source.title = path;
-  source.address = columns.address;
-  source.code = columns.code;
-  source.company = columns.name;
+  source.path = path;
+  source.columnNames = firstRow;
+  source.columns.address = columns.address;
+  source.columns.code = columns.code;
+  // The name the columns dialog finds offices by is a company's.
+  source.columns.company = columns.name;
+  source.columns.header = columns.header;
+  source.columns.separator = columns.separator;
   ShowLabelPrintDialog(owner, app, source);
 }
 
 void PrintPastedLabels(HWND owner, AppState& app, const std::string& text) {
   LabelSource source;
   size_t begin = 0;
-  long line = 0;
   while (begin < text.size()) {
     size_t end = text.find('\n', begin);
     if (end == std::string::npos) end = text.size();
     std::string row = text.substr(begin, end - begin);
     begin = end + 1;
-    ++line;
     if (!row.empty() && row.back() == '\r') row.pop_back();
-    if (row.empty()) continue;
-    std::vector<std::string> cp932, utf8;
-    size_t cell = 0;
-    for (;;) {
-      const size_t tab = row.find('\t', cell);
-      cp932.push_back(row.substr(cell, tab == std::string::npos ? std::string::npos : tab - cell));
-      utf8.push_back(Utf8OfCp932(cp932.back()));
-      if (tab == std::string::npos) break;
-      cell = tab + 1;
-    }
-    if (source.columnNames.empty()) source.columnNames = cp932;
-    source.lines.push_back(line);
-    source.cp932.push_back(std::move(cp932));
-    source.utf8.push_back(std::move(utf8));
+    source.pasted.push_back(row.empty() ? std::vector<std::string>() : SplitAtTabs(row));
+    if (source.columnNames.empty()) source.columnNames = source.pasted.back();
   }
-  source.title = FormatText(label_texts::kAddressListSource, static_cast<unsigned long>(source.cp932.size()));
+  source.title = FormatText(label_texts::kAddressListSource, static_cast<unsigned long>(source.pasted.size()));
   ShowLabelPrintDialog(owner, app, source);
 }
 

@@ -6,15 +6,17 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "lists/csv_annotate.h"
 
 namespace kuranto {
 
-// The whole file read again as rows; `columns` as chosen (the name column
-// taken as the company's). A file that cannot be read is told.
-void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, const lists::CsvColumns& columns);
+// The file's rows with `columns` as chosen in the columns dialog (its name
+// column taken as the company's); `firstRow` (cp932) names the columns.
+void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, const std::vector<std::string>& firstRow,
+                        const lists::CsvColumns& columns);
 
 // Pasted rows (cp932, one a line): the address first, then cells after tabs
 // that the dialog may take as the name, company or building.
