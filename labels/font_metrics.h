@@ -18,6 +18,9 @@ class FontMetrics {
   // Must be the same for the same character every time: the layout keeps
   // what it was told.
   virtual double Advance(uint32_t codePoint) const = 0;
+  // False where the font has no glyph for the character: it prints as the
+  // font's missing glyph (a box), and the layout counts the label.
+  virtual bool HasGlyph(uint32_t) const { return true; }
 };
 
 // A fixed advance for every character (a full-width font's 1 em, half of it

@@ -21,7 +21,7 @@ constexpr int kNoBarcodeCount = 5;
 
 struct Label {
   long line = 0;     // the list's line, for messages; 0 when it has none
-  std::string code;  // "123-4567" as printed, or "" when none; digits and "-" only
+  std::string code;  // as printed: "123-4567", or as the list wrote a code that is no 7 digits; "" for none
   std::string address;   // the first address line
   std::string building;  // the second line ("" for one line)
   std::string company, department;

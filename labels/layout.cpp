@@ -99,6 +99,39 @@ std::vector<Wanted> RecipientLines(const Label& label, const Style& style, bool 
   return wanted;
 }
 
+// The code's digits in the printed boxes, relative to the page.
+void AddBoxDigits(const Stock& stock, const std::string& digits, double digitEms[], std::vector<TextRun>& out) {
+  const double em = kBoxDigitPoints * kMmPerPoint;
+  for (size_t i = 0; i < kCodeBoxCount; ++i) {
+    const Rect box = CodeBox(stock, i);
+    const double width = digitEms[i] * em;
+    out.push_back(TextRun{digits.substr(i, 1), box.x + (box.width - width) / 2,
+                          box.y + box.height / 2 + (kAscent - kDescent) / 2 * em, kBoxDigitPoints, width});
+  }
+}
+
+// Labels without a 7-digit code sort last.
+std::string OrderKey(const Label& label) {
+  const std::string digits = SevenDigits(label.code);
+  return digits.empty() ? std::string(1, '\x7F') : digits;
+}
+
+// Where the barcode's first bar goes: directly under the lines, its blank
+// starting where the last line's em ends, its bars under the lines' start
+// unless that takes it past the label's edge (an envelope's 10 mm).
+void PlaceBarcode(const Stock& stock, const Area& area, const std::vector<TextRun>& lines, size_t recipientLines,
+                  double points, FittedLabel& fitted) {
+  const TextRun* last = recipientLines == 0 ? nullptr : &lines[recipientLines - 1];
+  const double blankTop = last != nullptr ? last->baseline + kDescent * last->points * kMmPerPoint : area.top;
+  const double edge = IsPiece(stock) ? kPieceMarginMm : 0.0;
+  const double width = BarcodeWidth(points);
+  double left = area.left - kBarcodeBlankMm;
+  if (left + width > stock.labelWidth - edge) left = stock.labelWidth - edge - width;
+  if (left < edge) left = (stock.labelWidth - width) / 2;
+  fitted.barcodeX = left + kBarcodeBlankMm;
+  fitted.barcodeY = blankTop + kBarcodeBlankMm;
+}
+
 }  // namespace
 
 double BarcodeWidth(double points) {
@@ -111,7 +144,7 @@ double BarcodeHeight(double points) {
 }
 
 bool Check::Printable(const LayoutOptions& options) const {
-  return tooLong.empty() && (!options.barcodes || without[static_cast<int>(NoBarcode::kTooNarrow)] == 0);
+  return tooLong.empty() && !senderTooLong && (!options.barcodes || without[static_cast<int>(NoBarcode::kTooNarrow)] == 0);
 }
 
 Layout::Layout(const Stock& stock, const LayoutOptions& options, const FontMetrics& metrics)
@@ -129,10 +162,30 @@ double Layout::Ems(std::string_view text) const {
     uint32_t codePoint = 0xFFFD;
     const size_t length = encoding::DecodeUtf8(p, end, codePoint);
     p += length == 0 ? 1 : length;
-    const auto known = advances_.find(codePoint);
-    ems += known != advances_.end() ? known->second : (advances_[codePoint] = metrics_.Advance(codePoint));
+    auto known = advances_.find(codePoint);
+    if (known == advances_.end()) {
+      const double advance = metrics_.Advance(codePoint);
+      known = advances_.emplace(codePoint, metrics_.HasGlyph(codePoint) ? advance : -advance).first;
+    }
+    ems += std::fabs(known->second);
   }
   return ems;
+}
+
+bool Layout::HasEveryGlyph(const Label& label) const {
+  for (const std::string* text : {&label.code, &label.address, &label.building, &label.company, &label.department,
+                                  &label.name, &label.honorific}) {
+    Ems(*text);  // every character's advance known
+    const char* p = text->data();
+    const char* end = p + text->size();
+    while (p < end) {
+      uint32_t codePoint = 0xFFFD;
+      const size_t length = encoding::DecodeUtf8(p, end, codePoint);
+      p += length == 0 ? 1 : length;
+      if (advances_[codePoint] < 0) return false;
+    }
+  }
+  return true;
 }
 
 // The sender's lines from the bottom margin up, once for every page.
@@ -145,7 +198,7 @@ void Layout::FitSender() {
   std::vector<FittedText> lines;
   const auto ems = [this](std::string_view text) { return Ems(text); };
   for (const std::string& text : {s.code.empty() ? s.code : kPostalMark + s.code, s.address, s.building, s.name}) {
-    if (!text.empty()) FitText(text, area.right - area.left, points, kLeastPoints, ems, lines);
+    if (!text.empty() && !FitText(text, area.right - area.left, points, kLeastPoints, ems, lines)) senderFits_ = false;
   }
   double y = recipientBottom_;
   for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
@@ -155,17 +208,6 @@ void Layout::FitSender() {
                                             line->points, line->ems * em});
   }
   recipientBottom_ = y - kSenderGapMm;
-}
-
-// The code's digits in the printed boxes, relative to the page.
-static void AddBoxDigits(const Stock& stock, const std::string& digits, double digitEms[], std::vector<TextRun>& out) {
-  const double em = kBoxDigitPoints * kMmPerPoint;
-  for (size_t i = 0; i < kCodeBoxCount; ++i) {
-    const Box box = CodeBox(stock, i);
-    const double width = digitEms[i] * em;
-    out.push_back(TextRun{digits.substr(i, 1), box.x + (box.width - width) / 2,
-                          box.y + box.height / 2 + (kAscent - kDescent) / 2 * em, kBoxDigitPoints, width});
-  }
 }
 
 bool Layout::FitLabel(const Label& label, FittedLabel& fitted) const {
@@ -206,24 +248,8 @@ bool Layout::FitLabel(const Label& label, FittedLabel& fitted) const {
     AddBoxDigits(stock_, digits, digitEms, fitted.lines);
   }
   fitted.barcode = barcode;
-  if (barcode) {
-    // Directly under the name: its blank starts where the last line's em ends.
-    const TextRun* last = lines.empty() ? nullptr : &fitted.lines[lines.size() - 1];
-    const double blankTop = last != nullptr ? last->baseline + kDescent * last->points * kMmPerPoint : area.top;
-    const double edge = IsPiece(stock_) ? kPieceMarginMm : 0.0;
-    const double width = BarcodeWidth(barcodePoints_);
-    double left = area.left - kBarcodeBlankMm;
-    if (left + width > stock_.labelWidth - edge) left = stock_.labelWidth - edge - width;
-    if (left < edge) left = (stock_.labelWidth - width) / 2;
-    fitted.barcodeX = left + kBarcodeBlankMm;
-    fitted.barcodeY = blankTop + kBarcodeBlankMm;
-  }
+  if (barcode) PlaceBarcode(stock_, area, fitted.lines, lines.size(), barcodePoints_, fitted);
   return fitted.fits;
-}
-
-static std::string OrderKey(const Label& label) {
-  const std::string digits = SevenDigits(label.code);
-  return digits.empty() ? std::string(1, '\x7F') : digits;
 }
 
 Check Layout::Fit(std::vector<Label> labels) {
@@ -241,12 +267,14 @@ Check Layout::Fit(std::vector<Label> labels) {
     if (label.noBarcode == NoBarcode::kNone && !options_.barcodes) label.noBarcode = NoBarcode::kNotAsked;
     if (label.noBarcode == NoBarcode::kNone && barcodePoints_ == 0) label.noBarcode = NoBarcode::kTooNarrow;
     if (!FitLabel(label, fitted_[i])) check.tooLong.push_back(label.line);
+    if (!HasEveryGlyph(label)) check.missingGlyphs.push_back(label.line);
     if (label.noBarcode == NoBarcode::kNone) {
       ++check.barcodes;
     } else {
       ++check.without[static_cast<int>(label.noBarcode)];
     }
   }
+  check.senderTooLong = !senderFits_;
   check.pages = PageCount();
   return check;
 }
@@ -303,7 +331,7 @@ void Layout::MakeAlignmentPage(Page& page) const {
   page.Clear();
   for (size_t slot = 0; slot < stock_.PerPage(); ++slot) page.frames.push_back(LabelBox(slot));
   for (size_t i = 0; stock_.codeBoxes && i < kCodeBoxCount; ++i) {
-    const Box box = CodeBox(stock_, i);
+    const Rect box = CodeBox(stock_, i);
     page.frames.push_back(Rect{box.x + options_.offsetX, box.y + options_.offsetY, box.width, box.height});
   }
 }

@@ -81,6 +81,8 @@ struct Check {
   size_t without[kNoBarcodeCount] = {}; // by cause, NoBarcode as index (kNone unused)
   double barcodePoints = 0;             // the size the stock's labels take; 0: too narrow
   std::vector<long> tooLong;            // lines of labels whose texts do not fit
+  bool senderTooLong = false;           // a line of the sender does not fit
+  std::vector<long> missingGlyphs;      // lines of labels with a character the font lacks (printed as a box)
 
   // True when nothing would be cut and no barcode would be dropped for
   // want of width unless the options print without them.
@@ -107,6 +109,7 @@ class Layout {
 
  private:
   double Ems(std::string_view text) const;
+  bool HasEveryGlyph(const Label& label) const;
   void FitSender();
   bool FitLabel(const Label& label, FittedLabel& fitted) const;
   Rect LabelBox(size_t slot) const;  // slot: 0-based place counting from the first sheet's first label
@@ -115,11 +118,12 @@ class Layout {
   Stock stock_;
   LayoutOptions options_;
   const FontMetrics& metrics_;
-  mutable std::unordered_map<uint32_t, double> advances_;
+  mutable std::unordered_map<uint32_t, double> advances_;  // negative: the font has no glyph
   std::vector<Label> labels_;
   std::vector<FittedLabel> fitted_;
   double barcodePoints_ = 0;
   std::vector<TextRun> sender_;  // relative to the page, fitted once
+  bool senderFits_ = true;
   double recipientBottom_ = 0;   // where the recipient's lines must end
 };
 

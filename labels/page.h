@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "labels/label.h"
+#include "labels/rect.h"
 
 namespace labels {
-
-struct Rect {
-  double x = 0, y = 0, width = 0, height = 0;
-  double Right() const { return x + width; }
-  double Bottom() const { return y + height; }
-};
 
 // One line of text in the one font the back end measured with (FontMetrics).
 struct TextRun {
@@ -31,7 +26,7 @@ struct TextRun {
 
 // What a back end or a preview may want to know of each label on the page.
 struct LabelPlace {
-  size_t label = 0;  // index into the labels the layout was given
+  size_t label = 0;  // index into Layout::labels(), the printing order
   Rect box;          // the label on the page
   NoBarcode noBarcode = NoBarcode::kNone;
 };

@@ -125,10 +125,10 @@ std::string StockNames() {
   return names + " custom:...";
 }
 
-Box CodeBox(const Stock& stock, size_t index) {
+Rect CodeBox(const Stock& stock, size_t index) {
   double x = stock.paperWidth - kBoxRightMargin - kBoxWidth;
   for (size_t i = kCodeBoxCount - 1; i > index; --i) x -= kBoxGaps[i - 1] + kBoxWidth;
-  return Box{x, kBoxTop, kBoxWidth, kBoxHeight};
+  return Rect{x, kBoxTop, kBoxWidth, kBoxHeight};
 }
 
 }  // namespace labels

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "labels/rect.h"
+
 namespace labels {
 
 enum class StockKind {
@@ -40,12 +42,8 @@ bool FindStock(std::string_view name, Stock& stock);
 // The names FindStock knows, for a usage text: "a4-10 a4-12 ... postcard".
 std::string StockNames();
 
-// One code box: its top left corner and size on the page, in mm.
-struct Box {
-  double x = 0, y = 0, width = 0, height = 0;
-};
 constexpr size_t kCodeBoxCount = 7;
-// Box `index` (0-6, left to right) of a stock with code boxes.
-Box CodeBox(const Stock& stock, size_t index);
+// Code box `index` (0-6, left to right) of a stock with them, on the page.
+Rect CodeBox(const Stock& stock, size_t index);
 
 }  // namespace labels

@@ -36,9 +36,10 @@ size_t BlankAt(const std::string& text, size_t at) {
 }
 
 // True when a line may end at `at` without cutting a word: before a blank,
-// or after a middle dot (・, UTF-8) between the words of a name.
+// or after a middle dot or an ideographic comma (・ 、, UTF-8) between words.
 bool SoftBreak(const std::string& text, size_t at) {
-  return BlankAt(text, at) != 0 || (at >= 3 && text.compare(at - 3, 3, "\xE3\x83\xBB") == 0);
+  return BlankAt(text, at) != 0 ||
+         (at >= 3 && (text.compare(at - 3, 3, "\xE3\x83\xBB") == 0 || text.compare(at - 3, 3, "\xE3\x80\x81") == 0));
 }
 
 struct Break {
@@ -46,7 +47,9 @@ struct Break {
   double longer = 0;         // ems of the longer line
 };
 
-Break BestBreak(const std::string& text, const EmsOf& ems) {
+// The break whose longer line is shortest, or a break between words when
+// it costs little and still fits in `fitting` ems.
+Break BestBreak(const std::string& text, const EmsOf& ems, double fitting) {
   Break best, blank;
   best.longer = blank.longer = HUGE_VAL;
   for (size_t at = CharLength(text, 0); at < text.size(); at += CharLength(text, at)) {
@@ -55,7 +58,7 @@ Break BestBreak(const std::string& text, const EmsOf& ems) {
     Break& kind = SoftBreak(text, at) ? blank : best;
     if (longer < kind.longer) kind = Break{at, at + skip, longer};
   }
-  if (blank.longer < best.longer * kBlankBreakSlack) return blank;
+  if (blank.longer < best.longer * kBlankBreakSlack && blank.longer <= fitting) return blank;
   return best.longer <= blank.longer ? best : blank;
 }
 
@@ -69,7 +72,7 @@ bool FitText(const std::string& text, double widthMm, double points, double leas
     out.push_back(FittedText{text, oneLine, whole});
     return true;
   }
-  const Break cut = BestBreak(text, ems);
+  const Break cut = BestBreak(text, ems, widthMm / (least * kMmPerPoint));
   if (cut.end == 0) return false;  // one character wider than the label
   const double twoLines = SizeFor(cut.longer, widthMm, points);
   if (twoLines < least) return false;

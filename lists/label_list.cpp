@@ -93,15 +93,22 @@ LabelMaker::Answer LabelMaker::Make(const LabelCells& cells, labels::Label& labe
   } else {
     label.code = barcode::IsBarcodeCode(answered) ? Hyphenated(answered) : "";
   }
-  // 3. The barcode, only of the code printed, where it is the address's
-  // sure code (exact, or the office's own).
-  if (given_.empty() || givenDigits == answered) {
-    if (barcode::HasBarcode(resolution_, office)) MakeBarcode(office, answered, label);
-    else label.noBarcode = labels::NoBarcode::kNotExact;
-  } else if (answer.agreement == resolver::Agreement::kAgrees && barcode::HasBarcode(resolution_, resolver::kNoOffice)) {
-    MakeBarcode(resolver::kNoOffice, givenDigits, label);  // the town's code, where an office was found too
+  // 3. The barcode, only of the code printed and only where it is sure:
+  // the answer's exact or office code, or the list's own where the address
+  // agrees with it (an office's own code registered there included). Made
+  // from the code and the address as barcode makes it.
+  const bool listed = !given_.empty();
+  const bool sure = listed ? answer.agreement == resolver::Agreement::kAgrees ||
+                                 answer.agreement == resolver::Agreement::kOffice ||
+                                 (answer.office && givenDigits == answered)
+                           : barcode::HasBarcode(resolution_, office);
+  if (sure) {
+    barcode::MakeAddressBarcode(book_, resolution_, resolver::kNoOffice, listed ? givenDigits : answered, cp932_, towns_,
+                                label.barcode);
+    label.noBarcode = labels::NoBarcode::kNone;
   } else {
-    label.noBarcode = barcode::HasBarcode(resolution_, office) ? labels::NoBarcode::kDisagrees : labels::NoBarcode::kNotExact;
+    label.noBarcode = listed && barcode::HasBarcode(resolution_, office) ? labels::NoBarcode::kDisagrees
+                                                                         : labels::NoBarcode::kNotExact;
   }
   // 4. The texts as the list wrote them.
   label.line = cells.line;
@@ -111,11 +118,6 @@ LabelMaker::Answer LabelMaker::Make(const LabelCells& cells, labels::Label& labe
   label.name = Utf8(cells.name);
   label.honorific = labels::Honorific(columns_.honorific, label.name, label.company, label.department);
   return answer;
-}
-
-void LabelMaker::MakeBarcode(size_t office, const std::string& code, labels::Label& label) {
-  barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, label.barcode);
-  label.noBarcode = labels::NoBarcode::kNone;
 }
 
 void LabelMaker::TakeAddress(const LabelCells& cells, labels::Label& label) {

@@ -59,7 +59,6 @@ class LabelMaker {
   Answer Make(const LabelCells& cells, labels::Label& label);
 
  private:
-  void MakeBarcode(size_t office, const std::string& code, labels::Label& label);
   void TakeAddress(const LabelCells& cells, labels::Label& label);
   std::string Utf8(const std::string& cell);
 

@@ -43,6 +43,14 @@ bool ReadHonorific(const Context& context, const std::string& raw, labels::Honor
   return true;
 }
 
+// A stock by name, or the names told when there is none such.
+bool FindStock(const std::string& name, labels::Stock& stock) {
+  if (labels::FindStock(name, stock)) return true;
+  std::fprintf(stderr, "%sno stock %s (labels past the paper or overlapping?); stocks: %s\n", kLabel, name.c_str(),
+               labels::StockNames().c_str());
+  return false;
+}
+
 // An argument as UTF-8 for a label's text.
 bool ReadText(const Context& context, const std::string& raw, std::string& utf8) {
   std::string cp932;
@@ -77,7 +85,7 @@ bool ReadValueFlag(const Context& context, const std::string& flag, const std::s
   if (flag == "--csv") r.csvFile = value;
   else if (flag == "--pdf") r.pdfFile = value;
   else if (flag == "--counts") r.countsFile = value;
-  else if (flag == "--stock") return labels::FindStock(value, r.stock);
+  else if (flag == "--stock") return FindStock(value, r.stock);
   else if (flag == "--order" && (value == "list" || value == "code"))
     r.layout.order = value == "code" ? labels::Order::kCode : labels::Order::kList;
   else if (flag == "--start") return ReadColumn(value, r.layout.start);
@@ -103,8 +111,9 @@ bool ReadLabelsRequest(const Context& context, const CommandArgs& args, LabelsRe
     else if (flag == "--frames") request.layout.frames = true;
     else if (flag == "--no-barcode") request.layout.barcodes = false;
     else if (flag == "--alignment") request.alignment = true;
-    else if (i + 1 < args.size() && ReadValueFlag(context, flag, args[i + 1], request)) stock = stock || flag == "--stock", ++i;
+    else if (i + 1 < args.size() && ReadValueFlag(context, flag, args[i + 1], request)) ++i;
     else return false;
+    stock = stock || flag == "--stock";
   }
   const bool list = !request.csvFile.empty() && request.columns.address != 0;
   const bool start = request.layout.start >= 1 && request.layout.start <= request.stock.PerPage();

@@ -95,6 +95,8 @@ class CairoLabels : public PdfLabels, public labels::FontMetrics {
     return extents.x_advance / kMeasureSize;
   }
 
+  bool HasGlyph(uint32_t codePoint) const override { return Glyph(codePoint) != 0; }
+
   bool Write(const labels::Layout& layout, bool alignmentOnly, const std::string& path) override;
 
  private:
@@ -106,6 +108,7 @@ class CairoLabels : public PdfLabels, public labels::FontMetrics {
   ScaledFont font_;
   mutable std::unordered_map<uint32_t, unsigned long> glyphs_;
   std::vector<cairo_glyph_t> run_;
+  std::vector<cairo_text_cluster_t> clusters_;
 };
 
 unsigned long CairoLabels::Glyph(uint32_t codePoint) const {
@@ -122,18 +125,25 @@ unsigned long CairoLabels::Glyph(uint32_t codePoint) const {
 void CairoLabels::DrawText(cairo_t* cr, const labels::TextRun& run) {
   const double em = run.points * labels::kMmPerPoint;
   run_.clear();
+  clusters_.clear();
   double x = run.x;
   const char* p = run.text.data();
   const char* end = p + run.text.size();
   while (p < end) {
     uint32_t codePoint = 0xFFFD;
     const size_t length = encoding::DecodeUtf8(p, end, codePoint);
-    p += length == 0 ? 1 : length;
+    if (length == 0) return;  // never so: the labels' texts are UTF-8
+    p += length;
     run_.push_back(cairo_glyph_t{Glyph(codePoint), x, run.baseline});
+    clusters_.push_back(cairo_text_cluster_t{static_cast<int>(length), 1});
     x += Advance(codePoint) * em;
   }
   cairo_set_font_size(cr, em);
-  cairo_show_glyphs(cr, run_.data(), static_cast<int>(run_.size()));
+  // With its text, so that the PDF's text reads as written (田, not the
+  // radical ⽥ the font draws with the same glyph).
+  cairo_show_text_glyphs(cr, run.text.data(), static_cast<int>(run.text.size()), run_.data(),
+                         static_cast<int>(run_.size()), clusters_.data(), static_cast<int>(clusters_.size()),
+                         static_cast<cairo_text_cluster_flags_t>(0));
 }
 
 void CairoLabels::DrawPage(cairo_t* cr, const labels::Page& page) {

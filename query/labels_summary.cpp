@@ -45,6 +45,11 @@ int LayoutRefusal(const LabelsRequest& request, const labels::Check& check) {
                  check.tooLong.size() == 1 ? "line" : "lines", Lines(check.tooLong).c_str());
     return kExitRefused;
   }
+  if (check.senderTooLong) {
+    std::fprintf(stderr, "%sthe sender does not fit on %s even at %.0f pt wrapped once; nothing written\n", kLabel, stock,
+                 labels::kLeastPoints);
+    return kExitRefused;
+  }
   const size_t narrow = check.without[static_cast<int>(labels::NoBarcode::kTooNarrow)];
   if (request.layout.barcodes && narrow != 0) {
     std::fprintf(stderr,
@@ -71,6 +76,11 @@ void PrintLabelsSummary(const Context& context, const LabelsRequest& request, co
     without += (without.empty() ? "" : ", ") + std::to_string(check.without[cause]) + " " + kCauses[cause];
   }
   if (!without.empty()) context.PrintError(kLabel + std::string("without a barcode: ") + without);
+  if (!check.missingGlyphs.empty()) {
+    context.PrintError(kLabel + Plural(check.missingGlyphs.size(), "label") + " with a character the font has not, " +
+                       "printed as a box (" + (check.missingGlyphs.size() == 1 ? "line " : "lines ") +
+                       Lines(check.missingGlyphs) + ")");
+  }
   const lists::CsvCounts& counts = list.result.counts;
   std::string line = kLabel + std::string("addresses:");
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
