@@ -137,6 +137,14 @@ double GdiFontMetrics::Advance(uint32_t codePoint) const {
   return advance;
 }
 
+bool GdiFontMetrics::HasGlyph(uint32_t codePoint) const {
+  if (codePoint >= 0x10000) return false;
+  ScopedSelectObject selected(dc_, font_);
+  const wchar_t character = static_cast<wchar_t>(codePoint);
+  WORD glyph = 0;
+  return GetGlyphIndicesW(dc_, &character, 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) == 1 && glyph != 0xFFFF;
+}
+
 void DrawPage(HDC dc, const labels::Page& page, const PageMapping& m, const GdiFontMetrics& metrics,
               PageMarks marks) {
   if (marks == PageMarks::kPreview) {

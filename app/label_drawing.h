@@ -38,6 +38,7 @@ class GdiFontMetrics : public labels::FontMetrics {
   GdiFontMetrics(const GdiFontMetrics&) = delete;
   GdiFontMetrics& operator=(const GdiFontMetrics&) = delete;
   double Advance(uint32_t codePoint) const override;
+  bool HasGlyph(uint32_t codePoint) const override;
   const std::string& Face() const { return face_; }  // cp932
 
  private:

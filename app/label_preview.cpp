@@ -1,6 +1,7 @@
 #include "app/label_preview.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/label_drawing.h"
 #include "app/label_texts.h"
@@ -23,6 +24,17 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 }
 
 unsigned long Count(size_t n) { return static_cast<unsigned long>(n); }
+
+// "3, 8, 12" for the first few lines, " ..." after them.
+std::string LinesText(const std::vector<long>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size() && i < kNamedLines; ++i) {
+    if (!text.empty()) text += ", ";
+    text += std::to_string(lines[i]);
+  }
+  if (lines.size() > kNamedLines) text += " ...";
+  return text;
+}
 
 }  // namespace
 
@@ -77,16 +89,14 @@ std::string CountsText(const labels::Check& check) {
 std::string RefusalText(const labels::Check& check, const labels::LayoutOptions& options) {
   if (check.labels == 0) return label_texts::kNoLabelsText;
   if (check.Printable(options)) return std::string();
-  if (!check.tooLong.empty()) {
-    std::string lines;
-    for (size_t i = 0; i < check.tooLong.size() && i < kNamedLines; ++i) {
-      if (!lines.empty()) lines += ", ";
-      lines += std::to_string(check.tooLong[i]);
-    }
-    if (check.tooLong.size() > kNamedLines) lines += " ...";
-    return FormatText(label_texts::kTooLongFormat, lines.c_str());
-  }
+  if (!check.tooLong.empty()) return FormatText(label_texts::kTooLongFormat, LinesText(check.tooLong).c_str());
+  if (check.senderTooLong) return label_texts::kSenderTooLongText;
   return label_texts::kTooNarrowText;
+}
+
+std::string WarningText(const labels::Check& check) {
+  if (check.missingGlyphs.empty()) return std::string();
+  return FormatText(label_texts::kMissingGlyphsFormat, LinesText(check.missingGlyphs).c_str());
 }
 
 }  // namespace kuranto

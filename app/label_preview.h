@@ -20,5 +20,7 @@ std::string CountsText(const labels::Check& check);
 
 // What keeps the run from printing as asked, or "" (cp932).
 std::string RefusalText(const labels::Check& check, const labels::LayoutOptions& options);
+// What prints but not as written (characters the font lacks), or "" (cp932).
+std::string WarningText(const labels::Check& check);
 
 }  // namespace kuranto

@@ -169,6 +169,7 @@ void Relayout(PrintDialog& s) {
     s.layout = std::make_unique<labels::Layout>(s.stock, s.options, s.metrics);
     s.check = s.layout->Fit(s.labels);
     status = RefusalText(s.check, s.options);
+    if (status.empty()) status = WarningText(s.check);
   }
   SetDlgItemTextA(s.dialog, IDC_LABEL_COUNTS, s.layout ? CountsText(s.check).c_str() : "");
   SetDlgItemTextA(s.dialog, IDC_LABEL_STATUS, status.c_str());

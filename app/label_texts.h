@@ -49,6 +49,8 @@ inline constexpr char kCauseSeparator[] = "、";
 inline constexpr char kTooNarrowText[] =
     "この用紙のラベルはバーコードには狭すぎます。バーコードなしで印刷するには「バーコードなしで印刷する」をオンにしてください。";
 inline constexpr char kTooLongFormat[] = "ラベルに収まらない宛名があります（%s 行目）。";
+inline constexpr char kSenderTooLongText[] = "差出人がはみ出します。";
+inline constexpr char kMissingGlyphsFormat[] = "フォントにない文字は □ で印刷されます（%s 行目）。";
 inline constexpr char kBadFiguresText[] =
     "用紙の寸法が正しくありません。用紙幅,高さ,列,行,ラベル幅,高さ,上,左 を mm で、カンマで区切って入力してください。";
 inline constexpr char kNeedNameText[] = "用紙の名前を入力してください。";
