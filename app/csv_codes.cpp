@@ -45,6 +45,7 @@ struct ColumnChoice {
   std::vector<std::string> firstRow;  // cp932
   lists::CsvColumns columns;
   bool fillAddresses = false;  // no address column: the code column's addresses are added
+  bool forLabels = false;      // opened to print labels: ラベルを印刷 is the default button
 };
 
 void Report(HWND owner, const std::string& text, UINT icon) {
@@ -112,6 +113,7 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_BARCODE, choice->columns.barcode ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
+      if (choice->forLabels) SendMessageA(dialog, DM_SETDEFID, IDC_CSV_PRINT_LABELS, 0);
       return TRUE;
     }
     case WM_COMMAND: {
@@ -344,7 +346,9 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
 
 }  // namespace
 
-void AddCodesToCsvFile(HWND window, AppState& app) {
+namespace {
+
+void RunCsvFile(HWND window, AppState& app, bool forLabels) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
@@ -371,6 +375,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
+  choice.forLabels = forLabels;
   switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
@@ -400,5 +405,11 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   const bool written = WorkToFile(window, WorkFor(*book, index, choice), progressText, input, output, result);
   ReportOutcome(window, input, output, choice, result, written);
 }
+
+}  // namespace
+
+void AddCodesToCsvFile(HWND window, AppState& app) { RunCsvFile(window, app, false); }
+
+void PrintCsvLabels(HWND window, AppState& app) { RunCsvFile(window, app, true); }
 
 }  // namespace kuranto

@@ -191,6 +191,8 @@ void FillColumnLists(PrintDialog& s) {
   }
 }
 
+void ShowCustomStock(PrintDialog& s);
+
 void SetMm(HWND dialog, int id, int tenths) {
   SetDlgItemTextA(dialog, id, tenths == 0 ? "0" : FormatText("%.1f", tenths / kTenthsPerMm).c_str());
 }
@@ -210,6 +212,7 @@ void OnInit(PrintDialog& s) {
   SetMm(s.dialog, IDC_LABEL_OFFSET_Y, s.saved.offsetY);
   CheckDlgButton(s.dialog, IDC_LABEL_NO_BARCODE, s.saved.noBarcode ? BST_CHECKED : BST_UNCHECKED);
   FillStockList(s);
+  ShowCustomStock(s);
   FillColumnLists(s);
   MakeRowsIntoLabels(s);
   Relayout(s);
