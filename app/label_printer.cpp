@@ -98,10 +98,52 @@ class PrintingScope {
   PrintingScope& operator=(const PrintingScope&) = delete;
 };
 
+// Windows' paper for a stock, by its size in mm; DMPAPER_USER for the rest.
+struct PaperSize {
+  double width, height;
+  short paper;
+};
+const PaperSize kPapers[] = {
+    {210, 297, DMPAPER_A4},
+    {100, 148, DMPAPER_JAPANESE_POSTCARD},
+    {120, 235, DMPAPER_JENV_CHOU3},
+    {90, 205, DMPAPER_JENV_CHOU4},
+    {240, 332, DMPAPER_JENV_KAKU2},
+};
+constexpr double kTenthsPerMm = 10.0;
+
+// The default printer's settings with the stock's paper asked for, so the
+// print dialog opens on it; nothing when there is no printer.
+void PreparePaper(PRINTDLGA& chosen, const labels::Stock& stock) {
+  PRINTDLGA defaults = {};
+  defaults.lStructSize = sizeof defaults;
+  defaults.Flags = PD_RETURNDEFAULT;
+  if (!PrintDlgA(&defaults) || defaults.hDevMode == nullptr) return;
+  chosen.hDevMode = defaults.hDevMode;
+  chosen.hDevNames = defaults.hDevNames;
+  ScopedGlobalLock lock(chosen.hDevMode);
+  auto* mode = static_cast<DEVMODEA*>(lock.get());
+  if (mode == nullptr) return;
+  short paper = DMPAPER_USER;
+  for (const PaperSize& size : kPapers) {
+    if (size.width == stock.paperWidth && size.height == stock.paperHeight) paper = size.paper;
+  }
+  mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+  mode->dmPaperSize = paper;
+  mode->dmOrientation = DMORIENT_PORTRAIT;
+  if (paper == DMPAPER_USER) {
+    mode->dmFields |= DM_PAPERWIDTH | DM_PAPERLENGTH;
+    mode->dmPaperWidth = static_cast<short>(stock.paperWidth * kTenthsPerMm);
+    mode->dmPaperLength = static_cast<short>(stock.paperHeight * kTenthsPerMm);
+  }
+}
+
 // The printer and pages the user chose; false when the dialog was cancelled.
-bool ChoosePrinter(HWND owner, size_t pages, PRINTDLGA& chosen) {
+// `chosen` owns its settings' memory either way (the caller frees it).
+bool ChoosePrinter(HWND owner, const labels::Stock& stock, size_t pages, PRINTDLGA& chosen) {
   chosen = {};
   chosen.lStructSize = sizeof chosen;
+  PreparePaper(chosen, stock);
   chosen.hwndOwner = owner;
   chosen.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION | (pages > 1 ? 0 : PD_NOPAGENUMS);
   chosen.nMinPage = 1;
@@ -148,10 +190,11 @@ void PrintLabels(HWND owner, const labels::Layout& layout, const GdiFontMetrics&
   const size_t pages = run == PrintRun::kAlignment ? 1 : layout.PageCount();
   if (pages == 0) return;
   PRINTDLGA chosen;
-  if (!ChoosePrinter(owner, pages, chosen)) return;
+  const bool ok = ChoosePrinter(owner, layout.stock(), pages, chosen);
   ScopedGlobal devMode(chosen.hDevMode);
   ScopedGlobal devNames(chosen.hDevNames);
   ScopedPrinterDC dc(chosen.hDC);
+  if (!ok) return;
 
   size_t first = 0, last = pages - 1;
   if ((chosen.Flags & PD_PAGENUMS) != 0 && chosen.nFromPage >= 1 && chosen.nFromPage <= chosen.nToPage) {
