@@ -171,9 +171,9 @@ class LabelRowCells : public RowCells {
     labels::Label label;
     const LabelMaker::Answer answer = maker_.Make(cells_, label);
     ++counts.rows;
-    if (answer.office) ++counts.offices;
-    else counts.byStatus.Add(answer.status);
-    if (columns_.code != 0) counts.byAgreement.Add(answer.agreement);
+    if (answer.office) ++counts.addresses.offices;
+    else counts.addresses.byStatus.Add(answer.status);
+    if (columns_.code != 0) counts.addresses.byAgreement.Add(answer.agreement);
     std::lock_guard<std::mutex> lock(gathered_.mutex);
     gathered_.labels.emplace_back(row.line, std::move(label));
   }
@@ -188,29 +188,29 @@ class LabelRowCells : public RowCells {
 
 class LabelWork : public ListWork {
  public:
-  LabelWork(const resolver::AddressBook& book, const LabelColumns& columns) : book_(book), columns_(columns) {}
+  LabelWork(const resolver::AddressBook& book, const LabelColumns& columns, Gathered& gathered)
+      : book_(book), columns_(columns), gathered_(gathered) {}
 
-  std::string Prepare(CsvEncoding encoding, char, const std::vector<std::string>&) override {
-    encoding_ = encoding;
-    return "";
+  PreparedWork Prepare(CsvEncoding encoding, char, const std::vector<std::string>&) const override {
+    PreparedWork prepared;
+    prepared.makeCells = [this, encoding] {
+      return std::make_unique<LabelRowCells>(book_, columns_, encoding, gathered_);
+    };
+    return prepared;
   }
-  std::unique_ptr<RowCells> MakeCells() const override {
-    return std::make_unique<LabelRowCells>(book_, columns_, encoding_, gathered_);
-  }
-  Gathered& gathered() { return gathered_; }
 
  private:
   const resolver::AddressBook& book_;
   const LabelColumns& columns_;
-  CsvEncoding encoding_ = CsvEncoding::kCp932;
-  mutable Gathered gathered_;
+  Gathered& gathered_;
 };
 
 }  // namespace
 
 LabelList ReadLabelList(const resolver::AddressBook& book, CsvInput& input, const LabelColumns& columns,
                         const CsvProgress& progress, unsigned threads) {
-  LabelWork work(book, columns);
+  Gathered gathered;
+  const LabelWork work(book, columns, gathered);
   ListShape shape;
   shape.rightmost = columns.Rightmost();
   shape.header = columns.header;
@@ -219,11 +219,11 @@ LabelList ReadLabelList(const resolver::AddressBook& book, CsvInput& input, cons
   const auto discard = [](const char*, size_t) { return true; };
   list.result = StreamCsv(input, shape, work, discard, progress, threads);
   if (list.result.outcome != CsvOutcome::kDone) return list;
-  auto& gathered = work.gathered().labels;
-  std::sort(gathered.begin(), gathered.end(),
+  auto& labels = gathered.labels;
+  std::sort(labels.begin(), labels.end(),
             [](const std::pair<long, labels::Label>& a, const std::pair<long, labels::Label>& b) { return a.first < b.first; });
-  list.labels.reserve(gathered.size());
-  for (auto& entry : gathered) list.labels.push_back(std::move(entry.second));
+  list.labels.reserve(labels.size());
+  for (auto& entry : labels) list.labels.push_back(std::move(entry.second));
   return list;
 }
 

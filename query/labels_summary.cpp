@@ -85,9 +85,9 @@ void PrintLabelsSummary(const Context& context, const LabelsRequest& request, co
   std::string line = kLabel + std::string("addresses:");
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
     const resolver::Status status = resolver::StatusCounts::At(i);
-    line += " " + std::string(resolver::StatusName(status)) + " " + std::to_string(counts.byStatus[status]);
+    line += " " + std::string(resolver::StatusName(status)) + " " + std::to_string(counts.addresses.byStatus[status]);
   }
-  context.PrintError(line + " " + resolver::kOfficeStatusName + " " + std::to_string(counts.offices));
+  context.PrintError(line + " " + resolver::kOfficeStatusName + " " + std::to_string(counts.addresses.offices));
   if (counts.notUtf8.count != 0) {
     context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, not printed" + NamedLines(counts.notUtf8));
   }
