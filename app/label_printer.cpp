@@ -65,6 +65,7 @@ class PrintProgress {
     }
     return !cancelled_;
   }
+  bool Cancelled() const { return cancelled_; }
 
  private:
   static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -216,6 +217,8 @@ void PrintLabels(HWND owner, const labels::Layout& layout, const GdiFontMetrics&
     // Deleting the job whole leaves no page half sent.
     if (end != JobEnd::kPrinted) AbortDoc(dc);
   }
+  // 中止 makes the abort procedure fail whatever GDI call asked it (StartDoc too).
+  if (end == JobEnd::kFailed && progress.Cancelled()) end = JobEnd::kCancelled;
   switch (end) {
     case JobEnd::kPrinted:
       return;
