@@ -80,9 +80,9 @@ drive box "宛名ラベルの印刷" box-set "$(id IDC_LABEL_OFFSET_X)" 0 box-se
 print 1 KurantoPDFMargins
 print "$(id IDC_LABEL_TEST_PRINT)"
 drive box "宛名ラベルの印刷" box-press 2 >/dev/null
-# 7. 中止 in the middle of a long job (the list ten times over, 25 pages)
+# 7. 中止 in the middle of a long job (the list thirty times over, 75 pages)
 # deletes the job whole: the spooler gets nothing.
-for _ in $(seq 10); do tail -n +2 "$work/program/list.csv"; done | { head -n 1 "$work/program/list.csv"; cat; } \
+for _ in $(seq 30); do tail -n +2 "$work/program/list.csv"; done | { head -n 1 "$work/program/list.csv"; cat; } \
   >"$work/program/long.csv"
 drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\long.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
