@@ -37,6 +37,9 @@ namespace {
 
 constexpr DWORD kPumpEveryMs = 50;
 constexpr int kProgressSteps = 100;  // each step repaints the bar at once
+constexpr uint64_t kBytesPerKb = 1024;
+// A path's lines in a report: narrower than any message box.
+constexpr size_t kPathLineBytes = 60;
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
@@ -57,6 +60,7 @@ bool ChooseCsvFile(HWND owner, std::string& path) {
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = texts::kCsvFilter;
   dialog.lpstrFile = file;
+  dialog.lpstrTitle = texts::kCsvOpenTitle;
   dialog.nMaxFile = MAX_PATH;
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameA(&dialog)) return false;
@@ -171,6 +175,8 @@ class CsvProgress {
     const DWORD now = GetTickCount();
     if (step == step_ && now - pumped_ < kPumpEveryMs) return !cancelled_;
     if (step != step_) SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(step), 0);
+    const auto kb = [](uint64_t bytes) { return static_cast<unsigned long>((bytes + kBytesPerKb - 1) / kBytesPerKb); };
+    SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_COUNT, FormatText(texts::kCsvProgressCountFormat, kb(done), kb(total)).c_str());
     step_ = step;
     pumped_ = now;
     MSG message;
@@ -265,7 +271,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   if (choice.fillAddresses) {
     const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
                               ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
-    return texts::CsvLookupDoneText(n.rows, n.byCode, apart, output);
+    return texts::CsvLookupDoneText(n.rows, n.byCode, apart, postal::BreakPathLines(output, kPathLineBytes));
   }
   const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
@@ -274,7 +280,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
+  return texts::CsvDoneText(n.rows, n.byStatus, apart, postal::BreakPathLines(output, kPathLineBytes));
 }
 
 // The work on one file: the resolver's or the lookup's.
@@ -318,6 +324,8 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
                    const lists::CsvResult& result, bool written) {
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
+      Report(window, FormatText(texts::kCsvCancelledFormat, postal::BreakPathLines(output, kPathLineBytes).c_str()),
+             MB_ICONINFORMATION);
       return;
     case lists::CsvOutcome::kUnclosedQuote:
     case lists::CsvOutcome::kNotText:
@@ -370,6 +378,8 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
+  choice.columns.barcode = app.settings.csvBarcode;
+  choice.columns.split = app.settings.csvSplit;
   switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
@@ -385,6 +395,8 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
                       reinterpret_cast<LPARAM>(&choice)) != IDOK) {
     return;
   }
+  app.settings.csvBarcode = choice.columns.barcode;
+  app.settings.csvSplit = choice.columns.split;
 
   const std::string output = OutputPathFor(input, choice.fillAddresses);
   if (datafiles::FileExists(output) &&
