@@ -22,11 +22,11 @@ constexpr char kDialogYName[] = "ResolveY";
 std::string ColumnName(size_t column) { return "Column" + std::to_string(column); }
 
 void LoadColumnWidths(const SettingsKey& key, const char* subkey, const ListColumns& columns) {
+  // Without the key every column takes its default.
   const SettingsSection section = SettingsSection::Open(key, subkey);
-  if (!section.IsOpen()) return;
   for (size_t i = 0; i < columns.defaultWidths.size(); ++i) {
     DWORD width = static_cast<DWORD>(columns.defaultWidths[i]);
-    section.ReadNumber(ColumnName(i).c_str(), width);
+    if (section.IsOpen()) section.ReadNumber(ColumnName(i).c_str(), width);
     SendMessageA(columns.list, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(LOWORD(width), 0));
   }
 }
