@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "encoding/cp932_encode.h"
-#include "encoding/text_encoding.h"
 #include "lists/added_cells.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
@@ -86,7 +84,12 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   if (notText || tooShort) {
     resolution_ = Resolution();
   } else {
-    CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
+    const std::string& address = row.cells[columns_.address - 1];
+    if (IsUtf8(encoding_)) {
+      CellAsCp932(address, cp932_, &offsets_);
+    } else {
+      cp932_ = address;
+    }
     resolver::Resolve(book_, cp932_, resolution_);
   }
   ++counts.rows;
@@ -107,7 +110,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     out += texts_.separator;
     out += resolver::StatusName(resolution_.status);
   }
-  if (columns_.split) AppendParts(!notText && !tooShort, out);
+  if (columns_.split) AppendParts(!notText && !tooShort ? &row.cells[columns_.address - 1] : nullptr, out);
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
@@ -164,23 +167,21 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   return StreamCsv(input, shape, work, sink, progress, threads);
 }
 
-void RowAnnotator::AppendParts(bool resolved, std::string& out) {
-  if (!resolved || !resolver::ReadAddressParts(book_, resolution_, cp932_, parts_)) {
+// The parts in the file's encoding, those copied from the address cut from
+// its cell as written.
+void RowAnnotator::AppendParts(const std::string* address, std::string& out) {
+  const bool utf8 = IsUtf8(encoding_);
+  const bool has = address != nullptr &&
+                   (utf8 ? partsReader_.Read(book_, resolution_, resolver::WrittenAddress{cp932_, *address, offsets_}, parts_)
+                         : partsReader_.Read(book_, resolution_, cp932_, parts_));
+  if (!has) {
     out += texts_.noParts;
     return;
   }
   for (int i = 0; i < resolver::kSplitPartCount; ++i) {
     out += texts_.separator;
-    const std::string_view part = resolver::SplitPart(parts_, i);
-    if (IsUtf8(encoding_)) {
-      cell_.clear();
-      if (!encoding::AppendUtf8OfCp932(part, cell_)) {
-        given_.assign(part);
-        if (!encoding::Cp932ToUtf8(given_, cell_)) cell_ = given_;
-      }
-    } else {
-      cell_.assign(part);
-    }
+    cell_.clear();
+    resolver::AppendPart(parts_, i, utf8, cell_);
     AppendCell(cell_, texts_.separator, out);
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,18 +42,20 @@ class RowAnnotator : public RowCells {
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
   void AppendBarcode(size_t office, bool resolved, std::string& out);
-  void AppendParts(bool resolved, std::string& out);
+  void AppendParts(const std::string* address, std::string& out);
 
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
   const CsvEncoding encoding_;
   const AddedTexts& texts_;
   std::string cp932_;
+  std::vector<uint32_t> offsets_;  // cp932_ to the UTF-8 cell
   std::string given_;
   std::string name_;
   resolver::Resolution resolution_;
   barcode::TownFinder towns_;
   barcode::CustomerBarcode barcode_;
+  resolver::AddressPartsReader partsReader_;
   resolver::AddressParts parts_;
   std::string cell_;
 };

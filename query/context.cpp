@@ -77,6 +77,7 @@ void Context::PrintLine(const std::string& cp932) const {
   Print(stdout, options_.utf8, cp932);
 }
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
+void Context::PrintText(const std::string& text) const { WriteLine(stdout, text); }
 
 void Context::LockFolder() {
   if (lock_->TryLock()) return;

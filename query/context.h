@@ -43,6 +43,8 @@ class Context {
   // an output line is a JSON string with --json.
   void PrintLine(const std::string& cp932) const;
   void PrintError(const std::string& cp932) const;
+  // A text line already in the output's encoding.
+  void PrintText(const std::string& text) const;
 
   // Extracts the downloads; then kExitOk when DIR holds an address file in
   // the Shift-JIS edition, otherwise kExitNoData with the message printed.

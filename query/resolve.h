@@ -42,8 +42,8 @@ std::string NamedLines(const lists::CsvRowLines& rows);
 // The CSV mode: refuses OUT == FILE before loading anything.
 int RunResolveCsv(Context& context, const ResolveRequest& request);
 
-// One resolution as the tool prints it: a text line (cp932, tab-separated)
-// or a JSON object (UTF-8). `given` is the code read with --code-first.
+// One resolution as the tool prints it: a text line (tab-separated) or a
+// JSON object (UTF-8). `given` is the code read with --code-first.
 struct ResolvedLine {
   std::string inputUtf8;  // the input as typed, for JSON
   const std::string* given = nullptr;
@@ -65,7 +65,10 @@ std::string OfficeAddress(const resolver::Office& office);
 // {"postal_code", "name", "address"} of office `index`, as Jigyosyo.csv writes them.
 std::string OfficeJson(const resolver::AddressBook& book, size_t index);
 
-std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
+// The text line in UTF-8 (`utf8`) or cp932: the parts copied from the
+// address as it writes them, a tab in one written as a blank.
+std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line,
+                           bool utf8);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 
 }  // namespace query

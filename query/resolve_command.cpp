@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "barcode/address_barcode.h"
 #include "lists/csv_annotate.h"
@@ -84,7 +85,12 @@ class LineResolver {
       given_ = first;
       line.given = &given_;
     }
-    const std::string cp932 = lists::CellAsCp932(address, encoding);
+    if (utf8) {
+      lists::CellAsCp932(address, cp932_, &offsets_);
+    } else {
+      cp932_ = address;
+    }
+    const std::string& cp932 = cp932_;
     resolver::Resolve(book_, cp932, resolution_);
     if (codeFirst_) {
       line.agreement = resolver::CheckCode(book_, resolution_, given_);
@@ -94,11 +100,9 @@ class LineResolver {
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
     if (barcode_) AddBarcode(cp932, line);
-    line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
+    line.inputUtf8 = utf8 ? address : ToUtf8Text(cp932);
     line.split = split_;
-    if ((split_ || context_.options().json) && resolver::ReadAddressParts(book_, resolution_, cp932, parts_)) {
-      line.parts = &parts_;
-    }
+    if ((split_ || context_.options().json) && ReadParts(address, utf8)) line.parts = &parts_;
     Print(line);
   }
 
@@ -121,6 +125,12 @@ class LineResolver {
     Print(line);
   }
 
+  // The parts cut from the address as written (`utf8`: its cp932 in cp932_).
+  bool ReadParts(const std::string& address, bool utf8) {
+    if (!utf8) return partsReader_.Read(book_, resolution_, cp932_, parts_);
+    return partsReader_.Read(book_, resolution_, resolver::WrittenAddress{cp932_, address, offsets_}, parts_);
+  }
+
   void AddBarcode(const std::string& address, ResolvedLine& line) {
     line.barcodeAsked = true;
     if (!barcode::HasBarcode(resolution_, line.office)) return;
@@ -136,7 +146,7 @@ class LineResolver {
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
       std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
-      context_.PrintLine(ResolutionText(book_, resolution_, line));
+      context_.PrintText(ResolutionText(book_, resolution_, line, context_.options().utf8));
     }
   }
 
@@ -149,6 +159,9 @@ class LineResolver {
   barcode::TownFinder towns_;
   barcode::CustomerBarcode made_;
   std::string given_;
+  std::string cp932_;
+  std::vector<uint32_t> offsets_;
+  resolver::AddressPartsReader partsReader_;
   resolver::AddressParts parts_;
   resolver::Resolution resolution_;
   lists::CsvRowLines notText_;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "encoding/hyphens.h"
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 
@@ -55,6 +56,13 @@ size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
 }
 
 bool DigitAt(std::string_view text, size_t at) { return IsDigitCode(Cp932Cursor{text, at}.Peek()); }
+
+// ー and ｰ are hyphens only between digits.
+bool IsHyphenHere(uint16_t code, bool afterDigit, std::string_view text, size_t next) {
+  const encoding::HyphenForm* form = encoding::Cp932Hyphen(code);
+  if (form == nullptr) return false;
+  return form->use == encoding::HyphenUse::kAlways || (afterDigit && DigitAt(text, next));
+}
 
 }  // namespace
 
@@ -166,10 +174,10 @@ size_t NormalizeAt(std::string_view text, size_t i, std::string& out) {
     out += static_cast<char>('A' + (code - ch::kLowerA));
   } else if (code >= 'a' && code <= 'z') {
     out += static_cast<char>(code - 'a' + 'A');
-  } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
+  } else if (IsHyphenHere(code, afterDigit, text, i + width)) {
     out += '-';
-  } else if (code == ch::kLong && afterDigit && DigitAt(text, i + width)) {
-    out += '-';
+  } else if (code == ch::kNoKana && afterDigit && DigitAt(text, i + width)) {
+    AppendChar(ch::kNo, out);  // 4ノ6ノ16 is 4の6の16
   } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
     AppendChar(code == ch::kSmallKe ? ch::kKe : ch::kKa, out);
   } else if (KanjiNumeralValue(code) >= 0) {

@@ -14,8 +14,9 @@ namespace resolver {
 // - blanks (ASCII, full-width, tabs, line ends) dropped, but a "-" put for
 //   them between two digits ("1-2-3 4階" is no floor 34);
 // - full-width digits and letters made ASCII, letters upper case;
-// - － ‐ − ― and "-" become "-"; ー too, but only between digits (it is the
-//   long vowel of katakana elsewhere);
+// - every hyphen of encoding/hyphens.h becomes "-"; ー and ｰ only between
+//   digits (elsewhere they are the long vowel of katakana); ノ between
+//   digits becomes の, which joins numbers;
 // - variant kanji written as the one form the resolver keeps
 //   (FoldVariantKanji): 澤 as 沢, 﨑 as 崎, cp932's compatibility 塚 as 塚;
 // - ヶ is written ケ, ヵ is written カ;
