@@ -224,6 +224,8 @@ class IndexBuilder {
     const size_t afterCounty = county + CharWidth(ch::kGun);
     if (county != std::string::npos && county > 0 && afterCounty < cityName_.size()) {
       shortName_ = cityName_.substr(afterCounty);
+    } else {
+      shortName_ = WithoutIsland(cityName_);
     }
     AddName(cityName_, id);
     if (!shortName_.empty()) AddName(shortName_, id);
@@ -251,6 +253,18 @@ class IndexBuilder {
     foldedShort_ = shortName_;
     FoldJoiningKana(foldedShort_);
     return id;
+  }
+
+  // "三宅村" of "三宅島三宅村": the name after an island's, where it is a
+  // town's or village's of two characters or more; else empty.
+  static std::string WithoutIsland(const std::string& city) {
+    const size_t island = FindChar(city, ch::kIsland);
+    if (island == std::string::npos || island == 0) return std::string();
+    const size_t after = island + CharWidth(ch::kIsland);
+    const size_t last = LastCharAt(city);
+    const uint16_t end = CharCode(city.data() + last, city.size() - last);
+    if (last <= after || (end != ch::kMura && end != ch::kMachiChar)) return std::string();
+    return city.substr(after);
   }
 
   // `name` (folded) begins with the name of its municipality.

@@ -43,7 +43,9 @@ bool IsUnitChar(uint16_t code) {
 // A name found at [at, end) of `rest` stands on its own: no other name
 // goes on before or after it (鉄鋼ビルディング does not name ビルディング).
 bool StandsAlone(const AddressRest& rest, size_t at, uint16_t before, size_t end) {
-  if (at > 0 && IsNameChar(before) && !IsUnitChar(before)) return false;
+  // "1-2-3・赤坂パークビル": a ・ right after the lot parts them as a blank does
+  const bool parting = before == ch::kDot && rest.numbersEnd > 0 && at == rest.numbersEnd + CharWidth(ch::kDot);
+  if (at > 0 && IsNameChar(before) && !IsUnitChar(before) && !parting) return false;
   const Cp932Cursor next{rest.text, end};
   if (next.AtEnd()) return true;
   const uint16_t after = next.Peek();
@@ -180,7 +182,8 @@ NamedSpan NamedBuilding(const AddressRest& rest) {
     }
     if (code == 'B' && IsAsciiDigit(at.PeekSecond())) break;
     if (code == ch::kChi && (at.PeekSecond() == ch::kShita || at.PeekSecond() == ch::kKai)) break;  // 地下, 地階
-    if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu) {
+    const bool parting = code == ch::kDot && count == 0;  // "1-2-3・赤坂ビル" as "1-2-3 赤坂ビル"
+    if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu && !parting) {
       if (count++ == 0) span.begin = at.pos;
       if (IsLatinCapital(code)) ++letters;
       span.end = at.pos + CharWidth(code);
