@@ -80,13 +80,24 @@ std::string_view KanaWithoutNote(std::string_view kana) {
   return open == std::string_view::npos ? kana : kana.substr(0, open);
 }
 
+// "種市" of "種市第２２地割～第２３地割": a record for a range of 地割 names
+// the town before them; the address's 地割 is the lot's first number.
+std::string_view WithoutChiwariRange(std::string_view town) {
+  const size_t range = town.find(word::kWave);
+  if (range == std::string_view::npos || !EndsWithWord(town, word::kChiwari)) return town;
+  for (size_t i = 0; i < range; i += CharWidth(CodeAt(town, i))) {
+    if (CodeAt(town, i) == ch::kDai) return i > 0 ? town.substr(0, i) : town;
+  }
+  return town;
+}
+
 // The town of a record as the parts give it: its name without the note,
 // nothing for a line that stands for the whole municipality, and on a
 // building's line the longest town of the municipality its name begins with.
 std::string_view RecordTown(const AddressBook::Impl& book, size_t record, std::string& key) {
   const RecordInfo& info = book.info[record];
   if (info.role != RecordRole::kTown) return std::string_view();
-  const std::string_view town = TownWithoutNote(book.Text(record, StoredRecord::kTown));
+  const std::string_view town = WithoutChiwariRange(TownWithoutNote(book.Text(record, StoredRecord::kTown)));
   if (info.buildingLength == 0) return town;
   size_t last = 0;
   for (size_t i = 0; i < town.size();) {
@@ -160,8 +171,9 @@ void AppendUtf8AsCp932(std::string_view text, std::string& out) {
   }
 }
 
-// The normalized line in the written address's encoding.
-void Normalized(AddressParts& parts) {
+// The normalized line in the written address's encoding; `chiwariFirst`:
+// the lot's first number is a 地割 the town's name leaves out (第23地割27-1).
+void Normalized(AddressParts& parts, bool chiwariFirst = false) {
   std::string& line = parts.normalized;
   const bool utf8 = parts.writtenUtf8;
   AppendCp932As(parts.prefecture, utf8, line);
@@ -172,7 +184,15 @@ void Normalized(AddressParts& parts) {
     line.append(parts.chome);
     AppendCp932As(word::kChome, utf8, line);
   }
-  line += parts.lot;
+  const size_t firstEnd = parts.lot.find('-');
+  if (chiwariFirst && firstEnd != std::string::npos) {
+    AppendCp932As(word::kDaiText, utf8, line);
+    line.append(parts.lot, 0, firstEnd);
+    AppendCp932As(word::kChiwari, utf8, line);
+    line.append(parts.lot, firstEnd + 1, std::string::npos);
+  } else {
+    line += parts.lot;
+  }
   if (!parts.building.empty()) line.append(" ").append(parts.building);
 }
 
@@ -222,19 +242,38 @@ void ReadNames(const AddressBook::Impl& book, size_t record, AddressParts& parts
   postal::AppendFullWidthKatakana(book.Text(record, StoredRecord::kCityKana), parts.cityKana);
 }
 
+// "中区" of "浜松市中区板屋町": a ward the city no longer has, written before
+// the town. It belongs to the municipality, which is named already.
+bool IsOldWard(std::string_view between) {
+  constexpr size_t kLongestWard = 8;  // bytes: four characters, 区 included
+  const size_t last = LastCharAt(between);
+  return between.size() <= kLongestWard && CodeAt(between, last) == ch::kKu && last > 0;
+}
+
 // A street clause before the town or right after it, into `parts.subarea`;
 // returns where the rest begins.
 size_t ReadStreetClause(const Written& w, const Resolution& r, AddressParts& parts) {
   size_t pos = r.townEnd;
   const size_t firstDigit = pos + FirstDigit(w.spelled.substr(pos));
   const size_t clauseEnd = StreetClauseEnd(w.spelled.substr(pos, firstDigit - pos));
-  if (r.townBegin > r.cityEnd) {
+  if (r.townBegin > r.cityEnd && !IsOldWard(w.spelled.substr(r.cityEnd, r.townBegin - r.cityEnd))) {
     parts.subarea = w.Cut(r.cityEnd, r.townBegin);
   } else if (clauseEnd != 0) {
     parts.subarea = w.Cut(pos, pos + clauseEnd);
     pos += clauseEnd;
   }
   return pos;
+}
+
+// "字東町" after 父島: a 字 of place names alone, no numbers after it.
+bool IsAzaOnly(std::string_view rest) {
+  if (VillagePrefixLength(rest) == 0) return false;
+  for (size_t i = 0; i < rest.size();) {
+    const uint16_t code = CodeAt(rest, i);
+    if (!IsPlaceChar(code)) return false;
+    i += CharWidth(code);
+  }
+  return true;
 }
 
 // What stands between the town and its first number.
@@ -338,7 +377,8 @@ bool AddressPartsReader::ReadFrom(const AddressBook& book, const Resolution& res
     lot = LotReader(w.spelled, w.origins, w.cp932).Read(before.firstDigit);
   }
   if (lot.count == 0) {
-    lot.buildingAt = pos;
+    lot.buildingAt = IsAzaOnly(w.spelled.substr(pos)) ? w.spelled.size() : pos;
+    if (lot.buildingAt > pos && parts.subarea.empty()) parts.subarea = w.Cut(pos, w.spelled.size());
   } else if (before.placeEnd > pos && parts.subarea.empty()) {
     parts.subarea = w.Cut(pos, before.placeEnd);
   } else if (lot.HasPlace() && parts.subarea.empty()) {
@@ -346,7 +386,9 @@ bool AddressPartsReader::ReadFrom(const AddressBook& book, const Resolution& res
   }
   const size_t buildingAt = ReadChomeAndLot(w.spelled, lot, impl.info[record], parts);
   parts.building = w.Cut(buildingAt, w.spelled.size());
-  Normalized(parts);
+  const std::string_view recordTown = TownWithoutNote(impl.Text(record, StoredRecord::kTown));
+  const bool rangeTown = WithoutChiwariRange(recordTown).size() < recordTown.size();
+  Normalized(parts, rangeTown && lot.count > 0 && lot.numbers[0].unit == Unit::kChiwari && parts.chome.empty());
   return true;
 }
 

@@ -24,6 +24,10 @@ const UnitWord kUnits[] = {
     {kBu, Unit::kChiwari},
 };
 
+bool IsSide(uint16_t code) {
+  return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
+}
+
 }  // namespace
 
 bool IsPlaceChar(uint16_t code) {
@@ -59,6 +63,14 @@ Lot LotReader::Read(size_t pos) const {
     lastArabic = !kanji;
     if (nameFollows) break;
     pos = NextNumber(after, unit);
+    // "本郷通8丁目南1-1": the side of the town (本郷通（南）) between its 丁目 and the lot
+    if (pos == std::string_view::npos && unit == Unit::kChome && !lot.HasPlace() && IsSide(Cp932Cursor{s_, after}.Peek())) {
+      const Cp932Cursor side{s_, after + CharWidth(ch::kSouth)};
+      if (side.Digit()) {
+        lot.placeBegin = after;
+        lot.placeEnd = pos = side.pos;
+      }
+    }
     // "第21地割大淵川480": a 小字 between a 地割 or 線 number and the next
     if (pos == std::string_view::npos && (unit == Unit::kChiwari || unit == Unit::kSen) && !lot.HasPlace()) {
       Cp932Cursor place{s_, after};
