@@ -90,7 +90,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     } else {
       cp932_ = address;
     }
-    resolver::Resolve(book_, cp932_, resolution_);
+    resolver_.Resolve(cp932_, resolution_);
   }
   ++counts.rows;
   size_t office = resolver::kNoOffice;
