@@ -22,7 +22,9 @@ namespace resolver {
 // - ヶ is written ケ, ヵ is written カ;
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
 //   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
-//   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
+//   北一条西 → 北1条西; and one ending a lot after 番地 or 番 written with a
+//   number (二十七番地一 → 27番地1). Elsewhere kanji numerals stay (五十嵐,
+//   九十九里).
 void NormalizeText(std::string_view text, std::string& out);
 // The same, and for each byte of `out` the offset in `text` of the
 // character (or numeral run) it was spelled from, plus the text's size at the end:
