@@ -200,6 +200,24 @@ TEST(CsvAnnotate, UnicodeTextAndTabSeparatedFilesKeepTheirBytesAndSeparator) {
   }
 }
 
+// The 建物 column is the cell's own bytes, whatever cp932 can hold.
+TEST(CsvAnnotate, SplitBuildingIsTheCellsOwnBytes) {
+  lists::CsvColumns split = Columns(1);
+  split.split = true;
+  const struct {
+    std::string row, building;
+  } cases[] = {
+      {u8"東京都港区赤坂1-2-3 Café 𠮷野ビル™\u301C\uE000", u8"Café 𠮷野ビル™\u301C\uE000"},
+      {u8"東京都港区赤坂1–2–3 ビル🏢", u8"ビル🏢"},
+      {"東京都港区赤坂1-2-3 \xED\x40ビル～", "\xED\x40ビル～"},  // cp932: the NEC copy kept
+  };
+  for (const auto& c : cases) {
+    const Annotated a = Annotate(c.row + "\n", split);
+    ASSERT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.building;
+    EXPECT_EQ("," + c.building + "\n", a.out.substr(a.out.size() - c.building.size() - 2)) << a.out;
+  }
+}
+
 TEST(CsvAnnotate, RowThatIsNotUtf8IsToldNotGuessed) {
   const std::string in = u8"住所\n東京都港区赤坂\n東京都港区芝公園\xFF\n\n東京都港区赤坂\xE3\x81\n北海道札幌市中央区\n";
   const Annotated a = Annotate(in, Columns(1, true));
