@@ -108,7 +108,7 @@ void CellAsCp932(const std::string& cell, std::string& cp932, std::vector<uint32
     if (length == 0 || !encoding::AppendCp932(codePoint, cp932)) {
       cp932 += length != 0 && encoding::IsHyphenOutsideCp932(codePoint) ? '-' : kUnwritable;
     }
-    if (offsets != nullptr) offsets->resize(cp932.size(), static_cast<uint32_t>(p - cell.data()));
+    while (offsets != nullptr && offsets->size() < cp932.size()) offsets->push_back(static_cast<uint32_t>(p - cell.data()));
     p += length == 0 ? 1 : length;
   }
   if (offsets != nullptr) offsets->push_back(static_cast<uint32_t>(cell.size()));
