@@ -155,6 +155,34 @@ TEST(AddressPartsWritten, PartsInTheirPlace) {
   }
 }
 
+// A resolution whose offsets do not fall on the address's characters (one
+// made for another text) gives no parts rather than a cut character.
+TEST(AddressPartsWritten, OffsetsOffTheCharactersGiveNoParts) {
+  const resolver::AddressBook* book = testing_support::RealAddressBook();
+  if (book == nullptr) GTEST_SKIP() << "no KEN_ALL.CSV in " << KURANTO_SHARED_DATA;
+  Answer a;
+  ResolveWritten(*book, "東京都港区赤坂1-2-3 赤坂ビル", false, a);
+  ASSERT_TRUE(a.has);
+  const resolver::Resolution good = a.r;
+  const struct {
+    const char* what;
+    size_t resolver::Resolution::*offset;
+    long shift;
+  } cases[] = {
+      {"town's end in a character", &resolver::Resolution::townEnd, -1},
+      {"town's start in a character", &resolver::Resolution::townBegin, 1},
+      {"city's end in a character", &resolver::Resolution::cityEnd, -1},
+      {"town's end past the text", &resolver::Resolution::townEnd, 1000},
+  };
+  resolver::AddressPartsReader reader;
+  for (const auto& c : cases) {
+    resolver::Resolution r = good;
+    r.*c.offset = static_cast<size_t>(static_cast<long>(r.*c.offset) + c.shift);
+    EXPECT_FALSE(reader.Read(*book, r, a.cp932, a.parts)) << c.what;
+    EXPECT_TRUE(a.parts.building.empty()) << c.what;
+  }
+}
+
 // Every office of JIGYOSYO.CSV written with each hyphen and joiner between
 // its lot's numbers, and with each separator before its building: the
 // plain form's status, code and parts.
