@@ -20,6 +20,7 @@
 #include "app/app_state.h"
 #include "app/csv_codes.h"
 #include "app/csv_progress_dialog.h"
+#include "app/label_sources.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
@@ -38,6 +39,8 @@ namespace kuranto {
 
 namespace {
 
+// A path's lines in a report: narrower than any message box.
+constexpr size_t kPathLineBytes = 60;
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
@@ -45,6 +48,7 @@ struct ColumnChoice {
   std::vector<std::string> firstRow;  // cp932
   lists::CsvColumns columns;
   bool fillAddresses = false;  // no address column: the code column's addresses are added
+  bool forLabels = false;      // opened to print labels: ラベルを印刷 is the default button
 };
 
 void Report(HWND owner, const std::string& text, UINT icon) {
@@ -58,6 +62,7 @@ bool ChooseCsvFile(HWND owner, std::string& path) {
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = texts::kCsvFilter;
   dialog.lpstrFile = file;
+  dialog.lpstrTitle = texts::kCsvOpenTitle;
   dialog.nMaxFile = MAX_PATH;
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameA(&dialog)) return false;
@@ -112,12 +117,13 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_BARCODE, choice->columns.barcode ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
+      if (choice->forLabels) SendMessageA(dialog, DM_SETDEFID, IDC_CSV_PRINT_LABELS, 0);
       return TRUE;
     }
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
-      if (id != IDOK && id != IDCANCEL) return FALSE;
-      if (id == IDOK) {
+      if (id != IDOK && id != IDCANCEL && id != IDC_CSV_PRINT_LABELS) return FALSE;
+      if (id != IDCANCEL) {
         auto* choice = reinterpret_cast<ColumnChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
         const LRESULT address = SendDlgItemMessageA(dialog, IDC_CSV_ADDRESS_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT code = SendDlgItemMessageA(dialog, IDC_CSV_CODE_COLUMN, LB_GETCURSEL, 0, 0);
@@ -206,7 +212,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   if (choice.fillAddresses) {
     const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
                               ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
-    return texts::CsvLookupDoneText(n.rows, n.codes, apart, output);
+    return texts::CsvLookupDoneText(n.rows, n.codes, apart, postal::BreakPathLines(output, kPathLineBytes));
   }
   const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
@@ -215,7 +221,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, output);
+  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, postal::BreakPathLines(output, kPathLineBytes));
 }
 
 // The work on one file: the resolver's or the lookup's.
@@ -259,6 +265,8 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
                    const lists::CsvResult& result, bool written) {
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
+      Report(window, FormatText(texts::kCsvCancelledFormat, postal::BreakPathLines(output, kPathLineBytes).c_str()),
+             MB_ICONINFORMATION);
       return;
     case lists::CsvOutcome::kUnclosedQuote:
     case lists::CsvOutcome::kNotText:
@@ -287,7 +295,9 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
 
 }  // namespace
 
-void AddCodesToCsvFile(HWND window, AppState& app) {
+namespace {
+
+void RunCsvFile(HWND window, AppState& app, bool forLabels) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
@@ -308,6 +318,9 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
+  choice.forLabels = forLabels;
+  choice.columns.barcode = app.settings.csvBarcode;
+  choice.columns.split = app.settings.csvSplit;
   switch (PrepareChoice(*book, head, check.encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
@@ -319,10 +332,14 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     case lists::CsvReader::kRow:
       break;
   }
-  if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
-                      reinterpret_cast<LPARAM>(&choice)) != IDOK) {
-    return;
+  const INT_PTR chosen = DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
+                                         reinterpret_cast<LPARAM>(&choice));
+  if (chosen == IDOK || chosen == IDC_CSV_PRINT_LABELS) {
+    app.settings.csvBarcode = choice.columns.barcode;
+    app.settings.csvSplit = choice.columns.split;
   }
+  if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.firstRow, choice.columns);
+  if (chosen != IDOK) return;
 
   const std::string output = OutputPathFor(input, choice.fillAddresses);
   if (datafiles::FileExists(output) &&
@@ -337,5 +354,11 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   const bool written = WorkToFile(window, app, JobFor(*book, index, choice), progressText, input, output, result);
   ReportOutcome(window, input, output, choice, result, written);
 }
+
+}  // namespace
+
+void AddCodesToCsvFile(HWND window, AppState& app) { RunCsvFile(window, app, false); }
+
+void PrintCsvLabels(HWND window, AppState& app) { RunCsvFile(window, app, true); }
 
 }  // namespace kuranto
