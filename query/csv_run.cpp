@@ -36,8 +36,7 @@ std::string PastWidth(const ResolveRequest& request, size_t width) {
 
 int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input) {
   if (!request.output.empty() && SameFile(request.csvFile, request.output)) {
-    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
-    return kExitUsage;
+    return UsageError("--output " + request.output + " is the input file itself");
   }
   if (!input.ok()) {
     std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
@@ -122,25 +121,48 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
   return kExitOk;
 }
 
-CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request) {
+CsvFlag ReadColumnFlag(const CommandArgs& args, size_t& i, size_t& column, std::string& wrong) {
+  const std::string& flag = args[i];
+  if (i + 1 == args.size()) {
+    wrong = flag + " needs a column NUMBER";
+    return CsvFlag::kBad;
+  }
+  if (ReadColumn(args[++i], column)) return CsvFlag::kRead;
+  wrong = flag + " " + args[i] + ": a column is a NUMBER, counted from 1";
+  return CsvFlag::kBad;
+}
+
+CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request, std::string& wrong) {
   const std::string& flag = args[i];
   const bool hasValue = i + 1 < args.size();
   if (flag == "--header") {
     request.header = true;
-  } else if (flag == "--csv" && hasValue) {
+  } else if (flag == "--column") {
+    return ReadColumnFlag(args, i, request.column, wrong);
+  } else if (!hasValue && (flag == "--csv" || flag == "--output" || flag == "--separator")) {
+    wrong = flag + (flag == "--separator" ? " needs tab or comma" : " needs a FILE");
+    return CsvFlag::kBad;
+  } else if (flag == "--csv") {
     request.csvFile = args[++i];
-  } else if (flag == "--output" && hasValue) {
+  } else if (flag == "--output") {
     request.output = args[++i];
-  } else if (flag == "--column" && hasValue) {
-    if (!ReadColumn(args[++i], request.column)) return CsvFlag::kBad;
-  } else if (flag == "--separator" && hasValue) {
+  } else if (flag == "--separator") {
     const std::string& value = args[++i];
-    if (value != "tab" && value != "comma") return CsvFlag::kBad;
+    if (value != "tab" && value != "comma") {
+      wrong = "--separator " + value + ": tab or comma";
+      return CsvFlag::kBad;
+    }
     request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
   } else {
     return CsvFlag::kOther;
   }
   return CsvFlag::kRead;
+}
+
+std::string CsvFlagsWithoutFile(const ResolveRequest& request) {
+  const bool given = request.column != 0 || request.codeColumn != 0 || request.nameColumn != 0 || request.header ||
+                     !request.output.empty() || request.separator != lists::Separator::kFromFile;
+  return given ? "--column, --code-column, --name-column, --header, --output and --separator go with --csv FILE" : "";
 }
 
 int RunCsvSteps(Context& context, const ResolveRequest& request, const CsvAnnotator& annotate, CsvSummary summary) {

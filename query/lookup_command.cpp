@@ -25,18 +25,21 @@ using resolver::LookupStatus;
 const char kLabel[] = "kuranto-query: ";
 
 // The options after "lookup"; what is left are codes. Without --csv the
-// CSV options are bad usage. False on bad usage.
-bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+// CSV options are bad usage. "" when they make a request, else what is
+// wrong with them.
+std::string ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
+  std::string wrong;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
-    if (ReadCsvFlag(args, i, request) != CsvFlag::kRead) return false;
+    const CsvFlag flag = ReadCsvFlag(args, i, request, wrong);
+    if (flag == CsvFlag::kBad) return wrong;
+    if (flag == CsvFlag::kOther) return "lookup has no option " + args[i];
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-  if (request.csvFile.empty()) {
-    return request.column == 0 && !request.header && request.output.empty() &&
-           request.separator == lists::Separator::kFromFile;
-  }
-  return request.column != 0 && request.addresses.empty();
+  if (request.csvFile.empty()) return CsvFlagsWithoutFile(request);
+  if (request.column == 0) return "lookup --csv needs --column N, the code column";
+  if (!request.addresses.empty()) return "lookup --csv takes no CODE";
+  return "";
 }
 
 // {"prefecture", "city", "town"}, and "building" and "floor" for a building's code.
@@ -166,7 +169,8 @@ int RunLookupCsv(Context& context, const ResolveRequest& request) {
 
 int RunLookup(Context& context, const CommandArgs& args) {
   ResolveRequest request;
-  if (!ReadRequest(args, request)) return kExitUsage;
+  const std::string wrong = ReadRequest(args, request);
+  if (!wrong.empty()) return UsageError(wrong);
   if (!request.csvFile.empty()) return RunLookupCsv(context, request);
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);

@@ -11,7 +11,7 @@ namespace {
 
 // cp932, as every text of the tool; printed in the terminal's encoding.
 const char kUsage[] =
-    "usage: kuranto-query [--dir DIR] [--utf8 | --cp932] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
+    "usage: kuranto-query [--help] [--dir DIR] [--utf8 | --cp932] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
     "  address old TEXT | address new TEXT | address city TEXT\n"
     "  address area \"PREFECTURE CITY\"\n"
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
@@ -97,13 +97,16 @@ void ApplyEncoding(ForcedEncoding forced, query::Options& options) {
   options.utf8 = options.utf8Arguments = forced == ForcedEncoding::kUtf8;
 }
 
-int Usage(const query::Options& options) {
+// The whole help, on standard output: asked for, not an error.
+int Help(const query::Options& options) {
   using namespace resolver::word;
   const std::string agreements = std::string("                          (") + kAgrees + " agrees / " + kAmongCandidates +
                                  " among the candidates / " + kDisagrees + " disagrees /\n                          " +
                                  kUndecidable + " undecidable / " + kAgreesOffice;
-  query::Context(options).PrintError(kUsage + agreements + kUsageAfterAgreements);
-  return query::kExitUsage;
+  query::Options out = options;
+  out.json = false;
+  query::Context(out).PrintLine(kUsage + agreements + kUsageAfterAgreements);
+  return query::kExitOk;
 }
 
 }  // namespace
@@ -115,9 +118,10 @@ int main(int argc, char** argv) {
   int i = 1;
   for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
     const std::string flag = argv[i];
-    if (flag == "--dir" && i + 1 < argc) {
+    const bool hasValue = i + 1 < argc;
+    if (flag == "--dir" && hasValue) {
       options.dir = argv[++i];
-    } else if (flag == "--template" && i + 1 < argc) {
+    } else if (flag == "--template" && hasValue) {
       options.useTemplate = true;
       rawTemplate = argv[++i];
     } else if (flag == "--utf8") {
@@ -130,13 +134,18 @@ int main(int argc, char** argv) {
       options.hiragana = true;
     } else if (flag == "--json") {
       options.json = true;
-    } else {
+    } else if (flag == "--help") {
       ApplyEncoding(forced, options);
-      return Usage(options);
+      return Help(options);
+    } else if (flag == "--dir" || flag == "--template") {
+      return query::UsageError(flag + " needs a value");
+    } else {
+      return query::UsageError("no option " + flag);
     }
   }
   ApplyEncoding(forced, options);
-  if (i >= argc || (options.json && options.useTemplate)) return Usage(options);
+  if (i >= argc) return query::UsageError("no COMMAND given");
+  if (options.json && options.useTemplate) return query::UsageError("--json and --template cannot be given together");
   const std::string name = argv[i++];
   const query::CommandArgs args(argv + i, argv + argc);
   for (const Command& command : kCommands) {
@@ -147,8 +156,8 @@ int main(int argc, char** argv) {
       if (!context.Argument(rawTemplate, converted.templateText)) return query::kExitRefused;
       context = query::Context(converted);
     }
-    const int code = command.run(context, args);
-    return code == query::kExitUsage ? Usage(options) : code;
+    return command.run(context, args);
   }
-  return Usage(options);
+  if (name == "help") return Help(options);
+  return query::UsageError("no command \"" + name + "\"");
 }
