@@ -49,6 +49,7 @@ void CsvCounts::Add(const CsvCounts& later) {
   byStatus.Add(later.byStatus);
   byAgreement.Add(later.byAgreement);
   notUtf8.Add(later.notUtf8);
+  withNul.Add(later.withNul);
   tooShort.Add(later.tooShort);
   byCode.Add(later.byCode);
 }
@@ -76,9 +77,12 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
 // One row: its address resolved unless the row cannot hold one, then the
 // cells added for it.
 void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) {
-  const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+  const bool nul = HoldsNul(data, row);
+  const bool notText = nul || (IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin));
   const bool tooShort = row.cells.size() < columns_.address;
-  if (notText) {
+  if (nul) {
+    counts.withNul.Add(row.line);
+  } else if (notText) {
     counts.notUtf8.Add(row.line);
   } else if (tooShort) {
     counts.tooShort.Add(row.line);

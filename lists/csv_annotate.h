@@ -51,6 +51,7 @@ struct CsvCounts {
   size_t offices = 0;                     // rows answered by an office's own code (with a name column)
   resolver::AgreementCounts byAgreement;  // with a code column only
   CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
+  CsvRowLines withNul;  // rows holding a NUL byte, in any encoding: none, not resolved
   CsvRowLines tooShort; // rows that end before the address column: none
   resolver::LookupCounts byCode;  // rows of codes looked up (csv_lookup.h)
 

@@ -23,10 +23,13 @@ class LookupCells : public RowCells {
       : index_(index), columns_(columns), encoding_(encoding), separator_(separator), added_(index.CodeCount() + 1) {}
 
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
-    const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+    const bool nul = HoldsNul(data, row);
+    const bool notText = nul || (IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin));
     const bool tooShort = row.cells.size() < columns_.code;
     resolver::CodeMatch match;
-    if (notText) {
+    if (nul) {
+      counts.withNul.Add(row.line);
+    } else if (notText) {
       counts.notUtf8.Add(row.line);
     } else if (tooShort) {
       counts.tooShort.Add(row.line);

@@ -34,8 +34,12 @@ struct Job {
 // blocks are done on the caller's thread as they come.
 class Workers {
  public:
-  Workers(const ListWork& work, char separator, const std::string& headerText, unsigned threads)
-      : work_(work), separator_(separator), headerText_(headerText), inline_(threads > 1 ? nullptr : work.MakeCells()) {
+  Workers(const ListWork& work, char separator, const std::string& headerText, size_t width, unsigned threads)
+      : work_(work),
+        separator_(separator),
+        headerText_(headerText),
+        width_(width),
+        inline_(threads > 1 ? nullptr : work.MakeCells()) {
     for (unsigned i = 0; threads > 1 && i < threads; ++i) threads_.emplace_back(&Workers::Run, this);
   }
 
@@ -76,7 +80,7 @@ class Workers {
 
  private:
   void Annotate(RowCells& cells, Job& job) const {
-    AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, cells, job.out,
+    AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, width_, cells, job.out,
                   job.counts);
     job.in = std::string();
   }
@@ -104,6 +108,7 @@ class Workers {
   const ListWork& work_;
   const char separator_;
   const std::string& headerText_;
+  const size_t width_;  // short rows padded to it
   const std::unique_ptr<RowCells> inline_;  // with one thread only
   std::vector<std::thread> threads_;
   std::mutex mutex_;
@@ -243,7 +248,8 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
     return result;
   }
   const unsigned count = ThreadCount(threads);
-  Workers workers(work, separator, headerText, count);
+  // Short rows padded to the header's width, or without one the widest row's.
+  Workers workers(work, separator, headerText, shape.header ? result.width : survey.widest, count);
   Stream stream(input, survey, sink, progress);
   result.outcome = stream.Run(workers, std::move(firstBlock), shape.header, count, result.counts);
   return result;

@@ -105,9 +105,8 @@ class BarcodeWriter {
   static std::string Where(long line) { return line > 0 ? "line " + std::to_string(line) + ": " : ""; }
 
   static std::string NotText(const std::string& raw, bool utf8) {
-    const bool readsAsUtf8 = !utf8 && lists::IsTextLine(raw, true);
-    return readsAsUtf8 ? "the address is not Shift-JIS text; it reads as UTF-8: give --utf8"
-                       : "the address is not text";
+    return ReadsAsUtf8(raw, utf8) ? "the address is not Shift-JIS text; it reads as UTF-8: give --utf8"
+                                  : "the address is not text";
   }
 
   // A code in neither file, or a municipality's own code: no barcode.

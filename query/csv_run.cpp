@@ -32,6 +32,15 @@ std::string PastWidth(const ResolveRequest& request, size_t width) {
          Plural(width, "column");
 }
 
+// Standard input ("-"), a pipe or a device can be read only once; a
+// missing file is told as one that cannot be read.
+bool IsFileOrMissing(const std::string& path) {
+  if (path == "-") return false;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
 }  // namespace
 
 int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input) {
@@ -166,6 +175,11 @@ std::string CsvFlagsWithoutFile(const ResolveRequest& request) {
 }
 
 int RunCsvSteps(Context& context, const ResolveRequest& request, const CsvAnnotator& annotate, CsvSummary summary) {
+  if (!IsFileOrMissing(request.csvFile)) {
+    return UsageError("--csv " + request.csvFile +
+                      " is no regular file: the file is read twice (looked over before its rows are written); "
+                      "save it to a file first");
+  }
   lists::FileInput input(request.csvFile);
   const int checked = CheckCsvFiles(request, input);
   if (checked != kExitOk) return checked;
@@ -193,6 +207,10 @@ void PrintRowsSetApart(const Context& context, const lists::CsvCounts& counts, c
   if (counts.notUtf8.count != 0) {
     context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, " + skipped +
                        NamedLines(counts.notUtf8));
+  }
+  if (counts.withNul.count != 0) {
+    context.PrintError(kLabel + Plural(counts.withNul.count, "row") + " holding a NUL byte, " + skipped +
+                       NamedLines(counts.withNul));
   }
   if (counts.tooShort.count != 0) {
     context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +

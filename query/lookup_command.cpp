@@ -77,6 +77,7 @@ class LineLookup {
       inputUtf8 = utf8 ? raw : ToUtf8Text(cp932);
     } else {
       notText_.Add(lineNumber);
+      utf8Like_ = utf8Like_ || ReadsAsUtf8(raw, utf8);
       inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
     }
     if (context_.options().json) {
@@ -90,7 +91,8 @@ class LineLookup {
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
     if (notText_.count == 0) return;
-    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_));
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_) +
+                        Utf8Hint(utf8Like_));
   }
 
  private:
@@ -139,6 +141,7 @@ class LineLookup {
   const resolver::CodeIndex& index_;
   resolver::AddressCells cells_;
   lists::CsvRowLines notText_;
+  bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {

@@ -107,12 +107,14 @@ class LineResolver {
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
     if (notText_.count == 0) return;
-    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_));
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_) +
+                        Utf8Hint(utf8Like_));
   }
 
  private:
   void NotText(const std::string& raw, bool utf8, long lineNumber) {
     notText_.Add(lineNumber);
+    utf8Like_ = utf8Like_ || ReadsAsUtf8(raw, utf8);
     resolution_ = resolver::Resolution();
     ResolvedLine line;
     given_.clear();
@@ -154,6 +156,7 @@ class LineResolver {
   resolver::AddressParts parts_;
   resolver::Resolution resolution_;
   lists::CsvRowLines notText_;
+  bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
 }  // namespace

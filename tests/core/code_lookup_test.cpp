@@ -196,7 +196,7 @@ TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
        "名前,〒,都道府県,市区町村,町域,判定\r\n\"a,b\",107-0052,東京都,港区,赤坂,exact\r\n\r\n"
        "c,\"0391801\",青森県,三戸郡南部町,赤石 / 大向,ambiguous\r\n"
        "d,9994554,山形県,,尾花沢市 芦沢 / 北村山郡大石田町 鷹巣,ambiguous\r\ne,1078601,東京都,港区,赤坂,office\r\n"
-       "f,,,,none\r\ng,abc,,,,none"},
+       "f,,,,,none\r\ng,abc,,,,none"},
       {"UTF-8 with its mark, header names taken already",
        testing_support::FromUtf8(u8"\uFEFF都道府県,判定\n北海道,〒0600000\n"),
        2,
@@ -300,7 +300,7 @@ TEST(QueryLookup, OneLineForEachCodeAndCsvFiles) {
   const auto csv = RunQueryTool({"--dir", dir.path(), "--cp932", "lookup", "--csv", dir.File("in.csv"), "--column",
                                  "2", "--header", "--output", dir.File("out.csv")});
   EXPECT_EQ(0, csv.exitCode) << csv.err;
-  EXPECT_EQ("id,code,都道府県,市区町村,町域,判定\r\n1,1070052,東京都,港区,赤坂,exact\r\n2,,,,,none\r\n3,,,,none\r\n",
+  EXPECT_EQ("id,code,都道府県,市区町村,町域,判定\r\n1,1070052,東京都,港区,赤坂,exact\r\n2,,,,,none\r\n3,,,,,none\r\n",
             ReadFile(dir.File("out.csv")));
   EXPECT_EQ("kuranto-query: 3 rows: exact 1 ambiguous 0 office 0 none 2\n"
             "kuranto-query: 1 row without column 2 (none): line 4\n",
