@@ -64,16 +64,17 @@ struct Row {
   std::vector<size_t> towns;
 };
 
-// A row that reads as a postal code is looked up, any other resolved.
+// A row that reads as a postal code is looked up (six digits that lost
+// their 0 and old codes too), any other resolved.
 void Answer(const resolver::AddressBook& book, const resolver::CodeIndex& index, Row& row) {
   char digits[resolver::kCodeDigits + 1];
-  row.isCode = resolver::ReadPostalCode(row.address, digits);
+  const resolver::CodeMatch match = index.Find(row.address);
+  row.isCode = resolver::ReadPostalCode(row.address, digits) || match.status != resolver::LookupStatus::kNone;
   if (!row.isCode) {
     resolver::Resolve(book, row.address, row.answer);
     row.code = resolver::CodeField(book, row.answer);
     return;
   }
-  const resolver::CodeMatch match = index.Find(row.address);
   row.lookup = match.status;
   row.code = match.postalCode;
   index.Cells(match, row.cells);

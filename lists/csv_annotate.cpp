@@ -51,6 +51,7 @@ void CsvCounts::Add(const CsvCounts& later) {
   notUtf8.Add(later.notUtf8);
   withNul.Add(later.withNul);
   tooShort.Add(later.tooShort);
+  zeroAdded.Add(later.zeroAdded);
   byCode.Add(later.byCode);
 }
 
@@ -115,7 +116,16 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
-    const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    char withZero[resolver::kCodeDigits + 1];
+    if (agreement == Agreement::kDisagrees && resolver::ReadCodeWithoutItsZero(given_, withZero)) {
+      // Six digits: a spreadsheet's number for a code that began with 0.
+      const Agreement zeroAgreement = resolver::CheckCode(book_, resolution_, withZero);
+      if (zeroAgreement != Agreement::kDisagrees) {
+        agreement = zeroAgreement;
+        counts.zeroAdded.Add(row.line);
+      }
+    }
     counts.byAgreement.Add(agreement);
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];

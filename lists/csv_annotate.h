@@ -53,6 +53,7 @@ struct CsvCounts {
   CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
   CsvRowLines withNul;  // rows holding a NUL byte, in any encoding: none, not resolved
   CsvRowLines tooShort; // rows that end before the address column: none
+  CsvRowLines zeroAdded;  // six-digit codes read with their leading 0 (resolver/code_index.h)
   resolver::LookupCounts byCode;  // rows of codes looked up (csv_lookup.h)
 
   void Add(const CsvCounts& later);

@@ -36,6 +36,7 @@ class LookupCells : public RowCells {
     } else {
       CellAsCp932(row.cells[columns_.code - 1], encoding_, cp932_);
       match = index_.Find(cp932_);
+      if (match.zeroAdded) counts.zeroAdded.Add(row.line);
     }
     ++counts.rows;
     counts.byCode.Add(match.status);
@@ -44,9 +45,12 @@ class LookupCells : public RowCells {
 
  private:
   // The cells of a code, made once: a list holds the same codes over and
-  // over. Every code's cells end in its status, so an empty one is not made yet.
+  // over. Every code's cells end in its status, so an empty one is not made
+  // yet. An old code's are made each time (they are few).
   const std::string& Added(const resolver::CodeMatch& match) {
-    std::string& added = added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
+    std::string& added =
+        match.oldCode ? oldCode_ : added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
+    if (match.oldCode) added.clear();
     if (!added.empty()) return added;
     index_.Cells(match, cells_);
     for (const std::string* cell : {&cells_.prefecture, &cells_.city, &cells_.town}) {
@@ -65,6 +69,7 @@ class LookupCells : public RowCells {
   std::string cp932_;
   resolver::AddressCells cells_;
   std::vector<std::string> added_;  // by CodeMatch::entry
+  std::string oldCode_;
 };
 
 class LookupWork : public ListWork {

@@ -208,6 +208,7 @@ void PrintRowsSetApart(const Context& context, const lists::CsvCounts& counts, c
     context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, " + skipped +
                        NamedLines(counts.notUtf8));
   }
+  if (counts.zeroAdded.count != 0) context.PrintError(ZeroAddedLine(counts.zeroAdded));
   if (counts.withNul.count != 0) {
     context.PrintError(kLabel + Plural(counts.withNul.count, "row") + " holding a NUL byte, " + skipped +
                        NamedLines(counts.withNul));

@@ -74,6 +74,7 @@ class LineLookup {
     if (lists::IsTextLine(raw, utf8)) {
       const std::string cp932 = lists::CellAsCp932(raw, utf8 ? lists::CsvEncoding::kUtf8 : lists::CsvEncoding::kCp932);
       match = index_.Find(cp932);
+      if (match.zeroAdded) zeroAdded_.Add(lineNumber);
       inputUtf8 = utf8 ? raw : ToUtf8Text(cp932);
     } else {
       notText_.Add(lineNumber);
@@ -90,6 +91,7 @@ class LineLookup {
 
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
+    if (zeroAdded_.count != 0) context_.PrintError(ZeroAddedLine(zeroAdded_));
     if (notText_.count == 0) return;
     context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_) +
                         Utf8Hint(utf8Like_));
@@ -114,7 +116,10 @@ class LineLookup {
 
   std::string Json(const resolver::CodeMatch& match, const std::string& inputUtf8) const {
     std::string json = "{\"input\": " + JsonString(inputUtf8);
-    json += ", \"postal_code\": " + (match.postalCode[0] == '\0' ? std::string("null") : JsonString(match.postalCode));
+    const bool code = match.postalCode[0] != '\0' && !match.oldCode;
+    json += ", \"postal_code\": " + (code ? JsonString(match.postalCode) : std::string("null"));
+    if (match.oldCode) json += ", \"old_code\": " + JsonString(match.postalCode);
+    if (match.zeroAdded) json += ", \"zero_added\": true";
     json += ", \"status\": " + JsonString(resolver::LookupStatusName(match.status));
     switch (match.status) {
       case LookupStatus::kExact:
@@ -141,6 +146,7 @@ class LineLookup {
   const resolver::CodeIndex& index_;
   resolver::AddressCells cells_;
   lists::CsvRowLines notText_;
+  lists::CsvRowLines zeroAdded_;
   bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
