@@ -57,7 +57,7 @@ struct Asked {
 class BarcodeWriter {
  public:
   BarcodeWriter(const Context& context, const resolver::AddressBook& book)
-      : context_(context), book_(book), codes_(book) {}
+      : context_(context), book_(book), codes_(book), resolver_(book) {}
 
   // `raw` texts in the encoding `utf8` names. A character cp932 cannot
   // write is no number nor Latin letter: it only keeps the numbers apart.
@@ -129,7 +129,7 @@ class BarcodeWriter {
       return fit;
     }
     fit.checked = true;
-    resolver::Resolve(book_, asked.address, resolution_);
+    resolver_.Resolve(asked.address, resolution_);
     const bool found = barcode::MakeAddressBarcode(book_, resolution_, resolver::kNoOffice, asked.code, asked.address,
                                                    finder_, barcode_);
     const resolver::Agreement agreement = resolver::CheckCode(book_, resolution_, asked.code);
@@ -194,6 +194,7 @@ class BarcodeWriter {
   const Context& context_;
   const resolver::AddressBook& book_;
   const resolver::CodeIndex codes_;
+  resolver::Resolver resolver_;
   resolver::Resolution resolution_;
   barcode::TownFinder finder_;
   barcode::CustomerBarcode barcode_;
