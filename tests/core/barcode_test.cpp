@@ -370,6 +370,40 @@ TEST(CustomerBarcode, QueryToolPrintsRefusesAndAnnotates) {
   r = run({"resolve", "--barcode", "千葉県鎌ケ谷市右京塚　東3丁目-20-5　郵便・A&bコーポB604号", "千葉市"});
   EXPECT_EQ(r.out.substr(r.out.find('\n') - 18, 19), "\t27301023-20-5B604\n") << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 2), "\t\n") << "an ambiguous answer has no barcode";
+  // A code that does not fit, and characters that are no numbers nor Latin letters.
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string out;  // a part of standard output ("" for none at all)
+    std::string err;  // a part of stderr ("" for nothing said)
+  } fits[] = {
+      {{"barcode", "1040061", "大阪府大阪市北区梅田3-1-1"}, 0, "10400613-1-1\t", "not the code of the address (5300001)"},
+      {{"--json", "barcode", "1040061", "大阪府大阪市北区梅田3-1-1"}, 0,
+       "\"agrees\": false, \"address_code\": \"5300001\"", "not the code"},
+      {{"--json", "barcode", "1040061", "東京都中央区銀座4-6-16"}, 0, "\"agrees\": true, \"data\": \"10400614-6-16\"", ""},
+      {{"barcode", "9999999", "東京都中央区銀座4-6-16"}, 2, "", "9999999 is in neither"},
+      {{"barcode", "1000000", "東京都千代田区無名町1-2-3"}, 2, "", "以下に掲載がない場合"},
+      {{"barcode", "104-0061"}, 0, "1040061\t1040061CC4", ""},
+      {{"--utf8", "barcode", "1040061", u8"東京都中央区銀座4-6-16 Café 3F"}, 0, "10400614-6-16-3\t", ""},
+      {{"--utf8", "--json", "barcode", "1070052", u8"東京都港区赤坂1-2-3 𠮷野ビル 2F"}, 0,
+       u8"\"address\": \"東京都港区赤坂1-2-3 𠮷野ビル 2F\", \"agrees\": true, \"data\": \"10700521-2-3-2\"", ""},
+      {{"barcode", "--svg", dir.File("no/b.svg"), "1040061"}, 1, "1040061\t", "cannot write"},
+      {{"resolve", "--barcode", "港区六本木6丁目10番1号六本木ヒルズ森タワー４５階"}, 0, "\t10661456-10-1-45\n", ""},
+  };
+  for (const auto& f : fits) {
+    const auto fit = run(f.args);
+    EXPECT_EQ(fit.exitCode, f.exitCode) << f.args.back() << "\n" << fit.err;
+    if (f.out.empty()) {
+      EXPECT_EQ(fit.out, "") << f.args.back();
+    } else {
+      EXPECT_NE(fit.out.find(f.out), std::string::npos) << fit.out;
+    }
+    if (f.err.empty()) {
+      EXPECT_EQ(fit.err, "") << f.args.back();
+    } else {
+      EXPECT_NE(fit.err.find(f.err), std::string::npos) << fit.err;
+    }
+  }
   const std::string csv = dir.File("in.csv");
   testing_support::WriteFile(csv, "name,address\r\nA,札幌市中央区南四条西29丁目1524-23\r\nB,千葉市\r\n");
   r = run({"resolve", "--csv", csv, "--column", "2", "--header", "--barcode"});
