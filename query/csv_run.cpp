@@ -126,6 +126,9 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
       return kExitNoData;
     case lists::CsvOutcome::kCannotWrite:
       return CannotWrite(request);
+    case lists::CsvOutcome::kCannotStartThreads:
+      std::fprintf(stderr, "%scannot start the threads to work on %s; nothing written\n", kLabel, file);
+      return kExitNoData;
   }
   return kExitOk;
 }
@@ -148,6 +151,13 @@ CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request,
     request.header = true;
   } else if (flag == "--column") {
     return ReadColumnFlag(args, i, request.column, wrong);
+  } else if (flag == "--threads") {
+    size_t threads = 0;
+    if (ReadColumnFlag(args, i, threads, wrong) == CsvFlag::kBad) {
+      wrong = "--threads needs a NUMBER of threads, from 1";
+      return CsvFlag::kBad;
+    }
+    request.threads = static_cast<unsigned>(threads);
   } else if (!hasValue && (flag == "--csv" || flag == "--output" || flag == "--separator")) {
     wrong = flag + (flag == "--separator" ? " needs tab or comma" : " needs a FILE");
     return CsvFlag::kBad;
