@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "encoding/cp932_encode.h"
+#include "labels/label.h"
 #include "query/context.h"
 #include "query/terminal.h"
 #include "resolver/words.h"
@@ -64,6 +66,20 @@ const char kUsageAfterAgreements[] =
     "  lookup --csv FILE --column N [--header] [--separator tab|comma] [--output OUT]\n"
     "          [--threads N]\n"
     "                          FILE with PREFECTURE,CITY,TOWN,STATUS added to each row\n"
+    "  labels --csv FILE --column N [--name-column K] [--company-column C]\n"
+    "         [--department-column D] [--code-column M] [--building-column B] [--header]\n"
+    "         [--separator tab|comma] --stock NAME [--order list|code] [--start N]\n"
+    "         [--offset X,Y] [--honorific auto|SAMA|ONCHU|none] [--frames] [--no-barcode]\n"
+    "         [--from-code C --from-address A --from-name S] [--counts OUT.csv] --pdf OUT.pdf\n"
+    "                          FILE's addresses as labels in a PDF at true size, the customer\n"
+    "                          barcode under each name where the code is exact (or an\n"
+    "                          office's) and agrees with the list's; stocks a4-10 a4-12\n"
+    "                          a4-18 a4-21 a4-24 a4-44 naga3 naga4 kaku2 you2 postcard and\n"
+    "                          custom:PAPER_W,PAPER_H,COLUMNS,ROWS,LABEL_W,LABEL_H,TOP,LEFT\n"
+    "                          [,PITCH_X,PITCH_Y] in mm; --start N begins at label N of a\n"
+    "                          used sheet; --offset moves everything by X,Y mm;\n"
+    "                          --alignment (no FILE) prints the frames alone; --counts\n"
+    "                          writes the labels per 3-digit district\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
@@ -89,6 +105,7 @@ const Command kCommands[] = {
     {"resolve", query::RunResolve},
     {"barcode", query::RunBarcode},
     {"lookup", query::RunLookup},
+    {"labels", query::RunLabels},
 };
 
 enum class ForcedEncoding { kNone, kUtf8, kCp932 };
@@ -103,6 +120,20 @@ void ApplyEncoding(ForcedEncoding forced, query::Options& options) {
   options.utf8 = options.utf8Arguments = forced == ForcedEncoding::kUtf8;
 }
 
+// The usage with 様 and 御中 (UTF-8 in the layout) for SAMA and ONCHU.
+std::string WithHonorifics(std::string usage) {
+  const struct {
+    const char* placeholder;
+    const char* utf8;
+  } honorifics[] = {{"SAMA", labels::kSama}, {"ONCHU", labels::kOnchu}};
+  for (const auto& h : honorifics) {
+    std::string cp932;
+    const size_t at = usage.find(h.placeholder);
+    if (at != std::string::npos && encoding::Utf8ToCp932(h.utf8, cp932)) usage.replace(at, std::strlen(h.placeholder), cp932);
+  }
+  return usage;
+}
+
 // The whole help, on standard output: asked for, not an error.
 int Help(const query::Options& options) {
   using namespace resolver::word;
@@ -111,7 +142,7 @@ int Help(const query::Options& options) {
                                  kUndecidable + " undecidable / " + kAgreesOffice;
   query::Options out = options;
   out.json = false;
-  query::Context(out).PrintLine(kUsage + agreements + kUsageAfterAgreements);
+  query::Context(out).PrintLine(kUsage + agreements + WithHonorifics(kUsageAfterAgreements));
   return query::kExitOk;
 }
 
