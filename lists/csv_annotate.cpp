@@ -46,9 +46,12 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
 // One row: its address resolved unless the row cannot hold one, then the
 // cells added for it.
 void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) {
-  const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+  const bool nul = HoldsNul(data, row);
+  const bool notText = nul || (IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin));
   const bool tooShort = row.cells.size() < columns_.address;
-  if (notText) {
+  if (nul) {
+    counts.withNul.Add(row.line);
+  } else if (notText) {
     counts.notUtf8.Add(row.line);
   } else if (tooShort) {
     counts.tooShort.Add(row.line);
@@ -92,7 +95,16 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
-    const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    char withZero[resolver::kCodeDigits + 1];
+    if (agreement == Agreement::kDisagrees && resolver::ReadCodeWithoutItsZero(given_, withZero)) {
+      // Six digits: a spreadsheet's number for a code that began with 0.
+      const Agreement zeroAgreement = resolver::CheckCode(book_, resolution_, withZero);
+      if (zeroAgreement != Agreement::kDisagrees) {
+        agreement = zeroAgreement;
+        counts.zeroAdded.Add(row.line);
+      }
+    }
     counts.addresses.byAgreement.Add(agreement);
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];

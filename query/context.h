@@ -83,6 +83,10 @@ class Context {
 
 using CommandArgs = std::vector<std::string>;
 
+// A usage error: one line on stderr naming what is wrong (`what`, cp932
+// printed as given) and the help as the way to the rest; kExitUsage.
+int UsageError(const std::string& what);
+
 // Fills `form` from "KIND ARGS..." (old|new|city TEXT, area PLACE, place
 // PREFECTURE CITY TOWN, fuzzy TEXT), the texts converted to cp932. Returns
 // kExitOk, kExitUsage, or kExitRefused for a text that cannot be converted.

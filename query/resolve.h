@@ -40,6 +40,9 @@ int LoadBook(Context& context, resolver::AddressBook& book);
 std::string Plural(size_t count, const char* noun);
 // " (none): lines 3, 8, ..." for the lines a summary names as set apart.
 std::string NamedLines(const lists::CsvRowLines& rows);
+// "2 codes of six digits read with a 0 in front (先頭の 0 を補った): lines
+// 3, 8" for the rows or lines where a spreadsheet had dropped it (cp932).
+std::string ZeroAddedLine(const lists::CsvRowLines& rows);
 
 // The CSV mode: refuses OUT == FILE before loading anything.
 int RunResolveCsv(Context& context, const ResolveRequest& request);

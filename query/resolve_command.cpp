@@ -21,15 +21,16 @@ namespace {
 
 const char kLabel[] = "kuranto-query: ";
 
-// The options after "resolve"; what is left are addresses. False on bad usage.
-bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+// The options after "resolve"; what is left are addresses. "" when they
+// make a request, else what is wrong with them.
+std::string ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
+  std::string wrong;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
-    const CsvFlag csv = ReadCsvFlag(args, i, request);
-    if (csv == CsvFlag::kBad) return false;
+    const CsvFlag csv = ReadCsvFlag(args, i, request, wrong);
+    if (csv == CsvFlag::kBad) return wrong;
     if (csv == CsvFlag::kRead) continue;
     const std::string& flag = args[i];
-    const bool hasValue = i + 1 < args.size();
     if (flag == "--code-first") {
       request.codeFirst = true;
     } else if (flag == "--names") {
@@ -38,21 +39,22 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.barcode = true;
     } else if (flag == "--split") {
       request.split = true;
-    } else if (flag == "--code-column" && hasValue) {
-      if (!ReadColumn(args[++i], request.codeColumn)) return false;
-    } else if (flag == "--name-column" && hasValue) {
-      if (!ReadColumn(args[++i], request.nameColumn)) return false;
+    } else if (flag == "--code-column" || flag == "--name-column") {
+      if (ReadColumnFlag(args, i, flag == "--code-column" ? request.codeColumn : request.nameColumn, wrong) ==
+          CsvFlag::kBad) {
+        return wrong;
+      }
     } else {
-      return false;
+      return "resolve has no option " + flag;
     }
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-  if (request.csvFile.empty()) {
-    return request.column == 0 && request.codeColumn == 0 && request.nameColumn == 0 && !request.header &&
-           request.output.empty() && request.separator == lists::Separator::kFromFile &&
-           !(request.codeFirst && request.names);
-  }
-  return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
+  if (request.codeFirst && request.names) return "--code-first and --names cannot be given together";
+  if (request.csvFile.empty()) return CsvFlagsWithoutFile(request);
+  if (request.column == 0) return "resolve --csv needs --column N, the address column";
+  if (!request.addresses.empty()) return "resolve --csv takes no ADDRESS";
+  if (request.codeFirst || request.names) return "with --csv, give --code-column or --name-column";
+  return "";
 }
 
 // Resolves and prints one input after another.
@@ -120,12 +122,14 @@ class LineResolver {
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
     if (notText_.count == 0) return;
-    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_));
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_) +
+                        Utf8Hint(utf8Like_));
   }
 
  private:
   void NotText(const std::string& raw, bool utf8, long lineNumber) {
     notText_.Add(lineNumber);
+    utf8Like_ = utf8Like_ || ReadsAsUtf8(raw, utf8);
     resolution_ = resolver::Resolution();
     lists::AnswerCellMaker::MakeNone(answer_);
     ResolvedLine line;
@@ -161,6 +165,7 @@ class LineResolver {
   resolver::Resolution resolution_;
   lists::AnswerCells answer_;
   lists::CsvRowLines notText_;
+  bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
 }  // namespace
@@ -178,7 +183,8 @@ int LoadBook(Context& context, resolver::AddressBook& book) {
 
 int RunResolve(Context& context, const CommandArgs& args) {
   ResolveRequest request;
-  if (!ReadRequest(args, request)) return kExitUsage;
+  const std::string wrong = ReadRequest(args, request);
+  if (!wrong.empty()) return UsageError(wrong);
   if (!request.csvFile.empty()) return RunResolveCsv(context, request);
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);
