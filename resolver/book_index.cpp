@@ -9,6 +9,7 @@
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/page_prefault.h"
+#include "resolver/town_keys.h"
 
 namespace resolver {
 
@@ -241,7 +242,10 @@ class IndexBuilder {
       if (cityEnd != 0) {
         cityOnly_ = cityName_.substr(0, cityEnd);
         AddName(cityOnly_, id);
-        AddName(cityName_.substr(cityEnd), id);
+        std::string wardOnly = cityName_.substr(cityEnd);
+        AddName(wardOnly, id);
+        FoldJoiningKana(wardOnly);
+        impl_.municipalities[id].wardOnlyLength = static_cast<uint32_t>(wardOnly.size());
         FoldJoiningKana(cityOnly_);
         impl_.municipalities[id].cityOnlyLength = static_cast<uint32_t>(cityOnly_.size());
       }
@@ -343,7 +347,12 @@ class IndexBuilder {
       impl_.municipalities[municipality].townStartsWithName = true;
     }
     const uint32_t town = impl_.townNames.Insert(municipality, name, townCount_);
-    if (town == townCount_) ++townCount_;
+    if (town == townCount_) {
+      ++townCount_;
+      if (NumberedTownKey(name, key_)) impl_.numberedTowns.Add(municipality, key_, town);
+      LooseSpelling(name, key_, nullptr);
+      impl_.looseTowns.Add(municipality, key_, town);
+    }
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
     uint32_t& longest = impl_.municipalities[municipality].longestTownName;
@@ -457,7 +466,7 @@ class IndexBuilder {
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
   // Reused from one record to the next.
-  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_;
+  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_, key_;
   std::string foldedCity_, foldedShort_, cityOnly_;  // the municipality's names, folded
   TownPieces pieces_;
 };

@@ -325,11 +325,6 @@ size_t SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool build
   return longestName;
 }
 
-struct TownTest {
-  bool any = false;       // some record fits
-  size_t nameLength = 0;  // of the place name the fit rests on
-};
-
 // Tests one town's records; adds those that fit to scratch.found.
 TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_view town, MatchContext& context,
                   Scratch& scratch) {
@@ -346,8 +341,8 @@ TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_
   return result;
 }
 
-// `town`: the town as the address writes it; `rest` what follows it;
-// `street` a street clause written before it, or empty.
+}  // namespace
+
 TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std::string_view town,
                           std::string_view rest, std::string_view street, Scratch& scratch) {
   const AddressRest lot = ReadRest(rest);
@@ -368,47 +363,21 @@ TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std:
   return TestTown(book, records, town, context, scratch);
 }
 
-// Every town whose name begins `text`: the reading that accounts for the
-// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
-// readings of equal reach stand together.
-// Returns where the kept town's name ends in `text`, `found` false when none fits.
-TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
-                      Scratch& scratch) {
-  const size_t length = text.size();
-  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
-  const size_t before = scratch.found.size();
-  scratch.readings.clear();
+void TryTown(const AddressBook::Impl& book, uint32_t town, std::string_view text, size_t nameEnd, size_t restBegin,
+             std::string_view street, Scratch& scratch) {
+  const uint32_t first = book.townStart[town];
+  const size_t begin = scratch.found.size();
+  const RecordRun records{book.townRecords.data() + first, book.townStart[town + 1] - first};
+  const TownTest fit =
+      TestTownWithRest(book, records, text.substr(0, nameEnd), text.substr(restBegin), street, scratch);
+  if (!fit.any) return;
+  scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), restBegin + fit.nameLength, nameEnd});
+}
+
+TownFound KeepFurthestReadings(Scratch& scratch, size_t before) {
   size_t best = 0;
-  const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
-  const auto test = [&](uint32_t town, size_t nameEnd) {
-    const uint32_t first = book.townStart[town];
-    const size_t begin = scratch.found.size();
-    const RecordRun records{book.townRecords.data() + first, book.townStart[town + 1] - first};
-    const TownTest fit = TestTownWithRest(book, records, text.substr(0, nameEnd), text.substr(nameEnd), street, scratch);
-    if (!fit.any) return;
-    const size_t reach = nameEnd + fit.nameLength;
-    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach, nameEnd});
-    best = std::max(best, reach);
-  };
-  for (size_t b = scratch.bounds.size(); b-- > 0;) {
-    const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.FindHashed(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
-    if (town != NameTable::kAbsent) {
-      test(town, nameEnd);
-      continue;
-    }
-    if (nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
-    for (const DroppedEnding& dropped : kDroppedEndings) {
-      if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
-      scratch.key.assign(text.data(), nameEnd);
-      scratch.key += dropped.ending;
-      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
-      const uint32_t longer = book.townNames.Find(m, scratch.key);
-      if (longer != NameTable::kAbsent) test(longer, nameEnd);
-    }
-  }
+  for (const Scratch::Reading& reading : scratch.readings) best = std::max(best, reading.reach);
   TownFound place;
-  if (scratch.readings.empty()) return place;
   size_t kept = before;
   for (const Scratch::Reading& reading : scratch.readings) {
     if (reading.reach != best) continue;
@@ -420,25 +389,60 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
   return place;
 }
 
+namespace {
+
+// Every town whose name begins `text`: the reading that accounts for the
+// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
+// readings of equal reach stand together.
+// Returns where the kept town's name ends in `text`, `found` false when none fits.
+TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
+                      Scratch& scratch) {
+  const size_t length = text.size();
+  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const uint32_t town = book.townNames.FindHashed(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
+    if (town != NameTable::kAbsent) {
+      TryTown(book, town, text, nameEnd, nameEnd, street, scratch);
+      continue;
+    }
+    if (nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
+    for (const DroppedEnding& dropped : kDroppedEndings) {
+      if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
+      scratch.key.assign(text.data(), nameEnd);
+      scratch.key += dropped.ending;
+      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
+      const uint32_t longer = book.townNames.Find(m, scratch.key);
+      if (longer != NameTable::kAbsent) TryTown(book, longer, text, nameEnd, nameEnd, street, scratch);
+    }
+  }
+  return KeepFurthestReadings(scratch, before);
+}
+
 
 bool IsDirection(uint16_t code) {
   return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
 }
 
-// "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
-// Writes "南8条西5" to `out` and returns where 条 went, 0 when the text is
-// no such town.
+// "南8西5" (or "南8-西5") for 札幌's 南8条西 5丁目: a grid town written
+// without its 条. Writes "南8条西5" to `out` and returns where 条 went, 0
+// when the text is no such town.
 size_t GridTown(std::string_view text, std::string& out) {
   Cp932Cursor at{text};
   if (!IsDirection(at.Peek())) return 0;
   at.Next();
   const size_t digits = at.pos;
   while (at.Digit()) at.Next();
-  if (at.pos == digits || !IsDirection(at.Peek())) return 0;
-  out.assign(text, 0, at.pos);
+  const size_t put = at.pos;
+  at.TakeChar('-');
+  if (put == digits || !IsDirection(at.Peek())) return 0;
+  out.assign(text, 0, put);
   out += word::kJo;
   out.append(text, at.pos);
-  return at.pos;
+  return put;
 }
 
 }  // namespace
@@ -457,8 +461,10 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
   }
 }
 
-TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Reading reading,
+                       Scratch& scratch) {
   const size_t length = text.size();
+  if (reading == Reading::kLooser) return MatchLooseTown(book, m, text, scratch);
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
   const size_t clauseEnd = StreetClauseEnd(text);
   if (clauseEnd != 0 && clauseEnd < length) {
@@ -469,13 +475,21 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
       return place;
     }
   }
+  // "大門6-4-36": the 6 is 大門6番町's, before 大門's lot 6-4-36. With two
+  // numbers only ("新川1-2"), a town that reads up to them stands beside it.
+  const NumberedFound numbered = MatchNumberedTown(book, m, text, scratch);
+  if (numbered.place.found && numbered.numbers >= 3) return numbered.place;
   TownFound place = MatchTownAt(book, m, text, std::string_view(), scratch);
+  if (numbered.place.found) {
+    if (place.found && place.townEnd < numbered.number) scratch.found.resize(numbered.end);
+    return numbered.place;
+  }
   if (place.found) return place;
   const size_t put = GridTown(text, scratch.grid);
   if (put != 0) {
     place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
     if (place.found) {
-      if (place.townEnd > put) place.townEnd -= std::strlen(word::kJo);  // the 条 put back
+      if (place.townEnd > put) place.townEnd -= scratch.grid.size() - length;  // the 条 put back
       return place;
     }
   }

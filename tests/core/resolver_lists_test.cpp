@@ -125,9 +125,11 @@ TEST_F(ResolverLists, WardsChangedOrLeftOut) {
       // a building listed in one of the wards, named in full, settles it
       {"中央区日本橋18-19 日本橋高島屋三井ビルディング 22F", Status::kExact, "1036122"},
       {"中央区日本橋２－５－１　日本橋高島屋三井ビルディング地下１階", Status::kExact, "1036190"},
-      {"中央区日本橋2-5-1 高島屋三井ビルディング 22F", Status::kAmbiguous, "1036122 5420073"},  // a part only
-      {"中央区日本橋1-1", Status::kAmbiguous, "1030027 5420073"},
-      {"中央区日本橋1-1 第一中央ビル 3階", Status::kAmbiguous, "1030027 5420073"},  // listed in neither
+      // Tokyo's 中央区 is its full name, 大阪市's only without its city
+      {"中央区日本橋2-5-1 高島屋三井ビルディング 22F", Status::kExact, "1036122"},  // a part only
+      {"中央区日本橋1-1", Status::kExact, "1030027"},
+      {"中央区日本橋1-1 第一中央ビル 3階", Status::kExact, "1030027"},  // listed in neither
+      {"中央区島之内1-1", Status::kExact, "5420082"},  // none in Tokyo's: 大阪市's
   });
 }
 

@@ -1,0 +1,46 @@
+// The readings tried where no town's name as written fits: a numbered town
+// written as its lot, and a town in a looser spelling of its name.
+#include "resolver/cp932_cursor.h"
+#include "resolver/town_keys.h"
+#include "resolver/town_match.h"
+
+namespace resolver {
+
+NumberedFound MatchNumberedTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  NumberedFound numbered;
+  Cp932Cursor at{text};
+  while (!at.AtEnd() && !at.Digit() && at.Peek() != '-') at.Next();
+  const size_t digits = at.pos;
+  while (at.Digit()) at.Next();
+  const size_t end = at.pos;
+  if (digits == 0 || end == digits || !at.TakeChar('-') || !at.Digit()) return numbered;
+  const TownList towns = book.numberedTowns.Find(m, text.substr(0, end));
+  if (towns.count == 0) return numbered;
+  numbered.number = digits;
+  for (numbered.numbers = 1; at.Digit(); ++numbered.numbers) {
+    while (at.Digit()) at.Next();
+    if (!at.TakeChar('-')) break;
+  }
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  for (size_t i = 0; i < towns.count; ++i) TryTown(book, towns[i], text, end, end + 1, std::string_view(), scratch);
+  numbered.place = KeepFurthestReadings(scratch, before);
+  numbered.end = scratch.found.size();
+  return numbered;
+}
+
+TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  LooseSpelling(text, scratch.loose, &scratch.looseOrigins);
+  PrefixBounds(scratch.loose, book.municipalities[m].longestTownName, m, scratch);
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t keyEnd = scratch.bounds[b];
+    const TownList towns = book.looseTowns.Find(m, std::string_view(scratch.loose).substr(0, keyEnd), scratch.boundHashes[b]);
+    const size_t nameEnd = scratch.looseOrigins[keyEnd];
+    for (size_t i = 0; i < towns.count; ++i) TryTown(book, towns[i], text, nameEnd, nameEnd, std::string_view(), scratch);
+  }
+  return KeepFurthestReadings(scratch, before);
+}
+
+}  // namespace resolver

@@ -1,0 +1,132 @@
+#include "resolver/town_keys.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "resolver/cp932_cursor.h"
+#include "resolver/cp932_words.h"
+#include "resolver/normalize.h"
+#include "resolver/town_spellings.h"
+
+namespace resolver {
+
+namespace {
+
+// kLooseCharacters followed to their end (エ → 工, ニ → 二 → 2), sorted by
+// the character read: built once, never changed.
+struct LooseFold {
+  uint16_t from, to;
+};
+using LooseTable = std::array<LooseFold, std::size(spell::kLooseCharacters)>;
+
+uint16_t CodeOf(const char* text) { return CharCode(text, std::strlen(text)); }
+
+LooseTable MakeLooseTable() {
+  LooseTable table{};
+  for (size_t i = 0; i < table.size(); ++i) {
+    uint16_t to = CodeOf(spell::kLooseCharacters[i].second);
+    for (bool moved = true; moved;) {
+      moved = false;
+      for (const postal::Cp932Pair& pair : spell::kLooseCharacters) {
+        if (CodeOf(pair.first) == to) {
+          to = CodeOf(pair.second);
+          moved = true;
+        }
+      }
+    }
+    table[i] = LooseFold{CodeOf(spell::kLooseCharacters[i].first), to};
+  }
+  std::sort(table.begin(), table.end(), [](const LooseFold& a, const LooseFold& b) { return a.from < b.from; });
+  return table;
+}
+
+uint16_t Loose(uint16_t code) {
+  static const LooseTable table = MakeLooseTable();
+  const auto at = std::lower_bound(table.begin(), table.end(), code,
+                                   [](const LooseFold& fold, uint16_t c) { return fold.from < c; });
+  return at != table.end() && at->from == code ? at->to : code;
+}
+
+}  // namespace
+
+void TownKeys::Add(uint32_t municipality, std::string_view key, uint32_t town) {
+  const uint32_t held = table_.Insert(municipality, key, town);
+  if (held == town) return;
+  if ((held & kShared) != 0) {
+    std::vector<uint32_t>& towns = shared_[held & ~kShared];
+    if (std::find(towns.begin(), towns.end(), town) == towns.end()) towns.push_back(town);
+    return;
+  }
+  table_.Replace(municipality, key, kShared | static_cast<uint32_t>(shared_.size()));
+  shared_.push_back({held, town});
+}
+
+TownList TownKeys::Find(uint32_t municipality, std::string_view key, uint64_t hash) const {
+  TownList list;
+  const uint32_t value = table_.FindHashed(municipality, key, hash);
+  if (value == NameTable::kAbsent) return list;
+  if ((value & kShared) == 0) {
+    list.one = value;
+    list.count = 1;
+    return list;
+  }
+  const std::vector<uint32_t>& towns = shared_[value & ~kShared];
+  list.many = towns.data();
+  list.count = towns.size();
+  return list;
+}
+
+TownList TownKeys::Find(uint32_t municipality, std::string_view key) const {
+  NameTable::PrefixHash hash(municipality);
+  hash.Add(key);
+  return Find(municipality, key, hash.value());
+}
+
+bool NumberedTownKey(std::string_view name, std::string& key) {
+  for (const char* ending : spell::kNumberedEndings) {
+    if (!EndsWithWord(name, ending)) continue;
+    const std::string_view front = name.substr(0, name.size() - std::strlen(ending));
+    // the number: Arabic digits, or kanji numerals read as one
+    size_t begin = front.size();
+    while (begin > 0 && IsAsciiDigit(static_cast<unsigned char>(front[begin - 1]))) --begin;
+    long number = -1;
+    if (begin < front.size()) {
+      number = std::stol(std::string(front.substr(begin)));
+    } else {
+      int values[8];
+      size_t count = 0;
+      for (size_t at = LastCharAt(front); count < std::size(values) && !front.empty();) {
+        const int value = KanjiNumeralValue(CharCode(front.data() + at, front.size() - at));
+        if (value < 0) break;
+        values[count++] = value;
+        begin = at;
+        if (at == 0) break;
+        at = LastCharAt(front.substr(0, at));
+      }
+      if (count == 0 || count == std::size(values)) return false;
+      std::reverse(values, values + count);
+      number = NumeralRunValue(values, count);
+    }
+    if (begin == 0 || number < 0) return false;
+    key.assign(front.substr(0, begin));
+    key += std::to_string(number);
+    return true;
+  }
+  return false;
+}
+
+void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins) {
+  key.clear();
+  if (origins != nullptr) origins->clear();
+  for (Cp932Cursor at{text}; !at.AtEnd(); at.Next()) {
+    const uint16_t code = Loose(at.Peek());
+    if (code == ch::kNoKana) continue;
+    const size_t before = key.size();
+    AppendChar(code, key);
+    if (origins != nullptr) origins->insert(origins->end(), key.size() - before, static_cast<uint32_t>(at.pos));
+  }
+  if (origins != nullptr) origins->push_back(static_cast<uint32_t>(text.size()));
+}
+
+}  // namespace resolver
