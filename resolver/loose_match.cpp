@@ -17,8 +17,10 @@ NumberedFound MatchNumberedTown(const AddressBook::Impl& book, uint32_t m, std::
   const TownList towns = book.numberedTowns.Find(m, text.substr(0, end));
   if (towns.count == 0) return numbered;
   numbered.number = digits;
-  for (numbered.numbers = 1; at.Digit(); ++numbered.numbers) {
+  numbered.numbers = 1;
+  while (at.Digit()) {
     while (at.Digit()) at.Next();
+    ++numbered.numbers;
     if (!at.TakeChar('-')) break;
   }
   const size_t before = scratch.found.size();

@@ -193,9 +193,10 @@ void PlaceTown(const std::string& text, size_t from, size_t ward, const TownFoun
 
 // A special ward written alone is its full name, as 三条市 is: where its
 // towns take as much of the text as a designated city's ward of that name
-// written without its city, the ward alone is the looser reading and drops.
+// written without its city, the ward alone is the looser reading and drops
+// (of towns.found from `from`).
 void DropWardsAlone(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
-                    const std::vector<TownFound>& places, Scratch& towns) {
+                    const std::vector<TownFound>& places, size_t from, Scratch& towns) {
   bool asWritten = false;
   size_t reach = 0;  // the longest town name a hit written in full finds
   for (size_t h = 0; h < hits.size(); ++h) {
@@ -205,7 +206,7 @@ void DropWardsAlone(const AddressBook::Impl& book, const std::vector<Municipalit
   }
   if (!asWritten) return;
   std::vector<uint32_t>& found = towns.found;
-  found.erase(std::remove_if(found.begin(), found.end(),
+  found.erase(std::remove_if(found.begin() + from, found.end(),
                              [&](uint32_t record) {
                                for (size_t h = 0; h < hits.size(); ++h) {
                                  if (hits[h].municipality == book.info[record].municipality) {
@@ -217,26 +218,45 @@ void DropWardsAlone(const AddressBook::Impl& book, const std::vector<Municipalit
               found.end());
 }
 
-// The towns of each hit in `rest`, as written and where none fits, looser:
-// where the last that fits has its town.
+// The towns of each hit in `rest` read one way, added to towns.found: the
+// kept town that ends furthest in the text.
+TownFound MatchEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits, std::string_view rest,
+                    Reading reading, Scratch& towns, std::vector<TownFound>& places) {
+  const size_t from = towns.found.size();
+  places.clear();
+  for (const MunicipalityHit& hit : hits) places.push_back(MatchTownsOf(book, hit.municipality, rest, reading, towns));
+  DropWardsAlone(book, hits, places, from, towns);
+  TownFound furthest;
+  for (size_t h = 0; h < hits.size(); ++h) {
+    const auto itsOwn = [&](uint32_t record) { return book.info[record].municipality == hits[h].municipality; };
+    if (!places[h].found || !std::any_of(towns.found.begin() + from, towns.found.end(), itsOwn)) continue;
+    if (!furthest.found || places[h].townEnd > furthest.townEnd) furthest = places[h];
+  }
+  return furthest;
+}
+
+// The town read leaves characters of a name unread after it ("新川ニ条100"
+// read as 新川): a looser reading may read them.
+bool LeavesNameUnread(std::string_view rest, const TownFound& place) {
+  const uint16_t next = Cp932Cursor{rest, place.townEnd}.Peek();
+  return IsKanji(next) || IsKatakana(next) || (next >= ch::kHiraganaFirst && next <= ch::kHiraganaLast);
+}
+
+// The towns of each hit in `rest`, as written, and looser where none is
+// found so or where the looser reading reads further: where the town stands.
 TownFound MatchTownsOfEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
                            std::string_view rest, Scratch& towns, std::vector<TownFound>& places) {
-  for (const Reading reading : {Reading::kAsWritten, Reading::kLooser}) {
-    places.clear();
-    TownFound last;
-    for (const MunicipalityHit& hit : hits) {
-      places.push_back(MatchTownsOf(book, hit.municipality, rest, reading, towns));
-      if (places.back().found) last = places.back();
-    }
-    if (towns.found.empty()) continue;
-    DropWardsAlone(book, hits, places, towns);
-    for (size_t h = 0; h < hits.size(); ++h) {
-      const auto itsOwn = [&](uint32_t record) { return book.info[record].municipality == hits[h].municipality; };
-      if (places[h].found && std::any_of(towns.found.begin(), towns.found.end(), itsOwn)) last = places[h];
-    }
-    return last;
+  const TownFound place = MatchEach(book, hits, rest, Reading::kAsWritten, towns, places);
+  if (towns.found.empty()) return MatchEach(book, hits, rest, Reading::kLooser, towns, places);
+  if (!LeavesNameUnread(rest, place)) return place;
+  const size_t asWritten = towns.found.size();
+  const TownFound looser = MatchEach(book, hits, rest, Reading::kLooser, towns, places);
+  if (looser.found && looser.townEnd > place.townEnd) {
+    towns.found.erase(towns.found.begin(), towns.found.begin() + asWritten);
+    return looser;
   }
-  return TownFound();
+  towns.found.resize(asWritten);
+  return place;
 }
 
 // The towns of every hit in the text at `from`. True when any fit. `out`
