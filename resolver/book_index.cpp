@@ -171,11 +171,15 @@ class IndexBuilder {
     PrefaultForWrite(impl_.info.data(), impl_.info.capacity() * sizeof(RecordInfo));
     impl_.info.resize(impl_.records.size());
     impl_.townNames.Reserve(impl_.records.size());
+    impl_.looseTowns.Reserve(impl_.records.size() / 2);
+    impl_.tailTowns.Reserve(impl_.records.size() / 2);
+    named_.towns.reserve(impl_.records.size());
     members_.reserve(impl_.records.size());
     PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
     AddBuildings();
     GatherTowns();
+    AddDistrictTails(named_, impl_.tailTowns);
   }
 
  private:
@@ -350,8 +354,11 @@ class IndexBuilder {
     if (town == townCount_) {
       ++townCount_;
       if (NumberedTownKey(name, key_)) impl_.numberedTowns.Add(municipality, key_, town);
-      LooseSpelling(name, key_, nullptr);
-      impl_.looseTowns.Add(municipality, key_, town);
+      if (HasLooseSpelling(name)) {
+        LooseSpelling(name, key_, nullptr);
+        impl_.looseTowns.Add(municipality, key_, town);
+      }
+      named_.Add(municipality, name, town);
     }
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
@@ -463,6 +470,7 @@ class IndexBuilder {
   AddressBook::Impl& impl_;
   std::vector<Pending> buildings_;
   std::vector<Member> members_;
+  TownNames named_;
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
   // Reused from one record to the next.

@@ -38,8 +38,28 @@ TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_
   scratch.readings.clear();
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t keyEnd = scratch.bounds[b];
-    const TownList towns = book.looseTowns.Find(m, std::string_view(scratch.loose).substr(0, keyEnd), scratch.boundHashes[b]);
+    const std::string_view key = std::string_view(scratch.loose).substr(0, keyEnd);
+    const TownList towns = book.looseTowns.Find(m, key, scratch.boundHashes[b]);
     const size_t nameEnd = scratch.looseOrigins[keyEnd];
+    bool listed = false;
+    // a name with nothing to spell loosely is its own key (木上 for 木ノ上)
+    const uint32_t plain = book.townNames.FindHashed(m, key, scratch.boundHashes[b]);
+    for (size_t i = 0; i < towns.count; ++i) {
+      listed = listed || towns[i] == plain;
+      TryTown(book, towns[i], text, nameEnd, nameEnd, std::string_view(), scratch);
+    }
+    if (plain != NameTable::kAbsent && !listed) TryTown(book, plain, text, nameEnd, nameEnd, std::string_view(), scratch);
+  }
+  return KeepFurthestReadings(scratch, before);
+}
+
+TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const TownList towns = book.tailTowns.Find(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
     for (size_t i = 0; i < towns.count; ++i) TryTown(book, towns[i], text, nameEnd, nameEnd, std::string_view(), scratch);
   }
   return KeepFurthestReadings(scratch, before);

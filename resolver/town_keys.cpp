@@ -41,11 +41,25 @@ LooseTable MakeLooseTable() {
   return table;
 }
 
-uint16_t Loose(uint16_t code) {
+const LooseTable& TheLooseTable() {
   static const LooseTable table = MakeLooseTable();
+  return table;
+}
+
+uint16_t Loose(uint16_t code) {
+  const LooseTable& table = TheLooseTable();
   const auto at = std::lower_bound(table.begin(), table.end(), code,
                                    [](const LooseFold& fold, uint16_t c) { return fold.from < c; });
   return at != table.end() && at->from == code ? at->to : code;
+}
+
+// A character some other is read as (ツ for ッ, 工 for エ), or one read as another.
+bool TakesPartInFolding(uint16_t code) {
+  if (Loose(code) != code || IsAsciiDigit(code) || code == ch::kNoKana) return true;
+  for (const LooseFold& fold : TheLooseTable()) {
+    if (fold.to == code) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -116,6 +130,13 @@ bool NumberedTownKey(std::string_view name, std::string& key) {
   return false;
 }
 
+bool HasLooseSpelling(std::string_view name) {
+  for (Cp932Cursor at{name}; !at.AtEnd(); at.Next()) {
+    if (TakesPartInFolding(at.Peek())) return true;
+  }
+  return false;
+}
+
 void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins) {
   key.clear();
   if (origins != nullptr) origins->clear();
@@ -127,6 +148,44 @@ void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t
     if (origins != nullptr) origins->insert(origins->end(), key.size() - before, static_cast<uint32_t>(at.pos));
   }
   if (origins != nullptr) origins->push_back(static_cast<uint32_t>(text.size()));
+}
+
+void AddDistrictTails(TownNames& names, TownKeys& tails) {
+  constexpr size_t kShortest = 2;  // characters of a district, and of what follows it
+  using Named = TownNames::Named;
+  std::vector<Named>& towns = names.towns;
+  std::sort(towns.begin(), towns.end(), [&](const Named& a, const Named& b) {
+    return a.municipality != b.municipality ? a.municipality < b.municipality : names.NameOf(a) < names.NameOf(b);
+  });
+  const auto byName = [&](const Named& a, std::string_view b) { return names.NameOf(a) < b; };
+  std::vector<size_t> bounds;
+  for (size_t first = 0; first < towns.size();) {
+    size_t end = first;
+    while (end < towns.size() && towns[end].municipality == towns[first].municipality) ++end;
+    const auto begin = towns.begin() + static_cast<std::ptrdiff_t>(first);
+    const auto stop = towns.begin() + static_cast<std::ptrdiff_t>(end);
+    for (auto t = begin; t != stop; ++t) {
+      const std::string_view name = names.NameOf(*t);
+      bounds.clear();
+      for (Cp932Cursor at{name}; !at.AtEnd();) {
+        at.Next();
+        bounds.push_back(at.pos);
+      }
+      for (size_t k = kShortest - 1; k + kShortest < bounds.size(); ++k) {
+        const std::string_view district = name.substr(0, bounds[k]);
+        auto other = std::lower_bound(begin, stop, district, byName);
+        const bool isTown = other != stop && names.NameOf(*other) == district;
+        size_t sharing = 0;  // towns whose names go on after it
+        for (; other != stop && sharing < 2; ++other) {
+          const std::string_view next = names.NameOf(*other);
+          if (next.compare(0, district.size(), district) != 0) break;
+          if (next.size() > district.size()) ++sharing;
+        }
+        if (isTown || sharing >= 2) tails.Add(t->municipality, name.substr(bounds[k]), t->town);
+      }
+    }
+    first = end;
+  }
 }
 
 }  // namespace resolver

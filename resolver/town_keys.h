@@ -25,6 +25,7 @@ struct TownList {
 // Towns by a looser key, per municipality.
 class TownKeys {
  public:
+  void Reserve(size_t count) { table_.Reserve(count); }
   void Add(uint32_t municipality, std::string_view key, uint32_t town);
   // `hash`: the key's NameTable::PrefixHash.
   TownList Find(uint32_t municipality, std::string_view key, uint64_t hash) const;
@@ -47,5 +48,32 @@ bool NumberedTownKey(std::string_view name, std::string& key);
 // each byte of `key` the offset in `text` of the character it came from,
 // and text.size() at the end.
 void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins);
+
+// Some character of `name` is read loosely, or is what another is read as:
+// a text spelled another way may mean it. A name without one is its own
+// loose key, found by its name.
+bool HasLooseSpelling(std::string_view name);
+
+// The towns' names as the index meets them, each a piece of one text.
+struct TownNames {
+  struct Named {
+    uint32_t municipality, town;
+    uint32_t offset, length;  // in `text`
+  };
+  std::string text;
+  std::vector<Named> towns;
+  void Add(uint32_t municipality, std::string_view name, uint32_t town) {
+    towns.push_back(Named{municipality, town, static_cast<uint32_t>(text.size()), static_cast<uint32_t>(name.size())});
+    text += name;
+  }
+  std::string_view NameOf(const Named& named) const { return std::string_view(text).substr(named.offset, named.length); }
+};
+
+// Adds to `tails` each town's name without the district name before it
+// ("三栄町" of 四谷三栄町, "弘岡中" of 春野町弘岡中): a district is two
+// characters or more that are a town of the municipality themselves, or
+// that begin two towns' names or more; two characters at least are left.
+// Sorts `names.towns` by municipality and name.
+void AddDistrictTails(TownNames& names, TownKeys& tails);
 
 }  // namespace resolver

@@ -101,4 +101,8 @@ NumberedFound MatchNumberedTown(const AddressBook::Impl& book, uint32_t m, std::
 // for 三ツ沢下町, 裏ノ門 for 裏之門. Where the spelling fits two towns, both.
 TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
 
+// A town written without the district name before it ("三栄町" for
+// 四谷三栄町): where two towns end so, both.
+TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
+
 }  // namespace resolver

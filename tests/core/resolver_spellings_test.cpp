@@ -138,7 +138,7 @@ TEST_F(ResolverSpellings, SpecialWardsWrittenAlone) {
     }
     Try(city + town + "1-1", i, tally);
   }
-  Print("special wards' towns without 東京都", tally);
+  Print("special wards' towns written alone", tally);
   EXPECT_GT(tally.tried, 800);
   EXPECT_EQ(0, tally.wrong);
   EXPECT_EQ(tally.tried, tally.exact);
@@ -185,6 +185,40 @@ TEST_F(ResolverSpellings, TownsInALooserSpelling) {
   EXPECT_GE(tally.exact + tally.among, tally.tried * 95 / 100);
 }
 
+// Every town named after another town of its municipality (四谷三栄町
+// after 四谷), written without that name: "新宿区三栄町100".
+TEST_F(ResolverSpellings, TownsWrittenWithoutTheirDistrict) {
+  std::map<std::string, std::set<std::string>> towns;  // municipality code → town names
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    towns[std::string(r.cityCode)].insert(town.substr(0, town.find("（")));
+  }
+  Tally tally;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    if (Has(town, "（") || Has(town, "の次に")) continue;
+    const std::set<std::string>& names = towns[std::string(r.cityCode)];
+    const std::vector<std::string> chars = Characters(town);
+    std::string district;
+    for (size_t k = 0; k + 2 < chars.size(); ++k) {
+      district += chars[k];
+      if (k == 0 || names.count(district) == 0) continue;
+      const std::string tail = town.substr(district.size());
+      // a name that is a town's own, or begins one, is read as written
+      const auto next = names.lower_bound(tail);
+      if (next != names.end() && next->compare(0, tail.size(), tail) == 0) continue;
+      if (names.count(tail + "町") != 0) continue;
+      Try(std::string(r.prefecture) + std::string(r.city) + tail + "100", i, tally);
+    }
+  }
+  Print("towns written without their district", tally);
+  EXPECT_GT(tally.tried, 1000);
+  EXPECT_EQ(0, tally.wrong);
+  EXPECT_GE(tally.exact + tally.among, tally.tried * 90 / 100);
+}
+
 // The addresses of the kinds above as real lists wrote them.
 TEST_F(ResolverSpellings, AddressesFromRealLists) {
   Check({
@@ -219,6 +253,10 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"新潟県新潟市西区五十嵐３の町西１６番１３号", Status::kExact, "9502174"},
       {"長野県塩尻市大門６－４－３６", Status::kExact, "3990731"},
       {"長野県塩尻市大門７－４－３６", Status::kAmbiguous, "3990744 3990738"},  // 大門七区 and 大門七番町
+      // towns written without their district
+      {"東京都新宿区三栄町２－８", Status::kExact, "1600008"},
+      {"千代田区三崎町二丁目１５番６号", Status::kExact, "1010061"},
+      {"高知県高知市弘岡中２５０１", Status::kExact, "7810302"},
   });
 }
 
