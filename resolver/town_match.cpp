@@ -8,6 +8,7 @@
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
+#include "resolver/town_spellings.h"
 
 namespace resolver {
 
@@ -395,8 +396,12 @@ namespace {
 // most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
 // readings of equal reach stand together.
 // Returns where the kept town's name ends in `text`, `found` false when none fits.
+// Where a town's final word left out (kDroppedEndings) may be: before a
+// lot, or, after a Kyoto street clause, before anything ("高橋第6ビル" for 高橋町).
+enum class EndingLeftOut { kBeforeLot, kAnywhere };
+
 TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
-                      Scratch& scratch) {
+                      Scratch& scratch, EndingLeftOut leftOut = EndingLeftOut::kBeforeLot) {
   const size_t length = text.size();
   PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
   const size_t before = scratch.found.size();
@@ -409,7 +414,7 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
       TryTown(book, town, text, nameEnd, nameEnd, street, scratch);
       continue;
     }
-    if (nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
+    if (leftOut == EndingLeftOut::kBeforeLot && nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
     for (const DroppedEnding& dropped : kDroppedEndings) {
       if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
       scratch.key.assign(text.data(), nameEnd);
@@ -422,6 +427,16 @@ TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_vie
   return KeepFurthestReadings(scratch, before);
 }
 
+
+// Past the る of "西入る" and a side ("東側", "西側") after a street clause ending at `end`.
+size_t AfterClause(std::string_view text, size_t end) {
+  Cp932Cursor at{text, end};
+  at.TakeChar(ch::kRuHiragana);
+  for (const char* side : spell::kStreetSides) {
+    if (at.Take(side)) break;
+  }
+  return at.pos;
+}
 
 bool IsDirection(uint16_t code) {
   return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
@@ -489,11 +504,21 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
   const size_t clauseEnd = StreetClauseEnd(text);
   if (clauseEnd != 0 && clauseEnd < length) {
-    TownFound place = MatchTownAt(book, m, text.substr(clauseEnd), text.substr(0, clauseEnd), scratch);
-    if (place.found) {
-      place.townBegin = clauseEnd;
-      place.townEnd += clauseEnd;
-      return place;
+    const std::string_view street = text.substr(0, clauseEnd);
+    // "西入る戌亥町", "上る東側梶井町": the clause's る and the side of the
+    // street, unless no town follows them (東側町)
+    const size_t townAt = AfterClause(text, clauseEnd);
+    for (const EndingLeftOut leftOut : {EndingLeftOut::kBeforeLot, EndingLeftOut::kAnywhere}) {
+      const size_t begins[] = {townAt, clauseEnd};
+      for (size_t i = 0; i < (townAt == clauseEnd ? 1 : 2); ++i) {
+        const size_t begin = begins[i];
+        TownFound place = MatchTownAt(book, m, text.substr(begin), street, scratch, leftOut);
+        if (place.found) {
+          place.townBegin = begin;
+          place.townEnd += begin;
+          return place;
+        }
+      }
     }
   }
   // "大門6-4-36": the 6 is 大門6番町's, before 大門's lot 6-4-36. With two

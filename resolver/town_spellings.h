@@ -62,6 +62,12 @@ inline constexpr const char* kNumberedEndings[] = {
     "\x83\x6D\x92\xAC",  // "ノ町"
     "\x8B\xE6",  // "区"
 };
+// the side of a Kyoto street an address may name after its clause
+// ("清和院口上る東側梶井町")
+inline constexpr const char* kStreetSides[] = {
+    "\x93\x8C\x91\xA4",  // "東側"
+    "\x90\xBC\x91\xA4",  // "西側"
+};
 
 inline constexpr postal::Cp932Word kTownSpellingsTable[] = {
     {"kLooseCharacters", kLooseCharacters[0].first, 0},
@@ -143,6 +149,8 @@ inline constexpr postal::Cp932Word kTownSpellingsTable[] = {
     {"kNumberedEndings", kNumberedEndings[2], 2},
     {"kNumberedEndings", kNumberedEndings[3], 3},
     {"kNumberedEndings", kNumberedEndings[4], 4},
+    {"kStreetSides", kStreetSides[0], 0},
+    {"kStreetSides", kStreetSides[1], 1},
 };
 
 }  // namespace resolver::spell

@@ -219,6 +219,34 @@ TEST_F(ResolverSpellings, TownsWrittenWithoutTheirDistrict) {
   EXPECT_GE(tally.exact + tally.among, tally.tried * 90 / 100);
 }
 
+// Every Kyoto town whose note names a street clause, written with its first
+// clause as people write one: 通り for 通, 西入る or 西入ル for 西入, 上ル for
+// 上る, and the side of the street after it, then the town.
+TEST_F(ResolverSpellings, KyotoStreetClausesAsPeopleWriteThem) {
+  const std::vector<std::pair<std::string, std::string>> forms = {
+      {"通", "通り"}, {"西入", "西入る"}, {"東入", "東入ル"}, {"上る", "上ル"}, {"下る", "下ル東側"}, {"西入", "西入西側"}};
+  Tally tally;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    const size_t open = town.find("（");
+    if (open == std::string::npos || std::string(r.city).compare(0, 6, "京都市") != 0) continue;
+    std::string clause = town.substr(open + 2);
+    clause = clause.substr(0, std::min(clause.find("、"), clause.find("）")));
+    if (!Has(clause, "通") || Has(clause, "丁目") || Has(clause, "番")) continue;
+    for (const auto& [from, to] : forms) {
+      const size_t at = clause.rfind(from);
+      if (at == std::string::npos) continue;
+      const std::string written = clause.substr(0, at) + to + clause.substr(at + from.size());
+      Try(std::string(r.prefecture) + std::string(r.city) + written + town.substr(0, open) + "1", i, tally);
+    }
+  }
+  Print("Kyoto street clauses as people write them", tally);
+  EXPECT_GT(tally.tried, 500);
+  EXPECT_EQ(0, tally.wrong);
+  EXPECT_GE(tally.exact + tally.among, tally.tried * 95 / 100);
+}
+
 // The addresses of the kinds above as real lists wrote them.
 TEST_F(ResolverSpellings, AddressesFromRealLists) {
   Check({
@@ -257,6 +285,10 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"東京都新宿区三栄町２－８", Status::kExact, "1600008"},
       {"千代田区三崎町二丁目１５番６号", Status::kExact, "1010061"},
       {"高知県高知市弘岡中２５０１", Status::kExact, "7810302"},
+      // Kyoto's street clauses
+      {"京都市下京区五条通り室町西入ル高橋第６ビル２Ｆ", Status::kExact, "6008096"},
+      {"京都市上京区御車道通清和院口上る東側梶井町４４８番５９", Status::kExact, "6020841"},
+      {"京都市上京区芦山寺通智恵光院西入る戌亥町１５０", Status::kExact, "6028497"},
   });
 }
 
