@@ -109,9 +109,17 @@ BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info
   return building;
 }
 
+// After a shared run, nothing or common words only: the names end alike
+// (第一生命ビル of 新宿第一生命ビルディング), where 泉ガーデンウィング goes on
+// with a word of another building than 泉ガーデンタワー.
+bool EndsAlike(std::string_view after, std::string_view shared, std::string_view town) {
+  if (EndsWithWord(shared, kBiru) && WordAt(after, 0, kDingu)) after.remove_prefix(std::strlen(kDingu));
+  return after.empty() || IsCommonBuildingWords(after, town);
+}
+
 // The text's name and a building's share three characters or more, a kanji
-// among them (five without), that are not common words alone
-// (小田急第一生命ビル, 新宿第一生命ビルディング).
+// among them (five without), that are not common words alone, and both end
+// alike after them (小田急第一生命ビル, 新宿第一生命ビルディング).
 bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view town) {
   constexpr size_t kShortestShared = 6;  // bytes: three characters, one a kanji
   constexpr size_t kShortestKana = 10;   // five: マーク is in many names
@@ -132,7 +140,8 @@ bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view tow
           run.Next();
         }
         const std::string_view shared = a.substr(i, run.pos - i);
-        if (shared.size() >= (kanji ? kShortestShared : kShortestKana) && !IsCommonBuildingWords(shared, town)) {
+        if (shared.size() >= (kanji ? kShortestShared : kShortestKana) && !IsCommonBuildingWords(shared, town) &&
+            EndsAlike(a.substr(run.pos), shared, town) && EndsAlike(b.substr(j + shared.size()), shared, town)) {
           return true;
         }
       }
@@ -242,7 +251,8 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, RecordRun records, s
       if (named.latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
         end = named.end + (scratch.latin.sameWithB ? 1 : 0);
       }
-      t.buildingLoose = last.loose || (named.latin && lastLatin != LatinFit::kNone);
+      // a name of letters and kanji ("TOKYO TORCH常盤橋タワー") is compared as written
+      t.buildingLoose = last.loose || (named.latin && scratch.latin.read && lastLatin != LatinFit::kNone);
       // ---
       t.buildingSeen = end != std::string::npos;
       t.buildingWhole = t.buildingSeen && last.whole;

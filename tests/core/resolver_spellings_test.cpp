@@ -247,6 +247,68 @@ TEST_F(ResolverSpellings, KyotoStreetClausesAsPeopleWriteThem) {
   EXPECT_GE(tally.exact + tally.among, tally.tried * 95 / 100);
 }
 
+// Every listed building whose name ends with タワー, ビル or ビルディング, made
+// into another building of its complex (新宿住友ビル → 新宿住友ウィング): a
+// name no line lists, so the town's 「次のビルを除く」 line, exact; and the
+// listed name with a word before it (本館新宿住友ビル), which may be it.
+TEST_F(ResolverSpellings, BuildingsOfAnotherNameTakeTheRestOfTheTown) {
+  std::map<std::string, std::string> rest;  // municipality code + town → its 次のビルを除く code
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    const size_t open = town.find("（次のビルを除く）");
+    if (open != std::string::npos) rest[std::string(r.cityCode) + town.substr(0, open)] = std::string(r.postalCode);
+  }
+  std::set<std::string> tried;
+  int made = 0, toRest = 0, wrong = 0, withWord = 0, withWordOwnOrOpen = 0;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    const size_t open = town.find("（");
+    if (open == std::string::npos || !Has(town, "階")) continue;
+    for (const auto& [key, code] : rest) {
+      const std::string city(r.cityCode);
+      if (key.compare(0, city.size(), city) != 0) continue;
+      const std::string base = key.substr(city.size());
+      if (town.compare(0, base.size(), base) != 0 || open <= base.size()) continue;
+      const std::string building = town.substr(base.size(), open - base.size());
+      for (const std::string ending : {"ビルディング", "タワー", "ビル"}) {
+        if (building.size() < ending.size() + 6 ||
+            building.compare(building.size() - ending.size(), ending.size(), ending) != 0) {
+          continue;
+        }
+        const std::string place = std::string(r.prefecture) + std::string(r.city) + base + "1-1 ";
+        const std::string other = building.substr(0, building.size() - ending.size()) + "ウィング";
+        if (!tried.insert(key + other).second) break;
+        resolver::Resolve(*book_, place + other + " 5階", r_);
+        ++made;
+        if (r_.status == Status::kExact && r_.postalCode == code) {
+          ++toRest;
+        } else if (r_.status == Status::kExact && ++wrong <= 10) {
+          ADD_FAILURE() << testing_support::ToUtf8(place + other) << " => " << r_.postalCode;
+        }
+        resolver::Resolve(*book_, place + "本館" + building, r_);  // no floor: its 7階 and up may be listed
+        ++withWord;
+        const bool itsOwn = std::string(book_->Record(i).cityCode) == city &&
+                            std::find(r_.candidates.begin(), r_.candidates.end(), i) != r_.candidates.end();
+        if (r_.status != Status::kExact || r_.postalCode != code || itsOwn) {
+          ++withWordOwnOrOpen;
+        } else {
+          ADD_FAILURE() << testing_support::ToUtf8(place + "本館" + building) << " => " << r_.postalCode;
+        }
+        break;
+      }
+    }
+  }
+  std::printf("buildings of another name: %d, the rest of the town %d, wrong exact %d; "
+              "a listed name with a word before it: %d, not taken for the rest %d\n",
+              made, toRest, wrong, withWord, withWordOwnOrOpen);
+  EXPECT_GT(made, 40);
+  EXPECT_EQ(0, wrong);
+  EXPECT_GE(toRest, made * 9 / 10);
+  EXPECT_EQ(withWord, withWordOwnOrOpen);
+}
+
 // The addresses of the kinds above as real lists wrote them.
 TEST_F(ResolverSpellings, AddressesFromRealLists) {
   Check({
@@ -289,6 +351,11 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"京都市下京区五条通り室町西入ル高橋第６ビル２Ｆ", Status::kExact, "6008096"},
       {"京都市上京区御車道通清和院口上る東側梶井町４４８番５９", Status::kExact, "6020841"},
       {"京都市上京区芦山寺通智恵光院西入る戌亥町１５０", Status::kExact, "6028497"},
+      // buildings no line lists, in Latin letters or with a word of another's name
+      {"千代田区大手町一丁目２番１号　Ｏｔｅｍａｃｈｉ　Ｏｎｅ　地下１階", Status::kExact, "1000004"},
+      {"港区六本木一丁目６番３号　泉ガーデンウィング地下１階", Status::kExact, "1060032"},
+      {"豊島区東池袋３丁目１番４号メゾンサンシャイン１１２７号室", Status::kExact, "1700013"},
+      {"千代田区大手町2-6-4　ＴＯＫＹＯ　ＴＯＲＣＨ常盤橋タワー5階", Status::kExact, "1000004"},
   });
 }
 
