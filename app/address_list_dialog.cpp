@@ -65,12 +65,12 @@ struct Row {
 };
 
 // A row that reads as a postal code is looked up, any other resolved.
-void Answer(const resolver::AddressBook& book, const resolver::CodeIndex& index, Row& row) {
+void Answer(resolver::Resolver& resolver, const resolver::CodeIndex& index, Row& row) {
   char digits[resolver::kCodeDigits + 1];
   row.isCode = resolver::ReadPostalCode(row.address, digits);
   if (!row.isCode) {
-    resolver::Resolve(book, row.address, row.answer);
-    row.code = resolver::CodeField(book, row.answer);
+    resolver.Resolve(row.address, row.answer);
+    row.code = resolver::CodeField(resolver.book(), row.answer);
     return;
   }
   const resolver::CodeMatch match = index.Find(row.address);
@@ -101,7 +101,8 @@ class ColumnWork {
     thread_ = std::thread([this, dialog, &book, &rows, run] {
       // Made on the worker: the dialog answers meanwhile.
       const resolver::CodeIndex index(book);
-      Run(dialog, book, index, rows, run);
+      resolver::Resolver resolver(book);
+      Run(dialog, resolver, index, rows, run);
     });
   }
 
@@ -115,13 +116,13 @@ class ColumnWork {
   bool IsCurrent(LPARAM run) const { return run == run_; }
 
  private:
-  void Run(HWND dialog, const resolver::AddressBook& book, const resolver::CodeIndex& index, std::vector<Row>& rows,
+  void Run(HWND dialog, resolver::Resolver& resolver, const resolver::CodeIndex& index, std::vector<Row>& rows,
            LPARAM run) {
     DWORD posted = GetTickCount();
     for (size_t i = 0; i < rows.size(); ++i) {
       if (stop_.load(std::memory_order_relaxed)) return;
       Row& row = rows[i];
-      if (!row.address.empty()) Answer(book, index, row);
+      if (!row.address.empty()) Answer(resolver, index, row);
       done_.store(i + 1, std::memory_order_release);
       if (GetTickCount() - posted >= kProgressEveryMs) {
         PostMessageA(dialog, kWorkProgress, 0, run);

@@ -86,8 +86,9 @@ int RssRun(size_t count, const std::string& dataDir) {
   if (!LoadBook(dataDir, book)) return 1;
   const std::vector<std::string> offices = OfficeAddresses(dataDir + "/JIGYOSYO.CSV");
   if (offices.empty()) return 1;
+  resolver::Resolver resolving(book);
   resolver::Resolution r;
-  for (size_t i = 0; i < count; ++i) resolver::Resolve(book, offices[i % offices.size()], r);
+  for (size_t i = 0; i < count; ++i) resolving.Resolve(offices[i % offices.size()], r);
   std::printf("%ld\n", PeakKb());
   return 0;
 }
@@ -131,13 +132,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kuranto-resolver-bench: no JIGYOSYO.CSV in %s\n", dataDir.c_str());
     return 1;
   }
+  resolver::Resolver resolving(book);
   resolver::Resolution r;
   size_t exact = 0;
-  resolver::Resolve(book, offices.front(), r);  // the buffers grow once
+  resolving.Resolve(offices.front(), r);  // the buffers grow once
   const long allocationsBefore = bench::AllocationCount();
   const auto start = std::chrono::steady_clock::now();
   for (size_t i = 0; i < kAddresses; ++i) {
-    resolver::Resolve(book, offices[i % offices.size()], r);
+    resolving.Resolve(offices[i % offices.size()], r);
     exact += r.status == resolver::Status::kExact ? 1 : 0;
   }
   const double ms = Ms(start);
@@ -151,14 +153,14 @@ int main(int argc, char** argv) {
   size_t withParts = 0;
   resolver::ReadAddressParts(book, r, offices.back(), parts);  // its buffers grow once
   for (const std::string& office : offices) {  // and to the longest address
-    resolver::Resolve(book, office, r);
+    resolving.Resolve(office, r);
     resolver::ReadAddressParts(book, r, office, parts);
   }
   const long partsAllocationsBefore = bench::AllocationCount();
   const auto partsStart = std::chrono::steady_clock::now();
   for (size_t i = 0; i < kAddresses; ++i) {
     const std::string& office = offices[i % offices.size()];
-    resolver::Resolve(book, office, r);
+    resolving.Resolve(office, r);
     withParts += resolver::ReadAddressParts(book, r, office, parts) ? 1 : 0;
   }
   const double partsMs = Ms(partsStart);
@@ -185,7 +187,7 @@ int main(int argc, char** argv) {
   const auto withOffices = std::chrono::steady_clock::now();
   exact = 0;
   for (size_t i = 0; i < kAddresses; ++i) {
-    resolver::Resolve(book, offices[i % offices.size()], r);
+    resolving.Resolve(offices[i % offices.size()], r);
     exact += r.status == resolver::Status::kExact ? 1 : 0;
   }
   const double officeMs = Ms(withOffices);
@@ -195,7 +197,7 @@ int main(int argc, char** argv) {
   size_t agreements = 0;
   const auto checkStart = std::chrono::steady_clock::now();
   for (size_t i = 0; i < kAddresses; ++i) {
-    resolver::Resolve(book, offices[i % offices.size()], r);
+    resolving.Resolve(offices[i % offices.size()], r);
     agreements += resolver::CheckCode(book, r, codes[i % codes.size()]) == resolver::Agreement::kOffice ? 1 : 0;
   }
   const double checkMs = Ms(checkStart);

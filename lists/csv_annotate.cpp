@@ -87,7 +87,7 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     resolution_ = Resolution();
   } else {
     CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
-    resolver::Resolve(book_, cp932_, resolution_);
+    resolver_.Resolve(cp932_, resolution_);
   }
   ++counts.rows;
   size_t office = resolver::kNoOffice;

@@ -31,9 +31,10 @@ std::vector<std::vector<std::string>> SampleRows(const char* data, size_t size) 
   return rows;
 }
 
-bool Resolves(const resolver::AddressBook& book, const std::vector<std::string>& cells, size_t column, resolver::Resolution& scratch) {
+bool Resolves(resolver::Resolver& resolver, const std::vector<std::string>& cells, size_t column,
+              resolver::Resolution& scratch) {
   if (column < 1 || column > cells.size()) return false;
-  resolver::Resolve(book, cells[column - 1], scratch);
+  resolver.Resolve(cells[column - 1], scratch);
   return scratch.status != resolver::Status::kNone;
 }
 
@@ -59,11 +60,12 @@ size_t Widest(const std::vector<std::vector<std::string>>& rows) {
 
 size_t GuessAddressColumn(const resolver::AddressBook& book, const char* data, size_t size) {
   const auto rows = SampleRows(data, size);
+  resolver::Resolver resolver(book);
   resolver::Resolution scratch;
   size_t best = 0, bestCount = 0;
   for (size_t column = 1; column <= Widest(rows); ++column) {
     size_t count = 0;
-    for (const auto& cells : rows) count += Resolves(book, cells, column, scratch) ? 1 : 0;
+    for (const auto& cells : rows) count += Resolves(resolver, cells, column, scratch) ? 1 : 0;
     if (count > bestCount) {
       best = column;
       bestCount = count;
@@ -102,20 +104,22 @@ size_t GuessNameColumn(const char* data, size_t size) {
 bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn) {
   const auto rows = SampleRows(data, size);
   if (rows.size() < 2) return false;
+  resolver::Resolver resolver(book);
   resolver::Resolution scratch;
-  if (Resolves(book, rows[0], addressColumn, scratch)) return false;
+  if (Resolves(resolver, rows[0], addressColumn, scratch)) return false;
   size_t resolved = 0;
-  for (size_t i = 1; i < rows.size(); ++i) resolved += Resolves(book, rows[i], addressColumn, scratch) ? 1 : 0;
+  for (size_t i = 1; i < rows.size(); ++i) resolved += Resolves(resolver, rows[i], addressColumn, scratch) ? 1 : 0;
   return resolved * 2 > rows.size() - 1;
 }
 
 bool GuessCodesWithoutAddresses(const resolver::AddressBook& book, const char* data, size_t size) {
   if (GuessCodeColumn(data, size) == 0) return false;
   const auto rows = SampleRows(data, size);
+  resolver::Resolver resolver(book);
   resolver::Resolution scratch;
   for (size_t column = 1; column <= Widest(rows); ++column) {
     size_t count = 0;
-    for (const auto& cells : rows) count += Resolves(book, cells, column, scratch) ? 1 : 0;
+    for (const auto& cells : rows) count += Resolves(resolver, cells, column, scratch) ? 1 : 0;
     if (count * 2 >= rows.size()) return false;
   }
   return true;

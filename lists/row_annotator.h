@@ -32,7 +32,7 @@ class RowAnnotator : public RowCells {
  public:
   RowAnnotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding,
                const AddedTexts& texts)
-      : book_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
+      : book_(book), resolver_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
 
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
     AppendResolution(data, row, out, counts);
@@ -44,6 +44,7 @@ class RowAnnotator : public RowCells {
   void AppendParts(bool resolved, std::string& out);
 
   const resolver::AddressBook& book_;
+  resolver::Resolver resolver_;
   const CsvColumns& columns_;
   const CsvEncoding encoding_;
   const AddedTexts& texts_;

@@ -38,7 +38,8 @@ bool ReadRequest(const CommandArgs& args, BarcodeRequest& request) {
 
 class BarcodeWriter {
  public:
-  BarcodeWriter(const Context& context, const resolver::AddressBook& book) : context_(context), book_(book) {}
+  BarcodeWriter(const Context& context, const resolver::AddressBook& book)
+      : context_(context), book_(book), resolver_(book) {}
 
   // One address: false, with the message printed, for a code that is no
   // 7 digits. `line` 0 for the command line.
@@ -48,7 +49,7 @@ class BarcodeWriter {
       context_.PrintError(kLabel + Where(line) + "\"" + typedCode + "\" is no 7-digit postal code");
       return false;
     }
-    resolver::Resolve(book_, address, resolution_);
+    resolver_.Resolve(address, resolution_);
     if (!barcode::MakeAddressBarcode(book_, resolution_, resolver::kNoOffice, code, address, finder_, barcode_)) {
       context_.PrintError(kLabel + Where(line) + "the town of " + code +
                           " is not found in the address; the barcode holds the code alone");
@@ -85,6 +86,7 @@ class BarcodeWriter {
 
   const Context& context_;
   const resolver::AddressBook& book_;
+  resolver::Resolver resolver_;
   resolver::Resolution resolution_;
   barcode::TownFinder finder_;
   barcode::CustomerBarcode barcode_;

@@ -81,8 +81,7 @@ std::string JsonString(const std::string& utf8) {
 }
 
 void AppendJsonField(std::string& json, const char* name, std::string_view cp932) {
-  thread_local std::string utf8;
-  utf8.clear();
+  std::string utf8;
   if (!encoding::AppendUtf8OfCp932(cp932, utf8)) utf8 = ToUtf8Text(std::string(cp932));
   if (!json.empty() && json.back() != '{') json += ", ";
   json += '"';

@@ -60,6 +60,7 @@ class LineResolver {
   LineResolver(const Context& context, const resolver::AddressBook& book, const ResolveRequest& request)
       : context_(context),
         book_(book),
+        resolver_(book),
         codeFirst_(request.codeFirst),
         names_(request.names),
         barcode_(request.barcode),
@@ -85,7 +86,7 @@ class LineResolver {
       line.given = &given_;
     }
     const std::string cp932 = lists::CellAsCp932(address, encoding);
-    resolver::Resolve(book_, cp932, resolution_);
+    resolver_.Resolve(cp932, resolution_);
     if (codeFirst_) {
       line.agreement = resolver::CheckCode(book_, resolution_, given_);
       if (line.agreement == resolver::Agreement::kOffice) {
@@ -142,6 +143,7 @@ class LineResolver {
 
   const Context& context_;
   const resolver::AddressBook& book_;
+  resolver::Resolver resolver_;
   const bool codeFirst_;
   const bool names_;
   const bool barcode_;

@@ -41,9 +41,9 @@ void EraseAll(std::string& text, const std::string& word) {
 }
 
 // The folded reading of cp932 `text`, in `out`; false when it holds a kanji.
-bool ReadKey(std::string_view text, std::string& out) {
+bool ReadKey(std::string_view text, std::vector<uint16_t>& units, std::string& out) {
   out.clear();
-  if (!AppendLatinReading(text, out)) return false;
+  if (!AppendLatinReading(text, units, out)) return false;
   FoldLatinKey(out);
   return !out.empty();
 }
@@ -80,12 +80,6 @@ bool IsShortForm(const std::string& shortForm, const std::string& whole) {
 }
 
 bool HasVowel(const std::string& key) { return key.find_first_of("AEIOU") != std::string::npos; }
-
-// The listed names of `record`: its own (strict) and those it may be meant
-// by (loose), as book_index.cpp laid them out.
-struct ListedNames {
-  std::vector<std::string_view> strict, loose;
-};
 
 void SplitNames(const AddressBook::Impl& book, const RecordInfo& info, ListedNames& out) {
   out.strict.clear();
@@ -129,7 +123,7 @@ void ReadLatinName(const AddressBook::Impl& book, RecordRun records, std::string
     break;
   }
   std::string& town = out.townKey;
-  if (!ReadKey(out.townKana, town)) town.clear();
+  if (!ReadKey(out.townKana, out.units, town)) town.clear();
   if (!town.empty()) out.places.push_back(town);
   std::string_view city = book.Text(records[0], StoredRecord::kCityKana);
   for (const char* ending : kMunicipalityEndings) {
@@ -139,10 +133,10 @@ void ReadLatinName(const AddressBook::Impl& book, RecordRun records, std::string
       break;
     }
   }
-  if (ReadKey(city, out.scratch)) out.places.push_back(out.scratch);
+  if (ReadKey(city, out.units, out.scratch)) out.places.push_back(out.scratch);
   std::sort(out.places.begin(), out.places.end(),
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-  if (!ReadKey(name, out.key)) return;
+  if (!ReadKey(name, out.units, out.key)) return;
   out.read = true;
   if (b == TrailingB::kFollows) out.withB.assign(out.key).push_back('B');
   out.afterTown.clear();
@@ -157,14 +151,14 @@ void ReadLatinName(const AddressBook::Impl& book, RecordRun records, std::string
 
 LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinName& name) {
   if (!name.read) return LatinFit::kUnread;
-  thread_local ListedNames listed;
-  thread_local std::vector<std::string_view> kana;
+  ListedNames& listed = name.listedNames;
+  std::vector<std::string_view>& kana = name.kana;
   SplitNames(book, book.info[record], listed);
   KanaReadings(book.Text(record, StoredRecord::kTownKana), name.townKana, kana);
   // Its own names, by their letters or their kana: the one meant. A part of
   // common words alone (タワー of ミッドタウン・タワー) names no building.
   const auto same = [&](std::string_view text, bool whole) {
-    if (!ReadKey(text, name.listed)) return false;
+    if (!ReadKey(text, name.units, name.listed)) return false;
     name.sameWithB = !name.withB.empty() && name.listed == name.withB;
     if (name.listed != name.key && name.listed != name.afterTown && !name.sameWithB) return false;
     if (whole) return true;
@@ -178,13 +172,13 @@ LatinFit CompareLatinName(const AddressBook::Impl& book, uint32_t record, LatinN
     if (same(kana[k], k == 0)) return LatinFit::kSame;
   }
   for (std::string_view text : listed.loose) {
-    if (ReadKey(text, name.listed) && name.listed == name.key) return LatinFit::kMaybe;
+    if (ReadKey(text, name.units, name.listed) && name.listed == name.key) return LatinFit::kMaybe;
   }
   if (!name.telling) return LatinFit::kMaybe;
   // A name written another way shares letters or sounds of its own.
   bool anyRead = false;
   const auto shares = [&](std::string_view text) {
-    if (!ReadKey(text, name.listed)) return false;
+    if (!ReadKey(text, name.units, name.listed)) return false;
     anyRead = true;
     if (name.key.find(name.listed) != std::string::npos) return true;  // its whole name and more
     DropCommonLatinWords(name.listed);

@@ -22,7 +22,14 @@ enum class LatinFit {
   kSame,    // it is this building's name
 };
 
-// The name the address gives, read once for the town being tested.
+// The listed names of a record: its own (strict) and those it may be meant
+// by (loose), as book_index.cpp laid them out.
+struct ListedNames {
+  std::vector<std::string_view> strict, loose;
+};
+
+// The name the address gives, read once for the town being tested, and the
+// buffers its comparisons reuse.
 struct LatinName {
   bool read = false;      // letters and katakana only
   bool telling = false;   // enough of its own to tell one building from another
@@ -37,6 +44,9 @@ struct LatinName {
   std::string townKana;             // the town's kana reading, as the address file writes it
   std::string townKey;              // and folded
   std::string scratch, listed, listedSkeleton;
+  ListedNames listedNames;               // of the record compared
+  std::vector<std::string_view> kana;    // its kana readings
+  std::vector<uint16_t> units;           // a text being read
 };
 
 // "QUEENS TOWER B28F": a B right after the name, which may be its last

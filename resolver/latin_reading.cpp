@@ -181,8 +181,7 @@ void ReplaceAll(std::string& text, const char* from, const char* to) {
 
 }  // namespace
 
-bool AppendLatinReading(std::string_view text, std::string& out) {
-  thread_local std::vector<uint16_t> units;
+bool AppendLatinReading(std::string_view text, std::vector<uint16_t>& units, std::string& out) {
   if (!Decode(text, units)) return false;
   size_t lastKana = std::string::npos;  // where the last kana's reading begins in `out`
   for (size_t i = 0; i < units.size();) {

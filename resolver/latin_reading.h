@@ -7,15 +7,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace resolver {
 
 // Appends the Latin reading of cp932 `text` to `out`: letters upper case,
 // digits kept, blanks, ・, - and other marks dropped. False when the text
 // holds a character it cannot read (a kanji): `out` is then incomplete.
-bool AppendLatinReading(std::string_view text, std::string& out);
+// `units`: a buffer the caller keeps from one call to the next.
+bool AppendLatinReading(std::string_view text, std::vector<uint16_t>& units, std::string& out);
 
 // Folds a reading, in place, into the key two spellings of one name share:
 // BUILDING, BLDG and BIRU alike, CENTRE as CENTER, long vowels (OU, OH, OO,

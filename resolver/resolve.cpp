@@ -1,6 +1,7 @@
 // From the normalised address: prefecture, municipality, then the towns.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "postal/characters.h"
 #include "resolver/book_impl.h"
@@ -20,17 +21,16 @@ struct MunicipalityHit {
   bool wardAlone;  // a designated city's ward written without its city
 };
 
-// One per thread: the book is shared, the buffers are not.
+}  // namespace
+
+// A Resolver's own: the book is shared, the buffers are not.
 struct ResolveScratch {
   Scratch towns;
   std::vector<MunicipalityHit> hits, again;  // again: the municipality written twice
   std::vector<TownFound> places;             // where each hit's town stands
 };
 
-ResolveScratch& ThreadScratch() {
-  thread_local ResolveScratch scratch;
-  return scratch;
-}
+namespace {
 
 // The length of a code written before the address ("〒100-0001"), else 0:
 // seven digits at most, so that "〒955-0065 三条市" (normalised
@@ -341,15 +341,24 @@ void FinishCity(const AddressBook::Impl& book, const std::vector<MunicipalityHit
 
 }  // namespace
 
+Resolver::Resolver(const AddressBook& book) : book_(&book), scratch_(std::make_unique<ResolveScratch>()) {}
+Resolver::~Resolver() = default;
+Resolver::Resolver(Resolver&&) noexcept = default;
+Resolver& Resolver::operator=(Resolver&&) noexcept = default;
+
 void Resolve(const AddressBook& book, const std::string& address, Resolution& out) {
+  Resolver(book).Resolve(address, out);
+}
+
+void Resolver::Resolve(const std::string& address, Resolution& out) {
   out.status = Status::kNone;
   out.postalCode.clear();
   out.candidates.clear();
   out.cityCode.clear();
   out.afterCity.clear();
   out.cityEnd = out.townBegin = out.townEnd = 0;
-  const AddressBook::Impl& impl = book.impl();
-  ResolveScratch& s = ThreadScratch();
+  const AddressBook::Impl& impl = book_->impl();
+  ResolveScratch& s = *scratch_;
   std::string& text = s.towns.text;
   NormalizeText(address, text);
   FoldJoiningKana(text);

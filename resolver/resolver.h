@@ -91,10 +91,35 @@ struct Resolution {
   size_t cityEnd = 0, townBegin = 0, townEnd = 0;
 };
 
-// Resolves one address. `out` is overwritten; its storage is reused, so a
-// caller resolving many addresses with one Resolution does not allocate per
-// address. Whatever follows the part of the text that was used is ignored.
-// Threads may resolve over one book at once: each keeps its own buffers.
+struct ResolveScratch;
+
+// Resolves addresses over one book, with buffers of its own that it keeps
+// from one address to the next. The book may serve any number of threads at
+// once; a Resolver serves one at a time: each worker, line loop and dialog
+// owns its own and passes it on. It holds the book by reference: the book
+// outlives it.
+class Resolver {
+ public:
+  explicit Resolver(const AddressBook& book);
+  ~Resolver();
+  Resolver(Resolver&&) noexcept;
+  Resolver& operator=(Resolver&&) noexcept;
+
+  const AddressBook& book() const { return *book_; }
+
+  // Resolves one address. `out` is overwritten; its storage is reused, so a
+  // caller resolving many addresses with one Resolution does not allocate
+  // per address. Whatever follows the part of the text that was used is
+  // ignored.
+  void Resolve(const std::string& address, Resolution& out);
+
+ private:
+  const AddressBook* book_;
+  std::unique_ptr<ResolveScratch> scratch_;
+};
+
+// One address with buffers made for it alone, kept nowhere: for a single
+// answer. A loop keeps a Resolver.
 void Resolve(const AddressBook& book, const std::string& address, Resolution& out);
 
 // How a code already written beside an address agrees with its resolution.
