@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ class ResolverSpellings : public testing_support::RealResolverTest {
   };
   // Resolves `address`, meant for record `record`, into `tally`.
   void Try(const std::string& address, size_t record, Tally& tally) const {
-    resolver::Resolve(*book_, address, r_);
+    resolver_->Resolve(address, r_);
     ++tally.tried;
     const std::string own(book_->Record(record).postalCode);
     if (r_.status == Status::kExact && r_.postalCode == own) {
@@ -46,7 +47,12 @@ class ResolverSpellings : public testing_support::RealResolverTest {
     std::printf("%s: %d addresses, exact %d, ambiguous with their own %d, wrong exact %d\n", kind, t.tried, t.exact,
                 t.among, t.wrong);
   }
+  void SetUp() override {
+    RealResolverTest::SetUp();
+    if (book_ != nullptr) resolver_ = std::make_unique<resolver::Resolver>(*book_);
+  }
   mutable resolver::Resolution r_;
+  std::unique_ptr<resolver::Resolver> resolver_;
 };
 
 bool Has(const std::string& text, const std::string& word) { return text.find(word) != std::string::npos; }
@@ -280,14 +286,14 @@ TEST_F(ResolverSpellings, BuildingsOfAnotherNameTakeTheRestOfTheTown) {
         const std::string place = std::string(r.prefecture) + std::string(r.city) + base + "1-1 ";
         const std::string other = building.substr(0, building.size() - ending.size()) + "ウィング";
         if (!tried.insert(key + other).second) break;
-        resolver::Resolve(*book_, place + other + " 5階", r_);
+        resolver_->Resolve(place + other + " 5階", r_);
         ++made;
         if (r_.status == Status::kExact && r_.postalCode == code) {
           ++toRest;
         } else if (r_.status == Status::kExact && ++wrong <= 10) {
           ADD_FAILURE() << testing_support::ToUtf8(place + other) << " => " << r_.postalCode;
         }
-        resolver::Resolve(*book_, place + "本館" + building, r_);  // no floor: its 7階 and up may be listed
+        resolver_->Resolve(place + "本館" + building, r_);  // no floor: its 7階 and up may be listed
         ++withWord;
         const bool itsOwn = std::string(book_->Record(i).cityCode) == city &&
                             std::find(r_.candidates.begin(), r_.candidates.end(), i) != r_.candidates.end();
