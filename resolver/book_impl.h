@@ -117,9 +117,10 @@ struct AddressBook::Impl {
   std::vector<uint32_t> townRecords;
   size_t longestTownName = 0;
   // The towns by looser keys (town_keys.h), per municipality: a numbered
-  // town by its name and number, every town by its loose spelling, a town
-  // named after a district by its name without it.
-  TownKeys numberedTowns, looseTowns, tailTowns;
+  // town by its name and number, every town by its loose spelling; and
+  // every town's name, by municipality.
+  TownKeys numberedTowns, looseTowns;
+  TownNames townNamesOf;
   OfficeStore offices;
 
   // One field of record `index`, viewing into this book.

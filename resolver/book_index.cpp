@@ -172,14 +172,13 @@ class IndexBuilder {
     impl_.info.resize(impl_.records.size());
     impl_.townNames.Reserve(impl_.records.size());
     impl_.looseTowns.Reserve(impl_.records.size() / 2);
-    impl_.tailTowns.Reserve(impl_.records.size() / 2);
-    named_.towns.reserve(impl_.records.size());
+    impl_.townNamesOf.towns.reserve(impl_.records.size());
     members_.reserve(impl_.records.size());
     PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
     AddBuildings();
     GatherTowns();
-    AddDistrictTails(named_, impl_.tailTowns);
+    impl_.townNamesOf.Group(impl_.municipalities.size());
   }
 
  private:
@@ -358,7 +357,7 @@ class IndexBuilder {
         LooseSpelling(name, key_, nullptr);
         impl_.looseTowns.Add(municipality, key_, town);
       }
-      named_.Add(municipality, name, town);
+      impl_.townNamesOf.Add(municipality, name, town);
     }
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
@@ -470,7 +469,6 @@ class IndexBuilder {
   AddressBook::Impl& impl_;
   std::vector<Pending> buildings_;
   std::vector<Member> members_;
-  TownNames named_;
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
   // Reused from one record to the next.

@@ -53,14 +53,49 @@ TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_
   return KeepFurthestReadings(scratch, before);
 }
 
+namespace {
+
+constexpr size_t kShortestPart = 2;  // characters of a district, and of the name after it
+
+size_t Characters(std::string_view text) {
+  size_t count = 0;
+  for (Cp932Cursor at{text}; !at.AtEnd(); at.Next()) ++count;
+  return count;
+}
+
+// `district` is a town of municipality `m` itself (四谷 of 新宿区), or begins
+// the names of two of its towns or more (神田, 春野町).
+bool IsDistrict(const AddressBook::Impl& book, uint32_t m, std::string_view district) {
+  if (book.townNames.Find(m, district) != NameTable::kAbsent) return true;
+  const TownNames& names = book.townNamesOf;
+  int beginning = 0;
+  for (uint32_t t = names.firstOf[m]; t < names.firstOf[m + 1] && beginning < 2; ++t) {
+    const std::string_view name = names.NameOf(names.towns[t]);
+    if (name.size() > district.size() && name.compare(0, district.size(), district) == 0) ++beginning;
+  }
+  return beginning >= 2;
+}
+
+}  // namespace
+
 TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
   PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
   const size_t before = scratch.found.size();
   scratch.readings.clear();
-  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+  const TownNames& names = book.townNamesOf;
+  for (size_t b = scratch.bounds.size(); b-- > kShortestPart - 1;) {
     const size_t nameEnd = scratch.bounds[b];
-    const TownList towns = book.tailTowns.Find(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
-    for (size_t i = 0; i < towns.count; ++i) TryTown(book, towns[i], text, nameEnd, nameEnd, std::string_view(), scratch);
+    const std::string_view written = text.substr(0, nameEnd);
+    for (uint32_t t = names.firstOf[m]; t < names.firstOf[m + 1]; ++t) {
+      const std::string_view name = names.NameOf(names.towns[t]);
+      if (name.size() <= written.size() || name.compare(name.size() - written.size(), written.size(), written) != 0 ||
+          !EndsWithWord(name, written)) {
+        continue;
+      }
+      const std::string_view district = name.substr(0, name.size() - written.size());
+      if (Characters(district) < kShortestPart || !IsDistrict(book, m, district)) continue;
+      TryTown(book, names.towns[t].town, text, nameEnd, nameEnd, std::string_view(), scratch);
+    }
   }
   return KeepFurthestReadings(scratch, before);
 }

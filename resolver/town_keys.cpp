@@ -150,42 +150,14 @@ void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t
   if (origins != nullptr) origins->push_back(static_cast<uint32_t>(text.size()));
 }
 
-void AddDistrictTails(TownNames& names, TownKeys& tails) {
-  constexpr size_t kShortest = 2;  // characters of a district, and of what follows it
-  using Named = TownNames::Named;
-  std::vector<Named>& towns = names.towns;
-  std::sort(towns.begin(), towns.end(), [&](const Named& a, const Named& b) {
-    return a.municipality != b.municipality ? a.municipality < b.municipality : names.NameOf(a) < names.NameOf(b);
-  });
-  const auto byName = [&](const Named& a, std::string_view b) { return names.NameOf(a) < b; };
-  std::vector<size_t> bounds;
-  for (size_t first = 0; first < towns.size();) {
-    size_t end = first;
-    while (end < towns.size() && towns[end].municipality == towns[first].municipality) ++end;
-    const auto begin = towns.begin() + static_cast<std::ptrdiff_t>(first);
-    const auto stop = towns.begin() + static_cast<std::ptrdiff_t>(end);
-    for (auto t = begin; t != stop; ++t) {
-      const std::string_view name = names.NameOf(*t);
-      bounds.clear();
-      for (Cp932Cursor at{name}; !at.AtEnd();) {
-        at.Next();
-        bounds.push_back(at.pos);
-      }
-      for (size_t k = kShortest - 1; k + kShortest < bounds.size(); ++k) {
-        const std::string_view district = name.substr(0, bounds[k]);
-        auto other = std::lower_bound(begin, stop, district, byName);
-        const bool isTown = other != stop && names.NameOf(*other) == district;
-        size_t sharing = 0;  // towns whose names go on after it
-        for (; other != stop && sharing < 2; ++other) {
-          const std::string_view next = names.NameOf(*other);
-          if (next.compare(0, district.size(), district) != 0) break;
-          if (next.size() > district.size()) ++sharing;
-        }
-        if (isTown || sharing >= 2) tails.Add(t->municipality, name.substr(bounds[k]), t->town);
-      }
-    }
-    first = end;
-  }
+void TownNames::Group(size_t municipalities) {
+  firstOf.assign(municipalities + 1, 0);
+  for (const Named& named : towns) ++firstOf[named.municipality + 1];
+  for (size_t m = 0; m < municipalities; ++m) firstOf[m + 1] += firstOf[m];
+  std::vector<Named> grouped(towns.size());
+  std::vector<uint32_t> next(firstOf.begin(), firstOf.end() - 1);
+  for (const Named& named : towns) grouped[next[named.municipality]++] = named;
+  towns.swap(grouped);
 }
 
 }  // namespace resolver

@@ -54,26 +54,24 @@ void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t
 // loose key, found by its name.
 bool HasLooseSpelling(std::string_view name);
 
-// The towns' names as the index meets them, each a piece of one text.
+// The towns' names of every municipality, each a piece of one text: where
+// a name must be found by its end (a town written without its district).
 struct TownNames {
   struct Named {
     uint32_t municipality, town;
     uint32_t offset, length;  // in `text`
   };
   std::string text;
-  std::vector<Named> towns;
+  std::vector<Named> towns;             // a municipality's side by side, once Group has run
+  std::vector<uint32_t> firstOf;        // municipality m's are towns[firstOf[m], firstOf[m + 1])
+
   void Add(uint32_t municipality, std::string_view name, uint32_t town) {
     towns.push_back(Named{municipality, town, static_cast<uint32_t>(text.size()), static_cast<uint32_t>(name.size())});
     text += name;
   }
+  // Puts each municipality's names side by side, in the order they came.
+  void Group(size_t municipalities);
   std::string_view NameOf(const Named& named) const { return std::string_view(text).substr(named.offset, named.length); }
 };
-
-// Adds to `tails` each town's name without the district name before it
-// ("三栄町" of 四谷三栄町, "弘岡中" of 春野町弘岡中): a district is two
-// characters or more that are a town of the municipality themselves, or
-// that begin two towns' names or more; two characters at least are left.
-// Sorts `names.towns` by municipality and name.
-void AddDistrictTails(TownNames& names, TownKeys& tails);
 
 }  // namespace resolver
