@@ -100,4 +100,19 @@ TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string
   return KeepFurthestReadings(scratch, before);
 }
 
+TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  const size_t start = scratch.found.size();
+  const TownFound loose = MatchLooseTown(book, m, text, scratch);
+  const size_t middle = scratch.found.size();
+  const TownFound tail = MatchTownByTail(book, m, text, scratch);
+  if (!tail.found) return loose;
+  if (!loose.found || tail.townEnd > loose.townEnd) {
+    scratch.found.erase(scratch.found.begin() + static_cast<std::ptrdiff_t>(start),
+                        scratch.found.begin() + static_cast<std::ptrdiff_t>(middle));
+    return tail;
+  }
+  if (loose.townEnd > tail.townEnd) scratch.found.resize(middle);
+  return loose;
+}
+
 }  // namespace resolver

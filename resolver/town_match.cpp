@@ -486,27 +486,6 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
   }
 }
 
-namespace {
-
-// The looser spelling and the name without its district, the reading of
-// the two that reads further (both where they read as far).
-TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
-  const size_t start = scratch.found.size();
-  const TownFound loose = MatchLooseTown(book, m, text, scratch);
-  const size_t middle = scratch.found.size();
-  const TownFound tail = MatchTownByTail(book, m, text, scratch);
-  if (!tail.found) return loose;
-  if (!loose.found || tail.townEnd > loose.townEnd) {
-    scratch.found.erase(scratch.found.begin() + static_cast<std::ptrdiff_t>(start),
-                        scratch.found.begin() + static_cast<std::ptrdiff_t>(middle));
-    return tail;
-  }
-  if (loose.townEnd > tail.townEnd) scratch.found.resize(middle);
-  return loose;
-}
-
-}  // namespace
-
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Reading reading,
                        Scratch& scratch) {
   const size_t length = text.size();

@@ -105,4 +105,8 @@ TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_
 // 四谷三栄町): where two towns end so, both.
 TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
 
+// The looser spelling and the name without its district: the reading of the
+// two that reads further (both where they read as far).
+TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
+
 }  // namespace resolver
