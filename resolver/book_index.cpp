@@ -171,7 +171,7 @@ class IndexBuilder {
     PrefaultForWrite(impl_.info.data(), impl_.info.capacity() * sizeof(RecordInfo));
     impl_.info.resize(impl_.records.size());
     impl_.townNames.Reserve(impl_.records.size());
-    impl_.looseTowns.Reserve(impl_.records.size() / 2);
+    impl_.looseTowns.Reserve(impl_.records.size() / 4);  // a name in six has a loose spelling
     impl_.townNamesOf.towns.reserve(impl_.records.size());
     members_.reserve(impl_.records.size());
     PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
@@ -179,6 +179,7 @@ class IndexBuilder {
     AddBuildings();
     GatherTowns();
     impl_.townNamesOf.Group(impl_.municipalities.size());
+    AddLooserKeys();
   }
 
  private:
@@ -194,6 +195,18 @@ class IndexBuilder {
     uint32_t record, municipality;
     std::string town, building;
   };
+
+  // Every town's name with a number or a loose spelling, by those keys too.
+  void AddLooserKeys() {
+    const TownNames& names = impl_.townNamesOf;
+    for (const TownNames::Named& named : names.towns) {
+      const std::string_view name = names.NameOf(named);
+      if (NumberedTownKey(name, key_)) impl_.numberedTowns.Add(named.municipality, key_, named.town);
+      if (!HasLooseSpelling(name)) continue;
+      LooseSpelling(name, key_, nullptr);
+      impl_.looseTowns.Add(named.municipality, key_, named.town);
+    }
+  }
 
   // Each town's records side by side, in the order they were added.
   void GatherTowns() {
@@ -352,11 +365,6 @@ class IndexBuilder {
     const uint32_t town = impl_.townNames.Insert(municipality, name, townCount_);
     if (town == townCount_) {
       ++townCount_;
-      if (NumberedTownKey(name, key_)) impl_.numberedTowns.Add(municipality, key_, town);
-      if (HasLooseSpelling(name)) {
-        LooseSpelling(name, key_, nullptr);
-        impl_.looseTowns.Add(municipality, key_, town);
-      }
       impl_.townNamesOf.Add(municipality, name, town);
     }
     members_.push_back(Member{town, index});

@@ -31,13 +31,15 @@ NumberedFound MatchNumberedTown(const AddressBook::Impl& book, uint32_t m, std::
   return numbered;
 }
 
-TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                         Scratch& scratch) {
   LooseSpelling(text, scratch.loose, &scratch.looseOrigins);
   PrefixBounds(scratch.loose, book.municipalities[m].longestTownName, m, scratch);
   const size_t before = scratch.found.size();
   scratch.readings.clear();
   for (size_t b = scratch.bounds.size(); b-- > 0;) {
     const size_t keyEnd = scratch.bounds[b];
+    if (scratch.looseOrigins[keyEnd] <= beyond) break;
     const std::string_view key = std::string_view(scratch.loose).substr(0, keyEnd);
     const TownList towns = book.looseTowns.Find(m, key, scratch.boundHashes[b]);
     const size_t nameEnd = scratch.looseOrigins[keyEnd];
@@ -78,40 +80,39 @@ bool IsDistrict(const AddressBook::Impl& book, uint32_t m, std::string_view dist
 
 }  // namespace
 
-TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
-  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
+TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                          Scratch& scratch) {
   const size_t before = scratch.found.size();
   scratch.readings.clear();
   const TownNames& names = book.townNamesOf;
-  for (size_t b = scratch.bounds.size(); b-- > kShortestPart - 1;) {
-    const size_t nameEnd = scratch.bounds[b];
-    const std::string_view written = text.substr(0, nameEnd);
-    for (uint32_t t = names.firstOf[m]; t < names.firstOf[m + 1]; ++t) {
-      const std::string_view name = names.NameOf(names.towns[t]);
-      if (name.size() <= written.size() || name.compare(name.size() - written.size(), written.size(), written) != 0 ||
-          !EndsWithWord(name, written)) {
-        continue;
-      }
-      const std::string_view district = name.substr(0, name.size() - written.size());
-      if (Characters(district) < kShortestPart || !IsDistrict(book, m, district)) continue;
-      TryTown(book, names.towns[t].town, text, nameEnd, nameEnd, std::string_view(), scratch);
+  for (uint32_t t = names.firstOf[m]; t < names.firstOf[m + 1]; ++t) {
+    const std::string_view name = names.NameOf(names.towns[t]);
+    // each end of the name after a district of two characters or more
+    Cp932Cursor at{name};
+    for (size_t k = 0; k < kShortestPart && !at.AtEnd(); ++k) at.Next();
+    for (; !at.AtEnd(); at.Next()) {
+      const std::string_view written = name.substr(at.pos);
+      if (written.size() <= beyond || text[0] != written[0] || !WordAt(text, 0, written)) continue;
+      if (Characters(written) < kShortestPart || !IsDistrict(book, m, name.substr(0, at.pos))) continue;
+      TryTown(book, names.towns[t].town, text, written.size(), written.size(), std::string_view(), scratch);
     }
   }
   return KeepFurthestReadings(scratch, before);
 }
 
-TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                          Scratch& scratch) {
   const size_t start = scratch.found.size();
-  const TownFound loose = MatchLooseTown(book, m, text, scratch);
+  const TownFound loose = MatchLooseTown(book, m, text, beyond, scratch);
   const size_t middle = scratch.found.size();
-  const TownFound tail = MatchTownByTail(book, m, text, scratch);
+  const TownFound tail = MatchTownByTail(book, m, text, beyond, scratch);
   if (!tail.found) return loose;
-  if (!loose.found || tail.townEnd > loose.townEnd) {
+  if (!loose.found || tail.reach > loose.reach) {
     scratch.found.erase(scratch.found.begin() + static_cast<std::ptrdiff_t>(start),
                         scratch.found.begin() + static_cast<std::ptrdiff_t>(middle));
     return tail;
   }
-  if (loose.townEnd > tail.townEnd) scratch.found.resize(middle);
+  if (loose.reach > tail.reach) scratch.found.resize(middle);
   return loose;
 }
 

@@ -198,11 +198,11 @@ void PlaceTown(const std::string& text, size_t from, size_t ward, const TownFoun
 void DropWardsAlone(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
                     const std::vector<TownFound>& places, size_t from, Scratch& towns) {
   bool asWritten = false;
-  size_t reach = 0;  // the longest town name a hit written in full finds
+  size_t reach = 0;  // the most of the text a hit written in full reads
   for (size_t h = 0; h < hits.size(); ++h) {
     if (hits[h].wardAlone || !places[h].found) continue;
     asWritten = true;
-    reach = std::max(reach, places[h].townEnd);
+    reach = std::max(reach, places[h].reach);
   }
   if (!asWritten) return;
   std::vector<uint32_t>& found = towns.found;
@@ -210,7 +210,7 @@ void DropWardsAlone(const AddressBook::Impl& book, const std::vector<Municipalit
                              [&](uint32_t record) {
                                for (size_t h = 0; h < hits.size(); ++h) {
                                  if (hits[h].municipality == book.info[record].municipality) {
-                                   return hits[h].wardAlone && places[h].townEnd <= reach;
+                                   return hits[h].wardAlone && places[h].reach <= reach;
                                  }
                                }
                                return false;
@@ -219,18 +219,20 @@ void DropWardsAlone(const AddressBook::Impl& book, const std::vector<Municipalit
 }
 
 // The towns of each hit in `rest` read one way, added to towns.found: the
-// kept town that ends furthest in the text.
+// kept reading that reads furthest in the text.
 TownFound MatchEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits, std::string_view rest,
-                    Reading reading, Scratch& towns, std::vector<TownFound>& places) {
+                    Reading reading, Scratch& towns, std::vector<TownFound>& places, size_t beyond = 0) {
   const size_t from = towns.found.size();
   places.clear();
-  for (const MunicipalityHit& hit : hits) places.push_back(MatchTownsOf(book, hit.municipality, rest, reading, towns));
+  for (const MunicipalityHit& hit : hits) {
+    places.push_back(MatchTownsOf(book, hit.municipality, rest, reading, towns, beyond));
+  }
   DropWardsAlone(book, hits, places, from, towns);
   TownFound furthest;
   for (size_t h = 0; h < hits.size(); ++h) {
     const auto itsOwn = [&](uint32_t record) { return book.info[record].municipality == hits[h].municipality; };
     if (!places[h].found || !std::any_of(towns.found.begin() + from, towns.found.end(), itsOwn)) continue;
-    if (!furthest.found || places[h].townEnd > furthest.townEnd) furthest = places[h];
+    if (!furthest.found || places[h].reach > furthest.reach) furthest = places[h];
   }
   return furthest;
 }
@@ -238,7 +240,7 @@ TownFound MatchEach(const AddressBook::Impl& book, const std::vector<Municipalit
 // The town read leaves characters of a name unread after it ("新川ニ条100"
 // read as 新川): a looser reading may read them.
 bool LeavesNameUnread(std::string_view rest, const TownFound& place) {
-  const uint16_t next = Cp932Cursor{rest, place.townEnd}.Peek();
+  const uint16_t next = Cp932Cursor{rest, place.reach}.Peek();
   return IsKanji(next) || IsKatakana(next) || (next >= ch::kHiraganaFirst && next <= ch::kHiraganaLast);
 }
 
@@ -250,8 +252,8 @@ TownFound MatchTownsOfEach(const AddressBook::Impl& book, const std::vector<Muni
   if (towns.found.empty()) return MatchEach(book, hits, rest, Reading::kLooser, towns, places);
   if (!LeavesNameUnread(rest, place)) return place;
   const size_t asWritten = towns.found.size();
-  const TownFound looser = MatchEach(book, hits, rest, Reading::kLooser, towns, places);
-  if (looser.found && looser.townEnd > place.townEnd) {
+  const TownFound looser = MatchEach(book, hits, rest, Reading::kLooser, towns, places, place.reach);
+  if (looser.found && looser.reach > place.reach) {
     towns.found.erase(towns.found.begin(), towns.found.begin() + asWritten);
     return looser;
   }

@@ -1,7 +1,6 @@
 #include "resolver/town_keys.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "resolver/cp932_cursor.h"
@@ -13,19 +12,20 @@ namespace resolver {
 
 namespace {
 
-// kLooseCharacters followed to their end (エ → 工, ニ → 二 → 2), sorted by
-// the character read: built once, never changed.
-struct LooseFold {
-  uint16_t from, to;
+// kLooseCharacters followed to their end (エ → 工, ニ → 二 → 2), by code:
+// what each character is read as (0: itself), and whether it is what some
+// other is read as. Built once, never changed.
+struct LooseTable {
+  std::vector<uint16_t> readAs = std::vector<uint16_t>(0x10000, 0);
+  std::vector<bool> target = std::vector<bool>(0x10000, false);
 };
-using LooseTable = std::array<LooseFold, std::size(spell::kLooseCharacters)>;
 
 uint16_t CodeOf(const char* text) { return CharCode(text, std::strlen(text)); }
 
 LooseTable MakeLooseTable() {
-  LooseTable table{};
-  for (size_t i = 0; i < table.size(); ++i) {
-    uint16_t to = CodeOf(spell::kLooseCharacters[i].second);
+  LooseTable table;
+  for (const postal::Cp932Pair& fold : spell::kLooseCharacters) {
+    uint16_t to = CodeOf(fold.second);
     for (bool moved = true; moved;) {
       moved = false;
       for (const postal::Cp932Pair& pair : spell::kLooseCharacters) {
@@ -35,9 +35,9 @@ LooseTable MakeLooseTable() {
         }
       }
     }
-    table[i] = LooseFold{CodeOf(spell::kLooseCharacters[i].first), to};
+    table.readAs[CodeOf(fold.first)] = to;
+    table.target[to] = true;
   }
-  std::sort(table.begin(), table.end(), [](const LooseFold& a, const LooseFold& b) { return a.from < b.from; });
   return table;
 }
 
@@ -47,19 +47,14 @@ const LooseTable& TheLooseTable() {
 }
 
 uint16_t Loose(uint16_t code) {
-  const LooseTable& table = TheLooseTable();
-  const auto at = std::lower_bound(table.begin(), table.end(), code,
-                                   [](const LooseFold& fold, uint16_t c) { return fold.from < c; });
-  return at != table.end() && at->from == code ? at->to : code;
+  const uint16_t to = TheLooseTable().readAs[code];
+  return to != 0 ? to : code;
 }
 
-// A character some other is read as (ツ for ッ, 工 for エ), or one read as another.
+// A character some other is read as, or one read as another.
 bool TakesPartInFolding(uint16_t code) {
-  if (Loose(code) != code || IsAsciiDigit(code) || code == ch::kNoKana) return true;
-  for (const LooseFold& fold : TheLooseTable()) {
-    if (fold.to == code) return true;
-  }
-  return false;
+  const LooseTable& table = TheLooseTable();
+  return IsAsciiDigit(code) || code == ch::kNoKana || table.readAs[code] != 0 || table.target[code];
 }
 
 }  // namespace
@@ -99,7 +94,8 @@ TownList TownKeys::Find(uint32_t municipality, std::string_view key) const {
 
 bool NumberedTownKey(std::string_view name, std::string& key) {
   for (const char* ending : spell::kNumberedEndings) {
-    if (!EndsWithWord(name, ending)) continue;
+    const size_t n = std::strlen(ending);
+    if (name.size() <= n || name.compare(name.size() - n, n, ending) != 0 || !EndsWithWord(name, ending)) continue;
     const std::string_view front = name.substr(0, name.size() - std::strlen(ending));
     // the number: Arabic digits, or kanji numerals read as one
     size_t begin = front.size();

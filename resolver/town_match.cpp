@@ -394,6 +394,7 @@ TownFound KeepFurthestReadings(Scratch& scratch, size_t before) {
     if (reading.reach != best) continue;
     if (!place.found) place.townEnd = reading.nameEnd;  // the longest name of those kept
     place.found = true;
+    place.reach = best;
     for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
   }
   scratch.found.resize(kept);
@@ -487,9 +488,9 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
 }
 
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Reading reading,
-                       Scratch& scratch) {
+                       Scratch& scratch, size_t beyond) {
   const size_t length = text.size();
-  if (reading == Reading::kLooser) return MatchLooserTown(book, m, text, scratch);
+  if (reading == Reading::kLooser) return MatchLooserTown(book, m, text, beyond, scratch);
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
   const size_t clauseEnd = StreetClauseEnd(text);
   if (clauseEnd != 0 && clauseEnd < length) {
@@ -505,6 +506,7 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
         if (place.found) {
           place.townBegin = begin;
           place.townEnd += begin;
+          place.reach += begin;
           return place;
         }
       }
@@ -524,7 +526,9 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   if (put != 0) {
     place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
     if (place.found) {
-      if (place.townEnd > put) place.townEnd -= scratch.grid.size() - length;  // the 条 put back
+      // the 条 put back
+      if (place.townEnd > put) place.townEnd -= scratch.grid.size() - length;
+      if (place.reach > put) place.reach -= scratch.grid.size() - length;
       return place;
     }
   }
@@ -536,6 +540,7 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
       TestTownWithRest(book, numberAfter, std::string_view(), text, std::string_view(), scratch).any) {
     place.found = true;  // no town written
+    place.reach = length;
     return place;
   }
   if (municipality.whole >= 0) {

@@ -49,6 +49,7 @@ struct Scratch {
 struct TownFound {
   bool found = false;
   size_t townBegin = 0, townEnd = 0;
+  size_t reach = 0;  // bytes of the text the reading accounts for: its town's name and a place its note names
 };
 
 // The ends of the first characters of `text`, up to `longest` bytes, into
@@ -61,9 +62,10 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
 enum class Reading { kAsWritten, kLooser };
 
 // Adds to `scratch.found` the records of municipality `m` that fit `text`
-// (normalised, what follows the municipality's name).
+// (normalised, what follows the municipality's name). `beyond`: a looser
+// reading is wanted only of a name that ends further in the text.
 TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Reading reading,
-                       Scratch& scratch);
+                       Scratch& scratch, size_t beyond = 0);
 
 // --- The steps the looser readings (loose_match.cpp) share with the strict one.
 
@@ -99,14 +101,18 @@ NumberedFound MatchNumberedTown(const AddressBook::Impl& book, uint32_t m, std::
 
 // A town written in a looser spelling of its name (LooseSpelling): 三ッ沢下町
 // for 三ツ沢下町, 裏ノ門 for 裏之門. Where the spelling fits two towns, both.
-TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
+// `beyond`: only names that end further in the text (for all of them: 0).
+TownFound MatchLooseTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                         Scratch& scratch);
 
 // A town written without the district name before it ("三栄町" for
 // 四谷三栄町): where two towns end so, both.
-TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
+TownFound MatchTownByTail(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                          Scratch& scratch);
 
 // The looser spelling and the name without its district: the reading of the
 // two that reads further (both where they read as far).
-TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch);
+TownFound MatchLooserTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, size_t beyond,
+                          Scratch& scratch);
 
 }  // namespace resolver
