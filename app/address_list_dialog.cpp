@@ -5,13 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "app/address_dialog.h"
@@ -20,11 +18,10 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/texts.h"
-#include "barcode/address_barcode.h"
 #include "lists/address_column.h"
+#include "lists/address_rows.h"
 #include "postal/text.h"
 #include "resolver/address_parts.h"
-#include "resolver/code_field.h"
 #include "resolver/offices.h"
 #include "resolver/code_index.h"
 #include "win32/buffer_sizes.h"
@@ -35,8 +32,6 @@ namespace kuranto {
 
 namespace {
 
-// A pasted column can be long: some 100,000 rows of a few dozen bytes.
-constexpr DWORD kProgressEveryMs = 100;
 constexpr UINT kWorkProgress = WM_APP + 1;  // lParam: the run
 constexpr UINT kWorkDone = WM_APP + 2;      // lParam: the run
 const char kCandidateSeparator[] = " / ";
@@ -53,90 +48,7 @@ constexpr int kButtonWidth = 57;
 constexpr int kButtonHeight = 14;
 constexpr int kProgressHeight = 10;
 
-struct Row {
-  std::string address;  // the row's first cell; "" for an empty row
-  resolver::Resolution answer;
-  std::string code;  // the code field beside the status, as the query tool prints it
-  // A row that is a code: its address, and the records of its towns.
-  bool isCode = false;
-  resolver::LookupStatus lookup = resolver::LookupStatus::kNone;
-  resolver::AddressCells cells;
-  std::vector<size_t> towns;
-};
-
-// A row that reads as a postal code is looked up, any other resolved.
-void Answer(resolver::Resolver& resolver, const resolver::CodeIndex& index, Row& row) {
-  char digits[resolver::kCodeDigits + 1];
-  row.isCode = resolver::ReadPostalCode(row.address, digits);
-  if (!row.isCode) {
-    resolver.Resolve(row.address, row.answer);
-    row.code = resolver::CodeField(resolver.book(), row.answer);
-    return;
-  }
-  const resolver::CodeMatch match = index.Find(row.address);
-  row.lookup = match.status;
-  row.code = match.postalCode;
-  index.Cells(match, row.cells);
-  row.towns.assign(match.towns, match.towns + match.townCount);
-}
-
-// Resolves the rows of one search on a thread of its own, so the dialog
-// answers meanwhile. Rows below Done() are the worker's no longer: the
-// dialog reads them whole; of the others only the address, which the worker
-// never writes.
-class ColumnWork {
- public:
-  ColumnWork() = default;
-  ColumnWork(const ColumnWork&) = delete;
-  ColumnWork& operator=(const ColumnWork&) = delete;
-  ~ColumnWork() { Stop(); }
-
-  // Posts kWorkProgress to `dialog` now and then, and kWorkDone after the
-  // last row unless stopped; both carry the run's number.
-  void Start(HWND dialog, const resolver::AddressBook& book, std::vector<Row>& rows) {
-    Stop();
-    done_ = 0;
-    stop_ = false;
-    const LPARAM run = ++run_;
-    thread_ = std::thread([this, dialog, &book, &rows, run] {
-      // Made on the worker: the dialog answers meanwhile.
-      const resolver::CodeIndex index(book);
-      resolver::Resolver resolver(book);
-      Run(dialog, resolver, index, rows, run);
-    });
-  }
-
-  // Asks the worker to stop and waits for it; nothing when none runs.
-  void Stop() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-  }
-
-  size_t Done() const { return done_.load(std::memory_order_acquire); }
-  bool IsCurrent(LPARAM run) const { return run == run_; }
-
- private:
-  void Run(HWND dialog, resolver::Resolver& resolver, const resolver::CodeIndex& index, std::vector<Row>& rows,
-           LPARAM run) {
-    DWORD posted = GetTickCount();
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (stop_.load(std::memory_order_relaxed)) return;
-      Row& row = rows[i];
-      if (!row.address.empty()) Answer(resolver, index, row);
-      done_.store(i + 1, std::memory_order_release);
-      if (GetTickCount() - posted >= kProgressEveryMs) {
-        PostMessageA(dialog, kWorkProgress, 0, run);
-        posted = GetTickCount();
-      }
-    }
-    PostMessageA(dialog, kWorkDone, 0, run);
-  }
-
-  std::thread thread_;
-  std::atomic<size_t> done_{0};
-  std::atomic<bool> stop_{false};
-  LPARAM run_ = 0;  // the dialog's thread only
-};
+using Row = lists::AddressRow;
 
 // The dialog's own state, from WM_INITDIALOG to WM_NCDESTROY.
 struct ListDialog {
@@ -145,7 +57,7 @@ struct ListDialog {
   HWND owner = nullptr;
   SIZE smallest = {};  // the size it opened at: any smaller hides controls
   std::vector<Row> rows;
-  ColumnWork work;
+  lists::RowWorker work;
   bool running = false;
 };
 
@@ -242,23 +154,11 @@ void SetStatus(HWND dialog, const std::string& text) {
 
 // How many of the answered rows are of each status, and how many empty.
 std::string CountsText(const ListDialog& state) {
-  resolver::StatusCounts byStatus;
-  resolver::LookupCounts byCode;
-  size_t empty = 0;
   const size_t done = state.work.Done();
-  for (size_t i = 0; i < done; ++i) {
-    const Row& row = state.rows[i];
-    if (row.address.empty()) {
-      ++empty;
-    } else if (row.isCode) {
-      byCode.Add(row.lookup);
-    } else {
-      byStatus.Add(row.answer.status);
-    }
-  }
-  if (byCode.Total() == 0) return texts::AddressListCountsText(done, byStatus, empty);
-  if (byStatus.Total() == 0) return texts::AddressListCodesOnlyText(done, byCode, empty);
-  return texts::AddressListCountsText(done, byStatus, empty) + texts::AddressListCodesText(byCode);
+  const lists::AnsweredCounts n = lists::CountAnswered(state.rows, done);
+  if (n.byCode.Total() == 0) return texts::AddressListCountsText(done, n.byStatus, n.empty);
+  if (n.byStatus.Total() == 0) return texts::AddressListCodesOnlyText(done, n.byCode, n.empty);
+  return texts::AddressListCountsText(done, n.byStatus, n.empty) + texts::AddressListCodesText(n.byCode);
 }
 
 void ShowProgress(const ListDialog& state) {
@@ -319,7 +219,9 @@ void SearchColumn(ListDialog& state) {
   SetFocus(list);
   state.running = true;
   EnableForRun(state);
-  state.work.Start(dialog, *book, state.rows);
+  state.work.Start(*book, state.rows, [dialog](bool last, long long run) {
+    PostMessageA(dialog, last ? kWorkDone : kWorkProgress, 0, static_cast<LPARAM>(run));
+  });
   ShowProgress(state);
 }
 
@@ -380,54 +282,12 @@ void ReviewRow(const ListDialog& state, int index) {
   ShowResolution(state.owner, *state.app, row.answer);
 }
 
-// With バーコードも checked, "<TAB>DATA" after each line: the customer
-// barcode's data of an exact answer, empty for any other.
-void AppendBarcodeData(const ListDialog& state, const Row& row, barcode::TownFinder& towns,
-                       barcode::CustomerBarcode& made, std::string& text) {
-  if (IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) != BST_CHECKED) return;
-  text += '\t';
-  if (row.address.empty() || !barcode::HasBarcode(row.answer, resolver::kNoOffice)) return;
-  barcode::MakeAddressBarcode(*state.app->book, row.answer, resolver::kNoOffice, row.answer.postalCode, row.address,
-                              towns, made);
-  text.append(made.Data());
-}
-
-// One line per row, "CODE<TAB>STATUS" as the query tool begins its lines,
-// with the choice the seven parts after them as --split gives them (a
-// code's row "PREFECTURE<TAB>CITY<TAB>TOWN", three cells beside the code
-// column); an empty line for an empty row; CR LF after each, as a
-// spreadsheet pastes.
-std::string CodesColumn(const ListDialog& state, bool withParts) {
-  std::string text;
-  text.reserve(state.rows.size() * (withParts ? 80 : 20));
-  resolver::AddressParts parts;
-  barcode::TownFinder towns;
-  barcode::CustomerBarcode made;
-  for (const Row& row : state.rows) {
-    if (row.address.empty()) {
-      // An empty row stays empty.
-    } else if (row.isCode) {
-      text.append(row.cells.prefecture).append("\t").append(row.cells.city).append("\t").append(row.cells.town);
-    } else {
-      text.append(row.code).append("\t").append(resolver::StatusName(row.answer.status));
-      const bool has = withParts && resolver::ReadAddressParts(*state.app->book, row.answer, row.address, parts);
-      for (int i = 0; withParts && i < resolver::kSplitPartCount; ++i) {
-        text += '\t';
-        // A quoted cell of several lines keeps to one line, one cell: the rows stay in line.
-        for (char c : has ? resolver::SplitPart(parts, i) : std::string_view()) {
-          text += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
-        }
-      }
-    }
-    if (!row.isCode) AppendBarcodeData(state, row, towns, made, text);
-    text += "\r\n";
-  }
-  return text;
-}
-
 // Both forms, so a Unicode program reads the same codes.
 void CopyAll(const ListDialog& state) {
-  PutTextOnClipboard(state.dialog, CodesColumn(state, state.app->settings.copyParts));
+  lists::CellsAsked asked;
+  asked.parts = state.app->settings.copyParts;
+  asked.barcode = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) == BST_CHECKED;
+  PutTextOnClipboard(state.dialog, lists::RowsAsColumn(*state.app->book, state.rows, asked));
 }
 
 // The choice beside すべてコピー, kept in the settings.

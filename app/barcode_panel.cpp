@@ -31,13 +31,8 @@ SIZE BarcodePixels(double pixelsPerMmX, double pixelsPerMmY) {
 
 void ShowBarcodeAnswer(HWND dialog, const resolver::AddressBook& book, const resolver::Resolution& resolution,
                        size_t office, const std::string& address, BarcodeAnswer& answer) {
-  answer.shown = barcode::HasBarcode(resolution, office);
-  if (answer.shown) {
-    const std::string_view code = office != resolver::kNoOffice ? resolver::OfficeAt(book, office).postalCode
-                                                                 : std::string_view(resolution.postalCode);
-    barcode::TownFinder finder;
-    barcode::MakeAddressBarcode(book, resolution, office, code, address, finder, answer.code);
-  }
+  barcode::TownFinder finder;
+  answer.shown = barcode::MakeAnswerBarcode(book, resolution, office, address, finder, answer.code);
   EnableWindow(GetDlgItem(dialog, IDC_RESOLVE_COPY_BARCODE), answer.shown ? TRUE : FALSE);
   InvalidateRect(GetDlgItem(dialog, IDC_RESOLVE_BARCODE), nullptr, TRUE);
 }

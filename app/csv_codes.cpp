@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "app/address_dialog.h"
 #include "app/app_state.h"
 #include "app/csv_codes.h"
+#include "app/csv_progress_dialog.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
@@ -26,6 +28,7 @@
 #include "lists/csv_lookup.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_survey.h"
+#include "lists/list_head.h"
 #include "postal/text.h"
 #include "resolver/code_index.h"
 #include "win32/buffer_sizes.h"
@@ -35,8 +38,6 @@ namespace kuranto {
 
 namespace {
 
-constexpr DWORD kPumpEveryMs = 50;
-constexpr int kProgressSteps = 100;  // each step repaints the bar at once
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
@@ -142,69 +143,9 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
   }
 }
 
-// The progress dialog while the rows are resolved: its bar, and the Cancel
-// button read between blocks. Threads resolve the rows; this one reads and
-// writes the file and takes the window's messages between.
-class CsvProgress {
- public:
-  CsvProgress(HWND owner, const char* text) : owner_(owner) {
-    dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, Proc,
-                                 reinterpret_cast<LPARAM>(&cancelled_));
-    if (dialog_ == nullptr) return;
-    SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_TEXT, text);
-    SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETRANGE32, 0, kProgressSteps);
-    EnableWindow(owner_, FALSE);
-    ShowWindow(dialog_, SW_SHOW);
-    UpdateWindow(dialog_);
-  }
-  ~CsvProgress() {
-    EnableWindow(owner_, TRUE);
-    if (dialog_ != nullptr) DestroyWindow(dialog_);
-    SetActiveWindow(owner_);
-  }
-  CsvProgress(const CsvProgress&) = delete;
-  CsvProgress& operator=(const CsvProgress&) = delete;
-
-  // False once the user has pressed Cancel.
-  bool operator()(uint64_t done, uint64_t total) {
-    const int step = total == 0 ? kProgressSteps : static_cast<int>(done * kProgressSteps / total);
-    const DWORD now = GetTickCount();
-    if (step == step_ && now - pumped_ < kPumpEveryMs) return !cancelled_;
-    if (step != step_) SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(step), 0);
-    step_ = step;
-    pumped_ = now;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (dialog_ != nullptr && IsDialogMessageA(dialog_, &message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    return !cancelled_;
-  }
-
- private:
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      return TRUE;
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-      *reinterpret_cast<bool*>(GetWindowLongPtrA(dialog, DWLP_USER)) = true;
-      return TRUE;
-    }
-    return FALSE;
-  }
-
-  HWND owner_;
-  HWND dialog_ = nullptr;
-  bool cancelled_ = false;
-  int step_ = -1;
-  DWORD pumped_ = 0;
-};
-
 // The start of the file, in whole lines of text: the column dialog shows its
 // first row and guesses from its first rows.
-bool ReadHead(const std::string& path, lists::ListHead& head) {
+bool ReadFileListHead(const std::string& path, lists::ListHead& head) {
   std::string raw;
   if (!datafiles::ReadFileHead(path, kCsvHeadBytes, raw)) return false;
   head = lists::ReadListHead(raw, raw.size() == kCsvHeadBytes);
@@ -265,22 +206,22 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   if (choice.fillAddresses) {
     const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
                               ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
-    return texts::CsvLookupDoneText(n.rows, n.byCode, apart, output);
+    return texts::CsvLookupDoneText(n.rows, n.codes, apart, output);
   }
   const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
-      columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.offices)) : "";
-  const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.byAgreement) : "";
+      columns.name != 0 ? FormatText(texts::kCsvOfficesFormat, static_cast<unsigned long>(n.addresses.offices)) : "";
+  const std::string agreement = columns.code != 0 ? texts::CsvAgreementText(n.addresses.byAgreement) : "";
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  return texts::CsvDoneText(n.rows, n.byStatus, apart, output);
+  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, output);
 }
 
 // The work on one file: the resolver's or the lookup's.
-using ListWork = std::function<lists::CsvResult(lists::CsvInput&, const lists::CsvSink&, const lists::CsvProgress&)>;
+using CsvJob = std::function<lists::CsvResult(lists::CsvInput&, const lists::CsvSink&, const lists::CsvProgress&)>;
 
-ListWork WorkFor(const resolver::AddressBook& book, const resolver::CodeIndex& index, const ColumnChoice& choice) {
+CsvJob JobFor(const resolver::AddressBook& book, const resolver::CodeIndex& index, const ColumnChoice& choice) {
   if (!choice.fillAddresses) {
     return [&book, &choice](lists::CsvInput& input, const lists::CsvSink& sink, const lists::CsvProgress& progress) {
       return lists::AnnotateCsv(book, input, choice.columns, sink, progress);
@@ -295,20 +236,20 @@ ListWork WorkFor(const resolver::AddressBook& book, const resolver::CodeIndex& i
   };
 }
 
-// Writes `input` with `work` into `output` through a temporary file and a
+// Writes `input` with `job` into `output` through a temporary file and a
 // rename, with the progress dialog; true when `output` was written. A cancel
 // or a failure leaves no file, and the temporary one is gone before the
 // caller reports.
-bool WorkToFile(HWND window, const ListWork& work, const char* progressText, const std::string& input,
-                const std::string& output, lists::CsvResult& result) {
+bool WorkToFile(HWND window, const AppState& app, const CsvJob& job, const char* progressText,
+                const std::string& input, const std::string& output, lists::CsvResult& result) {
   lists::FileInput bytes(input);
   datafiles::ReplacingFile annotated(output);
   if (!annotated.ok()) {
     result.outcome = lists::CsvOutcome::kCannotWrite;
     return false;
   }
-  CsvProgress progress(window, progressText);
-  result = work(
+  ProgressDialog progress(window, {app.addressDialog, app.addressListDialog}, progressText);
+  result = job(
       bytes, [&annotated](const char* data, size_t size) { return annotated.Write(data, size); },
       [&progress](uint64_t done, uint64_t total) { return progress(done, total); });
   return result.outcome == lists::CsvOutcome::kDone && annotated.Commit();
@@ -329,6 +270,9 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
     case lists::CsvOutcome::kCannotRead:
       Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;
+    case lists::CsvOutcome::kCannotStartThreads:
+      Report(window, FormatText(texts::kCsvCannotStartFormat, input.c_str()), MB_ICONEXCLAMATION);
+      return;
     case lists::CsvOutcome::kCannotWrite:
       break;
     case lists::CsvOutcome::kDone:
@@ -347,21 +291,15 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
-  if (!ReadHead(input, head)) {
+  if (!ReadFileListHead(input, head)) {
     Report(window, FormatText(texts::kCsvCannotReadFormat, input.c_str()), MB_ICONEXCLAMATION);
     return;
   }
+  const lists::HeadCheck check = lists::CheckListHead(head);
   lists::CsvResult refused;
-  if (head.start != lists::ListStart::kText) {
-    refused.outcome = head.start == lists::ListStart::kCrOnly ? lists::CsvOutcome::kCrOnly
-                                                             : lists::CsvOutcome::kUtf16WithoutBom;
-    ReportRefusal(window, input, refused);
-    return;
-  }
-  const lists::EncodingDecision encoding = lists::DecideHeadEncoding(head.text.data(), head.text.size());
-  if (!encoding.decided) {
-    refused.outcome = lists::CsvOutcome::kNotText;
-    refused.line = encoding.line;
+  if (check.outcome != lists::CsvOutcome::kDone) {
+    refused.outcome = check.outcome;
+    refused.line = check.line;
     ReportRefusal(window, input, refused);
     return;
   }
@@ -370,7 +308,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
-  switch (PrepareChoice(*book, head, encoding.encoding, choice, refused.line)) {
+  switch (PrepareChoice(*book, head, check.encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
       return;
@@ -396,7 +334,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   const resolver::CodeIndex index(*book);
   const char* progressText = choice.fillAddresses ? texts::kCsvLookupProgressText : texts::kCsvProgressText;
   lists::CsvResult result;
-  const bool written = WorkToFile(window, WorkFor(*book, index, choice), progressText, input, output, result);
+  const bool written = WorkToFile(window, app, JobFor(*book, index, choice), progressText, input, output, result);
   ReportOutcome(window, input, output, choice, result, written);
 }
 

@@ -111,6 +111,7 @@ inline std::string CsvUnclosedQuoteText(const std::string& file, long line) {
   return FormatText(kCsvUnclosedQuoteFormat, file.c_str(), line);
 }
 inline constexpr char kCsvCannotWriteFormat[] = "%s に書き出せませんでした。";
+inline constexpr char kCsvCannotStartFormat[] = "%s を処理するスレッドを開始できませんでした。\n何も書き出していません。";
 inline constexpr char kCsvNotTextFormat[] =
     "%s の %ld 行目は UTF-8 でも Shift-JIS でもありません。\n何も書き出していません。";
 inline std::string CsvNotTextText(const std::string& file, long line) {

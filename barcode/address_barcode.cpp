@@ -61,4 +61,13 @@ bool HasBarcode(const resolver::Resolution& resolution, size_t office) {
   return office != resolver::kNoOffice || resolution.status == resolver::Status::kExact;
 }
 
+bool MakeAnswerBarcode(const resolver::AddressBook& book, const resolver::Resolution& resolution, size_t office,
+                       std::string_view address, TownFinder& finder, CustomerBarcode& out) {
+  if (!HasBarcode(resolution, office)) return false;
+  const std::string_view code = office != resolver::kNoOffice ? resolver::OfficeAt(book, office).postalCode
+                                                              : std::string_view(resolution.postalCode);
+  MakeAddressBarcode(book, resolution, office, code, address, finder, out);
+  return true;
+}
+
 }  // namespace barcode

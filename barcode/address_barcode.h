@@ -26,4 +26,10 @@ bool MakeAddressBarcode(const resolver::AddressBook& book, const resolver::Resol
 // True when an answer gets a barcode: exact, or an office's own code.
 bool HasBarcode(const resolver::Resolution& resolution, size_t office);
 
+// The same for an answer: the code the letter goes to is the office's own
+// where `office` is one, else the resolution's. False, `out` untouched, for
+// an answer without a barcode (HasBarcode).
+bool MakeAnswerBarcode(const resolver::AddressBook& book, const resolver::Resolution& resolution, size_t office,
+                       std::string_view address, TownFinder& finder, CustomerBarcode& out);
+
 }  // namespace barcode

@@ -25,34 +25,6 @@ const std::string& CellOrEmpty(const CsvRow& row, size_t column) {
 
 }  // namespace
 
-void CsvRowLines::Add(long line) {
-  if (count < kNamedLines) lines[count] = line;
-  ++count;
-}
-
-std::string CsvRowLines::Named() const {
-  std::string named;
-  for (size_t i = 0; i < count && i < kNamedLines; ++i) named += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
-  return named;
-}
-
-void CsvRowLines::Add(const CsvRowLines& later) {
-  for (size_t i = 0; i < later.count && i < kNamedLines; ++i) {
-    if (count + i < kNamedLines) lines[count + i] = later.lines[i];
-  }
-  count += later.count;
-}
-
-void CsvCounts::Add(const CsvCounts& later) {
-  rows += later.rows;
-  offices += later.offices;
-  byStatus.Add(later.byStatus);
-  byAgreement.Add(later.byAgreement);
-  notUtf8.Add(later.notUtf8);
-  tooShort.Add(later.tooShort);
-  byCode.Add(later.byCode);
-}
-
 AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char separator,
                           const std::vector<std::string>& headerCells) {
   AddedTexts texts;
@@ -83,50 +55,46 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   } else if (tooShort) {
     counts.tooShort.Add(row.line);
   }
+  ++counts.rows;
   if (notText || tooShort) {
     resolution_ = Resolution();
+    AnswerCellMaker::MakeNone(answer_);
   } else {
     CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
     resolver_.Resolve(cp932_, resolution_);
+    size_t office = resolver::kNoOffice;
+    if (columns_.name != 0) {
+      CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
+      office = resolver::FindOffice(book_, resolution_, name_);
+    }
+    CellsAsked asked;
+    asked.parts = columns_.split;
+    asked.barcode = columns_.barcode;
+    cells_.Make(resolution_, office, cp932_, asked, answer_);
   }
-  ++counts.rows;
-  size_t office = resolver::kNoOffice;
-  if (columns_.name != 0 && !notText && !tooShort) {
-    CellAsCp932(CellOrEmpty(row, columns_.name), encoding_, name_);
-    office = resolver::FindOffice(book_, resolution_, name_);
+  if (answer_.status == resolver::kOfficeStatusName) {
+    ++counts.addresses.offices;
+  } else {
+    counts.addresses.byStatus.Add(resolution_.status);
   }
   out += texts_.separator;
-  if (office != resolver::kNoOffice) {
-    ++counts.offices;
-    out.append(resolver::OfficeAt(book_, office).postalCode);
-    out += texts_.separator;
-    out += resolver::kOfficeStatusName;
-  } else {
-    counts.byStatus.Add(resolution_.status);
-    out += resolution_.postalCode;
-    out += texts_.separator;
-    out += resolver::StatusName(resolution_.status);
-  }
-  if (columns_.split) AppendParts(!notText && !tooShort, out);
+  AppendCell(answer_.code, texts_.separator, out);  // an ambiguous row's codes hold commas
+  out += texts_.separator;
+  out += answer_.status;
+  if (columns_.split) AppendParts(out);
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
     const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
-    counts.byAgreement.Add(agreement);
+    counts.addresses.byAgreement.Add(agreement);
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];
   }
-  if (columns_.barcode) AppendBarcode(office, !notText && !tooShort, out);
-}
-
-// The data alone: ASCII, the same bytes in every encoding.
-void RowAnnotator::AppendBarcode(size_t office, bool resolved, std::string& out) {
-  out += texts_.separator;
-  if (!resolved || !barcode::HasBarcode(resolution_, office)) return;
-  const std::string_view code =
-      office != resolver::kNoOffice ? resolver::OfficeAt(book_, office).postalCode : resolution_.postalCode;
-  barcode::MakeAddressBarcode(book_, resolution_, office, code, cp932_, towns_, barcode_);
-  out.append(barcode_.Data());
+  if (columns_.barcode) {
+    // The data alone: ASCII, the same bytes in every encoding.
+    out += texts_.separator;
+    if (answer_.hasBarcode) out.append(answer_.barcode.Data());
+  }
 }
 
 namespace {
@@ -136,20 +104,21 @@ class ResolveWork : public ListWork {
  public:
   ResolveWork(const resolver::AddressBook& book, const CsvColumns& columns) : book_(book), columns_(columns) {}
 
-  std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) override {
-    encoding_ = encoding;
-    texts_ = MakeAddedTexts(columns_, encoding, separator, headerCells);
-    return texts_.header;
-  }
-  std::unique_ptr<RowCells> MakeCells() const override {
-    return std::make_unique<RowAnnotator>(book_, columns_, encoding_, texts_);
+  PreparedWork Prepare(CsvEncoding encoding, char separator,
+                       const std::vector<std::string>& headerCells) const override {
+    // Made once, read by every thread's cells.
+    const auto texts = std::make_shared<const AddedTexts>(MakeAddedTexts(columns_, encoding, separator, headerCells));
+    PreparedWork prepared;
+    prepared.header = texts->header;
+    prepared.makeCells = [this, encoding, texts] {
+      return std::make_unique<RowAnnotator>(book_, columns_, encoding, *texts);
+    };
+    return prepared;
   }
 
  private:
   const resolver::AddressBook& book_;
   const CsvColumns& columns_;
-  CsvEncoding encoding_ = CsvEncoding::kCp932;
-  AddedTexts texts_;
 };
 
 }  // namespace
@@ -164,14 +133,14 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   return StreamCsv(input, shape, work, sink, progress, threads);
 }
 
-void RowAnnotator::AppendParts(bool resolved, std::string& out) {
-  if (!resolved || !resolver::ReadAddressParts(book_, resolution_, cp932_, parts_)) {
+void RowAnnotator::AppendParts(std::string& out) {
+  if (!answer_.hasParts) {
     out += texts_.noParts;
     return;
   }
   for (int i = 0; i < resolver::kSplitPartCount; ++i) {
     out += texts_.separator;
-    const std::string_view part = resolver::SplitPart(parts_, i);
+    const std::string_view part = resolver::SplitPart(answer_.parts, i);
     if (IsUtf8(encoding_)) {
       cell_.clear();
       if (!encoding::AppendUtf8OfCp932(part, cell_)) {

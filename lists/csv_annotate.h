@@ -6,17 +6,11 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
-#include <string>
-#include <vector>
 
-#include "lists/csv_encoding.h"
 #include "lists/csv_input.h"
 #include "lists/list_form.h"
-#include "lists/utf16.h"
-#include "resolver/code_index.h"
+#include "lists/list_result.h"
 #include "resolver/resolver.h"
-#include "resolver/status_counts.h"
 
 namespace lists {
 
@@ -31,62 +25,6 @@ struct CsvColumns {
 
   // The rightmost column asked for; the first row must reach it.
   size_t Rightmost() const { return std::max({address, code, name}); }
-};
-
-// How many rows were set apart, and the lines of the first few.
-constexpr size_t kNamedLines = 5;
-struct CsvRowLines {
-  size_t count = 0;
-  long lines[kNamedLines] = {};  // the first min(count, kNamedLines), in order
-
-  void Add(long line);
-  void Add(const CsvRowLines& later);
-  // "3, 8, 12": the lines held, for a summary to name.
-  std::string Named() const;
-};
-
-struct CsvCounts {
-  size_t rows = 0;                          // rows resolved (the header row not counted)
-  resolver::StatusCounts byStatus;        // rows answered by an office not counted
-  size_t offices = 0;                     // rows answered by an office's own code (with a name column)
-  resolver::AgreementCounts byAgreement;  // with a code column only
-  CsvRowLines notUtf8;  // rows of a UTF-8 file that are not UTF-8: none, not resolved
-  CsvRowLines tooShort; // rows that end before the address column: none
-  resolver::LookupCounts byCode;  // rows of codes looked up (csv_lookup.h)
-
-  void Add(const CsvCounts& later);
-};
-
-// Receives the output in order, in pieces; false stops the work (a write
-// that failed).
-using CsvSink = std::function<bool(const char* data, size_t size)>;
-// Told how many input bytes are done of the whole, on the calling thread,
-// after each block and at least every 50 ms while the work
-// lasts; returning false cancels. May be empty.
-using CsvProgress = std::function<bool(uint64_t done, uint64_t total)>;
-
-enum class CsvOutcome {
-  kDone,
-  kCancelled,
-  kUnclosedQuote,    // a quoted cell runs to the end of the file
-  kNotText,          // the start of the file is neither UTF-8 nor Shift-JIS
-  kUtf16WithoutBom,  // UTF-16 with no byte order mark to read it by
-  kCrOnly,           // CR alone ends the lines
-  kColumnPastWidth,  // a column asked for is past the first row's cells
-  kCannotRead,
-  kCannotWrite,      // the sink said so
-};
-
-struct CsvResult {
-  CsvOutcome outcome = CsvOutcome::kDone;
-  // kUnclosedQuote: the line on which that row starts; kNotText: the first
-  // line that is not Shift-JIS.
-  long line = 0;
-  size_t width = 0;  // the cells of the header, or of the first row without one
-  CsvEncoding encoding = CsvEncoding::kCp932;  // a UTF-16 file's is kUtf8WithBom, as it is read
-  Utf16Order utf16 = Utf16Order::kNone;        // the file's own, written back so
-  char separator = ',';
-  CsvCounts counts;
 };
 
 // Writes the input to `sink` with ",CODE,STATUS" (and ",AGREEMENT" with a
@@ -113,8 +51,8 @@ struct CsvResult {
 // held. A file that starts with UTF-16's byte order mark is read as UTF-8
 // and written back in UTF-16 of its own byte order, each row as it was.
 // Every refusal (kUnclosedQuote, kNotText, kUtf16WithoutBom, kCrOnly,
-// kColumnPastWidth) comes
-// before anything reaches the sink; after kCancelled, kCannotRead or
+// kColumnPastWidth), and kCannotStartThreads, comes before anything reaches
+// the sink; after kCancelled, kCannotRead or
 // kCannotWrite the sink holds a beginning of the output only. `threads`
 // resolve the blocks, 0 for one a processor; the output is the same for any
 // number.

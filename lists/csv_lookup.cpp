@@ -35,7 +35,7 @@ class LookupCells : public RowCells {
       match = index_.Find(cp932_);
     }
     ++counts.rows;
-    counts.byCode.Add(match.status);
+    counts.codes.Add(match.status);
     out += Added(match);
   }
 
@@ -68,24 +68,21 @@ class LookupWork : public ListWork {
  public:
   LookupWork(const resolver::CodeIndex& index, const LookupColumns& columns) : index_(index), columns_(columns) {}
 
-  std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) override {
-    encoding_ = encoding;
-    separator_ = separator;
-    std::string header;
+  PreparedWork Prepare(CsvEncoding encoding, char separator,
+                       const std::vector<std::string>& headerCells) const override {
+    PreparedWork prepared;
     for (const char* name : kLookupColumnNames) {
-      header += separator + OwnName(name, kLookupOwnNameOpen, encoding, headerCells);
+      prepared.header += separator + OwnName(name, kLookupOwnNameOpen, encoding, headerCells);
     }
-    return header;
-  }
-  std::unique_ptr<RowCells> MakeCells() const override {
-    return std::make_unique<LookupCells>(index_, columns_, encoding_, separator_);
+    prepared.makeCells = [this, encoding, separator] {
+      return std::make_unique<LookupCells>(index_, columns_, encoding, separator);
+    };
+    return prepared;
   }
 
  private:
   const resolver::CodeIndex& index_;
   const LookupColumns& columns_;
-  CsvEncoding encoding_ = CsvEncoding::kCp932;
-  char separator_ = ',';
 };
 
 }  // namespace

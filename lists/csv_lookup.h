@@ -24,7 +24,7 @@ struct LookupColumns {
 // quoted). The header row gets 都道府県, 市区町村, 町域 and 判定, each with
 // （郵便番号から） added where the header has that name already. A row that
 // ends before the code column, or in a UTF-8 file a row that is not UTF-8,
-// is none, its cells empty, and counted apart; counts.byCode counts the
+// is none, its cells empty, and counted apart; counts.codes counts the
 // statuses.
 CsvResult LookupCsv(const resolver::CodeIndex& index, CsvInput& input, const LookupColumns& columns,
                     const CsvSink& sink, const CsvProgress& progress, unsigned threads = 0);

@@ -2,16 +2,13 @@
 // worker threads annotate while this thread writes their output in order.
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <map>
-#include <memory>
-#include <mutex>
 #include <thread>
 
 #include "lists/csv_annotate.h"
 #include "lists/csv_survey.h"
 #include "lists/csv_work.h"
+#include "lists/csv_workers.h"
+#include "lists/list_head.h"
 
 namespace lists {
 
@@ -21,102 +18,10 @@ constexpr unsigned kMostThreads = 16;
 constexpr size_t kBlocksPerThread = 2;  // in flight: enough to keep every thread busy
 constexpr auto kProgressEvery = std::chrono::milliseconds(50);
 
-struct Job {
-  size_t index = 0;
-  long line = 1;
-  bool header = false;
-  std::string in;
-  std::string out;
-  CsvCounts counts;
-};
-
-// Blocks handed to threads and handed back by index. With one thread the
-// blocks are done on the caller's thread as they come.
-class Workers {
- public:
-  Workers(const ListWork& work, char separator, const std::string& headerText, unsigned threads)
-      : work_(work), separator_(separator), headerText_(headerText), inline_(threads > 1 ? nullptr : work.MakeCells()) {
-    for (unsigned i = 0; threads > 1 && i < threads; ++i) threads_.emplace_back(&Workers::Run, this);
-  }
-
-  ~Workers() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stop_ = true;
-    }
-    todoReady_.notify_all();
-    for (std::thread& thread : threads_) thread.join();
-  }
-
-  Workers(const Workers&) = delete;
-  Workers& operator=(const Workers&) = delete;
-
-  void Submit(Job job) {
-    if (threads_.empty()) {
-      Annotate(*inline_, job);
-      done_.emplace(job.index, std::move(job));
-      return;
-    }
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      todo_.push_back(std::move(job));
-    }
-    todoReady_.notify_one();
-  }
-
-  // Block `index` once done, waiting at most `wait`; false when not yet.
-  bool Take(size_t index, std::chrono::milliseconds wait, Job& job) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    if (!doneReady_.wait_for(lock, wait, [&] { return done_.count(index) != 0; })) return false;
-    const auto found = done_.find(index);
-    job = std::move(found->second);
-    done_.erase(found);
-    return true;
-  }
-
- private:
-  void Annotate(RowCells& cells, Job& job) const {
-    AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, headerText_, cells, job.out,
-                  job.counts);
-    job.in = std::string();
-  }
-
-  void Run() {
-    const std::unique_ptr<RowCells> cells = work_.MakeCells();
-    for (;;) {
-      Job job;
-      {
-        std::unique_lock<std::mutex> lock(mutex_);
-        todoReady_.wait(lock, [&] { return stop_ || !todo_.empty(); });
-        if (stop_) return;
-        job = std::move(todo_.front());
-        todo_.pop_front();
-      }
-      Annotate(*cells, job);
-      {
-        std::lock_guard<std::mutex> lock(mutex_);
-        done_.emplace(job.index, std::move(job));
-      }
-      doneReady_.notify_one();
-    }
-  }
-
-  const ListWork& work_;
-  const char separator_;
-  const std::string& headerText_;
-  const std::unique_ptr<RowCells> inline_;  // with one thread only
-  std::vector<std::thread> threads_;
-  std::mutex mutex_;
-  std::condition_variable todoReady_;
-  std::condition_variable doneReady_;
-  std::deque<Job> todo_;
-  std::map<size_t, Job> done_;
-  bool stop_ = false;
-};
-
-unsigned ThreadCount(unsigned asked) {
+// No more threads than blocks: each one's cells may hold a table of its own.
+unsigned ThreadCount(unsigned asked, size_t blocks) {
   const unsigned threads = asked != 0 ? asked : std::max(1u, std::thread::hardware_concurrency());
-  return std::min(threads, kMostThreads);
+  return static_cast<unsigned>(std::min<size_t>({threads, kMostThreads, std::max<size_t>(blocks, 1)}));
 }
 
 bool ReadBytes(CsvInput& input, uint64_t size, std::string& bytes) {
@@ -184,21 +89,8 @@ bool ReadHead(CsvInput& input, std::string& head) {
   return !input.failed() && input.Restart();
 }
 
-// A start refused for its form, kDone for one that can be read.
-CsvOutcome RefusedStart(const std::string& head) {
-  switch (ClassifyStart(head.data(), head.size())) {
-    case ListStart::kUtf16WithoutBom:
-      return CsvOutcome::kUtf16WithoutBom;
-    case ListStart::kCrOnly:
-      return CsvOutcome::kCrOnly;
-    case ListStart::kText:
-      break;
-  }
-  return CsvOutcome::kDone;
-}
-
 // The work on a file of UTF-8 or Shift-JIS text, its separator known.
-CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, char separator, const CsvSink& sink,
+CsvResult StreamText(CsvInput& input, const ListShape& shape, const ListWork& work, char separator, const CsvSink& sink,
                      const CsvProgress& progress, unsigned threads) {
   CsvResult result;
   result.separator = separator;
@@ -236,14 +128,18 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
     return result;
   }
   // 3. The blocks, annotated on the threads and written in order.
-  const std::string headerText =
+  const PreparedWork prepared =
       work.Prepare(result.encoding, separator, shape.header ? firstRow : std::vector<std::string>());
+  const unsigned count = ThreadCount(threads, survey.blocks.size());
+  Workers workers(prepared, separator);
+  if (!workers.Start(count)) {
+    result.outcome = CsvOutcome::kCannotStartThreads;
+    return result;
+  }
   if (!bom.empty() && !sink(bom.data(), bom.size())) {
     result.outcome = CsvOutcome::kCannotWrite;
     return result;
   }
-  const unsigned count = ThreadCount(threads);
-  Workers workers(work, separator, headerText, count);
   Stream stream(input, survey, sink, progress);
   result.outcome = stream.Run(workers, std::move(firstBlock), shape.header, count, result.counts);
   return result;
@@ -251,41 +147,36 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, ListWork& work, ch
 
 }  // namespace
 
-CsvResult StreamCsv(CsvInput& input, const ListShape& shape, ListWork& work, const CsvSink& sink,
+CsvResult StreamCsv(CsvInput& input, const ListShape& shape, const ListWork& work, const CsvSink& sink,
                     const CsvProgress& progress, unsigned threads) {
   CsvResult result;
-  // 0. The file's form, from its start.
-  std::string head;
-  if (!ReadHead(input, head)) {
+  // 0. The file's form, from its start. Its encoding is the survey's, of
+  // the whole start.
+  std::string raw;
+  if (!ReadHead(input, raw)) {
     result.outcome = CsvOutcome::kCannotRead;
     return result;
   }
-  result.outcome = RefusedStart(head);
-  result.line = 1;
-  if (result.outcome != CsvOutcome::kDone) return result;
-  const Utf16Order utf16 = Utf16ByteOrderMark(head.data(), head.size());
-  if (utf16 == Utf16Order::kNone) {
-    return StreamText(input, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), sink, progress,
-                      threads);
+  const ListHead head = ReadListHead(raw, raw.size() == kFormSample);
+  const HeadCheck check = CheckListHead(head);
+  if (IsFormRefusal(check.outcome)) {
+    result.outcome = check.outcome;
+    result.line = check.line;
+    return result;
   }
+  const char separator = SeparatorFor(shape.separator, head.text.data(), head.text.size());
+  if (head.utf16 == Utf16Order::kNone) return StreamText(input, shape, work, separator, sink, progress, threads);
   // UTF-16: read as UTF-8, and what goes out written back in UTF-16.
-  Utf16Input text(input, utf16);
-  if (!ReadHead(text, head)) {
-    result.outcome = CsvOutcome::kCannotRead;
-    return result;
-  }
-  result.outcome = RefusedStart(head);
-  if (result.outcome != CsvOutcome::kDone) return result;
-  Utf16Encoder encoder(utf16);
+  Utf16Input text(input, head.utf16);
+  Utf16Encoder encoder(head.utf16);
   std::string encoded;
   const CsvSink inUtf16 = [&](const char* data, size_t size) {
     encoded.clear();
     encoder.Append(data, size, encoded);
     return sink(encoded.data(), encoded.size());
   };
-  result = StreamText(text, shape, work, SeparatorFor(shape.separator, head.data(), head.size()), inUtf16, progress,
-                      threads);
-  result.utf16 = utf16;
+  result = StreamText(text, shape, work, separator, inUtf16, progress, threads);
+  result.utf16 = head.utf16;
   return result;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "lists/csv_quoting.h"
+
 namespace lists {
 
 namespace {
@@ -11,11 +13,6 @@ namespace {
 constexpr size_t kReadBytes = 1 << 20;
 // A sample whose line never ends is judged on this much.
 constexpr size_t kLongestSample = 1 << 20;
-
-// Where the quoting stands, as CsvReader reads it: a quote opens a quoted
-// cell only as the cell's first byte, and a quote that is not doubled closes
-// it, the rest of the cell read as it comes.
-enum class Quoting { kCellStart, kPlain, kQuoted, kQuoteInQuoted };
 
 class Surveyor {
  public:
@@ -35,20 +32,7 @@ class Surveyor {
     const uint64_t base = offset_;
     for (size_t i = 0; i < size; ++i) {
       const char c = data[i];
-      switch (quoting_) {
-        case Quoting::kCellStart:
-          quoting_ = c == '"' ? Quoting::kQuoted : c == separator_ || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
-          break;
-        case Quoting::kPlain:
-          if (c == separator_ || c == '\n') quoting_ = Quoting::kCellStart;
-          break;
-        case Quoting::kQuoted:
-          if (c == '"') quoting_ = Quoting::kQuoteInQuoted;
-          break;
-        case Quoting::kQuoteInQuoted:
-          quoting_ = c == '"' ? Quoting::kQuoted : c == separator_ || c == '\n' ? Quoting::kCellStart : Quoting::kPlain;
-          break;
-      }
+      quoting_ = NextQuoting(quoting_, c, c == separator_);
       if (c != '\n') {
         last_ = c;
         continue;

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "lists/csv_annotate.h"
+#include "lists/csv_input.h"
+#include "lists/list_form.h"
+#include "lists/list_result.h"
 #include "lists/csv_reader.h"
 
 namespace lists {
@@ -21,14 +24,21 @@ class RowCells {
   virtual void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) = 0;
 };
 
+// A work made ready for one file: the cells added to its header row, and
+// the maker of each thread's row cells (called on that thread; whatever
+// they share they hold through it).
+struct PreparedWork {
+  std::string header;
+  std::function<std::unique_ptr<RowCells>()> makeCells;
+};
+
 class ListWork {
  public:
   virtual ~ListWork() = default;
-  // Once the file is known, before any row: the cells added to the header
-  // row. `headerCells`: the file's own names (none without a header).
-  virtual std::string Prepare(CsvEncoding encoding, char separator, const std::vector<std::string>& headerCells) = 0;
-  // After Prepare, one for each thread.
-  virtual std::unique_ptr<RowCells> MakeCells() const = 0;
+  // Once the file is known, before any row. `headerCells`: the file's own
+  // names (none without a header).
+  virtual PreparedWork Prepare(CsvEncoding encoding, char separator,
+                               const std::vector<std::string>& headerCells) const = 0;
 };
 
 // How the file is read: the rightmost column the work reads (the first row
@@ -40,7 +50,7 @@ struct ListShape {
 };
 
 // The stream behind AnnotateCsv, with the same outcomes and guarantees.
-CsvResult StreamCsv(CsvInput& input, const ListShape& shape, ListWork& work, const CsvSink& sink,
+CsvResult StreamCsv(CsvInput& input, const ListShape& shape, const ListWork& work, const CsvSink& sink,
                     const CsvProgress& progress, unsigned threads);
 
 // A block of whole rows, the first on `line`, to `out` with `cells` added

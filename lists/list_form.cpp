@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lists/csv_quoting.h"
 #include "lists/utf16.h"
 
 namespace lists {
@@ -19,12 +20,15 @@ ListStart ClassifyStart(const char* data, size_t size) {
 
 char DecideSeparator(const char* data, size_t size) {
   if (size > kFormSample) size = kFormSample;
-  bool quoted = false, tab = false, comma = false, content = false;
+  // Either separator may end a cell: a quote after one opens a cell as the
+  // reader would open it under that separator.
+  Quoting quoting = Quoting::kCellStart;
+  bool tab = false, comma = false, content = false;
   for (size_t i = 0; i < size; ++i) {
     const char c = data[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (quoted) {
+    quoting = NextQuoting(quoting, c, c == ',' || c == '\t');
+    if (InsideQuotes(quoting) || c == '"') {
+      content = true;
       continue;
     } else if (c == '\n') {
       if (content) break;  // the first line that is not blank decides

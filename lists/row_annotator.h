@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "barcode/address_barcode.h"
+#include "lists/answer_cells.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_reader.h"
 #include "lists/csv_work.h"
@@ -32,7 +32,7 @@ class RowAnnotator : public RowCells {
  public:
   RowAnnotator(const resolver::AddressBook& book, const CsvColumns& columns, CsvEncoding encoding,
                const AddedTexts& texts)
-      : book_(book), resolver_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
+      : book_(book), resolver_(book), cells_(book), columns_(columns), encoding_(encoding), texts_(texts) {}
 
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
     AppendResolution(data, row, out, counts);
@@ -40,11 +40,11 @@ class RowAnnotator : public RowCells {
 
  private:
   void AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts);
-  void AppendBarcode(size_t office, bool resolved, std::string& out);
-  void AppendParts(bool resolved, std::string& out);
+  void AppendParts(std::string& out);
 
   const resolver::AddressBook& book_;
   resolver::Resolver resolver_;
+  AnswerCellMaker cells_;
   const CsvColumns& columns_;
   const CsvEncoding encoding_;
   const AddedTexts& texts_;
@@ -52,9 +52,7 @@ class RowAnnotator : public RowCells {
   std::string given_;
   std::string name_;
   resolver::Resolution resolution_;
-  barcode::TownFinder towns_;
-  barcode::CustomerBarcode barcode_;
-  resolver::AddressParts parts_;
+  AnswerCells answer_;
   std::string cell_;
 };
 

@@ -97,5 +97,6 @@ int RunImportUtf8(Context& context, const CommandArgs& args);
 int RunResolve(Context& context, const CommandArgs& args);
 int RunBarcode(Context& context, const CommandArgs& args);
 int RunLookup(Context& context, const CommandArgs& args);
+int RunLabels(Context& context, const CommandArgs& args);
 
 }  // namespace query

@@ -118,6 +118,9 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
       return kExitNoData;
     case lists::CsvOutcome::kCannotWrite:
       return CannotWrite(request);
+    case lists::CsvOutcome::kCannotStartThreads:
+      std::fprintf(stderr, "%scannot start the threads to work on %s; nothing written\n", kLabel, file);
+      return kExitNoData;
   }
   return kExitOk;
 }
@@ -133,6 +136,10 @@ CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request)
     request.output = args[++i];
   } else if (flag == "--column" && hasValue) {
     if (!ReadColumn(args[++i], request.column)) return CsvFlag::kBad;
+  } else if (flag == "--threads" && hasValue) {
+    size_t threads = 0;
+    if (!ReadColumn(args[++i], threads)) return CsvFlag::kBad;
+    request.threads = static_cast<unsigned>(threads);
   } else if (flag == "--separator" && hasValue) {
     const std::string& value = args[++i];
     if (value != "tab" && value != "comma") return CsvFlag::kBad;

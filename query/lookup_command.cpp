@@ -142,7 +142,7 @@ void PrintSummary(const Context& context, const lists::CsvCounts& counts, const 
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
   for (size_t i = 0; i < resolver::LookupCounts::kSize; ++i) {
     const LookupStatus status = resolver::LookupCounts::At(i);
-    line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.byCode[status]);
+    line += " " + std::string(resolver::LookupStatusName(status)) + " " + std::to_string(counts.codes[status]);
   }
   context.PrintError(line);
   PrintRowsSetApart(context, counts, request, "not looked up");
@@ -154,10 +154,10 @@ int RunLookupCsv(Context& context, const ResolveRequest& request) {
   columns.code = request.column;
   columns.header = request.header;
   columns.separator = request.separator;
-  const auto lookUp = [&columns](const resolver::AddressBook& book, lists::CsvInput& input, const lists::CsvSink& sink,
-                                 const lists::CsvProgress& progress) {
+  const auto lookUp = [&columns, &request](const resolver::AddressBook& book, lists::CsvInput& input,
+                                           const lists::CsvSink& sink, const lists::CsvProgress& progress) {
     const resolver::CodeIndex index(book);
-    return lists::LookupCsv(index, input, columns, sink, progress);
+    return lists::LookupCsv(index, input, columns, sink, progress, request.threads);
   };
   return RunCsvSteps(context, request, lookUp, PrintSummary);
 }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "encoding/cp932_encode.h"
+#include "labels/label.h"
 #include "query/context.h"
 #include "query/terminal.h"
 #include "resolver/words.h"
@@ -41,12 +43,14 @@ const char kUsageAfterAgreements[] =
     "                          --barcode adds the customer barcode's data of each exact or\n"
     "                          office answer (JSON: \"barcode\": {data, symbols, bars})\n"
     "  resolve --csv FILE --column N [--header] [--code-column M] [--name-column K]\n"
-    "          [--separator tab|comma] [--split] [--output OUT] [--barcode]\n"
+    "          [--separator tab|comma] [--split] [--output OUT] [--barcode] [--threads N]\n"
     "                          FILE with CODE,STATUS (the seven parts with --split, and\n"
     "                          AGREEMENT) added to each row,\n"
     "                          to standard output or OUT; columns count from 1; cells\n"
     "                          split at the first row's tabs when it has no comma;\n"
-    "                          UTF-8, Shift-JIS or UTF-16 with its byte order mark\n"
+    "                          UTF-8, Shift-JIS or UTF-16 with its byte order mark;\n"
+    "                          --threads N: N threads work on it (default: one a\n"
+    "                          processor), the output the same for any N\n"
     "  barcode [--svg FILE] CODE ADDRESS\n"
     "                          Japan Post's customer barcode: DATA, SYMBOLS and the 67 BARS\n"
     "                          (F long, A upper half, D lower half, T timing), tab-separated;\n"
@@ -57,7 +61,22 @@ const char kUsageAfterAgreements[] =
     "                          none), PREFECTURE, CITY, TOWN, tab-separated; a building's\n"
     "                          floor adds the building, an office its name and lot\n"
     "  lookup --csv FILE --column N [--header] [--separator tab|comma] [--output OUT]\n"
+    "          [--threads N]\n"
     "                          FILE with PREFECTURE,CITY,TOWN,STATUS added to each row\n"
+    "  labels --csv FILE --column N [--name-column K] [--company-column C]\n"
+    "         [--department-column D] [--code-column M] [--building-column B] [--header]\n"
+    "         [--separator tab|comma] --stock NAME [--order list|code] [--start N]\n"
+    "         [--offset X,Y] [--honorific auto|SAMA|ONCHU|none] [--frames] [--no-barcode]\n"
+    "         [--from-code C --from-address A --from-name S] [--counts OUT.csv] --pdf OUT.pdf\n"
+    "                          FILE's addresses as labels in a PDF at true size, the customer\n"
+    "                          barcode under each name where the code is exact (or an\n"
+    "                          office's) and agrees with the list's; stocks a4-10 a4-12\n"
+    "                          a4-18 a4-21 a4-24 a4-44 naga3 naga4 kaku2 you2 postcard and\n"
+    "                          custom:PAPER_W,PAPER_H,COLUMNS,ROWS,LABEL_W,LABEL_H,TOP,LEFT\n"
+    "                          [,PITCH_X,PITCH_Y] in mm; --start N begins at label N of a\n"
+    "                          used sheet; --offset moves everything by X,Y mm;\n"
+    "                          --alignment (no FILE) prints the frames alone; --counts\n"
+    "                          writes the labels per 3-digit district\n"
     "  --template T            print each row through T (address letters NKkSsMmCO,\n"
     "                          business letters NGgKSMCO) instead of tab-separated slots;\n"
     "                          --hyphen and --hiragana then convert numbers and kana\n"
@@ -83,6 +102,7 @@ const Command kCommands[] = {
     {"resolve", query::RunResolve},
     {"barcode", query::RunBarcode},
     {"lookup", query::RunLookup},
+    {"labels", query::RunLabels},
 };
 
 enum class ForcedEncoding { kNone, kUtf8, kCp932 };
@@ -97,12 +117,26 @@ void ApplyEncoding(ForcedEncoding forced, query::Options& options) {
   options.utf8 = options.utf8Arguments = forced == ForcedEncoding::kUtf8;
 }
 
+// The usage with 様 and 御中 (UTF-8 in the layout) for SAMA and ONCHU.
+std::string WithHonorifics(std::string usage) {
+  const struct {
+    const char* placeholder;
+    const char* utf8;
+  } honorifics[] = {{"SAMA", labels::kSama}, {"ONCHU", labels::kOnchu}};
+  for (const auto& h : honorifics) {
+    std::string cp932;
+    const size_t at = usage.find(h.placeholder);
+    if (at != std::string::npos && encoding::Utf8ToCp932(h.utf8, cp932)) usage.replace(at, std::strlen(h.placeholder), cp932);
+  }
+  return usage;
+}
+
 int Usage(const query::Options& options) {
   using namespace resolver::word;
   const std::string agreements = std::string("                          (") + kAgrees + " agrees / " + kAmongCandidates +
                                  " among the candidates / " + kDisagrees + " disagrees /\n                          " +
                                  kUndecidable + " undecidable / " + kAgreesOffice;
-  query::Context(options).PrintError(kUsage + agreements + kUsageAfterAgreements);
+  query::Context(options).PrintError(kUsage + agreements + WithHonorifics(kUsageAfterAgreements));
   return query::kExitUsage;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "barcode/customer_barcode.h"
+#include "lists/answer_cells.h"
 #include "lists/csv_annotate.h"
 #include "lists/list_form.h"
 #include "query/context.h"
@@ -27,6 +28,7 @@ struct ResolveRequest {
   bool barcode = false;    // the customer barcode of each exact or office answer
   bool split = false;      // --split: the address's seven parts added
   lists::Separator separator = lists::Separator::kFromFile;
+  unsigned threads = 0;    // CSV mode: 0 for one a processor
   CommandArgs addresses;
 };
 
@@ -59,6 +61,7 @@ struct ResolvedLine {
   // the text line (JSON always gives them).
   const resolver::AddressParts* parts = nullptr;
   bool split = false;
+  const lists::AnswerCells* cells = nullptr;  // the code and status written
 };
 // An office's address as one text: prefecture, city, town and lot (cp932).
 std::string OfficeAddress(const resolver::Office& office);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "barcode/address_barcode.h"
+#include "lists/answer_cells.h"
 #include "lists/csv_annotate.h"
 #include "lists/csv_encoding.h"
 #include "lists/text_lines.h"
@@ -64,7 +64,8 @@ class LineResolver {
         codeFirst_(request.codeFirst),
         names_(request.names),
         barcode_(request.barcode),
-        split_(request.split) {}
+        split_(request.split),
+        cells_(book) {}
 
   // `raw` in the encoding `utf8` names, without its line end; input line
   // `lineNumber`. A line that is no text gets the answer of no address.
@@ -94,12 +95,15 @@ class LineResolver {
       }
     }
     if (names_ && !first.empty()) line.office = resolver::FindOffice(book_, resolution_, first);
-    if (barcode_) AddBarcode(cp932, line);
+    lists::CellsAsked asked;
+    asked.parts = split_ || context_.options().json;
+    asked.barcode = barcode_;
+    cells_.Make(resolution_, line.office, cp932, asked, answer_);
+    line.barcodeAsked = barcode_;
+    if (answer_.hasBarcode) line.barcode = &answer_.barcode;
+    if (answer_.hasParts) line.parts = &answer_.parts;
     line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
     line.split = split_;
-    if ((split_ || context_.options().json) && resolver::ReadAddressParts(book_, resolution_, cp932, parts_)) {
-      line.parts = &parts_;
-    }
     Print(line);
   }
 
@@ -113,6 +117,7 @@ class LineResolver {
   void NotText(const std::string& raw, bool utf8, long lineNumber) {
     notText_.Add(lineNumber);
     resolution_ = resolver::Resolution();
+    lists::AnswerCellMaker::MakeNone(answer_);
     ResolvedLine line;
     given_.clear();
     if (codeFirst_) line.given = &given_;
@@ -122,17 +127,8 @@ class LineResolver {
     Print(line);
   }
 
-  void AddBarcode(const std::string& address, ResolvedLine& line) {
-    line.barcodeAsked = true;
-    if (!barcode::HasBarcode(resolution_, line.office)) return;
-    const std::string_view code = line.office != resolver::kNoOffice
-                                      ? resolver::OfficeAt(book_, line.office).postalCode
-                                      : std::string_view(resolution_.postalCode);
-    barcode::MakeAddressBarcode(book_, resolution_, line.office, code, address, towns_, made_);
-    line.barcode = &made_;
-  }
-
-  void Print(const ResolvedLine& line) {
+  void Print(ResolvedLine& line) {
+    line.cells = &answer_;
     if (context_.options().json) {
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
       std::fwrite(json.data(), 1, json.size(), stdout);
@@ -148,11 +144,10 @@ class LineResolver {
   const bool names_;
   const bool barcode_;
   const bool split_;
-  barcode::TownFinder towns_;
-  barcode::CustomerBarcode made_;
+  lists::AnswerCellMaker cells_;
   std::string given_;
-  resolver::AddressParts parts_;
   resolver::Resolution resolution_;
+  lists::AnswerCells answer_;
   lists::CsvRowLines notText_;
 };
 

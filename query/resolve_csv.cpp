@@ -19,20 +19,21 @@ namespace {
 const char kLabel[] = "kuranto-query: ";
 
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
+  const lists::AddressCounts& addresses = counts.addresses;
   std::string line = kLabel + Plural(counts.rows, "row") + ":";
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
     const resolver::Status status = resolver::StatusCounts::At(i);
-    line += " " + std::string(resolver::StatusName(status)) + " " + std::to_string(counts.byStatus[status]);
+    line += " " + std::string(resolver::StatusName(status)) + " " + std::to_string(addresses.byStatus[status]);
   }
   if (request.nameColumn != 0) {
-    line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(counts.offices);
+    line += " " + std::string(resolver::kOfficeStatusName) + " " + std::to_string(addresses.offices);
   }
   context.PrintError(line);
   if (request.codeColumn != 0) {
     line = std::string(kLabel) + "codes:";
     for (size_t i = 0; i < resolver::AgreementCounts::kSize; ++i) {
       const resolver::Agreement agreement = resolver::AgreementCounts::At(i);
-      line += " " + std::string(resolver::AgreementText(agreement)) + " " + std::to_string(counts.byAgreement[agreement]);
+      line += " " + std::string(resolver::AgreementText(agreement)) + " " + std::to_string(addresses.byAgreement[agreement]);
     }
     context.PrintError(line);
   }
@@ -59,9 +60,9 @@ int RunResolveCsv(Context& context, const ResolveRequest& request) {
   columns.barcode = request.barcode;
   columns.split = request.split;
   columns.separator = request.separator;
-  const auto annotate = [&columns](const resolver::AddressBook& book, lists::CsvInput& input,
-                                   const lists::CsvSink& sink, const lists::CsvProgress& progress) {
-    return lists::AnnotateCsv(book, input, columns, sink, progress);
+  const auto annotate = [&columns, &request](const resolver::AddressBook& book, lists::CsvInput& input,
+                                             const lists::CsvSink& sink, const lists::CsvProgress& progress) {
+    return lists::AnnotateCsv(book, input, columns, sink, progress, request.threads);
   };
   return RunCsvSteps(context, request, annotate, PrintSummary);
 }

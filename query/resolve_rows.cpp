@@ -2,7 +2,6 @@
 
 #include "query/json_rows.h"
 #include "query/resolve.h"
-#include "resolver/code_field.h"
 
 namespace query {
 
@@ -70,11 +69,11 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
   if (line.office != resolver::kNoOffice) {
     // The office alone: its own code, its name and registered address.
     const resolver::Office office = resolver::OfficeAt(book, line.office);
-    text.append(office.postalCode).append("\t").append(resolver::kOfficeStatusName).append("\t");
+    text.append(line.cells->code).append("\t").append(line.cells->status).append("\t");
     text.append(office.name).append(" ").append(office.prefecture).append(" ").append(office.city);
     text.append(" ").append(office.town).append(office.lot);
   } else {
-    text = resolver::CodeField(book, r) + "\t" + resolver::StatusName(r.status) + "\t";
+    text.append(line.cells->code).append("\t").append(line.cells->status).append("\t");
     for (size_t i = 0; i < r.candidates.size(); ++i) {
       const resolver::TownRecord& record = book.Record(r.candidates[i]);
       if (i > 0) text += kCandidateSeparator;

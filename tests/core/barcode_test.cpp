@@ -355,7 +355,7 @@ TEST(CustomerBarcode, QueryToolPrintsRefusesAndAnnotates) {
   r = run({"resolve", "--csv", csv, "--column", "2", "--header", "--barcode"});
   EXPECT_EQ(r.out, "name,address,郵便番号,判定,カスタマバーコード\r\n"
                    "A,札幌市中央区南四条西29丁目1524-23,0640804,exact,064080429-1524-23\r\n"
-                   "B,千葉市,,ambiguous,\r\n") << r.err;
+                   "B,千葉市,\"2600000,2620000,2630000,2640000,2660000,2610000\",ambiguous,\r\n") << r.err;
 }
 
 }  // namespace

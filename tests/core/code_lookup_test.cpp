@@ -212,10 +212,10 @@ TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
   }
   const Written counted = LookUp(cases[0].in, 2, true);
   EXPECT_EQ(6u, counted.result.counts.rows);
-  EXPECT_EQ(1u, counted.result.counts.byCode[resolver::LookupStatus::kExact]);
-  EXPECT_EQ(2u, counted.result.counts.byCode[resolver::LookupStatus::kAmbiguous]);
-  EXPECT_EQ(1u, counted.result.counts.byCode[resolver::LookupStatus::kOffice]);
-  EXPECT_EQ(2u, counted.result.counts.byCode[resolver::LookupStatus::kNone]);
+  EXPECT_EQ(1u, counted.result.counts.codes[resolver::LookupStatus::kExact]);
+  EXPECT_EQ(2u, counted.result.counts.codes[resolver::LookupStatus::kAmbiguous]);
+  EXPECT_EQ(1u, counted.result.counts.codes[resolver::LookupStatus::kOffice]);
+  EXPECT_EQ(2u, counted.result.counts.codes[resolver::LookupStatus::kNone]);
   EXPECT_EQ(1u, counted.result.counts.tooShort.count);
   EXPECT_EQ(7, counted.result.counts.tooShort.lines[0]);
   // Refusals, nothing written.

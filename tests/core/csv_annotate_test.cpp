@@ -71,7 +71,7 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
        "id,addr\r\n1,\"東京都港区赤坂1,2\"\r\n2,\"東京都\"\"渋谷区\"\"\"\r\n3,\"東京都渋谷区神宮前\r\n1-1\"\r\n4,北海道札幌市中央区北一条",
        Columns(2, true),
        "id,addr,郵便番号,判定\r\n1,\"東京都港区赤坂1,2\",1070052,exact\r\n2,\"東京都\"\"渋谷区\"\"\",,none\r\n"
-       "3,\"東京都渋谷区神宮前\r\n1-1\",,ambiguous\r\n4,北海道札幌市中央区北一条,0600000,city"},
+       "3,\"東京都渋谷区神宮前\r\n1-1\",\"1500001,1500009\",ambiguous\r\n4,北海道札幌市中央区北一条,0600000,city"},
       {"UTF-8 without a BOM, LF; a blank line stays blank", u8"東京都港区芝公園4,x\n\nonly\n大阪府大阪市\n", Columns(1),
        u8"東京都港区芝公園4,x,1050011,exact\n\nonly,,none\n大阪府大阪市,,none\n"},
       {"UTF-8 with a BOM: the header's names in UTF-8", u8"\uFEFF住所\r\n東京都港区赤坂\r\n", Columns(1, true),
@@ -94,7 +94,7 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
   EXPECT_EQ("addr,code,郵便番号,判定,照合\r\n"
             "東京都港区赤坂,1070052,1070052,exact,一致\r\n"
             "東京都港区赤坂,〒１０５－００１１,1070052,exact,不一致\r\n"
-            "東京都渋谷区神宮前,1500009,,ambiguous,候補内\r\n"
+            "東京都渋谷区神宮前,1500009,\"1500001,1500009\",ambiguous,候補内\r\n"
             "東京都港区芝公園,1050011,exact,判定不能\r\n"
             "大阪府,1000001,,none,判定不能\r\n",
             sjis.out);
@@ -102,14 +102,15 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
   EXPECT_EQ(5u, n.rows);
   using resolver::Agreement;
   using resolver::Status;
-  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), (std::vector<size_t>{n.byStatus[Status::kExact], n.byStatus[Status::kAmbiguous],
-                                                                    n.byStatus[Status::kCity], n.byStatus[Status::kNone]}));
+  const lists::AddressCounts& a = n.addresses;
+  EXPECT_EQ((std::vector<size_t>{3, 1, 0, 1}), (std::vector<size_t>{a.byStatus[Status::kExact], a.byStatus[Status::kAmbiguous],
+                                                                    a.byStatus[Status::kCity], a.byStatus[Status::kNone]}));
   EXPECT_EQ((std::vector<size_t>{1, 1, 1, 2}),
-            (std::vector<size_t>{n.byAgreement[Agreement::kAgrees], n.byAgreement[Agreement::kAmongCandidates],
-                                 n.byAgreement[Agreement::kDisagrees], n.byAgreement[Agreement::kUndecidable]}));
+            (std::vector<size_t>{a.byAgreement[Agreement::kAgrees], a.byAgreement[Agreement::kAmongCandidates],
+                                 a.byAgreement[Agreement::kDisagrees], a.byAgreement[Agreement::kUndecidable]}));
 
   const Annotated utf8 = Annotate(u8"東京都港区赤坂,1070052\n東京都渋谷区神宮前,1500001", Columns(1, false, 2));
-  EXPECT_EQ(u8"東京都港区赤坂,1070052,1070052,exact,一致\n東京都渋谷区神宮前,1500001,,ambiguous,候補内", utf8.out);
+  EXPECT_EQ(u8"東京都港区赤坂,1070052,1070052,exact,一致\n東京都渋谷区神宮前,1500001,\"1500001,1500009\",ambiguous,候補内", utf8.out);
 }
 
 TEST(CsvAnnotate, AddedHeaderCellsNeverRepeatTheFilesOwn) {
@@ -264,7 +265,7 @@ TEST(CsvAnnotate, ThreadsWriteTheSameBytesOverRealAddresses) {
   EXPECT_EQ(one.result.counts.rows, several.result.counts.rows);
   for (size_t i = 0; i < resolver::StatusCounts::kSize; ++i) {
     const resolver::Status status = resolver::StatusCounts::At(i);
-    EXPECT_EQ(one.result.counts.byStatus[status], several.result.counts.byStatus[status]);
+    EXPECT_EQ(one.result.counts.addresses.byStatus[status], several.result.counts.addresses.byStatus[status]);
   }
 }
 

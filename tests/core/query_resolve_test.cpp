@@ -103,7 +103,7 @@ TEST(QueryResolve, CsvFilesGetCodeAndStatusInTheirOwnEncoding) {
     std::string out;
   } cases[] = {
       {"Shift-JIS with header and code", sjis, {"--column", "2", "--header", "--code-column", "3"}, sjisOut},
-      {"Shift-JIS without header", "東京都渋谷区神宮前\n", {"--column", "1"}, "東京都渋谷区神宮前,,ambiguous\n"},
+      {"Shift-JIS without header", "東京都渋谷区神宮前\n", {"--column", "1"}, "東京都渋谷区神宮前,\"1500001,1500009\",ambiguous\n"},
       {"UTF-8 with header", u8"住所\n東京都港区芝公園", {"--column", "1", "--header"},
        u8"住所,郵便番号,判定\n東京都港区芝公園,1050011,exact"},
       {"UTF-8 without header", u8"x,北海道札幌市中央区\n", {"--column", "2"}, u8"x,北海道札幌市中央区,0600000,city\n"},
