@@ -16,6 +16,7 @@
 #include "app/address_list_dialog.h"
 #include "app/app_state.h"
 #include "app/commands.h"
+#include "app/label_sources.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "lists/address_column.h"
@@ -339,6 +340,8 @@ void LayOut(HWND dialog) {
   Place(dialog, IDC_LIST_COPY_BARCODE, buttons, resultsTop + buttonHeight + gap, buttonWidth, buttonHeight);
   Place(dialog, IDC_LIST_COPY_PARTS, buttons, resultsTop + 2 * (buttonHeight + gap), buttonWidth,
         buttonHeight * 10 / 7);
+  Place(dialog, IDC_LIST_PRINT_LABELS, buttons, resultsTop + 2 * (buttonHeight + gap) + buttonHeight * 10 / 7 + gap,
+        buttonWidth, buttonHeight);
   Place(dialog, IDCANCEL, buttons, bottom - buttonHeight, buttonWidth, buttonHeight);
   // What the controls left behind at their old places goes too.
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -395,6 +398,9 @@ void OnCommand(ListDialog& state, int id) {
       break;
     case IDC_LIST_COPY_PARTS:
       OnCopyPartsClicked(state);
+      break;
+    case IDC_LIST_PRINT_LABELS:
+      PrintPastedLabels(state.dialog, *state.app, PastedText(state.dialog));
       break;
     case IDCANCEL:
       DestroyWindow(state.dialog);

@@ -277,6 +277,7 @@ const MenuCommand kMenuCommands[] = {
     {IDM_ADDRESS_TO_CODE, ShowAddressDialog},
     {IDM_CSV_ADD_CODES, AddCodesToCsvFile},
     {IDM_ADDRESS_LIST_TO_CODES, ShowAddressListDialog},
+    {IDM_PRINT_LABELS, PrintCsvLabels},
 };
 
 void OnMenuCommand(HWND window, AppState& app, int id) {

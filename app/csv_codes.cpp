@@ -20,6 +20,7 @@
 #include "app/app_state.h"
 #include "app/csv_codes.h"
 #include "app/csv_progress_dialog.h"
+#include "app/label_sources.h"
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "datafiles/file_access.h"
@@ -45,6 +46,7 @@ struct ColumnChoice {
   std::vector<std::string> firstRow;  // cp932
   lists::CsvColumns columns;
   bool fillAddresses = false;  // no address column: the code column's addresses are added
+  bool forLabels = false;      // opened to print labels: ラベルを印刷 is the default button
 };
 
 void Report(HWND owner, const std::string& text, UINT icon) {
@@ -112,12 +114,13 @@ INT_PTR CALLBACK ColumnsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       CheckDlgButton(dialog, IDC_CSV_HEADER, choice->columns.header ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_BARCODE, choice->columns.barcode ? BST_CHECKED : BST_UNCHECKED);
       CheckDlgButton(dialog, IDC_CSV_SPLIT, choice->columns.split ? BST_CHECKED : BST_UNCHECKED);
+      if (choice->forLabels) SendMessageA(dialog, DM_SETDEFID, IDC_CSV_PRINT_LABELS, 0);
       return TRUE;
     }
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
-      if (id != IDOK && id != IDCANCEL) return FALSE;
-      if (id == IDOK) {
+      if (id != IDOK && id != IDCANCEL && id != IDC_CSV_PRINT_LABELS) return FALSE;
+      if (id != IDCANCEL) {
         auto* choice = reinterpret_cast<ColumnChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
         const LRESULT address = SendDlgItemMessageA(dialog, IDC_CSV_ADDRESS_COLUMN, LB_GETCURSEL, 0, 0);
         const LRESULT code = SendDlgItemMessageA(dialog, IDC_CSV_CODE_COLUMN, LB_GETCURSEL, 0, 0);
@@ -287,7 +290,9 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
 
 }  // namespace
 
-void AddCodesToCsvFile(HWND window, AppState& app) {
+namespace {
+
+void RunCsvFile(HWND window, AppState& app, bool forLabels) {
   std::string input;
   if (!ChooseCsvFile(window, input)) return;
   lists::ListHead head;
@@ -308,6 +313,7 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
 
   ColumnChoice choice;
   choice.fileName = input;
+  choice.forLabels = forLabels;
   switch (PrepareChoice(*book, head, check.encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
@@ -319,10 +325,10 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
     case lists::CsvReader::kRow:
       break;
   }
-  if (DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
-                      reinterpret_cast<LPARAM>(&choice)) != IDOK) {
-    return;
-  }
+  const INT_PTR chosen = DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
+                                         reinterpret_cast<LPARAM>(&choice));
+  if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.firstRow, choice.columns);
+  if (chosen != IDOK) return;
 
   const std::string output = OutputPathFor(input, choice.fillAddresses);
   if (datafiles::FileExists(output) &&
@@ -337,5 +343,11 @@ void AddCodesToCsvFile(HWND window, AppState& app) {
   const bool written = WorkToFile(window, app, JobFor(*book, index, choice), progressText, input, output, result);
   ReportOutcome(window, input, output, choice, result, written);
 }
+
+}  // namespace
+
+void AddCodesToCsvFile(HWND window, AppState& app) { RunCsvFile(window, app, false); }
+
+void PrintCsvLabels(HWND window, AppState& app) { RunCsvFile(window, app, true); }
 
 }  // namespace kuranto

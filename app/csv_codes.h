@@ -8,5 +8,7 @@
 namespace kuranto {
 
 void AddCodesToCsvFile(HWND window, AppState& app);
+// 宛名ラベルの印刷 of the menu: the same file and columns dialog, ラベルを印刷 its default button.
+void PrintCsvLabels(HWND window, AppState& app);
 
 }  // namespace kuranto

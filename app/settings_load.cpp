@@ -36,6 +36,8 @@ settings::SettingsWindows SettingsWindowsOf(const Controls& c) {
 
 void SetSettingsKeyOverride(const std::string& path) { g_keyOverride = path; }
 
+settings::SettingsKey SettingsKeyInUse() { return KeyInUse(); }
+
 WindowRect LoadWindowRect() { return settings::LoadWindowRect(KeyInUse()); }
 
 void LoadSettings(const Controls& controls, Settings& settings) {

@@ -15,6 +15,8 @@ void LoadSettings(const Controls& controls, Settings& settings);
 void LoadPrefectureSetting(const Controls& controls);
 void SaveSettings(const Controls& controls, const Settings& settings);
 void ShowSettings(HWND window, Settings& settings);
+// Where the settings are read and written: the program's key or the test's.
+settings::SettingsKey SettingsKeyInUse();
 // The settings key below HKEY_CURRENT_USER, for tests; "" for the program's own.
 void SetSettingsKeyOverride(const std::string& path);
 

@@ -56,6 +56,7 @@
 #define IDM_ADDRESS_TO_CODE     40030
 #define IDM_CSV_ADD_CODES       40031
 #define IDM_ADDRESS_LIST_TO_CODES 40032
+#define IDM_PRINT_LABELS        40033
 
 /* Data-build dialog. */
 #define IDC_BUILD_PROGRESS      1024
@@ -102,6 +103,37 @@
 #define IDC_PARTS_COPY          1078
 #define IDC_CSV_SPLIT           1079
 #define IDC_LIST_COPY_PARTS     1084
+
+/* The label dialogs (label_print.rc): "IDD_LABEL_PRINT", "IDD_LABEL_PRINTING";
+   the buttons that open the first from the CSV columns and address-list dialogs. */
+#define IDC_LABEL_SOURCE           1100
+#define IDC_LABEL_STOCK            1101
+#define IDC_LABEL_CUSTOM_NAME      1102
+#define IDC_LABEL_CUSTOM_FIGURES   1103
+#define IDC_LABEL_CUSTOM_SAVE      1104
+#define IDC_LABEL_CUSTOM_DELETE    1105
+#define IDC_LABEL_HONORIFIC        1106
+#define IDC_LABEL_ORDER            1107
+#define IDC_LABEL_START            1108
+#define IDC_LABEL_OFFSET_X         1109
+#define IDC_LABEL_OFFSET_Y         1110
+#define IDC_LABEL_NO_BARCODE       1111
+#define IDC_LABEL_NAME_CAPTION     1112
+#define IDC_LABEL_NAME_COLUMN      1113
+#define IDC_LABEL_COMPANY_CAPTION  1114
+#define IDC_LABEL_COMPANY_COLUMN   1115
+#define IDC_LABEL_BUILDING_CAPTION 1116
+#define IDC_LABEL_BUILDING_COLUMN  1117
+#define IDC_LABEL_PREVIEW          1118
+#define IDC_LABEL_PREVIOUS         1119
+#define IDC_LABEL_PAGE             1120
+#define IDC_LABEL_NEXT             1121
+#define IDC_LABEL_COUNTS           1122
+#define IDC_LABEL_STATUS           1123
+#define IDC_LABEL_TEST_PRINT       1124
+#define IDC_LABEL_PRINTING_TEXT    1125
+#define IDC_CSV_PRINT_LABELS       1126
+#define IDC_LIST_PRINT_LABELS      1127
 
 /* About box "IDD_DIALOG1": the user line and the two links. */
 #define IDC_ABOUT_USER          1009

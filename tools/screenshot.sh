@@ -14,7 +14,9 @@
 # csv-report.png; the same for a CSV of codes and no addresses, whose
 # address column is none: csv-codes-columns.png and csv-codes-report.png;
 # and the 住所の一覧から郵便番号 dialog with a few hundred results:
-# resolve-list.png, and with a pasted column of codes: resolve-list-codes.png.
+# resolve-list.png, and with a pasted column of codes: resolve-list-codes.png;
+# and 宛名ラベルの印刷 with its preview, opened from the columns dialog of a
+# CSV of names, companies and addresses: labels.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -150,5 +152,19 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   read -r x y w h < <(drive box "住所の一覧から郵便番号" sleep 300 box-rect | tail -n 1 | tr -d "\r")
   crop "resolve-list-codes" "$x" "$y" "$w" "$h"
   drive box "住所の一覧から郵便番号" box-press 2 >/dev/null
+  # 宛名ラベルの印刷 from the columns dialog of a CSV of names, companies and
+  # addresses (a building on every third, the first row no exact address),
+  # its name and company columns chosen, the first page previewed.
+  iconv -f cp932 -t utf-8 "$KURANTO_OUT/program/Ken_all.csv" | cut -d, -f7-9 | tr -d "\"," |
+    sed -e "s/（.*//" -e "s/以下に掲載がない場合//" | awk "NR <= 40 {
+      address = \$0 \"1-2-3\" (NR % 3 == 0 ? \"　クラントビル\" NR \"階\" : \"\")
+      if (NR % 2) print \"山田 花子\" NR \",,\" address; else print \",株式会社見本\" NR \",\" address }" |
+    { echo "名前,会社,住所"; cat; } | sed "s/\$/\r/" >"$KURANTO_OUT/program/labels.csv"
+  drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\labels.csv" box-press 1 \
+    box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
+  read -r x y w h < <(drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
+    box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" sleep 500 box-rect | tail -n 1 | tr -d "\r")
+  crop "labels" "$x" "$y" "$w" "$h"
+  drive box "宛名ラベルの印刷" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '

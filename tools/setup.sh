@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix zlib1g-dev libz-mingw-w64-dev wine wine64 xvfb
           fonts-ipafont-gothic imagemagick locales clang-14 libclang-rt-14-dev python3 x11-utils
           xdotool kakasi-dic unicode-data zint
-          pkg-config libcairo2-dev fonts-ipafont fonts-ipaexfont poppler-utils)
+          pkg-config libcairo2-dev fonts-ipafont fonts-ipaexfont poppler-utils cups printer-driver-cups-pdf)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

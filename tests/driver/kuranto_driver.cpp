@@ -12,6 +12,8 @@
 //   box-set ID TEXT      set the text of a control of the last box (a dialog found by "box")
 //   box-press ID         press a button of the last box (IDOK 1, IDCANCEL 2)
 //   box-paste ID FILE    paste FILE's text (UTF-8) into edit box ID of the last box
+//   box-select-text ID TEXT  choose the entry TEXT of drop-down list ID of the last box
+//   box-text ID          print the text of control ID of the last box
 //   box-click ID [MS]    click a button of the last box and wait for its handling
 //   box-wait ID [MS]     wait until control ID of the last box is enabled (a
 //                        long work started by a click is over)
@@ -129,6 +131,20 @@ bool BoxSet(Session& s, Args& a) {
 bool BoxPress(Session& s, Args& a) {
   const int id = a.Number();
   return (s.box && driver::PressDialogButton(s.box, id)) || Fail(a.command, "no button " + std::to_string(id));
+}
+
+bool BoxSelectText(Session& s, Args& a) {
+  const int id = a.Number();
+  const std::string text = a.Next();
+  return (s.box && driver::SelectComboText(s.box, id, text)) ||
+         Fail(a.command, "no entry " + text + " in " + std::to_string(id));
+}
+
+bool BoxText(Session& s, Args& a) {
+  const int id = a.Number();
+  if (!s.box || !driver::Control(s.box, id)) return Fail(a.command, "no control " + std::to_string(id));
+  Print(driver::ControlText(s.box, id));
+  return true;
 }
 
 bool BoxPaste(Session& s, Args& a) {
@@ -302,6 +318,8 @@ const Verb kVerbs[] = {
     {"box-set", 2, "ID TEXT", false, BoxSet},
     {"box-press", 1, "ID", false, BoxPress},
     {"box-paste", 2, "ID FILE", false, BoxPaste},
+    {"box-select-text", 2, "ID TEXT", false, BoxSelectText},
+    {"box-text", 1, "ID", false, BoxText},
     {"box-click", 1, "ID", false, BoxClick},
     {"box-wait", 1, "ID", false, BoxWait},
     {"box-status", 1, "ID", false, BoxStatus},

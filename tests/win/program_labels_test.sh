@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# 宛名ラベルの印刷 driven from outside as a user would, printing through a
+# real spooler: a private CUPS with PDF printers (tools/with-cups.sh). A CSV
+# of names, companies and addresses goes through the columns dialog's
+# ラベルを印刷 onto 12-label sheets; the PDFs the spooler writes are read back
+# from their pixels (tests/scripts/label_pages.py): the bars equal the query
+# tool's barcode of every exact row, in the list's order; every dark pixel
+# lies inside a label, 1.5 mm from its edges; an offset of 2, 3 mm moves
+# every barcode by that; a printer with unprintable margins (a physical
+# offset) prints everything where the borderless one does; テスト印刷 prints
+# the frames alone. Runs inside tools/with-wine.sh.
+#
+#   program_labels_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1 source=$2
+
+if [ "${3:-}" != --spooled ]; then
+  command -v pdftoppm >/dev/null || { echo "program_labels_test: no pdftoppm (poppler-utils), skipped"; exit 77; }
+  work=$build/tests/win/labels
+  rm -rf "$work"
+  mkdir -p "$work"
+  "$source/tools/layout-program.sh" "$build" "$work/program" >/dev/null
+  exec "$source/tools/with-cups.sh" "$work/cups" bash "$0" "$build" "$source" --spooled "$work"
+fi
+work=$4
+driver=$build/tests/driver/kuranto_driver.exe
+ids=$source/resources/resource_ids.h
+reader=$source/tests/scripts/label_pages.py
+id() { awk -v name="$1" '$1 == "#define" && $2 == name { print $3 }' "$ids"; }
+drive() { wine "$driver" window 60000 "$@" | tr -d '\r'; }
+fail=0
+expect() { [ "$2" = "$3" ] || { echo "$1: got '$2', expected '$3'"; fail=1; }; }
+program=$(winepath -w "$work/program")
+pdfs=$work/cups/pdf
+query() { (cd "$work/program" && wine kuranto-query.exe "$@" | tr -d '\r'); }
+
+# The list: every town of the sample file with a lot number, a person's name
+# on the odd rows and a company's on the even ones, a building on every
+# third; the town-less first row is no exact address.
+iconv -f cp932 -t utf-8 "$source/data/sample/Ken_all.csv" | cut -d, -f7-9 | tr -d '"' | tr -d , |
+  sed -e 's/（.*//' -e 's/以下に掲載がない場合//' | awk 'NR <= 30 {
+    address = $0 "1-2-3" (NR % 3 == 0 ? "　クラントビル" NR "階" : "")
+    if (NR % 2) print "山田 花子" NR ",," address; else print ",株式会社見本" NR "," address }' |
+  { echo "名前,会社,住所"; cat; } | sed 's/$/\r/' >"$work/program/list.csv"
+query resolve --csv list.csv --column 3 --header --barcode >"$work/resolved.csv"
+# CODE<TAB>ADDRESS of the rows with a barcode, in order, and their bars.
+awk -F, 'NR > 1 && $6 != "" { print $4 "\t" $3 }' "$work/resolved.csv" | query --utf8 barcode | cut -f3 >"$work/expected-bars"
+with=$(wc -l <"$work/expected-bars")
+[ "$with" -gt 20 ] && [ "$with" -lt 30 ] || { echo "the list should have rows with and without a barcode: $with of 30"; exit 1; }
+
+# print BUTTON [PRINTER]: BUTTON of the open label dialog, OK in the print
+# dialog (PRINTER chosen there first), then the spooler's PDF as printN.pdf.
+printed=0
+print() {
+  drive box "宛名ラベルの印刷" box-press "$1" >/dev/null
+  drive box "印刷" 20000 box-select-text 1139 "${2:-KurantoPDF}" box-press 1 >/dev/null
+  printed=$((printed + 1))
+  for _ in $(seq 600); do
+    [ "$(ls "$pdfs" | wc -l)" -ge "$printed" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+    sleep 0.1
+  done
+  [ "$(ls "$pdfs" | wc -l)" -ge "$printed" ] || { echo "print $printed: no PDF"; exit 1; }
+  sleep 0.5
+  cp "$pdfs/$(ls -t "$pdfs" | head -n 1)" "$work/print$printed.pdf"
+}
+
+wine reg delete "HKCU\\Software\\Ostrel\\Kuranto" /f >/dev/null 2>&1 || true
+wine "$driver" start "$program\\kuranto.exe" "$program" window 120000 >/dev/null
+drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\list.csv" box-press 1 \
+  box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
+drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
+  box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" >/dev/null
+expect "counts" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL_COUNTS)" | tail -n 1)" \
+  "ラベル 30 枚、バーコードあり $with 枚、バーコードなし $((30 - with)) 枚（住所から番号が決まらない $((30 - with))）"
+expect "pages" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL_PAGE)" | tail -n 1)" "1 / 3 ページ"
+print 1
+drive box "宛名ラベルの印刷" box-set "$(id IDC_LABEL_OFFSET_X)" 2 box-set "$(id IDC_LABEL_OFFSET_Y)" 3 >/dev/null
+print 1
+drive box "宛名ラベルの印刷" box-set "$(id IDC_LABEL_OFFSET_X)" 0 box-set "$(id IDC_LABEL_OFFSET_Y)" 0 >/dev/null
+print 1 KurantoPDFMargins
+print "$(id IDC_LABEL_TEST_PRINT)"
+drive box "宛名ラベルの印刷" box-press 2 >/dev/null
+# 7. 中止 in the middle of a long job (the list thirty times over, 75 pages)
+# deletes the job whole: the spooler gets nothing.
+for _ in $(seq 30); do tail -n +2 "$work/program/list.csv"; done | { head -n 1 "$work/program/list.csv"; cat; } \
+  >"$work/program/long.csv"
+drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\long.csv" box-press 1 \
+  box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
+drive box "宛名ラベルの印刷" 60000 box-press 1 >/dev/null
+drive box "印刷" 20000 box-select-text 1139 KurantoPDF box-press 1 box "宛名ラベルの印刷中" 20000 box-press 2 >/dev/null
+expect "cancelled" "$(drive box "報告" 20000 | tail -n 1)" "印刷を中止しました。"
+drive box "報告" box-press 1 box "宛名ラベルの印刷" box-press 2 >/dev/null
+sleep 3
+expect "PDFs after the cancel" "$(ls "$pdfs" | wc -l)" "$printed"
+drive close >/dev/null
+
+# 1. The bars read from the pixels are the query tool's, label for label.
+python3 "$reader" bars "$work/print1.pdf" >"$work/bars1"
+cut -d' ' -f5 "$work/bars1" >"$work/read-bars"
+cmp -s "$work/read-bars" "$work/expected-bars" || { echo "bars read back differ:"; diff "$work/read-bars" "$work/expected-bars" | head; fail=1; }
+awk '$4 < 1.15 || $4 > 1.25 { print "pitch " $4 " mm at " $2 "," $3; bad = 1 } END { exit bad }' "$work/bars1" || fail=1
+# 2. Every dark pixel inside a label, 1.5 mm from its edges (a4-12).
+sheet="2 6 86.4 42.3 21.2 18.6 86.4 42.3"
+while read -r page outside inside; do
+  [ "$outside" -eq 0 ] && [ "$inside" -gt 0 ] || { echo "page $page: $outside dark pixels outside the labels, $inside inside"; fail=1; }
+done < <(python3 "$reader" ink "$work/print1.pdf" $sheet 1.5)
+# 3. The offset moves every barcode by 2, 3 mm; 4. the margins' printer prints where the borderless one does.
+moved() {  # moved BARS BARS2 DX DY: every barcode of BARS2 at BARS's place plus DX, DY (within 0.15 mm)
+  paste -d' ' "$1" "$2" | awk -v dx="$3" -v dy="$4" '{ ex = $7 - $2 - dx; ey = $8 - $3 - dy
+    if ($1 != $6 || $5 != $10 || ex * ex > 0.0225 || ey * ey > 0.0225) { print "moved by " $7 - $2 ", " $8 - $3; bad = 1 } }
+    END { exit bad }'
+}
+python3 "$reader" bars "$work/print2.pdf" >"$work/bars2"
+python3 "$reader" bars "$work/print3.pdf" >"$work/bars3"
+expect "barcodes with the offset" "$(wc -l <"$work/bars2")" "$with"
+moved "$work/bars1" "$work/bars2" 2 3 || { echo "the offset's print"; fail=1; }
+expect "barcodes on the margins' printer" "$(wc -l <"$work/bars3")" "$with"
+moved "$work/bars1" "$work/bars3" 0 0 || { echo "the margins' printer"; fail=1; }
+# 5. テスト印刷: one page, no barcode, its ink on the labels' edges alone.
+expect "alignment page's barcodes" "$(python3 "$reader" bars "$work/print4.pdf" | wc -l)" "0"
+read -r page outside inside < <(python3 "$reader" ink "$work/print4.pdf" $sheet 0.3)
+expect "alignment page's ink inside the frames" "$inside" "0"
+[ "$outside" -gt 0 ] || { echo "the alignment page is blank"; fail=1; }
+# 6. The settings kept: the stock and the offset last used.
+settings=$(wine reg query 'HKCU\Software\Ostrel\Kuranto\Labels' 2>/dev/null | tr -d '\r')
+grep -q 'Stock.*a4-12' <<<"$settings" || { echo "no stock kept: $settings"; fail=1; }
+
+[ $fail -eq 0 ] && echo "program_labels_test: labels printed through CUPS read back as the query tool's barcodes"
+exit $fail
