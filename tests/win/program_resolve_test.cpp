@@ -719,6 +719,9 @@ TEST_F(ProgramResolveTest, LongFileOfLatinBuildingsGetsTheQueryToolsBytes) {
   Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 2);
   Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_SETCURSEL, 0);
   EXPECT_TRUE(driver::IsChecked(columns, IDC_CSV_HEADER));
+  // The boxes keep the last run's choice.
+  Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_UNCHECKED);
+  Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_UNCHECKED);
   driver::PressDialogButton(columns);
   HWND report = driver::WaitMessageBox(program_->Id(), "報告", kLongRunMs);
   ASSERT_NE(report, nullptr) << "no report";
