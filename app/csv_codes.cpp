@@ -269,6 +269,8 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
                    const lists::CsvResult& result, bool written) {
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
+      // Closing the window mid-run cancels it too: then there is no one to tell.
+      if (!IsWindow(window)) return;
       Report(window, FormatText(texts::kCsvCancelledFormat, postal::BreakPathLines(output, kPathLineBytes).c_str()),
              MB_ICONINFORMATION);
       return;

@@ -24,9 +24,11 @@ struct Expected {
 
 const std::map<std::string, Expected> kDialogs = {
     {"IDD_ADDRESS_TO_CODE", {"JNYPB", true}},
-    {"IDD_CSV_COLUMNS", {"JCNHBS", true}},
+    {"IDD_CSV_COLUMNS", {"JCNHBSL", true}},
     {"IDD_CSV_PROGRESS", {"", true}},
-    {"IDD_ADDRESS_LIST_TO_CODES", {"JRCBP", true}},
+    {"IDD_ADDRESS_LIST_TO_CODES", {"JRCBPL", true}},
+    {"IDD_LABEL_PRINT", {"SMDKHOPXYNACBTR", true}},
+    {"IDD_LABEL_PRINTING", {"", true}},
     {"IDD_DIALOG1", {"", true}},
     {"IDD_DIALOG5", {"", true}},
     {"IDD_DIALOG2", {"", false}},

@@ -26,6 +26,7 @@ namespace {
 constexpr DWORD kStartMs = 180000;  // the index build of the real address file
 constexpr DWORD kWaitMs = 60000;    // a first search loads the resolver's book
 constexpr DWORD kExitMs = 20000;
+constexpr DWORD kLongRunMs = 170000;  // some 120,000 rows of Latin-letter buildings
 constexpr int kOpenFileNameBox = 1148;  // cmb13 of the common open dialog
 const char kRegistryKey[] = "Software\\Ostrel\\Kuranto";
 
@@ -35,6 +36,11 @@ const char kQueryTool[] = KURANTO_QUERY_EXE;
 #else
 const char kProgram[] = "";
 const char kQueryTool[] = "";
+#endif
+#ifdef KURANTO_LATIN_LIST
+const char kLatinList[] = KURANTO_LATIN_LIST;
+#else
+const char kLatinList[] = "";
 #endif
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -707,6 +713,81 @@ TEST_F(ProgramResolveTest, CancelDuringAThreadedRunLeavesNoFile) {
   EXPECT_TRUE(dir_->Read("many.csv") == bytes) << "the input changed";
   driver::PressDialogButton(report);
   ASSERT_TRUE(driver::WaitIdle(main_, kWaitMs));
+}
+
+TEST_F(ProgramResolveTest, LongFileOfLatinBuildingsGetsTheQueryToolsBytes) {
+  // Every town of the country with a lot and a building in Latin letters:
+  // many blocks over every worker, run to the end.
+  if (!FileExists(kLatinList)) GTEST_SKIP() << "no " << kLatinList << " (made from KEN_ALL.CSV); skipping";
+  ASSERT_TRUE(CopyFileA(kLatinList, dir_->File("latin.csv").c_str(), FALSE));
+
+  ASSERT_TRUE(ChooseCsvFile(dir_->File("latin.csv")));
+  HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
+  ASSERT_NE(columns, nullptr) << "no columns dialog";
+  Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_SETCURSEL, 1);
+  Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 2);
+  Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_SETCURSEL, 0);
+  EXPECT_TRUE(driver::IsChecked(columns, IDC_CSV_HEADER));
+  // The boxes keep the last run's choice.
+  Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_UNCHECKED);
+  Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_UNCHECKED);
+  driver::PressDialogButton(columns);
+  HWND report = driver::WaitMessageBox(program_->Id(), "報告", kLongRunMs);
+  ASSERT_NE(report, nullptr) << "no report";
+  const std::string text = driver::MessageBoxText(report);
+  EXPECT_NE(text.find("書き出したファイル:\n" + dir_->File("latin_郵便番号.csv")), std::string::npos) << text;
+  driver::PressDialogButton(report);
+
+  const std::string out = dir_->File("query_tool.csv");
+  const std::string command = QueryTool() + " resolve --csv \"" + dir_->File("latin.csv") +
+                              "\" --column 1 --code-column 2 --header --output \"" + out + "\"";
+  ASSERT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
+  const std::string window = dir_->Read("latin_郵便番号.csv");
+  const std::string tool = dir_->Read("query_tool.csv");
+  EXPECT_GT(std::count(tool.begin(), tool.end(), '\n'), 100000);
+  EXPECT_TRUE(window == tool) << "the window wrote other bytes than the tool (" << window.size() << " against "
+                              << tool.size() << ")";
+  DeleteFileA(out.c_str());
+  DeleteFileA(dir_->File("latin_郵便番号.csv").c_str());
+  DeleteFileA(dir_->File("latin.csv").c_str());
+}
+
+TEST_F(ProgramResolveTest, ClosingTheWindowMidRunEndsTheProgramAndLeavesNoFile) {
+  std::string bytes;
+  for (int pass = 0; pass < 40; ++pass)
+    for (const std::string& row : *offices_) bytes += row;
+  dir_->Write("closed.csv", bytes);
+  HWND list = OpenListDialog();
+  ASSERT_NE(list, nullptr);
+  PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
+  HWND address = Dialog("住所から郵便番号");
+  ASSERT_NE(address, nullptr);
+
+  ASSERT_TRUE(ChooseCsvFile(dir_->File("closed.csv")));
+  HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
+  ASSERT_NE(columns, nullptr) << "no columns dialog";
+  driver::PressDialogButton(columns);
+  HWND progress = Dialog("クラント");
+  ASSERT_NE(progress, nullptr) << "no progress dialog";
+  HWND bar = driver::Control(progress, IDC_CSV_PROGRESS);
+  for (const DWORD start = GetTickCount(); Ask(bar, PBM_GETPOS) == 0 && GetTickCount() - start < kWaitMs;) Sleep(20);
+  ASSERT_GT(Ask(bar, PBM_GETPOS), 0) << "the bar never moved";
+  ASSERT_LT(Ask(bar, PBM_GETPOS), 100) << "the work ended before the window could be closed";
+  // Neither dialog can start a search on the state the run is reading.
+  EXPECT_FALSE(IsWindowEnabled(address)) << "住所から郵便番号 usable during the run";
+  EXPECT_FALSE(IsWindowEnabled(list)) << "住所の一覧から郵便番号 usable during the run";
+
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  const bool ended = program_->WaitExit(kWaitMs, nullptr);
+  if (!ended) program_->Kill();
+  EXPECT_TRUE(ended) << "the program lived on after its window closed mid-run";
+  EXPECT_FALSE(dir_->Has("closed_郵便番号.csv")) << "an output after the run was cut short";
+  EXPECT_FALSE(dir_->Has("closed_郵便番号.csv.tmp")) << "the temporary file was left";
+  DeleteFileA(dir_->File("closed.csv").c_str());
+
+  // The other tests go on with a program of their own.
+  main_ = nullptr;
+  if (program_->Start(dir_->File("kuranto.exe"), dir_->path())) main_ = driver::WaitMainWindow(program_->Id(), kStartMs);
 }
 
 TEST_F(ProgramResolveTest, RefusedFileIsReportedAndNothingWritten) {
