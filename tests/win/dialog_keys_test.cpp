@@ -24,9 +24,9 @@ struct Expected {
 
 const std::map<std::string, Expected> kDialogs = {
     {"IDD_ADDRESS_TO_CODE", {"JNYPB", true}},
-    {"IDD_CSV_COLUMNS", {"JCNHBSL", true}},
+    {"IDD_CSV_COLUMNS", {"JCNHBSDL", true}},
     {"IDD_CSV_PROGRESS", {"", true}},
-    {"IDD_ADDRESS_LIST_TO_CODES", {"JRCBPL", true}},
+    {"IDD_ADDRESS_LIST_TO_CODES", {"JRCBPDL", true}},
     {"IDD_LABEL_PRINT", {"SMDKHOPXYNACBTR", true}},
     {"IDD_LABEL_PRINTING", {"", true}},
     {"IDD_DIALOG1", {"", true}},

@@ -32,6 +32,8 @@ fail=0
 expect() { [ "$2" = "$3" ] || { echo "$1: got '$2', expected '$3'"; fail=1; }; }
 program=$(winepath -w "$work/program")
 pdfs=$work/cups/pdf
+# The file dialog of the CSV command, as titled in app/texts.h.
+open_title="郵便番号（または住所）を付ける CSV ファイルを開く"
 query() { (cd "$work/program" && wine kuranto-query.exe "$@" | tr -d '\r'); }
 
 # The list: every town of the sample file with a lot number, a person's name
@@ -66,7 +68,7 @@ print() {
 
 wine reg delete "HKCU\\Software\\Ostrel\\Kuranto" /f >/dev/null 2>&1 || true
 wine "$driver" start "$program\\kuranto.exe" "$program" window 120000 >/dev/null
-drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\list.csv" box-press 1 \
+drive command "$(id IDM_CSV_ADD_CODES)" box "$open_title" box-set 1148 "$program\\list.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
 drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
   box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" >/dev/null
@@ -84,7 +86,7 @@ drive box "宛名ラベルの印刷" box-press 2 >/dev/null
 # deletes the job whole: the spooler gets nothing.
 for _ in $(seq 30); do tail -n +2 "$work/program/list.csv"; done | { head -n 1 "$work/program/list.csv"; cat; } \
   >"$work/program/long.csv"
-drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\long.csv" box-press 1 \
+drive command "$(id IDM_CSV_ADD_CODES)" box "$open_title" box-set 1148 "$program\\long.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
 drive box "宛名ラベルの印刷" 60000 box-press 1 >/dev/null
 drive box "印刷" 20000 box-select-text 1139 KurantoPDF box-press 1 box "宛名ラベルの印刷中" 20000 box-press 2 >/dev/null
