@@ -1,5 +1,5 @@
-// 住所から郵便番号: one address at a time, answered in the address list like
-// any search, the dialog left open for the next one.
+// 住所から郵便番号: one address at a time, answered in the dialog itself and
+// in the address list like any search, the dialog left open for the next one.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,10 +14,12 @@
 #include "app/barcode_panel.h"
 #include "app/child_controls.h"
 #include "app/commands.h"
+#include "app/dialog_place.h"
 #include "app/main_window.h"
 #include "app/office_answer.h"
 #include "app/result_pages.h"
 #include "app/texts.h"
+#include "postal/templates.h"
 #include "postal/text.h"
 #include "postal/texts.h"
 #include "resolver/book_files.h"
@@ -73,10 +75,43 @@ std::string StatusOf(const resolver::AddressBook& book, const resolver::Resoluti
       }
       break;
     case resolver::Status::kNone:
-      text[0] = '\0';
+      text = texts::kNoMunicipality;
       break;
   }
   return text;
+}
+
+// The answer's code (hyphenated as the lists show codes), its status in
+// words and an office's name.
+void ShowAnswerFields(HWND dialog, const AppState& app, const resolver::Resolution& resolution, size_t office) {
+  std::string code = resolution.postalCode, status, name;
+  switch (resolution.status) {
+    case resolver::Status::kExact: status = texts::kAnswerExact; break;
+    case resolver::Status::kAmbiguous:
+      // Several codes: none of them is the answer.
+      code.clear();
+      status = FormatText(texts::kAnswerAmbiguousFormat, static_cast<int>(resolution.candidates.size()));
+      break;
+    case resolver::Status::kCity: status = texts::kAnswerCity; break;
+    case resolver::Status::kNone: status = texts::kAnswerNone; break;
+  }
+  if (office != resolver::kNoOffice) {
+    const resolver::Office found = resolver::OfficeAt(*app.book, office);
+    code = std::string(found.postalCode);
+    status = texts::kAnswerOffice;
+    name = std::string(found.name);
+  }
+  if (app.settings.hyphen) postal::InsertPostalHyphen(code);
+  SetDlgItemTextA(dialog, IDC_RESOLVE_CODE, code.c_str());
+  SetDlgItemTextA(dialog, IDC_RESOLVE_STATUS, status.c_str());
+  SetDlgItemTextA(dialog, IDC_RESOLVE_OFFICE, name.c_str());
+}
+
+// Nothing of the last answer left in the dialog.
+void ClearDialogAnswer(HWND dialog, AppState& app) {
+  for (int id : {IDC_RESOLVE_CODE, IDC_RESOLVE_STATUS, IDC_RESOLVE_OFFICE}) SetDlgItemTextA(dialog, id, "");
+  ClearAddressParts(dialog);
+  ClearBarcodeAnswer(dialog, app.addressBarcode);
 }
 
 void SearchAddress(HWND dialog, HWND window, AppState& app) {
@@ -88,23 +123,44 @@ void SearchAddress(HWND dialog, HWND window, AppState& app) {
   }
   const resolver::AddressBook* book = LoadedBook(dialog, app);
   if (book == nullptr) return;
+  ClearDialogAnswer(dialog, app);
+  ClearMainAnswer(window, app);
+
   resolver::Resolution resolution;
   resolver::Resolve(*book, address, resolution);
   const std::string name = TextOf(GetDlgItem(dialog, IDC_RESOLVE_NAME), kAddressBytes);
   const size_t office = name.empty() ? resolver::kNoOffice : resolver::FindOffice(*book, resolution, name);
+  ShowAnswerFields(dialog, app, resolution, office);
   ShowAddressParts(dialog, *book, resolution, address);
+  ShowBarcodeAnswer(dialog, *book, resolution, office, address, app.addressBarcode);
   if (office != resolver::kNoOffice) {
     ShowOfficeAnswer(window, app, office);
-  } else if (resolution.status == resolver::Status::kNone) {
-    // The list keeps what it showed: nothing fits this text.
-    ShowMessage(dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
   } else {
     ShowResolution(window, app, resolution);
   }
-  ShowBarcodeAnswer(dialog, *book, resolution, office, address, app.addressBarcode);
+  if (resolution.status == resolver::Status::kNone) {
+    // Only tells: the dialog and the status bar say the same.
+    UpdateWindow(dialog);
+    ShowMessage(dialog, texts::kNoMunicipality, texts::kWindowTitle, MB_OK | MB_ICONINFORMATION);
+  }
   // Ready for the next address.
   SetFocus(box);
   SendMessageA(box, EM_SETSEL, 0, -1);
+}
+
+// Where the user last put it, else beside the main window and its results.
+void PlaceDialog(HWND dialog, const AppState& app) {
+  const settings::DialogPlace& place = app.settings.addressDialog;
+  if (place.stored) {
+    PlaceOnScreen(dialog, place.x, place.y);
+  } else {
+    PlaceBesideOwner(dialog, GetWindow(dialog, GW_OWNER));
+  }
+}
+
+void RememberPlace(HWND dialog, AppState& app) {
+  RECT placed = {};
+  if (GetWindowRect(dialog, &placed)) app.settings.addressDialog = {true, placed.left, placed.top};
 }
 
 // The state the dialog was opened with, kept from WM_INITDIALOG on.
@@ -118,6 +174,7 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
       SendDlgItemMessageA(dialog, IDC_RESOLVE_ADDRESS, EM_LIMITTEXT, kAddressBytes - 1, 0);
       SendDlgItemMessageA(dialog, IDC_RESOLVE_NAME, EM_LIMITTEXT, kAddressBytes - 1, 0);
       ClearAddressParts(dialog);
+      PlaceDialog(dialog, *reinterpret_cast<AppState*>(lParam));
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
@@ -136,6 +193,7 @@ INT_PTR CALLBACK AddressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
       return TRUE;
     case WM_DESTROY:
       if (app != nullptr) {
+        RememberPlace(dialog, *app);
         app->addressDialog = nullptr;
         app->addressBarcode.shown = false;
       }
@@ -172,12 +230,21 @@ const resolver::AddressBook* LoadedBook(HWND owner, AppState& app) {
   return app.book.get();
 }
 
+void ClearMainAnswer(HWND window, AppState& app) {
+  const Controls& c = app.controls;
+  SetWindowTextA(c.display, "");
+  SetStatusText(c, texts::kStatusBlank);
+  for (int list : {IDC_ADDRESS_LIST, IDC_OFFICE_LIST}) ClearResultList(app, *ResultPageOfId(list));
+  app.resultCount = 0;
+  UpdateWindow(window);
+}
+
 void ShowResolution(HWND window, AppState& app, const resolver::Resolution& resolution) {
   const Controls& c = app.controls;
   SendMessageA(c.tab, TCM_SETCURSEL, kAddressPage, 0);
   SwitchTabPage(c, kAddressPage);  // selecting a tab this way sends no notification
 
-  ClearResultList(app, *ResultPageOfId(IDC_ADDRESS_LIST));
+  ClearMainAnswer(window, app);
   for (size_t index : resolution.candidates) app.addressRows.Add(RowOf(app.book->Record(index)));
   app.resultCount = app.addressRows.Count();
   FillResultList(c.addressList, app.resultCount);

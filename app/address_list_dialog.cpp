@@ -16,6 +16,7 @@
 #include "app/address_list_dialog.h"
 #include "app/app_state.h"
 #include "app/commands.h"
+#include "app/dialog_place.h"
 #include "app/label_sources.h"
 #include "app/main_window.h"
 #include "app/texts.h"
@@ -277,7 +278,7 @@ void ReviewRow(const ListDialog& state, int index) {
     return;
   }
   if (row.answer.status == resolver::Status::kNone) {
-    ShowMessage(state.dialog, texts::kNoMunicipality, texts::kConfirmCaption, MB_OK | MB_ICONINFORMATION);
+    ShowMessage(state.dialog, texts::kNoMunicipality, texts::kWindowTitle, MB_OK | MB_ICONINFORMATION);
     return;
   }
   ShowResolution(state.owner, *state.app, row.answer);
@@ -291,9 +292,10 @@ void CopyAll(const ListDialog& state) {
   PutTextOnClipboard(state.dialog, lists::RowsAsColumn(*state.app->book, state.rows, asked));
 }
 
-// The choice beside すべてコピー, kept in the settings.
-void OnCopyPartsClicked(const ListDialog& state) {
+// The choices beside すべてコピー, kept in the settings.
+void OnCopyChoiceClicked(const ListDialog& state) {
   state.app->settings.copyParts = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_PARTS) == BST_CHECKED;
+  state.app->settings.copyBarcode = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) == BST_CHECKED;
 }
 
 RECT DialogUnits(HWND dialog, int left, int top, int width, int height) {
@@ -347,28 +349,11 @@ void LayOut(HWND dialog) {
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// Beside the main window where the screen has room, or as far from it as
-// the screen lets: a reviewed row shows in the main window's address list.
-void PlaceBesideOwner(HWND dialog, HWND owner) {
-  RECT own = {}, placed = {};
-  GetWindowRect(owner, &own);
-  GetWindowRect(dialog, &placed);
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const int width = placed.right - placed.left, height = placed.bottom - placed.top;
-  int x = own.right, y = own.top;
-  if (x + width > work.right) x = own.left - width >= work.left ? own.left - width : work.right - width;
-  if (y + height > work.bottom) y = work.bottom - height;
-  SetWindowPos(dialog, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void OnInitDialog(HWND dialog, LPARAM param) {
   auto* state = reinterpret_cast<ListDialog*>(param);
   SetWindowLongPtrA(dialog, DWLP_USER, param);
   state->dialog = dialog;
+  // A reviewed row shows in the main window's address list.
   PlaceBesideOwner(dialog, state->owner);
   RECT opened = {};
   GetWindowRect(dialog, &opened);
@@ -376,6 +361,7 @@ void OnInitDialog(HWND dialog, LPARAM param) {
   SendDlgItemMessageA(dialog, IDC_LIST_ADDRESSES, EM_SETLIMITTEXT, kPastedBytes, 0);
   AddColumns(dialog);
   CheckDlgButton(dialog, IDC_LIST_COPY_PARTS, state->app->settings.copyParts ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_LIST_COPY_BARCODE, state->app->settings.copyBarcode ? BST_CHECKED : BST_UNCHECKED);
   EnableForRun(*state);
   LayOut(dialog);
 }
@@ -397,7 +383,8 @@ void OnCommand(ListDialog& state, int id) {
       CopyAll(state);
       break;
     case IDC_LIST_COPY_PARTS:
-      OnCopyPartsClicked(state);
+    case IDC_LIST_COPY_BARCODE:
+      OnCopyChoiceClicked(state);
       break;
     case IDC_LIST_PRINT_LABELS:
       PrintPastedLabels(state.dialog, *state.app, PastedText(state.dialog));

@@ -37,6 +37,14 @@ void ShowBarcodeAnswer(HWND dialog, const resolver::AddressBook& book, const res
   InvalidateRect(GetDlgItem(dialog, IDC_RESOLVE_BARCODE), nullptr, TRUE);
 }
 
+void ClearBarcodeAnswer(HWND dialog, BarcodeAnswer& answer) {
+  answer.shown = false;
+  EnableWindow(GetDlgItem(dialog, IDC_RESOLVE_COPY_BARCODE), FALSE);
+  HWND drawing = GetDlgItem(dialog, IDC_RESOLVE_BARCODE);
+  InvalidateRect(drawing, nullptr, TRUE);
+  UpdateWindow(drawing);
+}
+
 void DrawBarcode(HDC dc, const barcode::CustomerBarcode& code, int left, int top, double pixelsPerMmX,
                  double pixelsPerMmY) {
   const SIZE size = BarcodePixels(pixelsPerMmX, pixelsPerMmY);

@@ -23,6 +23,9 @@ struct BarcodeAnswer {
 void ShowBarcodeAnswer(HWND dialog, const resolver::AddressBook& book, const resolver::Resolution& resolution,
                        size_t office, const std::string& address, BarcodeAnswer& answer);
 
+// Draws no barcode and greys the copy button, until the next answer.
+void ClearBarcodeAnswer(HWND dialog, BarcodeAnswer& answer);
+
 // WM_DRAWITEM of IDC_RESOLVE_BARCODE: the bars at real size from the DC's
 // LOGPIXELS, at the control's top left, on white.
 void DrawBarcodeItem(const DRAWITEMSTRUCT& item, const BarcodeAnswer& answer);

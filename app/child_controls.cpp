@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <iterator>
 #include <vector>
 
@@ -12,6 +14,8 @@
 #include "app/main_window.h"
 #include "app/search_mode.h"
 #include "app/texts.h"
+#include "postal/templates.h"
+#include "win32/scoped.h"
 
 namespace kuranto {
 
@@ -72,15 +76,27 @@ const ControlPlan kAfterStatus[] = {
     {IDC_TAB, WC_TABCONTROLA, false, "", 10, 10, 450, 130, WS_VISIBLE | WS_CLIPSIBLINGS, &Controls::tab},
 };
 
+// What a column must show whole at its default width, beyond its own width.
+enum class Fit { kWidth, kPostalCode, kOldNumber, kKana };
+
 struct Column {
   const char* title;
-  int width;
+  int width;  // the least default width
+  Fit fit = Fit::kWidth;
 };
 
-const Column kAddressColumns[] = {{"郵便番号", 60}, {"都道府県", 60}, {"カナ", 20},       {"市区町村", 120}, {"カナ", 20},
-                                  {"町域", 130},    {"カナ", 20},     {"市区町村ｺｰﾄﾞ", 60}, {"旧番号", 50}};
-const Column kOfficeColumns[] = {{"郵便番号", 60}, {"大口客先名", 80}, {"カナ", 20},       {"都道府県", 60},
-                                 {"市区町村", 80}, {"町域", 120},      {"市区町村ｺｰﾄﾞ", 60}, {"旧番号", 50}};
+constexpr Fit kCode = Fit::kPostalCode, kKana = Fit::kKana, kOld = Fit::kOldNumber;
+const Column kAddressColumns[] = {{"郵便番号", 60, kCode}, {"都道府県", 60}, {"カナ", 20, kKana},
+                                  {"市区町村", 120},       {"カナ", 20, kKana}, {"町域", 130},
+                                  {"カナ", 20, kKana},     {"市区町村ｺｰﾄﾞ", 60}, {"旧番号", 50, kOld}};
+const Column kOfficeColumns[] = {{"郵便番号", 60, kCode}, {"大口客先名", 80}, {"カナ", 20, kKana},
+                                 {"都道府県", 60},        {"市区町村", 80},   {"町域", 120},
+                                 {"市区町村ｺｰﾄﾞ", 60},    {"旧番号", 50, kOld}};
+// A cell's text is drawn 2 pixels inside each side of its label, which
+// itself starts a little inside the column.
+constexpr int kCellMargin = 12;
+constexpr char kSevenDigits[] = "0000000";
+constexpr char kOldDigits[] = "00000";
 const Column kConditionColumns[] = {{"種類", 40}, {"選択", 70}, {"項目１", 100}, {"項目２", 100}, {"項目３", 100}};
 const Column kRecordColumns[] = {{"記録", 640}};
 
@@ -176,10 +192,46 @@ void CreateChildControls(HWND window, Controls& c) {
   SetGuiFont(c);
 }
 
-std::vector<int> DefaultColumnWidths(const Controls& controls, HWND list) {
+namespace {
+
+int TextWidth(HDC dc, const std::string& text) {
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// `digits` drawn in the face's widest digit, hyphenated as the display has it.
+int WidestCodeWidth(HDC dc, const char* digits, const postal::DisplayFlags& flags) {
+  int widest = 0;
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    std::string code(std::strlen(digits), digit);
+    if (flags.hyphen) postal::InsertPostalHyphen(code);
+    widest = std::max(widest, TextWidth(dc, code));
+  }
+  return widest;
+}
+
+int ContentWidth(HDC dc, Fit fit, const postal::DisplayFlags& flags) {
+  switch (fit) {
+    case Fit::kPostalCode: return WidestCodeWidth(dc, kSevenDigits, flags);
+    case Fit::kOldNumber: return WidestCodeWidth(dc, kOldDigits, flags);
+    case Fit::kKana: return TextWidth(dc, flags.hiragana ? texts::kHiraganaWidthSample : texts::kKanaWidthSample);
+    case Fit::kWidth: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<int> DefaultColumnWidths(const Controls& controls, HWND list, HFONT font, const postal::DisplayFlags& flags) {
   std::vector<int> widths;
-  const auto add = [&widths](const auto& columns) {
-    for (const Column& column : columns) widths.push_back(column.width);
+  ScopedGetDC dc(list);
+  ScopedSelectObject selected(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+  const auto add = [&](const auto& columns) {
+    for (const Column& column : columns) {
+      const int content = font == nullptr ? 0 : ContentWidth(dc, column.fit, flags) + kCellMargin;
+      widths.push_back(std::max(column.width, content));
+    }
   };
   if (list == controls.addressList) add(kAddressColumns);
   if (list == controls.officeList) add(kOfficeColumns);

@@ -39,6 +39,8 @@ namespace kuranto {
 
 namespace {
 
+// A path's lines in a report: narrower than any message box.
+constexpr size_t kPathLineBytes = 60;
 
 // What the column dialog shows and what the user chose.
 struct ColumnChoice {
@@ -60,6 +62,7 @@ bool ChooseCsvFile(HWND owner, std::string& path) {
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = texts::kCsvFilter;
   dialog.lpstrFile = file;
+  dialog.lpstrTitle = texts::kCsvOpenTitle;
   dialog.nMaxFile = MAX_PATH;
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameA(&dialog)) return false;
@@ -209,7 +212,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   if (choice.fillAddresses) {
     const std::string apart = ApartText(texts::kCsvLookupNotUtf8Format, n.notUtf8) +
                               ApartText(texts::kCsvLookupTooShortFormat, n.tooShort);
-    return texts::CsvLookupDoneText(n.rows, n.codes, apart, output);
+    return texts::CsvLookupDoneText(n.rows, n.codes, apart, postal::BreakPathLines(output, kPathLineBytes));
   }
   const lists::CsvColumns& columns = choice.columns;
   const std::string offices =
@@ -218,7 +221,7 @@ std::string DoneText(const lists::CsvResult& result, const ColumnChoice& choice,
   // Rows set apart are told under none, which counts them.
   const std::string apart = ApartText(texts::kCsvNotUtf8Format, n.notUtf8) +
                             ApartText(texts::kCsvTooShortFormat, n.tooShort) + offices + agreement;
-  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, output);
+  return texts::CsvDoneText(n.rows, n.addresses.byStatus, apart, postal::BreakPathLines(output, kPathLineBytes));
 }
 
 // The work on one file: the resolver's or the lookup's.
@@ -262,6 +265,10 @@ void ReportOutcome(HWND window, const std::string& input, const std::string& out
                    const lists::CsvResult& result, bool written) {
   switch (result.outcome) {
     case lists::CsvOutcome::kCancelled:
+      // Closing the window mid-run cancels it too: then there is no one to tell.
+      if (!IsWindow(window)) return;
+      Report(window, FormatText(texts::kCsvCancelledFormat, postal::BreakPathLines(output, kPathLineBytes).c_str()),
+             MB_ICONINFORMATION);
       return;
     case lists::CsvOutcome::kUnclosedQuote:
     case lists::CsvOutcome::kNotText:
@@ -314,6 +321,8 @@ void RunCsvFile(HWND window, AppState& app, bool forLabels) {
   ColumnChoice choice;
   choice.fileName = input;
   choice.forLabels = forLabels;
+  choice.columns.barcode = app.settings.csvBarcode;
+  choice.columns.split = app.settings.csvSplit;
   switch (PrepareChoice(*book, head, check.encoding.encoding, choice, refused.line)) {
     case lists::CsvReader::kEnd:
       Report(window, FormatText(texts::kCsvEmptyFormat, input.c_str()), MB_ICONEXCLAMATION);
@@ -327,6 +336,10 @@ void RunCsvFile(HWND window, AppState& app, bool forLabels) {
   }
   const INT_PTR chosen = DialogBoxParamA(WindowInstance(window), texts::kCsvColumnsResource, window, ColumnsProc,
                                          reinterpret_cast<LPARAM>(&choice));
+  if (chosen == IDOK || chosen == IDC_CSV_PRINT_LABELS) {
+    app.settings.csvBarcode = choice.columns.barcode;
+    app.settings.csvSplit = choice.columns.split;
+  }
   if (chosen == IDC_CSV_PRINT_LABELS) PrintCsvFileLabels(window, app, input, choice.firstRow, choice.columns);
   if (chosen != IDOK) return;
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr DWORD kPumpEveryMs = 50;
 constexpr int kProgressSteps = 100;  // each step repaints the bar at once
+constexpr uint64_t kBytesPerKb = 1024;
 
 }  // namespace
 
@@ -42,6 +43,8 @@ bool ProgressDialog::operator()(uint64_t done, uint64_t total) {
   const DWORD now = GetTickCount();
   if (step == step_ && now - pumped_ < kPumpEveryMs) return !cancelled_;
   if (step != step_) SendDlgItemMessageA(dialog_, IDC_CSV_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(step), 0);
+  const auto kb = [](uint64_t bytes) { return static_cast<unsigned long>((bytes + kBytesPerKb - 1) / kBytesPerKb); };
+  SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_COUNT, FormatText(texts::kCsvProgressCountFormat, kb(done), kb(total)).c_str());
   step_ = step;
   pumped_ = now;
   MSG message;

@@ -141,6 +141,7 @@ void OnCreate(HWND window) {
   if (modeButton != nullptr) SetFocus(modeButton);
   LoadPrefectureSetting(app.controls);
   app.listFont = ApplyListFont(window, app.controls, FontSizeTable[settings.fontSizeIndex]);
+  LoadColumnWidths(app.controls, settings, app.listFont.get());
   CheckMenuRadioItem(GetMenu(window), IDM_FONT_LARGEST, IDM_FONT_SMALLEST,
                      IDM_FONT_LARGEST + static_cast<UINT>(settings.fontSizeIndex), MF_BYCOMMAND);
   app.dropSource = MakeTextDropSource();

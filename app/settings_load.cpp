@@ -17,11 +17,14 @@ settings::SettingsKey KeyInUse() {
   return key;
 }
 
-settings::SettingsWindows SettingsWindowsOf(const Controls& c) {
+// `font`: the lists' font that their default widths fit, nullptr for the
+// program's own widths.
+settings::SettingsWindows SettingsWindowsOf(const Controls& c, HFONT font = nullptr,
+                                            const postal::DisplayFlags& flags = {}) {
   settings::SettingsWindows windows;
   windows.mainWindow = GetParent(c.search);
-  windows.addressList = {c.addressList, DefaultColumnWidths(c, c.addressList)};
-  windows.officeList = {c.officeList, DefaultColumnWidths(c, c.officeList)};
+  windows.addressList = {c.addressList, DefaultColumnWidths(c, c.addressList, font, flags)};
+  windows.officeList = {c.officeList, DefaultColumnWidths(c, c.officeList, font, flags)};
   windows.radios[0] = c.radioNumber;
   windows.radios[1] = c.radioPlace;
   windows.radios[2] = c.radioFuzzy;
@@ -43,6 +46,10 @@ WindowRect LoadWindowRect() { return settings::LoadWindowRect(KeyInUse()); }
 void LoadSettings(const Controls& controls, Settings& settings) {
   settings::LoadSettings(KeyInUse(), SettingsWindowsOf(controls), settings);
   settings.searchMode = postal::SearchModeFromRadioIndex(settings.radio);
+}
+
+void LoadColumnWidths(const Controls& controls, const Settings& settings, HFONT font) {
+  settings::LoadColumnWidths(KeyInUse(), SettingsWindowsOf(controls, font, DisplayFlagsOf(settings)));
 }
 
 void LoadPrefectureSetting(const Controls& controls) {

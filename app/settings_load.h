@@ -12,6 +12,9 @@ namespace kuranto {
 using settings::WindowRect;
 WindowRect LoadWindowRect();
 void LoadSettings(const Controls& controls, Settings& settings);
+// The result lists' stored column widths; a column without one starts wide
+// enough for its codes (or a few kana) in `font`, the lists' font.
+void LoadColumnWidths(const Controls& controls, const Settings& settings, HFONT font);
 void LoadPrefectureSetting(const Controls& controls);
 void SaveSettings(const Controls& controls, const Settings& settings);
 void ShowSettings(HWND window, Settings& settings);

@@ -36,6 +36,10 @@ inline constexpr char kFuzzyCaption[] = "あいまい";
 inline constexpr char kOfficeNameCaption[] = "大口客先名";
 inline constexpr char kRemoveFromList[] = "リストから外す(&O)";
 inline constexpr char kListFontFace[] = "ＭＳ Ｐゴシック";
+// A few kana, as the kana columns show them (half-width, or full-width
+// hiragana), that a kana column's default width shows whole.
+inline constexpr char kKanaWidthSample[] = "ﾎｯｶｲﾄﾞｳ";
+inline constexpr char kHiraganaWidthSample[] = "ほっかいどう";
 
 inline constexpr char kLinksSection[] = "URL";
 inline constexpr char kPostalUrlKey[] = "POSTAL_URL";
@@ -90,6 +94,12 @@ inline constexpr char kResolvedCityFormat[] = "市区町村だけが分かりま
 inline constexpr char kResolvedCityNoCodeFormat[] = "市区町村だけが分かりました（町域は見つかりません。%d 件）";
 inline constexpr char kResolvedOfficeFormat[] = "事業所の郵便番号です: %s（%s）";
 inline constexpr char kNoMunicipality[] = "この住所の市区町村が見つかりません。";
+// The dialog's own answer: the status in words.
+inline constexpr char kAnswerExact[] = "決定";
+inline constexpr char kAnswerAmbiguousFormat[] = "候補あり %d 件";
+inline constexpr char kAnswerCity[] = "市区町村のみ";
+inline constexpr char kAnswerNone[] = "見つからない";
+inline constexpr char kAnswerOffice[] = "事業所";
 inline constexpr char kNeedAddress[] = "住所を入力してください。";
 
 // Putting codes on a CSV file.
@@ -102,6 +112,11 @@ inline constexpr char kCsvOutputSuffix[] = "_郵便番号.csv";
 inline constexpr char kCsvOutputStem[] = "_郵便番号";  // before a .tsv or .txt file's own extension
 inline constexpr char kCsvNoCodeColumn[] = "（なし）";
 inline constexpr char kCsvProgressText[] = "住所から郵便番号を調べています...";
+// The open dialog's title.
+inline constexpr char kCsvOpenTitle[] = "郵便番号（または住所）を付ける CSV ファイルを開く";
+// Under the bar: how much of the file is read.
+inline constexpr char kCsvProgressCountFormat[] = "%lu / %lu KB";
+inline constexpr char kCsvCancelledFormat[] = "キャンセルしました。\n%s は書き出していません。";
 inline constexpr char kCsvReplaceFormat[] = "%s はもうあります。置き換えますか?";
 inline constexpr char kCsvCannotReadFormat[] = "%s を読めませんでした。";
 inline constexpr char kCsvEmptyFormat[] = "%s には行がありません。";

@@ -31,6 +31,8 @@ size_t AfterFoundTown(const resolver::AddressBook& book, const resolver::Resolut
     const size_t end = finder.AfterTown(address, found.city, found.town);
     if (end != kNoTown) return end;
   }
+  const size_t resolved = finder.AfterResolvedTown(address, resolution);
+  if (resolved != kNoTown) return resolved;
   if (resolution.status != resolver::Status::kExact && resolution.status != resolver::Status::kAmbiguous) {
     return kNoTown;
   }

@@ -14,7 +14,8 @@ namespace barcode {
 
 // `code`: the 7 digits the letter goes to (IsBarcodeCode). The town is
 // looked for in `address` in this order: the office `office` answers with
-// (resolver::kNoOffice: none), the towns the resolution found, then the
+// (resolver::kNoOffice: none), where the resolver's town ends, the towns
+// the resolution found, then the
 // towns and offices that carry `code` (the address file read through, so
 // only where the resolver found no town). False, and the barcode of the code
 // alone, when the address writes none of them. The finder's buffers are

@@ -21,6 +21,7 @@ using resolver::IsLatinCapital;
 constexpr size_t kWorkSize = 256;
 constexpr size_t kMaxNumeralRun = 8;
 constexpr char kOther = '-';
+constexpr char kRunHyphen = '=';  // a letter run's "-", kept beside a letter
 
 
 // Removed before anything else is read: & / ・ . and their full-width forms
@@ -81,13 +82,16 @@ class Work {
     while (n > 0) Push(digits[--n]);
   }
 
-  // Two or more letters in a row go; what stood around them closes up.
-  void DropLetterRuns() {
+  // Two or more letters in a row are one "-". Beside a digit it joins no
+  // single letter to the numbers either (3-28SAKURA N32 is 3-28-N32).
+  void ReplaceLetterRuns() {
     size_t kept = 0;
     for (size_t i = 0; i < size_;) {
       size_t end = i;
       while (end < size_ && IsLatinCapital(at_[end])) ++end;
       if (end - i >= 2) {
+        const bool besideDigit = (i > 0 && IsAsciiDigit(at_[i - 1])) || (end < size_ && IsAsciiDigit(at_[end]));
+        at_[kept++] = besideDigit ? kRunHyphen : kOther;
         i = end;
         continue;
       }
@@ -104,21 +108,29 @@ class Work {
     }
   }
 
-  // One "-" for a run, none beside a letter nor at either end.
+  // One "-" for a run, none beside a letter (but a letter run's own) nor at
+  // either end.
   size_t Write(char* out, size_t written) const {
     size_t outLength = written;
     const size_t first = outLength;
+    bool lastHard = false;  // the last "-" written stands for a letter run
     for (size_t i = 0; i < size_ && outLength < kMaxData; ++i) {
       const char c = at_[i];
-      if (c != kOther) {
-        if (IsLatinCapital(c) && outLength > first && out[outLength - 1] == kOther) --outLength;
+      const bool afterNothing = outLength == first;
+      const char last = afterNothing ? '\0' : out[outLength - 1];
+      if (c != kOther && c != kRunHyphen) {
+        if (IsLatinCapital(c) && last == kOther && !lastHard) --outLength;
         out[outLength++] = c;
         continue;
       }
-      const bool afterNothing = outLength == first;
-      const bool repeated = !afterNothing && out[outLength - 1] == kOther;
-      const bool besideLetter = (!afterNothing && IsLatinCapital(out[outLength - 1]));
-      if (!afterNothing && !repeated && !besideLetter) out[outLength++] = kOther;
+      const bool hard = c == kRunHyphen;
+      if (afterNothing) continue;
+      if (last == kOther) {
+        lastHard = lastHard || hard;
+      } else if (!IsLatinCapital(last) || hard) {
+        out[outLength++] = kOther;
+        lastHard = hard;
+      }
     }
     if (outLength > first && out[outLength - 1] == kOther) --outLength;
     out[outLength] = '\0';
@@ -168,7 +180,7 @@ size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
     work.Push(kOther);
     c.Next();
   }
-  work.DropLetterRuns();
+  work.ReplaceLetterRuns();
   work.ReadFloors();
   return work.Write(out, written);
 }

@@ -49,11 +49,9 @@ void MakeBarcode(std::string_view code, std::string_view rest, CustomerBarcode& 
 }
 
 void EncodeData(std::string_view data, CustomerBarcode& out) {
+  out.dataLength = data.size() < kMaxData ? data.size() : kMaxData;
   if (data.data() != out.data) {
-    out.dataLength = data.size() < kMaxData ? data.size() : kMaxData;
     for (size_t i = 0; i < out.dataLength; ++i) out.data[i] = data[i];
-  } else {
-    out.dataLength = data.size();
   }
   out.data[out.dataLength] = '\0';
   size_t count = 0;

@@ -54,9 +54,11 @@ std::string BarcodeCode(const std::string& typed);
 //   full-width letters and digits as ASCII, letters upper case;
 //   & / ・ . removed;
 //   a kanji numeral right before 丁目 丁 番地 番 号 地割 線 の ノ as its number;
-//   two or more letters in a row removed, a single letter kept;
+//   two or more letters in a row as one "-", a single letter kept;
 //   any other character (and an F after digits: a floor) as "-";
-//   runs of "-" as one, no "-" beside a letter nor at either end.
+//   runs of "-" as one, no "-" at either end nor beside a single letter
+//   (but the "-" of a letter run written beside a digit: 3-28SAKURA N32
+//   is 3-28-N32, while 5 郵便AbコーポB604 is 5B604).
 size_t AppendAddressNumbers(std::string_view text, char* out, size_t written);
 
 // Fills `out` from a 7-digit code (IsBarcodeCode) and the text after the
@@ -64,7 +66,8 @@ size_t AppendAddressNumbers(std::string_view text, char* out, size_t written);
 void MakeBarcode(std::string_view code, std::string_view rest, CustomerBarcode& out);
 
 // Fills symbols and bars from data already made (digits, A-Z, "-"), as
-// zint takes it. Other bytes are read as "-".
+// zint takes it. Other bytes are read as "-". Data past kMaxData is cut,
+// `out.data` itself (MakeBarcode's way) included.
 void EncodeData(std::string_view data, CustomerBarcode& out);
 
 // "26300233-30-8-403CC4CC4CC45": the 20 symbols and the check digit, each a

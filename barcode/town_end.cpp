@@ -37,6 +37,18 @@ size_t TownFinder::AfterTown(std::string_view address, std::string_view city, st
   return TypedOffset(address, at + name_.size());
 }
 
+size_t TownFinder::AfterResolvedTown(std::string_view address, const resolver::Resolution& resolution) {
+  if (resolution.status != resolver::Status::kExact && resolution.status != resolver::Status::kAmbiguous) {
+    return kNoTown;
+  }
+  // Spelled as Resolve spelled it, each byte knowing where it came from.
+  resolver::NormalizeText(address, text_, origins_);
+  resolver::FoldJoiningKana(text_, &origins_);
+  const bool placed = resolution.cityEnd <= resolution.townBegin && resolution.townBegin < resolution.townEnd &&
+                      resolution.townEnd <= text_.size();
+  return placed ? origins_[resolution.townEnd] : kNoTown;
+}
+
 // The shortest beginning of the typed text that spells as the first
 // `normalizedEnd` bytes of its whole spelling. Spelling a beginning alone is
 // what keeps this exact: the spelling of a character depends on what

@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "resolver/resolver.h"
 
 namespace barcode {
 
@@ -22,11 +25,17 @@ class TownFinder {
   // office whose town column is blank) ends where the city does.
   // kNoTown when the address does not write it.
   size_t AfterTown(std::string_view address, std::string_view city, std::string_view town);
+  // The offset in `address` just past the town `resolution` (Resolve of
+  // the same text, exact or ambiguous) read in it: the numbers begin where
+  // the resolver's town ends, for a building's line, a range of 地割 or a
+  // town written without its 郷 alike. kNoTown where it read no town.
+  size_t AfterResolvedTown(std::string_view address, const resolver::Resolution& resolution);
 
  private:
   size_t TypedOffset(std::string_view address, size_t normalizedEnd);
 
   std::string text_, name_, prefix_;
+  std::vector<uint32_t> origins_;
 };
 
 }  // namespace barcode

@@ -149,19 +149,20 @@ int main(int argc, char** argv) {
   std::printf("allocations while resolving: %ld (%.3f an address)\n", allocated, double(allocated) / kAddresses);
 
   // The same, each address then taken apart: the parts must cost little.
+  resolver::AddressPartsReader reader;
   resolver::AddressParts parts;
   size_t withParts = 0;
-  resolver::ReadAddressParts(book, r, offices.back(), parts);  // its buffers grow once
+  reader.Read(book, r, offices.back(), parts);  // its buffers grow once
   for (const std::string& office : offices) {  // and to the longest address
     resolving.Resolve(office, r);
-    resolver::ReadAddressParts(book, r, office, parts);
+    reader.Read(book, r, office, parts);
   }
   const long partsAllocationsBefore = bench::AllocationCount();
   const auto partsStart = std::chrono::steady_clock::now();
   for (size_t i = 0; i < kAddresses; ++i) {
     const std::string& office = offices[i % offices.size()];
     resolving.Resolve(office, r);
-    withParts += resolver::ReadAddressParts(book, r, office, parts) ? 1 : 0;
+    withParts += reader.Read(book, r, office, parts) ? 1 : 0;
   }
   const double partsMs = Ms(partsStart);
   const long partsAllocated = bench::AllocationCount() - partsAllocationsBefore;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "encoding/hyphens.h"
 #include "encoding/utf8_decode.h"
 
 namespace encoding {
@@ -100,7 +101,11 @@ bool Utf8ToCp932(const std::string& utf8, std::string& out) {
   for (const char* p = utf8.data(); p < end;) {
     uint32_t codePoint = 0;
     const size_t length = DecodeUtf8(p, end, codePoint);
-    if (length == 0 || !AppendCp932(codePoint, cp932)) return false;
+    if (length == 0) return false;
+    if (!AppendCp932(codePoint, cp932)) {
+      if (!IsHyphenOutsideCp932(codePoint)) return false;
+      cp932 += '-';
+    }
     p += length;
   }
   out.swap(cp932);

@@ -19,7 +19,8 @@ bool AppendCp932(uint32_t codePoint, std::string& out);
 
 // UTF-8 text as cp932 through AppendCp932, for every conversion the program
 // makes that way (arguments, lines, cells). False, `out` untouched, when a
-// byte is no UTF-8 or a character has no cp932 code.
+// byte is no UTF-8 or a character has no cp932 code; a hyphen cp932 has no
+// code for (– ‑ ‒ ﹣ ⁃, hyphens.h) is read as "-".
 bool Utf8ToCp932(const std::string& utf8, std::string& out);
 
 // The other way, from the same table: appends cp932 `text` to `out` as

@@ -16,13 +16,14 @@ constexpr auto kNotifyEvery = std::chrono::milliseconds(100);
 
 void AnswerRow(resolver::Resolver& resolver, const resolver::CodeIndex& index, AddressRow& row) {
   char digits[resolver::kCodeDigits + 1];
-  row.isCode = resolver::ReadPostalCode(row.address, digits);
+  // Six digits that lost their 0 and old codes are codes too.
+  const resolver::CodeMatch match = index.Find(row.address);
+  row.isCode = resolver::ReadPostalCode(row.address, digits) || match.status != resolver::LookupStatus::kNone;
   if (!row.isCode) {
     resolver.Resolve(row.address, row.answer);
     row.code = resolver::CodeField(resolver.book(), row.answer);
     return;
   }
-  const resolver::CodeMatch match = index.Find(row.address);
   row.lookup = match.status;
   row.code = match.postalCode;
   index.Cells(match, row.cells);

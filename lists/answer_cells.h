@@ -1,7 +1,7 @@
 // A resolved row's cells, made once for every front end: the code (or
 // codes), the status, the seven parts and the customer barcode's data.
 // The CSV, the query tool's lines and the window's list only quote and join
-// them. cp932.
+// them. cp932, but for the parts copied from a UTF-8 address.
 #pragma once
 
 #include <cstddef>
@@ -41,12 +41,20 @@ class AnswerCellMaker {
   // `office` (resolver::kNoOffice: none) answering in its place.
   void Make(const resolver::Resolution& resolution, size_t office, std::string_view address, CellsAsked asked,
             AnswerCells& out);
+  // The same for an address written in UTF-8: resolved as its cp932, the
+  // parts copied from it cut from the UTF-8 as written.
+  void Make(const resolver::Resolution& resolution, size_t office, const resolver::WrittenAddress& address,
+            CellsAsked asked, AnswerCells& out);
   // The cells of a row that holds no address to resolve: none, empty.
   static void MakeNone(AnswerCells& out);
 
  private:
+  void MakeFrom(const resolver::Resolution& resolution, size_t office, std::string_view cp932,
+                const resolver::WrittenAddress* written, CellsAsked asked, AnswerCells& out);
+
   const resolver::AddressBook& book_;
   barcode::TownFinder towns_;
+  resolver::AddressPartsReader parts_;
 };
 
 }  // namespace lists

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "encoding/cp932_encode.h"
-#include "encoding/text_encoding.h"
 #include "lists/added_cells.h"
 #include "lists/list_words.h"
 #include "lists/csv_work.h"
@@ -48,9 +46,12 @@ AddedTexts MakeAddedTexts(const CsvColumns& columns, CsvEncoding encoding, char 
 // One row: its address resolved unless the row cannot hold one, then the
 // cells added for it.
 void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) {
-  const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+  const bool nul = HoldsNul(data, row);
+  const bool notText = nul || (IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin));
   const bool tooShort = row.cells.size() < columns_.address;
-  if (notText) {
+  if (nul) {
+    counts.withNul.Add(row.line);
+  } else if (notText) {
     counts.notUtf8.Add(row.line);
   } else if (tooShort) {
     counts.tooShort.Add(row.line);
@@ -60,7 +61,12 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     resolution_ = Resolution();
     AnswerCellMaker::MakeNone(answer_);
   } else {
-    CellAsCp932(row.cells[columns_.address - 1], encoding_, cp932_);
+    const std::string& address = row.cells[columns_.address - 1];
+    if (IsUtf8(encoding_)) {
+      CellAsCp932(address, cp932_, &offsets_);
+    } else {
+      cp932_ = address;
+    }
     resolver_.Resolve(cp932_, resolution_);
     size_t office = resolver::kNoOffice;
     if (columns_.name != 0) {
@@ -70,7 +76,11 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
     CellsAsked asked;
     asked.parts = columns_.split;
     asked.barcode = columns_.barcode;
-    cells_.Make(resolution_, office, cp932_, asked, answer_);
+    if (IsUtf8(encoding_)) {
+      cells_.Make(resolution_, office, resolver::WrittenAddress{cp932_, address, offsets_}, asked, answer_);
+    } else {
+      cells_.Make(resolution_, office, cp932_, asked, answer_);
+    }
   }
   if (answer_.status == resolver::kOfficeStatusName) {
     ++counts.addresses.offices;
@@ -85,7 +95,16 @@ void RowAnnotator::AppendResolution(const char* data, const CsvRow& row, std::st
   if (columns_.code != 0) {
     given_.clear();
     if (!notText) CellAsCp932(CellOrEmpty(row, columns_.code), encoding_, given_);
-    const Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    Agreement agreement = resolver::CheckCode(book_, resolution_, given_);
+    char withZero[resolver::kCodeDigits + 1];
+    if (agreement == Agreement::kDisagrees && resolver::ReadCodeWithoutItsZero(given_, withZero)) {
+      // Six digits: a spreadsheet's number for a code that began with 0.
+      const Agreement zeroAgreement = resolver::CheckCode(book_, resolution_, withZero);
+      if (zeroAgreement != Agreement::kDisagrees) {
+        agreement = zeroAgreement;
+        counts.zeroAdded.Add(row.line);
+      }
+    }
     counts.addresses.byAgreement.Add(agreement);
     out += texts_.separator;
     out += texts_.agreement[static_cast<size_t>(agreement)];
@@ -133,6 +152,8 @@ CsvResult AnnotateCsv(const resolver::AddressBook& book, CsvInput& input, const 
   return StreamCsv(input, shape, work, sink, progress, threads);
 }
 
+// The parts in the file's encoding, those copied from the address as its
+// cell writes them.
 void RowAnnotator::AppendParts(std::string& out) {
   if (!answer_.hasParts) {
     out += texts_.noParts;
@@ -140,16 +161,8 @@ void RowAnnotator::AppendParts(std::string& out) {
   }
   for (int i = 0; i < resolver::kSplitPartCount; ++i) {
     out += texts_.separator;
-    const std::string_view part = resolver::SplitPart(answer_.parts, i);
-    if (IsUtf8(encoding_)) {
-      cell_.clear();
-      if (!encoding::AppendUtf8OfCp932(part, cell_)) {
-        given_.assign(part);
-        if (!encoding::Cp932ToUtf8(given_, cell_)) cell_ = given_;
-      }
-    } else {
-      cell_.assign(part);
-    }
+    cell_.clear();
+    resolver::AppendPart(answer_.parts, i, IsUtf8(encoding_), cell_);
     AppendCell(cell_, texts_.separator, out);
   }
 }

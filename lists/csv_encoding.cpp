@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "encoding/cp932_encode.h"
+#include "encoding/hyphens.h"
 #include "encoding/utf8_decode.h"
 #include "postal/text.h"
 
@@ -94,14 +95,23 @@ void CellAsCp932(const std::string& cell, CsvEncoding encoding, std::string& cp9
     cp932 = cell;
     return;
   }
+  CellAsCp932(cell, cp932, nullptr);
+}
+
+void CellAsCp932(const std::string& cell, std::string& cp932, std::vector<uint32_t>* offsets) {
   cp932.clear();
+  if (offsets != nullptr) offsets->clear();
   const char* end = cell.data() + cell.size();
   for (const char* p = cell.data(); p < end;) {
     uint32_t codePoint = 0;
     const size_t length = encoding::DecodeUtf8(p, end, codePoint);
-    if (length == 0 || !encoding::AppendCp932(codePoint, cp932)) cp932 += kUnwritable;
+    if (length == 0 || !encoding::AppendCp932(codePoint, cp932)) {
+      cp932 += length != 0 && encoding::IsHyphenOutsideCp932(codePoint) ? '-' : kUnwritable;
+    }
+    while (offsets != nullptr && offsets->size() < cp932.size()) offsets->push_back(static_cast<uint32_t>(p - cell.data()));
     p += length == 0 ? 1 : length;
   }
+  if (offsets != nullptr) offsets->push_back(static_cast<uint32_t>(cell.size()));
 }
 
 std::string CellAsCp932(const std::string& cell, CsvEncoding encoding) {

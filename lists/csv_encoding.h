@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lists {
 
@@ -48,5 +50,10 @@ bool IsCp932Text(const char* data, size_t size);
 // follows the address, so one odd character costs at most that row.
 std::string CellAsCp932(const std::string& cell, CsvEncoding encoding);
 void CellAsCp932(const std::string& cell, CsvEncoding encoding, std::string& cp932);
+// A UTF-8 cell as cp932 the same way, and for each byte of `cp932` the
+// offset in `cell` of the character it stands for, plus the cell's size at
+// the end (when `offsets` is not null): what the resolver reads is cp932,
+// what it gives back is cut from the cell as written.
+void CellAsCp932(const std::string& cell, std::string& cp932, std::vector<uint32_t>* offsets);
 
 }  // namespace lists

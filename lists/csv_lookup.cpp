@@ -23,16 +23,20 @@ class LookupCells : public RowCells {
       : index_(index), columns_(columns), encoding_(encoding), separator_(separator), added_(index.CodeCount() + 1) {}
 
   void Append(const char* data, const CsvRow& row, std::string& out, CsvCounts& counts) override {
-    const bool notText = IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin);
+    const bool nul = HoldsNul(data, row);
+    const bool notText = nul || (IsUtf8(encoding_) && !IsUtf8Text(data + row.begin, row.contentEnd - row.begin));
     const bool tooShort = row.cells.size() < columns_.code;
     resolver::CodeMatch match;
-    if (notText) {
+    if (nul) {
+      counts.withNul.Add(row.line);
+    } else if (notText) {
       counts.notUtf8.Add(row.line);
     } else if (tooShort) {
       counts.tooShort.Add(row.line);
     } else {
       CellAsCp932(row.cells[columns_.code - 1], encoding_, cp932_);
       match = index_.Find(cp932_);
+      if (match.zeroAdded) counts.zeroAdded.Add(row.line);
     }
     ++counts.rows;
     counts.codes.Add(match.status);
@@ -41,9 +45,12 @@ class LookupCells : public RowCells {
 
  private:
   // The cells of a code, made once: a list holds the same codes over and
-  // over. Every code's cells end in its status, so an empty one is not made yet.
+  // over. Every code's cells end in its status, so an empty one is not made
+  // yet. An old code's are made each time (they are few).
   const std::string& Added(const resolver::CodeMatch& match) {
-    std::string& added = added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
+    std::string& added =
+        match.oldCode ? oldCode_ : added_[match.status == LookupStatus::kNone ? index_.CodeCount() : match.entry];
+    if (match.oldCode) added.clear();
     if (!added.empty()) return added;
     index_.Cells(match, cells_);
     for (const std::string* cell : {&cells_.prefecture, &cells_.city, &cells_.town}) {
@@ -62,6 +69,7 @@ class LookupCells : public RowCells {
   std::string cp932_;
   resolver::AddressCells cells_;
   std::vector<std::string> added_;  // by CodeMatch::entry
+  std::string oldCode_;
 };
 
 class LookupWork : public ListWork {

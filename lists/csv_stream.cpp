@@ -131,7 +131,8 @@ CsvResult StreamText(CsvInput& input, const ListShape& shape, const ListWork& wo
   const PreparedWork prepared =
       work.Prepare(result.encoding, separator, shape.header ? firstRow : std::vector<std::string>());
   const unsigned count = ThreadCount(threads, survey.blocks.size());
-  Workers workers(prepared, separator);
+  // Short rows padded to the header's width, or without one the widest row's.
+  Workers workers(prepared, separator, shape.header ? result.width : survey.widest);
   if (!workers.Start(count)) {
     result.outcome = CsvOutcome::kCannotStartThreads;
     return result;

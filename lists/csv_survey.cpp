@@ -32,6 +32,7 @@ class Surveyor {
     const uint64_t base = offset_;
     for (size_t i = 0; i < size; ++i) {
       const char c = data[i];
+      if (c == separator_ && quoting_ != Quoting::kQuoted) ++separators_;
       quoting_ = NextQuoting(quoting_, c, c == separator_);
       if (c != '\n') {
         last_ = c;
@@ -51,6 +52,7 @@ class Surveyor {
       survey_.unclosedQuoteLine = rowLine_;
       return;
     }
+    if (offset_ > rowBegin_) survey_.widest = std::max(survey_.widest, separators_ + 1);  // a last row without a line end
     if (offset_ > blockBegin_) survey_.blocks.push_back({blockBegin_, offset_, blockLine_});
   }
 
@@ -63,6 +65,8 @@ class Surveyor {
     const uint64_t length = end - rowBegin_;
     const bool blank = length == 1 || (length == 2 && last_ == '\r');
     sawRow_ = sawRow_ || !blank;
+    if (!blank) survey_.widest = std::max(survey_.widest, separators_ + 1);
+    separators_ = 0;
     rowBegin_ = end;
     rowLine_ = line_;
     if (end - blockBegin_ >= blockBytes_ && sawRow_) {
@@ -114,6 +118,7 @@ class Surveyor {
   long line_ = 1;
   char last_ = '\0';
   uint64_t rowBegin_ = 0;
+  size_t separators_ = 0;  // in the row so far, outside quotes
   long rowLine_ = 1;
   bool sawRow_ = false;
   uint64_t blockBegin_ = 0;

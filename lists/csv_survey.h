@@ -29,6 +29,8 @@ struct CsvSurvey {
   // the first row that is not blank.
   std::vector<CsvBlock> blocks;
   uint64_t size = 0;
+  size_t widest = 0;  // the most cells of any row
+
 };
 
 // Reads `input` from where it stands to its end, calling `tick` between

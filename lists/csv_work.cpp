@@ -3,7 +3,8 @@
 namespace lists {
 
 void AnnotateBlock(const char* data, size_t size, long line, char separator, bool header,
-                   const std::string& headerText, RowCells& cells, std::string& out, CsvCounts& counts) {
+                   const std::string& headerText, size_t width, RowCells& cells, std::string& out,
+                   CsvCounts& counts) {
   CsvReader reader(data, size, 0, line, separator);
   CsvRow row;
   bool headerDue = header;
@@ -16,6 +17,7 @@ void AnnotateBlock(const char* data, size_t size, long line, char separator, boo
       out += headerText;
       headerDue = false;
     } else {
+      if (row.cells.size() < width) out.append(width - row.cells.size(), separator);
       cells.Append(data, row, out, counts);
     }
     out.append(data + row.contentEnd, row.end - row.contentEnd);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -55,8 +56,16 @@ CsvResult StreamCsv(CsvInput& input, const ListShape& shape, const ListWork& wor
 
 // A block of whole rows, the first on `line`, to `out` with `cells` added
 // to each; with `header`, its first row that is not blank gets
-// `headerText` instead. Blank lines stay blank.
+// `headerText` instead. A row of fewer than `width` cells gets empty ones
+// up to it first, so that every added cell stands under its own header.
+// Blank lines stay blank.
 void AnnotateBlock(const char* data, size_t size, long line, char separator, bool header,
-                   const std::string& headerText, RowCells& cells, std::string& out, CsvCounts& counts);
+                   const std::string& headerText, size_t width, RowCells& cells, std::string& out,
+                   CsvCounts& counts);
+
+// A row holding a NUL byte is no text, whatever the file's encoding.
+inline bool HoldsNul(const char* data, const CsvRow& row) {
+  return std::memchr(data + row.begin, '\0', row.contentEnd - row.begin) != nullptr;
+}
 
 }  // namespace lists

@@ -7,7 +7,8 @@ namespace lists {
 
 std::thread StartThread(std::function<void()> run) { return std::thread(std::move(run)); }
 
-Workers::Workers(const PreparedWork& work, char separator) : work_(work), separator_(separator) {}
+Workers::Workers(const PreparedWork& work, char separator, size_t width)
+    : work_(work), separator_(separator), width_(width) {}
 
 Workers::~Workers() { StopAll(); }
 
@@ -65,7 +66,7 @@ bool Workers::Take(size_t index, std::chrono::milliseconds wait, Job& job) {
 }
 
 void Workers::Annotate(RowCells& cells, Job& job) const {
-  AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, work_.header, cells, job.out,
+  AnnotateBlock(job.in.data(), job.in.size(), job.line, separator_, job.header, work_.header, width_, cells, job.out,
                 job.counts);
   job.in = std::string();
 }

@@ -35,7 +35,8 @@ std::thread StartThread(std::function<void()> run);
 // With one thread the blocks are done on the caller's thread as they come.
 class Workers {
  public:
-  Workers(const PreparedWork& work, char separator);
+  // Rows shorter than `width` cells are padded to it (AnnotateBlock).
+  Workers(const PreparedWork& work, char separator, size_t width);
   ~Workers();
   Workers(const Workers&) = delete;
   Workers& operator=(const Workers&) = delete;
@@ -56,6 +57,7 @@ class Workers {
 
   const PreparedWork& work_;
   const char separator_;
+  const size_t width_;
   std::unique_ptr<RowCells> inline_;  // with one thread only
   std::vector<std::thread> threads_;
   std::mutex mutex_;

@@ -29,7 +29,9 @@ void AddressCounts::Add(const AddressCounts& later) {
 void CsvCounts::Add(const CsvCounts& later) {
   rows += later.rows;
   notUtf8.Add(later.notUtf8);
+  withNul.Add(later.withNul);
   tooShort.Add(later.tooShort);
+  zeroAdded.Add(later.zeroAdded);
   addresses.Add(later.addresses);
   codes.Add(later.codes);
 }

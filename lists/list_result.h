@@ -40,7 +40,9 @@ struct AddressCounts {
 struct CsvCounts {
   size_t rows = 0;       // rows worked on (the header row not counted)
   CsvRowLines notUtf8;   // rows of a UTF-8 file that are not UTF-8: none, not worked on
+  CsvRowLines withNul;   // rows holding a NUL byte, in any encoding: none, not worked on
   CsvRowLines tooShort;  // rows that end before the column read: none
+  CsvRowLines zeroAdded;  // six-digit codes read with their leading 0 (resolver/code_index.h)
   AddressCounts addresses;      // a list of addresses resolved
   resolver::LookupCounts codes;  // a list of codes looked up (csv_lookup.h)
 

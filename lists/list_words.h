@@ -47,6 +47,9 @@ inline constexpr const char* kLookupColumnNames[] = {
 };
 // "（郵便番号から"
 inline constexpr char kLookupOwnNameOpen[] = "\x81\x69\x97\x58\x95\xD6\x94\xD4\x8D\x86\x82\xA9\x82\xE7";
+// a six-digit code read with the leading 0 a spreadsheet dropped, as the summaries count it
+// "先頭の 0 を補った"
+inline constexpr char kZeroAdded[] = "\x90\xE6\x93\xAA\x82\xCC\x20\x30\x20\x82\xF0\x95\xE2\x82\xC1\x82\xBD";
 
 inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kCodeColumnName", kCodeColumnName, -1},
@@ -74,6 +77,7 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kLookupColumnNames", kLookupColumnNames[2], 2},
     {"kLookupColumnNames", kLookupColumnNames[3], 3},
     {"kLookupOwnNameOpen", kLookupOwnNameOpen, -1},
+    {"kZeroAdded", kZeroAdded, -1},
 };
 
 }  // namespace lists

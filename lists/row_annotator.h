@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,7 @@ class RowAnnotator : public RowCells {
   const CsvEncoding encoding_;
   const AddedTexts& texts_;
   std::string cp932_;
+  std::vector<uint32_t> offsets_;  // cp932_ to the UTF-8 cell
   std::string given_;
   std::string name_;
   resolver::Resolution resolution_;

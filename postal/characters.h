@@ -47,8 +47,6 @@ constexpr uint16_t kKatakanaVoicedIteration = 0x8153;  // "ヾ"
 constexpr uint16_t kPostalMark = 0x81A7;  // "〒"
 constexpr uint16_t kDigit0 = 0x824F;  // "０"
 constexpr uint16_t kDigit9 = 0x8258;  // "９"
-// read as "-" in a number: － (and −, which cp932 writes the same way) ‐ ー ―
-inline constexpr uint16_t kDashes[] = {0x817C, 0x815D, 0x815B, 0x815C};  // "－" "‐" "ー" "―"
 
 inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kFullWidthAscii", "\x81\x49", 0},
@@ -219,10 +217,6 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kPostalMark", "\x81\xA7", -1},
     {"kDigit0", "\x82\x4F", -1},
     {"kDigit9", "\x82\x58", -1},
-    {"kDashes", "\x81\x7C", 0},
-    {"kDashes", "\x81\x5D", 1},
-    {"kDashes", "\x81\x5B", 2},
-    {"kDashes", "\x81\x5C", 3},
 };
 
 }  // namespace postal::ch

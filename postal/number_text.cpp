@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "encoding/hyphens.h"
 #include "postal/characters.h"
 #include "postal/text.h"
 
@@ -21,7 +22,7 @@ std::string NormalizeNumberText(const std::string& cp932) {
   for (size_t i = 0; i < cp932.size();) {
     if (!postal::IsDoubleByte(cp932.c_str() + i)) {
       if (!(leading && cp932[i] == ' ')) {
-        out += cp932[i];
+        out += encoding::Cp932Hyphen(static_cast<unsigned char>(cp932[i])) != nullptr ? '-' : cp932[i];
         leading = false;
       }
       ++i;
@@ -35,9 +36,7 @@ std::string NormalizeNumberText(const std::string& cp932) {
       out += static_cast<char>('0' + (code - ch::kDigit0));
       continue;
     }
-    bool dash = false;
-    for (uint16_t d : ch::kDashes) dash = dash || code == d;
-    if (dash) {
+    if (encoding::Cp932Hyphen(code) != nullptr) {
       out += '-';
       continue;
     }

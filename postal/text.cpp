@@ -95,6 +95,32 @@ void SplitPath(const std::string& path, std::string& dir, std::string& name) {
   name = path.substr(separator + 1);
 }
 
+std::string BreakPathLines(const std::string& path, size_t lineBytes) {
+  std::string lines;
+  size_t lineStart = 0;  // in `lines`
+  size_t partStart = 0;  // in `path`
+  const auto addPart = [&](size_t end) {
+    const size_t part = end - partStart;
+    if (lines.size() > lineStart && lines.size() - lineStart + part > lineBytes) {
+      lines += '\n';
+      lineStart = lines.size();
+    }
+    lines.append(path, partStart, part);
+    partStart = end;
+  };
+  for (size_t i = 0; i < path.size();) {
+    if (i + 1 < path.size() && IsDoubleByte(path.c_str() + i)) {
+      i += 2;
+      continue;
+    }
+    const bool separator = path[i] == '\\' || path[i] == '/';
+    ++i;
+    if (separator) addPart(i);
+  }
+  addPart(path.size());
+  return lines;
+}
+
 size_t CharBoundaryLength(const char* text, size_t length, size_t maxBytes) {
   if (length <= maxBytes) return length;
   size_t i = 0;

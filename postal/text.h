@@ -36,6 +36,12 @@ bool AppendBackslash(std::string& path);
 // No separator, or one only at the first byte: `dir` empty, `name` the path.
 void SplitPath(const std::string& path, std::string& dir, std::string& name);
 
+// `path` in lines of at most `lineBytes` bytes for a message box, which
+// would otherwise break it anywhere: each "\n" comes right after a "\" or
+// "/" (never the trail byte of a double-byte character). A part between
+// separators longer than a line stays whole.
+std::string BreakPathLines(const std::string& path, size_t lineBytes);
+
 // The longest prefix of `text` of at most `maxBytes` bytes that does not end
 // inside a double-byte character.
 size_t CharBoundaryLength(const char* text, size_t length, size_t maxBytes);

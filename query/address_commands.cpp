@@ -24,7 +24,7 @@ int RunAddress(Context& context, const CommandArgs& args) {
 }
 
 int RunCities(Context& context, const CommandArgs& args) {
-  if (args.size() != 1) return kExitUsage;
+  if (args.size() != 1) return UsageError("cities takes one PREFECTURE");
   std::string prefecture;
   if (!context.Argument(args[0], prefecture)) return kExitRefused;
   const int prepared = context.PrepareIndexes(datafiles::BuildScope::kDue);
@@ -34,7 +34,7 @@ int RunCities(Context& context, const CommandArgs& args) {
 }
 
 int RunBuild(Context& context, const CommandArgs& args) {
-  if (!args.empty()) return kExitUsage;
+  if (!args.empty()) return UsageError("build takes no arguments");
   return context.PrepareIndexes(datafiles::BuildScope::kEvery);
 }
 

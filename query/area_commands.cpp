@@ -8,7 +8,7 @@
 namespace query {
 
 int RunAreas(Context& context, const CommandArgs& args) {
-  if (args.size() != 1) return kExitUsage;
+  if (args.size() != 1) return UsageError("areas takes one telephone area CODE");
   std::string code;
   if (!context.Argument(args[0], code)) return kExitRefused;
   // Unlike the program, which just leaves the list empty, the tool says why.

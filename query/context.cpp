@@ -69,6 +69,11 @@ bool Context::Argument(const std::string& raw, std::string& cp932) const {
   return false;
 }
 
+int UsageError(const std::string& what) {
+  std::fprintf(stderr, "kuranto-query: %s (kuranto-query --help tells the rest)\n", what.c_str());
+  return kExitUsage;
+}
+
 void Context::PrintLine(const std::string& cp932) const {
   if (options_.json) {
     WriteLine(stdout, JsonString(ToUtf8Text(cp932)));
@@ -77,6 +82,7 @@ void Context::PrintLine(const std::string& cp932) const {
   Print(stdout, options_.utf8, cp932);
 }
 void Context::PrintError(const std::string& cp932) const { Print(stderr, options_.utf8, cp932); }
+void Context::PrintText(const std::string& text) const { WriteLine(stdout, text); }
 
 void Context::LockFolder() {
   if (lock_->TryLock()) return;

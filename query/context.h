@@ -43,6 +43,8 @@ class Context {
   // an output line is a JSON string with --json.
   void PrintLine(const std::string& cp932) const;
   void PrintError(const std::string& cp932) const;
+  // A text line already in the output's encoding.
+  void PrintText(const std::string& text) const;
 
   // Extracts the downloads; then kExitOk when DIR holds an address file in
   // the Shift-JIS edition, otherwise kExitNoData with the message printed.
@@ -80,6 +82,10 @@ class Context {
 };
 
 using CommandArgs = std::vector<std::string>;
+
+// A usage error: one line on stderr naming what is wrong (`what`, cp932
+// printed as given) and the help as the way to the rest; kExitUsage.
+int UsageError(const std::string& what);
 
 // Fills `form` from "KIND ARGS..." (old|new|city TEXT, area PLACE, place
 // PREFECTURE CITY TOWN, fuzzy TEXT), the texts converted to cp932. Returns

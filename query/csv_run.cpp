@@ -32,12 +32,20 @@ std::string PastWidth(const ResolveRequest& request, size_t width) {
          Plural(width, "column");
 }
 
+// Standard input ("-"), a pipe or a device can be read only once; a
+// missing file is told as one that cannot be read.
+bool IsFileOrMissing(const std::string& path) {
+  if (path == "-") return false;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
 }  // namespace
 
 int CheckCsvFiles(const ResolveRequest& request, const lists::FileInput& input) {
   if (!request.output.empty() && SameFile(request.csvFile, request.output)) {
-    std::fprintf(stderr, "%s--output %s is the input file itself\n", kLabel, request.output.c_str());
-    return kExitUsage;
+    return UsageError("--output " + request.output + " is the input file itself");
   }
   if (!input.ok()) {
     std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());
@@ -125,24 +133,44 @@ int Refusal(const ResolveRequest& request, const lists::CsvResult& result) {
   return kExitOk;
 }
 
-CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request) {
+CsvFlag ReadColumnFlag(const CommandArgs& args, size_t& i, size_t& column, std::string& wrong) {
+  const std::string& flag = args[i];
+  if (i + 1 == args.size()) {
+    wrong = flag + " needs a column NUMBER";
+    return CsvFlag::kBad;
+  }
+  if (ReadColumn(args[++i], column)) return CsvFlag::kRead;
+  wrong = flag + " " + args[i] + ": a column is a NUMBER, counted from 1";
+  return CsvFlag::kBad;
+}
+
+CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request, std::string& wrong) {
   const std::string& flag = args[i];
   const bool hasValue = i + 1 < args.size();
   if (flag == "--header") {
     request.header = true;
-  } else if (flag == "--csv" && hasValue) {
-    request.csvFile = args[++i];
-  } else if (flag == "--output" && hasValue) {
-    request.output = args[++i];
-  } else if (flag == "--column" && hasValue) {
-    if (!ReadColumn(args[++i], request.column)) return CsvFlag::kBad;
-  } else if (flag == "--threads" && hasValue) {
+  } else if (flag == "--column") {
+    return ReadColumnFlag(args, i, request.column, wrong);
+  } else if (flag == "--threads") {
     size_t threads = 0;
-    if (!ReadColumn(args[++i], threads)) return CsvFlag::kBad;
+    if (ReadColumnFlag(args, i, threads, wrong) == CsvFlag::kBad) {
+      wrong = "--threads needs a NUMBER of threads, from 1";
+      return CsvFlag::kBad;
+    }
     request.threads = static_cast<unsigned>(threads);
-  } else if (flag == "--separator" && hasValue) {
+  } else if (!hasValue && (flag == "--csv" || flag == "--output" || flag == "--separator")) {
+    wrong = flag + (flag == "--separator" ? " needs tab or comma" : " needs a FILE");
+    return CsvFlag::kBad;
+  } else if (flag == "--csv") {
+    request.csvFile = args[++i];
+  } else if (flag == "--output") {
+    request.output = args[++i];
+  } else if (flag == "--separator") {
     const std::string& value = args[++i];
-    if (value != "tab" && value != "comma") return CsvFlag::kBad;
+    if (value != "tab" && value != "comma") {
+      wrong = "--separator " + value + ": tab or comma";
+      return CsvFlag::kBad;
+    }
     request.separator = value == "tab" ? lists::Separator::kTab : lists::Separator::kComma;
   } else {
     return CsvFlag::kOther;
@@ -150,7 +178,18 @@ CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request)
   return CsvFlag::kRead;
 }
 
+std::string CsvFlagsWithoutFile(const ResolveRequest& request) {
+  const bool given = request.column != 0 || request.codeColumn != 0 || request.nameColumn != 0 || request.header ||
+                     !request.output.empty() || request.separator != lists::Separator::kFromFile;
+  return given ? "--column, --code-column, --name-column, --header, --output and --separator go with --csv FILE" : "";
+}
+
 int RunCsvSteps(Context& context, const ResolveRequest& request, const CsvAnnotator& annotate, CsvSummary summary) {
+  if (!IsFileOrMissing(request.csvFile)) {
+    return UsageError("--csv " + request.csvFile +
+                      " is no regular file: the file is read twice (looked over before its rows are written); "
+                      "save it to a file first");
+  }
   lists::FileInput input(request.csvFile);
   const int checked = CheckCsvFiles(request, input);
   if (checked != kExitOk) return checked;
@@ -178,6 +217,11 @@ void PrintRowsSetApart(const Context& context, const lists::CsvCounts& counts, c
   if (counts.notUtf8.count != 0) {
     context.PrintError(kLabel + Plural(counts.notUtf8.count, "row") + " not UTF-8, " + skipped +
                        NamedLines(counts.notUtf8));
+  }
+  if (counts.zeroAdded.count != 0) context.PrintError(ZeroAddedLine(counts.zeroAdded));
+  if (counts.withNul.count != 0) {
+    context.PrintError(kLabel + Plural(counts.withNul.count, "row") + " holding a NUL byte, " + skipped +
+                       NamedLines(counts.withNul));
   }
   if (counts.tooShort.count != 0) {
     context.PrintError(kLabel + Plural(counts.tooShort.count, "row") + " without column " +

@@ -56,9 +56,14 @@ class CsvOutput {
 };
 
 // The flags resolve and lookup read alike: --header, --csv FILE, --output
-// OUT, --column N, --separator tab|comma, at args[i] (i moved past its value).
+// OUT, --column N, --separator tab|comma, at args[i] (i moved past its
+// value); kBad with what is wrong in `wrong`.
 enum class CsvFlag { kRead, kOther, kBad };
-CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request);
+CsvFlag ReadCsvFlag(const CommandArgs& args, size_t& i, ResolveRequest& request, std::string& wrong);
+// A column option's value (ReadColumn); kBad with what is wrong in `wrong`.
+CsvFlag ReadColumnFlag(const CommandArgs& args, size_t& i, size_t& column, std::string& wrong);
+// "--column, --header ... go with --csv FILE" where a CSV flag is given without it; "" else.
+std::string CsvFlagsWithoutFile(const ResolveRequest& request);
 
 // What a CSV run does to the rows of the loaded book's file.
 using CsvAnnotator = std::function<lists::CsvResult(const resolver::AddressBook& book, lists::CsvInput& input,

@@ -12,7 +12,7 @@ namespace {
 // has in DIR), then builds the index files, as the program does at start.
 // The old file stays when anything fails.
 int Import(Context& context, const CommandArgs& args, bool utf8Edition) {
-  if (args.size() != 1) return kExitUsage;
+  if (args.size() != 1) return UsageError("import takes one FILE");
   context.LockFolder();
   const datafiles::Extraction extraction = datafiles::PlanImport(context.files(), args[0], utf8Edition);
   const datafiles::ExtractionResult r = datafiles::RunExtraction(extraction, {});

@@ -145,7 +145,9 @@ int ListRefusal(const LabelsRequest& request, const lists::CsvResult& result) {
 
 int RunLabels(Context& context, const CommandArgs& args) {
   LabelsRequest request;
-  if (!ReadLabelsRequest(context, args, request)) return kExitUsage;
+  if (!ReadLabelsRequest(context, args, request)) {
+    return UsageError("labels takes --stock STOCK --pdf OUT and --csv FILE --column N (or --alignment), each with its value");
+  }
   // 1. The PDF's font, before anything is read: the tool may have none.
   std::string error;
   const std::unique_ptr<PdfLabels> pdf = PdfLabels::Open(error);
@@ -158,8 +160,7 @@ int RunLabels(Context& context, const CommandArgs& args) {
   // 2. The list read through the resolver, as resolve --csv reads it.
   lists::FileInput input(request.csvFile);
   if (SameFile(request.csvFile, request.pdfFile)) {
-    std::fprintf(stderr, "%s--pdf %s is the input file itself\n", kLabel, request.pdfFile.c_str());
-    return kExitUsage;
+    return UsageError("--pdf " + request.pdfFile + " is the input file itself");
   }
   if (!input.ok()) {
     std::fprintf(stderr, "%scannot read %s\n", kLabel, request.csvFile.c_str());

@@ -25,18 +25,21 @@ using resolver::LookupStatus;
 const char kLabel[] = "kuranto-query: ";
 
 // The options after "lookup"; what is left are codes. Without --csv the
-// CSV options are bad usage. False on bad usage.
-bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+// CSV options are bad usage. "" when they make a request, else what is
+// wrong with them.
+std::string ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
+  std::string wrong;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
-    if (ReadCsvFlag(args, i, request) != CsvFlag::kRead) return false;
+    const CsvFlag flag = ReadCsvFlag(args, i, request, wrong);
+    if (flag == CsvFlag::kBad) return wrong;
+    if (flag == CsvFlag::kOther) return "lookup has no option " + args[i];
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-  if (request.csvFile.empty()) {
-    return request.column == 0 && !request.header && request.output.empty() &&
-           request.separator == lists::Separator::kFromFile;
-  }
-  return request.column != 0 && request.addresses.empty();
+  if (request.csvFile.empty()) return CsvFlagsWithoutFile(request);
+  if (request.column == 0) return "lookup --csv needs --column N, the code column";
+  if (!request.addresses.empty()) return "lookup --csv takes no CODE";
+  return "";
 }
 
 // {"prefecture", "city", "town"}, and "building" and "floor" for a building's code.
@@ -71,9 +74,11 @@ class LineLookup {
     if (lists::IsTextLine(raw, utf8)) {
       const std::string cp932 = lists::CellAsCp932(raw, utf8 ? lists::CsvEncoding::kUtf8 : lists::CsvEncoding::kCp932);
       match = index_.Find(cp932);
+      if (match.zeroAdded) zeroAdded_.Add(lineNumber);
       inputUtf8 = utf8 ? raw : ToUtf8Text(cp932);
     } else {
       notText_.Add(lineNumber);
+      utf8Like_ = utf8Like_ || ReadsAsUtf8(raw, utf8);
       inputUtf8 = ToUtf8Text(utf8 ? lists::CellAsCp932(raw, lists::CsvEncoding::kUtf8) : raw);
     }
     if (context_.options().json) {
@@ -86,8 +91,10 @@ class LineLookup {
 
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
+    if (zeroAdded_.count != 0) context_.PrintError(ZeroAddedLine(zeroAdded_));
     if (notText_.count == 0) return;
-    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_));
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not looked up" + NamedLines(notText_) +
+                        Utf8Hint(utf8Like_));
   }
 
  private:
@@ -109,7 +116,10 @@ class LineLookup {
 
   std::string Json(const resolver::CodeMatch& match, const std::string& inputUtf8) const {
     std::string json = "{\"input\": " + JsonString(inputUtf8);
-    json += ", \"postal_code\": " + (match.postalCode[0] == '\0' ? std::string("null") : JsonString(match.postalCode));
+    const bool code = match.postalCode[0] != '\0' && !match.oldCode;
+    json += ", \"postal_code\": " + (code ? JsonString(match.postalCode) : std::string("null"));
+    if (match.oldCode) json += ", \"old_code\": " + JsonString(match.postalCode);
+    if (match.zeroAdded) json += ", \"zero_added\": true";
     json += ", \"status\": " + JsonString(resolver::LookupStatusName(match.status));
     switch (match.status) {
       case LookupStatus::kExact:
@@ -136,6 +146,8 @@ class LineLookup {
   const resolver::CodeIndex& index_;
   resolver::AddressCells cells_;
   lists::CsvRowLines notText_;
+  lists::CsvRowLines zeroAdded_;
+  bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
 void PrintSummary(const Context& context, const lists::CsvCounts& counts, const ResolveRequest& request) {
@@ -166,7 +178,8 @@ int RunLookupCsv(Context& context, const ResolveRequest& request) {
 
 int RunLookup(Context& context, const CommandArgs& args) {
   ResolveRequest request;
-  if (!ReadRequest(args, request)) return kExitUsage;
+  const std::string wrong = ReadRequest(args, request);
+  if (!wrong.empty()) return UsageError(wrong);
   if (!request.csvFile.empty()) return RunLookupCsv(context, request);
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);

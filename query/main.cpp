@@ -13,7 +13,7 @@ namespace {
 
 // cp932, as every text of the tool; printed in the terminal's encoding.
 const char kUsage[] =
-    "usage: kuranto-query [--dir DIR] [--utf8 | --cp932] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
+    "usage: kuranto-query [--help] [--dir DIR] [--utf8 | --cp932] [--json | --template T] [--hyphen] [--hiragana] COMMAND ARGS...\n"
     "  address old TEXT | address new TEXT | address city TEXT\n"
     "  address area \"PREFECTURE CITY\"\n"
     "  address place PREFECTURE CITY TOWN     (\"\" for an empty text)\n"
@@ -51,15 +51,18 @@ const char kUsageAfterAgreements[] =
     "                          UTF-8, Shift-JIS or UTF-16 with its byte order mark;\n"
     "                          --threads N: N threads work on it (default: one a\n"
     "                          processor), the output the same for any N\n"
-    "  barcode [--svg FILE] CODE ADDRESS\n"
+    "  barcode [--svg FILE] [CODE [ADDRESS]]\n"
     "                          Japan Post's customer barcode: DATA, SYMBOLS and the 67 BARS\n"
     "                          (F long, A upper half, D lower half, T timing), tab-separated;\n"
-    "                          --svg also writes it at its real size; without ADDRESS,\n"
-    "                          CODE<TAB>ADDRESS lines on standard input\n"
+    "                          --svg also writes it at its real size; CODE alone: the code's;\n"
+    "                          none given: CODE<TAB>ADDRESS lines on standard input, one\n"
+    "                          answer line each (empty where refused, the reason on stderr)\n"
     "  lookup [CODE...]        the address of each postal code (none given: one a line on\n"
     "                          standard input): CODE, STATUS (exact, ambiguous, office,\n"
     "                          none), PREFECTURE, CITY, TOWN, tab-separated; a building's\n"
-    "                          floor adds the building, an office its name and lot\n"
+    "                          floor adds the building, an office its name and lot; six\n"
+    "                          digits read with the 0 a spreadsheet dropped, 3 or 5 as an\n"
+    "                          old code's towns\n"
     "  lookup --csv FILE --column N [--header] [--separator tab|comma] [--output OUT]\n"
     "          [--threads N]\n"
     "                          FILE with PREFECTURE,CITY,TOWN,STATUS added to each row\n"
@@ -131,13 +134,16 @@ std::string WithHonorifics(std::string usage) {
   return usage;
 }
 
-int Usage(const query::Options& options) {
+// The whole help, on standard output: asked for, not an error.
+int Help(const query::Options& options) {
   using namespace resolver::word;
   const std::string agreements = std::string("                          (") + kAgrees + " agrees / " + kAmongCandidates +
                                  " among the candidates / " + kDisagrees + " disagrees /\n                          " +
                                  kUndecidable + " undecidable / " + kAgreesOffice;
-  query::Context(options).PrintError(kUsage + agreements + WithHonorifics(kUsageAfterAgreements));
-  return query::kExitUsage;
+  query::Options out = options;
+  out.json = false;
+  query::Context(out).PrintLine(kUsage + agreements + WithHonorifics(kUsageAfterAgreements));
+  return query::kExitOk;
 }
 
 }  // namespace
@@ -149,9 +155,10 @@ int main(int argc, char** argv) {
   int i = 1;
   for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
     const std::string flag = argv[i];
-    if (flag == "--dir" && i + 1 < argc) {
+    const bool hasValue = i + 1 < argc;
+    if (flag == "--dir" && hasValue) {
       options.dir = argv[++i];
-    } else if (flag == "--template" && i + 1 < argc) {
+    } else if (flag == "--template" && hasValue) {
       options.useTemplate = true;
       rawTemplate = argv[++i];
     } else if (flag == "--utf8") {
@@ -164,13 +171,18 @@ int main(int argc, char** argv) {
       options.hiragana = true;
     } else if (flag == "--json") {
       options.json = true;
-    } else {
+    } else if (flag == "--help") {
       ApplyEncoding(forced, options);
-      return Usage(options);
+      return Help(options);
+    } else if (flag == "--dir" || flag == "--template") {
+      return query::UsageError(flag + " needs a value");
+    } else {
+      return query::UsageError("no option " + flag);
     }
   }
   ApplyEncoding(forced, options);
-  if (i >= argc || (options.json && options.useTemplate)) return Usage(options);
+  if (i >= argc) return query::UsageError("no COMMAND given");
+  if (options.json && options.useTemplate) return query::UsageError("--json and --template cannot be given together");
   const std::string name = argv[i++];
   const query::CommandArgs args(argv + i, argv + argc);
   for (const Command& command : kCommands) {
@@ -181,8 +193,8 @@ int main(int argc, char** argv) {
       if (!context.Argument(rawTemplate, converted.templateText)) return query::kExitRefused;
       context = query::Context(converted);
     }
-    const int code = command.run(context, args);
-    return code == query::kExitUsage ? Usage(options) : code;
+    return command.run(context, args);
   }
-  return Usage(options);
+  if (name == "help") return Help(options);
+  return query::UsageError("no command \"" + name + "\"");
 }

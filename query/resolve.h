@@ -40,12 +40,15 @@ int LoadBook(Context& context, resolver::AddressBook& book);
 std::string Plural(size_t count, const char* noun);
 // " (none): lines 3, 8, ..." for the lines a summary names as set apart.
 std::string NamedLines(const lists::CsvRowLines& rows);
+// "2 codes of six digits read with a 0 in front (先頭の 0 を補った): lines
+// 3, 8" for the rows or lines where a spreadsheet had dropped it (cp932).
+std::string ZeroAddedLine(const lists::CsvRowLines& rows);
 
 // The CSV mode: refuses OUT == FILE before loading anything.
 int RunResolveCsv(Context& context, const ResolveRequest& request);
 
-// One resolution as the tool prints it: a text line (cp932, tab-separated)
-// or a JSON object (UTF-8). `given` is the code read with --code-first.
+// One resolution as the tool prints it: a text line (tab-separated) or a
+// JSON object (UTF-8). `given` is the code read with --code-first.
 struct ResolvedLine {
   std::string inputUtf8;  // the input as typed, for JSON
   const std::string* given = nullptr;
@@ -68,7 +71,10 @@ std::string OfficeAddress(const resolver::Office& office);
 // {"postal_code", "name", "address"} of office `index`, as Jigyosyo.csv writes them.
 std::string OfficeJson(const resolver::AddressBook& book, size_t index);
 
-std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
+// The text line in UTF-8 (`utf8`) or cp932: the parts copied from the
+// address as it writes them, a tab in one written as a blank.
+std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line,
+                           bool utf8);
 std::string ResolutionJson(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line);
 
 }  // namespace query

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "lists/answer_cells.h"
 #include "lists/csv_annotate.h"
@@ -20,15 +21,16 @@ namespace {
 
 const char kLabel[] = "kuranto-query: ";
 
-// The options after "resolve"; what is left are addresses. False on bad usage.
-bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
+// The options after "resolve"; what is left are addresses. "" when they
+// make a request, else what is wrong with them.
+std::string ReadRequest(const CommandArgs& args, ResolveRequest& request) {
   size_t i = 0;
+  std::string wrong;
   for (; i < args.size() && args[i].compare(0, 2, "--") == 0; ++i) {
-    const CsvFlag csv = ReadCsvFlag(args, i, request);
-    if (csv == CsvFlag::kBad) return false;
+    const CsvFlag csv = ReadCsvFlag(args, i, request, wrong);
+    if (csv == CsvFlag::kBad) return wrong;
     if (csv == CsvFlag::kRead) continue;
     const std::string& flag = args[i];
-    const bool hasValue = i + 1 < args.size();
     if (flag == "--code-first") {
       request.codeFirst = true;
     } else if (flag == "--names") {
@@ -37,21 +39,22 @@ bool ReadRequest(const CommandArgs& args, ResolveRequest& request) {
       request.barcode = true;
     } else if (flag == "--split") {
       request.split = true;
-    } else if (flag == "--code-column" && hasValue) {
-      if (!ReadColumn(args[++i], request.codeColumn)) return false;
-    } else if (flag == "--name-column" && hasValue) {
-      if (!ReadColumn(args[++i], request.nameColumn)) return false;
+    } else if (flag == "--code-column" || flag == "--name-column") {
+      if (ReadColumnFlag(args, i, flag == "--code-column" ? request.codeColumn : request.nameColumn, wrong) ==
+          CsvFlag::kBad) {
+        return wrong;
+      }
     } else {
-      return false;
+      return "resolve has no option " + flag;
     }
   }
   request.addresses.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-  if (request.csvFile.empty()) {
-    return request.column == 0 && request.codeColumn == 0 && request.nameColumn == 0 && !request.header &&
-           request.output.empty() && request.separator == lists::Separator::kFromFile &&
-           !(request.codeFirst && request.names);
-  }
-  return request.column != 0 && request.addresses.empty() && !request.codeFirst && !request.names;
+  if (request.codeFirst && request.names) return "--code-first and --names cannot be given together";
+  if (request.csvFile.empty()) return CsvFlagsWithoutFile(request);
+  if (request.column == 0) return "resolve --csv needs --column N, the address column";
+  if (!request.addresses.empty()) return "resolve --csv takes no ADDRESS";
+  if (request.codeFirst || request.names) return "with --csv, give --code-column or --name-column";
+  return "";
 }
 
 // Resolves and prints one input after another.
@@ -86,7 +89,12 @@ class LineResolver {
       given_ = first;
       line.given = &given_;
     }
-    const std::string cp932 = lists::CellAsCp932(address, encoding);
+    if (utf8) {
+      lists::CellAsCp932(address, cp932_, &offsets_);
+    } else {
+      cp932_ = address;
+    }
+    const std::string& cp932 = cp932_;
     resolver_.Resolve(cp932, resolution_);
     if (codeFirst_) {
       line.agreement = resolver::CheckCode(book_, resolution_, given_);
@@ -98,11 +106,15 @@ class LineResolver {
     lists::CellsAsked asked;
     asked.parts = split_ || context_.options().json;
     asked.barcode = barcode_;
-    cells_.Make(resolution_, line.office, cp932, asked, answer_);
+    if (utf8) {
+      cells_.Make(resolution_, line.office, resolver::WrittenAddress{cp932_, address, offsets_}, asked, answer_);
+    } else {
+      cells_.Make(resolution_, line.office, cp932, asked, answer_);
+    }
     line.barcodeAsked = barcode_;
     if (answer_.hasBarcode) line.barcode = &answer_.barcode;
     if (answer_.hasParts) line.parts = &answer_.parts;
-    line.inputUtf8 = utf8 && lists::IsUtf8Text(address.data(), address.size()) ? address : ToUtf8Text(cp932);
+    line.inputUtf8 = utf8 ? address : ToUtf8Text(cp932);
     line.split = split_;
     Print(line);
   }
@@ -110,12 +122,14 @@ class LineResolver {
   // On stderr, when lines were set apart: how many, and the first ones.
   void PrintSetApart() const {
     if (notText_.count == 0) return;
-    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_));
+    context_.PrintError(kLabel + Plural(notText_.count, "line") + " not text, not resolved" + NamedLines(notText_) +
+                        Utf8Hint(utf8Like_));
   }
 
  private:
   void NotText(const std::string& raw, bool utf8, long lineNumber) {
     notText_.Add(lineNumber);
+    utf8Like_ = utf8Like_ || ReadsAsUtf8(raw, utf8);
     resolution_ = resolver::Resolution();
     lists::AnswerCellMaker::MakeNone(answer_);
     ResolvedLine line;
@@ -133,7 +147,7 @@ class LineResolver {
       const std::string json = ResolutionJson(book_, resolution_, line) + "\n";
       std::fwrite(json.data(), 1, json.size(), stdout);
     } else {
-      context_.PrintLine(ResolutionText(book_, resolution_, line));
+      context_.PrintText(ResolutionText(book_, resolution_, line, context_.options().utf8));
     }
   }
 
@@ -146,9 +160,12 @@ class LineResolver {
   const bool split_;
   lists::AnswerCellMaker cells_;
   std::string given_;
+  std::string cp932_;
+  std::vector<uint32_t> offsets_;
   resolver::Resolution resolution_;
   lists::AnswerCells answer_;
   lists::CsvRowLines notText_;
+  bool utf8Like_ = false;  // a line set apart reads as UTF-8
 };
 
 }  // namespace
@@ -166,7 +183,8 @@ int LoadBook(Context& context, resolver::AddressBook& book) {
 
 int RunResolve(Context& context, const CommandArgs& args) {
   ResolveRequest request;
-  if (!ReadRequest(args, request)) return kExitUsage;
+  const std::string wrong = ReadRequest(args, request);
+  if (!wrong.empty()) return UsageError(wrong);
   if (!request.csvFile.empty()) return RunResolveCsv(context, request);
   resolver::AddressBook book;
   const int loaded = LoadBook(context, book);

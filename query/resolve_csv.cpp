@@ -8,6 +8,7 @@
 
 #include "datafiles/file_access.h"
 #include "lists/csv_annotate.h"
+#include "lists/list_words.h"
 #include "query/csv_run.h"
 #include "query/resolve.h"
 #include "query/terminal.h"
@@ -49,6 +50,11 @@ std::string Plural(size_t count, const char* noun) {
 std::string NamedLines(const lists::CsvRowLines& rows) {
   return (rows.count == 1 ? " (none): line " : " (none): lines ") + rows.Named() +
          (rows.count > lists::kNamedLines ? ", ..." : "");
+}
+
+std::string ZeroAddedLine(const lists::CsvRowLines& rows) {
+  return kLabel + Plural(rows.count, "code") + " of six digits read with a 0 in front (" + lists::kZeroAdded +
+         (rows.count == 1 ? "): line " : "): lines ") + rows.Named() + (rows.count > lists::kNamedLines ? ", ..." : "");
 }
 
 int RunResolveCsv(Context& context, const ResolveRequest& request) {

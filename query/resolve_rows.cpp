@@ -1,5 +1,8 @@
+#include <algorithm>
+#include <cstddef>
 #include <string_view>
 
+#include "encoding/text_encoding.h"
 #include "query/json_rows.h"
 #include "query/resolve.h"
 
@@ -47,24 +50,44 @@ void AppendPartsJson(const resolver::AddressParts* parts, std::string& json) {
     json += "null";
     return;
   }
+  static const char* const kNames[resolver::kSplitPartCount] = {"prefecture", "city", "town", "subarea",
+                                                                "chome",      "lot",  "building"};
+  std::string utf8;
+  const auto field = [&](const char* name, int index) {
+    utf8.clear();
+    resolver::AppendPart(*parts, index, true, utf8);
+    json.append(json.back() == '{' ? "\"" : ", \"").append(name).append("\": ").append(JsonString(utf8));
+  };
   json += '{';
-  AppendJsonField(json, "prefecture", parts->prefecture);
-  AppendJsonField(json, "city", parts->city);
-  AppendJsonField(json, "town", parts->town);
-  AppendJsonField(json, "subarea", parts->subarea);
-  AppendJsonField(json, "chome", parts->chome);
-  AppendJsonField(json, "lot", parts->lot);
-  AppendJsonField(json, "building", parts->building);
+  for (int i = 0; i < resolver::kSplitPartCount; ++i) field(kNames[i], i);
   AppendJsonField(json, "prefecture_kana", parts->prefectureKana);
   AppendJsonField(json, "city_kana", parts->cityKana);
   AppendJsonField(json, "town_kana", parts->townKana);
-  AppendJsonField(json, "normalized", parts->normalized);
+  field("normalized", resolver::kNormalizedPart);
   json += '}';
+}
+
+// The split fields, each in the output's encoding, a tab written as a blank.
+void AppendSplitText(const resolver::AddressParts* parts, bool utf8, std::string& text) {
+  for (int i = 0; i < resolver::kSplitPartCount; ++i) {
+    text += '\t';
+    if (parts == nullptr) continue;
+    const size_t at = text.size();
+    resolver::AppendPart(*parts, i, utf8, text);
+    std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '\t', ' ');
+  }
+}
+
+// cp932 text as the output's encoding.
+std::string InOutput(const std::string& cp932, bool utf8) {
+  std::string converted;
+  return utf8 && encoding::Cp932ToUtf8(cp932, converted) ? converted : cp932;
 }
 
 }  // namespace
 
-std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line) {
+std::string ResolutionText(const resolver::AddressBook& book, const resolver::Resolution& r, const ResolvedLine& line,
+                           bool utf8) {
   std::string text;
   if (line.office != resolver::kNoOffice) {
     // The office alone: its own code, its name and registered address.
@@ -81,10 +104,8 @@ std::string ResolutionText(const resolver::AddressBook& book, const resolver::Re
     }
   }
   if (line.given != nullptr) text += "\t" + *line.given + "\t" + resolver::AgreementText(line.agreement);
-  for (int i = 0; line.split && i < resolver::kSplitPartCount; ++i) {
-    text += '\t';
-    if (line.parts != nullptr) text += resolver::SplitPart(*line.parts, i);
-  }
+  text = InOutput(text, utf8);
+  if (line.split) AppendSplitText(line.parts, utf8, text);
   if (line.barcodeAsked) text += "\t" + std::string(line.barcode != nullptr ? line.barcode->Data() : "");
   return text;
 }

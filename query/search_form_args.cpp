@@ -10,18 +10,19 @@ struct KindName {
   int kind;
 };
 const KindName kNumberKinds[] = {{"old", postal::kOldNumber}, {"new", postal::kNewNumber}, {"city", postal::kCityCode}};
+const char kKinds[] = "a search takes old|new|city|area|fuzzy TEXT or place PREFECTURE CITY TOWN";
 
 }  // namespace
 
 int ReadSearchForm(const Context& context, const CommandArgs& args, postal::SearchForm& q) {
-  if (args.empty()) return kExitUsage;
+  if (args.empty()) return UsageError(kKinds);
   const std::string& kind = args[0];
   bool badText = false;
   auto text = [&](size_t i, std::string& out) {
     if (!context.Argument(args[i], out)) badText = true;
     return !badText;
   };
-  auto result = [&](bool ok) { return ok ? kExitOk : (badText ? kExitRefused : kExitUsage); };
+  auto result = [&](bool ok) { return ok ? kExitOk : (badText ? kExitRefused : UsageError(kKinds)); };
   for (const KindName& k : kNumberKinds) {
     if (kind == k.name && args.size() == 2) {
       q.mode = postal::SearchMode::kNumber;
@@ -44,7 +45,7 @@ int ReadSearchForm(const Context& context, const CommandArgs& args, postal::Sear
     q.mode = postal::SearchMode::kFuzzy;
     return result(text(1, q.fuzzy));
   }
-  return kExitUsage;
+  return UsageError(kKinds);
 }
 
 }  // namespace query

@@ -55,6 +55,10 @@ int ReadStandardInput(const Context& context, const InputLine& line) {
   return kExitOk;
 }
 
+std::string Utf8Hint(bool anyUtf8) { return anyUtf8 ? "; they read as UTF-8: give --utf8" : ""; }
+
+bool ReadsAsUtf8(const std::string& raw, bool utf8) { return !utf8 && lists::IsTextLine(raw, true); }
+
 bool ReadColumn(const std::string& text, size_t& column) {
   if (text.empty() || text.size() > kLongestColumnText || text.find_first_not_of("0123456789") != std::string::npos) {
     return false;

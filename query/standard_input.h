@@ -41,6 +41,12 @@ int AnswerEachLine(const Context& context, const std::vector<std::string>& argum
   return code;
 }
 
+// "; they read as UTF-8: give --utf8" where lines set apart as no text
+// were UTF-8 read as Shift-JIS (`anyUtf8`: a C locale, say), else "".
+std::string Utf8Hint(bool anyUtf8);
+// Whether a line that is no text in the encoding `utf8` names would be UTF-8 text.
+bool ReadsAsUtf8(const std::string& raw, bool utf8);
+
 // A column number of an option, from 1; false for anything else.
 bool ReadColumn(const std::string& text, size_t& column);
 

@@ -2,11 +2,16 @@
 
 #include <cstring>
 
+#include "encoding/cp932_encode.h"
+#include "encoding/hyphens.h"
+#include "encoding/text_encoding.h"
+#include "encoding/utf8_decode.h"
 #include "postal/kana.h"
 #include "resolver/address_rest.h"
 #include "resolver/book_impl.h"
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
+#include "resolver/lot_reader.h"
 #include "resolver/normalize.h"
 #include "resolver/town_name.h"
 
@@ -14,27 +19,13 @@ namespace resolver {
 
 namespace {
 
-using word::kCho, word::kBu, word::kBancho, word::kNameWords;
-
-struct UnitWord {
-  const char* word;
-  Unit unit;
-};
-// Longer words first: 番地 before 番, 丁目 before 丁.
-const UnitWord kUnits[] = {
-    {word::kChome, Unit::kChome}, {word::kMachime, Unit::kChome}, {kCho, Unit::kChome},
-    {word::kBanchi, Unit::kBan},  {word::kBan, Unit::kBan},       {word::kGo, Unit::kGo},
-    {word::kChiwari, Unit::kChiwari}, {word::kSen, Unit::kSen},   {word::kJo, Unit::kJo},
-    {kBu, Unit::kChiwari},
-};
-
 // After a 丁目 a lot has 番 and 号 (a third only written 号: 21番1-2号);
 // without one, 番地 and two more (a 地割, 線 or 部 before them). A further
 // number is a room's.
 constexpr int kLotAfterChome = 2;
 constexpr int kLotAlone = 3;
-constexpr int kMaxNumbers = 5;
-
+// The 号 of 21番1-2号 is a small branch number; 3-405号 after 2番 is a room.
+constexpr long kSmallestRoom = 100;
 
 uint16_t CodeAt(std::string_view text, size_t pos) {
   return pos < text.size() ? CharCode(text.data() + pos, text.size() - pos) : 0;
@@ -42,140 +33,29 @@ uint16_t CodeAt(std::string_view text, size_t pos) {
 
 // What stands between a lot and its building, or around a part: dropped.
 bool IsSeparator(uint16_t code) {
-  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ',' || code == '-' ||
+  const encoding::HyphenForm* hyphen = encoding::Cp932Hyphen(code);
+  return code == ' ' || code == '\t' || code == '\r' || code == '\n' || code == ',' ||
          code == ch::kFullWidthBlank || code == ch::kComma || code == ch::kFullComma || code == ch::kDot ||
-         code == ch::kMinus || code == ch::kHyphen || code == ch::kBar;
+         (hyphen != nullptr && hyphen->use == encoding::HyphenUse::kAlways);
 }
 
-// A 小字's characters: kanji and kana, no letters or digits (those begin a
-// building's name).
-bool IsPlaceChar(uint16_t code) {
-  return IsKanji(code) || IsKatakana(code) || (code >= ch::kHiraganaFirst && code <= ch::kHiraganaLast) ||
-         code == ch::kLong;
-}
-
-// Without the separators before it and the blanks after it.
-std::string_view Trimmed(std::string_view text) {
-  size_t begin = 0;
-  while (begin < text.size() && IsSeparator(CodeAt(text, begin))) begin += CharWidth(CodeAt(text, begin));
-  size_t end = begin;
-  for (size_t i = begin; i < text.size();) {
+// [begin, end) of `text` without the separators before it and the blanks after it.
+void Trim(std::string_view text, size_t& begin, size_t& end) {
+  while (begin < end && IsSeparator(CodeAt(text, begin))) begin += CharWidth(CodeAt(text, begin));
+  size_t last = begin;
+  for (size_t i = begin; i < end;) {
     const uint16_t code = CodeAt(text, i);
     i += CharWidth(code);
-    if (!IsBlank(code)) end = i;
+    if (!IsBlank(code)) last = i;
   }
-  return text.substr(begin, end - begin);
+  end = last;
 }
 
-struct Number {
-  size_t begin, end;  // its digits in the spelled text
-  Unit unit;
-  size_t after;       // just past its unit
-};
-
-struct Lot {
-  Number numbers[kMaxNumbers];
-  int count = 0;
-  size_t buildingAt = 0;                // where the building begins
-  size_t placeBegin = 0, placeEnd = 0;  // a 小字 written among the numbers
-  bool HasPlace() const { return placeEnd > placeBegin; }
-};
-
-// Reads the spelled text after the town (and a street clause) into the lot.
-class LotReader {
- public:
-  LotReader(std::string_view spelled, const std::vector<uint32_t>& origins, std::string_view address)
-      : s_(spelled), origins_(origins), address_(address) {}
-
-  // The address's bytes from spelled [begin, end).
-  std::string_view Written(size_t begin, size_t end) const {
-    return address_.substr(origins_[begin], origins_[end] - origins_[begin]);
-  }
-
-  // The numbers from `pos`, and where the building begins.
-  Lot Read(size_t pos) const {
-    Lot lot;
-    lot.buildingAt = pos;
-    bool lastArabic = false;
-    while (pos < s_.size() && IsAsciiDigit(s_[pos]) && lot.count < kMaxNumbers) {
-      const bool kanji = FromKanji(pos);
-      // "２番地４三番町", "１５番５十五番館": the kanji numeral begins a name
-      if (lot.count > 0 && lastArabic && kanji && lot.numbers[lot.count - 1].unit != Unit::kChome) break;
-      size_t end = pos;
-      while (end < s_.size() && IsAsciiDigit(s_[end]) && FromKanji(end) == kanji) ++end;
-      const bool nameFollows = end < s_.size() && IsAsciiDigit(s_[end]);  // Arabic giving way to kanji
-      const size_t afterBlock = end + std::strlen(kBancho);
-      if (lot.count == 0 && !nameFollows && WordAt(s_, end, kBancho) && afterBlock < s_.size() &&
-          IsAsciiDigit(s_[afterBlock]) && !lot.HasPlace()) {
-        lot.placeBegin = pos;  // "8番町" before the lot: a place of the town
-        lot.placeEnd = afterBlock;
-        pos = afterBlock;
-        continue;
-      }
-      if (!nameFollows && (IsFloor(end) || IsNameWord(end))) break;
-      Unit unit = Unit::kPlain;
-      size_t after = end;
-      for (const UnitWord& u : kUnits) {
-        if (nameFollows || !WordAt(s_, end, u.word)) continue;
-        if ((u.word == kCho || u.word == kBu) && lot.count > 0) continue;
-        if (u.word == kBu && !IsAsciiDigit(At(end + std::strlen(kBu)))) continue;
-        unit = u.unit;
-        after = end + std::strlen(u.word);
-        break;
-      }
-      lot.numbers[lot.count++] = Number{pos, end, unit, after};
-      lot.buildingAt = after;
-      lastArabic = !kanji;
-      if (nameFollows) break;
-      pos = NextNumber(after, unit);
-      // "第21地割大淵川480": a 小字 between a 地割 or 線 number and the next
-      if (pos == std::string_view::npos && (unit == Unit::kChiwari || unit == Unit::kSen) && !lot.HasPlace()) {
-        Cp932Cursor place{s_, after};
-        while (IsPlaceChar(place.Peek())) place.Next();
-        if (place.pos > after && place.Digit()) {
-          lot.placeBegin = after;
-          lot.placeEnd = pos = place.pos;
-        }
-      }
-      if (pos == std::string_view::npos) break;
-    }
-    return lot;
-  }
-
- private:
-  char At(size_t pos) const { return pos < s_.size() ? s_[pos] : '\0'; }
-  bool FromKanji(size_t pos) const {
-    const size_t at = origins_[pos];
-    return KanjiNumeralValue(CharCode(address_.data() + at, address_.size() - at)) >= 0;
-  }
-  // 12階, 12F; not 1FKビル.
-  bool IsFloor(size_t end) const {
-    if (WordAt(s_, end, word::kKai)) return true;
-    return At(end) == 'F' && !IsLatinCapital(static_cast<unsigned char>(At(end + 1)));
-  }
-  bool IsNameWord(size_t end) const {
-    for (const char* name : kNameWords) {
-      if (WordAt(s_, end, name)) return true;
-    }
-    return false;
-  }
-
-  // Where the next number of the lot begins after a number ending at
-  // `after`, or npos: "-", "の", 第, or right after a unit.
-  size_t NextNumber(size_t after, Unit unit) const {
-    const Cp932Cursor at{s_, after};
-    const auto digitAfter = [&at](uint16_t joiner) { return at.Peek() == joiner && IsAsciiDigit(at.PeekSecond()); };
-    if (digitAfter('-') || digitAfter(ch::kNo)) return after + CharWidth(at.Peek());
-    if (unit == Unit::kPlain) return std::string_view::npos;
-    if (at.Digit()) return after;
-    if (digitAfter(ch::kDai)) return after + CharWidth(ch::kDai);
-    return std::string_view::npos;
-  }
-
-  std::string_view s_;
-  const std::vector<uint32_t>& origins_;
-  std::string_view address_;
-};
+long NumberValue(std::string_view spelled, const Number& n) {
+  long value = 0;
+  for (size_t i = n.begin; i < n.end && value < 1000; ++i) value = value * 10 + (spelled[i] - '0');
+  return value;
+}
 
 // Appends the number's digits without leading zeros.
 void AppendNumber(std::string_view spelled, const Number& n, std::string& out) {
@@ -200,13 +80,24 @@ std::string_view KanaWithoutNote(std::string_view kana) {
   return open == std::string_view::npos ? kana : kana.substr(0, open);
 }
 
+// "種市" of "種市第２２地割～第２３地割": a record for a range of 地割 names
+// the town before them; the address's 地割 is the lot's first number.
+std::string_view WithoutChiwariRange(std::string_view town) {
+  const size_t range = town.find(word::kWave);
+  if (range == std::string_view::npos || !EndsWithWord(town, word::kChiwari)) return town;
+  for (size_t i = 0; i < range; i += CharWidth(CodeAt(town, i))) {
+    if (CodeAt(town, i) == ch::kDai) return i > 0 ? town.substr(0, i) : town;
+  }
+  return town;
+}
+
 // The town of a record as the parts give it: its name without the note,
 // nothing for a line that stands for the whole municipality, and on a
 // building's line the longest town of the municipality its name begins with.
 std::string_view RecordTown(const AddressBook::Impl& book, size_t record, std::string& key) {
   const RecordInfo& info = book.info[record];
   if (info.role != RecordRole::kTown) return std::string_view();
-  const std::string_view town = TownWithoutNote(book.Text(record, StoredRecord::kTown));
+  const std::string_view town = WithoutChiwariRange(TownWithoutNote(book.Text(record, StoredRecord::kTown)));
   if (info.buildingLength == 0) return town;
   size_t last = 0;
   for (size_t i = 0; i < town.size();) {
@@ -256,94 +147,168 @@ size_t NamingRecord(const AddressBook::Impl& book, const Resolution& r, std::str
   return first;
 }
 
-void Normalized(AddressParts& parts) {
+// Appends cp932 `text` as UTF-8 (`utf8`) or as it is.
+void AppendCp932As(std::string_view text, bool utf8, std::string& out) {
+  if (!utf8) {
+    out.append(text);
+    return;
+  }
+  const size_t at = out.size();
+  if (encoding::AppendUtf8OfCp932(text, out)) return;
+  out.resize(at);
+  std::string converted;
+  out += encoding::Cp932ToUtf8(std::string(text), converted) ? converted : std::string(text);
+}
+
+// Appends UTF-8 `text` as cp932, "?" for a character cp932 cannot write.
+void AppendUtf8AsCp932(std::string_view text, std::string& out) {
+  const char* const end = text.data() + text.size();
+  for (const char* p = text.data(); p < end;) {
+    uint32_t codePoint = 0;
+    const size_t length = encoding::DecodeUtf8(p, end, codePoint);
+    if (length == 0 || !encoding::AppendCp932(codePoint, out)) out += '?';
+    p += length == 0 ? 1 : length;
+  }
+}
+
+// The normalized line in the written address's encoding; `chiwariFirst`:
+// the lot's first number is a 地割 the town's name leaves out (第23地割27-1).
+void Normalized(AddressParts& parts, bool chiwariFirst = false) {
   std::string& line = parts.normalized;
-  line.append(parts.prefecture).append(parts.city).append(parts.town).append(parts.subarea);
-  if (!parts.chome.empty()) line.append(parts.chome).append(word::kChome);
-  line += parts.lot;
+  const bool utf8 = parts.writtenUtf8;
+  AppendCp932As(parts.prefecture, utf8, line);
+  AppendCp932As(parts.city, utf8, line);
+  AppendCp932As(parts.town, utf8, line);
+  line.append(parts.subarea);
+  if (!parts.chome.empty()) {
+    line.append(parts.chome);
+    AppendCp932As(word::kChome, utf8, line);
+  }
+  const size_t firstEnd = parts.lot.find('-');
+  if (chiwariFirst && firstEnd != std::string::npos) {
+    AppendCp932As(word::kDaiText, utf8, line);
+    line.append(parts.lot, 0, firstEnd);
+    AppendCp932As(word::kChiwari, utf8, line);
+    line.append(parts.lot, firstEnd + 1, std::string::npos);
+  } else {
+    line += parts.lot;
+  }
   if (!parts.building.empty()) line.append(" ").append(parts.building);
+}
+
+// The resolver's offsets lie in the spelled text, each at a character's start.
+bool Placed(const Resolution& r, std::string_view spelled) {
+  const size_t offsets[] = {r.cityEnd, r.townBegin, r.townEnd};
+  for (const size_t offset : offsets) {
+    if (offset > spelled.size()) return false;
+    size_t i = 0;
+    while (i < offset) i += CharWidth(CodeAt(spelled, i));
+    if (i != offset) return false;
+  }
+  return r.status == Status::kCity || (r.cityEnd <= r.townBegin && r.townBegin <= r.townEnd);
 }
 
 }  // namespace
 
-bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std::string_view address,
-                      AddressParts& parts) {
-  Clear(parts);
-  const AddressBook::Impl& impl = book.impl();
-  AddressParts::Work& work = parts.work;
-  std::string_view town;
-  const size_t record = NamingRecord(impl, resolution, work.key, town);
-  if (record == std::string::npos) return false;
+// The address as the parts read it: spelled as Resolve spelled it, each
+// byte knowing the cp932 byte it came from, and that byte where the
+// address writes it.
+struct AddressPartsReader::Written {
+  std::string_view spelled;
+  const std::vector<uint32_t>& origins;  // spelled to cp932
+  std::string_view cp932;
+  std::string_view bytes;                // as written
+  const std::vector<uint32_t>* offsets;  // cp932 to `bytes`; nullptr: `bytes` is `cp932`
 
-  // 1. The names, from the record.
-  parts.prefecture = impl.Text(record, StoredRecord::kPrefecture);
-  parts.city = impl.Text(record, StoredRecord::kCity);
-  postal::AppendFullWidthKatakana(impl.Text(record, StoredRecord::kPrefectureKana), parts.prefectureKana);
-  postal::AppendFullWidthKatakana(impl.Text(record, StoredRecord::kCityKana), parts.cityKana);
-
-  // 2. The address spelled as Resolve spelled it, each byte knowing where it came from.
-  NormalizeText(address, work.spelled, work.origins);
-  FoldJoiningKana(work.spelled, &work.origins);
-  const std::string_view spelled = work.spelled;
-  const bool placed = resolution.cityEnd <= resolution.townBegin && resolution.townBegin <= resolution.townEnd;
-  if (resolution.townEnd > spelled.size() || resolution.cityEnd > spelled.size() ||
-      (resolution.status != Status::kCity && !placed)) {
-    Clear(parts);
-    return false;
+  // The written bytes of spelled [begin, end), without the separators
+  // before them and the blanks after them.
+  std::string_view Cut(size_t begin, size_t end) const {
+    size_t from = origins[begin], to = origins[end];
+    Trim(cp932, from, to);
+    if (offsets == nullptr) return bytes.substr(from, to - from);
+    return bytes.substr((*offsets)[from], (*offsets)[to] - (*offsets)[from]);
   }
-  const LotReader reader(spelled, work.origins, address);
-  if (resolution.status == Status::kCity) {
-    parts.subarea = Trimmed(reader.Written(resolution.cityEnd, spelled.size()));
-    Normalized(parts);
-    return true;
-  }
-  parts.town = town;
-  postal::AppendFullWidthKatakana(TownKana(impl, record, parts.town), parts.townKana);
+};
 
-  // 3. A street clause: before the town, or right after it.
-  size_t pos = resolution.townEnd;
-  const size_t firstDigit = pos + FirstDigit(spelled.substr(pos));
-  const size_t clauseEnd = StreetClauseEnd(spelled.substr(pos, firstDigit - pos));
-  if (resolution.townBegin > resolution.cityEnd) {
-    parts.subarea = Trimmed(reader.Written(resolution.cityEnd, resolution.townBegin));
+namespace {
+
+using Written = AddressPartsReader::Written;
+
+// The names and their kana, from the record.
+void ReadNames(const AddressBook::Impl& book, size_t record, AddressParts& parts) {
+  parts.prefecture = book.Text(record, StoredRecord::kPrefecture);
+  parts.city = book.Text(record, StoredRecord::kCity);
+  postal::AppendFullWidthKatakana(book.Text(record, StoredRecord::kPrefectureKana), parts.prefectureKana);
+  postal::AppendFullWidthKatakana(book.Text(record, StoredRecord::kCityKana), parts.cityKana);
+}
+
+// "中区" of "浜松市中区板屋町": a ward the city no longer has, written before
+// the town. It belongs to the municipality, which is named already.
+bool IsOldWard(std::string_view between) {
+  constexpr size_t kLongestWard = 8;  // bytes: four characters, 区 included
+  const size_t last = LastCharAt(between);
+  return between.size() <= kLongestWard && CodeAt(between, last) == ch::kKu && last > 0;
+}
+
+// A street clause before the town or right after it, into `parts.subarea`;
+// returns where the rest begins.
+size_t ReadStreetClause(const Written& w, const Resolution& r, AddressParts& parts) {
+  size_t pos = r.townEnd;
+  const size_t firstDigit = pos + FirstDigit(w.spelled.substr(pos));
+  const size_t clauseEnd = StreetClauseEnd(w.spelled.substr(pos, firstDigit - pos));
+  if (r.townBegin > r.cityEnd && !IsOldWard(w.spelled.substr(r.cityEnd, r.townBegin - r.cityEnd))) {
+    parts.subarea = w.Cut(r.cityEnd, r.townBegin);
   } else if (clauseEnd != 0) {
-    parts.subarea = Trimmed(reader.Written(pos, pos + clauseEnd));
+    parts.subarea = w.Cut(pos, pos + clauseEnd);
     pos += clauseEnd;
   }
+  return pos;
+}
 
-  // 4. A 小字 before the numbers: place names only, else it is a building's.
-  size_t placeEnd = firstDigit;
-  const size_t lastBefore = pos + LastCharAt(spelled.substr(pos, placeEnd - pos));
-  if (placeEnd > pos && CodeAt(spelled, lastBefore) == ch::kDai) placeEnd = lastBefore;  // 第21地割
-  bool placeOnly = true;
-  for (size_t i = pos; i < placeEnd;) {
-    const uint16_t code = CodeAt(spelled, i);
-    placeOnly = placeOnly && (IsPlaceChar(code) || IsSeparator(code));
+// "字東町" after 父島: a 字 of place names alone, no numbers after it.
+bool IsAzaOnly(std::string_view rest) {
+  if (VillagePrefixLength(rest) == 0) return false;
+  for (size_t i = 0; i < rest.size();) {
+    const uint16_t code = CodeAt(rest, i);
+    if (!IsPlaceChar(code)) return false;
     i += CharWidth(code);
   }
+  return true;
+}
 
-  // 5. The numbers, then the building.
-  Lot lot;
-  if (firstDigit < spelled.size() && placeOnly) lot = reader.Read(firstDigit);
+// What stands between the town and its first number.
+struct BeforeNumbers {
+  size_t firstDigit;
+  size_t placeEnd;  // a 小字 is [pos, placeEnd)
+  bool placeOnly;   // of place names only: else it is a building's
+};
+
+BeforeNumbers ReadBeforeNumbers(std::string_view spelled, size_t pos) {
+  BeforeNumbers before;
+  before.firstDigit = pos + FirstDigit(spelled.substr(pos));
+  before.placeEnd = before.firstDigit;
+  const size_t lastBefore = pos + LastCharAt(spelled.substr(pos, before.placeEnd - pos));
+  if (before.placeEnd > pos && CodeAt(spelled, lastBefore) == ch::kDai) before.placeEnd = lastBefore;  // 第21地割
+  before.placeOnly = true;
+  for (size_t i = pos; i < before.placeEnd;) {
+    const uint16_t code = CodeAt(spelled, i);
+    before.placeOnly = before.placeOnly && (IsPlaceChar(code) || IsSeparator(code));
+    i += CharWidth(code);
+  }
+  return before;
+}
+
+// The 丁目 and the lot from the numbers read; returns where the building
+// begins.
+size_t ReadChomeAndLot(std::string_view spelled, const Lot& lot, const RecordInfo& info, AddressParts& parts) {
   const Number* const numbers = lot.numbers;
   const int count = lot.count;
-  size_t buildingAt = lot.buildingAt;
-  if (count == 0) {
-    buildingAt = pos;
-  } else if (placeEnd > pos && parts.subarea.empty()) {
-    parts.subarea = Trimmed(reader.Written(pos, placeEnd));
-  } else if (lot.HasPlace() && parts.subarea.empty()) {
-    parts.subarea = Trimmed(reader.Written(lot.placeBegin, lot.placeEnd));
-  }
-  const RecordInfo& info = impl.info[record];
   int first = 0;
   if (count > 0) {
     const Unit unit = numbers[0].unit;
-    long value = 0;
-    for (size_t i = numbers[0].begin; i < numbers[0].end && value < 1000; ++i) value = value * 10 + (spelled[i] - '0');
     // A bare first number is the 丁目 where the town's notes speak of 丁目
     // ("南1西5", "八重洲1-2"), or where three bare numbers are written.
-    const bool bareFirst = unit == Unit::kPlain && value <= kLargestChome;
+    const bool bareFirst = unit == Unit::kPlain && NumberValue(spelled, numbers[0]) <= kLargestChome;
     const bool threeBare = bareFirst && count >= 3 && numbers[1].unit == Unit::kPlain;
     if (unit == Unit::kChome || (bareFirst && (info.rule.chomeTown || threeBare))) {
       AppendNumber(spelled, numbers[0], parts.chome);
@@ -351,7 +316,10 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
     }
   }
   int most = first == 1 ? kLotAfterChome : kLotAlone;
-  if (first == 1 && count > 3 && numbers[3].unit == Unit::kGo) ++most;  // 21番1-2号
+  if (first == 1 && count > 3 && numbers[1].unit == Unit::kBan && numbers[2].unit == Unit::kPlain &&
+      numbers[3].unit == Unit::kGo && NumberValue(spelled, numbers[3]) < kSmallestRoom) {
+    ++most;  // 21番1-2号
+  }
   const Unit lead = count > 0 ? numbers[0].unit : Unit::kPlain;
   if (first == 0 && (lead == Unit::kChiwari || lead == Unit::kSen || lead == Unit::kJo)) ++most;
   int last = first;
@@ -359,10 +327,81 @@ bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std
     if (last > first) parts.lot += '-';
     AppendNumber(spelled, numbers[last], parts.lot);
   }
-  if (last < count) buildingAt = numbers[last - 1].after;  // a room's number, or 第3弘安ビル
-  parts.building = Trimmed(reader.Written(buildingAt, spelled.size()));
-  Normalized(parts);
+  // a room's number, or 第3弘安ビル
+  return last < count ? numbers[last - 1].after : lot.buildingAt;
+}
+
+}  // namespace
+
+bool AddressPartsReader::Read(const AddressBook& book, const Resolution& resolution, std::string_view address,
+                              AddressParts& parts) {
+  NormalizeText(address, spelled_, origins_);
+  FoldJoiningKana(spelled_, &origins_);
+  const Written written{spelled_, origins_, address, address, nullptr};
+  parts.writtenUtf8 = false;
+  return ReadFrom(book, resolution, written, parts);
+}
+
+bool AddressPartsReader::Read(const AddressBook& book, const Resolution& resolution, const WrittenAddress& address,
+                              AddressParts& parts) {
+  NormalizeText(address.cp932, spelled_, origins_);
+  FoldJoiningKana(spelled_, &origins_);
+  const bool mapped = address.offsets.size() == address.cp932.size() + 1;
+  const Written written{spelled_, origins_, address.cp932, mapped ? address.utf8 : address.cp932,
+                        mapped ? &address.offsets : nullptr};
+  parts.writtenUtf8 = mapped;
+  return ReadFrom(book, resolution, written, parts);
+}
+
+bool AddressPartsReader::ReadFrom(const AddressBook& book, const Resolution& resolution, const Written& w,
+                                  AddressParts& parts) {
+  const bool utf8 = parts.writtenUtf8;
+  Clear(parts);
+  parts.writtenUtf8 = utf8;
+  const AddressBook::Impl& impl = book.impl();
+  std::string_view town;
+  const size_t record = NamingRecord(impl, resolution, key_, town);
+  if (record == std::string::npos || !Placed(resolution, w.spelled)) return false;
+  ReadNames(impl, record, parts);
+  if (resolution.status == Status::kCity) {
+    parts.subarea = w.Cut(resolution.cityEnd, w.spelled.size());
+    Normalized(parts);
+    return true;
+  }
+  parts.town = town;
+  postal::AppendFullWidthKatakana(TownKana(impl, record, parts.town), parts.townKana);
+  const size_t pos = ReadStreetClause(w, resolution, parts);
+  const BeforeNumbers before = ReadBeforeNumbers(w.spelled, pos);
+  Lot lot;
+  if (before.firstDigit < w.spelled.size() && before.placeOnly) {
+    lot = LotReader(w.spelled, w.origins, w.cp932).Read(before.firstDigit);
+  }
+  if (lot.count == 0) {
+    lot.buildingAt = IsAzaOnly(w.spelled.substr(pos)) ? w.spelled.size() : pos;
+    if (lot.buildingAt > pos && parts.subarea.empty()) parts.subarea = w.Cut(pos, w.spelled.size());
+  } else if (before.placeEnd > pos && parts.subarea.empty()) {
+    parts.subarea = w.Cut(pos, before.placeEnd);
+  } else if (lot.HasPlace() && parts.subarea.empty()) {
+    parts.subarea = w.Cut(lot.placeBegin, lot.placeEnd);
+  }
+  const size_t buildingAt = ReadChomeAndLot(w.spelled, lot, impl.info[record], parts);
+  parts.building = w.Cut(buildingAt, w.spelled.size());
+  const std::string_view recordTown = TownWithoutNote(impl.Text(record, StoredRecord::kTown));
+  const bool rangeTown = WithoutChiwariRange(recordTown).size() < recordTown.size();
+  Normalized(parts, rangeTown && lot.count > 0 && lot.numbers[0].unit == Unit::kChiwari && parts.chome.empty());
   return true;
+}
+
+bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, std::string_view address,
+                      AddressParts& parts) {
+  AddressPartsReader reader;
+  return reader.Read(book, resolution, address, parts);
+}
+
+bool ReadAddressParts(const AddressBook& book, const Resolution& resolution, const WrittenAddress& address,
+                      AddressParts& parts) {
+  AddressPartsReader reader;
+  return reader.Read(book, resolution, address, parts);
 }
 
 const char* SplitPartName(int index) {
@@ -380,6 +419,18 @@ std::string_view SplitPart(const AddressParts& parts, int index) {
     case 5: return parts.lot;
     case 6: return parts.building;
     default: return std::string_view();
+  }
+}
+
+void AppendPart(const AddressParts& parts, int index, bool utf8, std::string& out) {
+  const bool written = index == 3 || index == 6 || index == kNormalizedPart;
+  const std::string_view text = index == kNormalizedPart ? std::string_view(parts.normalized) : SplitPart(parts, index);
+  if (!written || !parts.writtenUtf8) {
+    AppendCp932As(text, utf8, out);
+  } else if (utf8) {
+    out.append(text);
+  } else {
+    AppendUtf8AsCp932(text, out);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "resolver/note_reader.h"
 #include "resolver/office_store.h"
 #include "resolver/resolver.h"
+#include "resolver/town_keys.h"
 
 namespace resolver {
 
@@ -49,6 +50,9 @@ struct Municipality {
   // A designated city's ward: the length of the city's name alone ("札幌市"
   // of 札幌市中央区), by which it is also found; else 0.
   uint32_t cityOnlyLength = 0;
+  // And the length of its ward's name alone ("中央区"), by which it is
+  // found too, as a looser reading than a municipality of that full name.
+  uint32_t wardOnlyLength = 0;
   // A town's name begins with the municipality's (養父市場 of 養父市): the
   // name written twice may be the town's.
   bool townStartsWithName = false;
@@ -112,6 +116,11 @@ struct AddressBook::Impl {
   std::vector<uint32_t> townStart;
   std::vector<uint32_t> townRecords;
   size_t longestTownName = 0;
+  // The towns by looser keys (town_keys.h), per municipality: a numbered
+  // town by its name and number, every town by its loose spelling; and
+  // every town's name, by municipality.
+  TownKeys numberedTowns, looseTowns;
+  TownNames townNamesOf;
   OfficeStore offices;
 
   // One field of record `index`, viewing into this book.

@@ -9,6 +9,7 @@
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/page_prefault.h"
+#include "resolver/town_keys.h"
 
 namespace resolver {
 
@@ -170,11 +171,15 @@ class IndexBuilder {
     PrefaultForWrite(impl_.info.data(), impl_.info.capacity() * sizeof(RecordInfo));
     impl_.info.resize(impl_.records.size());
     impl_.townNames.Reserve(impl_.records.size());
+    impl_.looseTowns.Reserve(impl_.records.size() / 4);  // a name in six has a loose spelling
+    impl_.townNamesOf.towns.reserve(impl_.records.size());
     members_.reserve(impl_.records.size());
     PrefaultForWrite(members_.data(), members_.capacity() * sizeof(Member));
     for (size_t i = 0; i < impl_.records.size(); ++i) AddRecord(static_cast<uint32_t>(i));
     AddBuildings();
     GatherTowns();
+    impl_.townNamesOf.Group(impl_.municipalities.size());
+    AddLooserKeys();
   }
 
  private:
@@ -190,6 +195,18 @@ class IndexBuilder {
     uint32_t record, municipality;
     std::string town, building;
   };
+
+  // Every town's name with a number or a loose spelling, by those keys too.
+  void AddLooserKeys() {
+    const TownNames& names = impl_.townNamesOf;
+    for (const TownNames::Named& named : names.towns) {
+      const std::string_view name = names.NameOf(named);
+      if (NumberedTownKey(name, key_)) impl_.numberedTowns.Add(named.municipality, key_, named.town);
+      if (!HasLooseSpelling(name)) continue;
+      LooseSpelling(name, key_, nullptr);
+      impl_.looseTowns.Add(named.municipality, key_, named.town);
+    }
+  }
 
   // Each town's records side by side, in the order they were added.
   void GatherTowns() {
@@ -224,6 +241,8 @@ class IndexBuilder {
     const size_t afterCounty = county + CharWidth(ch::kGun);
     if (county != std::string::npos && county > 0 && afterCounty < cityName_.size()) {
       shortName_ = cityName_.substr(afterCounty);
+    } else {
+      shortName_ = WithoutIsland(cityName_);
     }
     AddName(cityName_, id);
     if (!shortName_.empty()) AddName(shortName_, id);
@@ -241,7 +260,10 @@ class IndexBuilder {
       if (cityEnd != 0) {
         cityOnly_ = cityName_.substr(0, cityEnd);
         AddName(cityOnly_, id);
-        AddName(cityName_.substr(cityEnd), id);
+        std::string wardOnly = cityName_.substr(cityEnd);
+        AddName(wardOnly, id);
+        FoldJoiningKana(wardOnly);
+        impl_.municipalities[id].wardOnlyLength = static_cast<uint32_t>(wardOnly.size());
         FoldJoiningKana(cityOnly_);
         impl_.municipalities[id].cityOnlyLength = static_cast<uint32_t>(cityOnly_.size());
       }
@@ -251,6 +273,18 @@ class IndexBuilder {
     foldedShort_ = shortName_;
     FoldJoiningKana(foldedShort_);
     return id;
+  }
+
+  // "三宅村" of "三宅島三宅村": the name after an island's, where it is a
+  // town's or village's of two characters or more; else empty.
+  static std::string WithoutIsland(const std::string& city) {
+    const size_t island = FindChar(city, ch::kIsland);
+    if (island == std::string::npos || island == 0) return std::string();
+    const size_t after = island + CharWidth(ch::kIsland);
+    const size_t last = LastCharAt(city);
+    const uint16_t end = CharCode(city.data() + last, city.size() - last);
+    if (last <= after || (end != ch::kMura && end != ch::kMachiChar)) return std::string();
+    return city.substr(after);
   }
 
   // `name` (folded) begins with the name of its municipality.
@@ -343,7 +377,10 @@ class IndexBuilder {
       impl_.municipalities[municipality].townStartsWithName = true;
     }
     const uint32_t town = impl_.townNames.Insert(municipality, name, townCount_);
-    if (town == townCount_) ++townCount_;
+    if (town == townCount_) {
+      ++townCount_;
+      impl_.townNamesOf.Add(municipality, name, town);
+    }
     members_.push_back(Member{town, index});
     impl_.longestTownName = std::max(impl_.longestTownName, name.size());
     uint32_t& longest = impl_.municipalities[municipality].longestTownName;
@@ -457,7 +494,7 @@ class IndexBuilder {
   uint32_t townCount_ = 0;
   int lastMunicipality_ = -1;
   // Reused from one record to the next.
-  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_;
+  std::string scratch_, cityName_, shortName_, town_, name_, chiwari_, key_;
   std::string foldedCity_, foldedShort_, cityOnly_;  // the municipality's names, folded
   TownPieces pieces_;
 };

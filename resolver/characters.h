@@ -45,6 +45,11 @@ constexpr uint16_t kSmallKa = 0x8395;  // "ヵ"
 constexpr uint16_t kSmallKe = 0x8396;  // "ヶ"
 constexpr uint16_t kDai = 0x91E6;  // "第"
 constexpr uint16_t kGun = 0x8C53;  // "郡"
+// Japan Post writes an island before its municipality (三宅島三宅村,
+// 八丈島八丈町); the municipalities themselves do not
+constexpr uint16_t kIsland = 0x9387;  // "島"
+constexpr uint16_t kMura = 0x91BA;  // "村"
+constexpr uint16_t kMachiChar = 0x92AC;  // "町"
 constexpr uint16_t kShi = 0x8E73;  // "市"
 constexpr uint16_t kKu = 0x8BE6;  // "区"
 constexpr uint16_t kKai = 0x8A4B;  // "階"
@@ -114,6 +119,9 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kSmallKe", "\x83\x96", -1},
     {"kDai", "\x91\xE6", -1},
     {"kGun", "\x8C\x53", -1},
+    {"kIsland", "\x93\x87", -1},
+    {"kMura", "\x91\xBA", -1},
+    {"kMachiChar", "\x92\xAC", -1},
     {"kShi", "\x8E\x73", -1},
     {"kKu", "\x8B\xE6", -1},
     {"kKai", "\x8A\x4B", -1},

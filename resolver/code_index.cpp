@@ -15,6 +15,7 @@ namespace resolver {
 namespace {
 
 constexpr uint32_t kNoEntryOffice = 0xFFFFFFFF;
+constexpr size_t kOldShortDigits = 3, kOldLongDigits = 5;  // the codes before 1998
 const char kTownSeparator[] = " / ";
 
 using CodeAndIndex = std::pair<uint32_t, uint32_t>;
@@ -69,7 +70,12 @@ const char* LookupStatusName(LookupStatus status) {
   return "none";
 }
 
-bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
+namespace {
+
+// The digits of a code as people type it (a leading 〒 and blanks, hyphens
+// and dashes, full-width digits, blanks at the end), at most `most`; 0 for
+// a text that is anything else.
+size_t ReadCodeDigits(std::string_view cp932, char* digits, size_t most) {
   const std::string normal = postal::NormalizeNumberText(std::string(cp932));
   size_t count = 0;
   size_t end = normal.size();
@@ -86,17 +92,51 @@ bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
   for (size_t i = 0; i < end; ++i) {
     const char c = normal[i];
     if (c == '-' || c == ' ') continue;
-    if (c < '0' || c > '9' || count == kCodeDigits) return false;
+    if (c < '0' || c > '9' || count == most) return 0;
     digits[count++] = c;
   }
   digits[count] = '\0';
-  return count == kCodeDigits;
+  return count;
+}
+
+}  // namespace
+
+bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
+  return ReadCodeDigits(cp932, digits, kCodeDigits) == kCodeDigits;
+}
+
+bool ReadCodeWithoutItsZero(std::string_view cp932, char (&digits)[kCodeDigits + 1]) {
+  digits[0] = '0';
+  return ReadCodeDigits(cp932, digits + 1, kCodeDigits - 1) == kCodeDigits - 1;
 }
 
 CodeIndex::CodeIndex(const AddressBook& book) : book_(book) {
   AddTowns();
   AddOffices();
+  AddOldCodes();
   PlaceBuildings();
+}
+
+void CodeIndex::AddOldCodes() {
+  const AddressBook::Impl& impl = book_.impl();
+  for (size_t i = 0; i < impl.records.size(); ++i) {
+    const std::string_view old = impl.Text(i, StoredRecord::kOldCode);
+    if (!old.empty() && impl.info[i].buildingLength == 0) oldTowns_.emplace_back(old, static_cast<uint32_t>(i));
+  }
+  std::stable_sort(oldTowns_.begin(), oldTowns_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // Each town once: a town's lines split by their notes are one town.
+  size_t kept = 0;
+  for (size_t i = 0; i < oldTowns_.size(); ++i) {
+    bool known = false;
+    for (size_t k = kept; k-- > 0 && oldTowns_[k].first == oldTowns_[i].first && !known;) {
+      known = SameTown(impl, oldTowns_[k].second, oldTowns_[i].second);
+    }
+    if (!known) oldTowns_[kept++] = oldTowns_[i];
+  }
+  oldTowns_.resize(kept);
+  oldTownRecords_.reserve(kept);
+  for (const auto& town : oldTowns_) oldTownRecords_.push_back(town.second);
 }
 
 // Each code's towns, one record for each (a town's lines split by their
@@ -193,9 +233,44 @@ void CodeIndex::PlaceBuildings() {
 }
 
 CodeMatch CodeIndex::Find(std::string_view cp932) const {
+  char digits[kCodeDigits + 1] = {};
+  const size_t count = ReadCodeDigits(cp932, digits, kCodeDigits);
+  if (count == kCodeDigits) return FindCode(digits);
+  if (count == kCodeDigits - 1 && ReadCodeWithoutItsZero(cp932, digits)) {
+    CodeMatch match = FindCode(digits);
+    match.zeroAdded = match.status != LookupStatus::kNone;
+    if (match.zeroAdded) return match;
+  }
+  if (count == kOldShortDigits || count == kOldLongDigits) {
+    CodeMatch match = FindOldCode(std::string_view(digits, count));
+    if (match.status == LookupStatus::kNone && count == kOldLongDigits && digits[3] == '0' && digits[4] == '0') {
+      match = FindOldCode(std::string_view(digits, kOldShortDigits));
+    }
+    if (match.status != LookupStatus::kNone) return match;
+  }
+  return CodeMatch();
+}
+
+CodeMatch CodeIndex::FindOldCode(std::string_view digits) const {
   CodeMatch match;
-  const std::optional<uint32_t> code =
-      ReadPostalCode(cp932, match.postalCode) ? CodeNumber(match.postalCode) : std::nullopt;
+  const auto less = [](const std::pair<std::string_view, uint32_t>& a, std::string_view b) { return a.first < b; };
+  const auto first = std::lower_bound(oldTowns_.begin(), oldTowns_.end(), digits, less);
+  auto end = first;
+  while (end != oldTowns_.end() && end->first == digits) ++end;
+  if (first == end) return match;
+  match.status = LookupStatus::kAmbiguous;
+  match.oldCode = true;
+  std::memcpy(match.postalCode, digits.data(), digits.size());
+  match.towns = oldTownRecords_.data() + (first - oldTowns_.begin());
+  match.townCount = static_cast<size_t>(end - first);
+  match.entry = codes_.size();
+  return match;
+}
+
+CodeMatch CodeIndex::FindCode(const char* digits) const {
+  CodeMatch match;
+  std::memcpy(match.postalCode, digits, kCodeDigits);
+  const std::optional<uint32_t> code = CodeNumber(match.postalCode);
   if (!code) {
     match.postalCode[0] = '\0';
     return match;

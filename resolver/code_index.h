@@ -33,6 +33,10 @@ constexpr size_t kCodeDigits = 7;
 // hyphens and dashes, full-width digits, blanks at the end): its seven
 // digits in `digits`. False when the text is anything else.
 bool ReadPostalCode(std::string_view cp932, char (&digits)[kCodeDigits + 1]);
+// The same for a code a spreadsheet stored as a number, its leading 0
+// dropped (600001 for 060-0001): six digits, written into `digits` with the
+// 0 in front. False for anything else.
+bool ReadCodeWithoutItsZero(std::string_view cp932, char (&digits)[kCodeDigits + 1]);
 
 // A town record's address cut into what a letter writes. Views into the book.
 struct TownParts {
@@ -50,8 +54,13 @@ struct CodeMatch {
   size_t townCount = 0;
   size_t office = static_cast<size_t>(-1);  // kOffice: the first office of the code
   // Not kNone: the code's place among the index's codes, below
-  // CodeIndex::CodeCount().
+  // CodeIndex::CodeCount(); for an old code, CodeIndex::CodeCount().
   size_t entry = 0;
+  // Six digits read as the code with a 0 in front, which exists.
+  bool zeroAdded = false;
+  // Three or five digits: an old code, `postalCode` its digits, the towns
+  // that had it (kAmbiguous: the new code cannot be told from it).
+  bool oldCode = false;
 };
 
 // The answer as the three cells a list fills, in cp932. kAmbiguous: the
@@ -68,7 +77,10 @@ class CodeIndex {
  public:
   explicit CodeIndex(const AddressBook& book);
 
-  // `cp932` as ReadPostalCode reads it.
+  // `cp932` as ReadPostalCode reads it; six digits as the code with a 0 in
+  // front where that exists (ReadCodeWithoutItsZero); three or five as the
+  // towns of that old code (a five ending in 00 as its three where no town
+  // has the five).
   CodeMatch Find(std::string_view cp932) const;
   TownParts Parts(size_t record) const;
   // `out`'s storage is reused from call to call.
@@ -84,12 +96,19 @@ class CodeIndex {
   };
   void AddTowns();
   void AddOffices();
+  void AddOldCodes();
   void PlaceBuildings();
+  CodeMatch FindCode(const char* digits) const;
+  CodeMatch FindOldCode(std::string_view digits) const;
 
   const AddressBook& book_;
   std::vector<uint32_t> codes_;  // sorted, each once
   std::vector<Entry> entries_;   // beside codes_
   std::vector<uint32_t> towns_;
+  // Old codes and the towns that had them (buildings' lines left out, each
+  // town once), sorted by code.
+  std::vector<std::pair<std::string_view, uint32_t>> oldTowns_;
+  std::vector<uint32_t> oldTownRecords_;  // oldTowns_'s records, which a match points into
   // A building's line: the length of its town's name at the front of its
   // town column (赤坂 of 赤坂赤坂アークヒルズ・アーク森ビル（１階）).
   std::unordered_map<uint32_t, uint32_t> buildingTown_;

@@ -14,7 +14,7 @@ namespace {
 
 // A name's own letters must be this long to tell one building from another
 // ("NTV" and "JA" may stand for anything).
-constexpr size_t kTellingLetters = 4;
+constexpr size_t kTellingLetters = 3;
 // Two names may be one when their own keys share this many letters in a row
 // (MORI of ROPPONGI HILLS MORI TOWER), or their sounds this many classes
 // (SCRAMBLE and SUKURANBURU; three where either has no more), but not

@@ -68,6 +68,15 @@ uint32_t NameTable::Insert(uint32_t owner, std::string_view name, uint32_t value
   return value;
 }
 
+void NameTable::Replace(uint32_t owner, std::string_view name, uint32_t value) {
+  for (size_t i = Hash(owner, name) & (slots_.size() - 1); slots_[i].value != kAbsent; i = (i + 1) & (slots_.size() - 1)) {
+    if (Holds(slots_[i], owner, name)) {
+      slots_[i].value = value;
+      return;
+    }
+  }
+}
+
 uint32_t NameTable::Find(uint32_t owner, std::string_view name) const {
   return FindHashed(owner, name, Hash(owner, name));
 }

@@ -20,6 +20,8 @@ class NameTable {
   // The value of (owner, name); `value` is stored when the pair is new.
   uint32_t Insert(uint32_t owner, std::string_view name, uint32_t value);
   uint32_t Find(uint32_t owner, std::string_view name) const;
+  // Stores `value` for a pair already inserted.
+  void Replace(uint32_t owner, std::string_view name, uint32_t value);
 
   // The hashes of a text's prefixes, made in one pass so that looking up
   // every prefix of a text costs one hash of it, not one a prefix.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "encoding/hyphens.h"
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 
@@ -39,8 +40,21 @@ bool StartsWithUnit(std::string_view text, size_t at) {
 }
 
 
-// Converts the numeral run at `at` when a unit follows it; returns the bytes
-// consumed, 0 when the run stays as written.
+// "二十七番地一": the lot's last number, after a 番地 or 番 with digits before
+// it (spelled so far in `out`), ending the text or followed by a blank.
+bool EndsLot(std::string_view text, size_t end, const std::string& out) {
+  if (end < text.size() && !IsBlank(Cp932Cursor{text, end}.Peek())) return false;
+  for (const std::string_view unit : {std::string_view(word::kBanchi), std::string_view(word::kBan)}) {
+    if (out.size() > unit.size() && EndsWithWord(out, unit)) {
+      const char before = out[out.size() - unit.size() - 1];
+      return before >= '0' && before <= '9';
+    }
+  }
+  return false;
+}
+
+// Converts the numeral run at `at` when a unit follows it, or when it ends
+// a lot; returns the bytes consumed, 0 when the run stays as written.
 size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
   int values[kMaxNumeralRun];
   size_t count = 0;
@@ -49,12 +63,19 @@ size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
     if (count == kMaxNumeralRun) return 0;
     values[count++] = KanjiNumeralValue(c.Peek());
   }
-  if (count == 0 || !StartsWithUnit(text, c.pos)) return 0;
+  if (count == 0 || !(StartsWithUnit(text, c.pos) || EndsLot(text, c.pos, out))) return 0;
   out += std::to_string(NumeralRunValue(values, count));
   return c.pos - at;
 }
 
 bool DigitAt(std::string_view text, size_t at) { return IsDigitCode(Cp932Cursor{text, at}.Peek()); }
+
+// ー and ｰ are hyphens only between digits.
+bool IsHyphenHere(uint16_t code, bool afterDigit, std::string_view text, size_t next) {
+  const encoding::HyphenForm* form = encoding::Cp932Hyphen(code);
+  if (form == nullptr) return false;
+  return form->use == encoding::HyphenUse::kAlways || (afterDigit && DigitAt(text, next));
+}
 
 }  // namespace
 
@@ -166,10 +187,10 @@ size_t NormalizeAt(std::string_view text, size_t i, std::string& out) {
     out += static_cast<char>('A' + (code - ch::kLowerA));
   } else if (code >= 'a' && code <= 'z') {
     out += static_cast<char>(code - 'a' + 'A');
-  } else if (code == '-' || code == ch::kMinus || code == ch::kHyphen || code == ch::kBar) {
+  } else if (IsHyphenHere(code, afterDigit, text, i + width)) {
     out += '-';
-  } else if (code == ch::kLong && afterDigit && DigitAt(text, i + width)) {
-    out += '-';
+  } else if (code == ch::kNoKana && afterDigit && DigitAt(text, i + width)) {
+    AppendChar(ch::kNo, out);  // 4ノ6ノ16 is 4の6の16
   } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
     AppendChar(code == ch::kSmallKe ? ch::kKe : ch::kKa, out);
   } else if (KanjiNumeralValue(code) >= 0) {

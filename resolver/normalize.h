@@ -14,14 +14,17 @@ namespace resolver {
 // - blanks (ASCII, full-width, tabs, line ends) dropped, but a "-" put for
 //   them between two digits ("1-2-3 4階" is no floor 34);
 // - full-width digits and letters made ASCII, letters upper case;
-// - － ‐ − ― and "-" become "-"; ー too, but only between digits (it is the
-//   long vowel of katakana elsewhere);
+// - every hyphen of encoding/hyphens.h becomes "-"; ー and ｰ only between
+//   digits (elsewhere they are the long vowel of katakana); ノ between
+//   digits becomes の, which joins numbers;
 // - variant kanji written as the one form the resolver keeps
 //   (FoldVariantKanji): 澤 as 沢, 﨑 as 崎, cp932's compatibility 塚 as 塚;
 // - ヶ is written ケ, ヵ is written カ;
 // - a run of kanji numerals (〇一二…十百千) right before 丁目, 条, 線, 号,
 //   地割, 町目, 番地, 番 or 階 becomes Arabic digits: 二十三丁目 → 23丁目,
-//   北一条西 → 北1条西. Elsewhere kanji numerals stay (五十嵐, 九十九里).
+//   北一条西 → 北1条西; and one ending a lot after 番地 or 番 written with a
+//   number (二十七番地一 → 27番地1). Elsewhere kanji numerals stay (五十嵐,
+//   九十九里).
 void NormalizeText(std::string_view text, std::string& out);
 // The same, and for each byte of `out` the offset in `text` of the
 // character (or numeral run) it was spelled from, plus the text's size at the end:

@@ -18,6 +18,7 @@ namespace {
 struct MunicipalityHit {
   uint32_t municipality;
   size_t nameLength;
+  bool wardAlone;  // a designated city's ward written without its city
 };
 
 }  // namespace
@@ -26,6 +27,7 @@ struct MunicipalityHit {
 struct ResolveScratch {
   Scratch towns;
   std::vector<MunicipalityHit> hits, again;  // again: the municipality written twice
+  std::vector<TownFound> places;             // where each hit's town stands
 };
 
 namespace {
@@ -72,8 +74,12 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
     const uint32_t list = book.municipalityNames.FindHashed(kMunicipalityNameOwner, name, hashes[b]);
     if (list == NameTable::kAbsent) continue;
     for (uint32_t m : book.municipalityLists[list]) {
-      if (prefecture < 0 || book.municipalities[m].prefecture == static_cast<uint32_t>(prefecture)) {
-        hits.push_back(MunicipalityHit{m, bounds[b]});
+      const Municipality& municipality = book.municipalities[m];
+      if (prefecture < 0 || municipality.prefecture == static_cast<uint32_t>(prefecture)) {
+        const size_t last = LastCharAt(name);
+        const bool wardAlone = municipality.wardOnlyLength == bounds[b] &&
+                               CharCode(name.data() + last, name.size() - last) == ch::kKu;
+        hits.push_back(MunicipalityHit{m, bounds[b], wardAlone});
       }
     }
   }
@@ -185,15 +191,74 @@ void PlaceTown(const std::string& text, size_t from, size_t ward, const TownFoun
   out.townEnd = SpelledOffset(text, from, ward + place.townEnd);
 }
 
-// The towns of each hit in `rest`: where the last that fits has its town.
-TownFound MatchTownsOfEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
-                           std::string_view rest, Scratch& towns) {
-  TownFound last;
-  for (const MunicipalityHit& hit : hits) {
-    const TownFound place = MatchTownsOf(book, hit.municipality, rest, towns);
-    if (place.found) last = place;
+// A special ward written alone is its full name, as 三条市 is: where its
+// towns take as much of the text as a designated city's ward of that name
+// written without its city, the ward alone is the looser reading and drops
+// (of towns.found from `from`).
+void DropWardsAlone(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
+                    const std::vector<TownFound>& places, size_t from, Scratch& towns) {
+  bool asWritten = false;
+  size_t reach = 0;  // the most of the text a hit written in full reads
+  for (size_t h = 0; h < hits.size(); ++h) {
+    if (hits[h].wardAlone || !places[h].found) continue;
+    asWritten = true;
+    reach = std::max(reach, places[h].reach);
   }
-  return last;
+  if (!asWritten) return;
+  std::vector<uint32_t>& found = towns.found;
+  found.erase(std::remove_if(found.begin() + from, found.end(),
+                             [&](uint32_t record) {
+                               for (size_t h = 0; h < hits.size(); ++h) {
+                                 if (hits[h].municipality == book.info[record].municipality) {
+                                   return hits[h].wardAlone && places[h].reach <= reach;
+                                 }
+                               }
+                               return false;
+                             }),
+              found.end());
+}
+
+// The towns of each hit in `rest` read one way, added to towns.found: the
+// kept reading that reads furthest in the text.
+TownFound MatchEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits, std::string_view rest,
+                    Reading reading, Scratch& towns, std::vector<TownFound>& places, size_t beyond = 0) {
+  const size_t from = towns.found.size();
+  places.clear();
+  for (const MunicipalityHit& hit : hits) {
+    places.push_back(MatchTownsOf(book, hit.municipality, rest, reading, towns, beyond));
+  }
+  DropWardsAlone(book, hits, places, from, towns);
+  TownFound furthest;
+  for (size_t h = 0; h < hits.size(); ++h) {
+    const auto itsOwn = [&](uint32_t record) { return book.info[record].municipality == hits[h].municipality; };
+    if (!places[h].found || !std::any_of(towns.found.begin() + from, towns.found.end(), itsOwn)) continue;
+    if (!furthest.found || places[h].reach > furthest.reach) furthest = places[h];
+  }
+  return furthest;
+}
+
+// The town read leaves characters of a name unread after it ("新川ニ条100"
+// read as 新川): a looser reading may read them.
+bool LeavesNameUnread(std::string_view rest, const TownFound& place) {
+  const uint16_t next = Cp932Cursor{rest, place.reach}.Peek();
+  return IsKanji(next) || IsKatakana(next) || (next >= ch::kHiraganaFirst && next <= ch::kHiraganaLast);
+}
+
+// The towns of each hit in `rest`, as written, and looser where none is
+// found so or where the looser reading reads further: where the town stands.
+TownFound MatchTownsOfEach(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits,
+                           std::string_view rest, Scratch& towns, std::vector<TownFound>& places) {
+  const TownFound place = MatchEach(book, hits, rest, Reading::kAsWritten, towns, places);
+  if (towns.found.empty()) return MatchEach(book, hits, rest, Reading::kLooser, towns, places);
+  if (!LeavesNameUnread(rest, place)) return place;
+  const size_t asWritten = towns.found.size();
+  const TownFound looser = MatchEach(book, hits, rest, Reading::kLooser, towns, places, place.reach);
+  if (looser.found && looser.reach > place.reach) {
+    towns.found.erase(towns.found.begin(), towns.found.begin() + asWritten);
+    return looser;
+  }
+  towns.found.resize(asWritten);
+  return place;
 }
 
 // The towns of every hit in the text at `from`. True when any fit. `out`
@@ -215,7 +280,7 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
     cityOnly = cityOnly && book.municipalities[hit.municipality].cityOnlyLength == hit.nameLength;
   }
   if (cityOnly) {
-    const TownFound place = MatchTownsOfEach(book, s.hits, std::string_view(rest).substr(ward), s.towns);
+    const TownFound place = MatchTownsOfEach(book, s.hits, std::string_view(rest).substr(ward), s.towns, s.places);
     if (!s.towns.found.empty()) {
       KeepTownsOfNamedBuilding(book, s.towns);
       PlaceTown(text, from, ward, place, out);
@@ -223,7 +288,7 @@ bool MatchTowns(const AddressBook::Impl& book, const std::string& text, size_t f
       return true;
     }
   }
-  const TownFound place = MatchTownsOfEach(book, s.hits, rest, s.towns);
+  const TownFound place = MatchTownsOfEach(book, s.hits, rest, s.towns, s.places);
   KeepTownsOfNamedBuilding(book, s.towns);
   if (s.towns.found.empty()) return false;
   PlaceTown(text, from, 0, place, out);
@@ -317,7 +382,16 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
   KeepLongest(s.hits);
   size_t length = s.hits.front().nameLength;
   size_t from = pos + length;
-  if (FindRepeat(impl, text, pos, from, prefecture.index, s)) {
+  // "福井県福井市福井県福井市東川上町" (two columns joined): the prefecture
+  // and municipality written again are read as one, as the municipality alone is
+  const PrefectureFound written = FindPrefecture(impl, text, from);
+  const bool prefectureAgain = written.index >= 0 && (prefecture.index < 0 || written.index == prefecture.index);
+  size_t repeat = prefectureAgain ? written.end : from;
+  if (!FindRepeat(impl, text, pos, repeat, prefecture.index, s)) repeat = std::string::npos;
+  if (repeat == std::string::npos && prefectureAgain && FindRepeat(impl, text, pos, from, prefecture.index, s)) {
+    repeat = from;
+  }
+  if (repeat != std::string::npos) {
     // "館山市館山市上真倉", "静岡市静岡市葵区": read the repeat as one; where
     // a town of the municipality begins with its name (養父市場 of 養父市,
     // 蘭越町 of 蘭越町) and nothing follows the repeat, as that town.
@@ -325,7 +399,7 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
     for (const MunicipalityHit& hit : s.hits) {
       townNamedLikeIt = townNamedLikeIt || impl.municipalities[hit.municipality].townStartsWithName;
     }
-    const size_t again = from + s.again.front().nameLength;
+    const size_t again = repeat + s.again.front().nameLength;
     s.hits.swap(s.again);
     if (!MatchTowns(impl, text, again, s, out) && townNamedLikeIt) {
       found.clear();

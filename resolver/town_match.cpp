@@ -8,6 +8,7 @@
 #include "resolver/cp932_cursor.h"
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
+#include "resolver/town_spellings.h"
 
 namespace resolver {
 
@@ -43,7 +44,9 @@ bool IsUnitChar(uint16_t code) {
 // A name found at [at, end) of `rest` stands on its own: no other name
 // goes on before or after it (鉄鋼ビルディング does not name ビルディング).
 bool StandsAlone(const AddressRest& rest, size_t at, uint16_t before, size_t end) {
-  if (at > 0 && IsNameChar(before) && !IsUnitChar(before)) return false;
+  // "1-2-3・赤坂パークビル": a ・ right after the lot parts them as a blank does
+  const bool parting = before == ch::kDot && rest.numbersEnd > 0 && at == rest.numbersEnd + CharWidth(ch::kDot);
+  if (at > 0 && IsNameChar(before) && !IsUnitChar(before) && !parting) return false;
   const Cp932Cursor next{rest.text, end};
   if (next.AtEnd()) return true;
   const uint16_t after = next.Peek();
@@ -108,9 +111,17 @@ BuildingFound FindBuilding(const AddressBook::Impl& book, const RecordInfo& info
   return building;
 }
 
+// After a shared run, nothing or common words only: the names end alike
+// (第一生命ビル of 新宿第一生命ビルディング), where 泉ガーデンウィング goes on
+// with a word of another building than 泉ガーデンタワー.
+bool EndsAlike(std::string_view after, std::string_view shared, std::string_view town) {
+  if (EndsWithWord(shared, kBiru) && WordAt(after, 0, kDingu)) after.remove_prefix(std::strlen(kDingu));
+  return after.empty() || IsCommonBuildingWords(after, town);
+}
+
 // The text's name and a building's share three characters or more, a kanji
-// among them (five without), that are not common words alone
-// (小田急第一生命ビル, 新宿第一生命ビルディング).
+// among them (five without), that are not common words alone, and both end
+// alike after them (小田急第一生命ビル, 新宿第一生命ビルディング).
 bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view town) {
   constexpr size_t kShortestShared = 6;  // bytes: three characters, one a kanji
   constexpr size_t kShortestKana = 10;   // five: マーク is in many names
@@ -131,7 +142,8 @@ bool SharesOwnWords(std::string_view a, std::string_view b, std::string_view tow
           run.Next();
         }
         const std::string_view shared = a.substr(i, run.pos - i);
-        if (shared.size() >= (kanji ? kShortestShared : kShortestKana) && !IsCommonBuildingWords(shared, town)) {
+        if (shared.size() >= (kanji ? kShortestShared : kShortestKana) && !IsCommonBuildingWords(shared, town) &&
+            EndsAlike(a.substr(run.pos), shared, town) && EndsAlike(b.substr(j + shared.size()), shared, town)) {
           return true;
         }
       }
@@ -180,7 +192,8 @@ NamedSpan NamedBuilding(const AddressRest& rest) {
     }
     if (code == 'B' && IsAsciiDigit(at.PeekSecond())) break;
     if (code == ch::kChi && (at.PeekSecond() == ch::kShita || at.PeekSecond() == ch::kKai)) break;  // 地下, 地階
-    if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu) {
+    const bool parting = code == ch::kDot && count == 0;  // "1-2-3・赤坂ビル" as "1-2-3 赤坂ビル"
+    if (IsNameChar(code) && !IsUnitChar(code) && code != ch::kShitsu && !parting) {
       if (count++ == 0) span.begin = at.pos;
       if (IsLatinCapital(code)) ++letters;
       span.end = at.pos + CharWidth(code);
@@ -241,7 +254,8 @@ RecordsTested TestEachRecord(const AddressBook::Impl& book, RecordRun records, s
       if (named.latin && end == std::string::npos && lastLatin == LatinFit::kSame) {
         end = named.end + (scratch.latin.sameWithB ? 1 : 0);
       }
-      t.buildingLoose = last.loose || (named.latin && lastLatin != LatinFit::kNone);
+      // a name of letters and kanji ("TOKYO TORCH常盤橋タワー") is compared as written
+      t.buildingLoose = last.loose || (named.latin && scratch.latin.read && lastLatin != LatinFit::kNone);
       // ---
       t.buildingSeen = end != std::string::npos;
       t.buildingWhole = t.buildingSeen && last.whole;
@@ -325,11 +339,6 @@ size_t SettleRestOfTown(const AddressBook::Impl& book, bool anyNoted, bool build
   return longestName;
 }
 
-struct TownTest {
-  bool any = false;       // some record fits
-  size_t nameLength = 0;  // of the place name the fit rests on
-};
-
 // Tests one town's records; adds those that fit to scratch.found.
 TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_view town, MatchContext& context,
                   Scratch& scratch) {
@@ -346,8 +355,8 @@ TownTest TestTown(const AddressBook::Impl& book, RecordRun records, std::string_
   return result;
 }
 
-// `town`: the town as the address writes it; `rest` what follows it;
-// `street` a street clause written before it, or empty.
+}  // namespace
+
 TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std::string_view town,
                           std::string_view rest, std::string_view street, Scratch& scratch) {
   const AddressRest lot = ReadRest(rest);
@@ -368,77 +377,101 @@ TownTest TestTownWithRest(const AddressBook::Impl& book, RecordRun records, std:
   return TestTown(book, records, town, context, scratch);
 }
 
-// Every town whose name begins `text`: the reading that accounts for the
-// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
-// readings of equal reach stand together.
-// Returns where the kept town's name ends in `text`, `found` false when none fits.
-TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
-                      Scratch& scratch) {
-  const size_t length = text.size();
-  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
-  const size_t before = scratch.found.size();
-  scratch.readings.clear();
+void TryTown(const AddressBook::Impl& book, uint32_t town, std::string_view text, size_t nameEnd, size_t restBegin,
+             std::string_view street, Scratch& scratch) {
+  const uint32_t first = book.townStart[town];
+  const size_t begin = scratch.found.size();
+  const RecordRun records{book.townRecords.data() + first, book.townStart[town + 1] - first};
+  const TownTest fit =
+      TestTownWithRest(book, records, text.substr(0, nameEnd), text.substr(restBegin), street, scratch);
+  if (!fit.any) return;
+  scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), restBegin + fit.nameLength, nameEnd});
+}
+
+TownFound KeepFurthestReadings(Scratch& scratch, size_t before) {
   size_t best = 0;
-  const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
-  const auto test = [&](uint32_t town, size_t nameEnd) {
-    const uint32_t first = book.townStart[town];
-    const size_t begin = scratch.found.size();
-    const RecordRun records{book.townRecords.data() + first, book.townStart[town + 1] - first};
-    const TownTest fit = TestTownWithRest(book, records, text.substr(0, nameEnd), text.substr(nameEnd), street, scratch);
-    if (!fit.any) return;
-    const size_t reach = nameEnd + fit.nameLength;
-    scratch.readings.push_back(Scratch::Reading{begin, scratch.found.size(), reach, nameEnd});
-    best = std::max(best, reach);
-  };
-  for (size_t b = scratch.bounds.size(); b-- > 0;) {
-    const size_t nameEnd = scratch.bounds[b];
-    const uint32_t town = book.townNames.FindHashed(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
-    if (town != NameTable::kAbsent) {
-      test(town, nameEnd);
-      continue;
-    }
-    if (nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
-    for (const DroppedEnding& dropped : kDroppedEndings) {
-      if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
-      scratch.key.assign(text.data(), nameEnd);
-      scratch.key += dropped.ending;
-      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
-      const uint32_t longer = book.townNames.Find(m, scratch.key);
-      if (longer != NameTable::kAbsent) test(longer, nameEnd);
-    }
-  }
+  for (const Scratch::Reading& reading : scratch.readings) best = std::max(best, reading.reach);
   TownFound place;
-  if (scratch.readings.empty()) return place;
   size_t kept = before;
   for (const Scratch::Reading& reading : scratch.readings) {
     if (reading.reach != best) continue;
     if (!place.found) place.townEnd = reading.nameEnd;  // the longest name of those kept
     place.found = true;
+    place.reach = best;
     for (size_t i = reading.begin; i < reading.end; ++i) scratch.found[kept++] = scratch.found[i];
   }
   scratch.found.resize(kept);
   return place;
 }
 
+namespace {
+
+// Every town whose name begins `text`: the reading that accounts for the
+// most of the text wins ("生野屋（西村）" over "生野屋西" for 生野屋西村);
+// readings of equal reach stand together.
+// Returns where the kept town's name ends in `text`, `found` false when none fits.
+// Where a town's final word left out (kDroppedEndings) may be: before a
+// lot, or, after a Kyoto street clause, before anything ("高橋第6ビル" for 高橋町).
+enum class EndingLeftOut { kBeforeLot, kAnywhere };
+
+TownFound MatchTownAt(const AddressBook::Impl& book, uint32_t m, std::string_view text, std::string_view street,
+                      Scratch& scratch, EndingLeftOut leftOut = EndingLeftOut::kBeforeLot) {
+  const size_t length = text.size();
+  PrefixBounds(text, book.municipalities[m].longestTownName, m, scratch);
+  const size_t before = scratch.found.size();
+  scratch.readings.clear();
+  const std::string& prefecture = book.prefectures[book.municipalities[m].prefecture];
+  for (size_t b = scratch.bounds.size(); b-- > 0;) {
+    const size_t nameEnd = scratch.bounds[b];
+    const uint32_t town = book.townNames.FindHashed(m, text.substr(0, nameEnd), scratch.boundHashes[b]);
+    if (town != NameTable::kAbsent) {
+      TryTown(book, town, text, nameEnd, nameEnd, street, scratch);
+      continue;
+    }
+    if (leftOut == EndingLeftOut::kBeforeLot && nameEnd != length && !IsAsciiDigit(text[nameEnd])) continue;
+    for (const DroppedEnding& dropped : kDroppedEndings) {
+      if (dropped.prefecture != nullptr && prefecture != dropped.prefecture) continue;
+      scratch.key.assign(text.data(), nameEnd);
+      scratch.key += dropped.ending;
+      FoldJoiningKana(scratch.key);  // 成合東の町 is kept as 成合東ノ町
+      const uint32_t longer = book.townNames.Find(m, scratch.key);
+      if (longer != NameTable::kAbsent) TryTown(book, longer, text, nameEnd, nameEnd, street, scratch);
+    }
+  }
+  return KeepFurthestReadings(scratch, before);
+}
+
+
+// Past the る of "西入る" and a side ("東側", "西側") after a street clause ending at `end`.
+size_t AfterClause(std::string_view text, size_t end) {
+  Cp932Cursor at{text, end};
+  at.TakeChar(ch::kRuHiragana);
+  for (const char* side : spell::kStreetSides) {
+    if (at.Take(side)) break;
+  }
+  return at.pos;
+}
 
 bool IsDirection(uint16_t code) {
   return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
 }
 
-// "南8西5" for 札幌's 南8条西 5丁目: a grid town written without its 条.
-// Writes "南8条西5" to `out` and returns where 条 went, 0 when the text is
-// no such town.
+// "南8西5" (or "南8-西5") for 札幌's 南8条西 5丁目: a grid town written
+// without its 条. Writes "南8条西5" to `out` and returns where 条 went, 0
+// when the text is no such town.
 size_t GridTown(std::string_view text, std::string& out) {
   Cp932Cursor at{text};
   if (!IsDirection(at.Peek())) return 0;
   at.Next();
   const size_t digits = at.pos;
   while (at.Digit()) at.Next();
-  if (at.pos == digits || !IsDirection(at.Peek())) return 0;
-  out.assign(text, 0, at.pos);
+  const size_t put = at.pos;
+  at.TakeChar('-');
+  if (put == digits || !IsDirection(at.Peek())) return 0;
+  out.assign(text, 0, put);
   out += word::kJo;
   out.append(text, at.pos);
-  return at.pos;
+  return put;
 }
 
 }  // namespace
@@ -457,25 +490,48 @@ void PrefixBounds(std::string_view text, size_t longest, uint32_t owner, Scratch
   }
 }
 
-TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_view text, Reading reading,
+                       Scratch& scratch, size_t beyond) {
   const size_t length = text.size();
+  if (reading == Reading::kLooser) return MatchLooserTown(book, m, text, beyond, scratch);
   // Kyoto writes the street clause first: "烏丸通御池上る二条殿町".
   const size_t clauseEnd = StreetClauseEnd(text);
   if (clauseEnd != 0 && clauseEnd < length) {
-    TownFound place = MatchTownAt(book, m, text.substr(clauseEnd), text.substr(0, clauseEnd), scratch);
-    if (place.found) {
-      place.townBegin = clauseEnd;
-      place.townEnd += clauseEnd;
-      return place;
+    const std::string_view street = text.substr(0, clauseEnd);
+    // "西入る戌亥町", "上る東側梶井町": the clause's る and the side of the
+    // street, unless no town follows them (東側町)
+    const size_t townAt = AfterClause(text, clauseEnd);
+    for (const EndingLeftOut leftOut : {EndingLeftOut::kBeforeLot, EndingLeftOut::kAnywhere}) {
+      const size_t begins[] = {townAt, clauseEnd};
+      for (size_t i = 0; i < (townAt == clauseEnd ? 1 : 2); ++i) {
+        const size_t begin = begins[i];
+        TownFound place = MatchTownAt(book, m, text.substr(begin), street, scratch, leftOut);
+        if (place.found) {
+          place.townBegin = begin;
+          place.townEnd += begin;
+          place.reach += begin;
+          return place;
+        }
+      }
     }
   }
+  // "大門6-4-36": the 6 is 大門6番町's, before 大門's lot 6-4-36. With two
+  // numbers only ("新川1-2"), a town that reads up to them stands beside it.
+  const NumberedFound numbered = MatchNumberedTown(book, m, text, scratch);
+  if (numbered.place.found && numbered.numbers >= 3) return numbered.place;
   TownFound place = MatchTownAt(book, m, text, std::string_view(), scratch);
+  if (numbered.place.found) {
+    if (place.found && place.townEnd < numbered.number) scratch.found.resize(numbered.end);
+    return numbered.place;
+  }
   if (place.found) return place;
   const size_t put = GridTown(text, scratch.grid);
   if (put != 0) {
     place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
     if (place.found) {
-      if (place.townEnd > put) place.townEnd -= std::strlen(word::kJo);  // the 条 put back
+      // the 条 put back
+      if (place.townEnd > put) place.townEnd -= scratch.grid.size() - length;
+      if (place.reach > put) place.reach -= scratch.grid.size() - length;
       return place;
     }
   }
@@ -487,6 +543,7 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   if (skip < length && text[skip] >= '0' && text[skip] <= '9' && municipality.numberAfterCount > 0 &&
       TestTownWithRest(book, numberAfter, std::string_view(), text, std::string_view(), scratch).any) {
     place.found = true;  // no town written
+    place.reach = length;
     return place;
   }
   if (municipality.whole >= 0) {

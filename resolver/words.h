@@ -25,6 +25,9 @@ inline constexpr char kJo[] = "\x8F\xF0";
 inline constexpr char kSen[] = "\x90\xFC";
 // "地割"
 inline constexpr char kChiwari[] = "\x92\x6E\x8A\x84";
+// the 第 of a normalized 第23地割
+// "第"
+inline constexpr char kDaiText[] = "\x91\xE6";
 // "大字"
 inline constexpr char kOaza[] = "\x91\xE5\x8E\x9A";
 // "字"
@@ -157,6 +160,7 @@ inline constexpr postal::Cp932Word kWordsTable[] = {
     {"kJo", kJo, -1},
     {"kSen", kSen, -1},
     {"kChiwari", kChiwari, -1},
+    {"kDaiText", kDaiText, -1},
     {"kOaza", kOaza, -1},
     {"kAza", kAza, -1},
     {"kChika", kChika, -1},

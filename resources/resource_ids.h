@@ -87,6 +87,12 @@
 #define IDC_RESOLVE_COPY_BARCODE 1081
 #define IDC_CSV_BARCODE          1082
 #define IDC_LIST_COPY_BARCODE    1083
+/* The answer of IDD_ADDRESS_TO_CODE: its code, its status in words, an
+   office's name; and the CSV progress dialog's count. */
+#define IDC_RESOLVE_CODE         1085
+#define IDC_RESOLVE_STATUS       1086
+#define IDC_RESOLVE_OFFICE       1087
+#define IDC_CSV_PROGRESS_COUNT   1088
 
 /* An address taken apart: the parts' read-only boxes of IDD_ADDRESS_TO_CODE,
    in the order of their columns, its normalised line and

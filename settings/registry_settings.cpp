@@ -15,15 +15,18 @@ constexpr char kWidthKey[] = "Width";
 constexpr char kOfficeWidthKey[] = "Width2";
 constexpr char kSizeKey[] = "Size";
 constexpr char kSettingKey[] = "Setting";
+// The 住所から郵便番号 dialog's place, under kSizeKey.
+constexpr char kDialogXName[] = "ResolveX";
+constexpr char kDialogYName[] = "ResolveY";
 
 std::string ColumnName(size_t column) { return "Column" + std::to_string(column); }
 
 void LoadColumnWidths(const SettingsKey& key, const char* subkey, const ListColumns& columns) {
+  // Without the key every column takes its default.
   const SettingsSection section = SettingsSection::Open(key, subkey);
-  if (!section.IsOpen()) return;
   for (size_t i = 0; i < columns.defaultWidths.size(); ++i) {
     DWORD width = static_cast<DWORD>(columns.defaultWidths[i]);
-    section.ReadNumber(ColumnName(i).c_str(), width);
+    if (section.IsOpen()) section.ReadNumber(ColumnName(i).c_str(), width);
     SendMessageA(columns.list, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(LOWORD(width), 0));
   }
 }
@@ -58,8 +61,17 @@ void LoadSettingKey(const SettingsKey& key, const SettingsWindows& windows, Stor
   settings.hyphen = section.ReadNumber("Bar", number) && number != 0;
   number = 0;
   settings.hiragana = section.ReadNumber("Zenkaku", number) && number != 0;
-  number = 0;
-  settings.copyParts = section.ReadNumber("ListCopyParts", number) && number != 0;
+  const struct {
+    const char* name;
+    bool* value;
+  } choices[] = {{"ListCopyParts", &settings.copyParts},
+                 {"ListCopyBarcode", &settings.copyBarcode},
+                 {"CsvBarcode", &settings.csvBarcode},
+                 {"CsvSplit", &settings.csvSplit}};
+  for (const auto& choice : choices) {
+    number = 0;
+    *choice.value = section.ReadNumber(choice.name, number) && number != 0;
+  }
   number = kDefaultFontType;
   section.ReadNumber("FontType", number);
   settings.fontSizeIndex = static_cast<int>(number);
@@ -96,9 +108,6 @@ WindowRect LoadWindowRect(const SettingsKey& key) {
 }
 
 void LoadSettings(const SettingsKey& key, const SettingsWindows& windows, StoredSettings& settings) {
-  LoadColumnWidths(key, kWidthKey, windows.addressList);
-  LoadColumnWidths(key, kOfficeWidthKey, windows.officeList);
-
   const SettingsSection size = SettingsSection::Open(key, kSizeKey);
   if (size.IsOpen()) {
     DWORD number = 0;
@@ -107,9 +116,19 @@ void LoadSettings(const SettingsKey& key, const SettingsWindows& windows, Stored
     number = BST_UNCHECKED;
     size.ReadNumber("Page1Check1", number);
     SendMessageA(windows.checkIme, BM_SETCHECK, number, 0);
+    DWORD x = 0, y = 0;
+    if (size.ReadNumber(kDialogXName, x) && size.ReadNumber(kDialogYName, y)) {
+      // Stored as DWORDs: a place left of or above the primary screen is negative.
+      settings.addressDialog = {true, static_cast<int>(x), static_cast<int>(y)};
+    }
   }
 
   LoadSettingKey(key, windows, settings);
+}
+
+void LoadColumnWidths(const SettingsKey& key, const SettingsWindows& windows) {
+  LoadColumnWidths(key, kWidthKey, windows.addressList);
+  LoadColumnWidths(key, kOfficeWidthKey, windows.officeList);
 }
 
 void LoadPrefectureSetting(const SettingsKey& key, HWND prefecture) {
@@ -137,12 +156,19 @@ void SaveSettings(const SettingsKey& key, const SettingsWindows& windows, const 
     }
     size.WriteNumber("radio", static_cast<DWORD>(CheckedRadio(windows, settings.radio)));
     size.WriteNumber("Page1Check1", static_cast<DWORD>(SendMessageA(windows.checkIme, BM_GETCHECK, 0, 0)));
+    if (settings.addressDialog.stored) {
+      size.WriteNumber(kDialogXName, static_cast<DWORD>(settings.addressDialog.x));
+      size.WriteNumber(kDialogYName, static_cast<DWORD>(settings.addressDialog.y));
+    }
   }
 
   const SettingsSection setting = SettingsSection::Create(key, kSettingKey);
   setting.WriteNumber("Bar", settings.hyphen ? 1 : 0);
   setting.WriteNumber("Zenkaku", settings.hiragana ? 1 : 0);
   setting.WriteNumber("ListCopyParts", settings.copyParts ? 1 : 0);
+  setting.WriteNumber("ListCopyBarcode", settings.copyBarcode ? 1 : 0);
+  setting.WriteNumber("CsvBarcode", settings.csvBarcode ? 1 : 0);
+  setting.WriteNumber("CsvSplit", settings.csvSplit ? 1 : 0);
   setting.WriteText("Line1", settings.addressTemplate);
   setting.WriteText("Line2", settings.officeTemplate);
   setting.WriteText("Time", settings.currentDate);

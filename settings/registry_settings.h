@@ -22,6 +22,12 @@ struct WindowRect {
   int x = 100, y = 100, width = 600, height = 400;
 };
 
+// Where a dialog was when it last closed, in screen pixels.
+struct DialogPlace {
+  bool stored = false;  // false: never closed yet, the dialog finds its own place
+  int x = 0, y = 0;
+};
+
 // The settings kept in memory between start-up and exit.
 struct StoredSettings {
   bool hyphen = false;    // "Bar"
@@ -34,6 +40,11 @@ struct StoredSettings {
   int radio = 0;
   // 住所の一覧から郵便番号's すべてコピー adds the address's seven parts.
   bool copyParts = false;  // "ListCopyParts"
+  bool copyBarcode = false;  // "ListCopyBarcode": its バーコードも
+  // CSV ファイルに郵便番号を付ける's columns dialog: the barcode and the parts added.
+  bool csvBarcode = false;  // "CsvBarcode"
+  bool csvSplit = false;    // "CsvSplit"
+  DialogPlace addressDialog;  // 住所から郵便番号: "Size" "ResolveX", "ResolveY"
   std::string storedDate;   // "Time" as read at start-up
   std::string currentDate;  // written as "Time" at exit
 };
@@ -59,11 +70,15 @@ struct SettingsWindows {
 // The saved rectangle; each missing value takes its default.
 WindowRect LoadWindowRect(const SettingsKey& key);
 
-// Column widths, the saved mode and IME check box, the Setting values and
-// the number-kind and character-width selections. Values that are missing
-// leave `settings` as the caller filled it, except those whose default the
-// registry table fixes.
+// The saved mode and IME check box, the Setting values and the number-kind
+// and character-width selections. Values that are missing leave `settings`
+// as the caller filled it, except those whose default the registry table
+// fixes.
 void LoadSettings(const SettingsKey& key, const SettingsWindows& windows, StoredSettings& settings);
+
+// The result lists' column widths: each stored one, else its default from
+// `windows` (which may depend on the font the settings chose).
+void LoadColumnWidths(const SettingsKey& key, const SettingsWindows& windows);
 
 // Selects the saved prefecture, once the prefecture list holds its items.
 void LoadPrefectureSetting(const SettingsKey& key, HWND prefecture);

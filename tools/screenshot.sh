@@ -8,7 +8,10 @@
 # the 住所から郵便番号 dialog after a search over the main window showing its
 # row: resolve.png, with a building and room number and its customer
 # barcode: resolve-barcode.png, and with a name over its office's row:
-# resolve-office.png;
+# resolve-office.png; and its answer for a town split by its notes
+# (ambiguous): resolve-ambiguous.png, a municipality alone:
+# resolve-city.png, and an address of no municipality with the box saying
+# so: resolve-none.png;
 # the columns dialog of CSV ファイルに郵便番号を付ける for a small CSV written
 # into the program folder: csv-columns.png, and the report after it is done:
 # csv-report.png; the same for a CSV of codes and no addresses, whose
@@ -101,13 +104,24 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_NAME)" "北海道庁" \
     box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区北3条西6丁目" box-press 1 >/dev/null
   resolved resolve-office
+  # The other kinds of answer, each after the one before: several codes, a
+  # municipality only, and nothing (its box left open for the shot).
+  drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_NAME)" "" \
+    box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区大通西" box-press 1 >/dev/null
+  resolved resolve-ambiguous
+  drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_ADDRESS)" "北海道札幌市中央区" box-press 1 >/dev/null
+  resolved resolve-city
+  drive box "住所から郵便番号" box-set "$(id IDC_RESOLVE_ADDRESS)" "こんにちは" box-press 1 \
+    box "クラント" >/dev/null
+  resolved resolve-none
+  wine "$KURANTO_DRIVER" box "クラント" press-ok >/dev/null
   drive box "住所から郵便番号" box-press 2 >/dev/null
   # csv_run FILE NAME: ファイル → CSV ファイルに郵便番号を付ける on FILE of the
   # program folder, chosen in the open dialog (its file-name box is control
   # 1148); the columns dialog shot as NAME-columns and accepted, then the
   # report shot as NAME-report.
   csv_run() {
-    read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\$1" \
+    read -r x y w h < <(drive command "$(id IDM_CSV_ADD_CODES)" box "郵便番号（または住所）を付ける CSV ファイルを開く" box-set 1148 "$program\\$1" \
       box-press 1 box "CSV ファイルに郵便番号を付ける" sleep 300 box-rect | tail -n 1 | tr -d "\r")
     crop "$2-columns" "$x" "$y" "$w" "$h"
     read -r x y w h < <(drive box "CSV ファイルに郵便番号を付ける" box-press 1 box "報告" sleep 300 box-rect |

@@ -42,7 +42,11 @@ const RuleCase kRuleCases[] = {
     {"kanji numeral before の and ノ", "1000001", "五の七ノ8", "10000015-7-8", ""},
     {"kanji numeral elsewhere stays a word", "1000001", "五十嵐ビル2", "10000012", ""},
     {"digit by digit without 十", "1000001", "一〇番", "100000110", ""},
-    {"two letters in a row removed", "1000001", "3-2 ABCビル5", "10000013-2-5", ""},
+    {"two letters in a row as one -", "1000001", "3-2 ABCビル5", "10000013-2-5", ""},
+    {"a letter run between digits is one -", "1100016", "5-6-3ABC10F", "11000165-6-3-10", ""},
+    {"a letter run before a floor", "0010010", "３丁目２３－１ＴＨＥＰＥＡＫＳＡＰＰＯＲＯ１階", "00100103-23-1-1", ""},
+    {"a letter run before a room", "1000001", "１－２ＴＯＰＳ１２０２", "10000011-2-1202", ""},
+    {"a letter run's - stays before a letter", "1000001", "３－２８ＳＡＫＵＲＡ　Ｎ３２", "10000013-28-N32", ""},
     {"a single letter stays", "1000001", "3-2 B棟101", "10000013-2B101", ""},
     {"F after digits is a floor", "1000001", "1-2 10F", "10000011-2-10", ""},
     {"F alone is a letter", "1000001", "1-2 F", "10000011-2F", ""},
@@ -104,6 +108,16 @@ TEST(CustomerBarcode, BarsAreJapanPostsTable) {
     EXPECT_EQ(made.CheckDigit(), check) << n;
     EXPECT_EQ(barcode::BarsText(made).substr(62, 3), checkBars[check]) << n;
   }
+}
+
+// Encoding its own data in place, the data cut at its area however long it is said to be.
+TEST(CustomerBarcode, DataEncodedInPlaceStaysInItsArea) {
+  CustomerBarcode made;
+  for (char& c : made.data) c = '1';
+  barcode::EncodeData(std::string_view(made.data, sizeof made.data), made);
+  EXPECT_EQ(made.dataLength, barcode::kMaxData);
+  EXPECT_EQ(made.data[barcode::kMaxData], '\0');
+  EXPECT_EQ(barcode::SymbolsText(made).substr(0, barcode::kSymbolCount), std::string(barcode::kSymbolCount, '1'));
 }
 
 TEST(CustomerBarcode, RealSizeScalesFrom8To11Point5) {
@@ -182,6 +196,12 @@ TEST(CustomerBarcode, AddressesFindTheirTownsInTheRealFile) {
       {"0650016", "北海道札幌市東区北六条東4丁目1-5", "06500164-1-5", true},        // the 六 is the town's
       {"2630023", "緑町3丁目30-8", "26300233-30-8", true},                           // no city: the code's town
       {"2630023", "千葉市稲毛区3丁目30-8", "2630023", false},                         // no town written
+      // where the resolver's town ends: a building's line, a range of 地割, 郷 left out
+      {"1066145", "港区六本木6丁目10番1号六本木ヒルズ森タワー４５階", "10661456-10-1-45", true},
+      {"1076001", "東京都港区赤坂1-12-32アーク森ビル1階", "10760011-12-32-1", true},
+      {"1006090", "東京都千代田区霞が関3-2-5霞が関ビル", "10060903-2-5", true},
+      {"0287914", "岩手県九戸郡洋野町種市第23地割27-1", "028791423-27-1", true},
+      {"8512106", "長崎県西彼杵郡時津町左底245-2", "8512106245-2", true},
   };
   barcode::TownFinder finder;
   resolver::Resolution resolution;
@@ -350,6 +370,40 @@ TEST(CustomerBarcode, QueryToolPrintsRefusesAndAnnotates) {
   r = run({"resolve", "--barcode", "千葉県鎌ケ谷市右京塚　東3丁目-20-5　郵便・A&bコーポB604号", "千葉市"});
   EXPECT_EQ(r.out.substr(r.out.find('\n') - 18, 19), "\t27301023-20-5B604\n") << r.out;
   EXPECT_EQ(r.out.substr(r.out.size() - 2), "\t\n") << "an ambiguous answer has no barcode";
+  // A code that does not fit, and characters that are no numbers nor Latin letters.
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string out;  // a part of standard output ("" for none at all)
+    std::string err;  // a part of stderr ("" for nothing said)
+  } fits[] = {
+      {{"barcode", "1040061", "大阪府大阪市北区梅田3-1-1"}, 0, "10400613-1-1\t", "not the code of the address (5300001)"},
+      {{"--json", "barcode", "1040061", "大阪府大阪市北区梅田3-1-1"}, 0,
+       "\"agrees\": false, \"address_code\": \"5300001\"", "not the code"},
+      {{"--json", "barcode", "1040061", "東京都中央区銀座4-6-16"}, 0, "\"agrees\": true, \"data\": \"10400614-6-16\"", ""},
+      {{"barcode", "9999999", "東京都中央区銀座4-6-16"}, 2, "", "9999999 is in neither"},
+      {{"barcode", "1000000", "東京都千代田区無名町1-2-3"}, 2, "", "以下に掲載がない場合"},
+      {{"barcode", "104-0061"}, 0, "1040061\t1040061CC4", ""},
+      {{"--utf8", "barcode", "1040061", u8"東京都中央区銀座4-6-16 Café 3F"}, 0, "10400614-6-16-3\t", ""},
+      {{"--utf8", "--json", "barcode", "1070052", u8"東京都港区赤坂1-2-3 𠮷野ビル 2F"}, 0,
+       u8"\"address\": \"東京都港区赤坂1-2-3 𠮷野ビル 2F\", \"agrees\": true, \"data\": \"10700521-2-3-2\"", ""},
+      {{"barcode", "--svg", dir.File("no/b.svg"), "1040061"}, 1, "1040061\t", "cannot write"},
+      {{"resolve", "--barcode", "港区六本木6丁目10番1号六本木ヒルズ森タワー４５階"}, 0, "\t10661456-10-1-45\n", ""},
+  };
+  for (const auto& f : fits) {
+    const auto fit = run(f.args);
+    EXPECT_EQ(fit.exitCode, f.exitCode) << f.args.back() << "\n" << fit.err;
+    if (f.out.empty()) {
+      EXPECT_EQ(fit.out, "") << f.args.back();
+    } else {
+      EXPECT_NE(fit.out.find(f.out), std::string::npos) << fit.out;
+    }
+    if (f.err.empty()) {
+      EXPECT_EQ(fit.err, "") << f.args.back();
+    } else {
+      EXPECT_NE(fit.err.find(f.err), std::string::npos) << fit.err;
+    }
+  }
   const std::string csv = dir.File("in.csv");
   testing_support::WriteFile(csv, "name,address\r\nA,札幌市中央区南四条西29丁目1524-23\r\nB,千葉市\r\n");
   r = run({"resolve", "--csv", csv, "--column", "2", "--header", "--barcode"});

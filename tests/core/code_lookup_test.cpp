@@ -122,6 +122,16 @@ TEST(CodeLookup, EveryStatusAndNumberFormFromHandWrittenLines) {
       {" 107 0052 ", "exact|1070052|東京都|港区|赤坂"},
       {"107ー0052", "exact|1070052|東京都|港区|赤坂"},
       {"１０７‐００５２", "exact|1070052|東京都|港区|赤坂"},
+      // Six digits that a spreadsheet left of a code beginning with 0.
+      {"640941", "exact|0640941|北海道|札幌市中央区|旭ケ丘"},
+      {"60-0000", "exact|0600000|北海道|札幌市中央区|"},
+      // Old codes: the towns that had them (buildings' lines are their towns').
+      {"107", "ambiguous|107|東京都|港区|赤坂"},
+      {"10700", "ambiguous|107|東京都|港区|赤坂"},
+      {"03918", "ambiguous|03918|青森県|三戸郡南部町|赤石 / 大向"},
+      {"999-45", "ambiguous|99945|山形県||尾花沢市 芦沢 / 北村山郡大石田町 鷹巣"},
+      {"108", "none||||"},
+      {"10701", "none||||"},
       // Not a code: no code read.
       {"107005", "none||||"},
       {"10700521", "none||||"},
@@ -131,6 +141,9 @@ TEST(CodeLookup, EveryStatusAndNumberFormFromHandWrittenLines) {
   for (const auto& c : cases) {
     EXPECT_EQ(c.answer, Answer(index, c.text)) << testing_support::ToUtf8(c.text);
   }
+  EXPECT_TRUE(index.Find("640941").zeroAdded);
+  EXPECT_FALSE(index.Find("0640941").zeroAdded);
+  EXPECT_TRUE(index.Find("107").oldCode);
   EXPECT_EQ("赤坂", resolver::TownWithoutNote("赤坂（次のビルを除く）"));
   EXPECT_EQ("", resolver::TownWithoutNote("以下に掲載がない場合"));
   // A trail byte 0x81 before "i" is no （.
@@ -183,6 +196,19 @@ TEST(CodeLookup, RealFilesFindEveryTownByItsCode) {
   EXPECT_EQ(0u, wrong);
 }
 
+// A spreadsheet's column of codes: six digits read with their 0, counted;
+// an old code answered with its towns (made each time, not from the cache).
+TEST(CodeLookup, CsvReadsSixDigitsWithTheirZeroAndOldCodes) {
+  for (unsigned threads : {1u, 3u}) {
+    const Written w = LookUp("600000\n107\n640941\n0391801\n107\n", 1, false, threads);
+    EXPECT_EQ("600000,北海道,札幌市中央区,,exact\n107,東京都,港区,赤坂,ambiguous\n640941,北海道,札幌市中央区,旭ケ丘,exact\n"
+              "0391801,青森県,三戸郡南部町,赤石 / 大向,ambiguous\n107,東京都,港区,赤坂,ambiguous\n",
+              w.out);
+    EXPECT_EQ(2u, w.result.counts.zeroAdded.count);
+    EXPECT_EQ("1, 3", w.result.counts.zeroAdded.Named());
+  }
+}
+
 TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
   const struct {
     const char* name;
@@ -196,7 +222,7 @@ TEST(CodeLookup, CsvKeepsEachRowAndAddsItsAddressInTheFilesEncoding) {
        "名前,〒,都道府県,市区町村,町域,判定\r\n\"a,b\",107-0052,東京都,港区,赤坂,exact\r\n\r\n"
        "c,\"0391801\",青森県,三戸郡南部町,赤石 / 大向,ambiguous\r\n"
        "d,9994554,山形県,,尾花沢市 芦沢 / 北村山郡大石田町 鷹巣,ambiguous\r\ne,1078601,東京都,港区,赤坂,office\r\n"
-       "f,,,,none\r\ng,abc,,,,none"},
+       "f,,,,,none\r\ng,abc,,,,none"},
       {"UTF-8 with its mark, header names taken already",
        testing_support::FromUtf8(u8"\uFEFF都道府県,判定\n北海道,〒0600000\n"),
        2,
@@ -300,7 +326,7 @@ TEST(QueryLookup, OneLineForEachCodeAndCsvFiles) {
   const auto csv = RunQueryTool({"--dir", dir.path(), "--cp932", "lookup", "--csv", dir.File("in.csv"), "--column",
                                  "2", "--header", "--output", dir.File("out.csv")});
   EXPECT_EQ(0, csv.exitCode) << csv.err;
-  EXPECT_EQ("id,code,都道府県,市区町村,町域,判定\r\n1,1070052,東京都,港区,赤坂,exact\r\n2,,,,,none\r\n3,,,,none\r\n",
+  EXPECT_EQ("id,code,都道府県,市区町村,町域,判定\r\n1,1070052,東京都,港区,赤坂,exact\r\n2,,,,,none\r\n3,,,,,none\r\n",
             ReadFile(dir.File("out.csv")));
   EXPECT_EQ("kuranto-query: 3 rows: exact 1 ambiguous 0 office 0 none 2\n"
             "kuranto-query: 1 row without column 2 (none): line 4\n",

@@ -73,16 +73,44 @@ TEST(CsvAnnotate, KeepsEachRowsBytesAndAddsCodeAndStatusBeforeItsLineEnd) {
        "id,addr,郵便番号,判定\r\n1,\"東京都港区赤坂1,2\",1070052,exact\r\n2,\"東京都\"\"渋谷区\"\"\",,none\r\n"
        "3,\"東京都渋谷区神宮前\r\n1-1\",\"1500001,1500009\",ambiguous\r\n4,北海道札幌市中央区北一条,0600000,city"},
       {"UTF-8 without a BOM, LF; a blank line stays blank", u8"東京都港区芝公園4,x\n\nonly\n大阪府大阪市\n", Columns(1),
-       u8"東京都港区芝公園4,x,1050011,exact\n\nonly,,none\n大阪府大阪市,,none\n"},
+       u8"東京都港区芝公園4,x,1050011,exact\n\nonly,,,none\n大阪府大阪市,,,none\n"},
       {"UTF-8 with a BOM: the header's names in UTF-8", u8"\uFEFF住所\r\n東京都港区赤坂\r\n", Columns(1, true),
        u8"\uFEFF住所,郵便番号,判定\r\n東京都港区赤坂,1070052,exact\r\n"},
-      {"a later row that ends before the address column", "a,b,東京都港区赤坂\r\nc\r\n", Columns(3),
-       "a,b,東京都港区赤坂,1070052,exact\r\nc,,none\r\n"},
+      {"a later row that ends before the address column: padded to the widest row", "a,b,東京都港区赤坂\r\nc\r\n",
+       Columns(3), "a,b,東京都港区赤坂,1070052,exact\r\nc,,,,none\r\n"},
   };
   for (const auto& c : cases) {
     const Annotated a = Annotate(c.in, c.columns);
     EXPECT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.name;
     EXPECT_EQ(c.out, a.out) << c.name;
+  }
+}
+
+// Every row back byte for byte, in both encodings and with one thread or
+// many: a short row padded to the header so that its added cells stand
+// under their own names, a row holding a NUL counted apart, characters
+// cp932 cannot hold kept as written.
+TEST(CsvAnnotate, ShortRowsNulRowsAndCharactersOutsideCp932RoundTrip) {
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string in, out;
+  } cases[] = {
+      {"UTF-8",
+       u8"id,name,addr,memo\n1,Café 𠮷,東京都港区赤坂1,2 𠮷野ビル™,m\n2,y\n3,z,東京都" + nul + u8"港区\n4,ゔぃら🏢〜\n",
+       u8"id,name,addr,memo,郵便番号,判定\n1,Café 𠮷,東京都港区赤坂1,2 𠮷野ビル™,m,1070052,exact\n2,y,,,,none\n"
+       u8"3,z,東京都" + nul + u8"港区,,,none\n4,ゔぃら🏢〜,,,,none\n"},
+      {"Shift-JIS", "id,name,addr,memo\r\n1,x,東京都港区赤坂1\r\n2\r\n3,z,東京都" + nul + "港区,m\r\n",
+       "id,name,addr,memo,郵便番号,判定\r\n1,x,東京都港区赤坂1,,1070052,exact\r\n2,,,,,none\r\n3,z,東京都" + nul +
+           "港区,m,,none\r\n"},
+  };
+  for (const auto& c : cases) {
+    for (unsigned threads : {1u, 4u}) {
+      const Annotated a = Annotate(c.in, Columns(3, true), {}, threads);
+      EXPECT_EQ(c.out, a.out) << c.name;
+      EXPECT_EQ((std::vector<long>{4}), Lines(a.result.counts.withNul)) << c.name;
+      EXPECT_EQ(0u, a.result.counts.notUtf8.count) << c.name;
+    }
   }
 }
 
@@ -95,7 +123,7 @@ TEST(CsvAnnotate, CodeColumnGivesTheAgreementInTheFilesEncoding) {
             "東京都港区赤坂,1070052,1070052,exact,一致\r\n"
             "東京都港区赤坂,〒１０５－００１１,1070052,exact,不一致\r\n"
             "東京都渋谷区神宮前,1500009,\"1500001,1500009\",ambiguous,候補内\r\n"
-            "東京都港区芝公園,1050011,exact,判定不能\r\n"
+            "東京都港区芝公園,,1050011,exact,判定不能\r\n"
             "大阪府,1000001,,none,判定不能\r\n",
             sjis.out);
   const lists::CsvCounts& n = sjis.result.counts;
@@ -198,6 +226,24 @@ TEST(CsvAnnotate, UnicodeTextAndTabSeparatedFilesKeepTheirBytesAndSeparator) {
     EXPECT_EQ(c.out, a.out) << c.name;
     EXPECT_EQ(c.utf16, a.result.utf16) << c.name;
     EXPECT_EQ(c.separator, a.result.separator) << c.name;
+  }
+}
+
+// The 建物 column is the cell's own bytes, whatever cp932 can hold.
+TEST(CsvAnnotate, SplitBuildingIsTheCellsOwnBytes) {
+  lists::CsvColumns split = Columns(1);
+  split.split = true;
+  const struct {
+    std::string row, building;
+  } cases[] = {
+      {u8"東京都港区赤坂1-2-3 Café 𠮷野ビル™\u301C\uE000", u8"Café 𠮷野ビル™\u301C\uE000"},
+      {u8"東京都港区赤坂1–2–3 ビル🏢", u8"ビル🏢"},
+      {"東京都港区赤坂1-2-3 \xED\x40ビル～", "\xED\x40ビル～"},  // cp932: the NEC copy kept
+  };
+  for (const auto& c : cases) {
+    const Annotated a = Annotate(c.row + "\n", split);
+    ASSERT_EQ(lists::CsvOutcome::kDone, a.result.outcome) << c.building;
+    EXPECT_EQ("," + c.building + "\n", a.out.substr(a.out.size() - c.building.size() - 2)) << a.out;
   }
 }
 

@@ -66,10 +66,10 @@ TEST(ListWork, WorkersThatCannotAllStartAreStoppedAndJoined) {
       if (starts++ == failing) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
       return std::thread(std::move(run));
     };
-    lists::Workers workers(prepared, ',');
+    lists::Workers workers(prepared, ',', 0);
     EXPECT_FALSE(workers.Start(4, start)) << "thread " << failing << " failing";
   }  // each ~Workers joins what started; before, std::terminate
-  lists::Workers workers(prepared, ',');
+  lists::Workers workers(prepared, ',', 0);
   EXPECT_TRUE(workers.Start(4));
 }
 

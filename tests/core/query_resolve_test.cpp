@@ -229,6 +229,24 @@ TEST(QueryResolve, EveryLineOfStandardInputGetsOneAnswerLine) {
       EXPECT_EQ(c.setApart.empty() ? "" : "kuranto-query: " + c.setApart + "\n", r.err) << c.name;
     }
   }
+  // The barcode too: a line without a barcode gets an empty answer, its
+  // reason on stderr with its line number.
+  const std::string codes = "1070052\t東京都港区赤坂1-2-3\nbad\tx\n1070052 赤坂\n\n1070052\n9999999\t東京都港区赤坂\n";
+  for (const std::string& input : {codes, std::string(u8"東京都港区赤坂\n") + nul + "\n\n\r\n"}) {
+    for (const std::vector<std::string>& mode : {std::vector<std::string>{"barcode"}, {"--json", "barcode"}}) {
+      std::vector<std::string> args = {"--dir", book.path(), "--cp932"};
+      args.insert(args.end(), mode.begin(), mode.end());
+      const auto r = RunQueryTool(args, input);
+      EXPECT_EQ(0, r.exitCode) << r.err;
+      EXPECT_EQ(CountLines(input), CountLines(r.out)) << mode.front() << "\n" << r.out;
+    }
+  }
+  const auto r = RunQueryTool({"--dir", book.path(), "--cp932", "barcode"}, codes);
+  EXPECT_EQ(0u, r.out.find("10700521-2-3\t")) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("\n\n\n\n1070052\t")) << r.out;
+  for (const char* reason : {"line 2: \"bad\" is no 7-digit", "line 3: ", "line 4: ", "line 6: 9999999 is in neither"}) {
+    EXPECT_NE(std::string::npos, r.err.find(reason)) << reason << "\n" << r.err;
+  }
   // UTF-16 by its byte order mark, in either order; without one it is refused, as is CR alone.
   const std::string lines = u8"東京都港区赤坂\r\n\r\n北海道札幌市中央区";
   const std::string answers = u8"1070052\texact\t東京都 港区 赤坂\n\tnone\t\n0600000\tcity\t北海道 札幌市中央区 以下に掲載がない場合\n";

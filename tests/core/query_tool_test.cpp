@@ -1,5 +1,7 @@
 // kuranto-query run as a script would run it.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sys/stat.h>
 
 #include <string>
@@ -81,12 +83,38 @@ TEST(QueryTool, RefusalsMissingDataAndUsageHaveTheirExitCodes) {
   EXPECT_EQ("", r.out);
   EXPECT_FALSE(testing_support::Exists(empty.File("h_ken.dat"))) << "nothing is built from it";
 
-  for (auto args : {std::vector<std::string>{}, {"address"}, {"address", "new"}, {"address", "sideways", "1"},
-                    {"--bogus", "build"}, {"cities"}, {"build", "extra"}, {"nonsense"}}) {
-    r = RunQueryTool(args);
-    EXPECT_EQ(64, r.exitCode);
-    EXPECT_NE(std::string::npos, r.err.find("usage"));
+  // A usage error is one line naming what is wrong, and the help as the way to the rest.
+  const struct {
+    std::vector<std::string> args;
+    const char* named;
+  } usage[] = {
+      {{}, "no COMMAND"},
+      {{"address"}, "old|new"},
+      {{"address", "new"}, "old|new"},
+      {{"address", "sideways", "1"}, "old|new"},
+      {{"--bogus", "build"}, "--bogus"},
+      {{"cities"}, "PREFECTURE"},
+      {{"build", "extra"}, "no arguments"},
+      {{"nonsense"}, "nonsense"},
+      {{"resolve", "--csv", "a.csv", "--column", "0"}, "--column 0"},
+      {{"resolve", "--csv", "a.csv", "--column", "x"}, "--column x"},
+      {{"resolve", "--csv", "a.csv"}, "--column N"},
+      {{"resolve", "--header", "赤坂"}, "--csv FILE"},
+      {{"lookup", "--csv", "a.csv", "--column"}, "--column needs"},
+      {{"resolve", "--frob"}, "--frob"},
+      {{"barcode", "1040061", "銀座", "4-6-16"}, "CODE"},
+      {{"barcode", "--svg", "b.svg"}, "--svg"},
+  };
+  for (const auto& u : usage) {
+    r = RunQueryTool(u.args);
+    EXPECT_EQ(64, r.exitCode) << u.named;
+    EXPECT_NE(std::string::npos, r.err.find(u.named)) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("kuranto-query --help")) << r.err;
+    EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << r.err;
   }
+  r = RunQueryTool({"--help"});
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ(0u, r.out.find("usage: kuranto-query")) << r.out.substr(0, 80);
 }
 
 TEST(QueryTool, AnswersFromMemoryWhenTheIndexFilesCannotBeWritten) {

@@ -201,6 +201,16 @@ TEST(TextHelpers, SplitPathAndAppendBackslash) {
     EXPECT_EQ(c.appended, AppendBackslash(path)) << c.path;
     EXPECT_EQ(c.result, path);
   }
+  // Lines of at most 12 bytes, broken after separators only.
+  struct BreakCase {
+    const char* path;
+    const char* lines;
+  } breaks[] = {{"C:\\a\\b.csv", "C:\\a\\b.csv"},
+                {"C:\\Users\\taro\\list.csv", "C:\\Users\\\ntaro\\\nlist.csv"},
+                {"C:\\表ソ表ソ表\\表.csv", "C:\\\n表ソ表ソ表\\\n表.csv"},
+                {"Z:/tmp/schools_utf8bom.csv", "Z:/tmp/\nschools_utf8bom.csv"},
+                {"schools_utf8bom.csv", "schools_utf8bom.csv"}};
+  for (const BreakCase& c : breaks) EXPECT_EQ(c.lines, BreakPathLines(c.path, 12)) << c.path;
 }
 
 TEST(RowTable, OwnsCopiesAndRefusesBeyondItsEnd) {

@@ -53,7 +53,8 @@ TEST_F(ResolverLists, BuildingsAreNamedOnlyByTheirOwnNames) {
       {"港区赤坂2-17-7 赤坂溜池タワー 5階", Status::kExact, "1070052"},
       // 西新宿
       {"新宿区西新宿2-6-1 新宿住友ビル 5階", Status::kExact, "1630205"},
-      {"新宿区西新宿6-5-1 新宿アイランドウイング 5階", Status::kAmbiguous, "1600023 1631305"},  // 新宿アイランド
+      // another building of the complex, not 新宿アイランドタワー: the rest of the town
+      {"新宿区西新宿6-5-1 新宿アイランドウイング 5階", Status::kExact, "1600023"},
       {"新宿区西新宿6-6-2 新宿ヒカリタワー 5階", Status::kExact, "1600023"},
       {"新宿区西新宿8-17-1 住友不動産新宿グランドタワー 5階", Status::kExact, "1606105"},
       {"新宿区西新宿1-25-1 新宿センタービル 5階", Status::kExact, "1630605"},
@@ -61,7 +62,7 @@ TEST_F(ResolverLists, BuildingsAreNamedOnlyByTheirOwnNames) {
       {"新宿区西新宿2-7-1 小田急第一生命ビル 5階", Status::kAmbiguous, "1600023 1630705"},
       {"新宿区西新宿1-26-2 NSビル 5階", Status::kExact, "1630805"},  // its own part: 新宿ＮＳビル
       // a name in Latin letters may be a listed one's: アエル
-      {"仙台市青葉区中央1-3-1 AER 12階", Status::kAmbiguous, "9800021 9806112 9806012"},
+      {"仙台市青葉区中央1-3-1 AER 12階", Status::kAmbiguous, "9800021 9806112"},
       // みなとみらい
       {"横浜市西区みなとみらい2-3-1 クイーンズタワーA 5階", Status::kExact, "2206005"},
       {"横浜市西区みなとみらい2-2-1 ランドマークタワー 12階", Status::kExact, "2208112"},
@@ -125,9 +126,11 @@ TEST_F(ResolverLists, WardsChangedOrLeftOut) {
       // a building listed in one of the wards, named in full, settles it
       {"中央区日本橋18-19 日本橋高島屋三井ビルディング 22F", Status::kExact, "1036122"},
       {"中央区日本橋２－５－１　日本橋高島屋三井ビルディング地下１階", Status::kExact, "1036190"},
-      {"中央区日本橋2-5-1 高島屋三井ビルディング 22F", Status::kAmbiguous, "1036122 5420073"},  // a part only
-      {"中央区日本橋1-1", Status::kAmbiguous, "1030027 5420073"},
-      {"中央区日本橋1-1 第一中央ビル 3階", Status::kAmbiguous, "1030027 5420073"},  // listed in neither
+      // Tokyo's 中央区 is its full name, 大阪市's only without its city
+      {"中央区日本橋2-5-1 高島屋三井ビルディング 22F", Status::kExact, "1036122"},  // a part only
+      {"中央区日本橋1-1", Status::kExact, "1030027"},
+      {"中央区日本橋1-1 第一中央ビル 3階", Status::kExact, "1030027"},  // listed in neither
+      {"中央区島之内1-1", Status::kExact, "5420082"},  // none in Tokyo's: 大阪市's
   });
 }
 

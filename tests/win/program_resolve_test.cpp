@@ -26,6 +26,7 @@ namespace {
 constexpr DWORD kStartMs = 180000;  // the index build of the real address file
 constexpr DWORD kWaitMs = 60000;    // a first search loads the resolver's book
 constexpr DWORD kExitMs = 20000;
+constexpr DWORD kLongRunMs = 170000;  // some 120,000 rows of Latin-letter buildings
 constexpr int kOpenFileNameBox = 1148;  // cmb13 of the common open dialog
 const char kRegistryKey[] = "Software\\Ostrel\\Kuranto";
 
@@ -35,6 +36,11 @@ const char kQueryTool[] = KURANTO_QUERY_EXE;
 #else
 const char kProgram[] = "";
 const char kQueryTool[] = "";
+#endif
+#ifdef KURANTO_LATIN_LIST
+const char kLatinList[] = KURANTO_LATIN_LIST;
+#else
+const char kLatinList[] = "";
 #endif
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -49,6 +55,17 @@ std::vector<std::string> FilesIn(const test_lines::TempDir& dir) {
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return names;
+}
+
+// A report's text with its path joined again: the lines it was broken
+// into for the box end at separators.
+std::string Unbroken(const std::string& text) {
+  std::string joined;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && i > 0 && (text[i - 1] == '\\' || text[i - 1] == '/')) continue;
+    joined += text[i];
+  }
+  return joined;
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -201,7 +218,7 @@ class ProgramResolveTest : public testing::Test {
   // The menu command, `file` chosen in its open dialog.
   static bool ChooseCsvFile(const std::string& file) {
     PostMessageA(main_, WM_COMMAND, IDM_CSV_ADD_CODES, 0);
-    HWND open = Dialog("開く");
+    HWND open = Dialog("郵便番号（または住所）を付ける CSV ファイルを開く");
     return open != nullptr && driver::SetControlText(open, kOpenFileNameBox, file) &&
            driver::PressDialogButton(open, IDOK);
   }
@@ -297,53 +314,110 @@ std::vector<std::string>* ProgramResolveTest::officeAddresses_ = nullptr;
 driver::Program* ProgramResolveTest::program_ = nullptr;
 HWND ProgramResolveTest::main_ = nullptr;
 
+// Whether the dialog's barcode control shows any bar, read from the screen.
+bool BarsDrawn(HWND dialog) {
+  RECT r = {};
+  GetWindowRect(GetDlgItem(dialog, IDC_RESOLVE_BARCODE), &r);
+  HDC screen = GetDC(nullptr);
+  bool dark = false;
+  for (LONG y = r.top; y < r.bottom && !dark; y += 2) {
+    for (LONG x = r.left; x < r.right && !dark; ++x) dark = GetPixel(screen, x, y) == RGB(0, 0, 0);
+  }
+  ReleaseDC(nullptr, screen);
+  return dark;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+  RECT both = {};
+  return IntersectRect(&both, &a, &b) != 0;
+}
+
+// Each answer shown in the dialog itself and in the address list, with
+// nothing left of the answer before: the display box, the status bar, the
+// rows, the barcode and its copy button.
 TEST_F(ProgramResolveTest, AddressDialogAnswersInTheAddressList) {
   PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
   HWND dialog = Dialog("住所から郵便番号");
   ASSERT_NE(dialog, nullptr) << "no dialog 住所から郵便番号";
+  RECT opened = {}, results = {};
+  GetWindowRect(dialog, &opened);
+  GetWindowRect(driver::Control(main_, IDC_ADDRESS_LIST), &results);
+  EXPECT_FALSE(Overlap(opened, results)) << "the dialog opened over the results";
   struct Case {
     const char* address;
-    const char* box;  // the message instead of an answer
+    const char* box;  // the message beside the answer
     std::vector<std::string> rows;
     int selected;  // -1: none
     const char* status;
+    std::vector<std::string> answer;  // the dialog's code, status and office
   };
   const std::string exactRow = "1076012 東京都港区赤坂赤坂アークヒルズ・アーク森ビル（１２階）";
+  const std::string exactAddress = "東京都港区赤坂1-12-32 赤坂アークヒルズ・アーク森ビル12階";
   const char* exactStatus = "郵便番号が決まりました: 1076012（1 件）";
+  const char* none = "この住所の市区町村が見つかりません。";
+  const std::vector<std::string> exact = {"1076012", "決定", ""};
   const Case cases[] = {
-      {"東京都港区赤坂1-12-32 赤坂アークヒルズ・アーク森ビル12階", nullptr, {exactRow}, 0, exactStatus},
-      // The list, its selection and the status stay those of the answer before.
-      {"こんにちは", "この住所の市区町村が見つかりません。", {exactRow}, 0, exactStatus},
+      {exactAddress.c_str(), nullptr, {exactRow}, 0, exactStatus, exact},
       {"北海道札幌市中央区大通西", nullptr,
        {"0600042 北海道札幌市中央区大通西（１～１９丁目）", "0640820 北海道札幌市中央区大通西（２０～２８丁目）"}, -1,
-       "郵便番号は決まりません: 候補が 2 件あります（町域が丁目・番地・建物などで分かれています）。"},
+       "郵便番号は決まりません: 候補が 2 件あります（町域が丁目・番地・建物などで分かれています）。",
+       {"", "候補あり 2 件", ""}},
+      {exactAddress.c_str(), nullptr, {exactRow}, 0, exactStatus, exact},
+      {"こんにちは", none, {}, -1, none, {"", "見つからない", ""}},
       {"北海道札幌市中央区", nullptr, {"0600000 北海道札幌市中央区以下に掲載がない場合"}, 0,
-       "市区町村だけが分かりました: 0600000（町域は見つかりません。1 件）"},
+       "市区町村だけが分かりました: 0600000（町域は見つかりません。1 件）", {"0600000", "市区町村のみ", ""}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
     ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, c.address));
+    HWND box = nullptr;
     if (c.box == nullptr) {
       ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
     } else {
       driver::PressDialogButton(dialog, IDOK);  // the box holds a click until answered
-      HWND box = Dialog("確認");
-      ASSERT_NE(box, nullptr) << "no box 確認";
+      box = Dialog("クラント");
+      ASSERT_NE(box, nullptr) << "no box クラント";
       EXPECT_EQ(driver::MessageBoxText(box), c.box);
-      driver::PressDialogButton(box);
-      ASSERT_TRUE(driver::WaitIdle(dialog, kWaitMs));
+      EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box only informs";
+      // Off the dialog, to see what the dialog shows meanwhile.
+      SetWindowPos(box, nullptr, 0, 800, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog closed after a search";
+    const std::vector<std::string> answer = {driver::ControlText(dialog, IDC_RESOLVE_CODE),
+                                             driver::ControlText(dialog, IDC_RESOLVE_STATUS),
+                                             driver::ControlText(dialog, IDC_RESOLVE_OFFICE)};
+    EXPECT_EQ(answer, c.answer);
+    const bool bars = c.answer == exact;
+    EXPECT_EQ(driver::IsEnabled(dialog, IDC_RESOLVE_COPY_BARCODE), bars);
+    Sleep(300);  // the screen catches up with the drawing
+    EXPECT_EQ(BarsDrawn(dialog), bars);
     EXPECT_EQ(driver::SelectedTab(main_), 0);
     EXPECT_EQ(driver::StatusText(main_), c.status);
+    EXPECT_EQ(driver::ControlText(main_, IDC_DISPLAY), c.selected < 0 ? "" : c.rows[0]);
     HWND list = driver::Control(main_, IDC_ADDRESS_LIST);
     EXPECT_EQ(Ask(list, LVM_GETSELECTEDCOUNT), c.selected < 0 ? 0 : 1);
     EXPECT_EQ(Ask(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), c.selected);
+    if (box != nullptr) {
+      driver::PressDialogButton(box);
+      ASSERT_TRUE(driver::WaitIdle(dialog, kWaitMs));
+    }
     // Last: reading the rows selects them one by one.
     std::vector<std::string> rows;
     for (int row = 0; row < driver::ItemCount(main_, IDC_ADDRESS_LIST); ++row) rows.push_back(RowText(row));
     EXPECT_EQ(rows, c.rows);
   }
+  // The code as the display setting writes codes.
+  HWND sheet = driver::OpenSettingsSheet(main_, kWaitMs);
+  ASSERT_NE(sheet, nullptr);
+  ASSERT_TRUE(driver::ClickButton(driver::ShowSheetPage(sheet, 0), IDC_SETTING_HYPHEN, kWaitMs));
+  ASSERT_TRUE(driver::CloseSettingsSheet(sheet, true, kWaitMs));
+  ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, exactAddress));
+  ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
+  EXPECT_EQ(driver::ControlText(dialog, IDC_RESOLVE_CODE), "107-6012");
+  sheet = driver::OpenSettingsSheet(main_, kWaitMs);
+  ASSERT_NE(sheet, nullptr);
+  ASSERT_TRUE(driver::ClickButton(driver::ShowSheetPage(sheet, 0), IDC_SETTING_HYPHEN, kWaitMs));
+  ASSERT_TRUE(driver::CloseSettingsSheet(sheet, true, kWaitMs));
   CloseDialog(dialog);  // 閉じる, as Esc
 }
 
@@ -420,14 +494,17 @@ TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
     const char* address;
     int tab;
     const char* status;
+    std::vector<std::string> answer;  // the dialog's code, status and office
   };
+  const std::vector<std::string> bank = {"0608661", "事業所", "株式会社　北洋銀行　本店"};
+  const std::vector<std::string> town = {"0600042", "決定", ""};
   const Case cases[] = {
-      {"北洋銀行", "札幌市中央区大通西3-7", 1, "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）"},
+      {"北洋銀行", "札幌市中央区大通西3-7", 1, "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）", bank},
       {"（株）北洋銀行　本店", "北海道札幌市中央区大通西３丁目７番地", 1,
-       "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）"},
+       "事業所の郵便番号です: 0608661（株式会社　北洋銀行　本店）", bank},
       // No office of that name there: the address alone answers.
-      {"北洋銀行", "札幌市中央区大通西5-1", 0, "郵便番号が決まりました: 0600042（1 件）"},
-      {"ほげ商事", "札幌市中央区大通西3-7", 0, "郵便番号が決まりました: 0600042（1 件）"},
+      {"北洋銀行", "札幌市中央区大通西5-1", 0, "郵便番号が決まりました: 0600042（1 件）", town},
+      {"ほげ商事", "札幌市中央区大通西3-7", 0, "郵便番号が決まりました: 0600042（1 件）", town},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -436,6 +513,12 @@ TEST_F(ProgramResolveTest, AddressDialogWithANameAnswersWithTheOffice) {
     ASSERT_TRUE(driver::ClickButton(dialog, IDOK, kWaitMs));
     EXPECT_EQ(driver::SelectedTab(main_), c.tab);
     EXPECT_EQ(driver::StatusText(main_), c.status);
+    const std::vector<std::string> answer = {driver::ControlText(dialog, IDC_RESOLVE_CODE),
+                                             driver::ControlText(dialog, IDC_RESOLVE_STATUS),
+                                             driver::ControlText(dialog, IDC_RESOLVE_OFFICE)};
+    EXPECT_EQ(answer, c.answer);
+    // The office page keeps no office of the answer before.
+    EXPECT_EQ(driver::ItemCount(main_, IDC_OFFICE_LIST), c.tab);
     if (c.tab != 1) continue;
     HWND list = driver::Control(main_, IDC_OFFICE_LIST);
     EXPECT_EQ(driver::ItemCount(main_, IDC_OFFICE_LIST), 1);
@@ -493,8 +576,8 @@ TEST_F(ProgramResolveTest, AddressDialogShowsThePartsAndCopiesTheLine) {
   // No municipality: the boxes empty, nothing to copy.
   ASSERT_TRUE(driver::SetControlText(dialog, IDC_RESOLVE_ADDRESS, "こんにちは"));
   driver::PressDialogButton(dialog, IDOK);
-  HWND box = Dialog("確認");
-  ASSERT_NE(box, nullptr) << "no box 確認";
+  HWND box = Dialog("クラント");
+  ASSERT_NE(box, nullptr) << "no box クラント";
   driver::PressDialogButton(box);
   ASSERT_TRUE(driver::WaitIdle(dialog, kWaitMs));
   EXPECT_EQ(driver::ControlText(dialog, IDC_PARTS_TOWN), "");
@@ -522,6 +605,7 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
       {"utf8_split.csv", kUtf8, true, nullptr, true},
       {"sjis_barcode.csv", kShiftJis, true, nullptr, true, true},
   };
+  bool split = false, barcode = false;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // A few hundred offices from all over the country.
@@ -543,18 +627,25 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_GETCURSEL), 3) << "code column (0 is none)";
     EXPECT_EQ(Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_GETCURSEL), c.header ? 1 : 0) << "name column";
     EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_HEADER), c.header);
-    EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_SPLIT));
-    if (c.split) Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_CHECKED);
-    EXPECT_FALSE(driver::IsChecked(columns, IDC_CSV_BARCODE));
-    if (c.barcode) Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_CHECKED);
+    // Both as the run before left them.
+    EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_SPLIT), split);
+    EXPECT_EQ(driver::IsChecked(columns, IDC_CSV_BARCODE), barcode);
+    Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, (split = c.split) ? BST_CHECKED : BST_UNCHECKED);
+    Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, (barcode = c.barcode) ? BST_CHECKED : BST_UNCHECKED);
     driver::PressDialogButton(columns);
 
     HWND report = Dialog("報告");
     ASSERT_NE(report, nullptr) << "no report";
     const std::string extension = c.encoding == kUnicodeText ? ".txt" : ".csv";
     const std::string output = std::string(c.name, std::strlen(c.name) - 4) + "_郵便番号" + extension;
-    const std::string text = driver::MessageBoxText(report);
+    const std::string text = Unbroken(driver::MessageBoxText(report));
     const std::string end = "書き出したファイル:\n" + dir_->File(output);
+    // The path in lines short enough for any box.
+    const std::string shown = driver::MessageBoxText(report);
+    for (size_t line = shown.rfind(":\n") + 2, next; line < shown.size(); line = next + 1) {
+      next = std::min(shown.find('\n', line), shown.size());
+      EXPECT_LE(next - line, 60u) << shown.substr(line, next - line);
+    }
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), end.size())), end) << text;
     EXPECT_EQ(text.find("事業所 (office): ") != std::string::npos, c.header) << text;
     EXPECT_NE(text.find("\n事業所: "), std::string::npos) << text;
@@ -594,15 +685,100 @@ TEST_F(ProgramResolveTest, CancelDuringAThreadedRunLeavesNoFile) {
   EXPECT_LT(GetTickCount() - asked, 500u) << "the window was slow to answer during the work";
   EXPECT_TRUE(dir_->Has("many_郵便番号.csv.tmp")) << "the output is not written as the work goes";
   EXPECT_LT(Ask(bar, PBM_GETPOS), 100) << "the work ended before it could be cancelled";
+  // How much is read, of the file's kilobytes.
+  const std::string count = driver::ControlText(progress, IDC_CSV_PROGRESS_COUNT);
+  const std::string size = " / " + std::to_string((bytes.size() + 1023) / 1024) + " KB";
+  EXPECT_EQ(count.substr(count.size() - std::min(count.size(), size.size())), size) << count;
+  EXPECT_GT(std::atol(count.c_str()), 0) << count;
   driver::PressDialogButton(progress, IDCANCEL);
   const DWORD start = GetTickCount();
   while (IsWindow(progress) && GetTickCount() - start < kWaitMs) Sleep(50);
   ASSERT_FALSE(IsWindow(progress)) << "Cancel left the progress open";
   ASSERT_TRUE(driver::WaitIdle(main_, kWaitMs));
 
-  EXPECT_EQ(driver::WaitMessageBox(program_->Id(), "報告", 0), nullptr) << "a report after Cancel";
+  HWND report = driver::WaitMessageBox(program_->Id(), "報告", kWaitMs);
+  ASSERT_NE(report, nullptr) << "Cancel was not told";
+  EXPECT_EQ(Unbroken(driver::MessageBoxText(report)),
+            "キャンセルしました。\n" + dir_->File("many_郵便番号.csv") + " は書き出していません。");
   EXPECT_EQ(FilesIn(*dir_), before) << "a file appeared or went";
   EXPECT_TRUE(dir_->Read("many.csv") == bytes) << "the input changed";
+  driver::PressDialogButton(report);
+  ASSERT_TRUE(driver::WaitIdle(main_, kWaitMs));
+}
+
+TEST_F(ProgramResolveTest, LongFileOfLatinBuildingsGetsTheQueryToolsBytes) {
+  // Every town of the country with a lot and a building in Latin letters:
+  // many blocks over every worker, run to the end.
+  if (!FileExists(kLatinList)) GTEST_SKIP() << "no " << kLatinList << " (made from KEN_ALL.CSV); skipping";
+  ASSERT_TRUE(CopyFileA(kLatinList, dir_->File("latin.csv").c_str(), FALSE));
+
+  ASSERT_TRUE(ChooseCsvFile(dir_->File("latin.csv")));
+  HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
+  ASSERT_NE(columns, nullptr) << "no columns dialog";
+  Ask(driver::Control(columns, IDC_CSV_ADDRESS_COLUMN), LB_SETCURSEL, 1);
+  Ask(driver::Control(columns, IDC_CSV_CODE_COLUMN), LB_SETCURSEL, 2);
+  Ask(driver::Control(columns, IDC_CSV_NAME_COLUMN), LB_SETCURSEL, 0);
+  EXPECT_TRUE(driver::IsChecked(columns, IDC_CSV_HEADER));
+  // The boxes keep the last run's choice.
+  Ask(driver::Control(columns, IDC_CSV_SPLIT), BM_SETCHECK, BST_UNCHECKED);
+  Ask(driver::Control(columns, IDC_CSV_BARCODE), BM_SETCHECK, BST_UNCHECKED);
+  driver::PressDialogButton(columns);
+  HWND report = driver::WaitMessageBox(program_->Id(), "報告", kLongRunMs);
+  ASSERT_NE(report, nullptr) << "no report";
+  const std::string text = driver::MessageBoxText(report);
+  EXPECT_NE(text.find("書き出したファイル:\n" + dir_->File("latin_郵便番号.csv")), std::string::npos) << text;
+  driver::PressDialogButton(report);
+
+  const std::string out = dir_->File("query_tool.csv");
+  const std::string command = QueryTool() + " resolve --csv \"" + dir_->File("latin.csv") +
+                              "\" --column 1 --code-column 2 --header --output \"" + out + "\"";
+  ASSERT_EQ(RunCommand(command, nullptr, nullptr), 0) << command;
+  const std::string window = dir_->Read("latin_郵便番号.csv");
+  const std::string tool = dir_->Read("query_tool.csv");
+  EXPECT_GT(std::count(tool.begin(), tool.end(), '\n'), 100000);
+  EXPECT_TRUE(window == tool) << "the window wrote other bytes than the tool (" << window.size() << " against "
+                              << tool.size() << ")";
+  DeleteFileA(out.c_str());
+  DeleteFileA(dir_->File("latin_郵便番号.csv").c_str());
+  DeleteFileA(dir_->File("latin.csv").c_str());
+}
+
+TEST_F(ProgramResolveTest, ClosingTheWindowMidRunEndsTheProgramAndLeavesNoFile) {
+  std::string bytes;
+  for (int pass = 0; pass < 40; ++pass)
+    for (const std::string& row : *offices_) bytes += row;
+  dir_->Write("closed.csv", bytes);
+  HWND list = OpenListDialog();
+  ASSERT_NE(list, nullptr);
+  PostMessageA(main_, WM_COMMAND, IDM_ADDRESS_TO_CODE, 0);
+  HWND address = Dialog("住所から郵便番号");
+  ASSERT_NE(address, nullptr);
+
+  ASSERT_TRUE(ChooseCsvFile(dir_->File("closed.csv")));
+  HWND columns = Dialog("CSV ファイルに郵便番号を付ける");
+  ASSERT_NE(columns, nullptr) << "no columns dialog";
+  driver::PressDialogButton(columns);
+  HWND progress = Dialog("クラント");
+  ASSERT_NE(progress, nullptr) << "no progress dialog";
+  HWND bar = driver::Control(progress, IDC_CSV_PROGRESS);
+  for (const DWORD start = GetTickCount(); Ask(bar, PBM_GETPOS) == 0 && GetTickCount() - start < kWaitMs;) Sleep(20);
+  ASSERT_GT(Ask(bar, PBM_GETPOS), 0) << "the bar never moved";
+  ASSERT_LT(Ask(bar, PBM_GETPOS), 100) << "the work ended before the window could be closed";
+  // Neither dialog can start a search on the state the run is reading.
+  EXPECT_FALSE(IsWindowEnabled(address)) << "住所から郵便番号 usable during the run";
+  EXPECT_FALSE(IsWindowEnabled(list)) << "住所の一覧から郵便番号 usable during the run";
+
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  const bool ended = program_->WaitExit(kWaitMs, nullptr);
+  if (!ended) program_->Kill();
+  EXPECT_TRUE(ended) << "the program lived on after its window closed mid-run";
+  EXPECT_FALSE(dir_->Has("closed_郵便番号.csv")) << "an output after the run was cut short";
+  EXPECT_FALSE(dir_->Has("closed_郵便番号.csv.tmp")) << "the temporary file was left";
+  DeleteFileA(dir_->File("closed.csv").c_str());
+
+  // The other tests go on with a program of their own.
+  main_ = nullptr;
+  if (program_->Start(dir_->File("kuranto.exe"), dir_->path())) main_ = driver::WaitMainWindow(program_->Id(), kStartMs);
 }
 
 TEST_F(ProgramResolveTest, RefusedFileIsReportedAndNothingWritten) {

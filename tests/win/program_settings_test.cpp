@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -41,6 +42,31 @@ std::vector<int> ColumnWidths(HWND main, int id) {
   for (int i = 0; i < count; ++i)
     widths.push_back(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
   return widths;
+}
+
+// The width of `text` in the lists' font at the default size (小: 14 pixels).
+int ListTextWidth(const std::string& text) {
+  LOGFONTA face = {};
+  face.lfHeight = 14;
+  face.lfWeight = 1;
+  face.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(face.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+  HFONT font = CreateFontIndirectA(&face);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  return size.cx;
+}
+
+// The widest code of `digits` digits: each digit tried.
+int WidestCodeWidth(size_t digits) {
+  int widest = 0;
+  for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, ListTextWidth(std::string(digits, digit)));
+  return widest;
 }
 
 RECT WindowRect(HWND main) {
@@ -143,8 +169,30 @@ TEST_F(ProgramSettingsTest, FirstStartWithoutSettingsUsesAndSavesTheDefaults) {
   EXPECT_EQ(100, r.top);
   EXPECT_EQ(600, r.right - r.left);
   EXPECT_EQ(400, r.bottom - r.top);
-  EXPECT_EQ((std::vector<int>{60, 60, 20, 120, 20, 130, 20, 60, 50}), ColumnWidths(main, IDC_ADDRESS_LIST));
-  EXPECT_EQ((std::vector<int>{60, 80, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, IDC_OFFICE_LIST));
+  // Codes and a few kana fit their columns (a cell's text is drawn 2
+  // pixels inside each side); the others keep the program's widths.
+  struct Fit {
+    int list;
+    std::vector<int> widths;  // -1: as its text needs
+    std::vector<int> needs;   // the text widths that must fit, by column
+  };
+  const int code = WidestCodeWidth(7), old = WidestCodeWidth(5), kana = ListTextWidth("ﾄｳｷｮｳﾄ");
+  const Fit fits[] = {
+      {IDC_ADDRESS_LIST, {-1, 60, -1, 120, -1, 130, -1, 60, -1}, {code, 0, kana, 0, kana, 0, kana, 0, old}},
+      {IDC_OFFICE_LIST, {-1, 80, -1, 60, 80, 120, 60, -1}, {code, 0, kana, 0, 0, 0, 0, old}},
+  };
+  for (const Fit& fit : fits) {
+    const std::vector<int> widths = ColumnWidths(main, fit.list);
+    for (size_t column = 0; column < widths.size(); ++column) {
+      SCOPED_TRACE(column);
+      if (fit.widths[column] > 0) {
+        EXPECT_EQ(fit.widths[column], widths[column]);
+      } else {
+        EXPECT_GE(widths[column], fit.needs[column] + 4);
+        EXPECT_GE(widths[column], column == 0 ? 60 : column == 8 || column == 7 ? 50 : 20);
+      }
+    }
+  }
   EXPECT_TRUE(driver::IsChecked(main, IDC_RADIO_NUMBER));
   EXPECT_FALSE(driver::IsChecked(main, IDC_CHECK_IME));
   EXPECT_EQ("1070052 東京都港区赤坂", CopiedRow(main));
@@ -179,6 +227,9 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   ASSERT_NE(nullptr, main);
   SetWindowPos(main, nullptr, 120, 130, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageA(driver::Control(main, IDC_ADDRESS_LIST), LVM_SETCOLUMNWIDTH, 3, 150);
+  // Narrower than its code: the user's choice all the same.
+  SendMessageA(driver::Control(main, IDC_ADDRESS_LIST), LVM_SETCOLUMNWIDTH, 0, 40);
+
   SendMessageA(driver::Control(main, IDC_OFFICE_LIST), LVM_SETCOLUMNWIDTH, 1, 95);
   ASSERT_TRUE(driver::ClickButton(main, IDC_CHECK_IME, kWaitMs));
   SendMessageA(main, WM_COMMAND, IDM_FONT_LARGEST, 0);
@@ -198,6 +249,13 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   ASSERT_TRUE(driver::CloseSettingsSheet(sheet, true, kWaitMs));
   CloseAndExpectExit(main);
   const std::vector<FILETIME> built = IndexFileTimes();
+  const auto stored = [](const char* subkey, int count) {
+    std::vector<int> widths;
+    for (int i = 0; i < count; ++i)
+      widths.push_back(static_cast<int>(StoredNumber(subkey, ("Column" + std::to_string(i)).c_str())));
+    return widths;
+  };
+  const std::vector<int> addressWidths = stored("Width", 9), officeWidths = stored("Width2", 8);
 
   main = Start();
   ASSERT_NE(nullptr, main);
@@ -206,8 +264,11 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   EXPECT_EQ(130, r.top);
   EXPECT_EQ(700, r.right - r.left);
   EXPECT_EQ(500, r.bottom - r.top);
-  EXPECT_EQ((std::vector<int>{60, 60, 20, 150, 20, 130, 20, 60, 50}), ColumnWidths(main, IDC_ADDRESS_LIST));
-  EXPECT_EQ((std::vector<int>{60, 95, 20, 60, 80, 120, 60, 50}), ColumnWidths(main, IDC_OFFICE_LIST));
+  EXPECT_EQ(addressWidths, ColumnWidths(main, IDC_ADDRESS_LIST));
+  EXPECT_EQ(40, ColumnWidths(main, IDC_ADDRESS_LIST)[0]);
+  EXPECT_EQ(150, ColumnWidths(main, IDC_ADDRESS_LIST)[3]);
+  EXPECT_EQ(officeWidths, ColumnWidths(main, IDC_OFFICE_LIST));
+  EXPECT_EQ(95, ColumnWidths(main, IDC_OFFICE_LIST)[1]);
   EXPECT_TRUE(driver::IsChecked(main, IDC_RADIO_FUZZY));
   EXPECT_FALSE(driver::IsChecked(main, IDC_RADIO_NUMBER));
   EXPECT_TRUE(driver::IsEnabled(main, IDC_FUZZY));
@@ -240,6 +301,92 @@ TEST_F(ProgramSettingsTest, EverySettingSurvivesARestartWithoutAnIndexBuild) {
   for (size_t i = 0; i < after.size(); ++i)
     EXPECT_EQ(rebuilt[i], !SameTime(kept[i], after[i])) << kIndexFiles[i];
   EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("h_oldn.dat").c_str()));
+}
+
+// The check boxes of the dialogs that find codes, and the place the user
+// gave 住所から郵便番号, kept when a dialog closes and across a restart.
+TEST_F(ProgramSettingsTest, DialogChoicesAndPlaceSurviveARestart) {
+  dir_.Write("list.csv", "名前,住所\r\n本店,東京都港区赤坂1-2-3\r\n");
+  struct Dialog {
+    int command;
+    const char* caption;
+  };
+  const Dialog list = {IDM_ADDRESS_LIST_TO_CODES, "住所の一覧から郵便番号"};
+  const Dialog one = {IDM_ADDRESS_TO_CODE, "住所から郵便番号"};
+  // The CSV command's columns dialog opens after its file is chosen.
+  const auto open = [this](HWND main, const Dialog& d) -> HWND {
+    PostMessageA(main, WM_COMMAND, d.command, 0);
+    if (d.command != IDM_CSV_ADD_CODES) return driver::WaitMessageBox(program_->Id(), d.caption, kWaitMs);
+    HWND chooser = driver::WaitMessageBox(program_->Id(), "郵便番号（または住所）を付ける CSV ファイルを開く", kWaitMs);
+    if (chooser == nullptr || !driver::SetControlText(chooser, 1148, Path("list.csv"))) return nullptr;
+    driver::PressDialogButton(chooser, IDOK);
+    return driver::WaitMessageBox(program_->Id(), "CSV ファイルに郵便番号を付ける", kWaitMs);
+  };
+  const auto close = [](HWND dialog) {
+    driver::PressDialogButton(dialog, IDCANCEL);
+    for (const DWORD start = GetTickCount(); IsWindow(dialog) && GetTickCount() - start < kWaitMs;) Sleep(50);
+    EXPECT_FALSE(IsWindow(dialog));
+  };
+  const Dialog csv = {IDM_CSV_ADD_CODES, "CSV ファイルに郵便番号を付ける"};
+  const struct Choice {
+    Dialog dialog;
+    int box;
+  } choices[] = {{list, IDC_LIST_COPY_BARCODE}, {list, IDC_LIST_COPY_PARTS}, {csv, IDC_CSV_BARCODE}, {csv, IDC_CSV_SPLIT}};
+
+  HWND main = Start();
+  ASSERT_NE(nullptr, main);
+  for (const Choice& c : choices) {
+    SCOPED_TRACE(c.box);
+    HWND dialog = open(main, c.dialog);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_FALSE(driver::IsChecked(dialog, c.box));
+    if (c.dialog.command == IDM_CSV_ADD_CODES) {
+      // Taken when the run is: OK, the report answered.
+      SendMessageA(driver::Control(dialog, c.box), BM_SETCHECK, BST_CHECKED, 0);
+      driver::PressDialogButton(dialog, IDOK);
+      HWND report = driver::WaitMessageBox(program_->Id(), "報告", kWaitMs);
+      ASSERT_NE(nullptr, report);
+      driver::PressDialogButton(report);
+      ASSERT_TRUE(driver::WaitIdle(main, kWaitMs));
+      ASSERT_TRUE(DeleteFileA(Path("list_郵便番号.csv").c_str()));
+    } else {
+      ASSERT_TRUE(driver::ClickButton(dialog, c.box, kWaitMs));
+      close(dialog);
+    }
+    dialog = open(main, c.dialog);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(driver::IsChecked(dialog, c.box)) << "forgotten when the dialog closed";
+    close(dialog);
+  }
+  // Put somewhere by the user, closed, opened there again.
+  HWND dialog = open(main, one);
+  ASSERT_NE(nullptr, dialog);
+  SetWindowPos(dialog, nullptr, 40, 520, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  close(dialog);
+  dialog = open(main, one);
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ(40, WindowRect(dialog).left);
+  EXPECT_EQ(520, WindowRect(dialog).top);
+  close(dialog);
+  CloseAndExpectExit(main);
+  for (const char* name : {"ListCopyBarcode", "ListCopyParts", "CsvBarcode", "CsvSplit"})
+    EXPECT_EQ(1, StoredNumber("Setting", name)) << name;
+
+  main = Start();
+  ASSERT_NE(nullptr, main);
+  for (const Choice& c : choices) {
+    SCOPED_TRACE(c.box);
+    dialog = open(main, c.dialog);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(driver::IsChecked(dialog, c.box)) << "forgotten at the restart";
+    close(dialog);
+  }
+  dialog = open(main, one);
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ(40, WindowRect(dialog).left);
+  EXPECT_EQ(520, WindowRect(dialog).top);
+  close(dialog);
+  CloseAndExpectExit(main);
 }
 
 TEST_F(ProgramSettingsTest, SessionEndSavesWhatAnExitWould) {

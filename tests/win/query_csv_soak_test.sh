@@ -24,21 +24,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/data"
 cp "$shared/KEN_ALL.CSV" "$shared/JIGYOSYO.CSV" "$work/data/"
-# Each town's name, then a lot and a building in Latin letters (full-width,
-# half-width, a trailing B, none); a second column of codes, some of them off.
-python3 - "$work/data/KEN_ALL.CSV" "$work/list.csv" <<'PY'
-import csv, sys
-source, target = sys.argv[1:3]
-buildings = ['１－２－３　Ｔｒｉ－Ｓｅｖｅｎ・Ｒｏｐｐｏｎｇｉ　５Ｆ', '2-3-4 Akasaka Biz Tower 12F',
-             '5-6 Queens Tower B28F', '７番地　Ｙａｚａｗａビル', '']
-with open(source, encoding='cp932', newline='') as f:
-    records = list(csv.reader(f))
-with open(target, 'w', encoding='cp932', newline='') as out:
-    out.write('住所,郵便番号\r\n')
-    for i, r in enumerate(records):
-        code = r[2] if i % 7 else r[2][:3] + '0000'
-        out.write('"%s%s%s%s",%s\r\n' % (r[6], r[7], r[8], buildings[i % len(buildings)], code))
-PY
+python3 "$(dirname "$0")/make_latin_list.py" "$work/data/KEN_ALL.CSV" "$work/list.csv"
 rows=$(($(wc -l <"$work/list.csv") - 1))
 [ "$rows" -ge 100000 ] || { echo "only $rows rows made"; exit 1; }
 
