@@ -67,7 +67,7 @@ print() {
 
 wine reg delete "HKCU\\Software\\Ostrel\\Kuranto" /f >/dev/null 2>&1 || true
 wine "$driver" start "$program\\kuranto.exe" "$program" window 120000 >/dev/null
-drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\list.csv" box-press 1 \
+drive command "$(id IDM_CSV_ADD_CODES)" box "郵便番号（または住所）を付ける CSV ファイルを開く" box-set 1148 "$program\\list.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
 drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
   box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" >/dev/null
@@ -85,7 +85,7 @@ drive box "宛名ラベルの印刷" box-press 2 >/dev/null
 # deletes the job whole: the spooler gets nothing.
 for _ in $(seq 30); do tail -n +2 "$work/program/list.csv"; done | { head -n 1 "$work/program/list.csv"; cat; } \
   >"$work/program/long.csv"
-drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\long.csv" box-press 1 \
+drive command "$(id IDM_CSV_ADD_CODES)" box "郵便番号（または住所）を付ける CSV ファイルを開く" box-set 1148 "$program\\long.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
 drive box "宛名ラベルの印刷" 60000 box-press 1 >/dev/null
 drive box "印刷" 20000 box-select-text 1139 KurantoPDF box-press 1 box "宛名ラベルの印刷中" 20000 box-press 2 >/dev/null
@@ -95,7 +95,7 @@ sleep 3
 expect "PDFs after the cancel" "$(ls "$pdfs" | wc -l)" "$printed"
 # 8. 24-label sheets are too narrow for the barcode: 印刷 says so and prints
 # nothing until バーコードなしで印刷する is checked; 9. postcards, one a page.
-drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\list.csv" box-press 1 \
+drive command "$(id IDM_CSV_ADD_CODES)" box "郵便番号（または住所）を付ける CSV ファイルを開く" box-set 1148 "$program\\list.csv" box-press 1 \
   box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
 drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_STOCK)" "A4 24面（66×33.9 mm）" >/dev/null
 narrow="この用紙のラベルはバーコードには狭すぎます。バーコードなしで印刷するには「バーコードなしで印刷する」をオンにしてください。"
