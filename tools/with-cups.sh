@@ -5,7 +5,8 @@
 #   tools/with-cups.sh DIR CMD [ARG...]
 #
 # DIR holds the spooler's files; the printed PDFs land in DIR/pdf. Two
-# printers: KurantoPDF (A4 to the paper's edge, the default) and
+# printers: KurantoPDF (A4, the postcard and 長形3号 to the paper's edge,
+# the default) and
 # KurantoPDFMargins (the same with unprintable margins of 1/4 inch at the
 # left and 1/2 inch at the top, so that a program has a physical offset to
 # honour). Inside CMD, CUPS_SERVER names the spooler's socket, which the
@@ -69,8 +70,23 @@ EOF
 for queue in KurantoPDF KurantoPDFMargins; do
   printf 'Out %s\nLog %s\nGrp root\n' "$dir/pdf" "$dir/log" >"/etc/cups/cups-pdf-$tag-$queue.conf"
 done
+# cups-pdf knows no Japanese papers: the postcard (100 x 148 mm) and the
+# 長形3号 envelope (120 x 235 mm) are added beside A4, by the PPD's standard
+# names, which Wine maps to its DMPAPER_JAPANESE_POSTCARD and DMPAPER_JENV_CHOU3.
+papers() {
+  awk '{ print }
+    /^\*(PageSize|PageRegion) A4\/A4:/ {
+      split($0, key, " ")
+      print key[1] " Postcard/Postcard: \"<</PageSize[283 420]/ImagingBBox null>>setpagedevice\""
+      print key[1] " EnvChou3/Envelope Chou3: \"<</PageSize[340 666]/ImagingBBox null>>setpagedevice\"" }
+    /^\*ImageableArea A4\/A4:/ { print "*ImageableArea Postcard/Postcard: \"0 0 283 420\""
+      print "*ImageableArea EnvChou3/Envelope Chou3: \"0 0 340 666\"" }
+    /^\*PaperDimension A4\/A4:/ { print "*PaperDimension Postcard/Postcard: \"283 420\""
+      print "*PaperDimension EnvChou3/Envelope Chou3: \"340 666\"" }' "$1"
+}
+papers "$ppd" >"$dir/etc/ppd/pdf.ppd"
 # 18 pt at the left, 36 pt at the top (PostScript counts from the bottom).
-sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "18 0 595 806"|' "$ppd" >"$dir/etc/ppd/margins.ppd"
+sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "18 0 595 806"|' "$dir/etc/ppd/pdf.ppd" >"$dir/etc/ppd/margins.ppd"
 
 cupsd_pid=
 cleanup() {
@@ -94,7 +110,7 @@ for _ in $(seq 100); do
   kill -0 "$cupsd_pid" 2>/dev/null || { echo "with-cups: cupsd did not start (see $dir/log)" >&2; exit 1; }
   sleep 0.1
 done
-lpadmin -p KurantoPDF -v "cups-pdf:/$tag-KurantoPDF" -P "$ppd" -E 2>/dev/null
+lpadmin -p KurantoPDF -v "cups-pdf:/$tag-KurantoPDF" -P "$dir/etc/ppd/pdf.ppd" -E 2>/dev/null
 lpadmin -p KurantoPDFMargins -v "cups-pdf:/$tag-KurantoPDFMargins" -P "$dir/etc/ppd/margins.ppd" -E 2>/dev/null
 lpadmin -d KurantoPDF
 

@@ -10,7 +10,11 @@ turned into grey images by pdftoppm (poppler-utils), then
 
   label_pages.py ink PDF COLUMNS ROWS WIDTH HEIGHT TOP LEFT PITCH_X PITCH_Y MARGIN
       per page, the dark pixels lying outside every label's box shrunk by
-      MARGIN mm, and those inside: PAGE OUTSIDE INSIDE.
+      MARGIN mm, and those inside: PAGE OUTSIDE INSIDE;
+
+  label_pages.py boxes PDF AREA BOX...
+      per page, the dark pixels inside the area X,Y,W,H (mm) but outside
+      every box X,Y,W,H, then those inside each box: PAGE OUTSIDE IN1 IN2...
 
 The bars are found where a pixel row crosses 67 narrow dark runs at an even
 pitch (only the middle band, which every bar covers, does), then each bar is
@@ -144,6 +148,19 @@ def main(argv):
         for number, (width, height, image) in enumerate(pages(argv[1]), 1):
             outside, inside = ink(image, width, height, boxes)
             print(f"{number} {outside} {inside}")
+        return 0
+    if len(argv) >= 4 and argv[0] == "boxes":
+        def pixels(text):
+            x, y, w, h = map(float, text.split(","))
+            return round(x * MM), round(y * MM), round((x + w) * MM), round((y + h) * MM)
+        area, boxes = pixels(argv[2]), [pixels(box) for box in argv[3:]]
+        for number, (width, height, image) in enumerate(pages(argv[1]), 1):
+            x0, y0, x1, y1 = area
+            rows = b"".join(image[y * width + x0:y * width + x1] for y in range(y0, y1))
+            cut = rows, x1 - x0, y1 - y0
+            inside = [ink(*cut, [(bx0 - x0, by0 - y0, bx1 - x0, by1 - y0)])[1] for bx0, by0, bx1, by1 in boxes]
+            outside = ink(*cut, [])[0] - sum(inside)
+            print(number, outside, *inside)
         return 0
     print(__doc__, file=sys.stderr)
     return 2
