@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -36,6 +37,16 @@ struct ScaledFont {
 };
 
 // The font file of the first IPA family fontconfig has; "" for none.
+// Any of the font's family names: under a Japanese locale fontconfig puts
+// the Japanese one (IPAexゴシック) first.
+bool HasFamily(FcPattern* font, const char* family) {
+  FcChar8* name = nullptr;
+  for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+    if (std::strcmp(reinterpret_cast<const char*>(name), family) == 0) return true;
+  }
+  return false;
+}
+
 std::string FindFontFile() {
   for (const char* family : kFontFamilies) {
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
@@ -45,12 +56,9 @@ std::string FindFontFile() {
     FcPattern* match = FcFontMatch(nullptr, pattern, &result);
     FcPatternDestroy(pattern);
     if (match == nullptr) continue;
-    FcChar8* found = nullptr;
     FcChar8* file = nullptr;
     std::string path;
-    if (FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch &&
-        FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-        std::string(reinterpret_cast<char*>(found)) == family) {
+    if (HasFamily(match, family) && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
       path = reinterpret_cast<char*>(file);
     }
     FcPatternDestroy(match);
