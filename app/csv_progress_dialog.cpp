@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "resources/resource_ids.h"
+#include "win32/cancel_dialog.h"
 
 namespace kuranto {
 
@@ -20,7 +21,7 @@ ProgressDialog::ProgressDialog(HWND owner, std::initializer_list<HWND> modeless,
   for (HWND window : modeless) {
     if (window != nullptr && !EnableWindow(window, FALSE)) disabled_.push_back(window);
   }
-  dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, Proc,
+  dialog_ = CreateDialogParamA(WindowInstance(owner), texts::kCsvProgressResource, owner, CancelFlagProc,
                                reinterpret_cast<LPARAM>(&cancelled_));
   if (dialog_ == nullptr) return;
   SetDlgItemTextA(dialog_, IDC_CSV_PROGRESS_TEXT, text);
@@ -59,18 +60,6 @@ bool ProgressDialog::operator()(uint64_t done, uint64_t total) {
     DispatchMessageA(&message);
   }
   return !cancelled_;
-}
-
-INT_PTR CALLBACK ProgressDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    return TRUE;
-  }
-  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    *reinterpret_cast<bool*>(GetWindowLongPtrA(dialog, DWLP_USER)) = true;
-    return TRUE;
-  }
-  return FALSE;
 }
 
 }  // namespace kuranto

@@ -26,8 +26,6 @@ class ProgressDialog {
   bool operator()(uint64_t done, uint64_t total);
 
  private:
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
   HWND owner_;
   std::vector<HWND> disabled_;  // the modeless dialogs this run disabled
   HWND dialog_ = nullptr;

@@ -8,6 +8,7 @@
 #include "app/label_drawing.h"
 #include "app/main_window.h"
 #include "app/label_texts.h"
+#include "win32/cancel_dialog.h"
 #include "win32/format_text.h"
 #include "win32/scoped.h"
 
@@ -34,7 +35,7 @@ class ScopedPrinterDC {
 class PrintProgress {
  public:
   explicit PrintProgress(HWND owner) : owner_(owner) {
-    dialog_ = CreateDialogParamA(WindowInstance(owner), label_texts::kPrintingResource, owner, Proc,
+    dialog_ = CreateDialogParamA(WindowInstance(owner), label_texts::kPrintingResource, owner, CancelFlagProc,
                                  reinterpret_cast<LPARAM>(&cancelled_));
     EnableWindow(owner_, FALSE);
     if (dialog_ != nullptr) ShowWindow(dialog_, SW_SHOW);
@@ -68,18 +69,6 @@ class PrintProgress {
   bool Cancelled() const { return cancelled_; }
 
  private:
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      return TRUE;
-    }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-      *reinterpret_cast<bool*>(GetWindowLongPtrA(dialog, DWLP_USER)) = true;
-      return TRUE;
-    }
-    return FALSE;
-  }
-
   HWND owner_;
   HWND dialog_ = nullptr;
   bool cancelled_ = false;

@@ -3,8 +3,6 @@
 // page. The list is made here from JIGYOSYO.CSV's offices (company, address,
 // code; every other one with a person named), UTF-8 with a header.
 //   kuranto-labels-bench [DATA_DIR]
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/tool_run.h"
 #include "datafiles/file_access.h"
 #include "encoding/text_encoding.h"
 #include "lists/csv_reader.h"
@@ -32,35 +31,13 @@ std::string MakeList(const std::string& jigyosyo) {
   while (rows < kLabels && reader.Next(row) == lists::CsvReader::kRow) {
     const std::vector<std::string>& c = row.cells;
     if (seen++ % 2 != 0 || c.size() < 8 || c[7].size() != 7) continue;
-    std::string utf8;
-    const std::string name = rows % 2 == 0 ? "\x8E\x52\x93\x63 \x91\xBE\x98\x59" : "";  // 山田 太郎, cp932
-    const std::string cp932 = "\"" + c[2] + "\",\"" + name + "\",\"" + c[3] + c[4] + c[5] + c[6] + "\"," +
-                              c[7].substr(0, 3) + "-" + c[7].substr(3) + "\r\n";
-    if (!encoding::Cp932ToUtf8(cp932, utf8)) continue;
-    list += utf8;
+    std::string company, address;
+    if (!encoding::Cp932ToUtf8(c[2], company) || !encoding::Cp932ToUtf8(c[3] + c[4] + c[5] + c[6], address)) continue;
+    const std::string name = rows % 2 == 0 ? u8"山田 太郎" : "";
+    list += "\"" + company + "\",\"" + name + "\",\"" + address + "\"," + c[7].substr(0, 3) + "-" + c[7].substr(3) + "\r\n";
     ++rows;
   }
   return rows == kLabels ? list : "";
-}
-
-// The tool run to its end: wall time, processor time and peak memory (KiB).
-bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuSeconds, long& peakKb) {
-  std::vector<char*> argv;
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
-  seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  peakKb = usage.ru_maxrss;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace
@@ -84,14 +61,13 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args = {KURANTO_QUERY_TOOL, "--dir", dir, "labels", "--csv", dir + "/list.csv",
                                            "--header", "--company-column", "1", "--name-column", "2", "--column", "3",
                                            "--code-column", "4", "--stock", "a4-12", "--pdf", dir + "/labels.pdf"};
-    double seconds = 0, cpuSeconds = 0;
-    long peakKb = 0;
-    if (RunTool(args, seconds, cpuSeconds, peakKb)) {
+    bench::ToolRun r;
+    if (bench::RunTool(args, r)) {
       const size_t pages = (kLabels + kPerSheet - 1) / kPerSheet;
       const auto bytes = std::filesystem::file_size(dir + "/labels.pdf", error);
       std::printf("labels, %zu on a4-12 (%zu pages), whole process: %.2f s (target < 10 s), peak memory %.1f MiB "
                   "(target < 200 MiB), processor time %.2f s; PDF %.1f MB, %.1f KB a page (target < 40 KB)\n",
-                  kLabels, pages, seconds, peakKb / 1024.0, cpuSeconds, bytes / 1e6, bytes / 1e3 / pages);
+                  kLabels, pages, r.seconds, r.peakKb / 1024.0, r.cpuSeconds, bytes / 1e6, bytes / 1e3 / pages);
       exitCode = 0;
     } else {
       std::fprintf(stderr, "kuranto-query labels failed\n");

@@ -4,9 +4,6 @@
 // in this process, the book loaded, on one thread and on every processor. The list is made here from JIGYOSYO.CSV's offices: name,
 // address and code, UTF-8 with a header, codes written like 157-0062.
 //   kuranto-lists-bench [DATA_DIR]
-#include <sys/resource.h>
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -17,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/tool_run.h"
 #include "datafiles/file_access.h"
 #include "encoding/text_encoding.h"
 #include "lists/csv_annotate.h"
@@ -74,34 +72,6 @@ uint64_t WriteList(const std::vector<std::string>& rows, const std::string& path
     piece.clear();
   }
   return std::fclose(f) == 0 ? size : 0;
-}
-
-// Runs the query tool to its end; its wall time, processor time (user and
-// system, so that a run on a busy machine can be judged) and peak memory (KiB).
-// `input`, when given, is its standard input, and its output goes nowhere.
-bool RunTool(const std::vector<std::string>& args, double& seconds, double& cpuSeconds, long& peakKb,
-             const std::string& input = std::string()) {
-  std::vector<char*> argv;
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    if (!input.empty()) {
-      const int in = open(input.c_str(), O_RDONLY);
-      const int out = open("/dev/null", O_WRONLY);
-      if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0) _exit(126);
-    }
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
-  seconds = Seconds(start);
-  cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  peakKb = usage.ru_maxrss;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // The addresses alone, one a line in UTF-8, for `resolve --json` on
@@ -184,16 +154,15 @@ int main(int argc, char** argv) {
       std::vector<std::string> args = {KURANTO_QUERY_TOOL, "--dir", dir, "resolve", "--csv", list, "--column", "2",
                                        "--header", "--code-column", "3", "--output", dir + "/out.csv"};
       args.insert(args.end(), run.more.begin(), run.more.end());
-      double seconds = 0, cpuSeconds = 0;
-      long peakKb = 0;
-      if (!RunTool(args, seconds, cpuSeconds, peakKb)) {
+      bench::ToolRun r;
+      if (!bench::RunTool(args, r)) {
         std::fprintf(stderr, "kuranto-query failed\n");
         exitCode = 1;
         break;
       }
       std::printf("resolve --csv, %s, whole process: %.2f s, %.0f rows/s (target >= 250000), peak memory %.1f MiB "
                   "(target <= 100 MiB); processor time %.2f s\n",
-                  run.what, seconds, kRows / seconds, peakKb / 1024.0, cpuSeconds);
+                  run.what, r.seconds, kRows / r.seconds, r.peakKb / 1024.0, r.cpuSeconds);
       std::fflush(stdout);
     }
     // Every row another address: the duplicates' table at its largest.
@@ -203,12 +172,11 @@ int main(int argc, char** argv) {
         std::vector<std::string> args = {KURANTO_QUERY_TOOL, "--dir", dir, "resolve", "--csv", rooms, "--column", "2",
                                          "--header", "--code-column", "3", "--output", dir + "/out.csv"};
         args.insert(args.end(), more.begin(), more.end());
-        double seconds = 0, cpuSeconds = 0;
-        long peakKb = 0;
-        if (RunTool(args, seconds, cpuSeconds, peakKb)) {
+        bench::ToolRun r;
+        if (bench::RunTool(args, r)) {
           std::printf("resolve --csv %s, every row another room, whole process: %.2f s, %.0f rows/s, peak memory "
                       "%.1f MiB; processor time %.2f s\n",
-                      more[0].c_str(), seconds, kRows / seconds, peakKb / 1024.0, cpuSeconds);
+                      more[0].c_str(), r.seconds, kRows / r.seconds, r.peakKb / 1024.0, r.cpuSeconds);
           std::fflush(stdout);
         }
       }
@@ -217,23 +185,22 @@ int main(int argc, char** argv) {
     // The code column alone, filled with its addresses.
     const std::vector<std::string> lookup = {KURANTO_QUERY_TOOL, "--dir", dir, "lookup", "--csv", list, "--column",
                                              "3", "--header", "--output", dir + "/addresses.csv"};
-    double seconds = 0, cpuSeconds = 0;
-    long peakKb = 0;
-    if (exitCode == 0 && !RunTool(lookup, seconds, cpuSeconds, peakKb)) {
+    bench::ToolRun r;
+    if (exitCode == 0 && !bench::RunTool(lookup, r)) {
       std::fprintf(stderr, "kuranto-query lookup failed\n");
       exitCode = 1;
     } else if (exitCode == 0) {
       std::printf("lookup --csv, the code column, whole process: %.2f s, %.0f rows/s (target >= 500000), peak memory "
                   "%.1f MiB (target <= 100 MiB); processor time %.2f s\n",
-                  seconds, kRows / seconds, peakKb / 1024.0, cpuSeconds);
+                  r.seconds, kRows / r.seconds, r.peakKb / 1024.0, r.cpuSeconds);
       std::fflush(stdout);
     }
     const std::string lines = dir + "/addresses.txt";
     if (exitCode == 0 && WriteAddressLines(rows, lines) != 0 &&
-        RunTool({KURANTO_QUERY_TOOL, "--dir", dir, "--utf8", "--json", "resolve"}, seconds, cpuSeconds, peakKb, lines)) {
+        bench::RunTool({KURANTO_QUERY_TOOL, "--dir", dir, "--utf8", "--json", "resolve"}, r, lines)) {
       std::printf("resolve --json, %zu addresses on standard input, whole process: %.2f s, %.0f addresses/s "
                   "(target >= 100000), parts included; processor time %.2f s\n",
-                  kJsonLines, seconds, kJsonLines / seconds, cpuSeconds);
+                  kJsonLines, r.seconds, kJsonLines / r.seconds, r.cpuSeconds);
       std::fflush(stdout);
     }
     resolver::AddressBook book;
