@@ -5,6 +5,7 @@
 
 #include "app/label_print_dialog.h"
 #include "app/label_texts.h"
+#include "lists/csv_guess.h"
 #include "lists/csv_input.h"
 #include "win32/format_text.h"
 
@@ -67,8 +68,10 @@ void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, cons
   source.columnNames = firstRow;
   source.columns.address = columns.address;
   source.columns.code = columns.code;
-  // The name the columns dialog finds offices by is a company's.
-  source.columns.company = columns.name;
+  // The name the columns dialog finds offices by is a company's, unless its
+  // header says it is a person's (氏名), who is addressed 様, not 御中.
+  const bool person = columns.header && lists::IsPersonNameHeader(Cell(firstRow, columns.name));
+  (person ? source.columns.name : source.columns.company) = columns.name;
   source.columns.header = columns.header;
   source.columns.separator = columns.separator;
   ShowLabelPrintDialog(owner, app, source);

@@ -101,6 +101,15 @@ size_t GuessNameColumn(const char* data, size_t size) {
   return 0;
 }
 
+bool IsPersonNameHeader(const std::string& cell) {
+  std::string normalized;
+  resolver::NormalizeText(cell, normalized);
+  for (const char* header : kPersonNameHeaders) {
+    if (normalized == header) return true;
+  }
+  return false;
+}
+
 bool GuessHeaderRow(const resolver::AddressBook& book, const char* data, size_t size, size_t addressColumn) {
   const auto rows = SampleRows(data, size);
   if (rows.size() < 2) return false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "resolver/resolver.h"
 
@@ -24,6 +25,10 @@ size_t GuessCodeColumn(const char* data, size_t size);
 // The 1-based column whose first-row cell names the column of names
 // (名称, 名前, 会社名, 氏名, 学校名…, blanks ignored); 0 when none does.
 size_t GuessNameColumn(const char* data, size_t size);
+
+// Whether a header cell (cp932) is over a person's name (氏名, 名前, 宛名…,
+// blanks ignored) rather than a company's, for a label's honorific.
+bool IsPersonNameHeader(const std::string& cell);
 
 // True when the first row's address cell resolves to none and more than half
 // of the rows after it resolve to something else.

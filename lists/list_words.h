@@ -38,6 +38,14 @@ inline constexpr const char* kNameHeaders[] = {
     "\x8C\xDA\x8B\x71\x96\xBC",  // "顧客名"
     "\x8E\xE6\x88\xF8\x90\xE6\x96\xBC",  // "取引先名"
 };
+// those of them, and the like, over a person's name rather than a company's
+inline constexpr const char* kPersonNameHeaders[] = {
+    "\x96\xBC\x91\x4F",  // "名前"
+    "\x8E\x81\x96\xBC",  // "氏名"
+    "\x88\xB6\x96\xBC",  // "宛名"
+    "\x82\xA8\x96\xBC\x91\x4F",  // "お名前"
+    "\x82\xB2\x8E\x81\x96\xBC",  // "ご氏名"
+};
 // the columns the lookup adds, and the mark of a name the header has already
 inline constexpr const char* kLookupColumnNames[] = {
     "\x93\x73\x93\xB9\x95\x7B\x8C\xA7",  // "都道府県"
@@ -77,6 +85,11 @@ inline constexpr postal::Cp932Word kListWordsTable[] = {
     {"kNameHeaders", kNameHeaders[12], 12},
     {"kNameHeaders", kNameHeaders[13], 13},
     {"kNameHeaders", kNameHeaders[14], 14},
+    {"kPersonNameHeaders", kPersonNameHeaders[0], 0},
+    {"kPersonNameHeaders", kPersonNameHeaders[1], 1},
+    {"kPersonNameHeaders", kPersonNameHeaders[2], 2},
+    {"kPersonNameHeaders", kPersonNameHeaders[3], 3},
+    {"kPersonNameHeaders", kPersonNameHeaders[4], 4},
     {"kLookupColumnNames", kLookupColumnNames[0], 0},
     {"kLookupColumnNames", kLookupColumnNames[1], 1},
     {"kLookupColumnNames", kLookupColumnNames[2], 2},

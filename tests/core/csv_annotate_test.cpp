@@ -347,6 +347,14 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
   }
 }
 
+// A label's honorific follows the name column's header: 様 for a person's.
+TEST(CsvGuess, APersonsNameHeaderIsToldFromACompanys) {
+  for (const char* person : {"氏名", "お名前", " 宛 名 ", "名前"}) EXPECT_TRUE(lists::IsPersonNameHeader(person)) << person;
+  for (const char* company : {"会社名", "名称", "", "氏名カナ", "顧客名"}) {
+    EXPECT_FALSE(lists::IsPersonNameHeader(company)) << company;
+  }
+}
+
 // A column pasted from a spreadsheet: one address a row, so the codes copied
 // back line up with it.
 TEST(AddressColumn, RowsAsASpreadsheetCopiesThem) {
