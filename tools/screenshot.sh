@@ -174,7 +174,7 @@ export KURANTO_IDS=$root/resources/resource_ids.h
       address = \$0 \"1-2-3\" (NR % 3 == 0 ? \"　クラントビル\" NR \"階\" : \"\")
       if (NR % 2) print \"山田 花子\" NR \",,\" address; else print \",株式会社見本\" NR \",\" address }" |
     { echo "名前,会社,住所"; cat; } | sed "s/\$/\r/" >"$KURANTO_OUT/program/labels.csv"
-  drive command "$(id IDM_CSV_ADD_CODES)" box "開く" box-set 1148 "$program\\labels.csv" box-press 1 \
+  drive command "$(id IDM_CSV_ADD_CODES)" box "郵便番号（または住所）を付ける CSV ファイルを開く" box-set 1148 "$program\\labels.csv" box-press 1 \
     box "CSV ファイルに郵便番号を付ける" box-press "$(id IDC_CSV_PRINT_LABELS)" >/dev/null
   read -r x y w h < <(drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
     box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" sleep 500 box-rect | tail -n 1 | tr -d "\r")

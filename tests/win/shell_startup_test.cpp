@@ -282,6 +282,7 @@ TEST(ShellResources, MenuTextsAreCp932AsWritten) {
       {IDM_ADDRESS_TO_CODE, "住所から郵便番号(&A)..."},
       {IDM_CSV_ADD_CODES, "CSV ファイルに郵便番号を付ける(&B)..."},
       {IDM_ADDRESS_LIST_TO_CODES, "住所の一覧から郵便番号(&L)..."},
+      {IDM_PRINT_LABELS, "宛名ラベルの印刷(&T)..."},
       {IDM_EXIT, "アプリケーションの終了(&X)"},
       {IDM_FONT_LARGEST, "文字サイズ　最大(&G)"},
       {IDM_FONT_SMALLEST, "文字サイズ　最小(&A)"},
@@ -302,7 +303,7 @@ TEST(ShellResources, MenuTextsAreCp932AsWritten) {
     GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
     EXPECT_EQ(std::string(popups[i]), text);
   }
-  EXPECT_EQ(10, GetMenuItemCount(GetSubMenu(menu, 0)));
+  EXPECT_EQ(11, GetMenuItemCount(GetSubMenu(menu, 0)));
   EXPECT_EQ(7, GetMenuItemCount(GetSubMenu(menu, 3)));
   DestroyMenu(menu);
 }
