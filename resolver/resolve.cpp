@@ -407,6 +407,15 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
       MatchTowns(impl, text, from, s, out);
     }
     length = s.hits.front().nameLength;
+  } else if (prefectureAgain) {
+    // "福井県福井市福井県東川上町": the prefecture written again begins no
+    // town (福 of 福井市 would leave 井県 unread) unless a town's name reads
+    // through it (山口県流通センター of 山口市)
+    if (!MatchTowns(impl, text, from, s, out) || out.townEnd < written.end) {
+      found.clear();
+      out.townBegin = out.townEnd = 0;
+      MatchTowns(impl, text, written.end, s, out);
+    }
   } else {
     MatchTowns(impl, text, from, s, out);
   }

@@ -456,22 +456,43 @@ bool IsDirection(uint16_t code) {
   return code == ch::kEast || code == ch::kWest || code == ch::kSouth || code == ch::kNorth;
 }
 
-// "南8西5" (or "南8-西5") for 札幌's 南8条西 5丁目: a grid town written
-// without its 条. Writes "南8条西5" to `out` and returns where 条 went, 0
-// when the text is no such town.
+// A side of a grid town's street after its 条: 南8条西, 東1条南, 緑ケ丘1条通.
+bool IsGridSide(uint16_t code) { return IsDirection(code) || code == ch::kTsu; }
+
+// "南8西5" (or "南8-西5") for 札幌's 南8条西 5丁目, "東1南2-3" for 美幌町's
+// 東1条南 2丁目3: a grid town written without its 条, its number followed by
+// a side. Writes the text with 条 put back to `out` and returns where it
+// went, 0 when the text is no such town.
 size_t GridTown(std::string_view text, std::string& out) {
   Cp932Cursor at{text};
-  if (!IsDirection(at.Peek())) return 0;
-  at.Next();
+  while (!at.AtEnd() && !at.Digit() && at.Peek() != '-') at.Next();  // the name before the number
   const size_t digits = at.pos;
   while (at.Digit()) at.Next();
   const size_t put = at.pos;
   at.TakeChar('-');
-  if (put == digits || !IsDirection(at.Peek())) return 0;
+  if (put == digits || !IsGridSide(at.Peek())) return 0;
   out.assign(text, 0, put);
   out += word::kJo;
   out.append(text, at.pos);
   return put;
+}
+
+// The grid town of `text` (GridTown), where one reads past its number:
+// where the town stands in `text` as written.
+TownFound MatchGridTown(const AddressBook::Impl& book, uint32_t m, std::string_view text, Scratch& scratch) {
+  const size_t put = GridTown(text, scratch.grid);
+  if (put == 0) return TownFound();
+  const size_t before = scratch.found.size();
+  TownFound place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
+  if (!place.found || place.townEnd <= put) {
+    scratch.found.resize(before);  // a town before the number: the plain reading's
+    return TownFound();
+  }
+  // the 条 put back
+  const size_t added = scratch.grid.size() - text.size();
+  place.townEnd -= added;
+  if (place.reach > put) place.reach -= added;
+  return place;
 }
 
 }  // namespace
@@ -519,22 +540,23 @@ TownFound MatchTownsOf(const AddressBook::Impl& book, uint32_t m, std::string_vi
   // numbers only ("新川1-2"), a town that reads up to them stands beside it.
   const NumberedFound numbered = MatchNumberedTown(book, m, text, scratch);
   if (numbered.place.found && numbered.numbers >= 3) return numbered.place;
+  const size_t before = scratch.found.size();
   TownFound place = MatchTownAt(book, m, text, std::string_view(), scratch);
   if (numbered.place.found) {
     if (place.found && place.townEnd < numbered.number) scratch.found.resize(numbered.end);
     return numbered.place;
   }
-  if (place.found) return place;
-  const size_t put = GridTown(text, scratch.grid);
-  if (put != 0) {
-    place = MatchTownAt(book, m, scratch.grid, std::string_view(), scratch);
-    if (place.found) {
-      // the 条 put back
-      if (place.townEnd > put) place.townEnd -= scratch.grid.size() - length;
-      if (place.reach > put) place.reach -= scratch.grid.size() - length;
-      return place;
-    }
+  // "東1南2-3": 東町 with the lot 1南2-3 leaves the side unread that the
+  // grid town 東1条南 reads
+  const size_t plain = scratch.found.size();
+  const TownFound grid = MatchGridTown(book, m, text, scratch);
+  if (grid.found && (!place.found || grid.reach > place.reach)) {
+    scratch.found.erase(scratch.found.begin() + static_cast<std::ptrdiff_t>(before),
+                        scratch.found.begin() + static_cast<std::ptrdiff_t>(plain));
+    return grid;
   }
+  scratch.found.resize(plain);
+  if (place.found) return place;
   const Municipality& municipality = book.municipalities[m];
   const size_t skip = VillagePrefixLength(text);
   const RecordRun numberAfter{book.numberAfterRecords.data() + municipality.firstNumberAfter,

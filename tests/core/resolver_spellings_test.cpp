@@ -124,6 +124,35 @@ TEST_F(ResolverSpellings, NumberedTownsWrittenAsTheirLot) {
   EXPECT_GE(tally.exact, tally.tried * 95 / 100);
 }
 
+// Every grid town whose 条 has a side after it ("東一条南", "八軒一条西",
+// "緑ケ丘一条通"), written in shorthand without its 条: "東1南2-3" and
+// "東1-南2-3". A shorter town with the side taken as lot (東町) must not win.
+TEST_F(ResolverSpellings, GridTownsWrittenWithoutTheirJo) {
+  Tally tally;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord record = book_->Record(i);
+    const std::vector<std::string> chars = Characters(std::string(record.town));
+    const auto jo = std::find(chars.begin(), chars.end(), "条");
+    if (jo == chars.end() || jo + 1 == chars.end() || Has(std::string(record.town), "（")) continue;
+    const std::string side = *(jo + 1);
+    if (side != "東" && side != "西" && side != "南" && side != "北" && side != "通") continue;
+    auto numeral = jo;
+    while (numeral != chars.begin() && (!KanjiNumber({*(numeral - 1)}).empty() || *(numeral - 1) == "十")) --numeral;
+    const std::string number = KanjiNumber(std::vector<std::string>(numeral, jo));
+    if (number.empty()) continue;
+    std::string base, after;
+    for (auto c = chars.begin(); c != numeral; ++c) base += *c;
+    for (auto c = jo + 1; c != chars.end(); ++c) after += *c;
+    const std::string place = std::string(record.prefecture) + std::string(record.city) + base + number;
+    Try(place + after + "2-3", i, tally);
+    Try(place + "-" + after + "2-3", i, tally);
+  }
+  Print("grid towns without their 条", tally);
+  EXPECT_GT(tally.tried, 800);
+  EXPECT_EQ(0, tally.wrong);
+  EXPECT_GE(tally.exact, tally.tried * 95 / 100);
+}
+
 // Every town of Tokyo's 23 wards with one code, written as lists write it:
 // the ward without 東京都, the town, a lot. A designated city's ward of the
 // same name without its city (大阪市中央区) is the looser reading.
@@ -323,10 +352,16 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"北海道札幌市北区新川西1-4-32", Status::kExact, "0010931"},
       {"北海道砂川市空知太西5-1-37", Status::kExact, "0730175"},
       {"札幌市手稲区前田10-7-39", Status::kExact, "0060820"},
+      {"北海道網走郡美幌町東1南2-3", Status::kExact, "0920041"},  // not 東町, lot 1南2-3
+      {"帯広市緑ケ丘1通2-3", Status::kExact, "0800841"},
       {"札幌市中央区南1-西3", Status::kExact, "0600061"},
       {"札幌市北区新川1-2", Status::kAmbiguous, "0010930 0010921"},  // 新川 lot 1-2, or 新川1条2丁目
       {"福井県福井市福井県福井市東川上町20番地10", Status::kExact, "9102341"},
       {"三重県四日市市三重県四日市市浜田町28-8", Status::kExact, "5100067"},
+      // the prefecture alone written again: no town begins with it (三重, 福) unless one reads it
+      {"福井県福井市福井県", Status::kCity, "9180000"},
+      {"三重県四日市市三重県浜田町28-8", Status::kExact, "5100067"},
+      {"山口県山口市山口県流通センター1", Status::kExact, "7530872"},
       {"大阪府和泉市大阪府和泉市幸２－３－１", Status::kExact, "5940005"},
       {"宮城県仙台市宮城野区宮城県仙台市宮城野区榴ヶ岡１０１－１０", Status::kExact, "9830851"},
       // special wards written alone
