@@ -110,6 +110,10 @@ struct AddressBook::Impl {
   NameTable municipalityNames;
   std::vector<std::vector<uint32_t>> municipalityLists;
   size_t longestMunicipalityName = 0;
+  // The names spelled loosely (LooseSpelling, owner 0) → the municipalities
+  // they name: "タ張市" for 夕張市, "牧の原市" for 牧之原市.
+  TownKeys looseMunicipalities;
+  size_t longestLooseMunicipalityName = 0;
   // (municipality, town name) → town t, whose records are
   // townRecords[townStart[t], townStart[t + 1]).
   NameTable townNames;

@@ -303,6 +303,10 @@ class IndexBuilder {
     std::vector<uint32_t>& ids = impl_.municipalityLists[list];
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     impl_.longestMunicipalityName = std::max(impl_.longestMunicipalityName, name.size());
+    if (!HasLooseSpelling(name)) return;
+    LooseSpelling(name, key_, nullptr);
+    impl_.looseMunicipalities.Add(kMunicipalityNameOwner, key_, id);
+    impl_.longestLooseMunicipalityName = std::max(impl_.longestLooseMunicipalityName, key_.size());
   }
 
   // Unfolded names: the town column's phrases are read before folding.

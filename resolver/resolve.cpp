@@ -9,6 +9,7 @@
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "resolver/resolver.h"
+#include "resolver/town_keys.h"
 #include "resolver/town_match.h"
 
 namespace resolver {
@@ -28,6 +29,9 @@ struct ResolveScratch {
   Scratch towns;
   std::vector<MunicipalityHit> hits, again;  // again: the municipality written twice
   std::vector<TownFound> places;             // where each hit's town stands
+  std::vector<MunicipalityHit> loose;        // the municipalities of a loosely spelled name
+  std::string looseText;                     // the text spelled loosely
+  std::vector<uint32_t> looseOrigins;        // and where each of its bytes came from
 };
 
 namespace {
@@ -83,6 +87,53 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
       }
     }
   }
+}
+
+// Every municipality whose name, spelled loosely (LooseSpelling), begins
+// the text at `pos`: "タ張市" for 夕張市, "牧の原市" for 牧之原市.
+void FindLooseMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
+                             ResolveScratch& s, std::vector<MunicipalityHit>& hits) {
+  hits.clear();
+  LooseSpelling(std::string_view(text).substr(pos), s.looseText, &s.looseOrigins);
+  PrefixBounds(s.looseText, book.longestLooseMunicipalityName, kMunicipalityNameOwner, s.towns);
+  const std::vector<size_t>& bounds = s.towns.bounds;
+  for (size_t b = bounds.size(); b-- > 0;) {
+    const std::string_view key = std::string_view(s.looseText).substr(0, bounds[b]);
+    const TownList named = book.looseMunicipalities.Find(kMunicipalityNameOwner, key, s.towns.boundHashes[b]);
+    const size_t length = s.looseOrigins[bounds[b]];  // of the name as written
+    for (size_t i = 0; i < named.count; ++i) {
+      const Municipality& municipality = book.municipalities[named[i]];
+      if (prefecture >= 0 && municipality.prefecture != static_cast<uint32_t>(prefecture)) continue;
+      const std::string_view name = std::string_view(text).substr(pos, length);
+      const size_t last = LastCharAt(name);
+      const bool wardAlone = municipality.wardOnlyLength == length &&
+                             CharCode(name.data() + last, name.size() - last) == ch::kKu;
+      hits.push_back(MunicipalityHit{named[i], length, wardAlone});
+    }
+  }
+}
+
+// The longest names of `hits` are designated cities written without a
+// ward ("北九州市ハ幡東区" read as 北九州市): a loose spelling may read the ward.
+bool OnlyCitiesWithoutWard(const AddressBook::Impl& book, const std::vector<MunicipalityHit>& hits) {
+  size_t longest = 0;
+  for (const MunicipalityHit& hit : hits) longest = std::max(longest, hit.nameLength);
+  for (const MunicipalityHit& hit : hits) {
+    if (hit.nameLength == longest && book.municipalities[hit.municipality].cityOnlyLength != longest) return false;
+  }
+  return !hits.empty();
+}
+
+// Where no municipality's name as written begins the text at `pos` (or only
+// a city's without its ward), those whose loosely spelled name reads further.
+void ReadLooseMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
+                             ResolveScratch& s) {
+  if (!s.hits.empty() && !OnlyCitiesWithoutWard(book, s.hits)) return;
+  FindLooseMunicipalities(book, text, pos, prefecture, s, s.loose);
+  size_t strict = 0, loose = 0;
+  for (const MunicipalityHit& hit : s.hits) strict = std::max(strict, hit.nameLength);
+  for (const MunicipalityHit& hit : s.loose) loose = std::max(loose, hit.nameLength);
+  if (loose > strict) s.hits.swap(s.loose);
 }
 
 void KeepLongest(std::vector<MunicipalityHit>& hits) {
@@ -374,6 +425,7 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
     FindMunicipalities(impl, text, prefecture.end, prefecture.index, s, s.hits);
   }
   const size_t pos = prefecture.end;
+  ReadLooseMunicipalities(impl, text, pos, prefecture.index, s);
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();

@@ -220,6 +220,37 @@ TEST_F(ResolverSpellings, TownsInALooserSpelling) {
   EXPECT_GE(tally.exact + tally.among, tally.tried * 95 / 100);
 }
 
+// Each character of a municipality's name that people write another way
+// (八 as ハ, 之 as の, ケ as ヶ), written so before each of its towns.
+TEST_F(ResolverSpellings, MunicipalitiesInALooserSpelling) {
+  const std::vector<std::pair<std::string, std::string>> swaps = {
+      {"ケ", "ヶ"}, {"ヶ", "ケ"}, {"ニ", "二"}, {"二", "ニ"}, {"タ", "夕"}, {"夕", "タ"}, {"八", "ハ"},
+      {"之", "の"}, {"之", "ノ"}, {"ノ", "の"}, {"の", "ノ"}, {"ノ", ""}, {"口", "ロ"}, {"ツ", "ッ"}};
+  std::set<std::string> cities;  // prefecture + municipality, as Japan Post writes them
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    cities.insert(std::string(book_->Record(i).prefecture) + std::string(book_->Record(i).city));
+  }
+  Tally tally;
+  for (size_t i = 0; i < book_->RecordCount(); ++i) {
+    const resolver::TownRecord r = book_->Record(i);
+    const std::string town(r.town);
+    if (Has(town, "（") || town == "以下に掲載がない場合" || Has(town, "の次に")) continue;
+    const std::vector<std::string> chars = Characters(std::string(r.city));
+    for (const auto& [from, to] : swaps) {
+      const auto at = std::find(chars.begin(), chars.end(), from);
+      if (at == chars.end() || (to.empty() && at == chars.begin())) continue;
+      std::string written;
+      for (auto c = chars.begin(); c != chars.end(); ++c) written += c == at ? to : *c;
+      if (cities.count(std::string(r.prefecture) + written) != 0) continue;
+      Try(std::string(r.prefecture) + written + town + "100", i, tally);
+    }
+  }
+  Print("municipalities in a looser spelling", tally);
+  EXPECT_GT(tally.tried, 4000);
+  EXPECT_EQ(0, tally.wrong);
+  EXPECT_GE(tally.exact + tally.among, tally.tried * 95 / 100);
+}
+
 // Every town named after another town of its municipality (四谷三栄町
 // after 四谷), written without that name: "新宿区三栄町100".
 TEST_F(ResolverSpellings, TownsWrittenWithoutTheirDistrict) {
@@ -378,6 +409,9 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"犬山市裏ノ門５０", Status::kExact, "4840854"},
       {"奈良県大和郡山市池ノ内町１６７番地", Status::kExact, "6391027"},
       {"大分県大分市大字木ノ上４３３－１", Status::kExact, "8701161"},
+      {"北海道タ張市本町1-1", Status::kExact, "0680403"},
+      {"静岡県牧の原市相良100", Status::kExact, "4210522"},
+      {"北九州市ハ幡東区祇園1-1", Status::kExact, "8050067"},
       // numbered towns written as their lot
       {"三重県名張市桔梗が丘６－３－９２", Status::kExact, "5180626"},
       {"名張市桔梗が丘１－４－７０", Status::kExact, "5180621"},
