@@ -5,18 +5,12 @@
 
 #include "app/label_print_dialog.h"
 #include "app/label_texts.h"
-#include "lists/csv_guess.h"
 #include "lists/csv_input.h"
 #include "win32/format_text.h"
 
 namespace kuranto {
 
 namespace {
-
-const std::string& Cell(const std::vector<std::string>& cells, size_t column) {
-  static const std::string kEmpty;
-  return column >= 1 && column <= cells.size() ? cells[column - 1] : kEmpty;
-}
 
 std::vector<std::string> SplitAtTabs(const std::string& row) {
   std::vector<std::string> cells;
@@ -43,16 +37,10 @@ bool MakeSourceLabels(const resolver::AddressBook& book, const LabelSource& sour
   }
   lists::LabelMaker maker(book, columns, lists::CsvEncoding::kCp932);
   for (size_t i = 0; i < source.pasted.size(); ++i) {
-    const std::vector<std::string>& cells = source.pasted[i];
     lists::LabelCells row;
-    row.line = static_cast<long>(i + 1);
-    row.address = Cell(cells, columns.address);
-    if (row.address.empty()) continue;
-    row.name = Cell(cells, columns.name);
-    row.company = Cell(cells, columns.company);
-    row.department = Cell(cells, columns.department);
-    row.code = Cell(cells, columns.code);
-    row.building = Cell(cells, columns.building);
+    // A pasted row without an address is a blank line between addresses.
+    const long line = static_cast<long>(i + 1);
+    if (!lists::TakeLabelCells(source.pasted[i], line, columns, row) || row.address.empty()) continue;
     labels::Label label;
     maker.Make(row, label);
     made.push_back(std::move(label));
@@ -66,14 +54,7 @@ void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, cons
   source.title = path;
   source.path = path;
   source.columnNames = firstRow;
-  source.columns.address = columns.address;
-  source.columns.code = columns.code;
-  // The name the columns dialog finds offices by is a company's, unless its
-  // header says it is a person's (氏名), who is addressed 様, not 御中.
-  const bool person = columns.header && lists::IsPersonNameHeader(Cell(firstRow, columns.name));
-  (person ? source.columns.name : source.columns.company) = columns.name;
-  source.columns.header = columns.header;
-  source.columns.separator = columns.separator;
+  source.columns = lists::LabelColumnsOf(columns, firstRow);
   ShowLabelPrintDialog(owner, app, source);
 }
 

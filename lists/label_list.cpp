@@ -8,6 +8,7 @@
 #include "encoding/cp932_encode.h"
 #include "encoding/text_encoding.h"
 #include "encoding/utf8_decode.h"
+#include "lists/csv_guess.h"
 #include "lists/csv_work.h"
 #include "postal/text.h"
 #include "resolver/offices.h"
@@ -16,9 +17,9 @@ namespace lists {
 
 namespace {
 
-const std::string& CellAt(const CsvRow& row, size_t column) {
+const std::string& CellAt(const std::vector<std::string>& row, size_t column) {
   static const std::string empty;
-  return column >= 1 && column <= row.cells.size() ? row.cells[column - 1] : empty;
+  return column >= 1 && column <= row.size() ? row[column - 1] : empty;
 }
 
 // How many characters the cp932 text has before byte `offset`.
@@ -62,6 +63,29 @@ std::string Hyphenated(const std::string& digits) { return digits.substr(0, 3) +
 }  // namespace
 
 size_t LabelColumns::Rightmost() const { return std::max({address, name, company, department, code, building}); }
+
+bool TakeLabelCells(const std::vector<std::string>& row, long line, const LabelColumns& columns, LabelCells& cells) {
+  if (row.size() < columns.address) return false;
+  cells.line = line;
+  cells.address = CellAt(row, columns.address);
+  cells.name = CellAt(row, columns.name);
+  cells.company = CellAt(row, columns.company);
+  cells.department = CellAt(row, columns.department);
+  cells.code = CellAt(row, columns.code);
+  cells.building = CellAt(row, columns.building);
+  return true;
+}
+
+LabelColumns LabelColumnsOf(const CsvColumns& columns, const std::vector<std::string>& firstRow) {
+  LabelColumns label;
+  label.address = columns.address;
+  label.code = columns.code;
+  const bool person = columns.header && IsPersonNameHeader(CellAt(firstRow, columns.name));
+  (person ? label.name : label.company) = columns.name;
+  label.header = columns.header;
+  label.separator = columns.separator;
+  return label;
+}
 
 std::string LabelMaker::Utf8(const std::string& cell) {
   if (IsUtf8(encoding_)) return cell;
@@ -157,17 +181,10 @@ class LabelRowCells : public RowCells {
       counts.notUtf8.Add(row.line);
       return;
     }
-    if (row.cells.size() < columns_.address) {
+    if (!TakeLabelCells(row.cells, row.line, columns_, cells_)) {
       counts.tooShort.Add(row.line);
       return;
     }
-    cells_.line = row.line;
-    cells_.address = CellAt(row, columns_.address);
-    cells_.name = CellAt(row, columns_.name);
-    cells_.company = CellAt(row, columns_.company);
-    cells_.department = CellAt(row, columns_.department);
-    cells_.code = CellAt(row, columns_.code);
-    cells_.building = CellAt(row, columns_.building);
     labels::Label label;
     const LabelMaker::Answer answer = maker_.Make(cells_, label);
     ++counts.rows;

@@ -37,6 +37,18 @@ struct LabelCells {
   std::string address, name, company, department, code, building;
 };
 
+// The cells of a row (its columns' texts, in the list's encoding) for its
+// label, as every source of labels takes them: a column past the row's end
+// gives an empty cell. False, and `cells` untouched, for a row that ends
+// before the address column: it makes no label.
+bool TakeLabelCells(const std::vector<std::string>& row, long line, const LabelColumns& columns, LabelCells& cells);
+
+// The label columns of a list whose columns were chosen for resolving it
+// (csv_annotate.h): its name column is the company's, the name an office is
+// found by, unless the header row names it a person's (IsPersonNameHeader),
+// who is addressed 様, not 御中. `firstRow` is cp932.
+LabelColumns LabelColumnsOf(const CsvColumns& columns, const std::vector<std::string>& firstRow);
+
 // Makes labels one after another, keeping its buffers: one per thread.
 class LabelMaker {
  public:

@@ -8,6 +8,7 @@
 #include "lists/csv_annotate.h"
 #include "lists/csv_guess.h"
 #include "lists/csv_survey.h"
+#include "lists/label_list.h"
 #include "lists/address_column.h"
 #include "tests/common/csv_lines.h"
 #include "tests/common/resolver_book.h"
@@ -353,6 +354,47 @@ TEST(CsvGuess, APersonsNameHeaderIsToldFromACompanys) {
   for (const char* company : {"会社名", "名称", "", "氏名カナ", "顧客名"}) {
     EXPECT_FALSE(lists::IsPersonNameHeader(company)) << company;
   }
+}
+
+// A list's columns as its labels take them, whether a file's or pasted:
+// the name column a person's (様) only under a person's header, and a row
+// too short for its address no label, a cell past its end empty.
+TEST(LabelColumns, TheNameIsAPersonsUnderItsHeaderAndAShortRowMakesNoLabel) {
+  struct Case {
+    std::vector<std::string> firstRow;
+    bool header;
+    size_t name, company;
+  };
+  const Case cases[] = {
+      {{"氏名", "住所"}, true, 1, 0}, {{"会社名", "住所"}, true, 0, 1}, {{"氏名", "住所"}, false, 0, 1}, {{}, true, 0, 1}};
+  for (const Case& c : cases) {
+    lists::CsvColumns columns;
+    columns.address = 2;
+    columns.code = 3;
+    columns.name = 1;
+    columns.header = c.header;
+    const lists::LabelColumns label = lists::LabelColumnsOf(columns, c.firstRow);
+    const std::string named = (c.firstRow.empty() ? "" : c.firstRow[0]) + (c.header ? " header" : "");
+    EXPECT_EQ(c.name, label.name) << named;
+    EXPECT_EQ(c.company, label.company) << named;
+    EXPECT_EQ(2u, label.address);
+    EXPECT_EQ(3u, label.code);
+    EXPECT_EQ(c.header, label.header);
+  }
+  lists::LabelColumns columns;
+  columns.address = 2;
+  columns.name = 1;
+  columns.code = 3;
+  lists::LabelCells cells;
+  EXPECT_FALSE(lists::TakeLabelCells({"山田 太郎"}, 4, columns, cells));
+  ASSERT_TRUE(lists::TakeLabelCells({"山田 太郎", ""}, 5, columns, cells));
+  EXPECT_EQ(5, cells.line);
+  EXPECT_EQ("", cells.address);
+  ASSERT_TRUE(lists::TakeLabelCells({"山田 太郎", "東京都港区赤坂"}, 6, columns, cells));
+  EXPECT_EQ(6, cells.line);
+  EXPECT_EQ("東京都港区赤坂", cells.address);
+  EXPECT_EQ("山田 太郎", cells.name);
+  EXPECT_EQ("", cells.code);
 }
 
 // A column pasted from a spreadsheet: one address a row, so the codes copied
