@@ -301,6 +301,7 @@ void CopyAll(const ListDialog& state) {
 void OnCopyChoiceClicked(const ListDialog& state) {
   state.app->settings.copyParts = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_PARTS) == BST_CHECKED;
   state.app->settings.copyBarcode = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_BARCODE) == BST_CHECKED;
+  state.app->settings.copyDuplicates = IsDlgButtonChecked(state.dialog, IDC_LIST_COPY_DUPLICATES) == BST_CHECKED;
 }
 
 RECT DialogUnits(HWND dialog, int left, int top, int width, int height) {
@@ -368,6 +369,7 @@ void OnInitDialog(HWND dialog, LPARAM param) {
   AddColumns(dialog);
   CheckDlgButton(dialog, IDC_LIST_COPY_PARTS, state->app->settings.copyParts ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog, IDC_LIST_COPY_BARCODE, state->app->settings.copyBarcode ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_LIST_COPY_DUPLICATES, state->app->settings.copyDuplicates ? BST_CHECKED : BST_UNCHECKED);
   EnableForRun(*state);
   LayOut(dialog);
 }
@@ -390,6 +392,7 @@ void OnCommand(ListDialog& state, int id) {
       break;
     case IDC_LIST_COPY_PARTS:
     case IDC_LIST_COPY_BARCODE:
+    case IDC_LIST_COPY_DUPLICATES:
       OnCopyChoiceClicked(state);
       break;
     case IDC_LIST_PRINT_LABELS:

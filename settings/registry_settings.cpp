@@ -66,6 +66,7 @@ void LoadSettingKey(const SettingsKey& key, const SettingsWindows& windows, Stor
     bool* value;
   } choices[] = {{"ListCopyParts", &settings.copyParts},
                  {"ListCopyBarcode", &settings.copyBarcode},
+                 {"ListCopyDuplicates", &settings.copyDuplicates},
                  {"CsvBarcode", &settings.csvBarcode},
                  {"CsvSplit", &settings.csvSplit}};
   for (const auto& choice : choices) {
@@ -167,6 +168,7 @@ void SaveSettings(const SettingsKey& key, const SettingsWindows& windows, const 
   setting.WriteNumber("Zenkaku", settings.hiragana ? 1 : 0);
   setting.WriteNumber("ListCopyParts", settings.copyParts ? 1 : 0);
   setting.WriteNumber("ListCopyBarcode", settings.copyBarcode ? 1 : 0);
+  setting.WriteNumber("ListCopyDuplicates", settings.copyDuplicates ? 1 : 0);
   setting.WriteNumber("CsvBarcode", settings.csvBarcode ? 1 : 0);
   setting.WriteNumber("CsvSplit", settings.csvSplit ? 1 : 0);
   setting.WriteText("Line1", settings.addressTemplate);

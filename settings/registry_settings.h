@@ -41,6 +41,7 @@ struct StoredSettings {
   // 住所の一覧から郵便番号's すべてコピー adds the address's seven parts.
   bool copyParts = false;  // "ListCopyParts"
   bool copyBarcode = false;  // "ListCopyBarcode": its バーコードも
+  bool copyDuplicates = false;  // "ListCopyDuplicates": its 重複も
   // CSV ファイルに郵便番号を付ける's columns dialog: the barcode and the parts added.
   bool csvBarcode = false;  // "CsvBarcode"
   bool csvSplit = false;    // "CsvSplit"

@@ -331,7 +331,8 @@ TEST_F(ProgramSettingsTest, DialogChoicesAndPlaceSurviveARestart) {
   const struct Choice {
     Dialog dialog;
     int box;
-  } choices[] = {{list, IDC_LIST_COPY_BARCODE}, {list, IDC_LIST_COPY_PARTS}, {csv, IDC_CSV_BARCODE}, {csv, IDC_CSV_SPLIT}};
+  } choices[] = {{list, IDC_LIST_COPY_BARCODE}, {list, IDC_LIST_COPY_PARTS}, {list, IDC_LIST_COPY_DUPLICATES},
+                 {csv, IDC_CSV_BARCODE},       {csv, IDC_CSV_SPLIT}};
 
   HWND main = Start();
   ASSERT_NE(nullptr, main);
@@ -369,7 +370,7 @@ TEST_F(ProgramSettingsTest, DialogChoicesAndPlaceSurviveARestart) {
   EXPECT_EQ(520, WindowRect(dialog).top);
   close(dialog);
   CloseAndExpectExit(main);
-  for (const char* name : {"ListCopyBarcode", "ListCopyParts", "CsvBarcode", "CsvSplit"})
+  for (const char* name : {"ListCopyBarcode", "ListCopyParts", "ListCopyDuplicates", "CsvBarcode", "CsvSplit"})
     EXPECT_EQ(1, StoredNumber("Setting", name)) << name;
 
   main = Start();
