@@ -1,16 +1,20 @@
 // kuranto-query labels read back as a user's printer would: the PDF's
 // pages turned into pixels and their barcodes read and decoded, equal to
 // what barcode gives each row of a real list; the texts' places inside
-// their labels; a postcard's code in its boxes. Literals are cp932.
+// their labels; a postcard's code in its boxes; the counts file of labels
+// per 郵便区番号. Literals are cp932.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "lists/csv_reader.h"
+#include "tests/common/resolver_book.h"
 #include "tests/core/bar_reader.h"
 #include "tests/core/test_support.h"
 
@@ -193,6 +197,40 @@ TEST(LabelsPdf, BarcodesReadFromThePixelsAreBarcodesDataAndTextsStayInTheirLabel
     }
   }
   EXPECT_EQ(rows[0].code.substr(0, 3) + rows[0].code.substr(4), digits);
+}
+
+// One line for each 郵便区番号 of a code printed, in the codes' order, with
+// its labels: a municipality's own code printed counts, an ambiguous row
+// (no code printed) and a row without its address column do not; the run
+// writes the PDF and the counts, and nothing else.
+TEST(LabelsCounts, EachDistrictOfACodePrintedWithItsLabelsAndNothingElse) {
+  TempDir dir;
+  testing_support::WriteFile(dir.File("Ken_all.csv"), testing_support::CrLfLines(test_lines::ResolverBookLines()));
+  testing_support::WriteFile(dir.File("list.csv"),
+                             "氏名,住所\r\n"
+                             "山田,東京都港区赤坂1-2-3\r\n"      // exact: a barcode
+                             "佐藤,東京都港区芝公園4-2-8\r\n"    // exact
+                             "鈴木,東京都港区赤坂2-3-4\r\n"      // exact, the first row's district
+                             "田中,北海道札幌市中央区\r\n"       // the municipality's code, no barcode
+                             "高橋,東京都渋谷区神宮前1-1-1\r\n"  // two codes: none printed
+                             "伊藤\r\n");                        // no address column: refused
+  const auto run = RunQueryTool({"--dir", dir.path(), "--cp932", "labels", "--csv", dir.File("list.csv"), "--header",
+                                 "--name-column", "1", "--column", "2", "--stock", "a4-12", "--pdf",
+                                 dir.File("labels.pdf"), "--counts", dir.File("counts.csv")});
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ("郵便区番号,通数\r\n060,1\r\n105,1\r\n107,2\r\n", testing_support::ReadFile(dir.File("counts.csv")));
+  for (const char* told : {"5 labels on 1 page of a4-12, 3 barcodes printed", "without a barcode: 2 not exact\n",
+                           "addresses: exact 3 ambiguous 1 city 1 none 0 office 0\n",
+                           "1 row without the address column, not printed (none): line 7\n"}) {
+    EXPECT_NE(std::string::npos, run.err.find(told)) << told << "\n" << run.err;
+  }
+  EXPECT_EQ("", run.out);
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    files.push_back(entry.path().filename().string());
+  }
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ((std::vector<std::string>{"Ken_all.csv", "counts.csv", "labels.pdf", "list.csv"}), files);
 }
 
 }  // namespace
