@@ -14,7 +14,6 @@
 #include "resolver/cp932_words.h"
 #include "resolver/normalize.h"
 #include "tests/common/csv_lines.h"
-#include "tests/common/resolver_book.h"
 #include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
@@ -185,16 +184,6 @@ TEST(AddressKey, EveryOfficeWrittenTwoWaysIsOneAddress) {
   EXPECT_TRUE(joined.empty()) << "offices at two lots with one key: " << ::testing::PrintToString(joined);
 }
 
-const resolver::AddressBook& SmallBook() {
-  static const resolver::AddressBook book = [] {
-    resolver::AddressBook b;
-    const std::string bytes = test_lines::CrLfLines(test_lines::ResolverBookLines());
-    b.LoadFromMemory(bytes.data(), bytes.size());
-    return b;
-  }();
-  return book;
-}
-
 std::string Annotated(const std::string& csv, unsigned threads, lists::CsvResult& result) {
   lists::CsvColumns columns;
   columns.address = 2;
@@ -203,7 +192,7 @@ std::string Annotated(const std::string& csv, unsigned threads, lists::CsvResult
   columns.duplicates = true;
   lists::MemoryInput input(csv);
   std::string out;
-  result = lists::AnnotateCsv(SmallBook(), input, columns, [&](const char* d, size_t n) {
+  result = lists::AnnotateCsv(testing_support::SmallBook(), input, columns, [&](const char* d, size_t n) {
     out.append(d, n);
     return true;
   }, {}, threads);

@@ -11,6 +11,7 @@
 #include "resolver/offices.h"
 #include "resolver/town_name.h"
 #include "tests/common/csv_lines.h"
+#include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
 using test_lines::AddressLine;
@@ -50,14 +51,8 @@ const char kOfficeLine[] =
     "\"赤坂\",0,0,0";
 
 const resolver::AddressBook& Book() {
-  static const resolver::AddressBook book = [] {
-    resolver::AddressBook b;
-    const std::string towns = test_lines::CrLfLines(TownLines());
-    b.LoadFromMemory(towns.data(), towns.size());
-    const std::string offices = test_lines::CrLfLines({kOfficeLine});
-    b.LoadOfficesFromMemory(offices.data(), offices.size());
-    return b;
-  }();
+  static const resolver::AddressBook book =
+      testing_support::LoadedBook(test_lines::CrLfLines(TownLines()), test_lines::CrLfLines({kOfficeLine}));
   return book;
 }
 

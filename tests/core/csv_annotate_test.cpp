@@ -11,22 +11,13 @@
 #include "lists/label_list.h"
 #include "lists/address_column.h"
 #include "tests/common/csv_lines.h"
-#include "tests/common/resolver_book.h"
 #include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
 namespace {
 
 // Literals here are cp932; u8 literals stay UTF-8.
-const resolver::AddressBook& Book() {
-  static const resolver::AddressBook book = [] {
-    resolver::AddressBook b;
-    const std::string bytes = test_lines::CrLfLines(test_lines::ResolverBookLines());
-    b.LoadFromMemory(bytes.data(), bytes.size());
-    return b;
-  }();
-  return book;
-}
+using testing_support::SmallBook;
 
 struct Annotated {
   lists::CsvResult result;
@@ -34,7 +25,7 @@ struct Annotated {
 };
 
 Annotated Annotate(const std::string& in, lists::CsvColumns columns, const lists::CsvProgress& progress = {},
-                   unsigned threads = 0, const resolver::AddressBook& book = Book()) {
+                   unsigned threads = 0, const resolver::AddressBook& book = SmallBook()) {
   Annotated a;
   lists::MemoryInput input(in);
   a.result = lists::AnnotateCsv(
@@ -341,10 +332,10 @@ TEST(CsvGuess, ColumnsAndHeaderAsADialogWouldOfferThem) {
       {"a name column in UTF-8, blanks around", u8"\"学校 名 \",住所\n本校,東京都港区赤坂\n", 2, 0, 1, true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.address, lists::GuessAddressColumn(Book(), c.csv.data(), c.csv.size())) << c.name;
+    EXPECT_EQ(c.address, lists::GuessAddressColumn(SmallBook(), c.csv.data(), c.csv.size())) << c.name;
     EXPECT_EQ(c.code, lists::GuessCodeColumn(c.csv.data(), c.csv.size())) << c.name;
     EXPECT_EQ(c.office, lists::GuessNameColumn(c.csv.data(), c.csv.size())) << c.name;
-    EXPECT_EQ(c.header, lists::GuessHeaderRow(Book(), c.csv.data(), c.csv.size(), c.address)) << c.name;
+    EXPECT_EQ(c.header, lists::GuessHeaderRow(SmallBook(), c.csv.data(), c.csv.size(), c.address)) << c.name;
   }
 }
 

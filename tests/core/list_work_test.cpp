@@ -17,7 +17,7 @@
 #include "lists/csv_workers.h"
 #include "lists/list_form.h"
 #include "tests/common/latin_threads.h"
-#include "tests/common/resolver_book.h"
+#include "tests/core/real_book.h"
 
 namespace {
 
@@ -117,9 +117,7 @@ TEST(ListWork, SeparatorReadsQuotesAsTheReaderDoes) {
 }
 
 TEST(ResolverThreads, ManyThreadsEachResolveLatinBuildingsAndEnd) {
-  resolver::AddressBook book;
-  const std::string bytes = test_lines::LatinBuildingBook();
-  book.LoadFromMemory(bytes.data(), bytes.size());
+  const resolver::AddressBook book = testing_support::LoadedBook(test_lines::LatinBuildingBook());
   resolver::Resolver resolver(book);
   resolver::Resolution r;
   resolver.Resolve(test_lines::kLatinBuildingAddresses[0], r);
@@ -132,9 +130,7 @@ TEST(ResolverThreads, ManyThreadsEachResolveLatinBuildingsAndEnd) {
 // an ambiguous row's code as every front end writes it, a code's row its
 // address, an empty row empty, each line as wide as the others.
 TEST(AddressRows, WorkerAnswersAndTheColumnLinesUp) {
-  resolver::AddressBook book;
-  const std::string bytes = test_lines::CrLfLines(test_lines::ResolverBookLines());
-  book.LoadFromMemory(bytes.data(), bytes.size());
+  const resolver::AddressBook& book = testing_support::SmallBook();
   std::vector<lists::AddressRow> rows(5);
   const char* const column[] = {"東京都港区赤坂", "東京都渋谷区神宮前", "107-0052", "", "大阪府"};
   for (size_t i = 0; i < rows.size(); ++i) rows[i].address = column[i];

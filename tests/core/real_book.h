@@ -1,11 +1,13 @@
-// The real address file read once for every resolver test of this process:
-// the load is the slow part, and the book never changes.
+// The address books of the core tests: the real address file read once for
+// every resolver test of this process (the load is the slow part, and the
+// book never changes), and small books of a test's own lines.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "resolver/resolver.h"
+#include "tests/common/resolver_book.h"
 #include "tests/core/test_support.h"
 
 namespace testing_support {
@@ -21,6 +23,20 @@ inline const resolver::AddressBook* RealAddressBook() {
     return loaded;
   }();
   return book.get();
+}
+
+// A book of `towns` (KEN_ALL.CSV's bytes) and `offices` (JIGYOSYO.CSV's, "" for none).
+inline resolver::AddressBook LoadedBook(const std::string& towns, const std::string& offices = "") {
+  resolver::AddressBook book;
+  book.LoadFromMemory(towns.data(), towns.size());
+  if (!offices.empty()) book.LoadOfficesFromMemory(offices.data(), offices.size());
+  return book;
+}
+
+// The small book of tests/common/resolver_book.h, read once.
+inline const resolver::AddressBook& SmallBook() {
+  static const resolver::AddressBook book = LoadedBook(CrLfLines(test_lines::ResolverBookLines()));
+  return book;
 }
 
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "resolver/resolver.h"
+#include "tests/core/real_book.h"
 #include "tests/core/test_support.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 using resolver::Agreement;
 using resolver::Status;
 using test_lines::AddressLine;
+using testing_support::LoadedBook;
 
 std::string Line(const std::string& city, const std::string& code, const std::string& pref, const std::string& name,
                  const std::string& town) {
@@ -34,12 +36,6 @@ std::vector<std::string> BookLines() {
   };
 }
 
-resolver::AddressBook Book(const std::string& bytes) {
-  resolver::AddressBook book;
-  book.LoadFromMemory(bytes.data(), bytes.size());
-  return book;
-}
-
 std::string Codes(const resolver::AddressBook& book, const resolver::Resolution& r) {
   std::string codes;
   for (size_t i : r.candidates) codes.append(codes.empty() ? "" : " ").append(book.Record(i).postalCode);
@@ -47,7 +43,7 @@ std::string Codes(const resolver::AddressBook& book, const resolver::Resolution&
 }
 
 TEST(ResolverBook, JoinsATownSplitOverLines) {
-  const resolver::AddressBook book = Book(testing_support::CrLfLines(BookLines()));
+  const resolver::AddressBook book = LoadedBook(testing_support::CrLfLines(BookLines()));
   ASSERT_EQ(8u, book.RecordCount());
   EXPECT_EQ("大江（１丁目、２丁目「６５１、６６２、６６８番地」以外、３丁目５、１３－４、２０、６７８、６８７番地）",
             book.Record(3).town);
@@ -63,7 +59,7 @@ TEST(ResolverBook, ReadsLfLinesAndLinesLongerThan255Bytes) {
   ASSERT_GT(lines.back().size(), 255u);
   std::string lf;
   for (const std::string& line : lines) lf += line + "\n";
-  const resolver::AddressBook book = Book(lf);
+  const resolver::AddressBook book = LoadedBook(lf);
   ASSERT_EQ(9u, book.RecordCount());
   resolver::Resolution r;
   resolver::Resolve(book, "札幌市中央区長町600番地", r);
@@ -72,7 +68,7 @@ TEST(ResolverBook, ReadsLfLinesAndLinesLongerThan255Bytes) {
 }
 
 TEST(ResolverBook, StatusesAndTheirCodes) {
-  const resolver::AddressBook book = Book(testing_support::CrLfLines(BookLines()));
+  const resolver::AddressBook book = LoadedBook(testing_support::CrLfLines(BookLines()));
   const struct {
     const char* address;
     Status status;
@@ -103,7 +99,7 @@ TEST(ResolverBook, StatusesAndTheirCodes) {
 }
 
 TEST(ResolverBook, ChecksAGivenCode) {
-  const resolver::AddressBook book = Book(testing_support::CrLfLines(BookLines()));
+  const resolver::AddressBook book = LoadedBook(testing_support::CrLfLines(BookLines()));
   const struct {
     const char* address;
     const char* given;
