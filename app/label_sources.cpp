@@ -38,7 +38,7 @@ bool MakeSourceLabels(const resolver::AddressBook& book, const LabelSource& sour
   lists::LabelMaker maker(book, columns, lists::CsvEncoding::kCp932);
   for (size_t i = 0; i < source.pasted.size(); ++i) {
     lists::LabelCells row;
-    // A pasted row without an address is a blank line between addresses.
+    // A pasted row without an address (a blank line among them) makes no label.
     const long line = static_cast<long>(i + 1);
     if (!lists::TakeLabelCells(source.pasted[i], line, columns, row) || row.address.empty()) continue;
     labels::Label label;

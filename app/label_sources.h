@@ -14,7 +14,8 @@
 namespace kuranto {
 
 // The file's rows with `columns` as chosen in the columns dialog (its name
-// column taken as the company's); `firstRow` (cp932) names the columns.
+// column the company's, or a person's under such a header: lists::LabelColumnsOf);
+// `firstRow` (cp932) names the columns.
 void PrintCsvFileLabels(HWND owner, AppState& app, const std::string& path, const std::vector<std::string>& firstRow,
                         const lists::CsvColumns& columns);
 
