@@ -1,6 +1,7 @@
 #include "app/label_print_dialog.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "app/texts.h"
 #include "labels/layout.h"
 #include "labels/stock.h"
+#include "labels/zoom.h"
 #include "postal/text.h"
 #include "settings/label_settings.h"
 #include "win32/format_text.h"
@@ -47,7 +49,9 @@ struct PrintDialog {
   std::unique_ptr<labels::Layout> layout;
   labels::Check check;
   size_t page = 0;
-  labels::Page items;  // the page the preview shows
+  bool zoomed = false;   // one label shown filling the preview
+  size_t zoomLabel = 0;  // the label zoomed, or the last clicked (printing order)
+  labels::Page items;  // the page the preview shows, or the page of the label zoomed
   bool ready = false;  // the controls filled: their notices from then on are the user's
 };
 
@@ -144,17 +148,75 @@ void MakeRowsIntoLabels(PrintDialog& s) {
   }
 }
 
+size_t LabelCount(const PrintDialog& s) { return s.layout == nullptr ? 0 : s.layout->labels().size(); }
+
+// The label zoomed among the page's items; null on the page view.
+const labels::LabelPlace* ZoomedPlace(const PrintDialog& s) {
+  if (!s.zoomed) return nullptr;
+  for (const labels::LabelPlace& place : s.items.labels) {
+    if (place.label == s.zoomLabel) return &place;
+  }
+  return nullptr;
+}
+
+// The page made again (zoomed: the label's page), its place told as "1 / 4
+// ページ" or "ラベル 5 / 40", the arrows enabled for it.
 void ShowPage(PrintDialog& s) {
   const size_t pages = s.layout == nullptr ? 0 : s.layout->PageCount();
+  const size_t count = LabelCount(s);
+  s.zoomed = s.zoomed && count > 0;
+  if (s.zoomed) {
+    s.zoomLabel = std::min(s.zoomLabel, count - 1);
+    s.page = labels::PageOfLabel(*s.layout, s.zoomLabel);
+  }
   if (s.page >= pages) s.page = pages == 0 ? 0 : pages - 1;
   s.items.Clear();
   if (pages > 0) s.layout->MakePage(s.page, s.items);
-  const std::string text = FormatText(label_texts::kPageFormat, static_cast<unsigned long>(pages == 0 ? 0 : s.page + 1),
-                                      static_cast<unsigned long>(pages));
+  const size_t shown = s.zoomed ? s.zoomLabel : s.page, of = s.zoomed ? count : pages;
+  const std::string text = FormatText(s.zoomed ? label_texts::kLabelFormat : label_texts::kPageFormat,
+                                      static_cast<unsigned long>(of == 0 ? 0 : shown + 1), static_cast<unsigned long>(of));
   SetDlgItemTextA(s.dialog, IDC_LABEL_PAGE, text.c_str());
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), s.page > 0);
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), s.page + 1 < pages);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), shown > 0);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), shown + 1 < of);
+  CheckDlgButton(s.dialog, IDC_LABEL_ZOOM, s.zoomed ? BST_CHECKED : BST_UNCHECKED);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_ZOOM), count > 0);
   InvalidateRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), nullptr, FALSE);
+}
+
+// ◀ ▶: a page back or on, or zoomed a label, across the pages.
+void Step(PrintDialog& s, bool forward) {
+  size_t& place = s.zoomed ? s.zoomLabel : s.page;
+  if (forward) {
+    ++place;
+  } else if (place > 0) {
+    --place;
+  }
+  ShowPage(s);
+}
+
+// Zooms the label last clicked if it is on the page shown, else the page's
+// first; or back to the page of the label last seen.
+void Zoom(PrintDialog& s, bool on) {
+  s.zoomed = on && !s.items.labels.empty();
+  if (s.zoomed && labels::PageOfLabel(*s.layout, s.zoomLabel) != s.page) s.zoomLabel = s.items.labels.front().label;
+  ShowPage(s);
+}
+
+// A click on the page zooms the label under it (none on a gap or a margin);
+// a click on the label zoomed goes back to its page.
+void OnPreviewClick(PrintDialog& s, POINT at) {
+  if (s.zoomed) {
+    Zoom(s, false);
+    return;
+  }
+  RECT area = {};
+  GetClientRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), &area);
+  const labels::View view = PageView(area, s.stock);
+  if (view.perMm <= 0) return;
+  const labels::LabelPlace* hit = labels::LabelAt(s.items, view.MmX(at.x), view.MmY(at.y));
+  if (hit == nullptr) return;
+  s.zoomLabel = hit->label;
+  Zoom(s, true);
 }
 
 // The stock and options as the controls have them, the labels laid out again.
@@ -202,6 +264,7 @@ void OnInit(PrintDialog& s) {
   // The arrows are not in cp932.
   SetWindowTextW(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), L"\u25C0");
   SetWindowTextW(GetDlgItem(s.dialog, IDC_LABEL_NEXT), L"\u25B6");
+  TakeClicksAndEsc(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW));
   for (const char* text : label_texts::kHonorifics) AddItem(s.dialog, IDC_LABEL_HONORIFIC, text);
   for (const char* text : label_texts::kOrders) AddItem(s.dialog, IDC_LABEL_ORDER, text);
   const bool valid = s.saved.honorific >= 0 && s.saved.honorific < 4;
@@ -307,12 +370,11 @@ void OnCommand(PrintDialog& s, int id, int code) {
       Relayout(s);
       return;
     case IDC_LABEL_PREVIOUS:
-      if (s.page > 0) --s.page;
-      ShowPage(s);
-      return;
     case IDC_LABEL_NEXT:
-      ++s.page;
-      ShowPage(s);
+      Step(s, id == IDC_LABEL_NEXT);
+      return;
+    case IDC_LABEL_ZOOM:
+      Zoom(s, IsDlgButtonChecked(s.dialog, IDC_LABEL_ZOOM) == BST_CHECKED);
       return;
     case IDC_LABEL_CUSTOM_SAVE:
       SaveCustomStock(s);
@@ -353,9 +415,20 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != IDC_LABEL_PREVIEW) return FALSE;
-      DrawPreview(item, s->stock, s->items, s->metrics);
+      DrawPreview(item, s->stock, s->items, ZoomedPlace(*s), s->metrics);
       return TRUE;
     }
+    case kPreviewClicked:
+      OnPreviewClick(*s, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return TRUE;
+    case kPreviewEscape:
+      // Esc on the page closes the dialog, as anywhere else in it.
+      if (s->zoomed) {
+        Zoom(*s, false);
+      } else {
+        OnCommand(*s, IDCANCEL, BN_CLICKED);
+      }
+      return TRUE;
     default:
       return FALSE;
   }
