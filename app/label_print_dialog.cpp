@@ -18,6 +18,7 @@
 #include "app/settings_load.h"
 #include "app/texts.h"
 #include "labels/layout.h"
+#include "labels/preview_place.h"
 #include "labels/stock.h"
 #include "labels/zoom.h"
 #include "postal/text.h"
@@ -48,10 +49,7 @@ struct PrintDialog {
   labels::LayoutOptions options;
   std::unique_ptr<labels::Layout> layout;
   labels::Check check;
-  size_t page = 0;
-  bool zoomed = false;   // one label shown filling the preview
-  size_t zoomLabel = 0;  // the label zoomed, or the last clicked (printing order)
-  labels::Page items;  // the page the preview shows, or the page of the label zoomed
+  labels::PreviewPlace preview;  // the page shown, or the label zoomed
   bool ready = false;  // the controls filled: their notices from then on are the user's
 };
 
@@ -148,64 +146,29 @@ void MakeRowsIntoLabels(PrintDialog& s) {
   }
 }
 
-size_t LabelCount(const PrintDialog& s) { return s.layout == nullptr ? 0 : s.layout->labels().size(); }
-
-// The label zoomed among the page's items; null on the page view.
-const labels::LabelPlace* ZoomedPlace(const PrintDialog& s) {
-  if (!s.zoomed) return nullptr;
-  for (const labels::LabelPlace& place : s.items.labels) {
-    if (place.label == s.zoomLabel) return &place;
-  }
-  return nullptr;
-}
-
-// The page made again (zoomed: the label's page), its place told as "1 / 4
-// ページ" or "ラベル 5 / 40", the arrows enabled for it.
-void ShowPage(PrintDialog& s) {
-  const size_t pages = s.layout == nullptr ? 0 : s.layout->PageCount();
-  const size_t count = LabelCount(s);
-  s.zoomed = s.zoomed && count > 0;
-  if (s.zoomed) {
-    s.zoomLabel = std::min(s.zoomLabel, count - 1);
-    s.page = labels::PageOfLabel(*s.layout, s.zoomLabel);
-  }
-  if (s.page >= pages) s.page = pages == 0 ? 0 : pages - 1;
-  s.items.Clear();
-  if (pages > 0) s.layout->MakePage(s.page, s.items);
-  const size_t shown = s.zoomed ? s.zoomLabel : s.page, of = s.zoomed ? count : pages;
-  const std::string text = FormatText(s.zoomed ? label_texts::kLabelFormat : label_texts::kPageFormat,
-                                      static_cast<unsigned long>(of == 0 ? 0 : shown + 1), static_cast<unsigned long>(of));
+// The place shown told as "1 / 4 ページ" or "ラベル 5 / 40", the arrows
+// and 拡大 enabled for it, the preview drawn again.
+void TellPlace(PrintDialog& s) {
+  const labels::PreviewPlace& place = s.preview;
+  const std::string text = FormatText(place.zoomed() ? label_texts::kLabelFormat : label_texts::kPageFormat,
+                                      static_cast<unsigned long>(place.Number()), static_cast<unsigned long>(place.Count()));
   SetDlgItemTextA(s.dialog, IDC_LABEL_PAGE, text.c_str());
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), shown > 0);
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), shown + 1 < of);
-  CheckDlgButton(s.dialog, IDC_LABEL_ZOOM, s.zoomed ? BST_CHECKED : BST_UNCHECKED);
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_ZOOM), count > 0);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), place.Number() > 1);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), place.Number() < place.Count());
+  CheckDlgButton(s.dialog, IDC_LABEL_ZOOM, place.zoomed() ? BST_CHECKED : BST_UNCHECKED);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_ZOOM), !place.items().labels.empty());
   InvalidateRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), nullptr, FALSE);
 }
 
-// ◀ ▶: a page back or on, or zoomed a label, across the pages.
-void Step(PrintDialog& s, bool forward) {
-  size_t& place = s.zoomed ? s.zoomLabel : s.page;
-  if (forward) {
-    ++place;
-  } else if (place > 0) {
-    --place;
-  }
-  ShowPage(s);
-}
-
-// Zooms the label last clicked if it is on the page shown, else the page's
-// first; or back to the page of the label last seen.
 void Zoom(PrintDialog& s, bool on) {
-  s.zoomed = on && !s.items.labels.empty();
-  if (s.zoomed && labels::PageOfLabel(*s.layout, s.zoomLabel) != s.page) s.zoomLabel = s.items.labels.front().label;
-  ShowPage(s);
+  s.preview.Zoom(on);
+  TellPlace(s);
 }
 
 // A click on the page zooms the label under it (none on a gap or a margin);
 // a click on the label zoomed goes back to its page.
 void OnPreviewClick(PrintDialog& s, POINT at) {
-  if (s.zoomed) {
+  if (s.preview.zoomed()) {
     Zoom(s, false);
     return;
   }
@@ -213,10 +176,10 @@ void OnPreviewClick(PrintDialog& s, POINT at) {
   GetClientRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), &area);
   const labels::View view = PageView(area, s.stock);
   if (view.perMm <= 0) return;
-  const labels::LabelPlace* hit = labels::LabelAt(s.items, view.MmX(at.x), view.MmY(at.y));
+  const labels::LabelPlace* hit = labels::LabelAt(s.preview.items(), view.MmX(at.x), view.MmY(at.y));
   if (hit == nullptr) return;
-  s.zoomLabel = hit->label;
-  Zoom(s, true);
+  s.preview.ZoomLabel(hit->label);
+  TellPlace(s);
 }
 
 // The stock and options as the controls have them, the labels laid out again.
@@ -235,7 +198,8 @@ void Relayout(PrintDialog& s) {
   }
   SetDlgItemTextA(s.dialog, IDC_LABEL_COUNTS, s.layout ? CountsText(s.check).c_str() : "");
   SetDlgItemTextA(s.dialog, IDC_LABEL_STATUS, status.c_str());
-  ShowPage(s);
+  s.preview.Show(s.layout.get());
+  TellPlace(s);
 }
 
 void FillColumnLists(PrintDialog& s) {
@@ -371,7 +335,8 @@ void OnCommand(PrintDialog& s, int id, int code) {
       return;
     case IDC_LABEL_PREVIOUS:
     case IDC_LABEL_NEXT:
-      Step(s, id == IDC_LABEL_NEXT);
+      s.preview.Step(id == IDC_LABEL_NEXT);
+      TellPlace(s);
       return;
     case IDC_LABEL_ZOOM:
       Zoom(s, IsDlgButtonChecked(s.dialog, IDC_LABEL_ZOOM) == BST_CHECKED);
@@ -415,7 +380,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != IDC_LABEL_PREVIEW) return FALSE;
-      DrawPreview(item, s->stock, s->items, ZoomedPlace(*s), s->metrics);
+      DrawPreview(item, s->stock, s->preview.items(), s->preview.ZoomedPlace(), s->metrics);
       return TRUE;
     }
     case kPreviewClicked:
@@ -423,7 +388,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       return TRUE;
     case kPreviewEscape:
       // Esc on the page closes the dialog, as anywhere else in it.
-      if (s->zoomed) {
+      if (s->preview.zoomed()) {
         Zoom(*s, false);
       } else {
         OnCommand(*s, IDCANCEL, BN_CLICKED);

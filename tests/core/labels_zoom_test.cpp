@@ -1,6 +1,6 @@
-// The preview's zoom geometry: which label a click on the page hits (gaps,
-// margins and unused places hit none), the page a label is on, and a box
-// fitted into an area at its proportions.
+// The preview's zoom: which label a click on the page hits (gaps, margins
+// and unused places hit none), the page a label is on, a box fitted into an
+// area at its proportions, and the steps between pages and labels.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "labels/font_metrics.h"
 #include "labels/layout.h"
+#include "labels/preview_place.h"
 #include "labels/stock.h"
 #include "labels/zoom.h"
 
@@ -123,6 +124,51 @@ TEST(LabelsZoom, ABoxFitsTheAreaAtItsProportionsCentred) {
     EXPECT_NEAR(30 + c.height / 2, view.originY + (c.box.y + c.box.height / 2) * view.perMm, kEps);
     EXPECT_NEAR(c.box.x, view.MmX(view.originX + c.box.x * view.perMm), kEps);
     EXPECT_NEAR(c.box.Bottom(), view.MmY(view.originY + c.box.Bottom() * view.perMm), kEps);
+  }
+}
+
+// 40 labels on a4-12 from place 3: pages of 10, 12, 12 and 6 labels.
+TEST(LabelsZoom, StepsGoLabelByLabelZoomedAndPageByPageElse) {
+  labels::Stock stock;
+  ASSERT_TRUE(labels::FindStock("a4-12", stock));
+  labels::LayoutOptions options;
+  options.start = 3;
+  const labels::MonospaceMetrics metrics;
+  labels::Layout layout(stock, options, metrics);
+  layout.Fit(Labels(40));
+  labels::Layout shorter(stock, options, metrics);
+  shorter.Fit(Labels(5));
+  labels::PreviewPlace place;
+  // Each step, then what is shown: zoomed or not, the number told, of how
+  // many, and the page's first label.
+  const struct {
+    const char* step;
+    bool zoomed;
+    size_t number, count, first;
+  } steps[] = {
+      {"show", false, 1, 4, 0},   {"click 9", true, 10, 40, 0},  {"next", true, 11, 40, 10},
+      {"off", false, 2, 4, 10},   {"previous", false, 1, 4, 0},  {"on", true, 1, 40, 0},
+      {"previous", true, 1, 40, 0}, {"click 39", true, 40, 40, 34}, {"next", true, 40, 40, 34},
+      {"shorter", true, 5, 5, 0}, {"none", false, 0, 0, 0},      {"on", false, 0, 0, 0},
+  };
+  for (const auto& s : steps) {
+    const std::string step = s.step;
+    if (step == "show") place.Show(&layout);
+    if (step == "click 9") place.ZoomLabel(9);
+    if (step == "click 39") place.ZoomLabel(39);
+    if (step == "next" || step == "previous") place.Step(step == "next");
+    if (step == "on" || step == "off") place.Zoom(step == "on");
+    if (step == "shorter") place.Show(&shorter);
+    if (step == "none") place.Show(nullptr);
+    EXPECT_EQ(s.zoomed, place.zoomed()) << step;
+    EXPECT_EQ(s.number, place.Number()) << step;
+    EXPECT_EQ(s.count, place.Count()) << step;
+    if (place.items().labels.empty()) continue;
+    EXPECT_EQ(s.first, place.items().labels.front().label) << step;
+    if (s.zoomed) {
+      ASSERT_NE(nullptr, place.ZoomedPlace()) << step;
+      EXPECT_EQ(s.number - 1, place.ZoomedPlace()->label) << step;
+    }
   }
 }
 

@@ -76,8 +76,8 @@ expect "counts" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL
   "ラベル 30 枚、バーコードあり $with 枚、バーコードなし $((30 - with)) 枚（住所から番号が決まらない $((30 - with))）"
 expect "pages" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL_PAGE)" | tail -n 1)" "1 / 3 ページ"
 # A click on the preview zooms the label under it, ◀ ▶ then step label by
-# label across pages, another click shows the page of the label last seen;
-# 拡大 zooms the page's first label. at XMM YMM: the preview's pixel of that
+# label across pages, another click (or Esc) shows the page of the label
+# last seen; 拡大 zooms the page's first label. at XMM YMM: the preview's pixel of that
 # point of the A4 page, fitted as the preview fits it.
 read -r _ _ pw ph < <(drive box "宛名ラベルの印刷" box-control-rect "$(id IDC_LABEL_PREVIEW)" | tail -n 1)
 at() { awk -v w="$pw" -v h="$ph" -v x="$1" -v y="$2" 'BEGIN { s = (w - 6) / 210; if ((h - 6) / 297 < s) s = (h - 6) / 297
@@ -91,6 +91,10 @@ expect "label 13 clicked" "$(place box-click-at "$preview" $(at 150 250))" "2 / 
 expect "拡大 on page 2" "$(place box-click "$(id IDC_LABEL_ZOOM)")" "ラベル 13 / 30"
 expect "◀ zoomed" "$(place box-click "$(id IDC_LABEL_PREVIOUS)")" "ラベル 12 / 30"
 expect "拡大 off" "$(place box-click "$(id IDC_LABEL_ZOOM)")" "1 / 3 ページ"
+expect "label 12 clicked again" "$(place box-click-at "$preview" $(at 150 250))" "ラベル 12 / 30"
+drive box "宛名ラベルの印刷" box-key "$preview" 27 >/dev/null  # Esc, posted: read until handled
+for _ in $(seq 50); do [ "$(place)" = "1 / 3 ページ" ] && break; sleep 0.1; done
+expect "Esc zoomed" "$(place)" "1 / 3 ページ"
 print 1
 drive box "宛名ラベルの印刷" box-set "$(id IDC_LABEL_OFFSET_X)" 2 box-set "$(id IDC_LABEL_OFFSET_Y)" 3 >/dev/null
 print 1
