@@ -1,6 +1,7 @@
 #include "app/label_preview.h"
 
-#include <algorithm>
+#include <commctrl.h>
+
 #include <vector>
 
 #include "app/label_drawing.h"
@@ -12,7 +13,10 @@ namespace kuranto {
 
 namespace {
 
-constexpr int kShadow = 3;  // pixels of the page's shadow
+constexpr int kShadow = 3;      // pixels of the page's shadow
+constexpr int kZoomMargin = 8;  // pixels of desk around a label zoomed
+constexpr int kFocusFrame = 2;  // pixels of the frame of the preview with the focus
+constexpr UINT_PTR kSubclassId = 1;
 constexpr size_t kNamedLines = 5;
 constexpr COLORREF kDesk = RGB(128, 128, 128);
 constexpr COLORREF kShadowColor = RGB(64, 64, 64);
@@ -24,6 +28,38 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 }
 
 unsigned long Count(size_t n) { return static_cast<unsigned long>(n); }
+
+labels::View FitInto(const RECT& area, const labels::Rect& box, int margin) {
+  return labels::FitView(box, area.left, area.top, area.right - area.left, area.bottom - area.top, margin);
+}
+
+LRESULT CALLBACK PreviewProc(HWND preview, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      SetFocus(preview);
+      SendMessageA(GetParent(preview), kPreviewClicked, 0, lParam);
+      return 0;
+    case WM_GETDLGCODE: {
+      const MSG* typed = reinterpret_cast<const MSG*>(lParam);
+      const bool esc = typed != nullptr && typed->message == WM_KEYDOWN && typed->wParam == VK_ESCAPE;
+      return DefSubclassProc(preview, message, wParam, lParam) | (esc ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE) break;
+      SendMessageA(GetParent(preview), kPreviewEscape, 0, 0);
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(preview, nullptr, FALSE);  // the focus rectangle
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(preview, PreviewProc, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(preview, message, wParam, lParam);
+}
 
 // "3, 8, 12" for the first few lines, " ..." after them.
 std::string LinesText(const std::vector<long>& lines) {
@@ -38,27 +74,39 @@ std::string LinesText(const std::vector<long>& lines) {
 
 }  // namespace
 
+labels::View PageView(const RECT& area, const labels::Stock& stock) {
+  return FitInto(area, labels::Rect{0, 0, stock.paperWidth, stock.paperHeight}, kShadow);
+}
+
+void TakeClicksAndEsc(HWND preview) { SetWindowSubclass(preview, PreviewProc, kSubclassId, 0); }
+
 void DrawPreview(const DRAWITEMSTRUCT& item, const labels::Stock& stock, const labels::Page& page,
-                 const GdiFontMetrics& metrics) {
+                 const labels::LabelPlace* zoomed, const GdiFontMetrics& metrics) {
   HDC dc = item.hDC;
   const RECT& area = item.rcItem;
   Fill(dc, area, kDesk);
-  const int width = area.right - area.left - 2 * kShadow;
-  const int height = area.bottom - area.top - 2 * kShadow;
-  if (width <= 0 || height <= 0 || stock.paperWidth <= 0 || stock.paperHeight <= 0) return;
-  const double perMm = std::min(width / stock.paperWidth, height / stock.paperHeight);
-  PageMapping mapping;
-  mapping.perMmX = mapping.perMmY = perMm;
-  mapping.originX = area.left + (area.right - area.left - stock.paperWidth * perMm) / 2;
-  mapping.originY = area.top + (area.bottom - area.top - stock.paperHeight * perMm) / 2;
-  const RECT paper = {mapping.X(0), mapping.Y(0), mapping.X(stock.paperWidth), mapping.Y(stock.paperHeight)};
-  const RECT shadow = {paper.left + kShadow, paper.top + kShadow, paper.right + kShadow, paper.bottom + kShadow};
-  Fill(dc, shadow, kShadowColor);
-  Fill(dc, paper, kPaper);
-  const int saved = SaveDC(dc);
-  IntersectClipRect(dc, paper.left, paper.top, paper.right, paper.bottom);
-  DrawPage(dc, page, mapping, metrics, PageMarks::kPreview);
-  RestoreDC(dc, saved);
+  const labels::Rect shown = zoomed != nullptr ? zoomed->box : labels::Rect{0, 0, stock.paperWidth, stock.paperHeight};
+  const labels::View view = FitInto(area, shown, zoomed != nullptr ? kZoomMargin : kShadow);
+  if (view.perMm > 0) {
+    PageMapping mapping;
+    mapping.perMmX = mapping.perMmY = view.perMm;
+    mapping.originX = view.originX;
+    mapping.originY = view.originY;
+    const RECT paper = {mapping.X(shown.x), mapping.Y(shown.y), mapping.X(shown.Right()), mapping.Y(shown.Bottom())};
+    const RECT shadow = {paper.left + kShadow, paper.top + kShadow, paper.right + kShadow, paper.bottom + kShadow};
+    Fill(dc, shadow, kShadowColor);
+    Fill(dc, paper, kPaper);
+    // Zoomed, the page is drawn whole and cut to the label: its neighbours' items stay outside.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, paper.left, paper.top, paper.right, paper.bottom);
+    DrawPage(dc, page, mapping, metrics, PageMarks::kPreview);
+    RestoreDC(dc, saved);
+  }
+  // A dotted focus rectangle would vanish on the grey desk: a coloured frame shows where Esc goes.
+  if (GetFocus() == item.hwndItem) {
+    RECT focus = area;
+    for (int i = 0; i < kFocusFrame; ++i, InflateRect(&focus, -1, -1)) FrameRect(dc, &focus, GetSysColorBrush(COLOR_HIGHLIGHT));
+  }
 }
 
 std::string CountsText(const labels::Check& check) {

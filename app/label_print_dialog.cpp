@@ -1,6 +1,7 @@
 #include "app/label_print_dialog.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,7 +18,9 @@
 #include "app/settings_load.h"
 #include "app/texts.h"
 #include "labels/layout.h"
+#include "labels/preview_place.h"
 #include "labels/stock.h"
+#include "labels/zoom.h"
 #include "postal/text.h"
 #include "settings/label_settings.h"
 #include "win32/format_text.h"
@@ -46,8 +49,7 @@ struct PrintDialog {
   labels::LayoutOptions options;
   std::unique_ptr<labels::Layout> layout;
   labels::Check check;
-  size_t page = 0;
-  labels::Page items;  // the page the preview shows
+  labels::PreviewPlace preview;  // the page shown, or the label zoomed
   bool ready = false;  // the controls filled: their notices from then on are the user's
 };
 
@@ -144,17 +146,40 @@ void MakeRowsIntoLabels(PrintDialog& s) {
   }
 }
 
-void ShowPage(PrintDialog& s) {
-  const size_t pages = s.layout == nullptr ? 0 : s.layout->PageCount();
-  if (s.page >= pages) s.page = pages == 0 ? 0 : pages - 1;
-  s.items.Clear();
-  if (pages > 0) s.layout->MakePage(s.page, s.items);
-  const std::string text = FormatText(label_texts::kPageFormat, static_cast<unsigned long>(pages == 0 ? 0 : s.page + 1),
-                                      static_cast<unsigned long>(pages));
+// The place shown told as "1 / 4 ページ" or "ラベル 5 / 40", the arrows
+// and 拡大 enabled for it, the preview drawn again.
+void TellPlace(PrintDialog& s) {
+  const labels::PreviewPlace& place = s.preview;
+  const std::string text = FormatText(place.zoomed() ? label_texts::kLabelFormat : label_texts::kPageFormat,
+                                      static_cast<unsigned long>(place.Number()), static_cast<unsigned long>(place.Count()));
   SetDlgItemTextA(s.dialog, IDC_LABEL_PAGE, text.c_str());
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), s.page > 0);
-  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), s.page + 1 < pages);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), place.Number() > 1);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_NEXT), place.Number() < place.Count());
+  CheckDlgButton(s.dialog, IDC_LABEL_ZOOM, place.zoomed() ? BST_CHECKED : BST_UNCHECKED);
+  EnableWindow(GetDlgItem(s.dialog, IDC_LABEL_ZOOM), !place.items().labels.empty());
   InvalidateRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), nullptr, FALSE);
+}
+
+void Zoom(PrintDialog& s, bool on) {
+  s.preview.Zoom(on);
+  TellPlace(s);
+}
+
+// A click on the page zooms the label under it (none on a gap or a margin);
+// a click on the label zoomed goes back to its page.
+void OnPreviewClick(PrintDialog& s, POINT at) {
+  if (s.preview.zoomed()) {
+    Zoom(s, false);
+    return;
+  }
+  RECT area = {};
+  GetClientRect(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW), &area);
+  const labels::View view = PageView(area, s.stock);
+  if (view.perMm <= 0) return;
+  const labels::LabelPlace* hit = labels::LabelAt(s.preview.items(), view.MmX(at.x), view.MmY(at.y));
+  if (hit == nullptr) return;
+  s.preview.ZoomLabel(hit->label);
+  TellPlace(s);
 }
 
 // The stock and options as the controls have them, the labels laid out again.
@@ -173,7 +198,8 @@ void Relayout(PrintDialog& s) {
   }
   SetDlgItemTextA(s.dialog, IDC_LABEL_COUNTS, s.layout ? CountsText(s.check).c_str() : "");
   SetDlgItemTextA(s.dialog, IDC_LABEL_STATUS, status.c_str());
-  ShowPage(s);
+  s.preview.Show(s.layout.get());
+  TellPlace(s);
 }
 
 void FillColumnLists(PrintDialog& s) {
@@ -202,6 +228,7 @@ void OnInit(PrintDialog& s) {
   // The arrows are not in cp932.
   SetWindowTextW(GetDlgItem(s.dialog, IDC_LABEL_PREVIOUS), L"\u25C0");
   SetWindowTextW(GetDlgItem(s.dialog, IDC_LABEL_NEXT), L"\u25B6");
+  TakeClicksAndEsc(GetDlgItem(s.dialog, IDC_LABEL_PREVIEW));
   for (const char* text : label_texts::kHonorifics) AddItem(s.dialog, IDC_LABEL_HONORIFIC, text);
   for (const char* text : label_texts::kOrders) AddItem(s.dialog, IDC_LABEL_ORDER, text);
   const bool valid = s.saved.honorific >= 0 && s.saved.honorific < 4;
@@ -307,12 +334,12 @@ void OnCommand(PrintDialog& s, int id, int code) {
       Relayout(s);
       return;
     case IDC_LABEL_PREVIOUS:
-      if (s.page > 0) --s.page;
-      ShowPage(s);
-      return;
     case IDC_LABEL_NEXT:
-      ++s.page;
-      ShowPage(s);
+      s.preview.Step(id == IDC_LABEL_NEXT);
+      TellPlace(s);
+      return;
+    case IDC_LABEL_ZOOM:
+      Zoom(s, IsDlgButtonChecked(s.dialog, IDC_LABEL_ZOOM) == BST_CHECKED);
       return;
     case IDC_LABEL_CUSTOM_SAVE:
       SaveCustomStock(s);
@@ -353,9 +380,20 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.CtlID != IDC_LABEL_PREVIEW) return FALSE;
-      DrawPreview(item, s->stock, s->items, s->metrics);
+      DrawPreview(item, s->stock, s->preview.items(), s->preview.ZoomedPlace(), s->metrics);
       return TRUE;
     }
+    case kPreviewClicked:
+      OnPreviewClick(*s, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return TRUE;
+    case kPreviewEscape:
+      // Esc on the page closes the dialog, as anywhere else in it.
+      if (s->preview.zoomed()) {
+        Zoom(*s, false);
+      } else {
+        OnCommand(*s, IDCANCEL, BN_CLICKED);
+      }
+      return TRUE;
     default:
       return FALSE;
   }

@@ -39,6 +39,7 @@ inline constexpr const char* kOrders[] = {"一覧の順", "郵便番号の順（
 inline constexpr char kNoneColumn[] = "（なし）";
 inline constexpr char kAddressListSource[] = "住所の一覧から: %lu 行";
 inline constexpr char kPageFormat[] = "%lu / %lu ページ";
+inline constexpr char kLabelFormat[] = "ラベル %lu / %lu";  // the label zoomed, of all
 inline constexpr char kCountsFormat[] = "ラベル %lu 枚、バーコードあり %lu 枚";
 inline constexpr char kWithoutFormat[] = "バーコードなし %lu 枚（%s）";
 inline constexpr char kNotExactCause[] = "住所から番号が決まらない %lu";

@@ -105,6 +105,7 @@ class Layout {
   void MakeAlignmentPage(Page& page) const;
 
   const Stock& stock() const { return stock_; }
+  const LayoutOptions& options() const { return options_; }  // start back to 1 where it was out of range
   const std::vector<Label>& labels() const { return labels_; }  // in printing order
 
  private:

@@ -141,6 +141,7 @@
 #define IDC_LABEL_COUNTS           1122
 #define IDC_LABEL_STATUS           1123
 #define IDC_LABEL_TEST_PRINT       1124
+#define IDC_LABEL_ZOOM             1128
 #define IDC_LABEL_PRINTING_TEXT    1125
 #define IDC_CSV_PRINT_LABELS       1126
 #define IDC_LIST_PRINT_LABELS      1127

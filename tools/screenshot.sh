@@ -19,7 +19,8 @@
 # and the 住所の一覧から郵便番号 dialog with a few hundred results:
 # resolve-list.png, and with a pasted column of codes: resolve-list-codes.png;
 # and 宛名ラベルの印刷 with its preview, opened from the columns dialog of a
-# CSV of names, companies and addresses: labels.png.
+# CSV of names, companies and addresses: labels.png, and its third label
+# clicked, zoomed: labels-zoom.png.
 # The program starts without saved settings.
 set -euo pipefail
 
@@ -179,6 +180,13 @@ export KURANTO_IDS=$root/resources/resource_ids.h
   read -r x y w h < <(drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_COLUMN)" "1: 名前" \
     box-select-text "$(id IDC_LABEL_COMPANY_COLUMN)" "2: 会社" sleep 500 box-rect | tail -n 1 | tr -d "\r")
   crop "labels" "$x" "$y" "$w" "$h"
+  # Its third label (a person, a building, a barcode) clicked: that label
+  # zoomed to be read. The click lands where the preview fits the A4 page.
+  read -r _ _ pw ph < <(drive box "宛名ラベルの印刷" box-control-rect "$(id IDC_LABEL_PREVIEW)" | tail -n 1 | tr -d "\r")
+  read -r cx cy < <(awk -v w="$pw" -v h="$ph" "BEGIN { s = (w - 6) / 210; if ((h - 6) / 297 < s) s = (h - 6) / 297
+    printf \"%d %d\\n\", (w - 210 * s) / 2 + 60 * s, (h - 297 * s) / 2 + 85 * s }")
+  drive box "宛名ラベルの印刷" box-click-at "$(id IDC_LABEL_PREVIEW)" "$cx" "$cy" sleep 500 >/dev/null
+  crop "labels-zoom" "$x" "$y" "$w" "$h"
   drive box "宛名ラベルの印刷" box-press 2 >/dev/null
   drive close 20000 >/dev/null
 '

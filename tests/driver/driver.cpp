@@ -240,6 +240,12 @@ bool ClickButton(HWND main, int id, DWORD timeout_ms) {
   return button && Send(button, BM_CLICK, 0, 0, timeout_ms, nullptr);
 }
 
+bool ClickAt(HWND main, int id, int x, int y, DWORD timeout_ms) {
+  HWND control = Control(main, id);
+  return control && Send(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y), timeout_ms, nullptr) &&
+         Send(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y), timeout_ms, nullptr);
+}
+
 bool IsChecked(HWND main, int id) {
   HWND button = Control(main, id);
   return button && SendOrZero(button, BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -68,6 +68,9 @@ bool SelectComboText(HWND main, int id, const std::string& text);
 // runs synchronously inside it); false on timeout, e.g. when the click opened
 // a message box.
 bool ClickButton(HWND main, int id, DWORD timeout_ms);
+// A left click on control id at x, y of its client area, as the mouse gives
+// it; waits for its handling.
+bool ClickAt(HWND main, int id, int x, int y, DWORD timeout_ms);
 bool IsChecked(HWND main, int id);
 bool IsEnabled(HWND main, int id);
 bool IsVisible(HWND main, int id);

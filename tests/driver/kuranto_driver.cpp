@@ -20,6 +20,11 @@
 //   box-status ID        print the text of the last box's status bar ID
 //   box-size W H         resize the last box (a resizable dialog) and wait for its layout
 //   box-double-click ID ROW  double-click row ROW of list view ID in the last box
+//   box-control-rect ID  print control ID's screen rectangle: X Y WIDTH HEIGHT
+//   box-click-at ID X Y  click control ID of the last box at X, Y of its client
+//                        area and wait for its handling
+//   box-key ID VK        post key VK (a number: 27 Esc) to control ID of the last
+//                        box, as typed with the focus there; not waited for
 //   command ID           send menu command ID to the main window (posted, as a menu does)
 //   click ID [MS]        click a button (radio or push) and wait for its handling
 //   select ID INDEX      choose entry INDEX of a drop-down list
@@ -197,6 +202,28 @@ bool BoxDoubleClick(Session& s, Args& a) {
          Fail(a.command, "no row " + std::to_string(row) + " in " + std::to_string(id));
 }
 
+bool BoxControlRect(Session& s, Args& a) {
+  const int id = a.Number();
+  HWND control = s.box ? driver::Control(s.box, id) : nullptr;
+  if (!control) return Fail(a.command, "no control " + std::to_string(id));
+  PrintRect(control);
+  return true;
+}
+
+bool BoxClickAt(Session& s, Args& a) {
+  const int id = a.Number(), x = a.Number(), y = a.Number();
+  return (s.box && driver::ClickAt(s.box, id, x, y, kDefaultWaitMs)) ||
+         Fail(a.command, "no answer from control " + std::to_string(id));
+}
+
+bool BoxKey(Session& s, Args& a) {
+  const int id = a.Number(), key = a.Number();
+  HWND control = s.box ? driver::Control(s.box, id) : nullptr;
+  return (control && PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(key), 1) &&
+          PostMessageA(control, WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001)) ||
+         Fail(a.command, "no control " + std::to_string(id));
+}
+
 bool BoxRect(Session& s, Args& a) {
   if (!s.box) return Fail(a.command, "no message box");
   PrintRect(s.box);
@@ -325,6 +352,9 @@ const Verb kVerbs[] = {
     {"box-status", 1, "ID", false, BoxStatus},
     {"box-size", 2, "WIDTH HEIGHT", false, BoxSize},
     {"box-double-click", 2, "ID ROW", false, BoxDoubleClick},
+    {"box-control-rect", 1, "ID", false, BoxControlRect},
+    {"box-click-at", 3, "ID X Y", false, BoxClickAt},
+    {"box-key", 2, "ID VK", false, BoxKey},
     {"command", 1, "ID", true, Command},
     {"click", 1, "ID", true, Click},
     {"select", 2, "ID and a value", true, Select},

@@ -27,7 +27,7 @@ const std::map<std::string, Expected> kDialogs = {
     {"IDD_CSV_COLUMNS", {"JCNHBSDL", true}},
     {"IDD_CSV_PROGRESS", {"", true}},
     {"IDD_ADDRESS_LIST_TO_CODES", {"JRCBPDL", true}},
-    {"IDD_LABEL_PRINT", {"SMDKHOPXYNACBTR", true}},
+    {"IDD_LABEL_PRINT", {"SMDKHOPXYNACBZTR", true}},
     {"IDD_LABEL_PRINTING", {"", true}},
     {"IDD_DIALOG1", {"", true}},
     {"IDD_DIALOG5", {"", true}},

@@ -9,7 +9,8 @@
 # every barcode by that; a printer with unprintable margins (a physical
 # offset) prints everything where the borderless one does; テスト印刷 prints
 # the frames alone; 24-label sheets print only without barcodes; postcards
-# come out on their own paper. Runs inside tools/with-wine.sh.
+# come out on their own paper. Before, the preview zooms a label clicked and
+# steps label by label. Runs inside tools/with-wine.sh.
 #
 #   program_labels_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -74,6 +75,26 @@ drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_NAME_
 expect "counts" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL_COUNTS)" | tail -n 1)" \
   "ラベル 30 枚、バーコードあり $with 枚、バーコードなし $((30 - with)) 枚（住所から番号が決まらない $((30 - with))）"
 expect "pages" "$(drive box "宛名ラベルの印刷" box-text "$(id IDC_LABEL_PAGE)" | tail -n 1)" "1 / 3 ページ"
+# A click on the preview zooms the label under it, ◀ ▶ then step label by
+# label across pages, another click (or Esc) shows the page of the label
+# last seen; 拡大 zooms the page's first label. at XMM YMM: the preview's pixel of that
+# point of the A4 page, fitted as the preview fits it.
+read -r _ _ pw ph < <(drive box "宛名ラベルの印刷" box-control-rect "$(id IDC_LABEL_PREVIEW)" | tail -n 1)
+at() { awk -v w="$pw" -v h="$ph" -v x="$1" -v y="$2" 'BEGIN { s = (w - 6) / 210; if ((h - 6) / 297 < s) s = (h - 6) / 297
+  printf "%d %d\n", (w - 210 * s) / 2 + x * s, (h - 297 * s) / 2 + y * s }'; }
+place() { drive box "宛名ラベルの印刷" "$@" box-text "$(id IDC_LABEL_PAGE)" | tail -n 1; }
+preview=$(id IDC_LABEL_PREVIEW)
+expect "the margin clicked" "$(place box-click-at "$preview" $(at 10 10))" "1 / 3 ページ"
+expect "label 12 clicked" "$(place box-click-at "$preview" $(at 150 250))" "ラベル 12 / 30"
+expect "▶ zoomed" "$(place box-click "$(id IDC_LABEL_NEXT)")" "ラベル 13 / 30"
+expect "label 13 clicked" "$(place box-click-at "$preview" $(at 150 250))" "2 / 3 ページ"
+expect "拡大 on page 2" "$(place box-click "$(id IDC_LABEL_ZOOM)")" "ラベル 13 / 30"
+expect "◀ zoomed" "$(place box-click "$(id IDC_LABEL_PREVIOUS)")" "ラベル 12 / 30"
+expect "拡大 off" "$(place box-click "$(id IDC_LABEL_ZOOM)")" "1 / 3 ページ"
+expect "label 12 clicked again" "$(place box-click-at "$preview" $(at 150 250))" "ラベル 12 / 30"
+drive box "宛名ラベルの印刷" box-key "$preview" 27 >/dev/null  # Esc, posted: read until handled
+for _ in $(seq 50); do [ "$(place)" = "1 / 3 ページ" ] && break; sleep 0.1; done
+expect "Esc zoomed" "$(place)" "1 / 3 ページ"
 print 1
 drive box "宛名ラベルの印刷" box-set "$(id IDC_LABEL_OFFSET_X)" 2 box-set "$(id IDC_LABEL_OFFSET_Y)" 3 >/dev/null
 print 1
