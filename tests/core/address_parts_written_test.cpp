@@ -150,7 +150,9 @@ TEST(AddressPartsWritten, PartsInTheirPlace) {
       EXPECT_EQ(Utf8(c.parts), a.Parts()) << Utf8(c.address) << (utf8 ? " (UTF-8)" : " (cp932)");
       std::string normalized;
       resolver::AppendPart(a.parts, resolver::kNormalizedPart, true, normalized);
-      if (c.normalized != nullptr) EXPECT_EQ(Utf8(c.normalized), normalized) << Utf8(c.address);
+      if (c.normalized != nullptr) {
+        EXPECT_EQ(Utf8(c.normalized), normalized) << Utf8(c.address);
+      }
     }
   }
 }

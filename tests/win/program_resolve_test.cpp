@@ -593,9 +593,9 @@ TEST_F(ProgramResolveTest, CsvFileGetsTheQueryToolsBytes) {
     Encoding encoding;
     bool header;
     const char* apart;  // the report's line for rows set apart
-    bool split;         // 住所を分けた列も付ける checked
-    bool barcode;       // カスタマバーコードを付ける checked
-    bool duplicates;    // 重複を調べる checked
+    bool split = false;       // 住所を分けた列も付ける checked
+    bool barcode = false;     // カスタマバーコードを付ける checked
+    bool duplicates = false;  // 重複を調べる checked
   };
   const Case cases[] = {
       {"sjis_header.csv", kShiftJis, true, nullptr},
