@@ -9,7 +9,8 @@
 # every barcode by that; a printer with unprintable margins (a physical
 # offset) prints everything where the borderless one does; テスト印刷 prints
 # the frames alone; 24-label sheets print only without barcodes; postcards
-# come out on their own paper. Before, the preview zooms a label clicked and
+# come out on their own paper; rows pasted into 住所の一覧から郵便番号 print
+# the CSV's bars. Before, the preview zooms a label clicked and
 # steps label by label. Runs inside tools/with-wine.sh.
 #
 #   program_labels_test.sh BUILD_DIR SOURCE_DIR
@@ -133,6 +134,16 @@ drive box "宛名ラベルの印刷" box-click "$(id IDC_LABEL_NO_BARCODE)" \
   box-select-text "$(id IDC_LABEL_STOCK)" "はがき（100×148 mm）" >/dev/null
 print 1
 drive box "宛名ラベルの印刷" box-press 2 >/dev/null
+# (the settings as the postcards left them, read for 6. below)
+settings=$(wine reg query 'HKCU\Software\Ostrel\Kuranto\Labels' 2>/dev/null | tr -d '\r')
+# 10. The same rows pasted into 住所の一覧から郵便番号 (address, name,
+# company, tab-separated, no header) print as the CSV's did.
+tail -n +2 "$work/program/list.csv" | tr -d '\r' | awk -F, -v OFS='\t' '{ print $3, $1, $2 }' >"$work/program/pasted.txt"
+drive command "$(id IDM_ADDRESS_LIST_TO_CODES)" box "住所の一覧から郵便番号" \
+  box-paste "$(id IDC_LIST_ADDRESSES)" "$program\\pasted.txt" box-press "$(id IDC_LIST_PRINT_LABELS)" >/dev/null
+drive box "宛名ラベルの印刷" 60000 box-select-text "$(id IDC_LABEL_STOCK)" "A4 12面（86.4×42.3 mm）" >/dev/null
+print 1
+drive box "宛名ラベルの印刷" box-press 2 box "住所の一覧から郵便番号" box-press 2 >/dev/null
 drive close >/dev/null
 
 # 1. The bars read from the pixels are the query tool's, label for label.
@@ -176,7 +187,6 @@ read -r page outside inside < <(python3 "$reader" ink "$work/print4.pdf" $sheet 
 expect "alignment page's ink inside the frames" "$inside" "0"
 [ "$outside" -gt 0 ] || { echo "the alignment page is blank"; fail=1; }
 # 6. The settings kept: the stock last used.
-settings=$(wine reg query 'HKCU\Software\Ostrel\Kuranto\Labels' 2>/dev/null | tr -d '\r')
 grep -q 'Stock.*postcard' <<<"$settings" || { echo "no stock kept: $settings"; fail=1; }
 # 8. The 24-label sheets: A4, no bars, every dark pixel inside a label.
 expect "24-label sheets' barcodes" "$(python3 "$reader" bars "$work/print5.pdf" | wc -l)" "0"
@@ -198,6 +208,11 @@ lit=$(awk '{ n = 0; for (i = 3; i <= NF; i++) if ($i > 0) n++; if ($2 > 0) print
 # A row found to its city alone has the city's code in the boxes, though no barcode.
 [ "$(head -n -1 <<<"$lit")" = "" ] || { head -n -1 <<<"$lit"; fail=1; }
 expect "postcards with seven digits in their boxes" "$(tail -n 1 <<<"$lit")" "30"
+
+# 10. The pasted rows: the CSV's bars, in its order, on its three pages.
+python3 "$reader" bars "$work/print7.pdf" | cut -d' ' -f5 >"$work/pasted-bars"
+cmp -s "$work/pasted-bars" "$work/expected-bars" || { echo "pasted rows' bars differ:"; diff "$work/pasted-bars" "$work/expected-bars" | head; fail=1; }
+expect "pasted rows' pages" "$(pdfinfo "$work/print7.pdf" | awk '/^Pages:/ { print $2 }')" "3"
 
 [ $fail -eq 0 ] && echo "program_labels_test: labels printed through CUPS read back as the query tool's barcodes"
 exit $fail
