@@ -19,7 +19,6 @@ using resolver::IsLatinCapital;
 
 // Enough for any address's numbers; a longer text is read this far.
 constexpr size_t kWorkSize = 256;
-constexpr size_t kMaxNumeralRun = 8;
 constexpr char kOther = '-';
 constexpr char kRunHyphen = '=';  // a letter run's "-", kept beside a letter
 
@@ -143,18 +142,14 @@ class Work {
   size_t size_ = 0;
 };
 
-// A kanji numeral run at `at` read as its number when a unit follows it:
-// the bytes it takes, 0 when it stays a word.
-size_t ReadNumeralRun(std::string_view text, size_t at, Work& work) {
-  int values[kMaxNumeralRun];
-  size_t count = 0;
-  resolver::Cp932Cursor c{text, at};
-  for (; count < kMaxNumeralRun && resolver::KanjiNumeralValue(c.Peek()) >= 0; c.Next()) {
-    values[count++] = resolver::KanjiNumeralValue(c.Peek());
-  }
-  if (count == 0 || !StartsWithUnit(text, c.pos)) return 0;
-  work.PushNumber(static_cast<unsigned long>(resolver::NumeralRunValue(values, count)));
-  return c.pos - at;
+// A kanji numeral run at `at` (or the katakana typed for one, "ニ丁目")
+// read as its number when a unit follows it: the bytes it takes, 0 when it
+// stays a word.
+size_t ReadNumeral(std::string_view text, size_t at, Work& work) {
+  const resolver::NumeralRun run = resolver::ReadNumeralRun(text, at);
+  if (run.bytes == 0 || !StartsWithUnit(text, at + run.bytes)) return 0;
+  work.PushNumber(static_cast<unsigned long>(run.value));
+  return run.bytes;
 }
 
 }  // namespace
@@ -172,7 +167,7 @@ size_t AppendAddressNumbers(std::string_view text, char* out, size_t written) {
       c.Next();
       continue;
     }
-    const size_t numeral = ReadNumeralRun(text, c.pos, work);
+    const size_t numeral = ReadNumeral(text, c.pos, work);
     if (numeral > 0) {
       c.pos += numeral;
       continue;

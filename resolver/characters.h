@@ -36,6 +36,10 @@ constexpr uint16_t kNo = 0x82CC;  // "の"
 constexpr uint16_t kMiKana = 0x837E;  // "ミ"
 constexpr uint16_t kMuKana = 0x8380;  // "ム"
 constexpr uint16_t kKa = 0x834A;  // "カ"
+// katakana that look like the numerals 二 and 八, typed for them before a
+// unit ("尾倉ニ丁目")
+constexpr uint16_t kNiKana = 0x836A;  // "ニ"
+constexpr uint16_t kHaKana = 0x836E;  // "ハ"
 constexpr uint16_t kNoKana = 0x836D;  // "ノ"
 // read as ケ between kanji, as ヵ and カ are
 constexpr uint16_t kGa = 0x82AA;  // "が"
@@ -111,6 +115,8 @@ inline constexpr postal::Cp932Word kCharactersTable[] = {
     {"kMiKana", "\x83\x7E", -1},
     {"kMuKana", "\x83\x80", -1},
     {"kKa", "\x83\x4A", -1},
+    {"kNiKana", "\x83\x6A", -1},
+    {"kHaKana", "\x83\x6E", -1},
     {"kNoKana", "\x83\x6D", -1},
     {"kGa", "\x82\xAA", -1},
     {"kGaKana", "\x83\x4B", -1},

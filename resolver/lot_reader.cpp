@@ -101,7 +101,8 @@ Unit LotReader::UnitAt(size_t end, int count, size_t& length) const {
 
 bool LotReader::FromKanji(size_t pos) const {
   const size_t at = origins_[pos];
-  return KanjiNumeralValue(CharCode(address_.data() + at, address_.size() - at)) >= 0;
+  const uint16_t code = CharCode(address_.data() + at, address_.size() - at);
+  return KanjiNumeralValue(code) >= 0 || LookalikeNumeralValue(code) >= 0;
 }
 
 // 12階, 12F; not 1FKビル.

@@ -54,18 +54,14 @@ bool EndsLot(std::string_view text, size_t end, const std::string& out) {
 }
 
 // Converts the numeral run at `at` when a unit follows it, or when it ends
-// a lot; returns the bytes consumed, 0 when the run stays as written.
+// a lot; returns the bytes consumed, 0 when the run stays as written. A run
+// with a look-alike katakana ("尾倉ニ丁目") is a number only before a unit.
 size_t ConvertNumeralRun(std::string_view text, size_t at, std::string& out) {
-  int values[kMaxNumeralRun];
-  size_t count = 0;
-  Cp932Cursor c{text, at};
-  for (; KanjiNumeralValue(c.Peek()) >= 0; c.Next()) {
-    if (count == kMaxNumeralRun) return 0;
-    values[count++] = KanjiNumeralValue(c.Peek());
-  }
-  if (count == 0 || !(StartsWithUnit(text, c.pos) || EndsLot(text, c.pos, out))) return 0;
-  out += std::to_string(NumeralRunValue(values, count));
-  return c.pos - at;
+  const NumeralRun run = ReadNumeralRun(text, at);
+  const size_t end = at + run.bytes;
+  if (run.bytes == 0 || !(StartsWithUnit(text, end) || (!run.lookalike && EndsLot(text, end, out)))) return 0;
+  out += std::to_string(run.value);
+  return run.bytes;
 }
 
 bool DigitAt(std::string_view text, size_t at) { return IsDigitCode(Cp932Cursor{text, at}.Peek()); }
@@ -166,6 +162,38 @@ int KanjiNumeralValue(unsigned code) {
   return -1;
 }
 
+int LookalikeNumeralValue(unsigned code) {
+  if (code == ch::kNiKana) return 2;
+  if (code == ch::kHaKana) return 8;
+  return -1;
+}
+
+NumeralRun ReadNumeralRun(std::string_view text, size_t at) {
+  NumeralRun run;
+  int values[kMaxNumeralRun];
+  size_t count = 0, lookalikes = 0;
+  Cp932Cursor c{text, at};
+  for (;; c.Next()) {
+    int value = KanjiNumeralValue(c.Peek());
+    if (value < 0 && (value = LookalikeNumeralValue(c.Peek())) >= 0) ++lookalikes;
+    if (value < 0) break;
+    if (count == kMaxNumeralRun) return run;
+    values[count++] = value;
+  }
+  if (count == 0) return run;
+  if (lookalikes > 0) {
+    // ニセコ, ハイツ, ニハ: a katakana word's
+    const size_t before = at > 0 ? LastCharAt(text.substr(0, at)) : at;
+    const bool afterLookalike =
+        before < at && LookalikeNumeralValue(CharCode(text.data() + before, at - before)) >= 0;
+    if (afterLookalike || IsKatakana(c.Peek()) || (lookalikes == count && count > 1)) return run;
+  }
+  run.value = NumeralRunValue(values, count);
+  run.bytes = c.pos - at;
+  run.lookalike = lookalikes > 0;
+  return run;
+}
+
 namespace {
 
 // Spells the character (or numeral run) at `i`, appending to `out`; returns
@@ -193,7 +221,7 @@ size_t NormalizeAt(std::string_view text, size_t i, std::string& out) {
     AppendChar(ch::kNo, out);  // 4ノ6ノ16 is 4の6の16
   } else if (code == ch::kSmallKe || code == ch::kSmallKa) {
     AppendChar(code == ch::kSmallKe ? ch::kKe : ch::kKa, out);
-  } else if (KanjiNumeralValue(code) >= 0) {
+  } else if (KanjiNumeralValue(code) >= 0 || LookalikeNumeralValue(code) >= 0) {
     const size_t used = ConvertNumeralRun(text, i, out);
     if (used > 0) return used;
     out.append(text, i, width);

@@ -51,9 +51,22 @@ uint16_t FoldVariantKanji(uint16_t code);
 
 // The kanji numeral's value 0-9, 10, 100 or 1000; -1 for any other code.
 int KanjiNumeralValue(unsigned code);
+// The katakana typed for a numeral (ニ for 二, ハ for 八): its value, else -1.
+int LookalikeNumeralValue(unsigned code);
 
 // A run of kanji numerals' values read as one number: positional when
 // 十百千 appear (二十三 is 23, 百二 is 102), digit by digit otherwise (一〇 is 10).
 long NumeralRunValue(const int* values, size_t count);
+
+// The numeral run that begins at `at` of `text`: kanji numerals, and the
+// katakana typed for them (ニ for 二, ハ for 八) where they begin no katakana
+// word (none follows; not a run of them alone, nor its end). `bytes` 0: none there.
+// A run longer than any number written before a unit is none either.
+struct NumeralRun {
+  long value = 0;
+  size_t bytes = 0;
+  bool lookalike = false;  // a katakana read as a numeral: a number only before a unit
+};
+NumeralRun ReadNumeralRun(std::string_view text, size_t at);
 
 }  // namespace resolver

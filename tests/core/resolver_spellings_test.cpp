@@ -412,6 +412,7 @@ TEST_F(ResolverSpellings, AddressesFromRealLists) {
       {"北海道タ張市本町1-1", Status::kExact, "0680403"},
       {"静岡県牧の原市相良100", Status::kExact, "4210522"},
       {"北九州市ハ幡東区祇園1-1", Status::kExact, "8050067"},
+      {"福岡県北九州市八幡東区尾倉ニ丁目６番２号", Status::kExact, "8050059"},  // not 尾倉（大字）
       // numbered towns written as their lot
       {"三重県名張市桔梗が丘６－３－９２", Status::kExact, "5180626"},
       {"名張市桔梗が丘１－４－７０", Status::kExact, "5180621"},

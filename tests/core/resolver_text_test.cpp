@@ -33,6 +33,9 @@ TEST(ResolverNormalize, WritesEachSpellingOneWay) {
       {"北一条西", "北1条西"}, {"二十三丁目", "23丁目"}, {"十丁目", "10丁目"},
       {"百二番地", "102番地"}, {"一〇号", "10号"}, {"第三地割", "第3地割"}, {"一町目", "1町目"},
       {"三線", "3線"}, {"二十階", "20階"}, {"五十嵐", "五十嵐"}, {"九十九里", "九十九里"},  // no unit after them
+      // ニ and ハ typed for 二 and 八: numbers before a unit only, never beginning a katakana word
+      {"尾倉ニ丁目6", "尾倉2丁目6"}, {"十ニ条", "12条"}, {"ハ番地", "8番地"}, {"旭市ニ1923", "旭市ニ1923"},
+      {"ニハ丁目", "ニハ丁目"}, {"ニセコ町", "ニセコ町"}, {"ハイツ1", "ハイツ1"}, {"12番地ハ", "12番地ハ"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, Normal(c.text)) << c.text;
 }
