@@ -304,7 +304,7 @@ class IndexBuilder {
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
     impl_.longestMunicipalityName = std::max(impl_.longestMunicipalityName, name.size());
     if (!HasLooseSpelling(name)) return;
-    LooseSpelling(name, key_, nullptr);
+    LooseSpelling(name, key_, nullptr, LeftOutNo::kNotRead);
     impl_.looseMunicipalities.Add(kMunicipalityNameOwner, key_, id);
     impl_.longestLooseMunicipalityName = std::max(impl_.longestLooseMunicipalityName, key_.size());
   }

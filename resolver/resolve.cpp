@@ -94,7 +94,7 @@ void FindMunicipalities(const AddressBook::Impl& book, const std::string& text, 
 void FindLooseMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
                              ResolveScratch& s, std::vector<MunicipalityHit>& hits) {
   hits.clear();
-  LooseSpelling(std::string_view(text).substr(pos), s.looseText, &s.looseOrigins);
+  LooseSpelling(std::string_view(text).substr(pos), s.looseText, &s.looseOrigins, LeftOutNo::kNotRead);
   PrefixBounds(s.looseText, book.longestLooseMunicipalityName, kMunicipalityNameOwner, s.towns);
   const std::vector<size_t>& bounds = s.towns.bounds;
   for (size_t b = bounds.size(); b-- > 0;) {
@@ -125,15 +125,18 @@ bool OnlyCitiesWithoutWard(const AddressBook::Impl& book, const std::vector<Muni
 }
 
 // Where no municipality's name as written begins the text at `pos` (or only
-// a city's without its ward), those whose loosely spelled name reads further.
-void ReadLooseMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
+// a city's without its ward), those whose loosely spelled name reads further:
+// true when s.hits are those.
+bool ReadLooseMunicipalities(const AddressBook::Impl& book, const std::string& text, size_t pos, int prefecture,
                              ResolveScratch& s) {
-  if (!s.hits.empty() && !OnlyCitiesWithoutWard(book, s.hits)) return;
+  if (!s.hits.empty() && !OnlyCitiesWithoutWard(book, s.hits)) return false;
   FindLooseMunicipalities(book, text, pos, prefecture, s, s.loose);
   size_t strict = 0, loose = 0;
   for (const MunicipalityHit& hit : s.hits) strict = std::max(strict, hit.nameLength);
   for (const MunicipalityHit& hit : s.loose) loose = std::max(loose, hit.nameLength);
-  if (loose > strict) s.hits.swap(s.loose);
+  if (loose <= strict) return false;
+  s.hits.swap(s.loose);
+  return true;
 }
 
 void KeepLongest(std::vector<MunicipalityHit>& hits) {
@@ -425,7 +428,7 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
     FindMunicipalities(impl, text, prefecture.end, prefecture.index, s, s.hits);
   }
   const size_t pos = prefecture.end;
-  ReadLooseMunicipalities(impl, text, pos, prefecture.index, s);
+  const bool looseName = ReadLooseMunicipalities(impl, text, pos, prefecture.index, s);
   if (s.hits.empty()) return;
   std::vector<uint32_t>& found = s.towns.found;
   found.clear();
@@ -475,6 +478,9 @@ void Resolver::Resolve(const std::string& address, Resolution& out) {
     Finish(impl, found, out);
     return;
   }
+  // "日之出町" alone may be a town of that name anywhere: a loosely spelled
+  // name is the municipality's only with its prefecture or one of its towns
+  if (looseName && prefecture.index < 0) return;
   FinishCity(impl, s.hits, length, found, out);
 }
 

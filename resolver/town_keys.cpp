@@ -133,12 +133,12 @@ bool HasLooseSpelling(std::string_view name) {
   return false;
 }
 
-void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins) {
+void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins, LeftOutNo leftOut) {
   key.clear();
   if (origins != nullptr) origins->clear();
   for (Cp932Cursor at{text}; !at.AtEnd(); at.Next()) {
     const uint16_t code = Loose(at.Peek());
-    if (code == ch::kNoKana) continue;
+    if (code == ch::kNoKana && leftOut == LeftOutNo::kRead) continue;
     const size_t before = key.size();
     AppendChar(code, key);
     if (origins != nullptr) origins->insert(origins->end(), key.size() - before, static_cast<uint32_t>(at.pos));

@@ -47,7 +47,10 @@ bool NumberedTownKey(std::string_view name, std::string& key);
 // dropped (木ノ上 = 木上, 裏之門 = 裏ノ門). `origins`, where given, gets for
 // each byte of `key` the offset in `text` of the character it came from,
 // and text.size() at the end.
-void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins);
+// A municipality's name keeps its ノ (山ノ内町 is no 山内町, a town of 武雄市).
+enum class LeftOutNo { kRead, kNotRead };
+void LooseSpelling(std::string_view text, std::string& key, std::vector<uint32_t>* origins,
+                   LeftOutNo leftOut = LeftOutNo::kRead);
 
 // Some character of `name` is read loosely, or is what another is read as:
 // a text spelled another way may mean it. A name without one is its own
